@@ -1,0 +1,13 @@
+#!/bin/sh
+# Installs the Debian packages that building and testing Dorv needs.
+set -eu
+packages="cmake g++ make qt6-base-dev libgl-dev libgtest-dev"
+missing=""
+for p in $packages; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
+done
+[ -z "$missing" ] && exit 0
+if [ "$(id -u)" -eq 0 ]; then sudo=""; else sudo="sudo"; fi
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update
+$sudo apt-get install -y --no-install-recommends $missing

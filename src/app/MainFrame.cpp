@@ -1,0 +1,106 @@
+#include "app/MainFrame.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QPainter>
+#include <QStatusBar>
+
+#include "app/Artwork.h"
+#include "platform/Messages.h"
+#include "platform/StartupSound.h"
+#include "res/Strings.h"
+
+namespace dorv::app {
+
+LogoArea::LogoArea(QWidget* parent) : QWidget(parent) { setAutoFillBackground(false); }
+
+QPoint LogoArea::LogoOrigin(const QSize& client, const QSize& logo) {
+  return {(client.width() - logo.width()) / 2, (client.height() - logo.height()) / 2};
+}
+
+void LogoArea::paintEvent(QPaintEvent*) {
+  if (m_logoState == 2) return;
+  QPainter painter(this);
+  // The desktop colour: Qt offers no desktop background, the window colour stands for it.
+  painter.fillRect(rect(), palette().color(QPalette::Window).darker(115));
+  if (m_logoState == 0) {
+    painter.drawPixmap(LogoOrigin(size(), m_logo.deviceIndependentSize().toSize()), m_logo);
+    m_logoState = 1;
+  } else {
+    m_logoState = 2;
+    m_logo = QPixmap();
+  }
+}
+
+CMainFrame::CMainFrame(DataFiles& files, SoundPlayer playSound, QWidget* parent)
+    : QMainWindow(parent),
+      m_files(files),
+      m_playSound(playSound ? std::move(playSound) : SoundPlayer(platform::PlayStartupSound)),
+      m_logoArea(new LogoArea(this)) {
+  setWindowTitle(res::kProductTitle);
+  setWindowIcon(MakeIcon());
+  setCentralWidget(m_logoArea);
+  resize(720, 480);
+  m_logoTimer.setSingleShot(false);
+  m_logoTimer.setInterval(10000);
+  connect(&m_logoTimer, &QTimer::timeout, this, &CMainFrame::OnLogoTimer);
+}
+
+CMainFrame::~CMainFrame() {
+  if (m_filesOpen) m_files.CloseAllFiles();
+}
+
+bool CMainFrame::OnCreate() {
+  BuildMenus();
+  BuildStatusBar();
+  auto fail = [this](const char* message) {
+    platform::Ask(this, message);
+    m_files.CloseAllFiles();
+    return false;
+  };
+  if (!m_files.myInfoFile.Open()) return fail(res::kErrorMyInfo);
+  if (!m_files.pdb.Open()) return fail(res::kErrorPersonalDatabase);
+  m_filesOpen = true;
+  // A failed read leaves the neutral record; the first-run setup will fill it in.
+  m_files.myInfoFile.Read(m_files.myInfo);
+  if (!m_files.myInfo.soundOff) m_playSound();
+  m_logoArea->SetLogo(MakeLogo());
+  m_logoTimer.start();
+  return true;
+}
+
+void CMainFrame::OnLogoTimer() {
+  m_logoTimer.stop();
+  m_logoArea->update();
+}
+
+void CMainFrame::BuildMenus() {
+  QMenu* file = menuBar()->addMenu(res::kMenuFile);
+  file->addAction(res::kMenuExit, this, &QWidget::close);
+  QMenu* help = menuBar()->addMenu(res::kMenuHelp);
+  help->addAction(res::kMenuAbout, this, &CMainFrame::ShowAbout);
+}
+
+void CMainFrame::BuildStatusBar() {
+  statusBar()->showMessage(res::kStatusReady);
+  // Qt cannot read the lock keys' state on every desktop, so the indicators stay unlit.
+  for (const char* indicator : {res::kIndicatorCaps, res::kIndicatorNum, res::kIndicatorScroll}) {
+    auto* label = new QLabel(indicator, this);
+    label->setEnabled(false);
+    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    statusBar()->addPermanentWidget(label);
+  }
+}
+
+void CMainFrame::ShowAbout() {
+  platform::Ask(this, res::kAboutText, QMessageBox::Ok, QMessageBox::Information);
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+  if (m_filesOpen) m_files.CloseAllFiles();
+  m_filesOpen = false;
+  event->accept();
+}
+
+}  // namespace dorv::app

@@ -1,0 +1,63 @@
+#pragma once
+#include <QLabel>
+#include <QMainWindow>
+#include <QPixmap>
+#include <QTimer>
+#include <functional>
+
+#include "app/DataFiles.h"
+
+namespace dorv::app {
+
+// The client area: the logo on the desktop colour until the timer or the second paint.
+class LogoArea final : public QWidget {
+ public:
+  explicit LogoArea(QWidget* parent = nullptr);
+  // 0: not painted yet, 1: on the screen, 2: gone.
+  int LogoState() const { return m_logoState; }
+  void SetLogo(const QPixmap& logo) { m_logo = logo; }
+  // Where the logo goes: centred, integer division.
+  static QPoint LogoOrigin(const QSize& client, const QSize& logo);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QPixmap m_logo;
+  int m_logoState = 0;
+};
+
+class CMainFrame final : public QMainWindow {
+  Q_OBJECT
+ public:
+  using SoundPlayer = std::function<bool()>;
+  explicit CMainFrame(DataFiles& files, SoundPlayer playSound = {}, QWidget* parent = nullptr);
+  ~CMainFrame() override;
+  CMainFrame(const CMainFrame&) = delete;
+  CMainFrame& operator=(const CMainFrame&) = delete;
+
+  // The start-up: opens every data file in order. On the first failure shows its one
+  // message, closes what was opened and returns false; the program then ends.
+  bool OnCreate();
+  // The ten-second logo timer's tick.
+  void OnLogoTimer();
+
+  LogoArea* Logo() const { return m_logoArea; }
+  QTimer& LogoTimer() { return m_logoTimer; }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void BuildMenus();
+  void BuildStatusBar();
+  void ShowAbout();
+
+  DataFiles& m_files;
+  SoundPlayer m_playSound;
+  LogoArea* m_logoArea;
+  QTimer m_logoTimer;
+  bool m_filesOpen = false;
+};
+
+}  // namespace dorv::app

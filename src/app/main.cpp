@@ -1,0 +1,13 @@
+#include <QApplication>
+
+#include "app/DataFiles.h"
+#include "app/MainFrame.h"
+
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  dorv::app::DataFiles files;
+  dorv::app::CMainFrame frame(files);
+  if (!frame.OnCreate()) return 1;
+  frame.show();
+  return application.exec();
+}

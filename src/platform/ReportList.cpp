@@ -1,0 +1,163 @@
+#include "platform/ReportList.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QPainter>
+#include <QScrollBar>
+#include <algorithm>
+
+#include "platform/Texts.h"
+
+namespace dorv::platform {
+
+int CompareTextsNoCase(const ListRow& a, const ListRow& b, int column) {
+  return QString::compare(a.Text(column), b.Text(column), Qt::CaseInsensitive);
+}
+
+ReportListModel::ReportListModel(std::vector<ListColumn> columns, RowCompare compare,
+                                 QObject* parent)
+    : QAbstractTableModel(parent), m_columns(std::move(columns)), m_compare(std::move(compare)) {}
+
+int ReportListModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : static_cast<int>(m_rows.size());
+}
+
+int ReportListModel::columnCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : static_cast<int>(m_columns.size());
+}
+
+QVariant ReportListModel::data(const QModelIndex& index, int role) const {
+  if (!index.isValid() || index.row() >= rowCount()) return {};
+  if (role == Qt::DisplayRole) return m_rows[index.row()]->Text(index.column());
+  if (role == Qt::TextAlignmentRole)
+    return QVariant::fromValue(m_columns[index.column()].alignment | Qt::AlignVCenter);
+  return {};
+}
+
+QVariant ReportListModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
+      section < columnCount())
+    return m_columns[section].title;
+  return {};
+}
+
+void ReportListModel::AddRow(std::unique_ptr<ListRow> row) {
+  int at = rowCount();
+  beginInsertRows({}, at, at);
+  m_rows.push_back(std::move(row));
+  endInsertRows();
+}
+
+void ReportListModel::Clear() {
+  beginResetModel();
+  m_rows.clear();
+  endResetModel();
+}
+
+const ListRow* ReportListModel::Row(int index) const {
+  return index >= 0 && index < rowCount() ? m_rows[index].get() : nullptr;
+}
+
+void ReportListModel::SortByColumn(int column) {
+  if (column < 0 || column >= columnCount()) return;
+  m_ascending = column == m_sortColumn ? !m_ascending : true;
+  m_sortColumn = column;
+  emit layoutAboutToBeChanged();
+  std::stable_sort(m_rows.begin(), m_rows.end(), [&](const auto& a, const auto& b) {
+    int order = m_compare(*a, *b, column);
+    return m_ascending ? order < 0 : order > 0;
+  });
+  emit layoutChanged();
+}
+
+std::vector<int> ColumnWidths(int clientWidth, const std::vector<ListColumn>& columns,
+                              int scrollBarWidth) {
+  std::vector<int> widths;
+  int used = 0;
+  for (std::size_t i = 0; i + 1 < columns.size(); ++i) {
+    widths.push_back(clientWidth * columns[i].widthUnits / 100);
+    used += widths.back();
+  }
+  if (!columns.empty()) widths.push_back(std::max(0, clientWidth - used - scrollBarWidth));
+  return widths;
+}
+
+CellPlan PlanCell(const QFontMetrics& metrics, const QString& text, int cellWidth, int column,
+                  Qt::Alignment columnAlignment) {
+  if (column == 0) {
+    // The label area is narrowed by two pixels on each side.
+    return {FitText(metrics, text, cellWidth - 4, 4), Qt::AlignLeft, 2};
+  }
+  QString fitted = FitText(metrics, text, cellWidth, 12);
+  Qt::Alignment alignment = fitted == text ? columnAlignment : Qt::AlignLeft;
+  return {fitted, alignment, 6};
+}
+
+RowColours ColoursOf(bool selected, bool viewRole, const QColor& buttonFace) {
+  if (selected) return {QColor(175, 4, 4), QColor(Qt::white)};
+  return {viewRole ? buttonFace : QColor(Qt::white), QColor()};
+}
+
+void ListRowPainter::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                           const QModelIndex& index) const {
+  bool selected = option.state & QStyle::State_Selected;
+  RowColours colours =
+      ColoursOf(selected, m_viewRole, option.palette.color(QPalette::Button));
+  painter->save();
+  painter->fillRect(option.rect, colours.background);
+  painter->setPen(colours.text.isValid() ? colours.text
+                                         : option.palette.color(QPalette::Text));
+  painter->setFont(option.font);
+  QString text = index.data(Qt::DisplayRole).toString();
+  auto alignment = Qt::Alignment(index.data(Qt::TextAlignmentRole).toInt()) &
+                   Qt::AlignHorizontal_Mask;
+  CellPlan plan = PlanCell(option.fontMetrics, text, option.rect.width(), index.column(),
+                           alignment ? alignment : Qt::AlignLeft);
+  int rightInset = index.column() == 0 ? 2 : 6;
+  QRect textRect = option.rect.adjusted(plan.inset, 0, -rightInset, 0);
+  painter->drawText(textRect, int(plan.alignment | Qt::AlignVCenter | Qt::TextSingleLine), plan.text);
+  // The current row shows a focus rectangle while the list has the keyboard focus.
+  if ((option.state & QStyle::State_HasFocus) && option.widget && option.widget->hasFocus()) {
+    painter->setPen(QPen(colours.text.isValid() ? colours.text : QColor(Qt::black), 1, Qt::DotLine));
+    painter->drawRect(option.rect.adjusted(0, 0, -1, -1));
+  }
+  painter->restore();
+}
+
+ReportList::ReportList(bool viewRole, QWidget* parent) : QTreeView(parent) {
+  setRootIsDecorated(false);
+  setItemsExpandable(false);
+  setUniformRowHeights(true);
+  setAllColumnsShowFocus(true);
+  setSelectionMode(QAbstractItemView::SingleSelection);
+  setSelectionBehavior(QAbstractItemView::SelectRows);
+  setEditTriggers(QAbstractItemView::NoEditTriggers);
+  setItemDelegate(new ListRowPainter(viewRole, this));
+  header()->setSectionsClickable(true);
+  header()->setStretchLastSection(false);
+  header()->setSectionResizeMode(QHeaderView::Interactive);
+  connect(header(), &QHeaderView::sectionClicked, this, [this](int column) {
+    if (m_model) m_model->SortByColumn(column);
+  });
+}
+
+void ReportList::SetModel(ReportListModel* model) {
+  m_model = model;
+  setModel(model);
+  ApplyColumnWidths();
+}
+
+void ReportList::ApplyColumnWidths() {
+  if (!m_model) return;
+  int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+  auto widths = ColumnWidths(viewport()->width() + (verticalScrollBar()->isVisible() ? scrollBar : 0),
+                             m_model->Columns(), scrollBar);
+  for (std::size_t i = 0; i < widths.size(); ++i) setColumnWidth(static_cast<int>(i), widths[i]);
+}
+
+void ReportList::resizeEvent(QResizeEvent* event) {
+  QTreeView::resizeEvent(event);
+  ApplyColumnWidths();
+}
+
+}  // namespace dorv::platform

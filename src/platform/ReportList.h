@@ -1,0 +1,109 @@
+#pragma once
+#include <QAbstractTableModel>
+#include <QColor>
+#include <QStyledItemDelegate>
+#include <QTreeView>
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace dorv::platform {
+
+// One row of a report list; the model owns it and destroys it with its row.
+class ListRow {
+ public:
+  virtual ~ListRow() = default;
+  virtual QString Text(int column) const = 0;
+};
+
+struct ListColumn {
+  QString title;
+  int widthUnits;  // hundredths of the list's client width; the last column takes the rest
+  Qt::Alignment alignment = Qt::AlignLeft;
+};
+
+// Negative, zero or positive as a sorts before, with or after b in the given column.
+using RowCompare = std::function<int(const ListRow& a, const ListRow& b, int column)>;
+
+// Compares the column texts without regard to letter case.
+int CompareTextsNoCase(const ListRow& a, const ListRow& b, int column);
+
+class ReportListModel final : public QAbstractTableModel {
+  Q_OBJECT
+ public:
+  explicit ReportListModel(std::vector<ListColumn> columns, RowCompare compare = CompareTextsNoCase,
+                           QObject* parent = nullptr);
+
+  int rowCount(const QModelIndex& parent = {}) const override;
+  int columnCount(const QModelIndex& parent = {}) const override;
+  QVariant data(const QModelIndex& index, int role) const override;
+  QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+  void AddRow(std::unique_ptr<ListRow> row);
+  void Clear();
+  const ListRow* Row(int index) const;
+  const std::vector<ListColumn>& Columns() const { return m_columns; }
+
+  // A first click on a column sorts it ascending; a second click on the same column reverses.
+  void SortByColumn(int column);
+  int SortColumn() const { return m_sortColumn; }
+  bool Ascending() const { return m_ascending; }
+
+ private:
+  std::vector<ListColumn> m_columns;
+  RowCompare m_compare;
+  std::vector<std::unique_ptr<ListRow>> m_rows;
+  int m_sortColumn = -1;
+  bool m_ascending = true;
+};
+
+// Column widths in pixels: units of clientWidth / 100, the last taking the remainder less
+// the scroll bar's width.
+std::vector<int> ColumnWidths(int clientWidth, const std::vector<ListColumn>& columns,
+                              int scrollBarWidth);
+
+// How one cell of a row is painted.
+struct CellPlan {
+  QString text;
+  Qt::Alignment alignment;
+  int inset;  // pixels in from the cell's left edge
+};
+CellPlan PlanCell(const QFontMetrics& metrics, const QString& text, int cellWidth, int column,
+                  Qt::Alignment columnAlignment);
+
+struct RowColours {
+  QColor background;
+  QColor text;  // invalid: keep the painter's text colour
+};
+RowColours ColoursOf(bool selected, bool viewRole, const QColor& buttonFace);
+
+// Paints every row of every report list: white (or button-face) rows, the selected row white
+// on dark red, texts fitted with "...".
+class ListRowPainter final : public QStyledItemDelegate {
+ public:
+  explicit ListRowPainter(bool viewRole, QObject* parent = nullptr)
+      : QStyledItemDelegate(parent), m_viewRole(viewRole) {}
+  void paint(QPainter* painter, const QStyleOptionViewItem& option,
+             const QModelIndex& index) const override;
+
+ private:
+  bool m_viewRole;
+};
+
+// A report-style list over a ReportListModel, sorting on header clicks.
+class ReportList final : public QTreeView {
+  Q_OBJECT
+ public:
+  explicit ReportList(bool viewRole = false, QWidget* parent = nullptr);
+  void SetModel(ReportListModel* model);
+  ReportListModel* Model() const { return m_model; }
+  void ApplyColumnWidths();
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  ReportListModel* m_model = nullptr;
+};
+
+}  // namespace dorv::platform

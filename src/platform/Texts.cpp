@@ -1,0 +1,35 @@
+#include "platform/Texts.h"
+
+#include <QWidget>
+
+#include "res/Strings.h"
+
+namespace dorv::platform {
+
+QString MonthName(int month) {
+  if (month < 1 || month > 12) return res::kUnknownMonth;
+  return res::kMonthNames[month - 1];
+}
+
+void SetCaption(QWidget& window, const QString& captionText, const QString& subTitle) {
+  QString caption = QString(res::kProductTitle) + " - (" + window.windowTitle();
+  if (!captionText.isEmpty()) {
+    caption += " " + captionText;
+    if (!subTitle.isEmpty()) caption += " - " + subTitle;
+  }
+  window.setWindowTitle(caption + ")");
+}
+
+QString FitText(const QFontMetrics& metrics, const QString& text, int width, int margin) {
+  if (text.isEmpty()) return text;
+  if (metrics.horizontalAdvance(text) + margin <= width) return text;
+  const QString dots = "...";
+  int dotsWidth = metrics.horizontalAdvance(dots);
+  QString shortened = text;
+  while (shortened.size() > 1 &&
+         metrics.horizontalAdvance(shortened) + dotsWidth + margin > width)
+    shortened.chop(1);
+  return shortened + dots;
+}
+
+}  // namespace dorv::platform

@@ -1,0 +1,44 @@
+#include <gtest/gtest.h>
+
+#include "data/MoneyText.h"
+
+using namespace dorv::data;
+
+TEST(MoneyText, PlainAndMarkedForms) {
+  struct Row { const char* name; double cents; const char* plain; };
+  const Row rows[] = {
+      {"zero", 0.0, "$0.0000"},       {"one dollar", 100.0, "$1.0000"},
+      {"under a cent", 0.5, "$0.0050"}, {"single digit cents", 5.25, "$0.0525"},
+      {"two digit cents", 12.34, "$0.1234"}, {"dollars", 1234.56, "$12.3456"},
+      {"many dollars", 123456789.0, "$1234567.8900"}, {"negative", -150.0, "-$1.5000"},
+      {"negative rounding to zero", -0.001, "$0.0000"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    EXPECT_EQ(MoneyText(row.cents, true), row.plain);
+    EXPECT_EQ(MoneyText(row.cents, false), std::string("***") + row.plain);
+  }
+}
+
+TEST(SplitMoney, GivesThreeParts) {
+  MoneyParts p = SplitMoney(5.25);
+  EXPECT_EQ(p.dollars, "0");
+  EXPECT_EQ(p.cents, "05");
+  EXPECT_EQ(p.hundredths, "25");
+}
+
+TEST(LengthText, HoursMinutesSeconds) {
+  EXPECT_EQ(LengthText(0), "00:00:00");
+  EXPECT_EQ(LengthText(59), "00:00:59");
+  EXPECT_EQ(LengthText(61), "00:01:01");
+  EXPECT_EQ(LengthText(3600), "01:00:00");
+  EXPECT_EQ(LengthText(360000), "100:00:00");
+}
+
+TEST(DateTexts, EnglishNamesInLocalTime) {
+  // The test runs with TZ=UTC.
+  std::time_t when = 946728000 + 3600 * 3 + 60 * 5;  // Sat Jan 01 2000 15:05
+  EXPECT_EQ(DateTimeText(when, false), "Sat Jan 01, 2000  15:05");
+  EXPECT_EQ(DateTimeText(when, true), "Sat Jan 01, 2000  03:05 PM");
+  EXPECT_EQ(DateText(when), "Sat Jan 01, 2000");
+}

@@ -1,0 +1,164 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "data/FixedText.h"
+#include "data/PdbFiles.h"
+#include "data/TempDatabase.h"
+
+using namespace dorv::data;
+using dorv::test::TempDatabase;
+
+namespace {
+
+PdbRecord SampleEntry() {
+  PdbRecord r;
+  ClearRecord(r);
+  WriteField(r.name, "Acme Widgets");
+  WriteField(r.city, "Springfield");
+  WriteField(r.address2, "Suite 200");
+  WriteField(r.webSite, "https://example.org/");
+  WriteField(r.areaCode, "217");
+  r.rates[1].additional = 12.5;
+  r.memoFileNumber = 7;
+  r.bandHours[17] = 2400;
+  r.surcharge = 1.25f;
+  r.timeZone = -6;
+  r.initialInterval = 60;
+  r.ratesChanged = 1;
+  r.spare[1] = 0x5a;
+  return r;
+}
+
+class PdbFilesTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    db.WriteFile("DORV22", "");
+    db.WriteFile("DORV23", "");
+    ASSERT_TRUE(files.Open());
+  }
+  TempDatabase db;
+  PdbFiles files;
+};
+
+}  // namespace
+
+TEST(PdbFilesOpen, CreatesTollBookButNeedsTheOtherTwo) {
+  TempDatabase db;
+  PdbFiles files;
+  EXPECT_FALSE(files.Open());
+  EXPECT_TRUE(db.Exists("DORV21"));
+  EXPECT_FALSE(files.IsOpen());
+  db.WriteFile("DORV22", "");
+  EXPECT_FALSE(files.Open());
+  db.WriteFile("DORV23", "");
+  EXPECT_TRUE(files.Open());
+  EXPECT_EQ(files.Count(PdbKind::Toll), 0);
+}
+
+TEST_F(PdbFilesTest, RecordRoundTripsAndIsStoredScrambled) {
+  PdbRecord entry = SampleEntry();
+  entry.active = 0;
+  ASSERT_TRUE(files.Append(entry, PdbKind::TollFree));
+  EXPECT_EQ(entry.active, 1u);
+  std::string raw = db.ReadFile("DORV22");
+  ASSERT_EQ(raw.size(), 1392u);
+  // Scrambled fields do not show their text, plain ones do.
+  EXPECT_EQ(raw.find("Acme Widgets"), std::string::npos);
+  EXPECT_EQ(raw.compare(153, 9, "Suite 200"), 0);
+  EXPECT_EQ(raw.compare(875, 20, "https://example.org/"), 0);
+
+  PdbRecord back;
+  ASSERT_TRUE(files.ReadAt(0, back, PdbKind::TollFree));
+  EXPECT_EQ(std::memcmp(&back, &entry, sizeof back), 0);
+  EXPECT_EQ(files.Count(PdbKind::Toll), 0);
+}
+
+TEST_F(PdbFilesTest, FullWidthTextAndTrailingBlanks) {
+  PdbRecord entry = SampleEntry();
+  std::memset(entry.name, 'N', sizeof entry.name);  // no NUL at all
+  // A field padded with blanks to its full width, as older writers left them.
+  std::memset(entry.city, ' ', sizeof entry.city);
+  std::memcpy(entry.city, "Two  Words", 10);
+  ASSERT_TRUE(files.Append(entry, PdbKind::Toll));
+  PdbRecord back;
+  ASSERT_TRUE(files.ReadAt(0, back, PdbKind::Toll));
+  EXPECT_EQ(ReadField(back.name), std::string(32, 'N'));
+  EXPECT_EQ(ReadField(back.city), "Two  Words");
+  EXPECT_EQ(ReadField(back.contact), "");
+}
+
+TEST_F(PdbFilesTest, BytesBehindATerminatorNeverReachTheFile) {
+  PdbRecord entry = SampleEntry();
+  std::memcpy(entry.note, "short\0hidden", 12);
+  ASSERT_TRUE(files.Append(entry, PdbKind::Toll));
+  PdbRecord back;
+  ASSERT_TRUE(files.ReadAt(0, back, PdbKind::Toll));
+  EXPECT_EQ(ReadField(back.note), "short");
+  for (std::size_t i = 5; i < sizeof back.note; ++i) EXPECT_EQ(back.note[i], '\0');
+}
+
+TEST_F(PdbFilesTest, PartialTailRecordIsNotCountedAndCannotBeRead) {
+  PdbRecord entry = SampleEntry();
+  ASSERT_TRUE(files.Append(entry, PdbKind::Toll));
+  files.Close();
+  db.WriteFile("DORV21", db.ReadFile("DORV21") + std::string(100, 'x'));
+  ASSERT_TRUE(files.Open());
+  EXPECT_EQ(files.Count(PdbKind::Toll), 1);
+  PdbRecord back;
+  EXPECT_TRUE(files.ReadAt(0, back, PdbKind::Toll));
+  EXPECT_FALSE(files.ReadAt(1, back, PdbKind::Toll));
+  EXPECT_FALSE(files.ReadAt(0, back, static_cast<PdbKind>(4)));
+}
+
+TEST_F(PdbFilesTest, WalkWithReadNextAndRewriteInPlace) {
+  PdbRecord entry = SampleEntry();
+  for (const char* name : {"first", "second", "third"}) {
+    WriteField(entry.name, name);
+    ASSERT_TRUE(files.Append(entry, PdbKind::AudioTex));
+  }
+  WriteField(entry.name, "middle");
+  ASSERT_TRUE(files.WriteAt(1, entry, PdbKind::AudioTex));
+  EXPECT_EQ(files.Count(PdbKind::AudioTex), 3);
+  PdbRecord back;
+  ASSERT_TRUE(files.ReadAt(0, back, PdbKind::AudioTex));
+  EXPECT_EQ(ReadField(back.name), "first");
+  ASSERT_TRUE(files.ReadNext(back, PdbKind::AudioTex));
+  EXPECT_EQ(ReadField(back.name), "middle");
+  ASSERT_TRUE(files.ReadNext(back, PdbKind::AudioTex));
+  EXPECT_EQ(ReadField(back.name), "third");
+  EXPECT_FALSE(files.ReadNext(back, PdbKind::AudioTex));
+}
+
+TEST_F(PdbFilesTest, SetDeletedRoundTripTouchesOnlyActive) {
+  PdbRecord entry = SampleEntry();
+  ASSERT_TRUE(files.Append(entry, PdbKind::Toll));
+  std::string before = db.ReadFile("DORV21");
+  ASSERT_TRUE(files.SetDeleted(0, true, PdbKind::Toll));
+  std::string deleted = db.ReadFile("DORV21");
+  EXPECT_EQ(deleted.substr(0, 1384), before.substr(0, 1384));
+  EXPECT_EQ(deleted.substr(1384, 4), std::string(4, '\0'));
+  ASSERT_TRUE(files.SetDeleted(0, false, PdbKind::Toll));
+  EXPECT_EQ(db.ReadFile("DORV21"), before);
+  EXPECT_FALSE(files.SetDeleted(5, true, PdbKind::Toll));
+}
+
+TEST(PdbScrambling, IsItsOwnInverseOverEveryByte) {
+  PdbRecord r;
+  auto* bytes = reinterpret_cast<unsigned char*>(&r);
+  for (std::size_t i = 0; i < sizeof r; ++i) bytes[i] = static_cast<unsigned char>(i * 7 + 1);
+  PdbRecord original = r;
+  ScrambleRecord(r, false);
+  EXPECT_NE(std::memcmp(&r, &original, sizeof r), 0);
+  ScrambleRecord(r, false);
+  EXPECT_EQ(std::memcmp(&r, &original, sizeof r), 0);
+}
+
+TEST(PdbScrambling, KeepsNulAndMovesLetters) {
+  PdbRecord r{};
+  WriteField(r.name, "abc");
+  ScrambleRecord(r, false);
+  EXPECT_NE(std::string(r.name, 3), "abc");
+  for (std::size_t i = 3; i < sizeof r.name; ++i) EXPECT_EQ(r.name[i], '\0');
+  for (int i = 0; i < 3; ++i) EXPECT_NE(r.name[i], '\0');
+}

@@ -1,0 +1,113 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QImage>
+
+#include "platform/ReportList.h"
+
+using namespace dorv::platform;
+
+namespace {
+
+class TextRow final : public ListRow {
+ public:
+  explicit TextRow(QStringList texts) : m_texts(std::move(texts)) {}
+  QString Text(int column) const override { return m_texts.value(column); }
+
+ private:
+  QStringList m_texts;
+};
+
+std::vector<ListColumn> TwoColumns() {
+  return {{"Name", 60, Qt::AlignLeft}, {"Cost", 40, Qt::AlignRight}};
+}
+
+QStringList FirstColumn(const ReportListModel& model) {
+  QStringList names;
+  for (int i = 0; i < model.rowCount(); ++i) names << model.Row(i)->Text(0);
+  return names;
+}
+
+}  // namespace
+
+TEST(ReportListModel, HeaderClickSortsIgnoringCaseAndSecondClickReverses) {
+  ReportListModel model(TwoColumns());
+  for (const char* name : {"bravo", "Alpha", "charlie"})
+    model.AddRow(std::make_unique<TextRow>(QStringList{name, "1"}));
+  model.SortByColumn(0);
+  EXPECT_EQ(FirstColumn(model), (QStringList{"Alpha", "bravo", "charlie"}));
+  EXPECT_TRUE(model.Ascending());
+  model.SortByColumn(0);
+  EXPECT_EQ(FirstColumn(model), (QStringList{"charlie", "bravo", "Alpha"}));
+  model.SortByColumn(1);
+  EXPECT_TRUE(model.Ascending());
+  EXPECT_EQ(model.SortColumn(), 1);
+}
+
+TEST(ReportListModel, DialogComparisonDecidesTheOrder) {
+  auto byNumber = [](const ListRow& a, const ListRow& b, int column) {
+    return a.Text(column).toInt() - b.Text(column).toInt();
+  };
+  ReportListModel model(TwoColumns(), byNumber);
+  for (const char* cost : {"10", "9", "100"})
+    model.AddRow(std::make_unique<TextRow>(QStringList{cost, cost}));
+  model.SortByColumn(1);
+  EXPECT_EQ(FirstColumn(model), (QStringList{"9", "10", "100"}));
+}
+
+TEST(ReportListModel, HeaderClickOnTheWidgetSorts) {
+  ReportList list;
+  ReportListModel model(TwoColumns());
+  for (const char* name : {"b", "a"}) model.AddRow(std::make_unique<TextRow>(QStringList{name}));
+  list.SetModel(&model);
+  list.resize(400, 200);
+  list.show();
+  emit list.header()->sectionClicked(0);
+  EXPECT_EQ(FirstColumn(model), (QStringList{"a", "b"}));
+}
+
+TEST(ReportListLayout, ColumnWidthsInHundredthsLastTakesTheRest) {
+  std::vector<ListColumn> columns = {{"a", 25}, {"b", 25}, {"c", 10}};
+  EXPECT_EQ(ColumnWidths(400, columns, 16), (std::vector<int>{100, 100, 184}));
+  EXPECT_EQ(ColumnWidths(0, columns, 16), (std::vector<int>{0, 0, 0}));
+}
+
+TEST(ReportListLayout, CellPlanFitsAndAligns) {
+  QFontMetrics metrics(QFont("Sans Serif", 10));
+  CellPlan first = PlanCell(metrics, "Name", 500, 0, Qt::AlignRight);
+  EXPECT_EQ(first.text, "Name");
+  EXPECT_EQ(first.alignment, Qt::AlignLeft);
+  EXPECT_EQ(first.inset, 2);
+  CellPlan cost = PlanCell(metrics, "$1.0000", 500, 1, Qt::AlignRight);
+  EXPECT_EQ(cost.alignment, Qt::AlignRight);
+  EXPECT_EQ(cost.inset, 6);
+  CellPlan squeezed = PlanCell(metrics, "$123456789.0000", 40, 1, Qt::AlignRight);
+  EXPECT_TRUE(squeezed.text.endsWith("..."));
+  EXPECT_EQ(squeezed.alignment, Qt::AlignLeft);
+}
+
+TEST(ReportListLayout, RowColours) {
+  QColor face(212, 208, 200);
+  EXPECT_EQ(ColoursOf(true, false, face).background, QColor(175, 4, 4));
+  EXPECT_EQ(ColoursOf(true, true, face).text, QColor(Qt::white));
+  EXPECT_EQ(ColoursOf(false, false, face).background, QColor(Qt::white));
+  EXPECT_EQ(ColoursOf(false, true, face).background, face);
+  EXPECT_FALSE(ColoursOf(false, false, face).text.isValid());
+}
+
+TEST(ReportListPainting, SelectedRowIsPaintedRed) {
+  ReportList list;
+  ReportListModel model(TwoColumns());
+  for (const char* name : {"first", "second"})
+    model.AddRow(std::make_unique<TextRow>(QStringList{name, "x"}));
+  list.SetModel(&model);
+  list.resize(300, 120);
+  list.show();
+  list.setCurrentIndex(model.index(1, 0));
+  QImage image = list.viewport()->grab().toImage();
+  QRect selected = list.visualRect(model.index(1, 0));
+  QRect other = list.visualRect(model.index(0, 0));
+  EXPECT_EQ(QColor(image.pixel(selected.right() - 1, selected.top() + 1)), QColor(175, 4, 4));
+  EXPECT_EQ(QColor(image.pixel(other.right() - 1, other.top() + 1)), QColor(Qt::white));
+}

@@ -1,0 +1,92 @@
+#include <gtest/gtest.h>
+
+#include <QDialog>
+#include <QLabel>
+
+#include "platform/Messages.h"
+#include "platform/StartupSound.h"
+#include "platform/Texts.h"
+#include "res/Strings.h"
+
+using namespace dorv::platform;
+
+TEST(Messages, PrompterRecordsTextsAndAnswersInOrder) {
+  ScriptedPrompter prompter;
+  prompter.Answer(QMessageBox::No);
+  EXPECT_EQ(Ask(nullptr, "one\r\ntwo\n\rthree", QMessageBox::Yes | QMessageBox::No),
+            QMessageBox::No);
+  EXPECT_EQ(Ask(nullptr, "again"), QMessageBox::Ok);
+  ASSERT_EQ(prompter.Shown().size(), 2u);
+  EXPECT_EQ(prompter.Shown()[0], "one\ntwo\nthree");
+}
+
+TEST(Messages, InternalErrorShowsTheCode) {
+  ScriptedPrompter prompter;
+  InternalError(nullptr, 42);
+  ASSERT_EQ(prompter.Shown().size(), 1u);
+  EXPECT_EQ(prompter.Shown()[0],
+            ShownText(QString(dorv::res::kErrorInternal).replace("%i", "42")));
+  EXPECT_TRUE(prompter.Shown()[0].endsWith("Error Code 42"));
+}
+
+TEST(Messages, ModalHookDrivesTheDialog) {
+  QDialog dialog;
+  auto* label = new QLabel("x", &dialog);
+  bool sawLabel = false;
+  SetModalHook([&](QDialog& d) {
+    sawLabel = d.findChild<QLabel*>() == label;
+    d.done(7);
+    return d.result();
+  });
+  EXPECT_EQ(RunModal(dialog), 7);
+  SetModalHook({});
+  EXPECT_TRUE(sawLabel);
+}
+
+TEST(Texts, MonthNamesAreEnglish) {
+  EXPECT_EQ(MonthName(1), "January");
+  EXPECT_EQ(MonthName(12), "December");
+  EXPECT_EQ(MonthName(0), dorv::res::kUnknownMonth);
+  EXPECT_EQ(MonthName(13), dorv::res::kUnknownMonth);
+}
+
+TEST(Texts, CaptionForms) {
+  QWidget window;
+  window.setWindowTitle("Memo(s)");
+  SetCaption(window);
+  EXPECT_EQ(window.windowTitle(), QString(dorv::res::kProductTitle) + " - (Memo(s))");
+  window.setWindowTitle("PDB");
+  SetCaption(window, "Toll");
+  EXPECT_EQ(window.windowTitle(), QString(dorv::res::kProductTitle) + " - (PDB Toll)");
+  window.setWindowTitle("PDB");
+  SetCaption(window, "Toll", "Acme");
+  EXPECT_EQ(window.windowTitle(), QString(dorv::res::kProductTitle) + " - (PDB Toll - Acme)");
+}
+
+TEST(Texts, FitTextShortensOnlyWhatDoesNotFit) {
+  QFontMetrics metrics(QFont("Sans Serif", 10));
+  QString text = "A rather long entry name";
+  int exact = metrics.horizontalAdvance(text) + 4;
+  EXPECT_EQ(FitText(metrics, text, exact, 4), text);
+  EXPECT_EQ(FitText(metrics, "", 1, 4), "");
+  QString fitted = FitText(metrics, text, exact - 1, 4);
+  EXPECT_TRUE(fitted.endsWith("..."));
+  EXPECT_LE(metrics.horizontalAdvance(fitted) + 4, exact - 1);
+  EXPECT_TRUE(text.startsWith(fitted.chopped(3)));
+  // Nothing fits: one character and the dots remain.
+  EXPECT_EQ(FitText(metrics, text, 1, 4), "A...");
+}
+
+TEST(StartupSound, ChimeIsAWellFormedWav) {
+  QByteArray wav = MakeChimeWav();
+  ASSERT_GT(wav.size(), 44);
+  EXPECT_TRUE(wav.startsWith("RIFF"));
+  EXPECT_EQ(wav.mid(8, 8), "WAVEfmt ");
+  auto le32 = [&](int at) {
+    return quint32(quint8(wav[at])) | quint32(quint8(wav[at + 1])) << 8 |
+           quint32(quint8(wav[at + 2])) << 16 | quint32(quint8(wav[at + 3])) << 24;
+  };
+  EXPECT_EQ(le32(4), quint32(wav.size() - 8));
+  EXPECT_EQ(wav.mid(36, 4), "data");
+  EXPECT_EQ(le32(40), quint32(wav.size() - 44));
+}
