@@ -51,7 +51,7 @@ QPixmap MakeLogo() {
   p.setFont(line);
   p.setPen(QColor(48, 48, 48));
   p.drawText(QRectF(150, 110, 200, 50), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-             "Telephone call cost estimates");
+             res::kLogoTagline);
   return logo;
 }
 
