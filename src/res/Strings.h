@@ -5,7 +5,6 @@
 namespace dorv::res {
 
 inline constexpr const char* kProductTitle = "Dorv";
-inline constexpr const char* kAboutCaption = "About Dorv";
 inline constexpr const char* kLogoTagline = "Telephone call cost estimates";
 inline constexpr const char* kAboutText =
     "Dorv\r\nEstimates what telephone calls cost and keeps the records that go with them.";
