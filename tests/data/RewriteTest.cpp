@@ -1,0 +1,86 @@
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include "data/PdbFiles.h"
+#include "data/Rewrite.h"
+#include "data/TempDatabase.h"
+
+using namespace dorv::data;
+using dorv::test::TempDatabase;
+
+namespace {
+
+// Four 4-byte records "r0__" .. "r3__".
+std::string FourRecords() { return "r0__r1__r2__r3__"; }
+
+bool KeepOdd(const unsigned char*, long index) { return index % 2 == 1; }
+
+}  // namespace
+
+TEST(RewriteFile, KeepsChosenRecordsInOrder) {
+  TempDatabase db;
+  db.WriteFile("LOG/December1998.LOG", FourRecords());
+  ASSERT_TRUE(RewriteFile("LOG/December1998.LOG", 4, KeepOdd));
+  EXPECT_EQ(db.ReadFile("LOG/December1998.LOG"), "r1__r3__");
+  EXPECT_FALSE(db.Exists("~PTEMP~.DAT"));
+}
+
+TEST(RewriteFile, KeepingAllGivesTheSameBytesAndKeepingNoneAnEmptyFile) {
+  TempDatabase db;
+  db.WriteFile("DORV21", FourRecords());
+  ASSERT_TRUE(RewriteFile("DORV21", 4, [](const unsigned char*, long) { return true; }));
+  EXPECT_EQ(db.ReadFile("DORV21"), FourRecords());
+  ASSERT_TRUE(RewriteFile("DORV21", 4, [](const unsigned char*, long) { return false; }));
+  EXPECT_TRUE(db.Exists("DORV21"));
+  EXPECT_EQ(db.ReadFile("DORV21"), "");
+}
+
+TEST(RewriteFile, LeftOverScratchFileIsOverwrittenAndPartialTailDropped) {
+  TempDatabase db;
+  db.WriteFile("~PTEMP~.DAT", "stale scratch contents from a crash");
+  db.WriteFile("DORV22", FourRecords() + "xy");
+  ASSERT_TRUE(RewriteFile("DORV22", 4, KeepOdd));
+  EXPECT_EQ(db.ReadFile("DORV22"), "r1__r3__");
+  EXPECT_FALSE(db.Exists("~PTEMP~.DAT"));
+}
+
+TEST(RewriteFile, MissingTargetFailsAndLeavesNoScratchFile) {
+  TempDatabase db;
+  EXPECT_FALSE(RewriteFile("DORV23", 4, KeepOdd));
+  EXPECT_FALSE(db.Exists("DORV23"));
+  EXPECT_FALSE(db.Exists("~PTEMP~.DAT"));
+}
+
+TEST(RewriteFile, UnusableScratchFileLeavesTheTargetAsItWas) {
+  TempDatabase db;
+  db.WriteFile("DORV21", FourRecords());
+  // A directory in the scratch file's place makes creating the scratch file fail.
+  ASSERT_EQ(::mkdir(db.Path("~PTEMP~.DAT").c_str(), 0700), 0);
+  EXPECT_FALSE(RewriteFile("DORV21", 4, KeepOdd));
+  EXPECT_EQ(db.ReadFile("DORV21"), FourRecords());
+}
+
+TEST(RewriteFile, CompressesABookOfScrambledEntries) {
+  TempDatabase db;
+  db.WriteFile("DORV22", "");
+  db.WriteFile("DORV23", "");
+  PdbFiles files;
+  ASSERT_TRUE(files.Open());
+  PdbRecord entry;
+  ClearRecord(entry);
+  for (int i = 0; i < 3; ++i) {
+    entry.memoFileNumber = static_cast<std::uint32_t>(i);
+    ASSERT_TRUE(files.Append(entry, PdbKind::Toll));
+  }
+  ASSERT_TRUE(files.SetDeleted(1, true, PdbKind::Toll));
+  files.Close();
+  ASSERT_TRUE(RewriteFile("DORV21", sizeof(PdbRecord), [](const unsigned char* stored, long) {
+    return reinterpret_cast<const PdbRecord*>(stored)->active != 0;
+  }));
+  ASSERT_TRUE(files.Open());
+  ASSERT_EQ(files.Count(PdbKind::Toll), 2);
+  PdbRecord back;
+  ASSERT_TRUE(files.ReadAt(1, back, PdbKind::Toll));
+  EXPECT_EQ(back.memoFileNumber, 2u);
+}
