@@ -6,11 +6,6 @@
 
 namespace dorv::platform {
 
-QString MonthName(int month) {
-  if (month < 1 || month > 12) return res::kUnknownMonth;
-  return res::kMonthNames[month - 1];
-}
-
 void SetCaption(QWidget& window, const QString& captionText, const QString& subTitle) {
   QString caption = QString(res::kProductTitle) + " - (" + window.windowTitle();
   if (!captionText.isEmpty()) {

@@ -6,9 +6,6 @@ class QWidget;
 
 namespace dorv::platform {
 
-// English month name of 1..12, "???" otherwise.
-QString MonthName(int month);
-
 // Sets "title - (old caption)", or "title - (old caption text)" when a caption text is given,
 // or "title - (old caption text - sub-title)" when a sub-title is given too.
 void SetCaption(QWidget& window, const QString& captionText = {}, const QString& subTitle = {});

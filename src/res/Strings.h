@@ -33,3 +33,10 @@ inline constexpr const char* kMonthNames[12] = {
 inline constexpr const char* kUnknownMonth = "???";
 
 }  // namespace dorv::res
+
+namespace dorv::res {
+
+inline constexpr const char* kNoticeRecurringCreated =
+    "A New Recurring Charge Log for %s, %s Was Created";
+
+}  // namespace dorv::res

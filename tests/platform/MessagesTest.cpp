@@ -43,13 +43,6 @@ TEST(Messages, ModalHookDrivesTheDialog) {
   EXPECT_TRUE(sawLabel);
 }
 
-TEST(Texts, MonthNamesAreEnglish) {
-  EXPECT_EQ(MonthName(1), "January");
-  EXPECT_EQ(MonthName(12), "December");
-  EXPECT_EQ(MonthName(0), dorv::res::kUnknownMonth);
-  EXPECT_EQ(MonthName(13), dorv::res::kUnknownMonth);
-}
-
 TEST(Texts, CaptionForms) {
   QWidget window;
   window.setWindowTitle("Memo(s)");

@@ -1,0 +1,69 @@
+#include "RecurringFile.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cstring>
+
+#include "DatabaseDir.h"
+#include "res/Strings.h"
+
+namespace dorv::data {
+namespace {
+
+std::string RelativeName(const std::string& monthName, const std::string& yearText) {
+  return "LOG/" + monthName + yearText + ".RCH";
+}
+
+std::string Fill(std::string pattern, const std::string& first, const std::string& second) {
+  pattern.replace(pattern.find("%s"), 2, first);
+  pattern.replace(pattern.find("%s"), 2, second);
+  return pattern;
+}
+
+}  // namespace
+
+std::string MonthName(int month) {
+  if (month < 1 || month > 12) return res::kUnknownMonth;
+  return res::kMonthNames[month - 1];
+}
+
+int CreateRecurringFile(const std::string& monthName, const std::string& yearText,
+                        const MyInfo& info, Notices& notices) {
+  auto path = DatabasePath(RelativeName(monthName, yearText));
+  if (!path) return -1;
+  int fd = ::open(path->c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+  if (fd < 0) return -1;
+  RecurringFile contents{};
+  contents.billingFromDay = info.billingFromDay;
+  contents.billingThruDay = info.billingThruDay;
+  std::memcpy(contents.charges, info.recurringDefaults, sizeof contents.charges);
+  if (!WriteRecurring(fd, contents)) {
+    ::close(fd);
+    ::unlink(path->c_str());
+    return -1;
+  }
+  notices.Notice(Fill(res::kNoticeRecurringCreated, monthName, yearText));
+  return fd;
+}
+
+int OpenRecurringFile(const std::string& monthName, const std::string& yearText) {
+  auto path = DatabasePath(RelativeName(monthName, yearText));
+  if (!path) return -1;
+  return ::open(path->c_str(), O_RDWR | O_CLOEXEC);
+}
+
+int OpenRecurringFileNumber(int month, int year) {
+  if (month < 1 || month > 12) return -1;
+  return OpenRecurringFile(MonthName(month), std::to_string(year));
+}
+
+bool ReadRecurring(int handle, RecurringFile& contents) {
+  return ::pread(handle, &contents, sizeof contents, 0) == static_cast<ssize_t>(sizeof contents);
+}
+
+bool WriteRecurring(int handle, const RecurringFile& contents) {
+  return ::pwrite(handle, &contents, sizeof contents, 0) == static_cast<ssize_t>(sizeof contents);
+}
+
+}  // namespace dorv::data
