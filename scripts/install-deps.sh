@@ -1,7 +1,8 @@
 #!/bin/sh
 # Installs the Debian packages that building and testing Dorv needs.
 set -eu
-packages="cmake g++ make qt6-base-dev libgl-dev libgtest-dev"
+# A font is needed so that text measurement in the widget tests is real.
+packages="cmake g++ make qt6-base-dev libgl-dev libgtest-dev fonts-dejavu-core"
 missing=""
 for p in $packages; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
