@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "res/Strings.h"
+
 #include "EnglishLocale.h"
 
 namespace dorv::data {
@@ -56,5 +58,10 @@ std::string DateTimeText(std::time_t when, bool twelveHour) {
 }
 
 std::string DateText(std::time_t when) { return FormatLocal(when, "%a %b %d, %Y"); }
+
+std::string MonthName(int month) {
+  if (month < 1 || month > 12) return res::kUnknownMonth;
+  return res::kMonthNames[month - 1];
+}
 
 }  // namespace dorv::data

@@ -15,5 +15,7 @@ std::string MoneyText(double cents, bool plain);
 std::string LengthText(long seconds);
 std::string DateTimeText(std::time_t when, bool twelveHour);
 std::string DateText(std::time_t when);
+// English month name of 1..12, "???" otherwise.
+std::string MonthName(int month);
 
 }  // namespace dorv::data

@@ -23,11 +23,6 @@ std::string Fill(std::string pattern, const std::string& first, const std::strin
 
 }  // namespace
 
-std::string MonthName(int month) {
-  if (month < 1 || month > 12) return res::kUnknownMonth;
-  return res::kMonthNames[month - 1];
-}
-
 int CreateRecurringFile(const std::string& monthName, const std::string& yearText,
                         const MyInfo& info, Notices& notices) {
   auto path = DatabasePath(RelativeName(monthName, yearText));

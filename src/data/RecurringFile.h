@@ -4,6 +4,7 @@
 #include <string>
 
 #include "Charges.h"
+#include "MoneyText.h"
 #include "MyInfo.h"
 #include "Notices.h"
 
@@ -18,9 +19,6 @@ struct RecurringFile {
 static_assert(sizeof(RecurringFile) == 1448);
 static_assert(offsetof(RecurringFile, billingThruDay) == 4);
 static_assert(offsetof(RecurringFile, charges) == 8);
-
-// English month name of 1..12, "???" otherwise.
-std::string MonthName(int month);
 
 // Creates the month's file from the settings' billing days and recurring defaults and tells
 // the user. Returns the open handle, or -1; a file that could not be written completely is

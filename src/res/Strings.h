@@ -32,10 +32,6 @@ inline constexpr const char* kMonthNames[12] = {
     "July",    "August",   "September", "October", "November", "December"};
 inline constexpr const char* kUnknownMonth = "???";
 
-}  // namespace dorv::res
-
-namespace dorv::res {
-
 inline constexpr const char* kNoticeRecurringCreated =
     "A New Recurring Charge Log for %s, %s Was Created";
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "data/MoneyText.h"
+#include "res/Strings.h"
 
 using namespace dorv::data;
 
@@ -41,4 +42,11 @@ TEST(DateTexts, EnglishNamesInLocalTime) {
   EXPECT_EQ(DateTimeText(when, false), "Sat Jan 01, 2000  15:05");
   EXPECT_EQ(DateTimeText(when, true), "Sat Jan 01, 2000  03:05 PM");
   EXPECT_EQ(DateText(when), "Sat Jan 01, 2000");
+}
+
+TEST(MonthName, EnglishNamesAndUnknown) {
+  EXPECT_EQ(MonthName(1), "January");
+  EXPECT_EQ(MonthName(12), "December");
+  EXPECT_EQ(MonthName(0), dorv::res::kUnknownMonth);
+  EXPECT_EQ(MonthName(13), dorv::res::kUnknownMonth);
 }

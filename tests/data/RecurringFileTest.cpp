@@ -21,13 +21,6 @@ class RecordedNotices final : public Notices {
 };
 }  // namespace
 
-TEST(RecurringFile, MonthNamesAreEnglish) {
-  EXPECT_EQ(MonthName(1), "January");
-  EXPECT_EQ(MonthName(12), "December");
-  EXPECT_EQ(MonthName(0), dorv::res::kUnknownMonth);
-  EXPECT_EQ(MonthName(13), dorv::res::kUnknownMonth);
-}
-
 TEST(RecurringFile, CreatedFromTheDefaultsAndKeptWhenTheyChange) {
   TempDatabase db;
   MyInfo info;
