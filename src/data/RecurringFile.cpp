@@ -27,7 +27,8 @@ int CreateRecurringFile(const std::string& monthName, const std::string& yearTex
                         const MyInfo& info, Notices& notices) {
   auto path = DatabasePath(RelativeName(monthName, yearText));
   if (!path) return -1;
-  int fd = ::open(path->c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+  // Never truncate a month that already has its file: its charges may have been edited.
+  int fd = ::open(path->c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
   if (fd < 0) return -1;
   RecurringFile contents{};
   contents.billingFromDay = info.billingFromDay;

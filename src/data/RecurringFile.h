@@ -22,7 +22,8 @@ static_assert(offsetof(RecurringFile, charges) == 8);
 
 // Creates the month's file from the settings' billing days and recurring defaults and tells
 // the user. Returns the open handle, or -1; a file that could not be written completely is
-// removed again so that no torn month file is left behind.
+// removed again so that no torn month file is left behind. A month that already has a file
+// keeps it untouched and the result is -1.
 int CreateRecurringFile(const std::string& monthName, const std::string& yearText,
                         const MyInfo& info, Notices& notices);
 // Opens an existing month's file for reading and writing; -1 when it is missing.

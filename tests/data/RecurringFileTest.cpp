@@ -54,6 +54,18 @@ TEST(RecurringFile, CreatedFromTheDefaultsAndKeptWhenTheyChange) {
   EXPECT_EQ(db.ReadFile("LOG/December1998.RCH").compare(8 + 5 * 72, 10, "Extra line"), 0);
 }
 
+TEST(RecurringFile, CreationNeverOverwritesAnExistingMonth) {
+  TempDatabase db;
+  std::string edited(1448, '\x01');
+  db.WriteFile("LOG/March2003.RCH", edited);
+  MyInfo info;
+  ClearMyInfo(info);
+  RecordedNotices notices;
+  EXPECT_EQ(CreateRecurringFile("March", "2003", info, notices), -1);
+  EXPECT_EQ(db.ReadFile("LOG/March2003.RCH"), edited);
+  EXPECT_TRUE(notices.shown.empty());
+}
+
 TEST(RecurringFile, MonthOutsideTheYearOpensNothing) {
   TempDatabase db;
   db.WriteFile("LOG/???1998.RCH", std::string(1448, '\0'));
