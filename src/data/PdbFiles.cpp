@@ -46,6 +46,7 @@ bool PdbFiles::Open() {
 }
 
 bool PdbFiles::Close() {
+  CloseMemoFiles();
   for (int& fd : m_handles) {
     if (fd >= 0) ::close(fd);
     fd = -1;

@@ -1,10 +1,15 @@
 #pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "MemoCounter.h"
 #include "PdbRecord.h"
 
 namespace dorv::data {
 
-// The three personal database books, open for the program's whole run.
-// Every operation reports success by its result and shows nothing.
+// The three personal database books, open for the program's whole run, and the memo files
+// of one entry at a time. Every operation reports success by its result and shows nothing.
 class PdbFiles {
  public:
   PdbFiles() = default;
@@ -25,13 +30,40 @@ class PdbFiles {
   bool SetDeleted(long index, bool deleted, PdbKind kind);
   long Count(PdbKind kind);
 
+  // The memo file counter, kept both in the store and in DORV98; the larger one wins.
+  bool SyncCounter(MemoCounterStore& store);
+  bool GetCounter(MemoCounterStore& store, std::uint32_t& number);
+  bool SetCounter(MemoCounterStore& store, std::uint32_t number);
+
+  // Gives an entry without memo files a new pair, left open; the caller writes the entry back.
+  bool CreateMemoFiles(MemoCounterStore& store, PdbRecord& record, std::uint32_t& number);
+  bool OpenMemoFiles(std::uint32_t number);
+  bool OpenMemoFilesOf(const PdbRecord& record);
+  void CloseMemoFiles();
+  // Number of index entries; remembers the first and last non-empty ones.
+  long ScanIndex();
+  bool AddMemo(const std::string& text, std::uint32_t key);
+  bool ReadMemoAt(long position, std::string& text, bool& isFirst, bool& isLast,
+                  std::uint32_t& key);
+  bool ReadMemoByKey(std::uint32_t key, std::string& text);
+  bool DeleteMemoByKey(std::uint32_t key, std::uint32_t number);
+  // Orders the index by key, keeping entries of equal keys in their order.
+  bool SortIndex();
+
  private:
   int HandleOf(PdbKind kind) const;
   bool ReadHere(int fd, PdbRecord& record);
   bool PrepareAndWrite(int fd, const PdbRecord& record);
 
+  bool ReadMemoText(const MemoIndexEntry& entry, std::string& text);
+
   int m_handles[3] = {-1, -1, -1};
   PdbRecord m_work{};
+  int m_memoData = -1;
+  int m_memoIndex = -1;
+  std::vector<MemoIndexEntry> m_memoEntries;  // as read by the last scan
+  long m_firstMemo = 0;
+  long m_lastMemo = 0;
 };
 
 }  // namespace dorv::data

@@ -17,16 +17,6 @@ bool EqualsNoCase(const std::string& a, const std::string& b) {
   return true;
 }
 
-NumberParts NumberPartsOf(const PdbRecord& r) {
-  return {ReadField(r.country), ReadField(r.countryCode), ReadField(r.dialPrefix),
-          ReadField(r.areaCode), ReadField(r.prefix),     ReadField(r.suffix),
-          ReadField(r.extension)};
-}
-
-LocationParts LocationPartsOf(const PdbRecord& r) {
-  return {ReadField(r.city), ReadField(r.state), ReadField(r.postalCode), ReadField(r.country)};
-}
-
 std::string AlphaToDigits(const std::string& text) {
   static constexpr char kKeys[] = "22233344455566677778889999";
   std::string out = text;

@@ -2,7 +2,7 @@
 #include <ctime>
 #include <string>
 
-#include "PdbRecord.h"
+#include "FixedText.h"
 
 namespace dorv::data {
 
@@ -14,8 +14,17 @@ struct LocationParts {
   std::string city, state, postalCode, country;
 };
 
-NumberParts NumberPartsOf(const PdbRecord& record);
-LocationParts LocationPartsOf(const PdbRecord& record);
+// Both book entries and call records carry these fields under the same names.
+template <class Record>
+NumberParts NumberPartsOf(const Record& r) {
+  return {ReadField(r.country), ReadField(r.countryCode), ReadField(r.dialPrefix),
+          ReadField(r.areaCode), ReadField(r.prefix),     ReadField(r.suffix),
+          ReadField(r.extension)};
+}
+template <class Record>
+LocationParts LocationPartsOf(const Record& r) {
+  return {ReadField(r.city), ReadField(r.state), ReadField(r.postalCode), ReadField(r.country)};
+}
 
 // Letters become the digit of their telephone key; everything else is kept.
 std::string AlphaToDigits(const std::string& text);

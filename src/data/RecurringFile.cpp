@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "DatabaseDir.h"
+#include "TextPattern.h"
 #include "res/Strings.h"
 
 namespace dorv::data {
@@ -13,12 +14,6 @@ namespace {
 
 std::string RelativeName(const std::string& monthName, const std::string& yearText) {
   return "LOG/" + monthName + yearText + ".RCH";
-}
-
-std::string Fill(std::string pattern, const std::string& first, const std::string& second) {
-  pattern.replace(pattern.find("%s"), 2, first);
-  pattern.replace(pattern.find("%s"), 2, second);
-  return pattern;
 }
 
 }  // namespace
@@ -39,7 +34,7 @@ int CreateRecurringFile(const std::string& monthName, const std::string& yearTex
     ::unlink(path->c_str());
     return -1;
   }
-  notices.Notice(Fill(res::kNoticeRecurringCreated, monthName, yearText));
+  notices.Notice(FillPattern(res::kNoticeRecurringCreated, {monthName, yearText}));
   return fd;
 }
 

@@ -4,7 +4,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <vector>
 
 #include "DatabaseDir.h"
@@ -27,15 +29,47 @@ struct Descriptor {
   }
 };
 
-bool CopyKept(int from, int to, std::size_t recordSize, const KeepRecord& keep) {
+// Reads and writes whole blocks of records: a month of calls is tens of megabytes.
+constexpr long kRecordsPerBlock = 512;
+
+bool ReadFully(int fd, unsigned char* data, std::size_t size) {
+  while (size > 0) {
+    ssize_t got = ::read(fd, data, size);
+    if (got <= 0) return false;
+    data += got;
+    size -= static_cast<std::size_t>(got);
+  }
+  return true;
+}
+
+bool WriteFully(const RewriteCalls& calls, int fd, const unsigned char* data, std::size_t size) {
+  while (size > 0) {
+    ssize_t put = calls.write(fd, data, size);
+    if (put <= 0) return false;
+    data += put;
+    size -= static_cast<std::size_t>(put);
+  }
+  return true;
+}
+
+bool CopyKept(int from, int to, std::size_t recordSize, const KeepRecord& keep,
+              const RewriteCalls& calls) {
   struct stat info {};
   if (::fstat(from, &info) != 0) return false;
   long count = static_cast<long>(info.st_size / static_cast<off_t>(recordSize));
-  std::vector<unsigned char> record(recordSize);
-  for (long i = 0; i < count; ++i) {
-    if (::read(from, record.data(), recordSize) != static_cast<ssize_t>(recordSize)) return false;
-    if (!keep(record.data(), i)) continue;
-    if (::write(to, record.data(), recordSize) != static_cast<ssize_t>(recordSize)) return false;
+  std::vector<unsigned char> block(recordSize * kRecordsPerBlock);
+  for (long first = 0; first < count; first += kRecordsPerBlock) {
+    long inBlock = std::min(kRecordsPerBlock, count - first);
+    if (!ReadFully(from, block.data(), recordSize * inBlock)) return false;
+    // Kept records move down over dropped ones, so the block goes out in one write.
+    std::size_t keptBytes = 0;
+    for (long i = 0; i < inBlock; ++i) {
+      unsigned char* record = block.data() + recordSize * i;
+      if (!keep(record, first + i)) continue;
+      if (block.data() + keptBytes != record) std::memmove(block.data() + keptBytes, record, recordSize);
+      keptBytes += recordSize;
+    }
+    if (!WriteFully(calls, to, block.data(), keptBytes)) return false;
   }
   return true;
 }
@@ -51,7 +85,8 @@ void SyncDirectoryOf(const std::string& path) {
 
 }  // namespace
 
-bool RewriteFile(const std::string& relativeName, std::size_t recordSize, const KeepRecord& keep) {
+bool RewriteFile(const std::string& relativeName, std::size_t recordSize, const KeepRecord& keep,
+                 const RewriteCalls& calls) {
   if (recordSize == 0) return false;
   auto scratchPath = DatabasePath(kScratchName);
   auto targetPath = DatabasePath(relativeName);
@@ -60,11 +95,11 @@ bool RewriteFile(const std::string& relativeName, std::size_t recordSize, const 
   Descriptor scratch{::open(scratchPath->c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0600)};
   if (scratch.fd < 0) return false;
   Descriptor target{::open(targetPath->c_str(), O_RDONLY | O_CLOEXEC)};
-  bool copied = target.fd >= 0 && CopyKept(target.fd, scratch.fd, recordSize, keep) &&
-                ::fsync(scratch.fd) == 0;
+  bool copied = target.fd >= 0 && CopyKept(target.fd, scratch.fd, recordSize, keep, calls) &&
+                calls.fsync(scratch.fd) == 0;
   copied = scratch.CloseNow() && copied;
   if (target.fd >= 0) target.CloseNow();
-  if (!copied || std::rename(scratchPath->c_str(), targetPath->c_str()) != 0) {
+  if (!copied || calls.rename(scratchPath->c_str(), targetPath->c_str()) != 0) {
     ::unlink(scratchPath->c_str());
     return false;
   }

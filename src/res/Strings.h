@@ -26,6 +26,9 @@ inline constexpr const char* kErrorInternal =
 inline constexpr const char* kErrorReadEntry = "Error - Could not get the personal database entry";
 inline constexpr const char* kErrorSaveEntry =
     "Error - Could not save the personal database entry";
+inline constexpr const char* kErrorMemoNumbering =
+    "Error - Memo file numbering is inconsistent\r\nContact support for assistance";
+inline constexpr const char* kNoticeCallLogCreated = "A New Call Log File For %s %s Was Created";
 
 inline constexpr const char* kMonthNames[12] = {
     "January", "February", "March",     "April",   "May",      "June",

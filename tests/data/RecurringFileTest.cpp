@@ -7,19 +7,14 @@
 
 #include "data/FixedText.h"
 #include "data/RecurringFile.h"
+#include "data/RecordingNotices.h"
 #include "data/TempDatabase.h"
 #include "res/Strings.h"
 
 using namespace dorv::data;
 using dorv::test::TempDatabase;
 
-namespace {
-class RecordedNotices final : public Notices {
- public:
-  void Notice(const std::string& text) override { shown.push_back(text); }
-  std::vector<std::string> shown;
-};
-}  // namespace
+using RecordedNotices = dorv::test::RecordingNotices;
 
 TEST(RecurringFile, CreatedFromTheDefaultsAndKeptWhenTheyChange) {
   TempDatabase db;

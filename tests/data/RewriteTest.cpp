@@ -84,3 +84,50 @@ TEST(RewriteFile, CompressesABookOfScrambledEntries) {
   ASSERT_TRUE(files.ReadAt(1, back, PdbKind::Toll));
   EXPECT_EQ(back.memoFileNumber, 2u);
 }
+
+namespace {
+
+// Failing stand-ins for the calls a rewrite makes; the countdown lets the first calls through.
+int g_callsBeforeFailure = 0;
+ssize_t FailingWrite(int fd, const void* data, std::size_t size) {
+  if (g_callsBeforeFailure-- <= 0) return -1;
+  return ::write(fd, data, size);
+}
+ssize_t ShortWrite(int fd, const void* data, std::size_t size) {
+  return ::write(fd, data, size > 1 ? size / 2 : size) > 0 ? 0 : -1;
+}
+int FailingFsync(int) { return -1; }
+int FailingRename(const char*, const char*) { return -1; }
+
+}  // namespace
+
+TEST(RewriteFile, AnInterruptedRewriteLeavesTheOriginalIntact) {
+  // A month of 2000 records spans several blocks, so a failure can hit after some were written.
+  std::string original;
+  for (int i = 0; i < 2000; ++i) original += "r" + std::to_string(i % 10) + "__";
+  struct Fault {
+    const char* name;
+    RewriteCalls calls;
+    int callsBefore;
+  };
+  RewriteCalls failFirstWrite, failLaterWrite, shortWrite, failFsync, failRename;
+  failFirstWrite.write = FailingWrite;
+  failLaterWrite.write = FailingWrite;
+  shortWrite.write = ShortWrite;
+  failFsync.fsync = FailingFsync;
+  failRename.rename = FailingRename;
+  const Fault faults[] = {{"first write", failFirstWrite, 0},
+                          {"a later write", failLaterWrite, 2},
+                          {"short write", shortWrite, 0},
+                          {"fsync", failFsync, 0},
+                          {"rename", failRename, 0}};
+  for (const Fault& fault : faults) {
+    SCOPED_TRACE(fault.name);
+    TempDatabase db;
+    db.WriteFile("LOG/May2001.LOG", original);
+    g_callsBeforeFailure = fault.callsBefore;
+    EXPECT_FALSE(RewriteFile("LOG/May2001.LOG", 4, KeepOdd, fault.calls));
+    EXPECT_EQ(db.ReadFile("LOG/May2001.LOG"), original);
+    EXPECT_FALSE(db.Exists("~PTEMP~.DAT"));
+  }
+}
