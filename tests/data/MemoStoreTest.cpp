@@ -1,0 +1,217 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "data/FakeMemoCounter.h"
+#include "data/PdbFiles.h"
+#include "data/TempDatabase.h"
+
+using namespace dorv::data;
+using dorv::test::FakeMemoCounter;
+using dorv::test::TempDatabase;
+
+namespace {
+
+std::string CounterBytes(std::uint32_t value) {
+  return std::string(reinterpret_cast<const char*>(&value), sizeof value);
+}
+
+std::uint32_t CounterIn(const TempDatabase& db) {
+  std::string bytes = db.ReadFile("DORV98");
+  std::uint32_t value = 0;
+  if (bytes.size() >= 4) std::memcpy(&value, bytes.data(), 4);
+  return value;
+}
+
+std::vector<MemoIndexEntry> IndexOf(const TempDatabase& db, std::uint32_t number) {
+  std::string bytes = db.ReadFile("MEMO/" + std::to_string(number) + ".INX");
+  std::vector<MemoIndexEntry> entries(bytes.size() / sizeof(MemoIndexEntry));
+  std::memcpy(entries.data(), bytes.data(), entries.size() * sizeof(MemoIndexEntry));
+  return entries;
+}
+
+// An entry with its first memo files, created through the counter.
+struct EntryWithMemos {
+  TempDatabase db;
+  FakeMemoCounter counter;
+  PdbFiles files;
+  PdbRecord entry{};
+  std::uint32_t number = 0;
+  EntryWithMemos() {
+    EXPECT_TRUE(files.SyncCounter(counter));
+    ClearRecord(entry);
+    EXPECT_TRUE(files.CreateMemoFiles(counter, entry, number));
+  }
+};
+
+}  // namespace
+
+TEST(MemoCounter, FirstStartHandsOutOneThenTwo) {
+  EntryWithMemos setup;
+  EXPECT_EQ(setup.number, 1u);
+  EXPECT_EQ(setup.entry.memoFileNumber, 1u);
+  EXPECT_TRUE(setup.db.Exists("MEMO/1.MMO"));
+  EXPECT_TRUE(setup.db.Exists("MEMO/1.INX"));
+  EXPECT_EQ(setup.counter.value, 2u);
+  EXPECT_EQ(CounterIn(setup.db), 2u);
+
+  // An entry that has its files keeps them and uses no number.
+  std::uint32_t again = 0;
+  EXPECT_TRUE(setup.files.CreateMemoFiles(setup.counter, setup.entry, again));
+  EXPECT_EQ(again, 1u);
+  EXPECT_EQ(setup.counter.value, 2u);
+}
+
+TEST(MemoCounter, TheLargerCopyWinsAtStartUp) {
+  struct Case {
+    const char* name;
+    std::optional<std::uint32_t> stored;
+    std::optional<std::uint32_t> inFile;
+    std::uint32_t expected;
+  };
+  const Case cases[] = {{"settings 5, file 9", 5, 9, 9},
+                        {"settings 9, file 5", 9, 5, 9},
+                        {"no file", 7, std::nullopt, 7},
+                        {"no settings", std::nullopt, 4, 4},
+                        {"both zero", 0, 0, 1}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TempDatabase db;
+    FakeMemoCounter counter;
+    counter.placeExists = c.stored.has_value();
+    counter.value = c.stored;
+    if (c.inFile) db.WriteFile("DORV98", CounterBytes(*c.inFile));
+    PdbFiles files;
+    ASSERT_TRUE(files.SyncCounter(counter));
+    EXPECT_EQ(counter.value, c.expected);
+    EXPECT_EQ(CounterIn(db), c.expected);
+  }
+}
+
+TEST(MemoCounter, FailuresAreReported) {
+  TempDatabase db;
+  FakeMemoCounter counter;
+  PdbFiles files;
+  counter.failOpen = true;
+  EXPECT_FALSE(files.SyncCounter(counter));
+  counter.failOpen = false;
+  counter.failWrite = true;
+  EXPECT_FALSE(files.SyncCounter(counter));
+  EXPECT_FALSE(files.SetCounter(counter, 3));
+  PdbRecord entry{};
+  std::uint32_t number = 0;
+  EXPECT_FALSE(files.CreateMemoFiles(counter, entry, number));
+  EXPECT_EQ(entry.memoFileNumber, 0u);
+}
+
+TEST(MemoStore, ExistingMemoFilesOfAnotherEntryAreNeverTruncated) {
+  TempDatabase db;
+  FakeMemoCounter counter;
+  PdbFiles files;
+  db.WriteFile("MEMO/1.MMO", "someone else's memo");
+  db.WriteFile("MEMO/1.INX", std::string(12, '\1'));
+  ASSERT_TRUE(files.SyncCounter(counter));
+  PdbRecord entry{};
+  std::uint32_t number = 0;
+  ASSERT_TRUE(files.CreateMemoFiles(counter, entry, number));
+  EXPECT_EQ(number, 2u);
+  EXPECT_EQ(db.ReadFile("MEMO/1.MMO"), "someone else's memo");
+  EXPECT_EQ(counter.value, 3u);
+}
+
+TEST(MemoStore, IndexIsSortedByKeyAndTextsStayInWrittenOrder) {
+  EntryWithMemos setup;
+  PdbFiles& files = setup.files;
+  ASSERT_TRUE(files.AddMemo("later call", 200));
+  ASSERT_TRUE(files.AddMemo("earlier", 100));
+  ASSERT_TRUE(files.AddMemo("", 150));  // an empty text counts as an empty entry
+  EXPECT_EQ(setup.db.ReadFile("MEMO/1.MMO"), "later callearlier");
+
+  auto index = IndexOf(setup.db, 1);
+  ASSERT_EQ(index.size(), 3u);
+  EXPECT_EQ(index[0].key, 100u);
+  EXPECT_EQ(index[0].offset, 10u);
+  EXPECT_EQ(index[1].key, 150u);
+  EXPECT_EQ(index[2].key, 200u);
+
+  std::string text;
+  ASSERT_TRUE(files.ReadMemoByKey(200, text));
+  EXPECT_EQ(text, "later call");
+  EXPECT_FALSE(files.ReadMemoByKey(300, text));
+
+  ASSERT_EQ(files.ScanIndex(), 3);
+  bool first = false, last = false;
+  std::uint32_t key = 0;
+  ASSERT_TRUE(files.ReadMemoAt(0, text, first, last, key));
+  EXPECT_TRUE(first);
+  EXPECT_FALSE(last);
+  EXPECT_EQ(text, "earlier");
+  first = last = false;
+  ASSERT_TRUE(files.ReadMemoAt(2, text, first, last, key));
+  EXPECT_FALSE(first);
+  EXPECT_TRUE(last);
+  EXPECT_EQ(key, 200u);
+  EXPECT_FALSE(files.ReadMemoAt(3, text, first, last, key));
+}
+
+TEST(MemoStore, DeletedMemoLeavesAZeroEntryFirst) {
+  EntryWithMemos setup;
+  ASSERT_TRUE(setup.files.AddMemo("two hundred", 200));
+  ASSERT_TRUE(setup.files.AddMemo("one hundred", 100));
+  setup.files.CloseMemoFiles();
+
+  ASSERT_TRUE(setup.files.DeleteMemoByKey(100, 1));
+  EXPECT_FALSE(setup.files.DeleteMemoByKey(100, 1));  // nothing left with that key
+  auto index = IndexOf(setup.db, 1);
+  ASSERT_EQ(index.size(), 2u);
+  EXPECT_EQ(index[0].offset, 0u);
+  EXPECT_EQ(index[0].length, 0u);
+  EXPECT_EQ(index[0].key, 0u);
+  EXPECT_EQ(index[1].key, 200u);
+
+  ASSERT_TRUE(setup.files.OpenMemoFilesOf(setup.entry));
+  std::string text;
+  EXPECT_FALSE(setup.files.ReadMemoByKey(100, text));
+  ASSERT_TRUE(setup.files.ReadMemoByKey(200, text));
+  EXPECT_EQ(text, "two hundred");
+}
+
+TEST(MemoStore, SortGivesTheSameIndexAsPairwiseSwapping) {
+  EntryWithMemos setup;
+  // Few distinct keys, some of them empty entries, some with the top bit set.
+  std::vector<MemoIndexEntry> entries;
+  std::uint32_t seed = 12345;
+  for (std::uint32_t i = 0; i < 300; ++i) {
+    seed = seed * 1103515245u + 12345u;
+    std::uint32_t key = (seed >> 16) % 7 == 0 ? 0 : ((seed >> 16) % 23) * 0x0B000000u;
+    entries.push_back({i * 3, (seed >> 8) % 5, key});
+  }
+  setup.db.WriteFile("MEMO/1.INX", std::string(reinterpret_cast<const char*>(entries.data()),
+                                               entries.size() * sizeof(MemoIndexEntry)));
+  // The reference: passes of neighbour swaps on a strictly greater key until none swaps.
+  std::vector<MemoIndexEntry> expected = entries;
+  for (bool swapped = true; swapped;) {
+    swapped = false;
+    for (std::size_t j = 0; j + 1 < expected.size(); ++j)
+      if (expected[j].key > expected[j + 1].key) std::swap(expected[j], expected[j + 1]), swapped = true;
+  }
+  ASSERT_TRUE(setup.files.SortIndex());
+  std::string wanted(reinterpret_cast<const char*>(expected.data()),
+                     expected.size() * sizeof(MemoIndexEntry));
+  EXPECT_EQ(setup.db.ReadFile("MEMO/1.INX"), wanted);
+}
+
+TEST(MemoStore, MissingOrDamagedFilesFail) {
+  TempDatabase db;
+  PdbFiles files;
+  PdbRecord entry{};
+  EXPECT_FALSE(files.OpenMemoFilesOf(entry));  // number 0: no memo files
+  db.WriteFile("MEMO/4.MMO", "abc");
+  EXPECT_FALSE(files.OpenMemoFiles(4));  // the index is missing
+  // An index entry pointing past the data file's end reads as a failure, not as garbage.
+  MemoIndexEntry wild{1, 0x7fffffff, 42};
+  db.WriteFile("MEMO/4.INX", std::string(reinterpret_cast<const char*>(&wild), sizeof wild));
+  ASSERT_TRUE(files.OpenMemoFiles(4));
+  std::string text;
+  EXPECT_FALSE(files.ReadMemoByKey(42, text));
+}
