@@ -38,6 +38,7 @@ CMainFrame::CMainFrame(DataFiles& files, SoundPlayer playSound, QWidget* parent)
       m_files(files),
       m_playSound(playSound ? std::move(playSound) : SoundPlayer(platform::PlayStartupSound)),
       m_logoArea(new LogoArea(this)) {
+  m_files.notices.SetParent(this);
   setWindowTitle(res::kProductTitle);
   setWindowIcon(MakeIcon());
   setCentralWidget(m_logoArea);
@@ -48,6 +49,7 @@ CMainFrame::CMainFrame(DataFiles& files, SoundPlayer playSound, QWidget* parent)
 }
 
 CMainFrame::~CMainFrame() {
+  m_files.notices.SetParent(nullptr);
   if (m_filesOpen) m_files.CloseAllFiles();
 }
 
@@ -59,6 +61,7 @@ bool CMainFrame::OnCreate() {
     m_files.CloseAllFiles();
     return false;
   };
+  if (!m_files.pdb.SyncCounter(*m_files.memoCounter)) return fail(res::kErrorMemoNumbering);
   if (!m_files.myInfoFile.Open()) return fail(res::kErrorMyInfo);
   if (!m_files.pdb.Open()) return fail(res::kErrorPersonalDatabase);
   m_filesOpen = true;

@@ -4,11 +4,13 @@
 #include <QStatusBar>
 
 #include "app/MainFrame.h"
+#include "data/FakeMemoCounter.h"
 #include "data/TempDatabase.h"
 #include "platform/Messages.h"
 #include "res/Strings.h"
 
 using namespace dorv;
+using dorv::test::FakeMemoCounter;
 using dorv::test::TempDatabase;
 
 TEST(MainFrameStartup, FirstStartCreatesTollBookAndSettings) {
@@ -24,6 +26,8 @@ TEST(MainFrameStartup, FirstStartCreatesTollBookAndSettings) {
     EXPECT_TRUE(prompter.Shown().empty());
     EXPECT_EQ(db.ReadFile("DORV21").size(), 0u);
     EXPECT_EQ(db.ReadFile("MYINFO.BIN").size(), 3552u);
+    std::uint32_t one = 1;
+    EXPECT_EQ(db.ReadFile("DORV98"), std::string(reinterpret_cast<const char*>(&one), 4));
     EXPECT_EQ(sounds, 1);
     EXPECT_TRUE(files.pdb.IsOpen());
     EXPECT_TRUE(frame.LogoTimer().isActive());
@@ -82,4 +86,38 @@ TEST(MainFrameLogo, GoesAtTheSecondPaint) {
   logo->grab();
   EXPECT_EQ(logo->LogoState(), 2);
   EXPECT_EQ(app::LogoArea::LogoOrigin(QSize(501, 300), QSize(360, 200)), QPoint(70, 50));
+}
+
+TEST(MainFrameStartup, MemoNumberingIsReconciledFirst) {
+  TempDatabase db;
+  db.WriteFile("DORV22", "");
+  db.WriteFile("DORV23", "");
+  std::uint32_t nine = 9;
+  db.WriteFile("DORV98", std::string(reinterpret_cast<const char*>(&nine), 4));
+  app::DataFiles files;
+  auto counter = std::make_unique<FakeMemoCounter>();
+  counter->placeExists = true;
+  counter->value = 5;
+  FakeMemoCounter& stored = *counter;
+  files.memoCounter = std::move(counter);
+  app::CMainFrame frame(files, [] { return true; });
+  ASSERT_TRUE(frame.OnCreate());
+  EXPECT_EQ(stored.value, 9u);
+}
+
+TEST(MainFrameStartup, InconsistentMemoNumberingEndsBeforeAnyFileOpens) {
+  TempDatabase db;
+  db.WriteFile("DORV22", "");
+  db.WriteFile("DORV23", "");
+  platform::ScriptedPrompter prompter;
+  app::DataFiles files;
+  auto counter = std::make_unique<FakeMemoCounter>();
+  counter->failWrite = true;
+  files.memoCounter = std::move(counter);
+  app::CMainFrame frame(files, [] { return true; });
+  EXPECT_FALSE(frame.OnCreate());
+  ASSERT_EQ(prompter.Shown().size(), 1u);
+  EXPECT_EQ(prompter.Shown()[0], platform::ShownText(res::kErrorMemoNumbering));
+  EXPECT_FALSE(files.pdb.IsOpen());
+  EXPECT_FALSE(db.Exists("MYINFO.BIN"));
 }
