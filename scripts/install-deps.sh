@@ -2,7 +2,7 @@
 # Installs the Debian packages that building and testing Dorv needs.
 set -eu
 # A font is needed so that text measurement in the widget tests is real.
-packages="cmake g++ make qt6-base-dev libgl-dev libgtest-dev fonts-dejavu-core"
+packages="cmake g++ make qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev fonts-dejavu-core"
 missing=""
 for p in $packages; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
