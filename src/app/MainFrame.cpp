@@ -7,7 +7,9 @@
 #include <QStatusBar>
 
 #include "app/Artwork.h"
+#include "platform/Calculator.h"
 #include "platform/Messages.h"
+#include "platform/PrintSetup.h"
 #include "platform/StartupSound.h"
 #include "res/Strings.h"
 
@@ -78,15 +80,9 @@ void CMainFrame::OnLogoTimer() {
   m_logoArea->update();
 }
 
-void CMainFrame::BuildMenus() {
-  QMenu* file = menuBar()->addMenu(res::kMenuFile);
-  file->addAction(res::kMenuExit, this, &QWidget::close);
-  QMenu* help = menuBar()->addMenu(res::kMenuHelp);
-  help->addAction(res::kMenuAbout, this, &CMainFrame::ShowAbout);
-}
-
 void CMainFrame::BuildStatusBar() {
-  statusBar()->showMessage(res::kStatusReady);
+  // A normal pane: the menu's prompts cover it while shown and it comes back after.
+  statusBar()->addWidget(new QLabel(res::kStatusReady, this), 1);
   // Qt cannot read the lock keys' state on every desktop, so the indicators stay unlit.
   for (const char* indicator : {res::kIndicatorCaps, res::kIndicatorNum, res::kIndicatorScroll}) {
     auto* label = new QLabel(indicator, this);
@@ -96,7 +92,21 @@ void CMainFrame::BuildStatusBar() {
   }
 }
 
-void CMainFrame::ShowAbout() {
+void CMainFrame::OnExit() { close(); }
+
+void CMainFrame::OnCalculator() {
+  if (!platform::StartCalculator(m_startProgram)) platform::Ask(this, res::kErrorNoCalculator);
+}
+
+void CMainFrame::OnPrinter() { platform::ShowPrintSetup(this); }
+
+void CMainFrame::OnHelpContents() {
+  if (!m_help) m_help = new HelpWindow(this);
+  m_help->show();
+  m_help->raise();
+}
+
+void CMainFrame::OnAbout() {
   platform::Ask(this, res::kAboutText, QMessageBox::Ok, QMessageBox::Information);
 }
 

@@ -6,6 +6,8 @@
 #include <functional>
 
 #include "app/DataFiles.h"
+#include "app/HelpWindow.h"
+#include "platform/Calculator.h"
 
 namespace dorv::app {
 
@@ -42,7 +44,18 @@ class CMainFrame final : public QMainWindow {
   // The ten-second logo timer's tick.
   void OnLogoTimer();
 
+  // The menu commands; each runs its dialog modally over the frame.
+  void OnExit();
+  void OnCalculator();
+  void OnPrinter();
+  void OnHelpContents();
+  void OnAbout();
+
+  // How other programs (the calculator) are started; tests put in their own.
+  void SetProgramStarter(platform::ProgramStarter start) { m_startProgram = std::move(start); }
+
   LogoArea* Logo() const { return m_logoArea; }
+  HelpWindow* Help() const { return m_help; }
   QTimer& LogoTimer() { return m_logoTimer; }
 
  protected:
@@ -51,13 +64,14 @@ class CMainFrame final : public QMainWindow {
  private:
   void BuildMenus();
   void BuildStatusBar();
-  void ShowAbout();
 
   DataFiles& m_files;
   SoundPlayer m_playSound;
   LogoArea* m_logoArea;
   QTimer m_logoTimer;
   bool m_filesOpen = false;
+  HelpWindow* m_help = nullptr;
+  platform::ProgramStarter m_startProgram = platform::StartDetached;
 };
 
 }  // namespace dorv::app

@@ -9,10 +9,45 @@ inline constexpr const char* kLogoTagline = "Telephone call cost estimates";
 inline constexpr const char* kAboutText =
     "Dorv\r\nEstimates what telephone calls cost and keeps the records that go with them.";
 
+// The main menu: menu and item texts, each item with its status bar prompt.
 inline constexpr const char* kMenuFile = "&File";
 inline constexpr const char* kMenuExit = "E&xit";
+inline constexpr const char* kPromptExit = "Quit the application; prompts to save documents";
+inline constexpr const char* kMenuPersonalDatabase = "&Personal Database";
+inline constexpr const char* kMenuToll = "Toll";
+inline constexpr const char* kPromptToll = "Calls in which a tariff rate will be charged database";
+inline constexpr const char* kMenuTollFree = "Toll Free";
+inline constexpr const char* kPromptTollFree =
+    "Database for toll free calls that can be made without rate charges (800, 888)";
+inline constexpr const char* kMenuAudioTex = "AudioTex";
+inline constexpr const char* kPromptAudioTex = "Database for fixed toll and surcharge calls (900)";
+inline constexpr const char* kMenuReports = "Reports";
+inline constexpr const char* kMenuCallLog = "Call Log";
+inline constexpr const char* kPromptCallLog = "Create a call log for a specified month";
+inline constexpr const char* kMenuMonthlyBilling = "Monthly Billing";
+inline constexpr const char* kPromptMonthlyBilling = "Create a monthly bill";
+inline constexpr const char* kMenuUtilities = "Utilities";
+inline constexpr const char* kMenuSampleLookup = "Sample Database Lookup";
+inline constexpr const char* kPromptSampleLookup = "Look-up an area code";
+inline constexpr const char* kMenuTelcoAccess = "TelCo Access Code";
+inline constexpr const char* kPromptTelcoAccess = "Listing of current telephone companies";
+inline constexpr const char* kMenuAlphaConvert = "Convert Alpha Phone Number";
+inline constexpr const char* kPromptAlphaConvert = "Convert an Alpha number to Numeric";
+inline constexpr const char* kMenuCalculator = "Calculator";
+inline constexpr const char* kPromptCalculator = "Use a calculator";
+inline constexpr const char* kMenuSetup = "Setup";
+inline constexpr const char* kMenuPersonalPreferences = "Personal Preferences";
+inline constexpr const char* kPromptPersonalPreferences = "Setup your personal information";
+inline constexpr const char* kMenuPrinter = "Printer";
+inline constexpr const char* kPromptPrinter = "Set up your printer";
 inline constexpr const char* kMenuHelp = "&Help";
-inline constexpr const char* kMenuAbout = "&About Dorv...";
+inline constexpr const char* kMenuContents = "&Contents";
+inline constexpr const char* kPromptContents = "List Help topics";
+inline constexpr const char* kMenuAbout = "&About";
+inline constexpr const char* kPromptAbout = "Display program information, version number and copyright";
+inline constexpr const char* kHelpCaption = "Dorv Help";
+inline constexpr const char* kErrorNoCalculator =
+    "No calculator program could be started.\r\nInstall a desktop calculator to use this command.";
 inline constexpr const char* kStatusReady = "Ready";
 inline constexpr const char* kIndicatorCaps = "CAP";
 inline constexpr const char* kIndicatorNum = "NUM";

@@ -32,7 +32,7 @@ TEST(MainFrameStartup, FirstStartCreatesTollBookAndSettings) {
     EXPECT_TRUE(files.pdb.IsOpen());
     EXPECT_TRUE(frame.LogoTimer().isActive());
     EXPECT_EQ(frame.LogoTimer().interval(), 10000);
-    EXPECT_EQ(frame.menuBar()->actions().size(), 2);
+    EXPECT_EQ(frame.menuBar()->actions().size(), 6);
   }
   // Destroying the frame closes every file.
   EXPECT_FALSE(files.pdb.IsOpen());

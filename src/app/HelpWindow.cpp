@@ -1,0 +1,21 @@
+#include "app/HelpWindow.h"
+
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+#include "platform/Texts.h"
+#include "res/Strings.h"
+
+namespace dorv::app {
+
+HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent), m_browser(new QTextBrowser(this)) {
+  setWindowTitle(res::kHelpCaption);
+  setModal(false);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(m_browser);
+  m_browser->setSource(QUrl("qrc:/help/guide.html"));
+  resize(560, 640);
+}
+
+}  // namespace dorv::app

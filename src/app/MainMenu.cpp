@@ -1,0 +1,73 @@
+// The frame's menu: every item with its status bar prompt, a separator between every two items.
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QShortcut>
+#include <QWhatsThis>
+
+#include "app/MainFrame.h"
+#include "res/Strings.h"
+
+namespace dorv::app {
+namespace {
+
+struct MenuItem {
+  const char* text;
+  const char* prompt;
+  // A command whose dialog is not part of the program yet has none and stays disabled.
+  void (CMainFrame::*handler)();
+};
+
+struct Menu {
+  const char* title;
+  std::vector<MenuItem> items;
+};
+
+std::vector<Menu> MenuTable() {
+  return {
+      {res::kMenuFile, {{res::kMenuExit, res::kPromptExit, &CMainFrame::OnExit}}},
+      {res::kMenuPersonalDatabase,
+       {{res::kMenuToll, res::kPromptToll, nullptr},
+        {res::kMenuTollFree, res::kPromptTollFree, nullptr},
+        {res::kMenuAudioTex, res::kPromptAudioTex, nullptr}}},
+      {res::kMenuReports,
+       {{res::kMenuCallLog, res::kPromptCallLog, nullptr},
+        {res::kMenuMonthlyBilling, res::kPromptMonthlyBilling, nullptr}}},
+      {res::kMenuUtilities,
+       {{res::kMenuSampleLookup, res::kPromptSampleLookup, nullptr},
+        {res::kMenuTelcoAccess, res::kPromptTelcoAccess, nullptr},
+        {res::kMenuAlphaConvert, res::kPromptAlphaConvert, nullptr},
+        {res::kMenuCalculator, res::kPromptCalculator, &CMainFrame::OnCalculator}}},
+      {res::kMenuSetup,
+       {{res::kMenuPersonalPreferences, res::kPromptPersonalPreferences, nullptr},
+        {res::kMenuPrinter, res::kPromptPrinter, &CMainFrame::OnPrinter}}},
+      {res::kMenuHelp,
+       {{res::kMenuContents, res::kPromptContents, &CMainFrame::OnHelpContents},
+        {res::kMenuAbout, res::kPromptAbout, &CMainFrame::OnAbout}}},
+  };
+}
+
+}  // namespace
+
+void CMainFrame::BuildMenus() {
+  for (const Menu& menu : MenuTable()) {
+    QMenu* shown = menuBar()->addMenu(menu.title);
+    for (std::size_t i = 0; i < menu.items.size(); ++i) {
+      const MenuItem& item = menu.items[i];
+      if (i > 0) shown->addSeparator();
+      QAction* action = shown->addAction(item.text);
+      action->setStatusTip(item.prompt);
+      if (item.handler)
+        connect(action, &QAction::triggered, this, item.handler);
+      else
+        action->setEnabled(false);
+    }
+  }
+  // F1 opens the guide; Shift+F1 lets the user click a control to learn what it does.
+  auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+  connect(help, &QShortcut::activated, this, &CMainFrame::OnHelpContents);
+  auto* contextHelp = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F1), this);
+  connect(contextHelp, &QShortcut::activated, [] { QWhatsThis::enterWhatsThisMode(); });
+}
+
+}  // namespace dorv::app

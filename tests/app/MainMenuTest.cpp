@@ -1,0 +1,125 @@
+#include <gtest/gtest.h>
+
+#include <QMenu>
+#include <QMenuBar>
+#include <QPrintDialog>
+#include <QTextBrowser>
+
+#include "app/MainFrame.h"
+#include "data/FakeMemoCounter.h"
+#include "data/TempDatabase.h"
+#include "platform/Calculator.h"
+#include "platform/Messages.h"
+#include "res/Strings.h"
+
+using namespace dorv;
+
+namespace {
+
+// A frame started on a fresh data directory.
+struct StartedFrame {
+  test::TempDatabase db;
+  app::DataFiles files;
+  std::unique_ptr<app::CMainFrame> frame;
+  StartedFrame() {
+    db.WriteFile("DORV22", "");
+    db.WriteFile("DORV23", "");
+    files.memoCounter = std::make_unique<test::FakeMemoCounter>();
+    frame = std::make_unique<app::CMainFrame>(files, [] { return true; });
+    EXPECT_TRUE(frame->OnCreate());
+  }
+};
+
+struct ShownItem {
+  QString text, prompt;
+  bool enabled;
+};
+
+std::vector<ShownItem> ItemsOf(QMenu* menu) {
+  std::vector<ShownItem> items;
+  QList<QAction*> actions = menu->actions();
+  for (int i = 0; i < actions.size(); ++i) {
+    // Every two items have a separator between them, and nothing else is one.
+    EXPECT_EQ(actions[i]->isSeparator(), i % 2 == 1) << menu->title().toStdString() << " " << i;
+    if (!actions[i]->isSeparator())
+      items.push_back({actions[i]->text(), actions[i]->statusTip(), actions[i]->isEnabled()});
+  }
+  return items;
+}
+
+}  // namespace
+
+TEST(MainMenu, MenusItemsAndPromptsInOrder) {
+  StartedFrame started;
+  QList<QAction*> menus = started.frame->menuBar()->actions();
+  std::vector<QString> titles;
+  for (QAction* menu : menus) titles.push_back(menu->text());
+  EXPECT_EQ(titles, (std::vector<QString>{res::kMenuFile, res::kMenuPersonalDatabase,
+                                          res::kMenuReports, res::kMenuUtilities, res::kMenuSetup,
+                                          res::kMenuHelp}));
+  auto utilities = ItemsOf(menus[3]->menu());
+  ASSERT_EQ(utilities.size(), 4u);
+  EXPECT_EQ(utilities[3].text, res::kMenuCalculator);
+  EXPECT_EQ(utilities[3].prompt, res::kPromptCalculator);
+  EXPECT_TRUE(utilities[3].enabled);
+  auto reports = ItemsOf(menus[2]->menu());
+  ASSERT_EQ(reports.size(), 2u);
+  EXPECT_EQ(reports[0].prompt, res::kPromptCallLog);
+  EXPECT_FALSE(reports[0].enabled);  // its dialog is not part of the program yet
+  auto help = ItemsOf(menus[5]->menu());
+  ASSERT_EQ(help.size(), 2u);
+  EXPECT_EQ(help[0].text, res::kMenuContents);
+  EXPECT_EQ(help[0].prompt, res::kPromptContents);
+  for (QAction* menu : menus) ItemsOf(menu->menu());  // checks every menu's separators
+}
+
+TEST(MainMenu, CalculatorTriesEachProgramThenSaysNoneStarted) {
+  std::vector<QString> tried;
+  EXPECT_FALSE(platform::StartCalculator([&](const QString& p) { return tried.push_back(p), false; }));
+  EXPECT_EQ(tried.size(), static_cast<std::size_t>(platform::CalculatorPrograms().size()));
+  tried.clear();
+  EXPECT_TRUE(platform::StartCalculator(
+      [&](const QString& p) { return tried.push_back(p), p == "galculator"; }));
+  EXPECT_EQ(tried.back(), "galculator");
+
+  StartedFrame started;
+  platform::ScriptedPrompter prompter;
+  started.frame->SetProgramStarter([](const QString&) { return false; });
+  started.frame->OnCalculator();
+  ASSERT_EQ(prompter.Shown().size(), 1u);
+  EXPECT_EQ(prompter.Shown()[0], platform::ShownText(res::kErrorNoCalculator));
+  started.frame->SetProgramStarter([](const QString&) { return true; });
+  started.frame->OnCalculator();
+  EXPECT_EQ(prompter.Shown().size(), 1u);
+}
+
+TEST(MainMenu, PrinterShowsTheSystemPrintSetupWithoutFileOrRanges) {
+  StartedFrame started;
+  bool shown = false;
+  platform::SetModalHook([&](QDialog& dialog) {
+    auto* print = qobject_cast<QPrintDialog*>(&dialog);
+    EXPECT_NE(print, nullptr);
+    if (print) {
+      EXPECT_FALSE(print->testOption(QAbstractPrintDialog::PrintToFile));
+      EXPECT_FALSE(print->testOption(QAbstractPrintDialog::PrintPageRange));
+      EXPECT_FALSE(print->testOption(QAbstractPrintDialog::PrintSelection));
+    }
+    shown = true;
+    return 0;
+  });
+  started.frame->OnPrinter();
+  platform::SetModalHook({});
+  EXPECT_TRUE(shown);
+}
+
+TEST(MainMenu, ContentsShowsTheGuideInOneWindow) {
+  StartedFrame started;
+  started.frame->OnHelpContents();
+  app::HelpWindow* help = started.frame->Help();
+  ASSERT_NE(help, nullptr);
+  EXPECT_TRUE(help->isVisible());
+  EXPECT_EQ(help->windowTitle(), res::kHelpCaption);
+  EXPECT_TRUE(help->Browser()->toPlainText().contains(res::kMenuToll));
+  started.frame->OnHelpContents();
+  EXPECT_EQ(started.frame->Help(), help);
+}
