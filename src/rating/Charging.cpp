@@ -14,13 +14,14 @@ void ChargeTick(RatingState& state, Intervals intervals) {
   ++state.elapsed;
   ++state.intervalCounter;
   if (state.selectedBand == kNoBand) return;
-  const bool inFirst = !state.firstIntervalPassed;
-  const std::uint32_t length = inFirst ? intervals.initial : intervals.additional;
-  // Without additional intervals nothing falls due after the first one.
-  if (!inFirst && length == 0) return;
-  if (state.intervalCounter < length) return;
+  if (!state.firstIntervalPassed) {
+    if (state.intervalCounter < intervals.initial) return;
+    state.firstIntervalPassed = true;
+  } else if (intervals.additional == 0 || state.intervalCounter < intervals.additional) {
+    return;
+  }
   state.intervalCounter = 0;
-  state.firstIntervalPassed = true;
+  // Without additional intervals nothing more falls due after the first one.
   if (intervals.additional == 0) return;
   state.charge += state.current.additional;
   state.changed = true;
