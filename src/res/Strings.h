@@ -73,4 +73,19 @@ inline constexpr const char* kUnknownMonth = "???";
 inline constexpr const char* kNoticeRecurringCreated =
     "A New Recurring Charge Log for %s, %s Was Created";
 
+// Rating
+inline constexpr const char* kSampleMinute = "%i minute";
+inline constexpr const char* kSampleMinutes = "%i minutes";
+inline constexpr const char* kRateFirstCaption = "Rate for the first %i second";
+inline constexpr const char* kRateAdditionalCaption = "Rate for each additional %i second";
+inline constexpr const char* kPluralSeconds = "s";
+inline constexpr const char* kAskWaitForLowerRate =
+    "If you decide to wait %i minutes, your call will be costed at a LOWER rate.\r\n"
+    "Do you want to wait?";
+inline constexpr const char* kNoticeHigherRateAfterWait =
+    "If you wait %i minutes, your call will be costed at a HIGHER rate.";
+inline constexpr const char* kCallCannotBePlaced =
+    "The call cannot be placed.\r\nThe current time is not supported by the rate timebands "
+    "for this PDB entry.";
+
 }  // namespace dorv::res
