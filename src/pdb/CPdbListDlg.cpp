@@ -14,7 +14,6 @@
 namespace dorv::pdb {
 namespace {
 
-constexpr int kLoadDelayMs = 100;
 constexpr int kErrorCodeCount = 103;
 constexpr int kErrorCodeNoSelection = 101;
 
@@ -43,9 +42,6 @@ CPdbListDlg::CPdbListDlg(data::PdbFiles& pdb, const data::MyInfo& myInfo, data::
   m_progress.SetUp(m_pdb.Count(m_kind));
   m_directions.Reset();
   m_progressBar->hide();
-  m_loadTimer.setSingleShot(true);
-  m_loadTimer.setInterval(kLoadDelayMs);
-  connect(&m_loadTimer, &QTimer::timeout, this, &CPdbListDlg::OnLoadTimer);
 }
 
 CPdbListDlg::~CPdbListDlg() = default;
@@ -55,10 +51,7 @@ void CPdbListDlg::BuildControls() {
     m_buttons[i] = new QPushButton(kButtonTexts[i], this);
   m_rows = new platform::ReportListModel(ListColumns(30, 45, 25), platform::CompareTextsNoCase,
                                          this);
-  m_list = new platform::ReportList(false, this);
-  m_list->SetModel(m_rows);
-  m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
-  m_list->SetHeaderClickHandler([this](int column) { OnColumnClick(column); });
+  m_list = NewEntryList(*this, *m_rows, [this](int column) { OnColumnClick(column); });
   connect(m_list->selectionModel(), &QItemSelectionModel::currentChanged, this,
           &CPdbListDlg::OnSelectionChanged);
   connect(m_list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
@@ -135,16 +128,10 @@ void CPdbListDlg::Enable(ListButton button, bool enabled) {
 
 void CPdbListDlg::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  if (m_loadStarted) return;
-  m_loadStarted = true;
-  m_loadTimer.start();
+  m_deferredLoad.OnShown();
 }
 
-void CPdbListDlg::OnLoadTimer() {
-  m_loadTimer.stop();
-  m_loadStarted = true;
-  Load();
-}
+void CPdbListDlg::OnLoadTimer() { m_deferredLoad.Fire(); }
 
 void CPdbListDlg::Load() {
   for (ListButton b : {ListButton::Delete, ListButton::Edit, ListButton::Duplicate,
@@ -191,13 +178,7 @@ const PdbListItem* CPdbListDlg::Item(int row) const {
   return static_cast<const PdbListItem*>(m_rows->Row(row));
 }
 
-std::vector<int> CPdbListDlg::SelectedRows() const {
-  std::vector<int> rows;
-  for (const QModelIndex& index : m_list->selectionModel()->selectedRows())
-    rows.push_back(index.row());
-  std::sort(rows.begin(), rows.end());
-  return rows;
-}
+std::vector<int> CPdbListDlg::SelectedRows() const { return SelectedRowsOf(*m_list); }
 
 void CPdbListDlg::SortRows() {
   SortOrder order = SortOrderOf(m_sortCode);
@@ -404,6 +385,12 @@ void CPdbListDlg::OnPrintRecord() {
     return;
   }
   m_openers.printRecord(Item(rows.front())->Position(), m_kind, this);
+}
+
+int RunPdbList(data::PdbFiles& pdb, const data::MyInfo& myInfo, data::PdbKind kind,
+               QWidget* parent, PdbListOpeners openers) {
+  CPdbListDlg dialog(pdb, myInfo, kind, std::move(openers), parent);
+  return platform::RunModal(dialog);
 }
 
 }  // namespace dorv::pdb

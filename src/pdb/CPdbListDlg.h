@@ -10,7 +10,7 @@
 #include "data/MyInfo.h"
 #include "data/PdbFiles.h"
 #include "data/Rewrite.h"
-#include "pdb/LoadProgress.h"
+#include "pdb/BookLoading.h"
 #include "pdb/PdbListItem.h"
 #include "pdb/PdbListRules.h"
 #include "platform/ReportList.h"
@@ -91,7 +91,7 @@ class CPdbListDlg final : public QDialog {
   // The selected rows in list order.
   std::vector<int> SelectedRows() const;
   QProgressBar& Progress() const { return *m_progressBar; }
-  QTimer& LoadTimer() { return m_loadTimer; }
+  QTimer& LoadTimer() { return m_deferredLoad.Timer(); }
   int SortCode() const { return m_sortCode; }
   long RecordsPerStep() const { return m_progress.RecordsPerStep(); }
   long ProgressSteps() const { return m_progress.Steps(); }
@@ -127,11 +127,15 @@ class CPdbListDlg final : public QDialog {
   platform::ReportListModel* m_rows = nullptr;
   QProgressBar* m_progressBar = new QProgressBar(this);
   LoadProgress m_progress{*m_progressBar};
+  DeferredLoad m_deferredLoad{100, [this] { Load(); }};
   std::array<QPushButton*, 12> m_buttons{};
-  QTimer m_loadTimer;
-  bool m_loadStarted = false;
   bool m_ignoreSelection = false;
   data::RewriteCalls m_rewriteCalls;
 };
+
+// Opens the list of one book modally, as the menu's Personal Database commands do; returns
+// the dialog's result.
+int RunPdbList(data::PdbFiles& pdb, const data::MyInfo& myInfo, data::PdbKind kind,
+               QWidget* parent, PdbListOpeners openers = {});
 
 }  // namespace dorv::pdb

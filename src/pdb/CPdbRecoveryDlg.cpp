@@ -12,9 +12,6 @@
 #include "res/Strings.h"
 
 namespace dorv::pdb {
-namespace {
-constexpr int kLoadDelayMs = 1000;
-}  // namespace
 
 CPdbRecoveryDlg::CPdbRecoveryDlg(data::PdbFiles& pdb, data::PdbKind kind,
                                  platform::ReportListModel& listWindowRows, QWidget* parent)
@@ -23,10 +20,7 @@ CPdbRecoveryDlg::CPdbRecoveryDlg(data::PdbFiles& pdb, data::PdbKind kind,
   platform::SetCaption(*this);
   m_rows = new platform::ReportListModel(ListColumns(30, 30, 40), platform::CompareTextsNoCase,
                                          this);
-  m_list = new platform::ReportList(false, this);
-  m_list->SetModel(m_rows);
-  m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
-  m_list->SetHeaderClickHandler([this](int column) { OnColumnClick(column); });
+  m_list = NewEntryList(*this, *m_rows, [this](int column) { OnColumnClick(column); });
   m_ok = new QPushButton(res::kButtonOk, this);
   m_cancel = new QPushButton(res::kButtonCancel, this);
   m_ok->setDefault(true);
@@ -46,9 +40,6 @@ CPdbRecoveryDlg::CPdbRecoveryDlg(data::PdbFiles& pdb, data::PdbKind kind,
 
   m_progress.SetUp(m_pdb.Count(m_kind));
   m_progressBar->hide();
-  m_loadTimer.setSingleShot(true);
-  m_loadTimer.setInterval(kLoadDelayMs);
-  connect(&m_loadTimer, &QTimer::timeout, this, &CPdbRecoveryDlg::OnLoadTimer);
 }
 
 // Rows not recovered go with the dialog's own model.
@@ -56,16 +47,10 @@ CPdbRecoveryDlg::~CPdbRecoveryDlg() = default;
 
 void CPdbRecoveryDlg::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  if (m_loadStarted) return;
-  m_loadStarted = true;
-  m_loadTimer.start();
+  m_deferredLoad.OnShown();
 }
 
-void CPdbRecoveryDlg::OnLoadTimer() {
-  m_loadTimer.stop();
-  m_loadStarted = true;
-  Load();
-}
+void CPdbRecoveryDlg::OnLoadTimer() { m_deferredLoad.Fire(); }
 
 void CPdbRecoveryDlg::Load() {
   WaitCursor wait;
@@ -93,13 +78,7 @@ const PdbListItem* CPdbRecoveryDlg::Item(int row) const {
   return static_cast<const PdbListItem*>(m_rows->Row(row));
 }
 
-std::vector<int> CPdbRecoveryDlg::SelectedRows() const {
-  std::vector<int> rows;
-  for (const QModelIndex& index : m_list->selectionModel()->selectedRows())
-    rows.push_back(index.row());
-  std::sort(rows.begin(), rows.end());
-  return rows;
-}
+std::vector<int> CPdbRecoveryDlg::SelectedRows() const { return SelectedRowsOf(*m_list); }
 
 void CPdbRecoveryDlg::OnColumnClick(int column) {
   if (m_rows->rowCount() <= 1 || column < 0 || column > 2) return;

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "data/PdbFiles.h"
-#include "pdb/LoadProgress.h"
+#include "pdb/BookLoading.h"
 #include "platform/ReportList.h"
 
 namespace dorv::pdb {
@@ -35,7 +35,7 @@ class CPdbRecoveryDlg final : public QDialog {
   const PdbListItem* Item(int row) const;
   QPushButton& OkButton() const { return *m_ok; }
   QPushButton& CancelButton() const { return *m_cancel; }
-  QTimer& LoadTimer() { return m_loadTimer; }
+  QTimer& LoadTimer() { return m_deferredLoad.Timer(); }
   int SortCode() const { return m_sortCode; }
   long RecordsPerStep() const { return m_progress.RecordsPerStep(); }
 
@@ -54,10 +54,9 @@ class CPdbRecoveryDlg final : public QDialog {
   platform::ReportListModel* m_rows = nullptr;
   QProgressBar* m_progressBar = new QProgressBar(this);
   LoadProgress m_progress{*m_progressBar};
+  DeferredLoad m_deferredLoad{1000, [this] { Load(); }};
   QPushButton* m_ok = nullptr;
   QPushButton* m_cancel = nullptr;
-  QTimer m_loadTimer;
-  bool m_loadStarted = false;
 };
 
 }  // namespace dorv::pdb

@@ -45,4 +45,13 @@ std::vector<platform::ListColumn> ListColumns(int typeUnits, int nameUnits, int 
           {res::kColumnPhoneNumber, phoneUnits}};
 }
 
+platform::ReportList* NewEntryList(QWidget& parent, platform::ReportListModel& rows,
+                                   std::function<void(int column)> onHeaderClick) {
+  auto* list = new platform::ReportList(false, &parent);
+  list->SetModel(&rows);
+  list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  list->SetHeaderClickHandler(std::move(onHeaderClick));
+  return list;
+}
+
 }  // namespace dorv::pdb

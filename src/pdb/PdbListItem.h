@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <functional>
 
 #include "data/MyInfo.h"
 #include "data/PdbRecord.h"
@@ -41,5 +42,10 @@ PdbListItem RecoveryItemOf(const data::PdbRecord& record, long position);
 
 // The list columns "Type", "Name" and "Phone Number" in hundredths of the list's width.
 std::vector<platform::ListColumn> ListColumns(int typeUnits, int nameUnits, int phoneUnits);
+
+// A list of entries over the rows, several selectable at once, header clicks going to the
+// dialog's sorting.
+platform::ReportList* NewEntryList(QWidget& parent, platform::ReportListModel& rows,
+                                   std::function<void(int column)> onHeaderClick);
 
 }  // namespace dorv::pdb

@@ -391,3 +391,23 @@ TEST(PdbListDialog, CallScreenGetsTheEntryReadIntoTheWorkBuffer) {
   EXPECT_EQ(prompter.Shown(), (std::vector<QString>{res::kErrorPersonalDatabase}));
   EXPECT_EQ(opened.size(), 2u);
 }
+
+TEST(PdbListDialog, MenuCommandRunsTheListModallyAndCloseEndsWithOne) {
+  PdbTestBook book;
+  book.Add(ThreeEntries(), data::PdbKind::AudioTex);
+  QString caption;
+  int rows = -1;
+  platform::SetModalHook([&](QDialog& dialog) {
+    auto& list = dynamic_cast<CPdbListDlg&>(dialog);
+    caption = list.windowTitle();
+    list.OnLoadTimer();
+    rows = list.Rows().rowCount();
+    list.Button(ListButton::Close).click();
+    return list.result();
+  });
+  int result = pdb::RunPdbList(book.pdb, book.myInfo, data::PdbKind::AudioTex, nullptr);
+  platform::SetModalHook({});
+  EXPECT_EQ(result, 1);
+  EXPECT_EQ(caption, "Dorv - (PDB AudioTex)");
+  EXPECT_EQ(rows, 3);
+}

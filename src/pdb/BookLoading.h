@@ -1,7 +1,10 @@
 #pragma once
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QProgressBar>
+#include <QTimer>
 #include <functional>
+#include <vector>
 
 #include "data/PdbFiles.h"
 #include "pdb/PdbListRules.h"
@@ -36,6 +39,25 @@ class WaitCursor {
   WaitCursor(const WaitCursor&) = delete;
   WaitCursor& operator=(const WaitCursor&) = delete;
 };
+
+// A list dialog reads its rows only once it is on screen: the first show arms a one-shot
+// timer whose tick runs the load.
+class DeferredLoad {
+ public:
+  DeferredLoad(int delayMs, std::function<void()> load);
+  void OnShown();
+  // The timer's tick; tests call it directly.
+  void Fire();
+  QTimer& Timer() { return m_timer; }
+
+ private:
+  QTimer m_timer;
+  std::function<void()> m_load;
+  bool m_started = false;
+};
+
+// The selected rows of a list, in list order.
+std::vector<int> SelectedRowsOf(const QAbstractItemView& list);
 
 // Reads the first `count` records of a book into the buffer, the first by position and every
 // later one as the next record, calling onRecord after each; stops at the first failed read.
