@@ -156,7 +156,7 @@ void CPdbListDlg::Load() {
   }
   std::vector<std::unique_ptr<platform::ListRow>> rows;
   bool anyDeleted = false;
-  ReadBook(m_pdb, m_kind, count, m_buffer, [&](long position) {
+  long read = ReadBook(m_pdb, m_kind, count, m_buffer, [&](long position) {
     m_progress.Record();
     if (m_buffer.active == 1 && m_buffer.hidden == 0)
       rows.push_back(std::make_unique<PdbListItem>(ListItemOf(m_buffer, m_myInfo, position)));
@@ -172,6 +172,8 @@ void CPdbListDlg::Load() {
   m_directions.SetFlag(PdbListItem::kType);
   SortRows();
   m_progress.End();
+  // The rows read so far stay; the user learns that the list is incomplete.
+  if (read < count) platform::Ask(this, res::kErrorReadEntry);
 }
 
 const PdbListItem* CPdbListDlg::Item(int row) const {

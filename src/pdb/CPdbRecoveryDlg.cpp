@@ -64,7 +64,7 @@ void CPdbRecoveryDlg::Load() {
     return;
   }
   std::vector<std::unique_ptr<platform::ListRow>> rows;
-  ReadBook(m_pdb, m_kind, count, m_buffer, [&](long position) {
+  long read = ReadBook(m_pdb, m_kind, count, m_buffer, [&](long position) {
     m_progress.Record();
     if (m_buffer.active != 1)
       rows.push_back(std::make_unique<PdbListItem>(RecoveryItemOf(m_buffer, position)));
@@ -72,6 +72,7 @@ void CPdbRecoveryDlg::Load() {
   m_rows->AddRows(std::move(rows));
   m_rows->Sort(m_sortCode, true);
   m_progress.End();
+  if (read < count) platform::Ask(this, res::kErrorReadEntry);
 }
 
 const PdbListItem* CPdbRecoveryDlg::Item(int row) const {
