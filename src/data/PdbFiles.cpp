@@ -29,6 +29,11 @@ int OpenOrCreate(const char* name) {
 
 }  // namespace
 
+const char* BookFileName(PdbKind kind) {
+  int k = static_cast<int>(kind);
+  return (k >= 1 && k <= 3) ? kBookNames[k - 1] : nullptr;
+}
+
 PdbFiles::~PdbFiles() { Close(); }
 
 bool PdbFiles::Open() {

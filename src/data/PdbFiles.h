@@ -8,6 +8,9 @@
 
 namespace dorv::data {
 
+// The file name of a book below DATABASE/; null for a value that is no book.
+const char* BookFileName(PdbKind kind);
+
 // The three personal database books, open for the program's whole run, and the memo files
 // of one entry at a time. Every operation reports success by its result and shows nothing.
 class PdbFiles {

@@ -48,6 +48,24 @@ void ReportListModel::AddRow(std::unique_ptr<ListRow> row) {
   endInsertRows();
 }
 
+void ReportListModel::AddRows(std::vector<std::unique_ptr<ListRow>> rows) {
+  if (rows.empty()) return;
+  int first = rowCount();
+  beginInsertRows({}, first, first + static_cast<int>(rows.size()) - 1);
+  m_rows.reserve(m_rows.size() + rows.size());
+  for (auto& row : rows) m_rows.push_back(std::move(row));
+  endInsertRows();
+}
+
+std::unique_ptr<ListRow> ReportListModel::TakeRow(int index) {
+  if (index < 0 || index >= rowCount()) return nullptr;
+  beginRemoveRows({}, index, index);
+  std::unique_ptr<ListRow> row = std::move(m_rows[index]);
+  m_rows.erase(m_rows.begin() + index);
+  endRemoveRows();
+  return row;
+}
+
 void ReportListModel::Clear() {
   beginResetModel();
   m_rows.clear();
@@ -60,14 +78,34 @@ const ListRow* ReportListModel::Row(int index) const {
 
 void ReportListModel::SortByColumn(int column) {
   if (column < 0 || column >= columnCount()) return;
-  m_ascending = column == m_sortColumn ? !m_ascending : true;
+  Sort(column, column == m_sortColumn ? !m_ascending : true);
+}
+
+void ReportListModel::Sort(int column, bool ascending) {
+  if (column < 0 || column >= columnCount()) return;
+  m_ascending = ascending;
   m_sortColumn = column;
-  emit layoutAboutToBeChanged();
-  std::stable_sort(m_rows.begin(), m_rows.end(), [&](const auto& a, const auto& b) {
-    int order = m_compare(*a, *b, column);
-    return m_ascending ? order < 0 : order > 0;
+  emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+  std::vector<int> order(m_rows.size());
+  for (std::size_t i = 0; i < order.size(); ++i) order[i] = static_cast<int>(i);
+  std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+    int result = m_compare(*m_rows[a], *m_rows[b], column);
+    return ascending ? result < 0 : result > 0;
   });
-  emit layoutChanged();
+  std::vector<std::unique_ptr<ListRow>> sorted(m_rows.size());
+  std::vector<int> newRowOf(m_rows.size());
+  for (std::size_t i = 0; i < order.size(); ++i) {
+    sorted[i] = std::move(m_rows[order[i]]);
+    newRowOf[order[i]] = static_cast<int>(i);
+  }
+  m_rows = std::move(sorted);
+  const QModelIndexList before = persistentIndexList();
+  QModelIndexList after;
+  after.reserve(before.size());
+  for (const QModelIndex& index : before)
+    after.push_back(this->index(newRowOf[index.row()], index.column()));
+  changePersistentIndexList(before, after);
+  emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
 std::vector<int> ColumnWidths(int clientWidth, const std::vector<ListColumn>& columns,
@@ -137,7 +175,10 @@ ReportList::ReportList(bool viewRole, QWidget* parent) : QTreeView(parent) {
   header()->setStretchLastSection(false);
   header()->setSectionResizeMode(QHeaderView::Interactive);
   connect(header(), &QHeaderView::sectionClicked, this, [this](int column) {
-    if (m_model) m_model->SortByColumn(column);
+    if (m_headerClick)
+      m_headerClick(column);
+    else if (m_model)
+      m_model->SortByColumn(column);
   });
 }
 

@@ -40,12 +40,19 @@ class ReportListModel final : public QAbstractTableModel {
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
   void AddRow(std::unique_ptr<ListRow> row);
+  // Adds many rows at the end with one notification: a list of a large file fills at once.
+  void AddRows(std::vector<std::unique_ptr<ListRow>> rows);
+  // Removes a row and hands its object to the caller.
+  std::unique_ptr<ListRow> TakeRow(int index);
   void Clear();
   const ListRow* Row(int index) const;
   const std::vector<ListColumn>& Columns() const { return m_columns; }
 
   // A first click on a column sorts it ascending; a second click on the same column reverses.
   void SortByColumn(int column);
+  // Sorts by a column in the given direction, rows comparing equal keeping their order;
+  // selections and other persistent indexes follow their rows.
+  void Sort(int column, bool ascending);
   int SortColumn() const { return m_sortColumn; }
   bool Ascending() const { return m_ascending; }
 
@@ -98,12 +105,17 @@ class ReportList final : public QTreeView {
   void SetModel(ReportListModel* model);
   ReportListModel* Model() const { return m_model; }
   void ApplyColumnWidths();
+  // Replaces the model's own header-click sorting with the dialog's.
+  void SetHeaderClickHandler(std::function<void(int column)> handler) {
+    m_headerClick = std::move(handler);
+  }
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
 
  private:
   ReportListModel* m_model = nullptr;
+  std::function<void(int)> m_headerClick;
 };
 
 }  // namespace dorv::platform

@@ -88,4 +88,44 @@ inline constexpr const char* kCallCannotBePlaced =
     "The call cannot be placed.\r\nThe current time is not supported by the rate timebands "
     "for this PDB entry.";
 
+// Personal database list and recovery
+inline constexpr const char* kPdbListCaption = "PDB";
+inline constexpr const char* kBookNames[3] = {"Toll", "Toll Free", "AudioTex"};
+inline constexpr const char* kColumnType = "Type";
+inline constexpr const char* kColumnName = "Name";
+inline constexpr const char* kColumnPhoneNumber = "Phone Number";
+inline constexpr const char* kButtonAdd = "Add";
+inline constexpr const char* kButtonEdit = "Edit";
+inline constexpr const char* kButtonDelete = "Delete";
+inline constexpr const char* kButtonDuplicate = "Duplicate";
+inline constexpr const char* kButtonRecover = "Recover";
+inline constexpr const char* kButtonCompress = "Compress";
+inline constexpr const char* kButtonClose = "Close";
+inline constexpr const char* kButtonManualCallEntry = "Manual Call Entry";
+inline constexpr const char* kButtonTimeACall = "Time a Call";
+inline constexpr const char* kButtonViewMemo = "View Memo";
+inline constexpr const char* kButtonViewContactLog = "View Contact Log";
+inline constexpr const char* kButtonPrintRecord = "Print Record";
+inline constexpr const char* kButtonOk = "OK";
+inline constexpr const char* kButtonCancel = "Cancel";
+inline constexpr const char* kContactLogTitle = "%s - %s";
+inline constexpr const char* kAskDeleteItem = "Do you want to delete the selected item?";
+inline constexpr const char* kAskDeleteItems = "Do you want to delete the selected items?";
+inline constexpr const char* kErrorDeleteEntry =
+    "Error - Could not delete the record from the personal database!";
+inline constexpr const char* kErrorSelectedEntry =
+    "Error - Could not access the personal data for the selected record";
+inline constexpr const char* kRecoveryCaption = "Personal Database Recovery";
+inline constexpr const char* kRecoveryPrompt = "Select the record(s) that you wish to recover";
+inline constexpr const char* kRecoveryPhone = "%s.%s.%s";
+inline constexpr const char* kErrorRecoveryAccess =
+    "Could not access the personal database - Exiting...";
+inline constexpr const char* kAskCompress =
+    "By compressing the database, you will NOT be able to recover any deleted records.  Do you "
+    "want to continue?";
+inline constexpr const char* kWarnCompressBackup =
+    "Make sure that you have your database(s) BACKED UP up before performing this operation!";
+inline constexpr const char* kErrorCompress =
+    "Errors detected during compression.  The compression was cancelled.";
+
 }  // namespace dorv::res

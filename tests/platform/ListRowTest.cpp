@@ -111,3 +111,21 @@ TEST(ReportListPainting, SelectedRowIsPaintedRed) {
   EXPECT_EQ(QColor(image.pixel(selected.right() - 1, selected.top() + 1)), QColor(175, 4, 4));
   EXPECT_EQ(QColor(image.pixel(other.right() - 1, other.top() + 1)), QColor(Qt::white));
 }
+
+TEST(ReportListModel, SortInAGivenDirectionKeepsPersistentIndexesOnTheirRows) {
+  ReportListModel model(TwoColumns());
+  std::vector<std::unique_ptr<ListRow>> rows;
+  for (const char* name : {"b", "c", "a"}) rows.push_back(std::make_unique<TextRow>(QStringList{name}));
+  model.AddRows(std::move(rows));
+  QPersistentModelIndex c = model.index(1, 0);
+  model.Sort(0, false);
+  EXPECT_EQ(FirstColumn(model), (QStringList{"c", "b", "a"}));
+  EXPECT_EQ(c.row(), 0);
+  model.Sort(0, true);
+  EXPECT_EQ(c.row(), 2);
+  auto taken = model.TakeRow(0);
+  ASSERT_NE(taken, nullptr);
+  EXPECT_EQ(taken->Text(0), "a");
+  EXPECT_EQ(model.TakeRow(5), nullptr);
+  EXPECT_EQ(FirstColumn(model), (QStringList{"b", "c"}));
+}

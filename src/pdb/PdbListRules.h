@@ -1,0 +1,64 @@
+#pragma once
+#include <array>
+#include <cstdint>
+
+namespace dorv::pdb {
+
+// How a progress bar follows a file being read: at most about a hundred steps.
+struct ProgressPlan {
+  int maximum;         // the bar's range is 0 to maximum
+  long recordsPerStep;  // at least 1
+};
+ProgressPlan ProgressPlanFor(long recordCount);
+
+// Counts records read and says when the bar is due for its next step.
+class ProgressStepper {
+ public:
+  explicit ProgressStepper(long recordsPerStep) : m_perStep(recordsPerStep < 1 ? 1 : recordsPerStep) {}
+  // One more record read; true when the bar steps now.
+  bool Advance() {
+    if (++m_sinceStep < m_perStep) return false;
+    m_sinceStep = 0;
+    ++m_steps;
+    return true;
+  }
+  long Steps() const { return m_steps; }
+
+ private:
+  long m_perStep;
+  long m_sinceStep = 0;
+  long m_steps = 0;
+};
+
+// Sort codes of the list window: column × 2, plus 1 for descending.
+struct SortOrder {
+  int column;
+  bool ascending;
+};
+SortOrder SortOrderOf(int sortCode);
+
+// The direction flags of the three columns. Loading sets Type's, so its first click sorts
+// descending; the others' first click sorts ascending.
+class SortDirections {
+ public:
+  void Reset() { m_flags = {0, 0, 0}; }
+  void SetFlag(int column) { m_flags.at(column) = 1; }
+  bool Flag(int column) const { return m_flags.at(column) != 0; }
+  // A click on a column header: the new sort code, the column's flag flipped.
+  int Click(int column);
+
+ private:
+  std::array<std::uint8_t, 3> m_flags{};
+};
+
+// What a change of the focused row does to the buttons.
+struct SelectionButtons {
+  bool rowButtons;     // Delete, and the call, memo and contact log buttons shown and enabled
+  bool singleButtons;  // Edit, Duplicate and Print Record
+};
+SelectionButtons ButtonsForSelection(int selectedCount);
+
+// The question asked before deleting; null when nothing is selected.
+const char* DeleteQuestion(int selectedCount);
+
+}  // namespace dorv::pdb

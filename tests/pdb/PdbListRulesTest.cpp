@@ -1,0 +1,76 @@
+#include <gtest/gtest.h>
+
+#include "pdb/PdbListRules.h"
+#include "res/Strings.h"
+
+using namespace dorv::pdb;
+
+TEST(ProgressPlan, AtMostAboutAHundredSteps) {
+  struct Row {
+    const char* name;
+    long count;
+    int maximum;
+    long perStep;
+    long steps;  // when every record is read
+  } rows[] = {
+      {"empty", 0, 0, 1, 0},          {"one", 1, 1, 1, 1},
+      {"just under", 99, 99, 1, 99},  {"a hundred", 100, 100, 1, 100},
+      {"250", 250, 100, 2, 125},      {"large", 100000, 100, 1000, 100},
+      {"odd large", 100099, 100, 1000, 100},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    ProgressPlan plan = ProgressPlanFor(row.count);
+    EXPECT_EQ(plan.maximum, row.maximum);
+    EXPECT_EQ(plan.recordsPerStep, row.perStep);
+    ProgressStepper stepper(plan.recordsPerStep);
+    long stepsAt = 0;
+    for (long i = 0; i < row.count; ++i)
+      if (stepper.Advance()) stepsAt = i + 1;
+    EXPECT_EQ(stepper.Steps(), row.steps);
+    if (row.steps > 0) {
+      EXPECT_EQ(stepsAt % plan.recordsPerStep, 0);
+    }
+  }
+  EXPECT_EQ(ProgressPlanFor(-1).maximum, 0);
+}
+
+TEST(SortCodes, ColumnTimesTwoPlusOneForDescending) {
+  for (int code = 0; code <= 5; ++code) {
+    SCOPED_TRACE(code);
+    EXPECT_EQ(SortOrderOf(code).column, code / 2);
+    EXPECT_EQ(SortOrderOf(code).ascending, code % 2 == 0);
+  }
+}
+
+TEST(SortCodes, ClicksFlipEachColumnsFlagOnItsOwn) {
+  SortDirections directions;
+  directions.SetFlag(0);  // as a load leaves them
+  EXPECT_EQ(directions.Click(1), 2);
+  EXPECT_EQ(directions.Click(1), 3);
+  EXPECT_EQ(directions.Click(0), 1);
+  EXPECT_EQ(directions.Click(0), 0);
+  EXPECT_EQ(directions.Click(2), 4);
+  EXPECT_TRUE(directions.Flag(2));
+  EXPECT_FALSE(directions.Flag(1));
+  directions.Reset();
+  EXPECT_EQ(directions.Click(0), 0);
+}
+
+TEST(SelectionRules, SingleRowButtonsNeedExactlyOneSelected) {
+  struct Row {
+    int selected;
+    bool rowButtons, singleButtons;
+    const char* question;
+  } rows[] = {{0, false, false, nullptr},
+              {1, true, true, dorv::res::kAskDeleteItem},
+              {2, true, false, dorv::res::kAskDeleteItems},
+              {7, true, false, dorv::res::kAskDeleteItems}};
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.selected);
+    SelectionButtons buttons = ButtonsForSelection(row.selected);
+    EXPECT_EQ(buttons.rowButtons, row.rowButtons);
+    EXPECT_EQ(buttons.singleButtons, row.singleButtons);
+    EXPECT_STREQ(DeleteQuestion(row.selected), row.question);
+  }
+}
