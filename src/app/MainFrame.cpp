@@ -7,6 +7,7 @@
 #include <QStatusBar>
 
 #include "app/Artwork.h"
+#include "pdb/CPdbListDlg.h"
 #include "platform/Calculator.h"
 #include "platform/Messages.h"
 #include "platform/PrintSetup.h"
@@ -93,6 +94,14 @@ void CMainFrame::BuildStatusBar() {
 }
 
 void CMainFrame::OnExit() { close(); }
+
+void CMainFrame::OnToll() { OpenBook(data::PdbKind::Toll); }
+void CMainFrame::OnTollFree() { OpenBook(data::PdbKind::TollFree); }
+void CMainFrame::OnAudioTex() { OpenBook(data::PdbKind::AudioTex); }
+
+void CMainFrame::OpenBook(data::PdbKind kind) {
+  pdb::RunPdbList(m_files.pdb, m_files.myInfo, kind, this);
+}
 
 void CMainFrame::OnCalculator() {
   if (!platform::StartCalculator(m_startProgram)) platform::Ask(this, res::kErrorNoCalculator);

@@ -46,6 +46,9 @@ class CMainFrame final : public QMainWindow {
 
   // The menu commands; each runs its dialog modally over the frame.
   void OnExit();
+  void OnToll();
+  void OnTollFree();
+  void OnAudioTex();
   void OnCalculator();
   void OnPrinter();
   void OnHelpContents();
@@ -64,6 +67,7 @@ class CMainFrame final : public QMainWindow {
  private:
   void BuildMenus();
   void BuildStatusBar();
+  void OpenBook(data::PdbKind kind);
 
   DataFiles& m_files;
   SoundPlayer m_playSound;

@@ -27,9 +27,9 @@ std::vector<Menu> MenuTable() {
   return {
       {res::kMenuFile, {{res::kMenuExit, res::kPromptExit, &CMainFrame::OnExit}}},
       {res::kMenuPersonalDatabase,
-       {{res::kMenuToll, res::kPromptToll, nullptr},
-        {res::kMenuTollFree, res::kPromptTollFree, nullptr},
-        {res::kMenuAudioTex, res::kPromptAudioTex, nullptr}}},
+       {{res::kMenuToll, res::kPromptToll, &CMainFrame::OnToll},
+        {res::kMenuTollFree, res::kPromptTollFree, &CMainFrame::OnTollFree},
+        {res::kMenuAudioTex, res::kPromptAudioTex, &CMainFrame::OnAudioTex}}},
       {res::kMenuReports,
        {{res::kMenuCallLog, res::kPromptCallLog, nullptr},
         {res::kMenuMonthlyBilling, res::kPromptMonthlyBilling, nullptr}}},

@@ -6,6 +6,7 @@
 #include <QTextBrowser>
 
 #include "app/MainFrame.h"
+#include "pdb/CPdbListDlg.h"
 #include "data/FakeMemoCounter.h"
 #include "data/TempDatabase.h"
 #include "platform/Calculator.h"
@@ -122,4 +123,20 @@ TEST(MainMenu, ContentsShowsTheGuideInOneWindow) {
   EXPECT_TRUE(help->Browser()->toPlainText().contains(res::kMenuToll));
   started.frame->OnHelpContents();
   EXPECT_EQ(started.frame->Help(), help);
+}
+
+TEST(MainMenu, PersonalDatabaseCommandsOpenTheListOfTheirBook) {
+  StartedFrame started;
+  std::vector<QString> captions;
+  platform::SetModalHook([&](QDialog& dialog) {
+    EXPECT_NE(qobject_cast<pdb::CPdbListDlg*>(&dialog), nullptr);
+    captions.push_back(dialog.windowTitle());
+    return 1;
+  });
+  started.frame->OnToll();
+  started.frame->OnTollFree();
+  started.frame->OnAudioTex();
+  platform::SetModalHook({});
+  ASSERT_EQ(captions.size(), 3u);
+  for (int i = 0; i < 3; ++i) EXPECT_TRUE(captions[i].contains(res::kBookNames[i])) << i;
 }
