@@ -213,42 +213,24 @@ TEST_F(CallSurchargesDlgTest, ACallNeverCarriesMoreThanTenSurcharges) {
 TEST_F(CallSurchargesDlgTest, CancelAsksAfterAMove) {
   const CallSurcharges original = CopySlots<kCallSlots>(m_call.surcharges);
   {
-    platform::ScriptedPrompter prompter;
     CCallSurchargesDlg dialog(m_info.surcharges, m_call.surcharges, 0.0);
-    ShowForUser(dialog);
-    Click(ControlsOf(dialog).cancel);
-    EXPECT_TRUE(prompter.Shown().empty());
-    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+    ExpectCancelAsksNothing(dialog);
+    EXPECT_EQ(std::memcmp(dialog.Slots().data(), original.data(), sizeof original), 0);
   }
-  struct Row {
-    const char* name;
-    QMessageBox::StandardButton answer;
-    bool open;
-    int result;
-    std::vector<std::string> names;
-  } rows[] = {
-      {"Yes does what OK does", QMessageBox::Yes, false, QDialog::Accepted, {"Labor", "Card A"}},
-      {"No leaves the call as it was", QMessageBox::No, false, QDialog::Rejected, {"Labor"}},
-      {"Cancel stays", QMessageBox::Cancel, true, QDialog::Rejected, {"Labor"}},
-  };
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.name);
+  for (const CloseAnswer& answer : kCloseAnswers) {
+    SCOPED_TRACE(answer.name);
     platform::ScriptedPrompter prompter;
-    prompter.Answer(row.answer);
+    prompter.Answer(answer.answer);
     CCallSurchargesDlg dialog(m_info.surcharges, m_call.surcharges, 0.0);
     ShowForUser(dialog);
     PickerControls c = ControlsOf(dialog);
     ClickRow(c.available, 0);
     Click(c.add);
     QTest::keyClick(&dialog, Qt::Key_Escape);
-    ASSERT_EQ(prompter.Shown().size(), 1u);
-    EXPECT_EQ(prompter.Shown()[0], platform::ShownText(res::kAskSaveSurcharges));
-    EXPECT_EQ(dialog.isVisible(), row.open);
-    if (!row.open) {
-      EXPECT_EQ(dialog.result(), row.result);
-    }
-    EXPECT_EQ(CallDescriptions(dialog.Slots()), row.names);
-    if (row.answer != QMessageBox::Yes) {
+    ExpectEndedAfterQuestion(dialog, prompter, res::kAskSaveSurcharges, answer);
+    if (answer.answer == QMessageBox::Yes) {
+      EXPECT_EQ(CallDescriptions(dialog.Slots()), (std::vector<std::string>{"Labor", "Card A"}));
+    } else {
       EXPECT_EQ(std::memcmp(dialog.Slots().data(), original.data(), sizeof original), 0);
     }
   }

@@ -15,6 +15,7 @@
 #include "data/Charges.h"
 #include "data/FixedText.h"
 #include "platform/Messages.h"
+#include "res/Strings.h"
 
 namespace dorv::test {
 
@@ -79,6 +80,40 @@ inline void ShowForUser(QDialog& dialog) {
   dialog.show();
   dialog.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+}
+
+// The three answers to a dialog's question about unsaved changes, and how the dialog ends.
+struct CloseAnswer {
+  const char* name;
+  QMessageBox::StandardButton answer;
+  bool staysOpen;
+  int result;  // once closed
+};
+inline const CloseAnswer kCloseAnswers[] = {
+    {"Yes saves and closes", QMessageBox::Yes, false, QDialog::Accepted},
+    {"No closes without saving", QMessageBox::No, false, QDialog::Rejected},
+    {"Cancel stays open", QMessageBox::Cancel, true, QDialog::Rejected},
+};
+
+// Checks that exactly the question was asked and the dialog ended as the answer says.
+inline void ExpectEndedAfterQuestion(const QDialog& dialog, const platform::ScriptedPrompter& prompter,
+                                     const char* question, const CloseAnswer& answer) {
+  ASSERT_EQ(prompter.Shown().size(), 1u);
+  EXPECT_EQ(prompter.Shown()[0], platform::ShownText(question));
+  EXPECT_EQ(dialog.isVisible(), answer.staysOpen);
+  if (!answer.staysOpen) {
+    EXPECT_EQ(dialog.result(), answer.result);
+  }
+}
+
+// An unchanged dialog's Cancel closes it at once, without a question.
+inline void ExpectCancelAsksNothing(QDialog& dialog) {
+  platform::ScriptedPrompter prompter;
+  ShowForUser(dialog);
+  QTest::mouseClick(dialog.findChild<QPushButton*>("cancel"), Qt::LeftButton);
+  EXPECT_TRUE(prompter.Shown().empty());
+  EXPECT_FALSE(dialog.isVisible());
+  EXPECT_EQ(dialog.result(), QDialog::Rejected);
 }
 
 // Installs a modal hook for the test's lifetime: the action plays the user in the nested

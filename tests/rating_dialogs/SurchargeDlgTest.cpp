@@ -165,40 +165,19 @@ TEST(SurchargeDlg, AddingToAFullListIsRefused) {
 TEST(SurchargeDlg, CancelAsksOnlyAfterAChange) {
   const SurchargeList list = SampleList();
   {
-    platform::ScriptedPrompter prompter;
     CSurchargeDlg dialog(Mode::Edit, 0, list);
-    ShowForUser(dialog);
-    Click(FieldsOf(dialog).cancel);
-    EXPECT_TRUE(prompter.Shown().empty());
-    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+    ExpectCancelAsksNothing(dialog);
   }
-  struct Row {
-    const char* name;
-    QMessageBox::StandardButton answer;
-    bool open;
-    int result;
-    double storedCost;
-  } rows[] = {
-      {"Yes saves and closes with OK", QMessageBox::Yes, false, QDialog::Accepted, 75.0},
-      {"No closes without saving", QMessageBox::No, false, QDialog::Rejected, 50.0},
-      {"Cancel stays", QMessageBox::Cancel, true, QDialog::Rejected, 50.0},
-  };
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.name);
+  for (const CloseAnswer& answer : kCloseAnswers) {
+    SCOPED_TRACE(answer.name);
     platform::ScriptedPrompter prompter;
-    prompter.Answer(row.answer);
+    prompter.Answer(answer.answer);
     CSurchargeDlg dialog(Mode::Edit, 0, list);
     ShowForUser(dialog);
-    Fields f = FieldsOf(dialog);
-    TypeInto(f.cost, "0.75");
+    TypeInto(FieldsOf(dialog).cost, "0.75");
     QTest::keyClick(&dialog, Qt::Key_Escape);
-    ASSERT_EQ(prompter.Shown().size(), 1u);
-    EXPECT_EQ(prompter.Shown()[0], platform::ShownText(res::kAskSaveSurcharges));
-    EXPECT_EQ(dialog.isVisible(), row.open);
-    if (!row.open) {
-      EXPECT_EQ(dialog.result(), row.result);
-    }
-    EXPECT_EQ(dialog.Slots()[0].cost, row.storedCost);
+    ExpectEndedAfterQuestion(dialog, prompter, res::kAskSaveSurcharges, answer);
+    EXPECT_EQ(dialog.Slots()[0].cost, answer.answer == QMessageBox::Yes ? 75.0 : 50.0);
   }
 }
 

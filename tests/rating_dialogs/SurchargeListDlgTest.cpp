@@ -52,6 +52,12 @@ ListControls ControlsOf(CSurchargeListDlg& dialog) {
           Child<QPushButton>(dialog, "close")};
 }
 
+// Selects a row and presses "Delete".
+void DeleteRow(const ListControls& c, int row) {
+  ClickRow(c.list, row);
+  Click(c.remove);
+}
+
 std::vector<QString> Column(QAbstractItemView* list, int column) {
   std::vector<QString> texts;
   for (int row = 0; row < list->model()->rowCount(); ++row)
@@ -87,8 +93,7 @@ TEST_F(SurchargeListDlgTest, DeletingTheFirstOfThreeMovesTheOthersUpAndCloseSave
   CSurchargeListDlg dialog(m_info, m_file);
   ShowForUser(dialog);
   ListControls c = ControlsOf(dialog);
-  ClickRow(c.list, 0);
-  Click(c.remove);
+  DeleteRow(c, 0);
   EXPECT_EQ(Column(c.list, 0), (std::vector<QString>{"Labor", "Other"}));
   EXPECT_FALSE(c.remove->isEnabled());
   // Nothing reaches the settings until Close.
@@ -132,8 +137,7 @@ TEST_F(SurchargeListDlgTest, AddIsDisabledAtTwentyRows) {
   EXPECT_EQ(CellText(c.list, kListSlots - 1, 1), "$1.0500");
   EXPECT_FALSE(c.add->isEnabled());
   // Deleting a row makes room again.
-  ClickRow(c.list, 0);
-  Click(c.remove);
+  DeleteRow(c, 0);
   EXPECT_TRUE(c.add->isEnabled());
 }
 
@@ -166,32 +170,18 @@ TEST_F(SurchargeListDlgTest, EditByDoubleClickAndCancelledEditsChangeNothing) {
 }
 
 TEST_F(SurchargeListDlgTest, TheCloseBoxAsksWhenTheListChanged) {
-  struct Row {
-    const char* name;
-    QMessageBox::StandardButton answer;
-    bool closed;
-    bool saved;
-  } rows[] = {
-      {"Yes saves and closes", QMessageBox::Yes, true, true},
-      {"No closes without saving", QMessageBox::No, true, false},
-      {"Cancel stays open", QMessageBox::Cancel, false, false},
-  };
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.name);
+  for (const CloseAnswer& answer : kCloseAnswers) {
+    SCOPED_TRACE(answer.name);
     platform::ScriptedPrompter prompter;
-    prompter.Answer(row.answer);
+    prompter.Answer(answer.answer);
     ASSERT_TRUE(m_file.Write(m_info));
     data::MyInfo info = m_info;
     CSurchargeListDlg dialog(info, m_file);
     ShowForUser(dialog);
-    ListControls c = ControlsOf(dialog);
-    ClickRow(c.list, 1);
-    Click(c.remove);
-    EXPECT_EQ(dialog.close(), row.closed);
-    ASSERT_EQ(prompter.Shown().size(), 1u);
-    EXPECT_EQ(prompter.Shown()[0], platform::ShownText(res::kAskSavePersonalInformation));
-    EXPECT_EQ(dialog.isVisible(), !row.closed);
-    const std::string second = row.saved ? "Other" : "Labor";
+    DeleteRow(ControlsOf(dialog), 1);
+    EXPECT_EQ(dialog.close(), !answer.staysOpen);
+    ExpectEndedAfterQuestion(dialog, prompter, res::kAskSavePersonalInformation, answer);
+    const std::string second = answer.answer == QMessageBox::Yes ? "Other" : "Labor";
     EXPECT_EQ(data::ReadField(info.surcharges[1].description), second);
     EXPECT_EQ(data::ReadField(StoredInfo().surcharges[1].description), second);
   }
@@ -213,8 +203,7 @@ TEST_F(SurchargeListDlgTest, AFailedSaveKeepsTheChangesInMemoryAndSaysSo) {
     CSurchargeListDlg dialog(info, unwritable);
     ShowForUser(dialog);
     ListControls c = ControlsOf(dialog);
-    ClickRow(c.list, 0);
-    Click(c.remove);
+    DeleteRow(c, 0);
     Click(c.close);
     ASSERT_EQ(prompter.Shown().size(), 1u);
     EXPECT_EQ(prompter.Shown()[0], platform::ShownText(res::kErrorSaveMyInfoFile));
@@ -229,8 +218,7 @@ TEST_F(SurchargeListDlgTest, AFailedSaveKeepsTheChangesInMemoryAndSaysSo) {
     CSurchargeListDlg dialog(info, unwritable);
     ShowForUser(dialog);
     ListControls c = ControlsOf(dialog);
-    ClickRow(c.list, 0);
-    Click(c.remove);
+    DeleteRow(c, 0);
     EXPECT_FALSE(dialog.close());  // stays open when the save failed
     ASSERT_EQ(prompter.Shown().size(), 2u);
     EXPECT_EQ(prompter.Shown()[1], platform::ShownText(res::kErrorSaveMyInfoFile));

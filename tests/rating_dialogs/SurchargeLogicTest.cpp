@@ -13,21 +13,17 @@ using namespace dorv::rating;
 using dorv::test::MakeSurcharge;
 
 namespace {
-SurchargeList ListOf(std::initializer_list<data::Surcharge> used) {
-  SurchargeList list{};
-  for (auto& slot : list) data::ClearSurcharge(slot);
+// Slots holding the given surcharges first, the rest unused.
+template <std::size_t N>
+std::array<data::Surcharge, N> SlotsOf(std::initializer_list<data::Surcharge> used) {
+  std::array<data::Surcharge, N> made{};
+  for (auto& slot : made) data::ClearSurcharge(slot);
   std::size_t i = 0;
-  for (const auto& surcharge : used) list[i++] = surcharge;
-  return list;
+  for (const auto& surcharge : used) made[i++] = surcharge;
+  return made;
 }
-
-CallSurcharges CallOf(std::initializer_list<data::Surcharge> used) {
-  CallSurcharges call{};
-  for (auto& slot : call) data::ClearSurcharge(slot);
-  std::size_t i = 0;
-  for (const auto& surcharge : used) call[i++] = surcharge;
-  return call;
-}
+const auto ListOf = SlotsOf<kListSlots>;
+const auto CallOf = SlotsOf<kCallSlots>;
 
 std::vector<std::string> Descriptions(const std::vector<PickerEntry>& entries) {
   std::vector<std::string> names;

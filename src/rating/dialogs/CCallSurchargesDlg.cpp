@@ -67,10 +67,7 @@ CCallSurchargesDlg::CCallSurchargesDlg(std::span<const data::Surcharge, kListSlo
 
   const PickerRows rows =
       PartitionSurcharges(list, callSlots, entrySurcharge, res::kSurchargeEntryRow);
-  Fill(*m_availableModel, rows.available);
-  Fill(*m_carriedModel, rows.carried);
-  m_addToCall->setEnabled(false);
-  m_removeFromCall->setEnabled(false);
+  ShowSides(rows.available, rows.carried);
 
   connect(m_available->selectionModel(), &QItemSelectionModel::selectionChanged, this,
           [this] { SelectionMoved(*m_available, *m_addToCall, *m_carried, *m_removeFromCall); });
@@ -100,6 +97,14 @@ void CCallSurchargesDlg::Fill(platform::ReportListModel& model,
     model.AddRow(std::make_unique<SurchargeRow>(entry.surcharge, entry.slot));
 }
 
+void CCallSurchargesDlg::ShowSides(const std::vector<PickerEntry>& available,
+                                   const std::vector<PickerEntry>& carried) {
+  Fill(*m_availableModel, available);
+  Fill(*m_carriedModel, carried);
+  m_addToCall->setEnabled(false);
+  m_removeFromCall->setEnabled(false);
+}
+
 std::vector<PickerEntry> CCallSurchargesDlg::Entries(const platform::ReportListModel& model) const {
   std::vector<PickerEntry> entries;
   for (int i = 0; i < model.rowCount(); ++i)
@@ -124,11 +129,8 @@ void CCallSurchargesDlg::AddToCall() {
     return;
   }
   MoveRows(available, carried, selected);
-  Fill(*m_availableModel, available);
-  Fill(*m_carriedModel, carried);
   m_changed = true;
-  m_addToCall->setEnabled(false);
-  m_removeFromCall->setEnabled(false);
+  ShowSides(available, carried);
 }
 
 void CCallSurchargesDlg::RemoveFromCall() {
@@ -138,11 +140,8 @@ void CCallSurchargesDlg::RemoveFromCall() {
   if (selected.empty()) return;
   const std::size_t before = carried.size();
   const bool entryRowSelected = MoveRows(carried, available, selected);
-  Fill(*m_availableModel, available);
-  Fill(*m_carriedModel, carried);
   if (carried.size() != before) m_changed = true;
-  m_addToCall->setEnabled(false);
-  m_removeFromCall->setEnabled(false);
+  ShowSides(available, carried);
   if (entryRowSelected) platform::Ask(this, res::kErrorRemoveEntrySurcharge);
 }
 
@@ -161,17 +160,7 @@ void CCallSurchargesDlg::accept() {
 }
 
 void CCallSurchargesDlg::reject() {
-  if (!m_changed) {
-    QDialog::reject();
-    return;
-  }
-  switch (platform::Ask(this, res::kAskSaveSurcharges,
-                        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
-                        QMessageBox::Question)) {
-    case QMessageBox::Yes: accept(); break;
-    case QMessageBox::No: QDialog::reject(); break;
-    default: break;
-  }
+  CancelAsking(m_changed, res::kAskSaveSurcharges, [this] { accept(); });
 }
 
 }  // namespace dorv::rating

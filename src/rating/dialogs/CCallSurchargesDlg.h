@@ -40,6 +40,8 @@ class CCallSurchargesDlg final : public EntryDialog {
   void SelectionMoved(platform::ReportList& list, QPushButton& button, platform::ReportList& other,
                       QPushButton& otherButton);
   void Fill(platform::ReportListModel& model, const std::vector<PickerEntry>& entries);
+  // Shows both sides anew, nothing selected and both move buttons disabled.
+  void ShowSides(const std::vector<PickerEntry>& available, const std::vector<PickerEntry>& carried);
   std::vector<PickerEntry> Entries(const platform::ReportListModel& model) const;
   static std::vector<int> SelectedRows(const platform::ReportList& list);
   bool Save();

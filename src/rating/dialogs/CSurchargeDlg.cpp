@@ -123,17 +123,7 @@ void CSurchargeDlg::accept() {
 }
 
 void CSurchargeDlg::reject() {
-  if (!m_changed) {
-    QDialog::reject();
-    return;
-  }
-  switch (platform::Ask(this, res::kAskSaveSurcharges,
-                        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
-                        QMessageBox::Question)) {
-    case QMessageBox::Yes: accept(); break;
-    case QMessageBox::No: QDialog::reject(); break;
-    default: break;
-  }
+  CancelAsking(m_changed, res::kAskSaveSurcharges, [this] { accept(); });
 }
 
 }  // namespace dorv::rating

@@ -19,7 +19,7 @@ CSurchargeListDlg::CSurchargeListDlg(data::MyInfo& info, data::MyInfoFile& file,
       m_file(file),
       m_slots(CopySlots<kListSlots>(info.surcharges)),
       m_model(new platform::ReportListModel({{res::kSurchargeColumnDescription, 40},
-                                             {res::kSurchargeColumnCost, 25},
+                                             {res::kSurchargeColumnCost, 25, Qt::AlignRight},
                                              {res::kSurchargeColumnType, 18},
                                              {res::kSurchargeColumnInterval, 17}},
                                             CompareSurchargeRows, this)),
@@ -122,19 +122,9 @@ void CSurchargeListDlg::accept() {
 }
 
 void CSurchargeListDlg::reject() {
-  if (!m_changed) {
-    QDialog::reject();
-    return;
-  }
-  switch (platform::Ask(this, res::kAskSavePersonalInformation,
-                        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
-                        QMessageBox::Question)) {
-    case QMessageBox::Yes:
-      if (SaveCopy()) QDialog::accept();
-      break;
-    case QMessageBox::No: QDialog::reject(); break;
-    default: break;
-  }
+  CancelAsking(m_changed, res::kAskSavePersonalInformation, [this] {
+    if (SaveCopy()) QDialog::accept();
+  });
 }
 
 }  // namespace dorv::rating

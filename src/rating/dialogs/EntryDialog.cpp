@@ -2,6 +2,8 @@
 
 #include <QKeyEvent>
 
+#include "platform/Messages.h"
+
 namespace dorv::rating {
 
 void EntryDialog::keyPressEvent(QKeyEvent* event) {
@@ -13,6 +15,20 @@ void EntryDialog::keyPressEvent(QKeyEvent* event) {
     return;
   }
   QDialog::keyPressEvent(event);
+}
+
+void EntryDialog::CancelAsking(bool changed, const QString& question,
+                               const std::function<void()>& saveAndClose) {
+  if (!changed) {
+    QDialog::reject();
+    return;
+  }
+  switch (platform::Ask(this, question, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                        QMessageBox::Question)) {
+    case QMessageBox::Yes: saveAndClose(); break;
+    case QMessageBox::No: QDialog::reject(); break;
+    default: break;
+  }
 }
 
 }  // namespace dorv::rating

@@ -1,5 +1,7 @@
 #pragma once
 #include <QDialog>
+#include <QString>
+#include <functional>
 
 namespace dorv::rating {
 
@@ -11,6 +13,11 @@ class EntryDialog : public QDialog {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+
+  // Cancel or the close box: without changes the dialog closes at once; otherwise the
+  // Yes/No/Cancel question decides: Yes runs saveAndClose, No closes, Cancel stays.
+  void CancelAsking(bool changed, const QString& question,
+                    const std::function<void()>& saveAndClose);
 };
 
 }  // namespace dorv::rating
