@@ -96,7 +96,8 @@ inline const CloseAnswer kCloseAnswers[] = {
 };
 
 // Checks that exactly the question was asked and the dialog ended as the answer says.
-inline void ExpectEndedAfterQuestion(const QDialog& dialog, const platform::ScriptedPrompter& prompter,
+inline void ExpectEndedAfterQuestion(const QDialog& dialog,
+                                     const platform::ScriptedPrompter& prompter,
                                      const char* question, const CloseAnswer& answer) {
   ASSERT_EQ(prompter.Shown().size(), 1u);
   EXPECT_EQ(prompter.Shown()[0], platform::ShownText(question));

@@ -88,7 +88,8 @@ TEST(PickerRows, MovingKeepsOrderAndNeverMovesTheEntryRow) {
   PickerRows rows = PartitionSurcharges(
       ListOf({MakeSurcharge("A", 1), MakeSurcharge("B", 2), MakeSurcharge("C", 3)}),
       CallOf({MakeSurcharge("A", 1), MakeSurcharge("C", 3)}), 40.0, res::kSurchargeEntryRow);
-  ASSERT_EQ(Descriptions(rows.carried), (std::vector<std::string>{res::kSurchargeEntryRow, "A", "C"}));
+  ASSERT_EQ(Descriptions(rows.carried),
+            (std::vector<std::string>{res::kSurchargeEntryRow, "A", "C"}));
   EXPECT_TRUE(MoveRows(rows.carried, rows.available, {2, 0}));
   EXPECT_EQ(Descriptions(rows.carried), (std::vector<std::string>{res::kSurchargeEntryRow, "A"}));
   EXPECT_EQ(Descriptions(rows.available), (std::vector<std::string>{"B", "C"}));

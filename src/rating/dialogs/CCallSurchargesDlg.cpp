@@ -115,7 +115,8 @@ std::vector<PickerEntry> CCallSurchargesDlg::Entries(const platform::ReportListM
 
 std::vector<int> CCallSurchargesDlg::SelectedRows(const platform::ReportList& list) {
   std::vector<int> rows;
-  for (const QModelIndex& index : list.selectionModel()->selectedRows()) rows.push_back(index.row());
+  for (const QModelIndex& index : list.selectionModel()->selectedRows())
+    rows.push_back(index.row());
   return rows;
 }
 

@@ -24,9 +24,9 @@ class CCallSurchargesDlg final : public EntryDialog {
   Q_DISABLE_COPY_MOVE(CCallSurchargesDlg)
 
  public:
-  CCallSurchargesDlg(std::span<const data::Surcharge, kListSlots> list,
-                     std::span<const data::Surcharge, kCallSlots> callSlots,
-                     double entrySurcharge, QWidget* parent = nullptr);
+  explicit CCallSurchargesDlg(std::span<const data::Surcharge, kListSlots> list,
+                              std::span<const data::Surcharge, kCallSlots> callSlots,
+                              double entrySurcharge, QWidget* parent = nullptr);
 
   const CallSurcharges& Slots() const { return m_slots; }
   bool Changed() const { return m_changed; }
@@ -41,7 +41,8 @@ class CCallSurchargesDlg final : public EntryDialog {
                       QPushButton& otherButton);
   void Fill(platform::ReportListModel& model, const std::vector<PickerEntry>& entries);
   // Shows both sides anew, nothing selected and both move buttons disabled.
-  void ShowSides(const std::vector<PickerEntry>& available, const std::vector<PickerEntry>& carried);
+  void ShowSides(const std::vector<PickerEntry>& available,
+                 const std::vector<PickerEntry>& carried);
   std::vector<PickerEntry> Entries(const platform::ReportListModel& model) const;
   static std::vector<int> SelectedRows(const platform::ReportList& list);
   bool Save();

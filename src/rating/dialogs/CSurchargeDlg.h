@@ -21,8 +21,8 @@ class CSurchargeDlg final : public EntryDialog {
   enum class Mode { Add = 1, Edit = 2 };
 
   // slot is the slot edited in Edit mode; Add ignores it.
-  CSurchargeDlg(Mode mode, int slot, std::span<const data::Surcharge, kListSlots> table,
-                QWidget* parent = nullptr);
+  explicit CSurchargeDlg(Mode mode, int slot, std::span<const data::Surcharge, kListSlots> table,
+                         QWidget* parent = nullptr);
 
   const SurchargeList& Slots() const { return m_slots; }
   bool Changed() const { return m_changed; }

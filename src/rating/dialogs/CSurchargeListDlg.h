@@ -20,7 +20,7 @@ class CSurchargeListDlg final : public EntryDialog {
   Q_DISABLE_COPY_MOVE(CSurchargeListDlg)
 
  public:
-  CSurchargeListDlg(data::MyInfo& info, data::MyInfoFile& file, QWidget* parent = nullptr);
+  explicit CSurchargeListDlg(data::MyInfo& info, data::MyInfoFile& file, QWidget* parent = nullptr);
 
   const SurchargeList& Slots() const { return m_slots; }
   bool Changed() const { return m_changed; }

@@ -27,7 +27,8 @@ QString SurchargeRow::Text(int column) const {
       return {};
     case kInterval:
       if (m_surcharge.kind != kPerTimeKind) return {};
-      return QString(res::kSurchargeIntervalMinutes).replace("%i", QString::number(m_surcharge.minutes));
+      return QString(res::kSurchargeIntervalMinutes)
+          .replace("%i", QString::number(m_surcharge.minutes));
     default: return {};
   }
 }
