@@ -128,4 +128,53 @@ inline constexpr const char* kWarnCompressBackup =
 inline constexpr const char* kErrorCompress =
     "Errors detected during compression.  The compression was cancelled.";
 
+
+// Surcharges
+inline constexpr const char* kSurchargeListCaption = "Call Surcharges";
+inline constexpr const char* kSurchargeCaption = "Surcharge";
+inline constexpr const char* kSurchargeModeAdd = "Add";
+inline constexpr const char* kSurchargeModeEdit = "Edit";
+inline constexpr const char* kSurchargeColumnDescription = "Description";
+inline constexpr const char* kSurchargeColumnCost = "Cost";
+inline constexpr const char* kSurchargeColumnType = "Type";
+inline constexpr const char* kSurchargeColumnInterval = "Interval";
+inline constexpr const char* kSurchargePerCall = "Per Call";
+inline constexpr const char* kSurchargePerHour = "Per Hour";
+inline constexpr const char* kSurchargePerTimeDuration = "Per Time Duration";
+inline constexpr const char* kSurchargeIntervalMinutes = "%i min.";
+inline constexpr const char* kSurchargePerHourSuffix = "/hr";
+inline constexpr const char* kSurchargeButtonAdd = "Add";
+inline constexpr const char* kSurchargeButtonEdit = "Edit";
+inline constexpr const char* kSurchargeButtonDelete = "Delete";
+inline constexpr const char* kSurchargeButtonClose = "Close";
+inline constexpr const char* kSurchargeButtonAddToCall = "Add -->>";
+inline constexpr const char* kSurchargeButtonRemoveFromCall = "<<-- Remove";
+inline constexpr const char* kSurchargeButtonOk = "OK";
+inline constexpr const char* kSurchargeButtonCancel = "Cancel";
+inline constexpr const char* kSurchargeLabelDescription = "Description:";
+inline constexpr const char* kSurchargeLabelCost = "Cost:";
+inline constexpr const char* kSurchargeLabelType = "Type:";
+inline constexpr const char* kSurchargeLabelUpdatedEvery = "Updated every:";
+inline constexpr const char* kSurchargeLabelMinutes = "minutes";
+inline constexpr const char* kSurchargeEntryRow = "Personal database entry";
+inline constexpr const char* kErrorSaveMyInfoFile =
+    "Error - Cannot save the informaton into the MyInfo file";
+inline constexpr const char* kAskSavePersonalInformation =
+    "Your Personal Information Changed - Do You Want To Save It?";
+inline constexpr const char* kErrorSaveSurcharge = "Error - Could Not Save The Surcharge";
+inline constexpr const char* kAskSaveSurcharges =
+    "Your surcharges have changed - Do you want to save them?";
+inline constexpr const char* kErrorRemoveEntrySurcharge =
+    "You cannot delete the personal database surcharge!";
+inline constexpr const char* kErrorSurchargeDescriptionEmpty =
+    "Error - Please enter a description for the surcharge";
+inline constexpr const char* kErrorSurchargeDescriptionLong =
+    "Error - The description of a surcharge can be at most 31 characters long";
+inline constexpr const char* kErrorSurchargeCost =
+    "Error - The cost must be a number of dollars, for example 1.25";
+inline constexpr const char* kErrorSurchargePeriod =
+    "Error - The period must be a whole number of minutes from 1 to 60";
+inline constexpr const char* kErrorCallSurchargesFull =
+    "A call can carry at most 10 surcharges.\r\nRemove one before adding more.";
+
 }  // namespace dorv::res

@@ -1,0 +1,23 @@
+#pragma once
+#include <QDialog>
+#include <QString>
+#include <functional>
+
+namespace dorv::rating {
+
+// A data-entry dialog: Enter moves the focus to the next control, and only a push button
+// with the focus (which is then the default button) acts on Enter. Escape is Cancel.
+class EntryDialog : public QDialog {
+ public:
+  explicit EntryDialog(QWidget* parent) : QDialog(parent) {}
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
+  // Cancel or the close box: without changes the dialog closes at once; otherwise the
+  // Yes/No/Cancel question decides: Yes runs saveAndClose, No closes, Cancel stays.
+  void CancelAsking(bool changed, const QString& question,
+                    const std::function<void()>& saveAndClose);
+};
+
+}  // namespace dorv::rating

@@ -1,0 +1,206 @@
+#include <gtest/gtest.h>
+
+#include "data/FixedText.h"
+#include "rating/dialogs/PickerRows.h"
+#include "rating/dialogs/SurchargeFields.h"
+#include "rating/dialogs/SurchargeRow.h"
+#include "rating/dialogs/SurchargeSlots.h"
+#include "rating_dialogs/DialogDriver.h"
+#include "res/Strings.h"
+
+using namespace dorv;
+using namespace dorv::rating;
+using dorv::test::MakeSurcharge;
+
+namespace {
+// Slots holding the given surcharges first, the rest unused.
+template <std::size_t N>
+std::array<data::Surcharge, N> SlotsOf(std::initializer_list<data::Surcharge> used) {
+  std::array<data::Surcharge, N> made{};
+  for (auto& slot : made) data::ClearSurcharge(slot);
+  std::size_t i = 0;
+  for (const auto& surcharge : used) made[i++] = surcharge;
+  return made;
+}
+const auto ListOf = SlotsOf<kListSlots>;
+const auto CallOf = SlotsOf<kCallSlots>;
+
+std::vector<std::string> Descriptions(const std::vector<PickerEntry>& entries) {
+  std::vector<std::string> names;
+  for (const auto& entry : entries) names.push_back(data::ReadField(entry.surcharge.description));
+  return names;
+}
+
+void ExpectUnused(const data::Surcharge& slot) {
+  EXPECT_FALSE(SlotInUse(slot));
+  EXPECT_EQ(slot.cost, 0.0);
+  EXPECT_EQ(slot.kind, 1);
+  EXPECT_EQ(slot.minutes, 0);
+}
+}  // namespace
+
+TEST(SurchargeSlots, DeletingMovesLaterSlotsUpAndEmptiesTheLast) {
+  SurchargeList list = ListOf({MakeSurcharge("A", 10), MakeSurcharge("B", 20, 2, 15),
+                               MakeSurcharge("C", 30)});
+  DeleteSlot(list, 0);
+  EXPECT_EQ(data::ReadField(list[0].description), "B");
+  EXPECT_EQ(list[0].kind, 2);
+  EXPECT_EQ(list[0].minutes, 15);
+  EXPECT_EQ(data::ReadField(list[1].description), "C");
+  for (int i = 2; i < kListSlots; ++i) ExpectUnused(list[i]);
+
+  // A full list loses its last slot's contents into the one before.
+  SurchargeList full{};
+  for (int i = 0; i < kListSlots; ++i) full[i] = MakeSurcharge("S" + std::to_string(i), i);
+  DeleteSlot(full, kListSlots - 1);
+  EXPECT_EQ(CountInUse(full), kListSlots - 1);
+  ExpectUnused(full[kListSlots - 1]);
+  EXPECT_EQ(FirstFreeSlot(full), kListSlots - 1);
+  full[kListSlots - 1] = MakeSurcharge("again", 1);
+  EXPECT_EQ(FirstFreeSlot(full), std::nullopt);
+
+  DeleteSlot(full, kListSlots);  // outside: nothing happens
+  EXPECT_EQ(CountInUse(full), kListSlots);
+}
+
+TEST(PickerRows, PartitionByExactDescriptionWithTheEntryRowFirst) {
+  const SurchargeList list = ListOf({MakeSurcharge("Card", 95), MakeSurcharge("Operator", 105),
+                                     MakeSurcharge("Labor", 600, 2, 5)});
+  const CallSurcharges call = CallOf({MakeSurcharge("Labor", 1), MakeSurcharge("card", 95),
+                                      MakeSurcharge("Gone from the list", 50)});
+  PickerRows rows = PartitionSurcharges(list, call, 75.0, res::kSurchargeEntryRow);
+  EXPECT_EQ(Descriptions(rows.available), (std::vector<std::string>{"Card", "Operator"}));
+  EXPECT_EQ(Descriptions(rows.carried),
+            (std::vector<std::string>{res::kSurchargeEntryRow, "Labor"}));
+  EXPECT_TRUE(IsEntryRow(rows.carried[0]));
+  EXPECT_EQ(rows.carried[0].surcharge.cost, 75.0);
+  EXPECT_EQ(rows.carried[0].surcharge.kind, kPerCallKind);
+  // The carried row is the list's copy, with the list's current cost.
+  EXPECT_EQ(rows.carried[1].slot, 2);
+  EXPECT_EQ(rows.carried[1].surcharge.cost, 600.0);
+  EXPECT_EQ(CallSlotsTaken(rows.carried), 1);
+
+  rows = PartitionSurcharges(list, call, 0.0, res::kSurchargeEntryRow);
+  EXPECT_EQ(Descriptions(rows.carried), (std::vector<std::string>{"Labor"}));
+}
+
+TEST(PickerRows, MovingKeepsOrderAndNeverMovesTheEntryRow) {
+  PickerRows rows = PartitionSurcharges(
+      ListOf({MakeSurcharge("A", 1), MakeSurcharge("B", 2), MakeSurcharge("C", 3)}),
+      CallOf({MakeSurcharge("A", 1), MakeSurcharge("C", 3)}), 40.0, res::kSurchargeEntryRow);
+  ASSERT_EQ(Descriptions(rows.carried),
+            (std::vector<std::string>{res::kSurchargeEntryRow, "A", "C"}));
+  EXPECT_TRUE(MoveRows(rows.carried, rows.available, {2, 0}));
+  EXPECT_EQ(Descriptions(rows.carried), (std::vector<std::string>{res::kSurchargeEntryRow, "A"}));
+  EXPECT_EQ(Descriptions(rows.available), (std::vector<std::string>{"B", "C"}));
+  EXPECT_FALSE(MoveRows(rows.available, rows.carried, {0, 1}));
+  EXPECT_EQ(Descriptions(rows.carried),
+            (std::vector<std::string>{res::kSurchargeEntryRow, "A", "B", "C"}));
+  EXPECT_TRUE(rows.available.empty());
+}
+
+TEST(PickerRows, FillingTheCallTakesAtMostTenRows) {
+  std::vector<PickerEntry> carried;
+  carried.push_back({MakeSurcharge(res::kSurchargeEntryRow, 30), kEntrySurchargeSlot});
+  for (int i = 0; i < kCallSlots; ++i)
+    carried.push_back({MakeSurcharge("S" + std::to_string(i), 10 + i, 2, 6), i});
+  const auto filled = FillCallSlots(carried);
+  ASSERT_TRUE(filled);
+  for (int i = 0; i < kCallSlots; ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_EQ(data::ReadField((*filled)[i].description), "S" + std::to_string(i));
+    EXPECT_EQ((*filled)[i].cost, 10 + i);
+    EXPECT_EQ((*filled)[i].minutes, 6);
+  }
+  carried.push_back({MakeSurcharge("eleventh", 1), 10});
+  EXPECT_EQ(FillCallSlots(carried), std::nullopt);
+
+  const auto few = FillCallSlots({{MakeSurcharge("only", 5), 3}});
+  ASSERT_TRUE(few);
+  EXPECT_EQ(data::ReadField((*few)[0].description), "only");
+  for (int i = 1; i < kCallSlots; ++i) ExpectUnused((*few)[i]);
+}
+
+TEST(SurchargeFields, CostAndPeriodParsing) {
+  struct Row {
+    const char* name;
+    QString text;
+    std::optional<double> cents;
+  } costs[] = {
+      {"fraction", "0.50", 50.0},        {"whole", "3", 300.0},
+      {"blanks around", " 1.25 ", 125.0}, {"negative credit", "-1", -100.0},
+      {"empty", "", std::nullopt},        {"letters", "abc", std::nullopt},
+      {"comma", "1,25", std::nullopt},    {"trailing text", "1.25$", std::nullopt},
+      {"infinite", "inf", std::nullopt},  {"overflow", "1e308", std::nullopt},
+  };
+  for (const Row& row : costs) {
+    SCOPED_TRACE(row.name);
+    const auto cents = ParseCostCents(row.text);
+    ASSERT_EQ(cents.has_value(), row.cents.has_value());
+    if (cents) {
+      EXPECT_DOUBLE_EQ(*cents, *row.cents);
+    }
+  }
+  struct PeriodRow {
+    QString text;
+    std::optional<int> minutes;
+  } periods[] = {{"1", 1}, {"60", 60}, {" 15 ", 15}, {"0", std::nullopt}, {"61", std::nullopt},
+                 {"-5", std::nullopt}, {"7.5", std::nullopt}, {"", std::nullopt}};
+  for (const PeriodRow& row : periods) {
+    SCOPED_TRACE(row.text.toStdString());
+    EXPECT_EQ(ParsePeriodMinutes(row.text), row.minutes);
+  }
+  EXPECT_EQ(CostFieldText(50.0), "0.50");
+  EXPECT_EQ(CostFieldText(0.0), "0.00");
+  EXPECT_EQ(CostFieldText(123456.0), "1234.56");
+}
+
+TEST(SurchargeFields, FieldsGiveASurchargeOrTheFirstFault) {
+  struct Row {
+    const char* name;
+    SurchargeFields fields;
+    std::optional<FieldFault> fault;
+  } rows[] = {
+      {"per call ignores the period", {"Card", "0.95", false, "999"}, std::nullopt},
+      {"per time", {"Labor", "6", true, "5"}, std::nullopt},
+      {"31 characters", {QString(31, 'x'), "1", false, ""}, std::nullopt},
+      {"32 characters", {QString(32, 'x'), "1", false, ""}, FieldFault::DescriptionTooLong},
+      {"blank description", {"   ", "1", false, ""}, FieldFault::DescriptionEmpty},
+      {"cost not a number", {"Card", "x", true, "0"}, FieldFault::CostNotANumber},
+      {"period 0", {"Labor", "6", true, "0"}, FieldFault::PeriodOutOfRange},
+      {"period 61", {"Labor", "6", true, "61"}, FieldFault::PeriodOutOfRange},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    const auto parsed = ParseSurchargeFields(row.fields);
+    if (row.fault) {
+      ASSERT_TRUE(std::holds_alternative<FieldFault>(parsed));
+      EXPECT_EQ(std::get<FieldFault>(parsed), *row.fault);
+      EXPECT_FALSE(FaultText(*row.fault).isEmpty());
+      continue;
+    }
+    ASSERT_TRUE(std::holds_alternative<data::Surcharge>(parsed));
+    const auto& surcharge = std::get<data::Surcharge>(parsed);
+    EXPECT_EQ(DescriptionText(surcharge), row.fields.description);
+    EXPECT_EQ(surcharge.kind, row.fields.perTime ? 2 : 1);
+    EXPECT_EQ(surcharge.minutes, row.fields.perTime ? row.fields.period.toInt() : 0);
+  }
+}
+
+TEST(SurchargeRow, ColumnTexts) {
+  const SurchargeRow perCall(MakeSurcharge("Card", 95), 0);
+  EXPECT_EQ(perCall.Text(0), "Card");
+  EXPECT_EQ(perCall.Text(1), "$0.9500");
+  EXPECT_EQ(perCall.Text(2), res::kSurchargePerCall);
+  EXPECT_EQ(perCall.Text(3), "");
+  const SurchargeRow perTime(MakeSurcharge("Labor", 600, 2, 5), 5);
+  EXPECT_EQ(perTime.Text(1), QString("$6.0000") + res::kSurchargePerHourSuffix);
+  EXPECT_EQ(perTime.Text(2), res::kSurchargePerHour);
+  EXPECT_EQ(perTime.Text(3), QString(res::kSurchargeIntervalMinutes).replace("%i", "5"));
+  // The cost column sorts by amount ($9 before $10), the others by text without regard to case.
+  const SurchargeRow nine(MakeSurcharge("nine", 900), 1);
+  const SurchargeRow ten(MakeSurcharge("Ten", 1000), 2);
+  EXPECT_LT(CompareSurchargeRows(nine, ten, 1), 0);
+  EXPECT_GT(CompareSurchargeRows(ten, nine, 1), 0);
+  EXPECT_LT(CompareSurchargeRows(nine, ten, 0), 0);
+}
