@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "data/Charges.h"
-#include "rating/dialogs/EntryDialog.h"
+#include "platform/EntryDialog.h"
 #include "rating/dialogs/PickerRows.h"
 #include "rating/dialogs/SurchargeSlots.h"
 
@@ -19,7 +19,7 @@ namespace dorv::rating {
 // Chooses which surcharges of the user's list a call carries: the left list holds those the
 // call does not carry, the right list the call's own, headed by the entry's surcharge when it
 // has one. On OK Slots() holds the call's new 10 slots; otherwise the slots as given.
-class CCallSurchargesDlg final : public EntryDialog {
+class CCallSurchargesDlg final : public platform::EntryDialog {
   Q_OBJECT
   Q_DISABLE_COPY_MOVE(CCallSurchargesDlg)
 

@@ -2,7 +2,7 @@
 #include <span>
 
 #include "data/Charges.h"
-#include "rating/dialogs/EntryDialog.h"
+#include "platform/EntryDialog.h"
 #include "rating/dialogs/SurchargeSlots.h"
 
 class QComboBox;
@@ -13,7 +13,7 @@ namespace dorv::rating {
 
 // Adds a surcharge to a copy of the user's 20 slots, or edits one of them. On OK the
 // dialog's copy holds the change; the opener takes it with Slots().
-class CSurchargeDlg final : public EntryDialog {
+class CSurchargeDlg final : public platform::EntryDialog {
   Q_OBJECT
   Q_DISABLE_COPY_MOVE(CSurchargeDlg)
 

@@ -1,7 +1,7 @@
 #pragma once
 #include "data/MyInfo.h"
 #include "rating/dialogs/CSurchargeDlg.h"
-#include "rating/dialogs/EntryDialog.h"
+#include "platform/EntryDialog.h"
 #include "rating/dialogs/SurchargeSlots.h"
 
 class QPushButton;
@@ -15,7 +15,7 @@ namespace dorv::rating {
 
 // The user's list of up to 20 surcharges. Works on a copy of the slots; "Close" writes a
 // changed copy into the settings record and saves the settings file.
-class CSurchargeListDlg final : public EntryDialog {
+class CSurchargeListDlg final : public platform::EntryDialog {
   Q_OBJECT
   Q_DISABLE_COPY_MOVE(CSurchargeListDlg)
 

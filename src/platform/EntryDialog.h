@@ -3,7 +3,7 @@
 #include <QString>
 #include <functional>
 
-namespace dorv::rating {
+namespace dorv::platform {
 
 // A data-entry dialog: Enter moves the focus to the next control, and only a push button
 // with the focus (which is then the default button) acts on Enter. Escape is Cancel.
@@ -20,4 +20,4 @@ class EntryDialog : public QDialog {
                     const std::function<void()>& saveAndClose);
 };
 
-}  // namespace dorv::rating
+}  // namespace dorv::platform

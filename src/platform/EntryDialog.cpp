@@ -1,10 +1,10 @@
-#include "rating/dialogs/EntryDialog.h"
+#include "platform/EntryDialog.h"
 
 #include <QKeyEvent>
 
 #include "platform/Messages.h"
 
-namespace dorv::rating {
+namespace dorv::platform {
 
 void EntryDialog::keyPressEvent(QKeyEvent* event) {
   const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
@@ -31,4 +31,4 @@ void EntryDialog::CancelAsking(bool changed, const QString& question,
   }
 }
 
-}  // namespace dorv::rating
+}  // namespace dorv::platform
