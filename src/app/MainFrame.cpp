@@ -7,6 +7,7 @@
 #include <QStatusBar>
 
 #include "app/Artwork.h"
+#include "pdb/CAlphaConvertDlg.h"
 #include "pdb/CPdbListDlg.h"
 #include "platform/Calculator.h"
 #include "platform/Messages.h"
@@ -105,6 +106,11 @@ void CMainFrame::OpenBook(data::PdbKind kind) {
 
 void CMainFrame::OnCalculator() {
   if (!platform::StartCalculator(m_startProgram)) platform::Ask(this, res::kErrorNoCalculator);
+}
+
+void CMainFrame::OnAlphaConvert() {
+  pdb::CAlphaConvertDlg dialog({}, this);
+  platform::RunModal(dialog);
 }
 
 void CMainFrame::OnPrinter() { platform::ShowPrintSetup(this); }

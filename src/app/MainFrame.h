@@ -49,6 +49,7 @@ class CMainFrame final : public QMainWindow {
   void OnToll();
   void OnTollFree();
   void OnAudioTex();
+  void OnAlphaConvert();
   void OnCalculator();
   void OnPrinter();
   void OnHelpContents();

@@ -36,7 +36,7 @@ std::vector<Menu> MenuTable() {
       {res::kMenuUtilities,
        {{res::kMenuSampleLookup, res::kPromptSampleLookup, nullptr},
         {res::kMenuTelcoAccess, res::kPromptTelcoAccess, nullptr},
-        {res::kMenuAlphaConvert, res::kPromptAlphaConvert, nullptr},
+        {res::kMenuAlphaConvert, res::kPromptAlphaConvert, &CMainFrame::OnAlphaConvert},
         {res::kMenuCalculator, res::kPromptCalculator, &CMainFrame::OnCalculator}}},
       {res::kMenuSetup,
        {{res::kMenuPersonalPreferences, res::kPromptPersonalPreferences, nullptr},

@@ -177,4 +177,9 @@ inline constexpr const char* kErrorSurchargePeriod =
 inline constexpr const char* kErrorCallSurchargesFull =
     "A call can carry at most 10 surcharges.\r\nRemove one before adding more.";
 
+// Alpha number conversion
+inline constexpr const char* kAlphaConvertCaption = "Alpha Phone Conversion";
+inline constexpr const char* kLabelAlpha = "Alpha:";
+inline constexpr const char* kLabelNumeric = "Numeric:";
+
 }  // namespace dorv::res

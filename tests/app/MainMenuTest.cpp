@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPrintDialog>
 #include <QTextBrowser>
 
 #include "app/MainFrame.h"
+#include "pdb/CAlphaConvertDlg.h"
 #include "pdb/CPdbListDlg.h"
 #include "data/FakeMemoCounter.h"
 #include "data/TempDatabase.h"
@@ -139,4 +141,18 @@ TEST(MainMenu, PersonalDatabaseCommandsOpenTheListOfTheirBook) {
   platform::SetModalHook({});
   ASSERT_EQ(captions.size(), 3u);
   for (int i = 0; i < 3; ++i) EXPECT_TRUE(captions[i].contains(res::kBookNames[i])) << i;
+}
+
+TEST(MainMenu, ConvertAlphaOpensTheConversionEmpty) {
+  StartedFrame started;
+  int shown = 0;
+  platform::SetModalHook([&](QDialog& dialog) {
+    auto* convert = qobject_cast<pdb::CAlphaConvertDlg*>(&dialog);
+    EXPECT_NE(convert, nullptr);
+    if (convert) EXPECT_TRUE(convert->AlphaField()->text().isEmpty());
+    return ++shown;
+  });
+  started.frame->OnAlphaConvert();
+  platform::SetModalHook({});
+  EXPECT_EQ(shown, 1);
 }

@@ -1,0 +1,49 @@
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "pdb/CAlphaConvertDlg.h"
+#include "res/Strings.h"
+
+using dorv::pdb::CAlphaConvertDlg;
+
+TEST(AlphaConvertDlg, DigitsFollowEveryKeystroke) {
+  struct Case {
+    const char* typed;
+    const char* digits;
+  };
+  const Case cases[] = {{"555-CALL", "555-2255"}, {"555-call", "555-2255"}, {"QZ", "79"},
+                        {"1 (800) FLOWERS", "1 (800) 3569377"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.typed);
+    CAlphaConvertDlg dialog;
+    dialog.show();
+    QTest::keyClicks(dialog.AlphaField(), c.typed);
+    EXPECT_EQ(dialog.AlphaField()->text(), c.typed);
+    EXPECT_EQ(dialog.NumericField()->text(), c.digits);
+  }
+  CAlphaConvertDlg dialog;
+  dialog.show();
+  QTest::keyClicks(dialog.AlphaField(), "AB");
+  QTest::keyClick(dialog.AlphaField(), Qt::Key_Backspace);
+  EXPECT_EQ(dialog.NumericField()->text(), "2");
+}
+
+TEST(AlphaConvertDlg, PresetTextIsConvertedAtOpeningAndCloseEndsWithOne) {
+  CAlphaConvertDlg dialog("GO-DORV");
+  EXPECT_EQ(dialog.NumericField()->text(), "46-3678");
+  EXPECT_TRUE(dialog.NumericField()->isReadOnly());
+  dialog.show();
+  QPushButton* close = nullptr;
+  for (QPushButton* button : dialog.findChildren<QPushButton*>())
+    if (button->text() == dorv::res::kButtonClose) close = button;
+  ASSERT_NE(close, nullptr);
+  // Enter in the Alpha field does not close the dialog.
+  QTest::keyClick(dialog.AlphaField(), Qt::Key_Return);
+  EXPECT_TRUE(dialog.isVisible());
+  QTest::mouseClick(close, Qt::LeftButton);
+  EXPECT_FALSE(dialog.isVisible());
+  EXPECT_EQ(dialog.result(), 1);
+}
