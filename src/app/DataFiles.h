@@ -1,6 +1,8 @@
 #pragma once
+#include "data/HourDefinitions.h"
 #include "data/MyInfo.h"
 #include "data/PdbFiles.h"
+#include "data/SampleTables.h"
 
 namespace dorv::app {
 
@@ -10,10 +12,14 @@ struct DataFiles {
   data::MyInfoFile myInfoFile;
   data::MyInfo myInfo{};
   data::PdbFiles pdb;
+  data::SampleTables sample;
+  data::HourDefinitionFile hourDefinitions;
 
   void CloseAllFiles() {
     myInfoFile.Close();
     pdb.Close();
+    sample.Close();
+    hourDefinitions.Close();
   }
 };
 

@@ -35,4 +35,9 @@ inline constexpr const char* kUnknownMonth = "???";
 inline constexpr const char* kNoticeRecurringCreated =
     "A New Recurring Charge Log for %s, %s Was Created";
 
+// Sample database
+inline constexpr const char* kErrorSampleDatabase = "Error - Cannot Access Our Sample Database";
+inline constexpr const char* kErrorHourDefinitions =
+    "Error - Cannot access the hour definition file";
+
 }  // namespace dorv::res

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <QMenuBar>
+#include <filesystem>
 #include <QStatusBar>
 
 #include "app/MainFrame.h"
+#include "data/SampleFixture.h"
 #include "data/TempDatabase.h"
 #include "platform/Messages.h"
 #include "res/Strings.h"
@@ -15,6 +17,7 @@ TEST(MainFrameStartup, FirstStartCreatesTollBookAndSettings) {
   TempDatabase db;
   db.WriteFile("DORV22", "");
   db.WriteFile("DORV23", "");
+  dorv::test::WriteMinimalSampleFiles(db);
   platform::ScriptedPrompter prompter;
   app::DataFiles files;
   int sounds = 0;
@@ -26,17 +29,22 @@ TEST(MainFrameStartup, FirstStartCreatesTollBookAndSettings) {
     EXPECT_EQ(db.ReadFile("MYINFO.BIN").size(), 3552u);
     EXPECT_EQ(sounds, 1);
     EXPECT_TRUE(files.pdb.IsOpen());
+    EXPECT_TRUE(files.sample.telcos.IsOpen());
+    EXPECT_TRUE(files.hourDefinitions.IsOpen());
     EXPECT_TRUE(frame.LogoTimer().isActive());
     EXPECT_EQ(frame.LogoTimer().interval(), 10000);
     EXPECT_EQ(frame.menuBar()->actions().size(), 2);
   }
   // Destroying the frame closes every file.
   EXPECT_FALSE(files.pdb.IsOpen());
+  EXPECT_FALSE(files.sample.unitedStates.IsOpen());
+  EXPECT_FALSE(files.hourDefinitions.IsOpen());
 }
 
 TEST(MainFrameStartup, MissingTollFreeBookEndsWithOneMessage) {
   TempDatabase db;
   db.WriteFile("DORV23", "");
+  dorv::test::WriteMinimalSampleFiles(db);
   platform::ScriptedPrompter prompter;
   app::DataFiles files;
   app::CMainFrame frame(files, [] { return true; });
@@ -44,12 +52,77 @@ TEST(MainFrameStartup, MissingTollFreeBookEndsWithOneMessage) {
   ASSERT_EQ(prompter.Shown().size(), 1u);
   EXPECT_EQ(prompter.Shown()[0], res::kErrorPersonalDatabase);
   EXPECT_FALSE(files.pdb.IsOpen());
+  EXPECT_FALSE(files.sample.international.IsOpen());
+}
+
+TEST(MainFrameStartup, AMissingSampleFileEndsBeforeTheSettingsAreTouched) {
+  for (const char* name : {"dorv3", "dorv5", "dorv4", "dorv6", "dorv7", "dorv8", "dorv9"}) {
+    SCOPED_TRACE(name);
+    TempDatabase db;
+    db.WriteFile("DORV22", "");
+    db.WriteFile("DORV23", "");
+    dorv::test::WriteMinimalSampleFiles(db);
+    std::filesystem::remove(db.Path(name));
+    platform::ScriptedPrompter prompter;
+    app::DataFiles files;
+    app::CMainFrame frame(files, [] { return true; });
+    EXPECT_FALSE(frame.OnCreate());
+    ASSERT_EQ(prompter.Shown().size(), 1u);
+    EXPECT_EQ(prompter.Shown()[0], res::kErrorSampleDatabase);
+    EXPECT_FALSE(db.Exists("MYINFO.BIN"));
+    EXPECT_FALSE(files.sample.unitedStates.IsOpen());
+    EXPECT_FALSE(files.sample.northAmericanStates.IsOpen());
+  }
+}
+
+TEST(MainFrameStartup, MissingHourDefinitionsEndAfterTheBooksWereOpened) {
+  TempDatabase db;
+  db.WriteFile("DORV22", "");
+  db.WriteFile("DORV23", "");
+  dorv::test::WriteMinimalSampleFiles(db);
+  std::filesystem::remove(db.Path("dorv10"));
+  platform::ScriptedPrompter prompter;
+  app::DataFiles files;
+  app::CMainFrame frame(files, [] { return true; });
+  EXPECT_FALSE(frame.OnCreate());
+  ASSERT_EQ(prompter.Shown().size(), 1u);
+  EXPECT_EQ(prompter.Shown()[0], res::kErrorHourDefinitions);
+  EXPECT_TRUE(db.Exists("DORV21"));
+  EXPECT_FALSE(files.pdb.IsOpen());
+  EXPECT_FALSE(files.sample.telcos.IsOpen());
+}
+
+TEST(MainFrameStartup, StartsOnTheGeneratedSampleDatabase) {
+#ifndef DORV_SAMPLEDB_DIR
+  GTEST_SKIP() << "the sample database tables are not all present, nothing was generated";
+#else
+  TempDatabase db;
+  db.WriteFile("DORV22", "");
+  db.WriteFile("DORV23", "");
+  ASSERT_TRUE(dorv::test::CopySampleFiles(db, DORV_SAMPLEDB_DIR));
+  platform::ScriptedPrompter prompter;
+  app::DataFiles files;
+  app::CMainFrame frame(files, [] { return true; });
+  ASSERT_TRUE(frame.OnCreate());
+  EXPECT_TRUE(prompter.Shown().empty());
+  EXPECT_GT(files.sample.unitedStates.Count(), 0);
+  EXPECT_GT(files.sample.international.Count(), 0);
+  EXPECT_GT(files.hourDefinitions.Count(), 0);
+  std::filesystem::remove(db.Path("dorv3"));
+  files.CloseAllFiles();
+  app::DataFiles again;
+  app::CMainFrame second(again, [] { return true; });
+  EXPECT_FALSE(second.OnCreate());
+  ASSERT_EQ(prompter.Shown().size(), 1u);
+  EXPECT_EQ(prompter.Shown()[0], res::kErrorSampleDatabase);
+#endif
 }
 
 TEST(MainFrameStartup, SoundOffIsRespected) {
   TempDatabase db;
   db.WriteFile("DORV22", "");
   db.WriteFile("DORV23", "");
+  dorv::test::WriteMinimalSampleFiles(db);
   {
     data::MyInfoFile file;
     ASSERT_TRUE(file.Open());
@@ -69,6 +142,7 @@ TEST(MainFrameLogo, GoesAtTheSecondPaint) {
   TempDatabase db;
   db.WriteFile("DORV22", "");
   db.WriteFile("DORV23", "");
+  dorv::test::WriteMinimalSampleFiles(db);
   app::DataFiles files;
   app::CMainFrame frame(files, [] { return true; });
   ASSERT_TRUE(frame.OnCreate());

@@ -142,7 +142,7 @@ TEST(TelcoFile, ReadsNameAndAccessCode) {
   TempDatabase db;
   TelcoFile file;
   EXPECT_FALSE(file.Open());
-  db.WriteFile(kTelcoFileName, EncodedImage({MakeTelco("Northwind Long Lines", 10333),
+  db.WriteFile(kTelcoFileName, EncodedImage({MakeTelco("Northwind Long Lines", 1010619),
                                              MakeTelco("Bluebird Telecom", 10457)},
                                             EncodeTelco));
   ASSERT_TRUE(file.Open());

@@ -1,6 +1,7 @@
 #include "data/SampleFixture.h"
 
 #include <algorithm>
+#include <filesystem>
 
 #include "data/FixedText.h"
 
@@ -59,10 +60,26 @@ void WriteMinimalSampleFiles(const TempDatabase& db) {
   for (const char* table : {data::kNorthAmericanStates, data::kOtherStates})
     db.WriteFile(table, EncodedImage({MakeState("NY", "New York", "011")}, data::EncodeState));
   db.WriteFile(data::kTelcoFileName,
-               EncodedImage({MakeTelco("Example Telephone", 10288)}, data::EncodeTelco));
+               EncodedImage({MakeTelco("Example Telephone", 1010457)}, data::EncodeTelco));
   db.WriteFile(data::kHourDefinitionFileName,
                EncodedImage({MakeBandSet("1", "All Week", {2400, 2400, 2400, 2400, 2400, 2400})},
                             data::EncodeHourDefinition));
+}
+
+std::vector<std::string> SampleFileNames() {
+  std::vector<std::string> names = {"dorv1"};
+  for (int n = 3; n <= 20; ++n) names.push_back("dorv" + std::to_string(n));
+  return names;
+}
+
+bool CopySampleFiles(const TempDatabase& db, const std::string& fromDir) {
+  namespace fs = std::filesystem;
+  std::error_code error;
+  for (const std::string& name : SampleFileNames())
+    if (!fs::copy_file(fs::path(fromDir) / name, db.Path(name), fs::copy_options::overwrite_existing,
+                       error))
+      return false;
+  return true;
 }
 
 }  // namespace dorv::test

@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 #include "data/HourDefinitions.h"
 #include "data/SampleImages.h"
@@ -31,5 +32,11 @@ std::string EncodedImage(std::initializer_list<Record> records, Encoder encode) 
 
 // One record in each file that start-up opens (dorv3..dorv10), enough to start.
 void WriteMinimalSampleFiles(const TempDatabase& db);
+
+// The names of every shipped sample file: dorv1 and dorv3..dorv20.
+std::vector<std::string> SampleFileNames();
+// Copies the shipped sample files from a directory (the generator's output) into DATABASE/;
+// false when one is missing there.
+bool CopySampleFiles(const TempDatabase& db, const std::string& fromDir);
 
 }  // namespace dorv::test
