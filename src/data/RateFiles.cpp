@@ -48,6 +48,7 @@ bool RateFile::Close() {
 bool RateFile::ReadService(long index, Service& service) {
   std::memset(&service, 0, sizeof service);
   m_rowCount = 0;
+  m_rowsRead = 0;
   RateIndexEntry entry{};
   if (!m_index.ReadAt(static_cast<long long>(index) * sizeof entry, &entry, sizeof entry))
     return false;
@@ -60,7 +61,9 @@ bool RateFile::ReadService(long index, Service& service) {
 
 bool RateFile::ReadNextRow(RateRow& row) {
   std::memset(&row, 0, sizeof row);
-  return m_data.ReadHere(&row, sizeof row);
+  if (m_rowsRead >= m_rowCount || !m_data.ReadHere(&row, sizeof row)) return false;
+  ++m_rowsRead;
+  return true;
 }
 
 }  // namespace dorv::data

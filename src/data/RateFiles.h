@@ -74,6 +74,7 @@ class RateFile {
   long LastIndex() const { return m_lastIndex; }
   // Rows of the service last read; read them with ReadNextRow right after ReadService.
   long RowCount() const { return m_rowCount; }
+  // False past the service's last row, so the next service is never read as a row.
   bool ReadNextRow(RateRow& row);
 
  private:
@@ -81,6 +82,7 @@ class RateFile {
   RecordFile m_index;
   long m_lastIndex = -1;
   long m_rowCount = 0;
+  long m_rowsRead = 0;
 };
 
 }  // namespace dorv::data

@@ -76,13 +76,18 @@ TEST(RateFile, ReadsAServiceAndTheRowsBehindIt) {
   ASSERT_TRUE(file.OpenRateFile("dorv12"));
   EXPECT_EQ(file.ServiceCount(), 2);
   Service service;
+  ASSERT_TRUE(file.ReadService(0, service));
+  ASSERT_EQ(file.RowCount(), 1);
+  RateRow row;
+  ASSERT_TRUE(file.ReadNextRow(row));
+  EXPECT_FALSE(file.ReadNextRow(row));  // the next service is no row of this one
+  EXPECT_EQ(row.distanceBound, 0);
   ASSERT_TRUE(file.ReadService(1, service));
   EXPECT_EQ(file.LastIndex(), 1);
   EXPECT_EQ(file.RowCount(), 3);
   EXPECT_EQ(ReadField(service.callType), "SAVER");
   EXPECT_EQ(ReadField(service.bandKey), "PK");
   EXPECT_EQ(service.initialInterval, 30u);
-  RateRow row;
   for (int bound : {100, 500, 9999}) {
     ASSERT_TRUE(file.ReadNextRow(row));
     EXPECT_EQ(row.distanceBound, bound);
