@@ -13,11 +13,29 @@
 using namespace dorv;
 using dorv::test::TempDatabase;
 
-TEST(MainFrameStartup, FirstStartCreatesTollBookAndSettings) {
-  TempDatabase db;
+namespace {
+
+// What a start needs besides the files it creates: the two books and the sample files.
+void WriteStartFiles(const TempDatabase& db) {
   db.WriteFile("DORV22", "");
   db.WriteFile("DORV23", "");
   dorv::test::WriteMinimalSampleFiles(db);
+}
+
+// Runs a start that must fail and gives the one message it showed.
+QString FailedStartMessage(app::DataFiles& files) {
+  platform::ScriptedPrompter prompter;
+  app::CMainFrame frame(files, [] { return true; });
+  EXPECT_FALSE(frame.OnCreate());
+  EXPECT_EQ(prompter.Shown().size(), 1u);
+  return prompter.Shown().empty() ? QString() : prompter.Shown()[0];
+}
+
+}  // namespace
+
+TEST(MainFrameStartup, FirstStartCreatesTollBookAndSettings) {
+  TempDatabase db;
+  WriteStartFiles(db);
   platform::ScriptedPrompter prompter;
   app::DataFiles files;
   int sounds = 0;
@@ -59,16 +77,10 @@ TEST(MainFrameStartup, AMissingSampleFileEndsBeforeTheSettingsAreTouched) {
   for (const char* name : {"dorv3", "dorv5", "dorv4", "dorv6", "dorv7", "dorv8", "dorv9"}) {
     SCOPED_TRACE(name);
     TempDatabase db;
-    db.WriteFile("DORV22", "");
-    db.WriteFile("DORV23", "");
-    dorv::test::WriteMinimalSampleFiles(db);
+    WriteStartFiles(db);
     std::filesystem::remove(db.Path(name));
-    platform::ScriptedPrompter prompter;
     app::DataFiles files;
-    app::CMainFrame frame(files, [] { return true; });
-    EXPECT_FALSE(frame.OnCreate());
-    ASSERT_EQ(prompter.Shown().size(), 1u);
-    EXPECT_EQ(prompter.Shown()[0], res::kErrorSampleDatabase);
+    EXPECT_EQ(FailedStartMessage(files), res::kErrorSampleDatabase);
     EXPECT_FALSE(db.Exists("MYINFO.BIN"));
     EXPECT_FALSE(files.sample.unitedStates.IsOpen());
     EXPECT_FALSE(files.sample.northAmericanStates.IsOpen());
@@ -77,16 +89,10 @@ TEST(MainFrameStartup, AMissingSampleFileEndsBeforeTheSettingsAreTouched) {
 
 TEST(MainFrameStartup, MissingHourDefinitionsEndAfterTheBooksWereOpened) {
   TempDatabase db;
-  db.WriteFile("DORV22", "");
-  db.WriteFile("DORV23", "");
-  dorv::test::WriteMinimalSampleFiles(db);
+  WriteStartFiles(db);
   std::filesystem::remove(db.Path("dorv10"));
-  platform::ScriptedPrompter prompter;
   app::DataFiles files;
-  app::CMainFrame frame(files, [] { return true; });
-  EXPECT_FALSE(frame.OnCreate());
-  ASSERT_EQ(prompter.Shown().size(), 1u);
-  EXPECT_EQ(prompter.Shown()[0], res::kErrorHourDefinitions);
+  EXPECT_EQ(FailedStartMessage(files), res::kErrorHourDefinitions);
   EXPECT_TRUE(db.Exists("DORV21"));
   EXPECT_FALSE(files.pdb.IsOpen());
   EXPECT_FALSE(files.sample.telcos.IsOpen());
@@ -100,29 +106,25 @@ TEST(MainFrameStartup, StartsOnTheGeneratedSampleDatabase) {
   db.WriteFile("DORV22", "");
   db.WriteFile("DORV23", "");
   ASSERT_TRUE(dorv::test::CopySampleFiles(db, DORV_SAMPLEDB_DIR));
-  platform::ScriptedPrompter prompter;
-  app::DataFiles files;
-  app::CMainFrame frame(files, [] { return true; });
-  ASSERT_TRUE(frame.OnCreate());
-  EXPECT_TRUE(prompter.Shown().empty());
-  EXPECT_GT(files.sample.unitedStates.Count(), 0);
-  EXPECT_GT(files.sample.international.Count(), 0);
-  EXPECT_GT(files.hourDefinitions.Count(), 0);
+  {
+    platform::ScriptedPrompter prompter;
+    app::DataFiles files;
+    app::CMainFrame frame(files, [] { return true; });
+    ASSERT_TRUE(frame.OnCreate());
+    EXPECT_TRUE(prompter.Shown().empty());
+    EXPECT_GT(files.sample.unitedStates.Count(), 0);
+    EXPECT_GT(files.sample.international.Count(), 0);
+    EXPECT_GT(files.hourDefinitions.Count(), 0);
+  }
   std::filesystem::remove(db.Path("dorv3"));
-  files.CloseAllFiles();
   app::DataFiles again;
-  app::CMainFrame second(again, [] { return true; });
-  EXPECT_FALSE(second.OnCreate());
-  ASSERT_EQ(prompter.Shown().size(), 1u);
-  EXPECT_EQ(prompter.Shown()[0], res::kErrorSampleDatabase);
+  EXPECT_EQ(FailedStartMessage(again), res::kErrorSampleDatabase);
 #endif
 }
 
 TEST(MainFrameStartup, SoundOffIsRespected) {
   TempDatabase db;
-  db.WriteFile("DORV22", "");
-  db.WriteFile("DORV23", "");
-  dorv::test::WriteMinimalSampleFiles(db);
+  WriteStartFiles(db);
   {
     data::MyInfoFile file;
     ASSERT_TRUE(file.Open());
@@ -140,9 +142,7 @@ TEST(MainFrameStartup, SoundOffIsRespected) {
 
 TEST(MainFrameLogo, GoesAtTheSecondPaint) {
   TempDatabase db;
-  db.WriteFile("DORV22", "");
-  db.WriteFile("DORV23", "");
-  dorv::test::WriteMinimalSampleFiles(db);
+  WriteStartFiles(db);
   app::DataFiles files;
   app::CMainFrame frame(files, [] { return true; });
   ASSERT_TRUE(frame.OnCreate());
