@@ -161,7 +161,7 @@ TEST(TelcoFile, ReadsNameAndAccessCode) {
 
 namespace {
 
-// The distance as first stated, defined where x > 0 only.
+// The atan form of the same distance: it divides by x, so it holds only where x > 0.
 double DividingDistance(double lat1, double lon1, double lat2, double lon2) {
   const double k = 0.017453277777777776;
   double a = lat1 * k, b = lat2 * k, d = std::fabs(lon1 * k - lon2 * k);
