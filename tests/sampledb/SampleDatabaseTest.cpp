@@ -1,6 +1,7 @@
 // Checks over the sample database the build generated, read through the program's readers.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
 #include <fstream>
 #include <map>
@@ -179,6 +180,23 @@ TEST_F(SampleDatabaseTest, EveryLocationsRateKeyHasARowInEveryInternationalServi
     std::set<std::string> rowKeys;
     for (const RateRow& row : entry.rows) rowKeys.insert(ReadField(row.rateKey));
     for (const std::string& key : keys) EXPECT_EQ(rowKeys.count(key), 1u) << key;
+  }
+}
+
+TEST_F(SampleDatabaseTest, TimeZonesFitTheLongitudes) {
+  for (int region = 1; region <= 4; ++region) {
+    for (const SampleLocation& location : Locations(region)) {
+      SCOPED_TRACE(ReadField(location.city) + ", " + ReadField(location.country));
+      EXPECT_EQ(location.latitude == -1.0, location.longitude == -1.0);
+      EXPECT_NE(location.locationMark, 0);
+      EXPECT_GT(location.countryCode, 0);
+      if (location.longitude == -1.0) continue;
+      // North America stores the UTC offset in hours, everywhere else the offset + 5. Civil
+      // time keeps within a few hours of the sun's (longitude / 15), around the date line too.
+      int offset = region == 4 ? location.timeZone - 5 : location.timeZone;
+      double gap = std::remainder(offset - location.longitude / 15.0, 24.0);
+      EXPECT_LE(std::fabs(gap), 3.5) << "time zone input " << location.timeZone;
+    }
   }
 }
 
