@@ -66,8 +66,10 @@ bool CMainFrame::OnCreate() {
     return false;
   };
   if (!m_files.pdb.SyncCounter(*m_files.memoCounter)) return fail(res::kErrorMemoNumbering);
+  if (!m_files.sample.Open()) return fail(res::kErrorSampleDatabase);
   if (!m_files.myInfoFile.Open()) return fail(res::kErrorMyInfo);
   if (!m_files.pdb.Open()) return fail(res::kErrorPersonalDatabase);
+  if (!m_files.hourDefinitions.Open()) return fail(res::kErrorHourDefinitions);
   m_filesOpen = true;
   // A failed read leaves the neutral record; the first-run setup will fill it in.
   m_files.myInfoFile.Read(m_files.myInfo);

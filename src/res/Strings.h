@@ -182,4 +182,9 @@ inline constexpr const char* kAlphaConvertCaption = "Alpha Phone Conversion";
 inline constexpr const char* kLabelAlpha = "Alpha:";
 inline constexpr const char* kLabelNumeric = "Numeric:";
 
+// Sample database
+inline constexpr const char* kErrorSampleDatabase = "Error - Cannot Access Our Sample Database";
+inline constexpr const char* kErrorHourDefinitions =
+    "Error - Cannot access the hour definition file";
+
 }  // namespace dorv::res

@@ -10,6 +10,7 @@
 #include "pdb/CAlphaConvertDlg.h"
 #include "pdb/CPdbListDlg.h"
 #include "data/FakeMemoCounter.h"
+#include "data/SampleFixture.h"
 #include "data/TempDatabase.h"
 #include "platform/Calculator.h"
 #include "platform/Messages.h"
@@ -27,6 +28,7 @@ struct StartedFrame {
   StartedFrame() {
     db.WriteFile("DORV22", "");
     db.WriteFile("DORV23", "");
+    test::WriteMinimalSampleFiles(db);
     files.memoCounter = std::make_unique<test::FakeMemoCounter>();
     frame = std::make_unique<app::CMainFrame>(files, [] { return true; });
     EXPECT_TRUE(frame->OnCreate());
