@@ -207,9 +207,15 @@ function stateIndex(rows, file) {
   return idx;
 }
 
+// Canadian rows of states_na are the ones the Canadian location table uses or the known list.
+const CA_CODES = ['AB', 'BC', 'MB', 'NB', 'NL', 'NS', 'NT', 'NU', 'ON', 'PE', 'QC', 'SK', 'YT'];
+function countryOfNa(r) { return r.group === '98' ? 'MX' : CA_CODES.includes(r.code) ? 'CA' : 'US'; }
+
 if (statesNa) {
   const idx = stateIndex(statesNa, 'states_na');
   for (const r of statesNa) if (r.group !== '011' && r.group !== '98') fail(r.where, `group "${r.group}"`);
+  const rank = (r) => (r.group === '98' ? 2 : /^[A-Z]{2}$/.test(r.code) && countryOfNa(r) === 'CA' ? 1 : 0);
+  sorted(statesNa, (a, b) => rank(a) - rank(b) || cmp(a.code, b.code), 'states_na');
   const codes = new Set(statesNa.map((r) => r.code));
   if (codes.size !== statesNa.length) fail('states_na.tsv', 'a code appears in both groups');
   for (const [t, group] of [['us', '011'], ['ca', '011'], ['mx', '98']]) {
@@ -223,6 +229,7 @@ if (statesNa) {
 
 if (statesOther) {
   const idx = stateIndex(statesOther, 'states_other');
+  sorted(statesOther, (a, b) => cmp(a.group, b.group) || cmp(a.code, b.code), 'states_other');
   for (const r of statesOther) if (!/^[A-Z]{2}$/.test(r.group)) fail(r.where, `group "${r.group}" is not ISO alpha-2`);
   const used = new Set();
   for (const r of tables.intl || []) {
