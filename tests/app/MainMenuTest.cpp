@@ -151,7 +151,9 @@ TEST(MainMenu, ConvertAlphaOpensTheConversionEmpty) {
   platform::SetModalHook([&](QDialog& dialog) {
     auto* convert = qobject_cast<pdb::CAlphaConvertDlg*>(&dialog);
     EXPECT_NE(convert, nullptr);
-    if (convert) EXPECT_TRUE(convert->AlphaField()->text().isEmpty());
+    if (convert) {
+      EXPECT_TRUE(convert->AlphaField()->text().isEmpty());
+    }
     return ++shown;
   });
   started.frame->OnAlphaConvert();
