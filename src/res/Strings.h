@@ -181,4 +181,36 @@ inline constexpr const char* kErrorSampleDatabase = "Error - Cannot Access Our S
 inline constexpr const char* kErrorHourDefinitions =
     "Error - Cannot access the hour definition file";
 
+// Sample database lookup
+inline constexpr const char* kSampleLookupCaption = "Sample Database Lookup";
+inline constexpr const char* kLabelSearchUsing = "Search Using:";
+inline constexpr const char* kSearchByCode = "Area or City Code";
+inline constexpr const char* kSearchByCity = "City";
+inline constexpr const char* kSearchByState = "State or Province";
+inline constexpr const char* kSearchByPostalCode = "Postal Code";
+inline constexpr const char* kSearchByCountry = "Country or Country Code";
+inline constexpr const char* kColumnCode = "Code";
+inline constexpr const char* kColumnCity = "City";
+inline constexpr const char* kColumnState = "State";
+inline constexpr const char* kColumnCountry = "Country";
+inline constexpr const char* kLabelAreaCode = "Area Code:";
+inline constexpr const char* kLabelCountryCode = "Country Code:";
+inline constexpr const char* kLabelCityCode = "City Code:";
+inline constexpr const char* kLabelCity = "City:";
+inline constexpr const char* kLabelState = "State:";
+inline constexpr const char* kLabelPostalCode = "Postal Code:";
+inline constexpr const char* kLabelCountry = "Country:";
+inline constexpr const char* kLabelLocalTime = "Local Time:";
+inline constexpr const char* kErrorNoSearchParameters = "No search parameters were entered!";
+inline constexpr const char* kErrorRegionTables[4] = {
+    "Error - Could not access the areacode database", "Error - Could not access the Canada areacodes",
+    "Error - Could not access the Mexico areacodes",
+    "Error - Could not access the international areacodes"};
+
+// Telephone company access codes
+inline constexpr const char* kTelcoAccessCaption = "TelCo Access Code";
+inline constexpr const char* kColumnTelephoneCompany = "Telephone Company";
+inline constexpr const char* kColumnAccessCode = "Access Code";
+inline constexpr const char* kErrorTelcoDatabase = "Could not access the telco database - Exiting...";
+
 }  // namespace dorv::res
