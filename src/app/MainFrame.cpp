@@ -9,6 +9,8 @@
 #include "app/Artwork.h"
 #include "pdb/CAlphaConvertDlg.h"
 #include "pdb/CPdbListDlg.h"
+#include "pdb/CSampleLookupDlg.h"
+#include "pdb/CTelcoAccessDlg.h"
 #include "platform/Calculator.h"
 #include "platform/Messages.h"
 #include "platform/PrintSetup.h"
@@ -114,6 +116,13 @@ void CMainFrame::OnAlphaConvert() {
   pdb::CAlphaConvertDlg dialog({}, this);
   platform::RunModal(dialog);
 }
+
+void CMainFrame::OnSampleLookup() {
+  pdb::CSampleLookupDlg dialog(m_files.sample, m_files.myInfo, false, this);
+  platform::RunModal(dialog);
+}
+
+void CMainFrame::OnTelcoAccess() { pdb::ShowTelcoAccessCodes(m_files.sample.telcos, this); }
 
 void CMainFrame::OnPrinter() { platform::ShowPrintSetup(this); }
 

@@ -4,11 +4,14 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPrintDialog>
+#include <QPushButton>
 #include <QTextBrowser>
 
 #include "app/MainFrame.h"
 #include "pdb/CAlphaConvertDlg.h"
 #include "pdb/CPdbListDlg.h"
+#include "pdb/CSampleLookupDlg.h"
+#include "pdb/CTelcoAccessDlg.h"
 #include "data/FakeMemoCounter.h"
 #include "data/SampleFixture.h"
 #include "data/TempDatabase.h"
@@ -159,4 +162,22 @@ TEST(MainMenu, ConvertAlphaOpensTheConversionEmpty) {
   started.frame->OnAlphaConvert();
   platform::SetModalHook({});
   EXPECT_EQ(shown, 1);
+}
+
+TEST(MainMenu, LookupAndTelcoCommandsOpenTheirDialogsInTheViewRole) {
+  StartedFrame started;
+  std::vector<QString> buttons;
+  platform::SetModalHook([&](QDialog& dialog) {
+    if (auto* lookup = qobject_cast<pdb::CSampleLookupDlg*>(&dialog))
+      buttons.push_back(lookup->OkButton()->text());
+    if (auto* telco = qobject_cast<pdb::CTelcoAccessDlg*>(&dialog)) {
+      buttons.push_back(telco->OkButton()->text());
+      EXPECT_EQ(telco->List()->Model()->rowCount(), 1);  // the one company of the test files
+    }
+    return 2;
+  });
+  started.frame->OnSampleLookup();
+  started.frame->OnTelcoAccess();
+  platform::SetModalHook({});
+  EXPECT_EQ(buttons, (std::vector<QString>{res::kButtonClose, res::kButtonClose}));
 }
