@@ -14,6 +14,7 @@
 #include "platform/PrintSetup.h"
 #include "platform/StartupSound.h"
 #include "res/Strings.h"
+#include "settings/CMyInfoDlg.h"
 
 namespace dorv::app {
 
@@ -71,8 +72,18 @@ bool CMainFrame::OnCreate() {
   if (!m_files.pdb.Open()) return fail(res::kErrorPersonalDatabase);
   if (!m_files.hourDefinitions.Open()) return fail(res::kErrorHourDefinitions);
   m_filesOpen = true;
-  // A failed read leaves the neutral record; the first-run setup will fill it in.
-  m_files.myInfoFile.Read(m_files.myInfo);
+  // A failed read leaves the neutral record, never stored: the first-time setup fills it in,
+  // and cancelling it ends the program.
+  const bool settingsRead = m_files.myInfoFile.Read(m_files.myInfo);
+  if (!settingsRead || m_files.myInfo.infoStored == 0) {
+    settings::CMyInfoDlg setup(settings::CMyInfoDlg::kFirstTimeSetup, m_files.myInfo,
+                               m_files.myInfoFile, m_myInfoOpeners, this);
+    if (platform::RunModal(setup) != QDialog::Accepted) {
+      m_files.CloseAllFiles();
+      m_filesOpen = false;
+      return false;
+    }
+  }
   if (!m_files.myInfo.soundOff) m_playSound();
   m_logoArea->SetLogo(MakeLogo());
   m_logoTimer.start();
@@ -112,6 +123,12 @@ void CMainFrame::OnCalculator() {
 
 void CMainFrame::OnAlphaConvert() {
   pdb::CAlphaConvertDlg dialog({}, this);
+  platform::RunModal(dialog);
+}
+
+void CMainFrame::OnPersonalPreferences() {
+  settings::CMyInfoDlg dialog(settings::CMyInfoDlg::kPreferences, m_files.myInfo,
+                              m_files.myInfoFile, m_myInfoOpeners, this);
   platform::RunModal(dialog);
 }
 

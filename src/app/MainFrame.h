@@ -8,6 +8,7 @@
 #include "app/DataFiles.h"
 #include "app/HelpWindow.h"
 #include "platform/Calculator.h"
+#include "settings/MyInfoOpeners.h"
 
 namespace dorv::app {
 
@@ -50,6 +51,7 @@ class CMainFrame final : public QMainWindow {
   void OnTollFree();
   void OnAudioTex();
   void OnAlphaConvert();
+  void OnPersonalPreferences();
   void OnCalculator();
   void OnPrinter();
   void OnHelpContents();
@@ -57,6 +59,8 @@ class CMainFrame final : public QMainWindow {
 
   // How other programs (the calculator) are started; tests put in their own.
   void SetProgramStarter(platform::ProgramStarter start) { m_startProgram = std::move(start); }
+  // The pickers the personal information dialog opens.
+  void SetMyInfoOpeners(settings::MyInfoOpeners openers) { m_myInfoOpeners = std::move(openers); }
 
   LogoArea* Logo() const { return m_logoArea; }
   HelpWindow* Help() const { return m_help; }
@@ -77,6 +81,7 @@ class CMainFrame final : public QMainWindow {
   bool m_filesOpen = false;
   HelpWindow* m_help = nullptr;
   platform::ProgramStarter m_startProgram = platform::StartDetached;
+  settings::MyInfoOpeners m_myInfoOpeners;
 };
 
 }  // namespace dorv::app

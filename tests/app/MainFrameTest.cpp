@@ -8,6 +8,7 @@
 #include "data/FakeMemoCounter.h"
 #include "data/SampleFixture.h"
 #include "data/TempDatabase.h"
+#include "app/StoredSettings.h"
 #include "platform/Messages.h"
 #include "res/Strings.h"
 
@@ -17,11 +18,13 @@ using dorv::test::TempDatabase;
 
 namespace {
 
-// What a start needs besides the files it creates: the two books and the sample files.
-void WriteStartFiles(const TempDatabase& db) {
+// What a start needs besides the files it creates: the two books and the sample files, and
+// unless told otherwise settings stored before, so that no first-time setup runs.
+void WriteStartFiles(const TempDatabase& db, bool settingsStored = true) {
   db.WriteFile("DORV22", "");
   db.WriteFile("DORV23", "");
   dorv::test::WriteMinimalSampleFiles(db);
+  if (settingsStored) dorv::test::WriteStoredSettings(db);
 }
 
 // Runs a start that must fail and gives the one message it showed.
@@ -37,13 +40,15 @@ QString FailedStartMessage(app::DataFiles& files) {
 
 TEST(MainFrameStartup, FirstStartCreatesTollBookAndSettings) {
   TempDatabase db;
-  WriteStartFiles(db);
+  WriteStartFiles(db, false);
   platform::ScriptedPrompter prompter;
+  dorv::test::FirstRunAnswer setup;
   app::DataFiles files;
   int sounds = 0;
   {
     app::CMainFrame frame(files, [&] { return ++sounds, true; });
     ASSERT_TRUE(frame.OnCreate());
+    EXPECT_EQ(setup.Runs(), 1);
     EXPECT_TRUE(prompter.Shown().empty());
     EXPECT_EQ(db.ReadFile("DORV21").size(), 0u);
     EXPECT_EQ(db.ReadFile("MYINFO.BIN").size(), 3552u);
@@ -81,7 +86,7 @@ TEST(MainFrameStartup, AMissingSampleFileEndsBeforeTheSettingsAreTouched) {
   for (const char* name : {"dorv3", "dorv5", "dorv4", "dorv6", "dorv7", "dorv8", "dorv9"}) {
     SCOPED_TRACE(name);
     TempDatabase db;
-    WriteStartFiles(db);
+    WriteStartFiles(db, false);
     std::filesystem::remove(db.Path(name));
     app::DataFiles files;
     EXPECT_EQ(FailedStartMessage(files), res::kErrorSampleDatabase);
@@ -110,6 +115,7 @@ TEST(MainFrameStartup, StartsOnTheGeneratedSampleDatabase) {
   db.WriteFile("DORV22", "");
   db.WriteFile("DORV23", "");
   ASSERT_TRUE(dorv::test::CopySampleFiles(db, DORV_SAMPLEDB_DIR));
+  dorv::test::WriteStoredSettings(db);
   {
     platform::ScriptedPrompter prompter;
     app::DataFiles files;
@@ -134,6 +140,7 @@ TEST(MainFrameStartup, SoundOffIsRespected) {
     ASSERT_TRUE(file.Open());
     data::MyInfo info;
     data::ClearMyInfo(info);
+    info.infoStored = 1;
     info.soundOff = 1;
     ASSERT_TRUE(file.Write(info));
   }
@@ -180,7 +187,7 @@ TEST(MainFrameStartup, MemoNumberingIsReconciledFirst) {
 
 TEST(MainFrameStartup, InconsistentMemoNumberingEndsBeforeAnyFileOpens) {
   TempDatabase db;
-  WriteStartFiles(db);
+  WriteStartFiles(db, false);
   platform::ScriptedPrompter prompter;
   app::DataFiles files;
   auto counter = std::make_unique<FakeMemoCounter>();

@@ -12,6 +12,7 @@
 #include "data/FakeMemoCounter.h"
 #include "data/SampleFixture.h"
 #include "data/TempDatabase.h"
+#include "app/StoredSettings.h"
 #include "platform/Calculator.h"
 #include "platform/Messages.h"
 #include "res/Strings.h"
@@ -29,6 +30,7 @@ struct StartedFrame {
     db.WriteFile("DORV22", "");
     db.WriteFile("DORV23", "");
     test::WriteMinimalSampleFiles(db);
+    test::WriteStoredSettings(db);
     files.memoCounter = std::make_unique<test::FakeMemoCounter>();
     frame = std::make_unique<app::CMainFrame>(files, [] { return true; });
     EXPECT_TRUE(frame->OnCreate());
