@@ -10,7 +10,9 @@
 #include "data/TempDatabase.h"
 #include "app/StoredSettings.h"
 #include "platform/Messages.h"
+#include "rating_dialogs/DialogDriver.h"
 #include "res/Strings.h"
+#include "settings/CMyInfoDlg.h"
 
 using namespace dorv;
 using dorv::test::FakeMemoCounter;
@@ -200,4 +202,110 @@ TEST(MainFrameStartup, InconsistentMemoNumberingEndsBeforeAnyFileOpens) {
   EXPECT_FALSE(files.pdb.IsOpen());
   EXPECT_FALSE(files.sample.telcos.IsOpen());
   EXPECT_FALSE(db.Exists("MYINFO.BIN"));
+}
+
+namespace {
+
+pdb::LocationRow AlbanyLocation() {
+  pdb::LocationRow row;
+  row.city = "Albany";
+  row.stateCode = "NY";
+  row.state = "New York";
+  row.postalCode = "12207";
+  row.country = "United States";
+  row.region = 1;
+  row.areaCode = 518;
+  row.countryCode = 1;
+  return row;
+}
+
+// A user who types the first-time setup through: name and address, the location picked when
+// the address is left, the telephone number, then OK.
+int WalkThroughSetup(QDialog& dialog) {
+  EXPECT_NE(qobject_cast<settings::CMyInfoDlg*>(&dialog), nullptr);
+  dorv::test::ShowForUser(dialog);
+  EXPECT_FALSE(dialog.findChild<QPushButton*>("dialingInformation")->isEnabled());
+  dorv::test::TypeInto(dialog.findChild<QLineEdit*>("name"), "Ann Smith");
+  dorv::test::TypeInto(dialog.findChild<QLineEdit*>("address"), "1 Main St");
+  QTest::keyClick(dialog.findChild<QLineEdit*>("address"), Qt::Key_Tab);
+  dorv::test::TypeInto(dialog.findChild<QLineEdit*>("prefix"), "555");
+  dorv::test::TypeInto(dialog.findChild<QLineEdit*>("suffix"), "0100");
+  QTest::mouseClick(dialog.findChild<QPushButton*>("ok"), Qt::LeftButton);
+  return dialog.result();
+}
+
+}  // namespace
+
+TEST(MainFrameStartup, AFirstStartWalksThroughTheSetupIntoTheMainWindow) {
+  TempDatabase db;
+  WriteStartFiles(db, false);
+  platform::ScriptedPrompter prompter;
+  int setups = 0;
+  {
+    app::DataFiles files;
+    app::CMainFrame frame(files, [] { return true; });
+    frame.SetMyInfoOpeners({[](QWidget*) { return std::optional(AlbanyLocation()); }, {}});
+    platform::SetModalHook([&](QDialog& dialog) { return ++setups, WalkThroughSetup(dialog); });
+    const bool started = frame.OnCreate();
+    platform::SetModalHook({});
+    ASSERT_TRUE(started);
+    EXPECT_EQ(setups, 1);
+    ASSERT_EQ(prompter.Shown().size(), 1u);
+    EXPECT_EQ(prompter.Shown()[0], res::kMyInfoPickLocation);
+    EXPECT_EQ(files.myInfo.infoStored, 1u);
+    EXPECT_STREQ(files.myInfo.city, "Albany");
+    EXPECT_STREQ(files.myInfo.intlAccessCode, "011");
+    EXPECT_TRUE(files.pdb.IsOpen());
+    EXPECT_TRUE(frame.LogoTimer().isActive());
+  }
+  // The settings are on disk: the next start goes straight to the main window.
+  const std::string stored = db.ReadFile("MYINFO.BIN");
+  ASSERT_EQ(stored.size(), sizeof(data::MyInfo));
+  EXPECT_EQ(reinterpret_cast<const data::MyInfo*>(stored.data())->infoStored, 1u);
+  app::DataFiles files;
+  app::CMainFrame frame(files, [] { return true; });
+  platform::SetModalHook([&](QDialog&) { return ++setups, 0; });
+  EXPECT_TRUE(frame.OnCreate());
+  platform::SetModalHook({});
+  EXPECT_EQ(setups, 1);
+}
+
+TEST(MainFrameStartup, CancellingTheFirstTimeSetupEndsWithEveryFileClosed) {
+  data::MyInfo neverStored;
+  data::ClearMyInfo(neverStored);
+  struct Case {
+    const char* name;
+    bool writeSettings;
+    std::string settings;
+  };
+  const Case cases[] = {
+      {"no settings file", false, ""},
+      {"a settings file too short to read", true, "short"},
+      {"settings never stored",
+       true, std::string(reinterpret_cast<const char*>(&neverStored), sizeof neverStored)},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TempDatabase db;
+    WriteStartFiles(db, false);
+    if (c.writeSettings) db.WriteFile("MYINFO.BIN", c.settings);
+    platform::ScriptedPrompter prompter;
+    app::DataFiles files;
+    int setups = 0;
+    app::CMainFrame frame(files, [] { return true; });
+    platform::SetModalHook([&](QDialog& dialog) {
+      ++setups;
+      dialog.reject();  // nothing changed: it closes without a question
+      return dialog.result();
+    });
+    EXPECT_FALSE(frame.OnCreate());
+    platform::SetModalHook({});
+    EXPECT_EQ(setups, 1);
+    EXPECT_TRUE(prompter.Shown().empty());
+    EXPECT_FALSE(files.pdb.IsOpen());
+    EXPECT_FALSE(files.sample.unitedStates.IsOpen());
+    EXPECT_FALSE(files.sample.telcos.IsOpen());
+    EXPECT_FALSE(files.hourDefinitions.IsOpen());
+    EXPECT_EQ(files.myInfoFile.Write(files.myInfo), false);  // its handle is closed too
+  }
 }

@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPrintDialog>
+#include <QPushButton>
 #include <QTextBrowser>
 
 #include "app/MainFrame.h"
@@ -16,6 +17,7 @@
 #include "platform/Calculator.h"
 #include "platform/Messages.h"
 #include "res/Strings.h"
+#include "settings/CMyInfoDlg.h"
 
 using namespace dorv;
 
@@ -161,4 +163,27 @@ TEST(MainMenu, ConvertAlphaOpensTheConversionEmpty) {
   started.frame->OnAlphaConvert();
   platform::SetModalHook({});
   EXPECT_EQ(shown, 1);
+}
+
+TEST(MainMenu, PersonalPreferencesOpensThePersonalInformationWithTheFramesPickers) {
+  StartedFrame started;
+  QAction* preferences = nullptr;
+  for (QAction* item : started.frame->menuBar()->actions()[4]->menu()->actions())
+    if (item->text() == res::kMenuPersonalPreferences) preferences = item;
+  ASSERT_NE(preferences, nullptr);
+  EXPECT_TRUE(preferences->isEnabled());
+
+  std::vector<bool> lookupEnabled;
+  platform::SetModalHook([&](QDialog& dialog) {
+    EXPECT_NE(qobject_cast<settings::CMyInfoDlg*>(&dialog), nullptr);
+    // Not the first-time setup: the dialling information can be opened.
+    EXPECT_TRUE(dialog.findChild<QPushButton*>("dialingInformation")->isEnabled());
+    lookupEnabled.push_back(dialog.findChild<QPushButton*>("lookupLocation")->isEnabled());
+    return 2;
+  });
+  preferences->trigger();
+  started.frame->SetMyInfoOpeners({[](QWidget*) { return std::optional<pdb::LocationRow>(); }, {}});
+  started.frame->OnPersonalPreferences();
+  platform::SetModalHook({});
+  EXPECT_EQ(lookupEnabled, (std::vector<bool>{false, true}));
 }
