@@ -16,6 +16,7 @@
 #include "platform/Messages.h"
 #include "platform/Texts.h"
 #include "res/Strings.h"
+#include "settings/FieldText.h"
 #include "settings/RateChoices.h"
 
 namespace dorv::settings {
@@ -43,13 +44,12 @@ std::vector<GroupDef> EditGroups() {
          nullptr}}},
       {res::kMyAdvancedGroupInformation,
        {{"infoLocal", res::kMyAdvancedLabelLocal, DORV_MYINFO_PLACE(infoLocal), nullptr},
-        {"infoLongDistance", res::kMyAdvancedLabelLongDistance,
-         DORV_MYINFO_PLACE(infoLongDistance), nullptr},
+        {"infoLongDistance", res::kMyAdvancedLabelLongDistance, DORV_MYINFO_PLACE(infoLongDistance),
+         nullptr},
         {"infoInternational", res::kMyAdvancedLabelInternational,
          DORV_MYINFO_PLACE(infoInternational), nullptr},
         {"infoTollFree", res::kMyAdvancedLabelTollFree, DORV_MYINFO_PLACE(infoTollFree), nullptr},
-        {"infoAudioTex", res::kMyAdvancedLabelAudioTex, DORV_MYINFO_PLACE(infoAudioTex),
-         nullptr}}},
+        {"infoAudioTex", res::kMyAdvancedLabelAudioTex, DORV_MYINFO_PLACE(infoAudioTex), nullptr}}},
       {res::kMyAdvancedGroupOperator,
        {{"operatorLocal", res::kMyAdvancedLabelLocal, DORV_MYINFO_PLACE(operatorLocal), nullptr},
         {"operatorLongDistance", res::kMyAdvancedLabelLongDistance,
@@ -89,10 +89,6 @@ const RateDef kRateDefs[] = {
      DORV_MYINFO_PLACE(defaultRateInternational)},
 };
 
-QString Shown(const std::string& text) {
-  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 }  // namespace
 
 CMyAdvancedDlg::CMyAdvancedDlg(int mode, data::MyInfo& info, data::MyInfoFile& file,
@@ -126,7 +122,7 @@ void CMyAdvancedDlg::BuildLayout() {
     auto* grid = new QGridLayout(box);
     int row = 0;
     for (const EditDef& def : group.edits) {
-      auto* edit = new QLineEdit(Shown(ReadPlace(m_info, def.place)), box);
+      auto* edit = new QLineEdit(ShownText(ReadPlace(m_info, def.place)), box);
       edit->setObjectName(def.objectName);
       // Room for the terminating NUL: what is typed is what is stored.
       edit->setMaxLength(static_cast<int>(def.place.size) - 1);
@@ -187,8 +183,8 @@ void CMyAdvancedDlg::FillRateChoices() {
     }
     QComboBox* box = m_rates[i].box;
     if (found->second)
-      for (const std::string& name : *found->second) box->addItem(Shown(name));
-    box->setCurrentIndex(box->findText(Shown(ReadPlace(m_info, m_rates[i].place))));
+      for (const std::string& name : *found->second) box->addItem(ShownText(name));
+    box->setCurrentIndex(box->findText(ShownText(ReadPlace(m_info, m_rates[i].place))));
   }
 }
 
@@ -205,12 +201,11 @@ void CMyAdvancedDlg::MakeReadOnly() {
 }
 
 void CMyAdvancedDlg::Store() {
-  for (const Edit& edit : m_edits)
-    WritePlace(m_info, edit.place, edit.edit->text().toLatin1().toStdString());
+  for (const Edit& edit : m_edits) WritePlace(m_info, edit.place, StoredText(edit.edit->text()));
   // A box without a selection (its name is not among the services) keeps the stored name.
   for (const RateChoice& rate : m_rates)
     if (rate.box->currentIndex() >= 0)
-      WritePlace(m_info, rate.place, rate.box->currentText().toLatin1().toStdString());
+      WritePlace(m_info, rate.place, StoredText(rate.box->currentText()));
   if (!m_file.Write(m_info)) platform::Ask(this, res::kErrorMyInfo);
   m_changed = false;
 }

@@ -19,6 +19,7 @@
 #include "rating/dialogs/CSurchargeListDlg.h"
 #include "res/Strings.h"
 #include "settings/CMyAdvancedDlg.h"
+#include "settings/FieldText.h"
 
 namespace dorv::settings {
 namespace {
@@ -67,16 +68,12 @@ const DigitsDef kDigitsDefs[] = {
      [](data::MyInfo& i) -> std::int32_t& { return i.sampleMinutes[2]; }},
 };
 
-QString Shown(const std::string& text) {
-  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-std::string Stored(const QLineEdit* edit) { return edit->text().toLatin1().toStdString(); }
+std::string Stored(const QLineEdit* edit) { return StoredText(edit->text()); }
 
 }  // namespace
 
-CMyInfoDlg::CMyInfoDlg(int mode, data::MyInfo& info, data::MyInfoFile& file,
-                       MyInfoOpeners openers, QWidget* parent)
+CMyInfoDlg::CMyInfoDlg(int mode, data::MyInfo& info, data::MyInfoFile& file, MyInfoOpeners openers,
+                       QWidget* parent)
     : EntryDialog(parent),
       m_mode(mode),
       m_info(info),
@@ -101,9 +98,9 @@ CMyInfoDlg::CMyInfoDlg(int mode, data::MyInfo& info, data::MyInfoFile& file,
     connect(text.edit, &QLineEdit::textEdited, this, [this] { m_changed = true; });
   for (const DigitsEdit& digits : m_digits)
     connect(digits.edit, &QLineEdit::textEdited, this, [this] { m_changed = true; });
-  for (QAbstractButton* button : {static_cast<QAbstractButton*>(m_soundOff),
-                                  static_cast<QAbstractButton*>(m_clock24),
-                                  static_cast<QAbstractButton*>(m_clock12)})
+  for (QAbstractButton* button :
+       {static_cast<QAbstractButton*>(m_soundOff), static_cast<QAbstractButton*>(m_clock24),
+        static_cast<QAbstractButton*>(m_clock12)})
     connect(button, &QAbstractButton::clicked, this, [this] { m_changed = true; });
   if (firstTime) TextField("address")->installEventFilter(this);
 
@@ -175,15 +172,16 @@ void CMyInfoDlg::BuildLayout() {
   };
   row(0, res::kMyInfoLabelName, {TextField("name")});
   row(1, res::kMyInfoLabelAddress, {TextField("address")});
-  row(2, res::kMyInfoLabelCity, {TextField("city"), label(res::kMyInfoLabelState),
-                                 TextField("state")});
-  row(3, res::kMyInfoLabelPostalCode, {TextField("postalCode"), label(res::kMyInfoLabelCountry),
-                                       TextField("country"), m_lookupLocation});
+  row(2, res::kMyInfoLabelCity,
+      {TextField("city"), label(res::kMyInfoLabelState), TextField("state")});
+  row(3, res::kMyInfoLabelPostalCode,
+      {TextField("postalCode"), label(res::kMyInfoLabelCountry), TextField("country"),
+       m_lookupLocation});
   row(4, res::kMyInfoLabelTelephone,
       {TextField("areaCode"), TextField("prefix"), TextField("suffix"),
        label(res::kMyInfoLabelExtension), TextField("extension")});
-  row(5, res::kMyInfoLabelFax, {TextField("faxAreaCode"), TextField("faxPrefix"),
-                                TextField("faxSuffix")});
+  row(5, res::kMyInfoLabelFax,
+      {TextField("faxAreaCode"), TextField("faxPrefix"), TextField("faxSuffix")});
   row(6, res::kMyInfoLabelEmail, {TextField("email")});
   row(7, res::kMyInfoLabelTelcoAccess,
       {TextField("telcoAccessNumber"), label(res::kMyInfoLabelTelcoName), TextField("telcoName"),
@@ -213,7 +211,7 @@ void CMyInfoDlg::BuildLayout() {
 }
 
 void CMyInfoDlg::FillFields() {
-  for (const TextEdit& text : m_texts) text.edit->setText(Shown(ReadPlace(m_edit, text.place)));
+  for (const TextEdit& text : m_texts) text.edit->setText(ShownText(ReadPlace(m_edit, text.place)));
   for (const DigitsEdit& digits : m_digits)
     digits.edit->setText(QString::number(digits.place(m_edit)));
   m_soundOff->setChecked(m_edit.soundOff != 0);
@@ -222,11 +220,12 @@ void CMyInfoDlg::FillFields() {
 
 void CMyInfoDlg::ShowLocation() {
   for (const TextDef& def : kTextDefs)
-    if (def.fromLocation) TextField(def.objectName)->setText(Shown(ReadPlace(m_edit, def.place)));
+    if (def.fromLocation)
+      TextField(def.objectName)->setText(ShownText(ReadPlace(m_edit, def.place)));
 }
 
 bool CMyInfoDlg::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::FocusOut && watched == TextField("address")) {
+  if (event->type() == QEvent::FocusOut && watched == TextField("address") && isVisible()) {
     // Focus lost to another window (a message box, another program) is not leaving the field.
     const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
     if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) AddressLeft();
@@ -260,7 +259,7 @@ void CMyInfoDlg::ChangeTelco() {
   std::string name = shownName;
   if (!m_openers.chooseTelco(code, name, this)) return;
   if (code == shownCode && name == shownName) return;
-  nameField->setText(Shown(name));
+  nameField->setText(ShownText(name));
   accessField->setText(QString::number(code));
   m_changed = true;
 }
@@ -281,9 +280,8 @@ void CMyInfoDlg::OpenCallSurcharges() {
 
 PersonalEntries CMyInfoDlg::Entries() const {
   auto text = [this](const char* objectName) { return Stored(TextField(objectName)); };
-  return {text("name"),   text("address"),  text("city"),
-          text("state"),  text("postalCode"), text("country"),
-          text("areaCode"), text("prefix"), text("suffix")};
+  return {text("name"),    text("address"),  text("city"),   text("state"), text("postalCode"),
+          text("country"), text("areaCode"), text("prefix"), text("suffix")};
 }
 
 bool CMyInfoDlg::Store() {
@@ -296,8 +294,8 @@ bool CMyInfoDlg::Store() {
     QString field = digits.label;
     if (field.endsWith(':')) field.chop(1);
     const QString question = QString(res::kAskStoreNotANumber).replace("%s", field);
-    if (platform::Ask(this, question, QMessageBox::Yes | QMessageBox::No,
-                      QMessageBox::Question) != QMessageBox::Yes) {
+    if (platform::Ask(this, question, QMessageBox::Yes | QMessageBox::No, QMessageBox::Question) !=
+        QMessageBox::Yes) {
       digits.edit->setFocus();
       digits.edit->selectAll();
       return false;

@@ -25,8 +25,8 @@ class CMyInfoDlg final : public platform::EntryDialog {
  public:
   // The first-time setup at start-up, and Setup > Personal Preferences.
   enum Mode { kFirstTimeSetup = 0, kPreferences = 2 };
-  explicit CMyInfoDlg(int mode, data::MyInfo& info, data::MyInfoFile& file,
-                      MyInfoOpeners openers, QWidget* parent = nullptr);
+  explicit CMyInfoDlg(int mode, data::MyInfo& info, data::MyInfoFile& file, MyInfoOpeners openers,
+                      QWidget* parent = nullptr);
 
   bool Changed() const { return m_changed; }
 

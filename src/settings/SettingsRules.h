@@ -15,8 +15,10 @@ struct TextPlace {
   std::size_t offset;
   std::size_t size;
 };
-#define DORV_MYINFO_PLACE(field) \
-  ::dorv::settings::TextPlace { offsetof(::dorv::data::MyInfo, field), sizeof(::dorv::data::MyInfo::field) }
+#define DORV_MYINFO_PLACE(field)                                               \
+  ::dorv::settings::TextPlace {                                                \
+    offsetof(::dorv::data::MyInfo, field), sizeof(::dorv::data::MyInfo::field) \
+  }
 
 std::string ReadPlace(const data::MyInfo& info, TextPlace place);
 // Clears the place, then copies at most its size - 1 bytes.

@@ -44,7 +44,7 @@ TEST(MainFrameStartup, FirstStartCreatesTollBookAndSettings) {
   TempDatabase db;
   WriteStartFiles(db, false);
   platform::ScriptedPrompter prompter;
-  dorv::test::FirstRunAnswer setup;
+  dorv::test::ModalScript setup(dorv::test::AcceptFirstRun);
   app::DataFiles files;
   int sounds = 0;
   {
@@ -221,9 +221,8 @@ pdb::LocationRow AlbanyLocation() {
 
 // A user who types the first-time setup through: name and address, the location picked when
 // the address is left, the telephone number, then OK.
-int WalkThroughSetup(QDialog& dialog) {
+void WalkThroughSetup(QDialog& dialog) {
   EXPECT_NE(qobject_cast<settings::CMyInfoDlg*>(&dialog), nullptr);
-  dorv::test::ShowForUser(dialog);
   EXPECT_FALSE(dialog.findChild<QPushButton*>("dialingInformation")->isEnabled());
   dorv::test::TypeInto(dialog.findChild<QLineEdit*>("name"), "Ann Smith");
   dorv::test::TypeInto(dialog.findChild<QLineEdit*>("address"), "1 Main St");
@@ -231,7 +230,6 @@ int WalkThroughSetup(QDialog& dialog) {
   dorv::test::TypeInto(dialog.findChild<QLineEdit*>("prefix"), "555");
   dorv::test::TypeInto(dialog.findChild<QLineEdit*>("suffix"), "0100");
   QTest::mouseClick(dialog.findChild<QPushButton*>("ok"), Qt::LeftButton);
-  return dialog.result();
 }
 
 }  // namespace
@@ -240,16 +238,13 @@ TEST(MainFrameStartup, AFirstStartWalksThroughTheSetupIntoTheMainWindow) {
   TempDatabase db;
   WriteStartFiles(db, false);
   platform::ScriptedPrompter prompter;
-  int setups = 0;
   {
     app::DataFiles files;
     app::CMainFrame frame(files, [] { return true; });
     frame.SetMyInfoOpeners({[](QWidget*) { return std::optional(AlbanyLocation()); }, {}});
-    platform::SetModalHook([&](QDialog& dialog) { return ++setups, WalkThroughSetup(dialog); });
-    const bool started = frame.OnCreate();
-    platform::SetModalHook({});
-    ASSERT_TRUE(started);
-    EXPECT_EQ(setups, 1);
+    dorv::test::ModalScript setup(WalkThroughSetup);
+    ASSERT_TRUE(frame.OnCreate());
+    EXPECT_EQ(setup.Runs(), 1);
     ASSERT_EQ(prompter.Shown().size(), 1u);
     EXPECT_EQ(prompter.Shown()[0], res::kMyInfoPickLocation);
     EXPECT_EQ(files.myInfo.infoStored, 1u);
@@ -264,10 +259,9 @@ TEST(MainFrameStartup, AFirstStartWalksThroughTheSetupIntoTheMainWindow) {
   EXPECT_EQ(reinterpret_cast<const data::MyInfo*>(stored.data())->infoStored, 1u);
   app::DataFiles files;
   app::CMainFrame frame(files, [] { return true; });
-  platform::SetModalHook([&](QDialog&) { return ++setups, 0; });
+  dorv::test::ModalScript noSetup([](QDialog& dialog) { dialog.reject(); });
   EXPECT_TRUE(frame.OnCreate());
-  platform::SetModalHook({});
-  EXPECT_EQ(setups, 1);
+  EXPECT_EQ(noSetup.Runs(), 0);
 }
 
 TEST(MainFrameStartup, CancellingTheFirstTimeSetupEndsWithEveryFileClosed) {
@@ -291,16 +285,11 @@ TEST(MainFrameStartup, CancellingTheFirstTimeSetupEndsWithEveryFileClosed) {
     if (c.writeSettings) db.WriteFile("MYINFO.BIN", c.settings);
     platform::ScriptedPrompter prompter;
     app::DataFiles files;
-    int setups = 0;
     app::CMainFrame frame(files, [] { return true; });
-    platform::SetModalHook([&](QDialog& dialog) {
-      ++setups;
-      dialog.reject();  // nothing changed: it closes without a question
-      return dialog.result();
-    });
+    // Nothing changed: Cancel closes it without a question.
+    dorv::test::ModalScript setup([](QDialog& dialog) { dialog.reject(); });
     EXPECT_FALSE(frame.OnCreate());
-    platform::SetModalHook({});
-    EXPECT_EQ(setups, 1);
+    EXPECT_EQ(setup.Runs(), 1);
     EXPECT_TRUE(prompter.Shown().empty());
     EXPECT_FALSE(files.pdb.IsOpen());
     EXPECT_FALSE(files.sample.unitedStates.IsOpen());

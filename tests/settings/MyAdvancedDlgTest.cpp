@@ -18,11 +18,11 @@ using namespace dorv::test;
 namespace {
 
 const char* const kEditNames[] = {
-    "outsideLine",   "longDistanceAccess", "intlAccessCode",   "infoLocal",
-    "infoLongDistance", "infoInternational", "infoTollFree",   "infoAudioTex",
-    "repeatDialing", "callReturn",         "callForwardingOn", "speedDial",
-    "callWaiting",   "callWaitingOff",     "internationalCall", "threeWayCalling",
-    "operatorLocal", "operatorLongDistance", "operatorInternational"};
+    "outsideLine",      "longDistanceAccess",   "intlAccessCode",       "infoLocal",
+    "infoLongDistance", "infoInternational",    "infoTollFree",         "infoAudioTex",
+    "repeatDialing",    "callReturn",           "callForwardingOn",     "speedDial",
+    "callWaiting",      "callWaitingOff",       "internationalCall",    "threeWayCalling",
+    "operatorLocal",    "operatorLongDistance", "operatorInternational"};
 const char* const kRateBoxes[] = {"defaultRateLocal", "defaultRateLongDistance",
                                   "defaultRateInternational"};
 
@@ -143,26 +143,12 @@ TEST_F(MyAdvancedDlgTest, AnUnreadableRateFileIsToldOnceAndKeepsTheStoredName) {
 }
 
 TEST_F(MyAdvancedDlgTest, CancelWithChangesAsks) {
-  const data::MyInfo original = m_info;
-  const std::string before = StoredBytes();
-  for (const CloseAnswer& answer : kCloseAnswers) {
-    SCOPED_TRACE(answer.name);
-    platform::ScriptedPrompter prompter;
-    prompter.Answer(answer.answer);
-    CMyAdvancedDlg dialog(CMyAdvancedDlg::kEditing, m_info, m_file);
-    ShowForUser(dialog);
-    ChooseEntry(Child<QComboBox>(dialog, "defaultRateLongDistance"), 1);
-    Click(Child<QPushButton>(dialog, "cancel"));
-    ExpectEndedAfterQuestion(dialog, prompter, res::kAskSavePersonalInformation, answer);
-    if (answer.answer == QMessageBox::Yes) {
-      EXPECT_EQ(data::ReadField(StoredInfo().defaultRateLongDistance), "EVENING SAVER");
-      m_info = original;
-      StoreInfo();
-    } else {
-      EXPECT_EQ(StoredBytes(), before);
-    }
-    if (answer.staysOpen) dialog.done(QDialog::Rejected);
-  }
+  ExpectCancelAnswers(
+      [this] { return std::make_unique<CMyAdvancedDlg>(CMyAdvancedDlg::kEditing, m_info, m_file); },
+      [](QDialog& dialog) { ChooseEntry(Child<QComboBox>(dialog, "defaultRateLongDistance"), 1); },
+      [this] {
+        EXPECT_EQ(data::ReadField(StoredInfo().defaultRateLongDistance), "EVENING SAVER");
+      });
 }
 
 }  // namespace

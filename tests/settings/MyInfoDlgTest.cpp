@@ -99,7 +99,8 @@ TEST_F(MyInfoDlgTest, TheStateMayStayEmptyOnlyOutsideTheUnitedStatesAndCanada) {
     const char* country;
     bool accepted;
   };
-  for (const Case& c : {Case{"canada", false}, Case{"Mexico", true}, Case{"United States", false}}) {
+  for (const Case& c :
+       {Case{"canada", false}, Case{"Mexico", true}, Case{"United States", false}}) {
     SCOPED_TRACE(c.country);
     data::ClearMyInfo(m_info);
     StoreInfo();
@@ -169,12 +170,13 @@ TEST_F(MyInfoDlgTest, TheFirstLocationBringsTheDefaultsOfItsCountry) {
     const char* defaultRate;
   };
   const Case cases[] = {
-      {"United States, never stored", MakeLocationRow("Albany", "New York", "United States", 1, 518),
-       false, 7, 5, "011", "DIRECT DIAL"},
+      {"United States, never stored",
+       MakeLocationRow("Albany", "New York", "United States", 1, 518), false, 7, 5, "011",
+       "DIRECT DIAL"},
       {"Mexico, never stored", MakeLocationRow("Guadalajara", "Jalisco", "Mexico", 3, 0, "33"),
        false, 0, 0, "", "DIRECT DIAL"},
-      {"United States, stored before", MakeLocationRow("Albany", "New York", "United States", 1, 518),
-       true, 0, 0, "", ""},
+      {"United States, stored before",
+       MakeLocationRow("Albany", "New York", "United States", 1, 518), true, 0, 0, "", ""},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -283,28 +285,16 @@ TEST_F(MyInfoDlgTest, ADigitsFieldHoldingTextIsToldBeforeItIsStoredAsZero) {
 
 TEST_F(MyInfoDlgTest, CancelWithChangesAsks) {
   StoreCompleteInfo();
-  const data::MyInfo original = m_info;
-  const std::string before = StoredBytes();
-  for (const CloseAnswer& answer : kCloseAnswers) {
-    SCOPED_TRACE(answer.name);
-    platform::ScriptedPrompter prompter;
-    prompter.Answer(answer.answer);
-    CMyInfoDlg dialog(CMyInfoDlg::kPreferences, m_info, m_file, m_fakes.Openers());
-    ShowForUser(dialog);
-    TypeInto(Field(dialog, "prefix"), "777");
-    Click(Child<QPushButton>(dialog, "cancel"));
-    ExpectEndedAfterQuestion(dialog, prompter, res::kAskSavePersonalInformation, answer);
-    if (answer.answer == QMessageBox::Yes) {
-      EXPECT_EQ(data::ReadField(StoredInfo().prefix), "777");
-      EXPECT_EQ(data::ReadField(m_info.prefix), "777");
-      m_info = original;
-      StoreInfo();
-    } else {
-      EXPECT_EQ(StoredBytes(), before);
-      EXPECT_EQ(data::ReadField(m_info.prefix), "555");
-    }
-    if (answer.staysOpen) dialog.done(QDialog::Rejected);
-  }
+  ExpectCancelAnswers(
+      [this] {
+        return std::make_unique<CMyInfoDlg>(CMyInfoDlg::kPreferences, m_info, m_file,
+                                            m_fakes.Openers());
+      },
+      [this](QDialog& dialog) { TypeInto(Field(dialog, "prefix"), "777"); },
+      [this] {
+        EXPECT_EQ(data::ReadField(StoredInfo().prefix), "777");
+        EXPECT_EQ(data::ReadField(m_info.prefix), "777");
+      });
 }
 
 TEST_F(MyInfoDlgTest, UnchangedCancelAsksNothing) {
@@ -371,6 +361,22 @@ TEST_F(MyInfoDlgTest, DialingInformationAndSurchargesKeepWhatTheyStored) {
   EXPECT_TRUE(prompter.Shown().empty());
   EXPECT_EQ(data::ReadField(StoredInfo().outsideLine), "9");
   EXPECT_EQ(data::ReadField(StoredInfo().prefix), "777");
+}
+
+TEST_F(MyInfoDlgTest, AFailedWriteIsToldAndTheValuesStayInMemory) {
+  StoreCompleteInfo();
+  const std::string before = StoredBytes();
+  platform::ScriptedPrompter prompter;
+  CMyInfoDlg dialog(CMyInfoDlg::kPreferences, m_info, m_file, m_fakes.Openers());
+  ShowForUser(dialog);
+  TypeInto(Field(dialog, "prefix"), "777");
+  m_file.Close();
+  Click(Child<QPushButton>(dialog, "ok"));
+  ASSERT_EQ(prompter.Shown().size(), 1u);
+  EXPECT_EQ(prompter.Shown()[0], res::kErrorMyInfo);
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
+  EXPECT_EQ(data::ReadField(m_info.prefix), "777");
+  EXPECT_EQ(StoredBytes(), before);
 }
 
 }  // namespace

@@ -16,9 +16,9 @@ TEST(SettingsRules, DigitsFieldsGiveTheirNumberOrZero) {
     bool isNumber;
   };
   const Case cases[] = {
-      {"15", 15, true},        {" 7 ", 7, true},         {"", 0, true},
-      {"-3", -3, true},        {"abc", 0, false},        {"12abc", 0, false},
-      {"1 5", 0, false},       {"99999999999", 0, false}, {"2147483647", 2147483647, true},
+      {"15", 15, true},  {" 7 ", 7, true},          {"", 0, true},
+      {"-3", -3, true},  {"abc", 0, false},         {"12abc", 0, false},
+      {"1 5", 0, false}, {"99999999999", 0, false}, {"2147483647", 2147483647, true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
@@ -35,8 +35,10 @@ TEST(SettingsRules, StateMayStayEmptyOnlyOutsideNorthAmerica) {
     const char* state;
     bool complete;
   };
-  const Case cases[] = {{"canada", "", false},        {"UNITED STATES", "", false},
-                        {"Mexico", "", true},          {"United States", "New York", true}};
+  const Case cases[] = {{"canada", "", false},
+                        {"UNITED STATES", "", false},
+                        {"Mexico", "", true},
+                        {"United States", "New York", true}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.country);
     entries.country = c.country;

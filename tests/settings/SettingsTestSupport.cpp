@@ -1,8 +1,13 @@
 #include "settings/SettingsTestSupport.h"
 
+#include <cstring>
+
 #include "data/FixedText.h"
 #include "data/RateFiles.h"
 #include "data/SampleImages.h"
+#include "platform/Messages.h"
+#include "rating_dialogs/DialogDriver.h"
+#include "res/Strings.h"
 
 namespace dorv::test {
 
@@ -54,6 +59,32 @@ data::MyInfo SettingsTest::StoredInfo() const {
   EXPECT_TRUE(file.Open());
   EXPECT_TRUE(file.Read(stored));
   return stored;
+}
+
+void SettingsTest::ExpectCancelAnswers(const std::function<std::unique_ptr<QDialog>()>& open,
+                                       const std::function<void(QDialog&)>& change,
+                                       const std::function<void()>& expectSaved) {
+  const data::MyInfo original = m_info;
+  const std::string before = StoredBytes();
+  for (const CloseAnswer& answer : kCloseAnswers) {
+    SCOPED_TRACE(answer.name);
+    platform::ScriptedPrompter prompter;
+    prompter.Answer(answer.answer);
+    std::unique_ptr<QDialog> dialog = open();
+    ShowForUser(*dialog);
+    change(*dialog);
+    Click(dialog->findChild<QPushButton*>("cancel"));
+    ExpectEndedAfterQuestion(*dialog, prompter, res::kAskSavePersonalInformation, answer);
+    if (answer.answer == QMessageBox::Yes) {
+      expectSaved();
+    } else {
+      EXPECT_EQ(StoredBytes(), before);
+      EXPECT_EQ(std::memcmp(&m_info, &original, sizeof original), 0);
+    }
+    if (answer.staysOpen) dialog->done(QDialog::Rejected);
+    m_info = original;
+    StoreInfo();
+  }
 }
 
 settings::MyInfoOpeners FakeOpeners::Openers() {

@@ -1,7 +1,10 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <QDialog>
+#include <functional>
 #include <initializer_list>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -28,6 +31,12 @@ class SettingsTest : public ::testing::Test {
   void StoreInfo();  // writes m_info to the file
   data::MyInfo StoredInfo() const;
   std::string StoredBytes() const { return m_database.ReadFile("MYINFO.BIN"); }
+  // Plays each answer to the question that Cancel asks after `change`: Yes must have stored
+  // (`expectSaved` checks what), No and Cancel leave the file byte for byte as it was. The
+  // record and its file are put back after each answer.
+  void ExpectCancelAnswers(const std::function<std::unique_ptr<QDialog>()>& open,
+                           const std::function<void(QDialog&)>& change,
+                           const std::function<void()>& expectSaved);
 
   TempDatabase m_database;
   data::MyInfoFile m_file;
