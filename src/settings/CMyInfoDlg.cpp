@@ -208,6 +208,39 @@ void CMyInfoDlg::BuildLayout() {
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(grid);
   layout->addLayout(buttons);
+
+  // Tab and Enter go through the fields as they stand on the screen.
+  const std::vector<QWidget*> order{TextField("name"),
+                                    TextField("address"),
+                                    TextField("city"),
+                                    TextField("state"),
+                                    TextField("postalCode"),
+                                    TextField("country"),
+                                    m_lookupLocation,
+                                    TextField("areaCode"),
+                                    TextField("prefix"),
+                                    TextField("suffix"),
+                                    TextField("extension"),
+                                    TextField("faxAreaCode"),
+                                    TextField("faxPrefix"),
+                                    TextField("faxSuffix"),
+                                    TextField("email"),
+                                    TextField("telcoAccessNumber"),
+                                    TextField("telcoName"),
+                                    m_changeTelco,
+                                    TextField("reminderMinutes"),
+                                    m_soundOff,
+                                    m_clock24,
+                                    m_clock12,
+                                    TextField("sampleMinutes1"),
+                                    TextField("sampleMinutes2"),
+                                    TextField("sampleMinutes3"),
+                                    m_dialingInformation,
+                                    m_callSurcharges,
+                                    m_monthlyDefaults,
+                                    m_ok,
+                                    m_cancel};
+  for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
 void CMyInfoDlg::FillFields() {

@@ -379,4 +379,19 @@ TEST_F(MyInfoDlgTest, AFailedWriteIsToldAndTheValuesStayInMemory) {
   EXPECT_EQ(StoredBytes(), before);
 }
 
+TEST_F(MyInfoDlgTest, EnterMovesThroughTheFieldsInTheirScreenOrder) {
+  StoreCompleteInfo();
+  CMyInfoDlg dialog(CMyInfoDlg::kPreferences, m_info, m_file, m_fakes.Openers());
+  ShowForUser(dialog);
+  Field(dialog, "email")->setFocus();
+  QTest::keyClick(Field(dialog, "email"), Qt::Key_Return);
+  EXPECT_TRUE(Field(dialog, "telcoAccessNumber")->hasFocus());
+  QTest::keyClick(Field(dialog, "telcoAccessNumber"), Qt::Key_Return);
+  EXPECT_TRUE(Field(dialog, "telcoName")->hasFocus());
+  EXPECT_TRUE(dialog.isVisible());
+  Child<QPushButton>(dialog, "ok")->setFocus();
+  QTest::keyClick(Child<QPushButton>(dialog, "ok"), Qt::Key_Return);
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
+}
+
 }  // namespace
