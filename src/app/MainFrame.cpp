@@ -16,6 +16,7 @@
 #include "platform/PrintSetup.h"
 #include "platform/StartupSound.h"
 #include "res/Strings.h"
+#include "settings/CMyInfoDlg.h"
 
 namespace dorv::app {
 
@@ -45,6 +46,16 @@ CMainFrame::CMainFrame(DataFiles& files, SoundPlayer playSound, QWidget* parent)
       m_playSound(playSound ? std::move(playSound) : SoundPlayer(platform::PlayStartupSound)),
       m_logoArea(new LogoArea(this)) {
   m_files.notices.SetParent(this);
+  // The personal information dialog picks its location and company with the lookups.
+  m_myInfoOpeners.pickLocation = [this](QWidget* parent) -> std::optional<pdb::LocationRow> {
+    auto chosen = pdb::PickLocation(m_files.sample, m_files.myInfo, parent);
+    if (!chosen) return std::nullopt;
+    return chosen->location;
+  };
+  m_myInfoOpeners.chooseTelco = [this](std::int32_t& accessCode, std::string& company,
+                                       QWidget* parent) {
+    return pdb::ChooseTelco(m_files.sample.telcos, accessCode, company, parent);
+  };
   setWindowTitle(res::kProductTitle);
   setWindowIcon(MakeIcon());
   setCentralWidget(m_logoArea);
@@ -73,8 +84,18 @@ bool CMainFrame::OnCreate() {
   if (!m_files.pdb.Open()) return fail(res::kErrorPersonalDatabase);
   if (!m_files.hourDefinitions.Open()) return fail(res::kErrorHourDefinitions);
   m_filesOpen = true;
-  // A failed read leaves the neutral record; the first-run setup will fill it in.
-  m_files.myInfoFile.Read(m_files.myInfo);
+  // A failed read leaves the neutral record, never stored: the first-time setup fills it in,
+  // and cancelling it ends the program.
+  const bool settingsRead = m_files.myInfoFile.Read(m_files.myInfo);
+  if (!settingsRead || m_files.myInfo.infoStored == 0) {
+    settings::CMyInfoDlg setup(settings::CMyInfoDlg::kFirstTimeSetup, m_files.myInfo,
+                               m_files.myInfoFile, m_myInfoOpeners, this);
+    if (platform::RunModal(setup) != QDialog::Accepted) {
+      m_files.CloseAllFiles();
+      m_filesOpen = false;
+      return false;
+    }
+  }
   if (!m_files.myInfo.soundOff) m_playSound();
   m_logoArea->SetLogo(MakeLogo());
   m_logoTimer.start();
@@ -123,6 +144,13 @@ void CMainFrame::OnSampleLookup() {
 }
 
 void CMainFrame::OnTelcoAccess() { pdb::ShowTelcoAccessCodes(m_files.sample.telcos, this); }
+
+
+void CMainFrame::OnPersonalPreferences() {
+  settings::CMyInfoDlg dialog(settings::CMyInfoDlg::kPreferences, m_files.myInfo,
+                              m_files.myInfoFile, m_myInfoOpeners, this);
+  platform::RunModal(dialog);
+}
 
 void CMainFrame::OnPrinter() { platform::ShowPrintSetup(this); }
 

@@ -8,6 +8,7 @@
 #include "app/DataFiles.h"
 #include "app/HelpWindow.h"
 #include "platform/Calculator.h"
+#include "settings/MyInfoOpeners.h"
 
 namespace dorv::app {
 
@@ -52,6 +53,8 @@ class CMainFrame final : public QMainWindow {
   void OnAlphaConvert();
   void OnSampleLookup();
   void OnTelcoAccess();
+
+  void OnPersonalPreferences();
   void OnCalculator();
   void OnPrinter();
   void OnHelpContents();
@@ -59,6 +62,9 @@ class CMainFrame final : public QMainWindow {
 
   // How other programs (the calculator) are started; tests put in their own.
   void SetProgramStarter(platform::ProgramStarter start) { m_startProgram = std::move(start); }
+  // The pickers the personal information dialog opens.
+  void SetMyInfoOpeners(settings::MyInfoOpeners openers) { m_myInfoOpeners = std::move(openers); }
+  const settings::MyInfoOpeners& MyInfoOpeners() const { return m_myInfoOpeners; }
 
   LogoArea* Logo() const { return m_logoArea; }
   HelpWindow* Help() const { return m_help; }
@@ -79,6 +85,7 @@ class CMainFrame final : public QMainWindow {
   bool m_filesOpen = false;
   HelpWindow* m_help = nullptr;
   platform::ProgramStarter m_startProgram = platform::StartDetached;
+  settings::MyInfoOpeners m_myInfoOpeners;
 };
 
 }  // namespace dorv::app

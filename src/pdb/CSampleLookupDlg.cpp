@@ -195,4 +195,11 @@ void CSampleLookupDlg::OnOk() {
   done(1);
 }
 
+std::optional<ChosenLocation> PickLocation(data::SampleTables& tables, const data::MyInfo& myInfo,
+                                           QWidget* parent) {
+  CSampleLookupDlg dialog(tables, myInfo, true, parent);
+  if (platform::RunModal(dialog) != 1) return std::nullopt;
+  return dialog.Chosen();
+}
+
 }  // namespace dorv::pdb

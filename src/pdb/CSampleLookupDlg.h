@@ -76,4 +76,8 @@ class CSampleLookupDlg final : public platform::EntryDialog {
   QPushButton* m_cancel = nullptr;
 };
 
+// Opens the lookup in the select role; the chosen location, or nothing.
+std::optional<ChosenLocation> PickLocation(data::SampleTables& tables, const data::MyInfo& myInfo,
+                                           QWidget* parent);
+
 }  // namespace dorv::pdb

@@ -213,4 +213,75 @@ inline constexpr const char* kColumnTelephoneCompany = "Telephone Company";
 inline constexpr const char* kColumnAccessCode = "Access Code";
 inline constexpr const char* kErrorTelcoDatabase = "Could not access the telco database - Exiting...";
 
+// Personal settings
+inline constexpr const char* kMyInfoCaption = "My Personal Information";
+inline constexpr const char* kMyInfoLabelName = "Name:";
+inline constexpr const char* kMyInfoLabelAddress = "Address:";
+inline constexpr const char* kMyInfoLabelCity = "City:";
+inline constexpr const char* kMyInfoLabelState = "State:";
+inline constexpr const char* kMyInfoLabelPostalCode = "Postal Code:";
+inline constexpr const char* kMyInfoLabelCountry = "Country:";
+inline constexpr const char* kMyInfoLabelTelephone = "Telephone Number:";
+inline constexpr const char* kMyInfoLabelExtension = "ext.";
+inline constexpr const char* kMyInfoLabelFax = "Fax Number:";
+inline constexpr const char* kMyInfoLabelEmail = "EMail:";
+inline constexpr const char* kMyInfoLabelTelcoAccess = "Telco Access Code:";
+inline constexpr const char* kMyInfoLabelTelcoName = "TelCo Name:";
+inline constexpr const char* kMyInfoLabelReminder = "Reminder Time:";
+inline constexpr const char* kMyInfoDisableSound = "Disable Sound";
+inline constexpr const char* kMyInfoTimeDisplay = "Time Display";
+inline constexpr const char* kMyInfo24Hour = "24-Hour";
+inline constexpr const char* kMyInfoAmPm = "AM/PM";
+inline constexpr const char* kMyInfoLabelFirstInterval = "First Interval:";
+inline constexpr const char* kMyInfoLabelSecondInterval = "Second Interval:";
+inline constexpr const char* kMyInfoLabelThirdInterval = "Third Interval:";
+inline constexpr const char* kMyInfoButtonLookupLocation = "LOOKUP LOCATION";
+inline constexpr const char* kMyInfoButtonChangeTelco = "CHANGE TELCO";
+inline constexpr const char* kMyInfoButtonDialingInformation = "Dialing Information";
+inline constexpr const char* kMyInfoButtonMonthlyDefaults = "Monthly Defaults";
+inline constexpr const char* kMyInfoPickLocation =
+    "\"Pick your Location (Call Origination Location) from the Sample Database Search listing.  "
+    "If the exact Location is not listed, pick a Location close to your Location.  However, you "
+    "must select a Location from the Search listing.  You must correct any inaccuracies when "
+    "you return to the Setup screen.\"";
+inline constexpr const char* kMyInfoIncomplete = "You Need To Enter All Information To Continue!";
+inline constexpr const char* kAskStoreNotANumber =
+    "The entry of \"%s\" is not a number and will be stored as 0.\r\nDo you want to store it as 0?";
+inline constexpr const char* kMyAdvancedCaption = "My Advanced Settings";
+inline constexpr const char* kMyAdvancedGroupAccess = "ACCESS";
+inline constexpr const char* kMyAdvancedGroupDefaultRates = "MY DEFAULT RATES";
+inline constexpr const char* kMyAdvancedGroupInformation = "INFORMATION";
+inline constexpr const char* kMyAdvancedGroupSpecialDialing = "SPECIAL DIALING";
+inline constexpr const char* kMyAdvancedGroupOperator = "OPERATOR";
+inline constexpr const char* kMyAdvancedLabelOutsideLine = "Outside Line:";
+inline constexpr const char* kMyAdvancedLabelLocal = "Local:";
+inline constexpr const char* kMyAdvancedLabelLongDistance = "Long Distance:";
+inline constexpr const char* kMyAdvancedLabelInternational = "International:";
+inline constexpr const char* kMyAdvancedLabelTollFree = "Toll Free:";
+inline constexpr const char* kMyAdvancedLabelAudioTex = "AudioTex:";
+inline constexpr const char* kMyAdvancedLabelRepeatDialing = "Repeat Dialing:";
+inline constexpr const char* kMyAdvancedLabelCallReturn = "Call Return:";
+inline constexpr const char* kMyAdvancedLabelCallForwardingOn = "Call Forwarding On:";
+inline constexpr const char* kMyAdvancedLabelSpeedDial = "Speed Dial:";
+inline constexpr const char* kMyAdvancedLabelCallWaiting = "Call Waiting:";
+inline constexpr const char* kMyAdvancedLabelCallWaitingOff = "Call Waiting Off:";
+inline constexpr const char* kMyAdvancedLabelInternationalCall = "International Call:";
+inline constexpr const char* kMyAdvancedLabelThreeWayCalling = "Three Way Calling:";
+inline constexpr const char* kMyAdvancedAboutRepeatDialing =
+    "Repeats number you just dialed, if it was busy";
+inline constexpr const char* kMyAdvancedAboutCallReturn = "Calls back person who just called you";
+inline constexpr const char* kMyAdvancedAboutCallForwardingOn =
+    "Wait for dial tone, then enter number to forward to another line";
+inline constexpr const char* kMyAdvancedAboutSpeedDial =
+    "Program a single digit to represent a complete telephone number. To use press single digit "
+    "for number to dial";
+inline constexpr const char* kMyAdvancedAboutCallWaiting =
+    "While on telephone, a beep tone signifies that you have another call";
+inline constexpr const char* kMyAdvancedAboutCallWaitingOff = "If you do not want a beep tone";
+inline constexpr const char* kMyAdvancedAboutInternationalCall = "With Touch-Tone to save time";
+inline constexpr const char* kMyAdvancedAboutThreeWayCalling =
+    "Dial the first number, press/release receiver button, at dial tone, dial second number, "
+    "press release receiver button again";
+inline constexpr const char* kErrorRateFile = "Error - Cannot acces the rate file";
+
 }  // namespace dorv::res

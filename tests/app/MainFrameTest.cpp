@@ -8,8 +8,11 @@
 #include "data/FakeMemoCounter.h"
 #include "data/SampleFixture.h"
 #include "data/TempDatabase.h"
+#include "app/StoredSettings.h"
 #include "platform/Messages.h"
+#include "rating_dialogs/DialogDriver.h"
 #include "res/Strings.h"
+#include "settings/CMyInfoDlg.h"
 
 using namespace dorv;
 using dorv::test::FakeMemoCounter;
@@ -17,11 +20,13 @@ using dorv::test::TempDatabase;
 
 namespace {
 
-// What a start needs besides the files it creates: the two books and the sample files.
-void WriteStartFiles(const TempDatabase& db) {
+// What a start needs besides the files it creates: the two books and the sample files, and
+// unless told otherwise settings stored before, so that no first-time setup runs.
+void WriteStartFiles(const TempDatabase& db, bool settingsStored = true) {
   db.WriteFile("DORV22", "");
   db.WriteFile("DORV23", "");
   dorv::test::WriteMinimalSampleFiles(db);
+  if (settingsStored) dorv::test::WriteStoredSettings(db);
 }
 
 // Runs a start that must fail and gives the one message it showed.
@@ -37,13 +42,15 @@ QString FailedStartMessage(app::DataFiles& files) {
 
 TEST(MainFrameStartup, FirstStartCreatesTollBookAndSettings) {
   TempDatabase db;
-  WriteStartFiles(db);
+  WriteStartFiles(db, false);
   platform::ScriptedPrompter prompter;
+  dorv::test::ModalScript setup(dorv::test::AcceptFirstRun);
   app::DataFiles files;
   int sounds = 0;
   {
     app::CMainFrame frame(files, [&] { return ++sounds, true; });
     ASSERT_TRUE(frame.OnCreate());
+    EXPECT_EQ(setup.Runs(), 1);
     EXPECT_TRUE(prompter.Shown().empty());
     EXPECT_EQ(db.ReadFile("DORV21").size(), 0u);
     EXPECT_EQ(db.ReadFile("MYINFO.BIN").size(), 3552u);
@@ -81,7 +88,7 @@ TEST(MainFrameStartup, AMissingSampleFileEndsBeforeTheSettingsAreTouched) {
   for (const char* name : {"dorv3", "dorv5", "dorv4", "dorv6", "dorv7", "dorv8", "dorv9"}) {
     SCOPED_TRACE(name);
     TempDatabase db;
-    WriteStartFiles(db);
+    WriteStartFiles(db, false);
     std::filesystem::remove(db.Path(name));
     app::DataFiles files;
     EXPECT_EQ(FailedStartMessage(files), res::kErrorSampleDatabase);
@@ -110,6 +117,7 @@ TEST(MainFrameStartup, StartsOnTheGeneratedSampleDatabase) {
   db.WriteFile("DORV22", "");
   db.WriteFile("DORV23", "");
   ASSERT_TRUE(dorv::test::CopySampleFiles(db, DORV_SAMPLEDB_DIR));
+  dorv::test::WriteStoredSettings(db);
   {
     platform::ScriptedPrompter prompter;
     app::DataFiles files;
@@ -134,6 +142,7 @@ TEST(MainFrameStartup, SoundOffIsRespected) {
     ASSERT_TRUE(file.Open());
     data::MyInfo info;
     data::ClearMyInfo(info);
+    info.infoStored = 1;
     info.soundOff = 1;
     ASSERT_TRUE(file.Write(info));
   }
@@ -180,7 +189,7 @@ TEST(MainFrameStartup, MemoNumberingIsReconciledFirst) {
 
 TEST(MainFrameStartup, InconsistentMemoNumberingEndsBeforeAnyFileOpens) {
   TempDatabase db;
-  WriteStartFiles(db);
+  WriteStartFiles(db, false);
   platform::ScriptedPrompter prompter;
   app::DataFiles files;
   auto counter = std::make_unique<FakeMemoCounter>();
@@ -193,4 +202,99 @@ TEST(MainFrameStartup, InconsistentMemoNumberingEndsBeforeAnyFileOpens) {
   EXPECT_FALSE(files.pdb.IsOpen());
   EXPECT_FALSE(files.sample.telcos.IsOpen());
   EXPECT_FALSE(db.Exists("MYINFO.BIN"));
+}
+
+namespace {
+
+pdb::LocationRow AlbanyLocation() {
+  pdb::LocationRow row;
+  row.city = "Albany";
+  row.stateCode = "NY";
+  row.state = "New York";
+  row.postalCode = "12207";
+  row.country = "United States";
+  row.region = 1;
+  row.areaCode = 518;
+  row.countryCode = 1;
+  return row;
+}
+
+// A user who types the first-time setup through: name and address, the location picked when
+// the address is left, the telephone number, then OK.
+void WalkThroughSetup(QDialog& dialog) {
+  EXPECT_NE(qobject_cast<settings::CMyInfoDlg*>(&dialog), nullptr);
+  EXPECT_FALSE(dialog.findChild<QPushButton*>("dialingInformation")->isEnabled());
+  dorv::test::TypeInto(dialog.findChild<QLineEdit*>("name"), "Ann Smith");
+  dorv::test::TypeInto(dialog.findChild<QLineEdit*>("address"), "1 Main St");
+  QTest::keyClick(dialog.findChild<QLineEdit*>("address"), Qt::Key_Tab);
+  dorv::test::TypeInto(dialog.findChild<QLineEdit*>("prefix"), "555");
+  dorv::test::TypeInto(dialog.findChild<QLineEdit*>("suffix"), "0100");
+  QTest::mouseClick(dialog.findChild<QPushButton*>("ok"), Qt::LeftButton);
+}
+
+}  // namespace
+
+TEST(MainFrameStartup, AFirstStartWalksThroughTheSetupIntoTheMainWindow) {
+  TempDatabase db;
+  WriteStartFiles(db, false);
+  platform::ScriptedPrompter prompter;
+  {
+    app::DataFiles files;
+    app::CMainFrame frame(files, [] { return true; });
+    frame.SetMyInfoOpeners({[](QWidget*) { return std::optional(AlbanyLocation()); }, {}});
+    dorv::test::ModalScript setup(WalkThroughSetup);
+    ASSERT_TRUE(frame.OnCreate());
+    EXPECT_EQ(setup.Runs(), 1);
+    ASSERT_EQ(prompter.Shown().size(), 1u);
+    EXPECT_EQ(prompter.Shown()[0], res::kMyInfoPickLocation);
+    EXPECT_EQ(files.myInfo.infoStored, 1u);
+    EXPECT_STREQ(files.myInfo.city, "Albany");
+    EXPECT_STREQ(files.myInfo.intlAccessCode, "011");
+    EXPECT_TRUE(files.pdb.IsOpen());
+    EXPECT_TRUE(frame.LogoTimer().isActive());
+  }
+  // The settings are on disk: the next start goes straight to the main window.
+  const std::string stored = db.ReadFile("MYINFO.BIN");
+  ASSERT_EQ(stored.size(), sizeof(data::MyInfo));
+  EXPECT_EQ(reinterpret_cast<const data::MyInfo*>(stored.data())->infoStored, 1u);
+  app::DataFiles files;
+  app::CMainFrame frame(files, [] { return true; });
+  dorv::test::ModalScript noSetup([](QDialog& dialog) { dialog.reject(); });
+  EXPECT_TRUE(frame.OnCreate());
+  EXPECT_EQ(noSetup.Runs(), 0);
+}
+
+TEST(MainFrameStartup, CancellingTheFirstTimeSetupEndsWithEveryFileClosed) {
+  data::MyInfo neverStored;
+  data::ClearMyInfo(neverStored);
+  struct Case {
+    const char* name;
+    bool writeSettings;
+    std::string settings;
+  };
+  const Case cases[] = {
+      {"no settings file", false, ""},
+      {"a settings file too short to read", true, "short"},
+      {"settings never stored",
+       true, std::string(reinterpret_cast<const char*>(&neverStored), sizeof neverStored)},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TempDatabase db;
+    WriteStartFiles(db, false);
+    if (c.writeSettings) db.WriteFile("MYINFO.BIN", c.settings);
+    platform::ScriptedPrompter prompter;
+    app::DataFiles files;
+    app::CMainFrame frame(files, [] { return true; });
+    // Nothing changed: Cancel closes it without a question.
+    dorv::test::ModalScript setup([](QDialog& dialog) { dialog.reject(); });
+    EXPECT_FALSE(frame.OnCreate());
+    EXPECT_EQ(setup.Runs(), 1);
+    EXPECT_TRUE(prompter.Shown().empty());
+    EXPECT_FALSE(files.pdb.IsOpen());
+    EXPECT_FALSE(files.sample.unitedStates.IsOpen());
+    EXPECT_FALSE(files.sample.telcos.IsOpen());
+    EXPECT_FALSE(files.hourDefinitions.IsOpen());
+    EXPECT_EQ(files.myInfoFile.Write(files.myInfo), false);  // its handle is closed too
+  }
 }

@@ -15,9 +15,11 @@
 #include "data/FakeMemoCounter.h"
 #include "data/SampleFixture.h"
 #include "data/TempDatabase.h"
+#include "app/StoredSettings.h"
 #include "platform/Calculator.h"
 #include "platform/Messages.h"
 #include "res/Strings.h"
+#include "settings/CMyInfoDlg.h"
 
 using namespace dorv;
 
@@ -32,6 +34,7 @@ struct StartedFrame {
     db.WriteFile("DORV22", "");
     db.WriteFile("DORV23", "");
     test::WriteMinimalSampleFiles(db);
+    test::WriteStoredSettings(db);
     files.memoCounter = std::make_unique<test::FakeMemoCounter>();
     frame = std::make_unique<app::CMainFrame>(files, [] { return true; });
     EXPECT_TRUE(frame->OnCreate());
@@ -180,4 +183,59 @@ TEST(MainMenu, LookupAndTelcoCommandsOpenTheirDialogsInTheViewRole) {
   started.frame->OnTelcoAccess();
   platform::SetModalHook({});
   EXPECT_EQ(buttons, (std::vector<QString>{res::kButtonClose, res::kButtonClose}));
+}
+
+TEST(MainMenu, PersonalPreferencesOpensThePersonalInformationWithTheFramesPickers) {
+  StartedFrame started;
+  QAction* preferences = nullptr;
+  for (QAction* item : started.frame->menuBar()->actions()[4]->menu()->actions())
+    if (item->text() == res::kMenuPersonalPreferences) preferences = item;
+  ASSERT_NE(preferences, nullptr);
+  EXPECT_TRUE(preferences->isEnabled());
+
+  std::vector<bool> lookupEnabled;
+  platform::SetModalHook([&](QDialog& dialog) {
+    EXPECT_NE(qobject_cast<settings::CMyInfoDlg*>(&dialog), nullptr);
+    // Not the first-time setup: the dialling information can be opened.
+    EXPECT_TRUE(dialog.findChild<QPushButton*>("dialingInformation")->isEnabled());
+    lookupEnabled.push_back(dialog.findChild<QPushButton*>("lookupLocation")->isEnabled());
+    return 2;
+  });
+  preferences->trigger();
+  started.frame->SetMyInfoOpeners({});
+  started.frame->OnPersonalPreferences();
+  platform::SetModalHook({});
+  // The frame's own pickers are the lookups; without pickers the button stays disabled.
+  EXPECT_EQ(lookupEnabled, (std::vector<bool>{true, false}));
+}
+
+TEST(MainMenu, PersonalInformationPicksWithTheLookupAndTheCompanyList) {
+  StartedFrame started;
+  platform::SetModalHook([](QDialog& dialog) {
+    if (auto* lookup = qobject_cast<pdb::CSampleLookupDlg*>(&dialog)) {
+      EXPECT_EQ(lookup->OkButton()->text(), res::kButtonOk);  // the select role
+      lookup->SearchField()->setText("New York");
+      lookup->Search(pdb::SearchCriterion::City);
+      lookup->List()->setCurrentIndex(lookup->List()->Model()->index(0, 0));
+      QMetaObject::invokeMethod(lookup->OkButton(), "click");
+      return lookup->result();
+    }
+    auto* telco = qobject_cast<pdb::CTelcoAccessDlg*>(&dialog);
+    EXPECT_NE(telco, nullptr);
+    if (!telco) return 2;
+    EXPECT_EQ(telco->OkButton()->text(), res::kButtonOk);
+    telco->List()->setCurrentIndex(telco->List()->Model()->index(0, 0));
+    QMetaObject::invokeMethod(telco->OkButton(), "click");
+    return telco->result();
+  });
+  auto location = started.frame->MyInfoOpeners().pickLocation(started.frame.get());
+  std::int32_t code = 0;
+  std::string company;
+  bool chosen = started.frame->MyInfoOpeners().chooseTelco(code, company, started.frame.get());
+  platform::SetModalHook({});
+  ASSERT_TRUE(location.has_value());
+  EXPECT_EQ(location->city, "New York");
+  EXPECT_TRUE(chosen);
+  EXPECT_EQ(company, "Example Telephone");
+  EXPECT_EQ(code, 1010457);
 }

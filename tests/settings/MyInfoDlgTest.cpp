@@ -1,0 +1,397 @@
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QRadioButton>
+
+#include "data/FixedText.h"
+#include "platform/Messages.h"
+#include "rating/dialogs/CSurchargeListDlg.h"
+#include "rating_dialogs/DialogDriver.h"
+#include "res/Strings.h"
+#include "settings/CMyAdvancedDlg.h"
+#include "settings/CMyInfoDlg.h"
+#include "settings/SettingsTestSupport.h"
+
+using namespace dorv;
+using namespace dorv::settings;
+using namespace dorv::test;
+
+namespace {
+
+// Clicks a check box or radio button on its indicator, which a layout may keep far from the
+// middle of a stretched button.
+void ClickIndicator(QAbstractButton* button) {
+  QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+}
+
+class MyInfoDlgTest : public SettingsTest {
+ protected:
+  // Settings stored before, as Setup > Personal Preferences finds them.
+  void StoreCompleteInfo() {
+    data::WriteField(m_info.name, "Ann Smith");
+    data::WriteField(m_info.address, "1 Main St");
+    data::WriteField(m_info.city, "Albany");
+    data::WriteField(m_info.state, "New York");
+    data::WriteField(m_info.postalCode, "12207");
+    data::WriteField(m_info.country, "United States");
+    data::WriteField(m_info.areaCode, "518");
+    data::WriteField(m_info.prefix, "555");
+    data::WriteField(m_info.suffix, "0100");
+    m_info.infoStored = 1;
+    StoreInfo();
+  }
+
+  QLineEdit* Field(QDialog& dialog, const char* name) { return Child<QLineEdit>(dialog, name); }
+
+  // Types what the check needs besides the location.
+  void TypePersonalEntries(QDialog& dialog) {
+    TypeInto(Field(dialog, "name"), "Ann Smith");
+    TypeInto(Field(dialog, "prefix"), "555");
+    TypeInto(Field(dialog, "suffix"), "0100");
+  }
+
+  FakeOpeners m_fakes;
+};
+
+TEST_F(MyInfoDlgTest, OpensWithTheStoredValues) {
+  StoreCompleteInfo();
+  m_info.reminderMinutes = 20;
+  m_info.sampleMinutes[2] = 12;
+  m_info.soundOff = 1;
+  m_info.clock12 = 1;
+  data::WriteField(m_info.email, "ann@example.com");
+  CMyInfoDlg dialog(CMyInfoDlg::kPreferences, m_info, m_file, m_fakes.Openers());
+  EXPECT_EQ(Field(dialog, "name")->text(), "Ann Smith");
+  EXPECT_EQ(Field(dialog, "areaCode")->text(), "518");
+  EXPECT_TRUE(Field(dialog, "city")->isReadOnly());
+  EXPECT_FALSE(Field(dialog, "prefix")->isReadOnly());
+  EXPECT_EQ(Field(dialog, "email")->text(), "ann@example.com");
+  EXPECT_EQ(Field(dialog, "reminderMinutes")->text(), "20");
+  EXPECT_EQ(Field(dialog, "sampleMinutes3")->text(), "12");
+  EXPECT_TRUE(Child<QCheckBox>(dialog, "soundOff")->isChecked());
+  EXPECT_TRUE(Child<QRadioButton>(dialog, "clock12")->isChecked());
+  EXPECT_FALSE(dialog.Changed());
+}
+
+TEST_F(MyInfoDlgTest, ButtonsByModeAndOpeners) {
+  struct Case {
+    const char* name;
+    int mode;
+    bool openers;
+    bool pickers, others;
+  };
+  const Case cases[] = {{"first-time setup", CMyInfoDlg::kFirstTimeSetup, true, true, false},
+                        {"preferences", CMyInfoDlg::kPreferences, true, true, true},
+                        {"no pickers handed in", CMyInfoDlg::kPreferences, false, false, true}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    CMyInfoDlg dialog(c.mode, m_info, m_file, c.openers ? m_fakes.Openers() : MyInfoOpeners{});
+    EXPECT_EQ(Child<QPushButton>(dialog, "lookupLocation")->isEnabled(), c.pickers);
+    EXPECT_EQ(Child<QPushButton>(dialog, "changeTelco")->isEnabled(), c.pickers);
+    EXPECT_EQ(Child<QPushButton>(dialog, "dialingInformation")->isEnabled(), c.others);
+    EXPECT_EQ(Child<QPushButton>(dialog, "callSurcharges")->isEnabled(), c.others);
+    EXPECT_FALSE(Child<QPushButton>(dialog, "monthlyDefaults")->isEnabled());
+  }
+}
+
+TEST_F(MyInfoDlgTest, TheStateMayStayEmptyOnlyOutsideTheUnitedStatesAndCanada) {
+  struct Case {
+    const char* country;
+    bool accepted;
+  };
+  for (const Case& c :
+       {Case{"canada", false}, Case{"Mexico", true}, Case{"United States", false}}) {
+    SCOPED_TRACE(c.country);
+    data::ClearMyInfo(m_info);
+    StoreInfo();
+    m_fakes.location = MakeLocationRow("Town", "", c.country, 3, 0, "33");
+    platform::ScriptedPrompter prompter;
+    CMyInfoDlg dialog(CMyInfoDlg::kFirstTimeSetup, m_info, m_file, m_fakes.Openers());
+    ShowForUser(dialog);
+    TypeInto(Field(dialog, "address"), "1 Main St");
+    TypePersonalEntries(dialog);  // leaving the address looks the location up
+    EXPECT_EQ(m_fakes.locationPicks, 1);
+    m_fakes.locationPicks = 0;
+    Click(Child<QPushButton>(dialog, "ok"));
+    ASSERT_FALSE(prompter.Shown().empty());
+    EXPECT_EQ(prompter.Shown()[0], res::kMyInfoPickLocation);
+    if (c.accepted) {
+      EXPECT_EQ(prompter.Shown().size(), 1u);
+      EXPECT_EQ(dialog.result(), QDialog::Accepted);
+      EXPECT_EQ(StoredInfo().infoStored, 1u);
+      EXPECT_EQ(data::ReadField(StoredInfo().country), c.country);
+    } else {
+      ASSERT_EQ(prompter.Shown().size(), 2u);
+      EXPECT_EQ(prompter.Shown()[1], res::kMyInfoIncomplete);
+      EXPECT_TRUE(dialog.isVisible());
+      EXPECT_EQ(StoredInfo().infoStored, 0u);
+      dialog.done(QDialog::Rejected);
+    }
+  }
+}
+
+TEST_F(MyInfoDlgTest, LeavingTheAddressInTheSetupAsksForTheLocationOnce) {
+  m_fakes.location = MakeLocationRow("Albany", "New York", "United States", 1, 518);
+  platform::ScriptedPrompter prompter;
+  CMyInfoDlg dialog(CMyInfoDlg::kFirstTimeSetup, m_info, m_file, m_fakes.Openers());
+  ShowForUser(dialog);
+  TypeInto(Field(dialog, "address"), "1 Main St");
+  QTest::keyClick(Field(dialog, "address"), Qt::Key_Tab);
+  ASSERT_EQ(prompter.Shown().size(), 1u);
+  EXPECT_EQ(prompter.Shown()[0], res::kMyInfoPickLocation);
+  EXPECT_EQ(m_fakes.locationPicks, 1);
+  EXPECT_EQ(Field(dialog, "city")->text(), "Albany");
+  EXPECT_EQ(Field(dialog, "state")->text(), "New York");
+  EXPECT_EQ(Field(dialog, "areaCode")->text(), "518");
+  EXPECT_EQ(Field(dialog, "faxAreaCode")->text(), "518");
+  EXPECT_TRUE(dialog.Changed());
+  Field(dialog, "address")->setFocus();
+  QTest::keyClick(Field(dialog, "address"), Qt::Key_Tab);
+  EXPECT_EQ(prompter.Shown().size(), 1u);
+  EXPECT_EQ(m_fakes.locationPicks, 1);
+  dialog.done(QDialog::Rejected);
+
+  CMyInfoDlg preferences(CMyInfoDlg::kPreferences, m_info, m_file, m_fakes.Openers());
+  ShowForUser(preferences);
+  Field(preferences, "address")->setFocus();
+  QTest::keyClick(Field(preferences, "address"), Qt::Key_Tab);
+  EXPECT_EQ(prompter.Shown().size(), 1u);
+  EXPECT_EQ(m_fakes.locationPicks, 1);
+  preferences.done(QDialog::Rejected);
+}
+
+TEST_F(MyInfoDlgTest, TheFirstLocationBringsTheDefaultsOfItsCountry) {
+  struct Case {
+    const char* name;
+    pdb::LocationRow location;
+    bool stored;
+    int surcharges, recurring;
+    const char* intlAccess;
+    const char* defaultRate;
+  };
+  const Case cases[] = {
+      {"United States, never stored",
+       MakeLocationRow("Albany", "New York", "United States", 1, 518), false, 7, 5, "011",
+       "DIRECT DIAL"},
+      {"Mexico, never stored", MakeLocationRow("Guadalajara", "Jalisco", "Mexico", 3, 0, "33"),
+       false, 0, 0, "", "DIRECT DIAL"},
+      {"United States, stored before",
+       MakeLocationRow("Albany", "New York", "United States", 1, 518), true, 0, 0, "", ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    data::ClearMyInfo(m_info);
+    m_info.infoStored = c.stored ? 1 : 0;
+    StoreInfo();
+    m_fakes.location = c.location;
+    platform::ScriptedPrompter prompter;
+    CMyInfoDlg dialog(c.stored ? CMyInfoDlg::kPreferences : CMyInfoDlg::kFirstTimeSetup, m_info,
+                      m_file, m_fakes.Openers());
+    ShowForUser(dialog);
+    TypePersonalEntries(dialog);
+    TypeInto(Field(dialog, "address"), "1 Main St");
+    Click(Child<QPushButton>(dialog, "lookupLocation"));
+    Click(Child<QPushButton>(dialog, "ok"));
+    ASSERT_EQ(dialog.result(), QDialog::Accepted);
+
+    const data::MyInfo stored = StoredInfo();
+    EXPECT_EQ(std::memcmp(&stored, &m_info, sizeof stored), 0);  // the record is what was written
+    int surcharges = 0, recurring = 0;
+    for (const data::Surcharge& s : stored.surcharges) surcharges += s.description[0] != 0;
+    for (const data::RecurringCharge& r : stored.recurringDefaults) recurring += r.name[0] != 0;
+    EXPECT_EQ(surcharges, c.surcharges);
+    EXPECT_EQ(recurring, c.recurring);
+    EXPECT_EQ(data::ReadField(stored.intlAccessCode), c.intlAccess);
+    EXPECT_EQ(data::ReadField(stored.defaultRateLongDistance), c.defaultRate);
+    // The location and its codes come along in every case.
+    EXPECT_EQ(data::ReadField(stored.city), c.location.city);
+    EXPECT_EQ(data::ReadField(stored.stateCode), c.location.stateCode);
+    EXPECT_EQ(data::ReadField(stored.cityCode), c.location.cityCode);
+    EXPECT_EQ(data::ReadField(stored.countryCode), std::to_string(c.location.countryCode));
+    EXPECT_EQ(stored.locationMark, 'L');
+    EXPECT_EQ(stored.timeZone, -5);
+    EXPECT_DOUBLE_EQ(stored.latitude, 40.5);
+    EXPECT_DOUBLE_EQ(stored.longitude, -74.25);
+    EXPECT_EQ(stored.infoStored, 1u);
+  }
+}
+
+TEST_F(MyInfoDlgTest, PreferencesAreStoredInTheirPlaces) {
+  StoreCompleteInfo();
+  CMyInfoDlg dialog(CMyInfoDlg::kPreferences, m_info, m_file, m_fakes.Openers());
+  ShowForUser(dialog);
+  ClickIndicator(Child<QRadioButton>(dialog, "clock12"));
+  ClickIndicator(Child<QCheckBox>(dialog, "soundOff"));
+  TypeInto(Field(dialog, "reminderMinutes"), "0");
+  TypeInto(Field(dialog, "sampleMinutes1"), "2");
+  TypeInto(Field(dialog, "sampleMinutes2"), "5");
+  TypeInto(Field(dialog, "sampleMinutes3"), "30");
+  TypeInto(Field(dialog, "extension"), "12");
+  TypeInto(Field(dialog, "faxPrefix"), "556");
+  EXPECT_TRUE(dialog.Changed());
+  Click(Child<QPushButton>(dialog, "ok"));
+  ASSERT_EQ(dialog.result(), QDialog::Accepted);
+  const data::MyInfo stored = StoredInfo();
+  EXPECT_EQ(stored.clock12, 1);
+  EXPECT_EQ(stored.soundOff, 1);
+  EXPECT_EQ(stored.reminderMinutes, 0);
+  EXPECT_EQ(stored.sampleMinutes[0], 2);
+  EXPECT_EQ(stored.sampleMinutes[1], 5);
+  EXPECT_EQ(stored.sampleMinutes[2], 30);
+  EXPECT_EQ(data::ReadField(stored.extension), "12");
+  EXPECT_EQ(data::ReadField(stored.faxPrefix), "556");
+  EXPECT_EQ(data::ReadField(stored.name), "Ann Smith");
+}
+
+TEST_F(MyInfoDlgTest, LongTextsAreCutToTheirPlace) {
+  StoreCompleteInfo();
+  CMyInfoDlg dialog(CMyInfoDlg::kPreferences, m_info, m_file, m_fakes.Openers());
+  ShowForUser(dialog);
+  TypeInto(Field(dialog, "name"), QString(40, 'n'));
+  TypeInto(Field(dialog, "address"), QString(40, 'a'));
+  TypeInto(Field(dialog, "suffix"), "0100200300");
+  Field(dialog, "email")->setText(QString(200, 'e'));
+  Field(dialog, "telcoName")->setText(QString(200, 't'));
+  Click(Child<QPushButton>(dialog, "ok"));
+  const data::MyInfo stored = StoredInfo();
+  EXPECT_EQ(data::ReadField(stored.name), std::string(31, 'n'));
+  EXPECT_EQ(data::ReadField(stored.address), std::string(32, 'a'));
+  EXPECT_EQ(data::ReadField(stored.suffix), "01002003");
+  EXPECT_EQ(data::ReadField(stored.email), std::string(127, 'e'));
+  EXPECT_EQ(data::ReadField(stored.telcoName), std::string(127, 't'));
+}
+
+TEST_F(MyInfoDlgTest, ADigitsFieldHoldingTextIsToldBeforeItIsStoredAsZero) {
+  StoreCompleteInfo();
+  const std::string before = StoredBytes();
+  platform::ScriptedPrompter prompter;
+  prompter.Answer(QMessageBox::No);
+  prompter.Answer(QMessageBox::Yes);
+  CMyInfoDlg dialog(CMyInfoDlg::kPreferences, m_info, m_file, m_fakes.Openers());
+  ShowForUser(dialog);
+  TypeInto(Field(dialog, "reminderMinutes"), "ten");
+  Click(Child<QPushButton>(dialog, "ok"));
+  ASSERT_EQ(prompter.Shown().size(), 1u);
+  EXPECT_TRUE(prompter.Shown()[0].contains("\"Reminder Time\""));
+  EXPECT_TRUE(dialog.isVisible());
+  EXPECT_TRUE(Field(dialog, "reminderMinutes")->hasFocus());
+  EXPECT_EQ(StoredBytes(), before);
+
+  Click(Child<QPushButton>(dialog, "ok"));
+  ASSERT_EQ(prompter.Shown().size(), 2u);
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
+  EXPECT_EQ(StoredInfo().reminderMinutes, 0);
+}
+
+TEST_F(MyInfoDlgTest, CancelWithChangesAsks) {
+  StoreCompleteInfo();
+  ExpectCancelAnswers(
+      [this] {
+        return std::make_unique<CMyInfoDlg>(CMyInfoDlg::kPreferences, m_info, m_file,
+                                            m_fakes.Openers());
+      },
+      [this](QDialog& dialog) { TypeInto(Field(dialog, "prefix"), "777"); },
+      [this] {
+        EXPECT_EQ(data::ReadField(StoredInfo().prefix), "777");
+        EXPECT_EQ(data::ReadField(m_info.prefix), "777");
+      });
+}
+
+TEST_F(MyInfoDlgTest, UnchangedCancelAsksNothing) {
+  StoreCompleteInfo();
+  CMyInfoDlg dialog(CMyInfoDlg::kPreferences, m_info, m_file, m_fakes.Openers());
+  ExpectCancelAsksNothing(dialog);
+}
+
+TEST_F(MyInfoDlgTest, ChangeTelcoTakesADifferentChoice) {
+  StoreCompleteInfo();
+  m_info.telcoAccessNumber = 10288;
+  data::WriteField(m_info.telcoName, "Old Telephone");
+  CMyInfoDlg dialog(CMyInfoDlg::kPreferences, m_info, m_file, m_fakes.Openers());
+  ShowForUser(dialog);
+  m_fakes.telcoCode = 10288;
+  m_fakes.telcoName = "Old Telephone";
+  Click(Child<QPushButton>(dialog, "changeTelco"));
+  EXPECT_EQ(m_fakes.telcoCodeOffered, 10288);
+  EXPECT_EQ(m_fakes.telcoNameOffered, "Old Telephone");
+  EXPECT_FALSE(dialog.Changed());  // the same choice changes nothing
+
+  m_fakes.telcoCode = 10333;
+  m_fakes.telcoName = "New Telephone";
+  m_fakes.telcoOk = false;
+  Click(Child<QPushButton>(dialog, "changeTelco"));
+  EXPECT_EQ(Field(dialog, "telcoName")->text(), "Old Telephone");
+  m_fakes.telcoOk = true;
+  Click(Child<QPushButton>(dialog, "changeTelco"));
+  EXPECT_EQ(Field(dialog, "telcoName")->text(), "New Telephone");
+  EXPECT_EQ(Field(dialog, "telcoAccessNumber")->text(), "10333");
+  EXPECT_TRUE(dialog.Changed());
+  Click(Child<QPushButton>(dialog, "ok"));
+  EXPECT_EQ(StoredInfo().telcoAccessNumber, 10333);
+  EXPECT_EQ(data::ReadField(StoredInfo().telcoName), "New Telephone");
+}
+
+TEST_F(MyInfoDlgTest, DialingInformationAndSurchargesKeepWhatTheyStored) {
+  StoreCompleteInfo();
+  for (const char* rateFile : {"dorv11", "dorv13", "dorv14"})
+    WriteRateFile(m_database, rateFile, {"DIRECT DIAL"});
+  int runs = 0;
+  platform::SetModalHook([&](QDialog& nested) {
+    ++runs;
+    if (auto* advanced = qobject_cast<CMyAdvancedDlg*>(&nested)) {
+      nested.findChild<QLineEdit*>("outsideLine")->setText("9");
+      advanced->accept();
+    } else {
+      EXPECT_NE(qobject_cast<rating::CSurchargeListDlg*>(&nested), nullptr);
+      nested.done(QDialog::Accepted);
+    }
+    return nested.result();
+  });
+  platform::ScriptedPrompter prompter;
+  prompter.Answer(QMessageBox::No);
+  CMyInfoDlg dialog(CMyInfoDlg::kPreferences, m_info, m_file, m_fakes.Openers());
+  ShowForUser(dialog);
+  Click(Child<QPushButton>(dialog, "callSurcharges"));
+  Click(Child<QPushButton>(dialog, "dialingInformation"));
+  EXPECT_EQ(runs, 2);
+  EXPECT_EQ(data::ReadField(StoredInfo().outsideLine), "9");
+  TypeInto(Field(dialog, "prefix"), "777");
+  Click(Child<QPushButton>(dialog, "ok"));
+  platform::SetModalHook({});
+  EXPECT_TRUE(prompter.Shown().empty());
+  EXPECT_EQ(data::ReadField(StoredInfo().outsideLine), "9");
+  EXPECT_EQ(data::ReadField(StoredInfo().prefix), "777");
+}
+
+TEST_F(MyInfoDlgTest, AFailedWriteIsToldAndTheValuesStayInMemory) {
+  StoreCompleteInfo();
+  const std::string before = StoredBytes();
+  platform::ScriptedPrompter prompter;
+  CMyInfoDlg dialog(CMyInfoDlg::kPreferences, m_info, m_file, m_fakes.Openers());
+  ShowForUser(dialog);
+  TypeInto(Field(dialog, "prefix"), "777");
+  m_file.Close();
+  Click(Child<QPushButton>(dialog, "ok"));
+  ASSERT_EQ(prompter.Shown().size(), 1u);
+  EXPECT_EQ(prompter.Shown()[0], res::kErrorMyInfo);
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
+  EXPECT_EQ(data::ReadField(m_info.prefix), "777");
+  EXPECT_EQ(StoredBytes(), before);
+}
+
+TEST_F(MyInfoDlgTest, EnterMovesThroughTheFieldsInTheirScreenOrder) {
+  StoreCompleteInfo();
+  CMyInfoDlg dialog(CMyInfoDlg::kPreferences, m_info, m_file, m_fakes.Openers());
+  ShowForUser(dialog);
+  Field(dialog, "email")->setFocus();
+  QTest::keyClick(Field(dialog, "email"), Qt::Key_Return);
+  EXPECT_TRUE(Field(dialog, "telcoAccessNumber")->hasFocus());
+  QTest::keyClick(Field(dialog, "telcoAccessNumber"), Qt::Key_Return);
+  EXPECT_TRUE(Field(dialog, "telcoName")->hasFocus());
+  EXPECT_TRUE(dialog.isVisible());
+  Child<QPushButton>(dialog, "ok")->setFocus();
+  QTest::keyClick(Child<QPushButton>(dialog, "ok"), Qt::Key_Return);
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
+}
+
+}  // namespace

@@ -1,0 +1,106 @@
+#include "settings/SettingsTestSupport.h"
+
+#include <cstring>
+
+#include "data/FixedText.h"
+#include "data/RateFiles.h"
+#include "data/SampleImages.h"
+#include "platform/Messages.h"
+#include "rating_dialogs/DialogDriver.h"
+#include "res/Strings.h"
+
+namespace dorv::test {
+
+pdb::LocationRow MakeLocationRow(const std::string& city, const std::string& state,
+                                 const std::string& country, int region, int areaCode,
+                                 const std::string& cityCode) {
+  pdb::LocationRow row;
+  row.city = city;
+  row.state = state;
+  row.stateCode = state.substr(0, 2);
+  row.postalCode = "12345";
+  row.country = country;
+  row.countryShort = country.substr(0, 2);
+  row.cityCode = cityCode;
+  row.region = region;
+  row.areaCode = areaCode;
+  row.countryCode = region <= 2 ? 1 : 52;
+  row.timeZone = -5;
+  row.locationMark = 'L';
+  row.latitude = 40.5;
+  row.longitude = -74.25;
+  return row;
+}
+
+void WriteRateFile(const TempDatabase& db, const std::string& name,
+                   std::initializer_list<const char*> serviceNames) {
+  data::RateFileImage image;
+  for (const char* serviceName : serviceNames) {
+    data::Service service{};
+    data::WriteField(service.company, "Test Telephone");
+    data::WriteField(service.callType, serviceName);
+    ASSERT_TRUE(data::AddService(image, service, {data::RateRow{}}));
+  }
+  db.WriteFile(name, image.data);
+  db.WriteFile(data::RateIndexFileName(name), image.index);
+}
+
+void SettingsTest::SetUp() {
+  ASSERT_TRUE(m_file.Open());
+  data::ClearMyInfo(m_info);
+  StoreInfo();
+}
+
+void SettingsTest::StoreInfo() { ASSERT_TRUE(m_file.Write(m_info)); }
+
+data::MyInfo SettingsTest::StoredInfo() const {
+  data::MyInfoFile file;
+  data::MyInfo stored{};
+  EXPECT_TRUE(file.Open());
+  EXPECT_TRUE(file.Read(stored));
+  return stored;
+}
+
+void SettingsTest::ExpectCancelAnswers(const std::function<std::unique_ptr<QDialog>()>& open,
+                                       const std::function<void(QDialog&)>& change,
+                                       const std::function<void()>& expectSaved) {
+  const data::MyInfo original = m_info;
+  const std::string before = StoredBytes();
+  for (const CloseAnswer& answer : kCloseAnswers) {
+    SCOPED_TRACE(answer.name);
+    platform::ScriptedPrompter prompter;
+    prompter.Answer(answer.answer);
+    std::unique_ptr<QDialog> dialog = open();
+    ShowForUser(*dialog);
+    change(*dialog);
+    Click(dialog->findChild<QPushButton*>("cancel"));
+    ExpectEndedAfterQuestion(*dialog, prompter, res::kAskSavePersonalInformation, answer);
+    if (answer.answer == QMessageBox::Yes) {
+      expectSaved();
+    } else {
+      EXPECT_EQ(StoredBytes(), before);
+      EXPECT_EQ(std::memcmp(&m_info, &original, sizeof original), 0);
+    }
+    if (answer.staysOpen) dialog->done(QDialog::Rejected);
+    m_info = original;
+    StoreInfo();
+  }
+}
+
+settings::MyInfoOpeners FakeOpeners::Openers() {
+  return {[this](QWidget*) {
+            ++locationPicks;
+            return location;
+          },
+          [this](std::int32_t& code, std::string& company, QWidget*) {
+            ++telcoChoices;
+            telcoCodeOffered = code;
+            telcoNameOffered = company;
+            if (!telcoOk) return false;
+            code = telcoCode;
+            company = telcoName;
+            return true;
+          }};
+}
+
+}  // namespace dorv::test
