@@ -13,6 +13,7 @@
 #include "platform/Messages.h"
 #include "platform/PrintSetup.h"
 #include "platform/StartupSound.h"
+#include "reports/CCallLogDlg.h"
 #include "res/Strings.h"
 
 namespace dorv::app {
@@ -110,6 +111,12 @@ void CMainFrame::OnCalculator() {
 
 void CMainFrame::OnAlphaConvert() {
   pdb::CAlphaConvertDlg dialog({}, this);
+  platform::RunModal(dialog);
+}
+
+void CMainFrame::OnCallLog() {
+  reports::CCallLogDlg dialog({m_files.callLog, m_files.currentCall, m_files.pdb, m_files.myInfo},
+                              {}, this);
   platform::RunModal(dialog);
 }
 

@@ -50,6 +50,7 @@ class CMainFrame final : public QMainWindow {
   void OnTollFree();
   void OnAudioTex();
   void OnAlphaConvert();
+  void OnCallLog();
   void OnCalculator();
   void OnPrinter();
   void OnHelpContents();
