@@ -55,7 +55,7 @@ struct JanuaryLog {
     files.WriteMonth("January1999",
                      {MakeCall({"Charlie", test::kJan1st1999 + 86400, 3725, 300.0}),
                       MakeCall(memoCall), MakeCall({"alpha", test::kJan1st1999 + 3600, 60, 100.0})});
-    files.AddMemo(7, test::kJan1st1999 + 7200, "Talked about the\r\nweather");
+    EXPECT_TRUE(files.AddMemo(7, test::kJan1st1999 + 7200, "Talked about the\r\nweather"));
   }
 };
 
@@ -325,7 +325,7 @@ TEST(CallLogDialog, OnlyAMemoThatMayBeLeftBehindMakesDeleteComplain) {
   TestCall missing{"Files missing", test::kJan1st1999 + 120};
   missing.memoFileNumber = 9;
   files.WriteMonth("January1999", {MakeCall(noFiles), MakeCall(notStored), MakeCall(missing)});
-  files.AddMemo(7, test::kJan1st1999 + 999, "another call's memo");
+  ASSERT_TRUE(files.AddMemo(7, test::kJan1st1999 + 999, "another call's memo"));
   struct Case {
     const char* call;
     bool complains;

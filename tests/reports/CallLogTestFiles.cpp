@@ -1,7 +1,5 @@
 #include "reports/CallLogTestFiles.h"
 
-#include <gtest/gtest.h>
-
 #include <cstring>
 
 #include "data/FixedText.h"
@@ -47,13 +45,14 @@ std::vector<data::CallLogRecord> CallLogTestFiles::ReadMonth(const std::string& 
   return calls;
 }
 
-void CallLogTestFiles::AddMemo(std::uint32_t number, std::uint32_t key, const std::string& text) {
+bool CallLogTestFiles::AddMemo(std::uint32_t number, std::uint32_t key, const std::string& text) {
   std::string name = "MEMO/" + std::to_string(number);
   if (!db.Exists(name + ".MMO")) db.WriteFile(name + ".MMO", "");
   if (!db.Exists(name + ".INX")) db.WriteFile(name + ".INX", "");
-  ASSERT_TRUE(pdb.OpenMemoFiles(number));
-  EXPECT_TRUE(pdb.AddMemo(text, key));
+  if (!pdb.OpenMemoFiles(number)) return false;
+  bool added = pdb.AddMemo(text, key);
   pdb.CloseMemoFiles();
+  return added;
 }
 
 bool CallLogTestFiles::ReadMemo(std::uint32_t number, std::uint32_t key, std::string& text) {

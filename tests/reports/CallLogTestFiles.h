@@ -47,7 +47,7 @@ struct CallLogTestFiles {
   void WriteMonth(const std::string& monthYear, const std::vector<data::CallLogRecord>& calls);
   std::vector<data::CallLogRecord> ReadMonth(const std::string& monthYear);
   // Creates the memo files of the number (when missing) and stores a memo under the key.
-  void AddMemo(std::uint32_t number, std::uint32_t key, const std::string& text);
+  bool AddMemo(std::uint32_t number, std::uint32_t key, const std::string& text);
   // The memo stored under the key, or nothing.
   bool ReadMemo(std::uint32_t number, std::uint32_t key, std::string& text);
 };
