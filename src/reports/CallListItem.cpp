@@ -59,13 +59,14 @@ QString CallListItem::Text(int column) const {
 }
 
 std::vector<platform::ListColumn> CallListColumns() {
-  return {{res::kCallLogColumnDate, 22, Qt::AlignLeft},
-          {res::kColumnName, 22, Qt::AlignLeft},
-          {res::kColumnType, 7, Qt::AlignHCenter},
-          {res::kColumnPhoneNumber, 23, Qt::AlignLeft},
+  // The money columns get the room a marked amount of dollars needs to be read in full.
+  return {{res::kCallLogColumnDate, 21, Qt::AlignLeft},
+          {res::kColumnName, 20, Qt::AlignLeft},
+          {res::kColumnType, 6, Qt::AlignHCenter},
+          {res::kColumnPhoneNumber, 20, Qt::AlignLeft},
           {res::kCallLogColumnLength, 9, Qt::AlignHCenter},
-          {res::kCallLogColumnSurcharge, 9, Qt::AlignRight},
-          {res::kCallLogColumnCost, 8, Qt::AlignRight}};
+          {res::kCallLogColumnSurcharge, 11, Qt::AlignRight},
+          {res::kCallLogColumnCost, 13, Qt::AlignRight}};
 }
 
 int CompareCallRows(const platform::ListRow& a, const platform::ListRow& b, int column) {

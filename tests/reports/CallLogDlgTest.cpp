@@ -63,6 +63,12 @@ int RowNamed(const CCallLogDlg& dialog, const QString& name) {
   return static_cast<int>(Column(dialog, CallListItem::kName).indexOf(name));
 }
 
+// Puts the focus on the named call with a click, the dialog on screen.
+void FocusCall(CCallLogDlg& dialog, const QString& name) {
+  if (!dialog.isVisible()) test::ShowForUser(dialog);
+  test::ClickRow(&dialog.List(), RowNamed(dialog, name));
+}
+
 }  // namespace
 
 TEST(CallLogDialog, NoLogsLeavesTheBoxAndListEmptyAndTheButtonsOff) {
@@ -190,8 +196,7 @@ TEST(CallLogDialog, FocusShowsTheMemoAndSurchargesAndEnablesTheRowButtons) {
   reports::CallReportOpeners openers;
   openers.callScreen = [](auto&, auto&, auto*) { return 2; };
   CCallLogDlg dialog(log.files.Files(), openers, nullptr, kNow);
-  test::ShowForUser(dialog);
-  test::ClickRow(&dialog.List(), RowNamed(dialog, "Bravo"));
+  FocusCall(dialog, "Bravo");
   EXPECT_EQ(dialog.Memo().toPlainText(), "Talked about the\nweather");
   ASSERT_EQ(dialog.SurchargePane().Rows().rowCount(), 1);
   EXPECT_EQ(dialog.SurchargePane().Rows().Row(0)->Text(0), res::kSurchargeEntryRow);
@@ -201,7 +206,7 @@ TEST(CallLogDialog, FocusShowsTheMemoAndSurchargesAndEnablesTheRowButtons) {
   EXPECT_TRUE(prompter.Shown().empty());
 
   // A call without a memo says so and leaves both panes for that call.
-  test::ClickRow(&dialog.List(), RowNamed(dialog, "alpha"));
+  FocusCall(dialog, "alpha");
   EXPECT_TRUE(dialog.Memo().toPlainText().isEmpty());
   EXPECT_EQ(dialog.SurchargePane().Rows().rowCount(), 0);
   ASSERT_EQ(prompter.Shown().size(), 1u);
@@ -211,8 +216,7 @@ TEST(CallLogDialog, FocusShowsTheMemoAndSurchargesAndEnablesTheRowButtons) {
 TEST(CallLogDialog, EditStaysOffWithoutACallScreen) {
   JanuaryLog log;
   CCallLogDlg dialog(log.files.Files(), {}, nullptr, kNow);
-  test::ShowForUser(dialog);
-  test::ClickRow(&dialog.List(), RowNamed(dialog, "Bravo"));
+  FocusCall(dialog, "Bravo");
   EXPECT_FALSE(Enabled(dialog, CallLogButton::Edit));
   EXPECT_TRUE(Enabled(dialog, CallLogButton::Delete));
 }
@@ -240,14 +244,13 @@ TEST(CallLogDialog, EditReopensTheRowsCallAndReloadsWhenItWasSaved) {
     return answer;
   };
   CCallLogDlg dialog(log.files.Files(), openers, nullptr, kNow);
-  test::ShowForUser(dialog);
-  test::ClickRow(&dialog.List(), RowNamed(dialog, "Bravo"));
+  FocusCall(dialog, "Bravo");
   dialog.OnEdit();
   EXPECT_EQ(opened, 1);
   EXPECT_EQ(RowNamed(dialog, "Bravo"), 1);  // cancelled: the list is not read again
 
   answer = 1;
-  test::ClickRow(&dialog.List(), RowNamed(dialog, "Bravo"));
+  FocusCall(dialog, "Bravo");
   dialog.OnEdit();
   EXPECT_EQ(opened, 2);
   EXPECT_EQ(Column(dialog, CallListItem::kName),
@@ -263,8 +266,7 @@ TEST(CallLogDialog, EditOfACallWhoseLogIsGoneSaysSoAndOpensNothing) {
   reports::CallReportOpeners openers;
   openers.callScreen = [&](auto&, auto&, auto*) { return ++opened; };
   CCallLogDlg dialog(log.files.Files(), openers, nullptr, kNow);
-  test::ShowForUser(dialog);
-  test::ClickRow(&dialog.List(), RowNamed(dialog, "alpha"));
+  FocusCall(dialog, "alpha");
   std::filesystem::remove(log.files.db.Path("LOG/January1999.LOG"));
   dialog.OnEdit();
   EXPECT_EQ(opened, 0);
@@ -276,8 +278,7 @@ TEST(CallLogDialog, DeleteAsksThenRemovesTheCallAndItsMemo) {
   JanuaryLog log;
   platform::ScriptedPrompter prompter;
   CCallLogDlg dialog(log.files.Files(), {}, nullptr, kNow);
-  test::ShowForUser(dialog);
-  test::ClickRow(&dialog.List(), RowNamed(dialog, "Bravo"));
+  FocusCall(dialog, "Bravo");
 
   prompter.Answer(QMessageBox::No);
   dialog.OnDelete();
@@ -302,8 +303,7 @@ TEST(CallLogDialog, ARecordThatCannotBeRemovedKeepsItsMemo) {
   JanuaryLog log;
   platform::ScriptedPrompter prompter;
   CCallLogDlg dialog(log.files.Files(), {}, nullptr, kNow);
-  test::ShowForUser(dialog);
-  test::ClickRow(&dialog.List(), RowNamed(dialog, "Bravo"));
+  FocusCall(dialog, "Bravo");
   // The scratch file of the rewrite cannot be made.
   std::filesystem::create_directory(log.files.db.Path("~PTEMP~.DAT"));
   prompter.Answer(QMessageBox::Yes);
