@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "data/FixedText.h"
+#include "data/MoneyText.h"
 #include "platform/Messages.h"
 #include "rating_dialogs/DialogDriver.h"
 #include "reports/CCallLogDlg.h"
@@ -185,6 +186,12 @@ TEST(CallLogDialog, ASampleRatedCallIsMarkedAndShowsTheNoteWhileTotalsStayPlain)
   EXPECT_EQ(dialog.Totals().Costs().text(), "$1.5000");
   EXPECT_TRUE(dialog.SampleRatesNote().isVisible());
   EXPECT_EQ(dialog.SampleRatesNote().text(), res::kCallLogSampleRatesNote);
+  // A marked amount of thousands of dollars is shown in full at the dialog's size.
+  QString wide = QString::fromLatin1(data::MoneyText(123456.78, false));
+  int width = dialog.List().columnWidth(CallListItem::kCost);
+  EXPECT_EQ(platform::PlanCell(dialog.List().fontMetrics(), wide, width, CallListItem::kCost,
+                               Qt::AlignRight).text,
+            wide);
   // A month without such calls has nothing marked, so the note goes.
   dialog.OnMonthSelected(1);
   EXPECT_FALSE(dialog.SampleRatesNote().isVisible());
