@@ -124,7 +124,6 @@ void CCallLogDlg::OnMonthSelected(int index) {
   m_monthBox->setCurrentIndex(index);
   m_shown = m_months[index];
   LoadMonth();
-  ClearCallPanes();
 }
 
 void CCallLogDlg::EnableRowButtons(bool enabled) {
@@ -203,15 +202,14 @@ void CCallLogDlg::OnEdit() {
   const CallListItem* call = SelectedItem();
   if (!m_openers.callScreen || !call) return;
   const LoggedCall where = call->Where();
-  data::CallLogFile& log = m_files.callLog;
-  if (!log.OpenMonthNumber(where.month, where.year, false)) {
+  if (!ReadLoggedCall(m_files.callLog, where, m_files.currentCall)) {
     platform::Ask(this, res::kCallLogErrorAccess);
     return;
   }
-  bool read = log.ReadRecord(where.recordIndex, m_files.currentCall);
-  log.Close();
-  if (!read) {
+  // The log changed since it was listed: show it as it is now rather than edit another call.
+  if (!call->IsCopyOf(m_files.currentCall)) {
     platform::Ask(this, res::kCallLogErrorAccess);
+    LoadMonth();
     return;
   }
   if (m_openers.callScreen(where, m_files.currentCall, this) != 1) return;
@@ -229,6 +227,13 @@ void CCallLogDlg::OnDelete() {
   const LoggedCall where = call->Where();
   const std::uint32_t memoFile = call->MemoFileNumber();
   const std::uint32_t key = call->Start();
+  // Only the call the row shows is deleted; a log changed since it was listed is shown anew.
+  data::CallLogRecord stored{};
+  if (!ReadLoggedCall(m_files.callLog, where, stored) || !call->IsCopyOf(stored)) {
+    platform::Ask(this, res::kCallLogErrorDelete);
+    LoadMonth();
+    return;
+  }
   // The record goes first: its rewrite either completes or leaves the log as it was, so a
   // failure loses nothing. Only a memo known to be there is deleted after it.
   std::string memo;

@@ -45,6 +45,12 @@ CallListItem::CallListItem(const data::CallLogRecord& call, const data::MyInfo& 
   std::copy(std::begin(call.surcharges), std::end(call.surcharges), std::begin(m_surcharges));
 }
 
+bool CallListItem::IsCopyOf(const data::CallLogRecord& record) const {
+  return m_start == static_cast<std::uint32_t>(record.start) &&
+         m_duration == static_cast<std::int32_t>(record.duration) &&
+         m_memoFileNumber == record.memoFileNumber && m_name == TextOf(record.name);
+}
+
 QString CallListItem::Text(int column) const {
   switch (column) {
     case kDate: return m_dateText;

@@ -48,6 +48,8 @@ class CallListItem final : public platform::ListRow {
   // Rated with the sample rates supplied with the program, not with the user's own.
   bool SampleRates() const { return !m_ratesChanged; }
   const LoggedCall& Where() const { return m_where; }
+  // Whether a record read from where this call lay is still this call.
+  bool IsCopyOf(const data::CallLogRecord& record) const;
 
  private:
   QString m_name;

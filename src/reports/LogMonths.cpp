@@ -39,4 +39,11 @@ MonthRead ReadMonthCalls(data::CallLogFile& log, data::CallLogRecord& buffer,
   return result;
 }
 
+bool ReadLoggedCall(data::CallLogFile& log, const LoggedCall& where, data::CallLogRecord& record) {
+  if (!log.OpenMonthNumber(where.month, where.year, false)) return false;
+  bool read = log.ReadRecord(where.recordIndex, record);
+  log.Close();
+  return read;
+}
+
 }  // namespace dorv::reports

@@ -6,6 +6,7 @@
 
 #include "data/CallLog.h"
 #include "data/CallLogRecord.h"
+#include "reports/CallListItem.h"
 
 namespace dorv::reports {
 
@@ -27,5 +28,9 @@ enum class MonthRead {
 // one's index; the log is closed after. An existing log is never created.
 MonthRead ReadMonthCalls(data::CallLogFile& log, data::CallLogRecord& buffer,
                          const data::LogMonth& month, const std::function<void(long index)>& onCall);
+
+// Reads one logged call into the record, the log being closed after; false when the month's
+// log cannot be opened or holds no record at that position.
+bool ReadLoggedCall(data::CallLogFile& log, const LoggedCall& where, data::CallLogRecord& record);
 
 }  // namespace dorv::reports

@@ -70,11 +70,16 @@ void FocusCall(CCallLogDlg& dialog, const QString& name) {
   test::ClickRow(&dialog.List(), RowNamed(dialog, name));
 }
 
+// Every message is answered from the script, so that none waits for a user.
+class CallLogDialog : public ::testing::Test {
+ protected:
+  platform::ScriptedPrompter prompter;
+};
+
 }  // namespace
 
-TEST(CallLogDialog, NoLogsLeavesTheBoxAndListEmptyAndTheButtonsOff) {
+TEST_F(CallLogDialog, NoLogsLeavesTheBoxAndListEmptyAndTheButtonsOff) {
   CallLogTestFiles files;
-  platform::ScriptedPrompter prompter;
   reports::CallReportOpeners openers{[](auto&, auto&, auto*) { return 1; },
                                      [](auto&, auto*) {}};
   CCallLogDlg dialog(files.Files(), openers, nullptr, kNow);
@@ -87,7 +92,7 @@ TEST(CallLogDialog, NoLogsLeavesTheBoxAndListEmptyAndTheButtonsOff) {
   EXPECT_TRUE(prompter.Shown().empty());
 }
 
-TEST(CallLogDialog, MonthsAreListedInCalendarOrderAndTheOldestIsShownWithoutACurrentOne) {
+TEST_F(CallLogDialog, MonthsAreListedInCalendarOrderAndTheOldestIsShownWithoutACurrentOne) {
   CallLogTestFiles files;
   files.WriteMonth("January1999", {MakeCall({"January call", test::kJan1st1999})});
   files.WriteMonth("December1998", {MakeCall({"December call", test::kDec1st1998})});
@@ -102,7 +107,7 @@ TEST(CallLogDialog, MonthsAreListedInCalendarOrderAndTheOldestIsShownWithoutACur
   EXPECT_EQ(dialog.MonthBox().currentText(), "December 1998");
 }
 
-TEST(CallLogDialog, TheCurrentMonthIsShownWhenItHasALog) {
+TEST_F(CallLogDialog, TheCurrentMonthIsShownWhenItHasALog) {
   CallLogTestFiles files;
   files.WriteMonth("December1998", {MakeCall({"December call", test::kDec1st1998})});
   files.WriteMonth("January1999", {MakeCall({"January call", test::kJan1st1999})});
@@ -111,7 +116,7 @@ TEST(CallLogDialog, TheCurrentMonthIsShownWhenItHasALog) {
   EXPECT_EQ(Column(dialog, CallListItem::kName), QStringList{"January call"});
 }
 
-TEST(CallLogDialog, LoadingListsOldestFirstWithTotals) {
+TEST_F(CallLogDialog, LoadingListsOldestFirstWithTotals) {
   JanuaryLog log;
   CCallLogDlg dialog(log.files.Files(), {}, nullptr, kNow);
   EXPECT_EQ(Column(dialog, CallListItem::kName), (QStringList{"alpha", "Bravo", "Charlie"}));
@@ -125,9 +130,10 @@ TEST(CallLogDialog, LoadingListsOldestFirstWithTotals) {
   EXPECT_FALSE(Enabled(dialog, CallLogButton::Edit));
   EXPECT_FALSE(Enabled(dialog, CallLogButton::Delete));
   EXPECT_TRUE(dialog.SampleRatesNote().isHidden());
+  EXPECT_TRUE(prompter.Shown().empty());
 }
 
-TEST(CallLogDialog, PrintIsOnWithRowsAndAPrintoutAndGetsTheListAsShown) {
+TEST_F(CallLogDialog, PrintIsOnWithRowsAndAPrintoutAndGetsTheListAsShown) {
   JanuaryLog log;
   std::vector<QString> printed;
   QString monthText;
@@ -149,7 +155,7 @@ TEST(CallLogDialog, PrintIsOnWithRowsAndAPrintoutAndGetsTheListAsShown) {
   EXPECT_FALSE(Enabled(withoutPrintout, CallLogButton::Print));
 }
 
-TEST(CallLogDialog, DateClickedRightAfterOpeningSortsNewestFirstThenOldestFirst) {
+TEST_F(CallLogDialog, DateClickedRightAfterOpeningSortsNewestFirstThenOldestFirst) {
   JanuaryLog log;
   CCallLogDlg dialog(log.files.Files(), {}, nullptr, kNow);
   ClickHeader(dialog, CallListItem::kDate);
@@ -165,7 +171,7 @@ TEST(CallLogDialog, DateClickedRightAfterOpeningSortsNewestFirstThenOldestFirst)
   EXPECT_EQ(dialog.SortKeys().Key(), 13);
 }
 
-TEST(CallLogDialog, OneRowDoesNotSort) {
+TEST_F(CallLogDialog, OneRowDoesNotSort) {
   CallLogTestFiles files;
   files.WriteMonth("January1999", {MakeCall({"Only", test::kJan1st1999})});
   CCallLogDlg dialog(files.Files(), {}, nullptr, kNow);
@@ -174,7 +180,7 @@ TEST(CallLogDialog, OneRowDoesNotSort) {
   EXPECT_FALSE(dialog.SortKeys().Toggle(CallListItem::kName));
 }
 
-TEST(CallLogDialog, ASampleRatedCallIsMarkedAndShowsTheNoteWhileTotalsStayPlain) {
+TEST_F(CallLogDialog, ASampleRatedCallIsMarkedAndShowsTheNoteWhileTotalsStayPlain) {
   CallLogTestFiles files;
   TestCall sample{"Sample", test::kJan1st1999, 60, 100.0};
   sample.sampleRates = true;
@@ -197,9 +203,8 @@ TEST(CallLogDialog, ASampleRatedCallIsMarkedAndShowsTheNoteWhileTotalsStayPlain)
   EXPECT_FALSE(dialog.SampleRatesNote().isVisible());
 }
 
-TEST(CallLogDialog, FocusShowsTheMemoAndSurchargesAndEnablesTheRowButtons) {
+TEST_F(CallLogDialog, FocusShowsTheMemoAndSurchargesAndEnablesTheRowButtons) {
   JanuaryLog log;
-  platform::ScriptedPrompter prompter;
   reports::CallReportOpeners openers;
   openers.callScreen = [](auto&, auto&, auto*) { return 2; };
   CCallLogDlg dialog(log.files.Files(), openers, nullptr, kNow);
@@ -220,7 +225,7 @@ TEST(CallLogDialog, FocusShowsTheMemoAndSurchargesAndEnablesTheRowButtons) {
   EXPECT_EQ(prompter.Shown()[0], res::kCallLogErrorMemoAccess);
 }
 
-TEST(CallLogDialog, EditStaysOffWithoutACallScreen) {
+TEST_F(CallLogDialog, EditStaysOffWithoutACallScreen) {
   JanuaryLog log;
   CCallLogDlg dialog(log.files.Files(), {}, nullptr, kNow);
   FocusCall(dialog, "Bravo");
@@ -228,7 +233,7 @@ TEST(CallLogDialog, EditStaysOffWithoutACallScreen) {
   EXPECT_TRUE(Enabled(dialog, CallLogButton::Delete));
 }
 
-TEST(CallLogDialog, EditReopensTheRowsCallAndReloadsWhenItWasSaved) {
+TEST_F(CallLogDialog, EditReopensTheRowsCallAndReloadsWhenItWasSaved) {
   JanuaryLog log;
   int opened = 0;
   int answer = 2;
@@ -240,24 +245,26 @@ TEST(CallLogDialog, EditReopensTheRowsCallAndReloadsWhenItWasSaved) {
     EXPECT_EQ(where.year, 1999);
     EXPECT_EQ(where.recordIndex, 1);
     EXPECT_EQ(&call, &log.files.currentCall);
-    // The first, cancelled screen wrote the file all the same, and the row kept its index.
-    EXPECT_EQ(data::ReadField(call.name), opened == 1 ? "Bravo" : "Bravo edited");
+    EXPECT_EQ(data::ReadField(call.name), "Bravo");
     EXPECT_FALSE(log.files.callLog.IsOpen());
-    // The screen saves the call under a new name.
-    data::WriteField(call.name, "Bravo edited");
-    EXPECT_TRUE(log.files.callLog.OpenMonthNumber(1, 1999, false));
-    EXPECT_TRUE(log.files.callLog.WriteRecord(where.recordIndex, call));
-    log.files.callLog.Close();
+    if (answer == 1) {
+      // The screen saves the call under a new name.
+      data::WriteField(call.name, "Bravo edited");
+      EXPECT_TRUE(log.files.callLog.OpenMonthNumber(1, 1999, false));
+      EXPECT_TRUE(log.files.callLog.WriteRecord(where.recordIndex, call));
+      log.files.callLog.Close();
+    }
     return answer;
   };
   CCallLogDlg dialog(log.files.Files(), openers, nullptr, kNow);
   FocusCall(dialog, "Bravo");
   dialog.OnEdit();
   EXPECT_EQ(opened, 1);
-  EXPECT_EQ(RowNamed(dialog, "Bravo"), 1);  // cancelled: the list is not read again
+  // Cancelled: the list is not read again, so the focused call's memo stays.
+  EXPECT_FALSE(dialog.Memo().toPlainText().isEmpty());
+  EXPECT_TRUE(Enabled(dialog, CallLogButton::Edit));
 
   answer = 1;
-  FocusCall(dialog, "Bravo");
   dialog.OnEdit();
   EXPECT_EQ(opened, 2);
   EXPECT_EQ(Column(dialog, CallListItem::kName),
@@ -266,9 +273,8 @@ TEST(CallLogDialog, EditReopensTheRowsCallAndReloadsWhenItWasSaved) {
   EXPECT_TRUE(dialog.Memo().toPlainText().isEmpty());
 }
 
-TEST(CallLogDialog, EditOfACallWhoseLogIsGoneSaysSoAndOpensNothing) {
+TEST_F(CallLogDialog, EditOfACallWhoseLogIsGoneSaysSoAndOpensNothing) {
   JanuaryLog log;
-  platform::ScriptedPrompter prompter;
   int opened = 0;
   reports::CallReportOpeners openers;
   openers.callScreen = [&](auto&, auto&, auto*) { return ++opened; };
@@ -281,9 +287,8 @@ TEST(CallLogDialog, EditOfACallWhoseLogIsGoneSaysSoAndOpensNothing) {
   EXPECT_EQ(prompter.Shown().back(), res::kCallLogErrorAccess);
 }
 
-TEST(CallLogDialog, DeleteAsksThenRemovesTheCallAndItsMemo) {
+TEST_F(CallLogDialog, DeleteAsksThenRemovesTheCallAndItsMemo) {
   JanuaryLog log;
-  platform::ScriptedPrompter prompter;
   CCallLogDlg dialog(log.files.Files(), {}, nullptr, kNow);
   FocusCall(dialog, "Bravo");
 
@@ -306,9 +311,8 @@ TEST(CallLogDialog, DeleteAsksThenRemovesTheCallAndItsMemo) {
   EXPECT_FALSE(Enabled(dialog, CallLogButton::Delete));
 }
 
-TEST(CallLogDialog, ARecordThatCannotBeRemovedKeepsItsMemo) {
+TEST_F(CallLogDialog, ARecordThatCannotBeRemovedKeepsItsMemo) {
   JanuaryLog log;
-  platform::ScriptedPrompter prompter;
   CCallLogDlg dialog(log.files.Files(), {}, nullptr, kNow);
   FocusCall(dialog, "Bravo");
   // The scratch file of the rewrite cannot be made.
@@ -324,7 +328,33 @@ TEST(CallLogDialog, ARecordThatCannotBeRemovedKeepsItsMemo) {
   EXPECT_EQ(dialog.Rows().rowCount(), 3);
 }
 
-TEST(CallLogDialog, OnlyAMemoThatMayBeLeftBehindMakesDeleteComplain) {
+TEST_F(CallLogDialog, DeleteAndEditOfALogChangedSinceListingTouchNothing) {
+  JanuaryLog log;
+  int opened = 0;
+  reports::CallReportOpeners openers;
+  openers.callScreen = [&](auto&, auto&, auto*) { return ++opened; };
+  CCallLogDlg dialog(log.files.Files(), openers, nullptr, kNow);
+  FocusCall(dialog, "Bravo");
+  // Another program removed the first record: Bravo is now at index 0, alpha at 1.
+  auto calls = log.files.ReadMonth("January1999");
+  log.files.WriteMonth("January1999", {calls[1], calls[2]});
+  prompter.Answer(QMessageBox::Yes);
+  dialog.OnDelete();
+  EXPECT_EQ(prompter.Shown().back(), platform::ShownText(res::kCallLogErrorDelete));
+  EXPECT_EQ(log.files.ReadMonth("January1999").size(), 2u);
+  std::string memo;
+  EXPECT_TRUE(log.files.ReadMemo(7, test::kJan1st1999 + 7200, memo));
+  EXPECT_EQ(Column(dialog, CallListItem::kName), (QStringList{"alpha", "Bravo"}));
+
+  log.files.WriteMonth("January1999", {calls[2]});
+  FocusCall(dialog, "Bravo");
+  dialog.OnEdit();
+  EXPECT_EQ(opened, 0);
+  EXPECT_EQ(prompter.Shown().back(), res::kCallLogErrorAccess);
+  EXPECT_EQ(Column(dialog, CallListItem::kName), QStringList{"alpha"});
+}
+
+TEST_F(CallLogDialog, OnlyAMemoThatMayBeLeftBehindMakesDeleteComplain) {
   CallLogTestFiles files;
   TestCall noFiles{"No memo files", test::kJan1st1999};
   TestCall notStored{"Not stored", test::kJan1st1999 + 60};
@@ -337,7 +367,6 @@ TEST(CallLogDialog, OnlyAMemoThatMayBeLeftBehindMakesDeleteComplain) {
     const char* call;
     bool complains;
   } cases[] = {{"No memo files", false}, {"Not stored", false}, {"Files missing", true}};
-  platform::ScriptedPrompter prompter;
   CCallLogDlg dialog(files.Files(), {}, nullptr, kNow);
   for (const Case& c : cases) {
     SCOPED_TRACE(c.call);
@@ -359,10 +388,9 @@ TEST(CallLogDialog, OnlyAMemoThatMayBeLeftBehindMakesDeleteComplain) {
   EXPECT_TRUE(files.ReadMonth("January1999").empty());
 }
 
-TEST(CallLogDialog, AMonthWhoseLogIsGoneShowsAnEmptyListWithZeroTotals) {
+TEST_F(CallLogDialog, AMonthWhoseLogIsGoneShowsAnEmptyListWithZeroTotals) {
   JanuaryLog log;
   log.files.WriteMonth("February1999", {MakeCall({"February", test::kJan1st1999 + 40 * 86400})});
-  platform::ScriptedPrompter prompter;
   CCallLogDlg dialog(log.files.Files(), {}, nullptr, kNow);
   EXPECT_EQ(dialog.Rows().rowCount(), 3);
   std::filesystem::remove(log.files.db.Path("LOG/February1999.LOG"));
@@ -376,12 +404,11 @@ TEST(CallLogDialog, AMonthWhoseLogIsGoneShowsAnEmptyListWithZeroTotals) {
   EXPECT_FALSE(log.files.db.Exists("LOG/February1999.LOG"));
 }
 
-TEST(CallLogDialog, ATornLastRecordIsNotListed) {
+TEST_F(CallLogDialog, ATornLastRecordIsNotListed) {
   CallLogTestFiles files;
   files.WriteMonth("January1999", {MakeCall({"Whole", test::kJan1st1999})});
   std::string bytes = files.db.ReadFile("LOG/January1999.LOG");
   files.db.WriteFile("LOG/January1999.LOG", bytes + bytes.substr(0, 100));
-  platform::ScriptedPrompter prompter;
   CCallLogDlg dialog(files.Files(), {}, nullptr, kNow);
   EXPECT_EQ(Column(dialog, CallListItem::kName), QStringList{"Whole"});
   EXPECT_TRUE(prompter.Shown().empty());
