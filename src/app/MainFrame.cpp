@@ -15,6 +15,7 @@
 #include "platform/Messages.h"
 #include "platform/PrintSetup.h"
 #include "platform/StartupSound.h"
+#include "reports/CCallLogDlg.h"
 #include "res/Strings.h"
 #include "settings/CMyInfoDlg.h"
 
@@ -145,10 +146,15 @@ void CMainFrame::OnSampleLookup() {
 
 void CMainFrame::OnTelcoAccess() { pdb::ShowTelcoAccessCodes(m_files.sample.telcos, this); }
 
-
 void CMainFrame::OnPersonalPreferences() {
   settings::CMyInfoDlg dialog(settings::CMyInfoDlg::kPreferences, m_files.myInfo,
                               m_files.myInfoFile, m_myInfoOpeners, this);
+  platform::RunModal(dialog);
+}
+
+void CMainFrame::OnCallLog() {
+  reports::CCallLogDlg dialog({m_files.callLog, m_files.currentCall, m_files.pdb, m_files.myInfo},
+                              {}, this);
   platform::RunModal(dialog);
 }
 

@@ -53,8 +53,8 @@ class CMainFrame final : public QMainWindow {
   void OnAlphaConvert();
   void OnSampleLookup();
   void OnTelcoAccess();
-
   void OnPersonalPreferences();
+  void OnCallLog();
   void OnCalculator();
   void OnPrinter();
   void OnHelpContents();

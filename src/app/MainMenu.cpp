@@ -31,7 +31,7 @@ std::vector<Menu> MenuTable() {
         {res::kMenuTollFree, res::kPromptTollFree, &CMainFrame::OnTollFree},
         {res::kMenuAudioTex, res::kPromptAudioTex, &CMainFrame::OnAudioTex}}},
       {res::kMenuReports,
-       {{res::kMenuCallLog, res::kPromptCallLog, nullptr},
+       {{res::kMenuCallLog, res::kPromptCallLog, &CMainFrame::OnCallLog},
         {res::kMenuMonthlyBilling, res::kPromptMonthlyBilling, nullptr}}},
       {res::kMenuUtilities,
        {{res::kMenuSampleLookup, res::kPromptSampleLookup, &CMainFrame::OnSampleLookup},

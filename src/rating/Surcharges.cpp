@@ -5,6 +5,7 @@ namespace dorv::rating {
 namespace {
 constexpr std::int32_t kPerCall = 1;
 constexpr std::int32_t kPerTime = 2;
+}  // namespace
 
 double PerTimeCharge(const data::Surcharge& slot, std::uint32_t seconds) {
   const std::int32_t period = slot.minutes;
@@ -13,7 +14,6 @@ double PerTimeCharge(const data::Surcharge& slot, std::uint32_t seconds) {
   const std::uint32_t stepsCompleted = seconds / (static_cast<std::uint32_t>(period) * 60);
   return slot.cost / stepsPerHour * stepsCompleted;
 }
-}  // namespace
 
 double SumSurcharges(std::uint32_t seconds, double entrySurcharge,
                      std::span<const data::Surcharge, 10> slots) {

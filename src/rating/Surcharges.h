@@ -13,4 +13,8 @@ namespace dorv::rating {
 double SumSurcharges(std::uint32_t seconds, double entrySurcharge,
                      std::span<const data::Surcharge, 10> slots);
 
+// What one per-time slot charges a call of the given length: its hourly cost in steps of its
+// period, one step for each whole period completed; 0 for a period outside 1 to 60 minutes.
+double PerTimeCharge(const data::Surcharge& slot, std::uint32_t seconds);
+
 }  // namespace dorv::rating

@@ -284,4 +284,28 @@ inline constexpr const char* kMyAdvancedAboutThreeWayCalling =
     "press release receiver button again";
 inline constexpr const char* kErrorRateFile = "Error - Cannot acces the rate file";
 
+// Call log report
+inline constexpr const char* kCallLogCaption = "Call Log";
+inline constexpr const char* kCallLogLabelLogsAvailable = "Logs Available:";
+inline constexpr const char* kCallLogColumnDate = "Date";
+inline constexpr const char* kCallLogColumnLength = "Length";
+inline constexpr const char* kCallLogColumnSurcharge = "Surcharge";
+inline constexpr const char* kCallLogColumnCost = "Cost";
+inline constexpr const char* kCallLogIncoming = "In";
+inline constexpr const char* kCallLogOutgoing = "Out";
+inline constexpr const char* kCallLogLabelMinutes = "Minutes:";
+inline constexpr const char* kCallLogLabelSurcharges = "Surcharges:";
+inline constexpr const char* kCallLogLabelCosts = "Costs:";
+inline constexpr const char* kCallLogLabelTotal = "Total Costs and Surcharges:";
+inline constexpr const char* kCallLogLabelMemo = "Memo";
+inline constexpr const char* kCallLogLabelCallSurcharges = "Surcharges";
+inline constexpr const char* kCallLogButtonPrint = "Print";
+inline constexpr const char* kCallLogErrorAccess = "Error - Could Not Access the Call Log";
+inline constexpr const char* kCallLogErrorMemoAccess = "Error- Cannot Access the Memo File";
+inline constexpr const char* kCallLogAskDelete = "Do you really want to delete the call record?";
+inline constexpr const char* kCallLogErrorDelete =
+    "Error - Cannot delete either the memo or call log record.\r\nPlease contact support.";
+inline constexpr const char* kCallLogSampleRatesNote =
+    "*** Calls marked were made using the sample rates supplied with Dorv!!!";
+
 }  // namespace dorv::res

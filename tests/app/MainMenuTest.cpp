@@ -12,6 +12,7 @@
 #include "pdb/CPdbListDlg.h"
 #include "pdb/CSampleLookupDlg.h"
 #include "pdb/CTelcoAccessDlg.h"
+#include "reports/CCallLogDlg.h"
 #include "data/FakeMemoCounter.h"
 #include "data/SampleFixture.h"
 #include "data/TempDatabase.h"
@@ -76,7 +77,7 @@ TEST(MainMenu, MenusItemsAndPromptsInOrder) {
   auto reports = ItemsOf(menus[2]->menu());
   ASSERT_EQ(reports.size(), 2u);
   EXPECT_EQ(reports[0].prompt, res::kPromptCallLog);
-  EXPECT_FALSE(reports[0].enabled);  // its dialog is not part of the program yet
+  EXPECT_TRUE(reports[0].enabled);
   auto help = ItemsOf(menus[5]->menu());
   ASSERT_EQ(help.size(), 2u);
   EXPECT_EQ(help[0].text, res::kMenuContents);
@@ -238,4 +239,21 @@ TEST(MainMenu, PersonalInformationPicksWithTheLookupAndTheCompanyList) {
   EXPECT_TRUE(chosen);
   EXPECT_EQ(company, "Example Telephone");
   EXPECT_EQ(code, 1010457);
+}
+
+TEST(MainMenu, CallLogOpensTheCallLogOfTheMonthsWithLogs) {
+  StartedFrame started;
+  started.db.WriteFile("LOG/December1998.LOG", "");
+  int shown = 0;
+  platform::SetModalHook([&](QDialog& dialog) {
+    auto* callLog = qobject_cast<reports::CCallLogDlg*>(&dialog);
+    EXPECT_NE(callLog, nullptr);
+    if (callLog) {
+      EXPECT_EQ(callLog->MonthBox().currentText(), "December 1998");
+    }
+    return ++shown;
+  });
+  started.frame->OnCallLog();
+  platform::SetModalHook({});
+  EXPECT_EQ(shown, 1);
 }

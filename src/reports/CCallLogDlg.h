@@ -1,0 +1,84 @@
+#pragma once
+#include <QComboBox>
+#include <QDialog>
+#include <QLabel>
+#include <QPushButton>
+#include <ctime>
+#include <optional>
+#include <vector>
+
+#include "data/CallLog.h"
+#include "platform/ReportList.h"
+#include "reports/CallListItem.h"
+#include "reports/CallMemo.h"
+#include "reports/CallReports.h"
+#include "reports/CallSorting.h"
+#include "reports/CallSurchargePane.h"
+#include "reports/CallTotals.h"
+
+namespace dorv::reports {
+
+enum class CallLogButton { Edit, Delete, Print, Close };
+
+// The calls of one month, chosen among the months that have a log: their list with totals,
+// the focused call's memo and surcharges, and Edit, Delete and Print of a call.
+class CCallLogDlg final : public QDialog {
+  Q_OBJECT
+ public:
+  // Lists the months and loads the current month, or the oldest when it has no log.
+  explicit CCallLogDlg(const CallReportFiles& files, CallReportOpeners openers = {},
+                       QWidget* parent = nullptr, std::time_t now = std::time(nullptr));
+  ~CCallLogDlg() override;
+  CCallLogDlg(const CCallLogDlg&) = delete;
+  CCallLogDlg& operator=(const CCallLogDlg&) = delete;
+
+  // The user picked the month box's entry.
+  void OnMonthSelected(int index);
+  // Reads the shown month's calls anew.
+  void LoadMonth();
+  void OnColumnClick(int column);
+  void OnEdit();
+  void OnDelete();
+  void OnPrint();
+
+  QComboBox& MonthBox() const { return *m_monthBox; }
+  platform::ReportList& List() const { return *m_list; }
+  platform::ReportListModel& Rows() const { return *m_rows; }
+  const CallListItem* Item(int row) const;
+  QPushButton& Button(CallLogButton button) const;
+  const CallTotalsPane& Totals() const { return *m_totalsPane; }
+  const CallTotals& RunningTotals() const { return m_totals; }
+  const CallMemoPane& Memo() const { return *m_memoPane; }
+  const CallSurchargePane& SurchargePane() const { return *m_surchargePane; }
+  const QLabel& SampleRatesNote() const { return *m_note; }
+  const CallSortKeys& SortKeys() const { return m_sort; }
+
+ private:
+  void BuildControls();
+  void FillMonthBox(const std::optional<data::LogMonth>& keep, std::time_t now);
+  void OnCurrentRowChanged(const QModelIndex& current);
+  void FocusCall(const CallListItem& call);
+  void ClearCallPanes();
+  void EnableRowButtons(bool enabled);
+  const CallListItem* SelectedItem() const;
+
+  CallReportFiles m_files;
+  CallReportOpeners m_openers;
+  std::vector<data::LogMonth> m_months;  // the month box's entries, oldest first
+  std::optional<data::LogMonth> m_shown;
+  CallTotals m_totals;
+  CallSortKeys m_sort;
+  const CallListItem* m_focused = nullptr;
+  bool m_loading = false;
+
+  QComboBox* m_monthBox = nullptr;
+  platform::ReportListModel* m_rows = nullptr;
+  platform::ReportList* m_list = nullptr;
+  CallTotalsPane* m_totalsPane = nullptr;
+  CallMemoPane* m_memoPane = nullptr;
+  CallSurchargePane* m_surchargePane = nullptr;
+  QLabel* m_note = nullptr;
+  QPushButton* m_buttons[4] = {};
+};
+
+}  // namespace dorv::reports

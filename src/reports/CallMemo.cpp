@@ -1,0 +1,32 @@
+#include "reports/CallMemo.h"
+
+#include "platform/Messages.h"
+#include "res/Strings.h"
+
+namespace dorv::reports {
+
+CallMemoState ReadCallMemo(data::PdbFiles& pdb, std::uint32_t memoFileNumber,
+                           std::uint32_t key, std::string& text) {
+  text.clear();
+  if (memoFileNumber == 0) return CallMemoState::NoMemoFile;
+  if (!pdb.OpenMemoFiles(memoFileNumber)) return CallMemoState::NoFiles;
+  bool found = pdb.ReadMemoByKey(key, text);
+  pdb.CloseMemoFiles();
+  if (!found) text.clear();
+  return found ? CallMemoState::Found : CallMemoState::Missing;
+}
+
+CallMemoPane::CallMemoPane(QWidget* parent) : QPlainTextEdit(parent) { setReadOnly(true); }
+
+bool CallMemoPane::ShowMemoOf(data::PdbFiles& pdb, const CallListItem& call) {
+  clear();
+  std::string text;
+  if (ReadCallMemo(pdb, call.MemoFileNumber(), call.Start(), text) != CallMemoState::Found) {
+    platform::Ask(this, res::kCallLogErrorMemoAccess);
+    return false;
+  }
+  setPlainText(platform::ShownText(QString::fromLatin1(text)));
+  return true;
+}
+
+}  // namespace dorv::reports

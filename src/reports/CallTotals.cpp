@@ -1,0 +1,50 @@
+#include "reports/CallTotals.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+
+#include "data/MoneyText.h"
+#include "res/Strings.h"
+
+namespace dorv::reports {
+namespace {
+
+QString Money(double cents) { return QString::fromLatin1(data::MoneyText(cents, true)); }
+
+}  // namespace
+
+CallTotalTexts TextsOf(const CallTotals& totals) {
+  return {QString::fromLatin1(data::LengthText(static_cast<long>(totals.seconds))),
+          Money(totals.surcharges), Money(totals.costs), Money(totals.surcharges + totals.costs)};
+}
+
+CallTotalsPane::CallTotalsPane(QWidget* parent) : QWidget(parent) {
+  auto* layout = new QHBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  auto field = [&](const char* label) {
+    auto* edit = new QLineEdit(this);
+    edit->setReadOnly(true);
+    edit->setFocusPolicy(Qt::NoFocus);
+    layout->addWidget(new QLabel(label, this));
+    layout->addWidget(edit, 1);
+    return edit;
+  };
+  m_minutes = field(res::kCallLogLabelMinutes);
+  m_surcharges = field(res::kCallLogLabelSurcharges);
+  m_costs = field(res::kCallLogLabelCosts);
+  m_total = field(res::kCallLogLabelTotal);
+}
+
+void CallTotalsPane::Show(const CallTotals& totals) {
+  CallTotalTexts texts = TextsOf(totals);
+  m_minutes->setText(texts.minutes);
+  m_surcharges->setText(texts.surcharges);
+  m_costs->setText(texts.costs);
+  m_total->setText(texts.total);
+}
+
+void CallTotalsPane::Clear() {
+  for (QLineEdit* field : {m_minutes, m_surcharges, m_costs, m_total}) field->clear();
+}
+
+}  // namespace dorv::reports

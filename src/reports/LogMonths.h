@@ -1,0 +1,36 @@
+#pragma once
+#include <QString>
+#include <ctime>
+#include <functional>
+#include <vector>
+
+#include "data/CallLog.h"
+#include "data/CallLogRecord.h"
+#include "reports/CallListItem.h"
+
+namespace dorv::reports {
+
+// "December 1998".
+QString MonthText(const data::LogMonth& month);
+// The month of a time, in local time.
+data::LogMonth MonthOf(std::time_t when);
+// The entry of the month box selected at opening: the given (current) month when it has a
+// log, otherwise the oldest; -1 when there are no months.
+int InitialMonthIndex(const std::vector<data::LogMonth>& months, const data::LogMonth& current);
+
+enum class MonthRead {
+  Complete,
+  NotOpened,  // the month's log does not exist or cannot be opened
+  Stopped     // a record could not be read; the ones before it were delivered
+};
+
+// Reads every call of a month's log into the buffer in file order, calling onCall with each
+// one's index; the log is closed after. An existing log is never created.
+MonthRead ReadMonthCalls(data::CallLogFile& log, data::CallLogRecord& buffer,
+                         const data::LogMonth& month, const std::function<void(long index)>& onCall);
+
+// Reads one logged call into the record, the log being closed after; false when the month's
+// log cannot be opened or holds no record at that position.
+bool ReadLoggedCall(data::CallLogFile& log, const LoggedCall& where, data::CallLogRecord& record);
+
+}  // namespace dorv::reports

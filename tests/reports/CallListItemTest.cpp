@@ -1,0 +1,150 @@
+#include <gtest/gtest.h>
+
+#include "data/FixedText.h"
+#include "reports/CallListItem.h"
+#include "reports/CallSorting.h"
+#include "reports/CallSurchargePane.h"
+#include "reports/CallTotals.h"
+#include "reports/CallLogTestFiles.h"
+#include "rating_dialogs/DialogDriver.h"
+#include "res/Strings.h"
+
+using namespace dorv;
+using reports::CallListItem;
+using test::MakeCall;
+using test::TestCall;
+
+namespace {
+
+data::MyInfo TestMyInfo(int clock12 = 0) {
+  data::MyInfo info{};
+  data::ClearMyInfo(info);
+  data::WriteField(info.country, "UNITED STATES");
+  info.clock12 = clock12;
+  return info;
+}
+
+CallListItem ItemOf(const data::CallLogRecord& record, int clock12 = 0) {
+  return CallListItem(record, TestMyInfo(clock12), {1, 1999, 4});
+}
+
+}  // namespace
+
+TEST(CallListItem, RowTextsOfACall) {
+  TestCall call{"Alice", test::kJan1st1999 + 13 * 3600 + 5 * 60, 3725, 1234.0};
+  call.outgoing = false;
+  data::CallLogRecord record = MakeCall(call);
+  record.surcharges[0] = test::MakeSurcharge("Card", 95.0);
+  data::WriteField(record.suffix, "CALL");  // letters are shown as dialled, not as digits
+  CallListItem item = ItemOf(record);
+  EXPECT_EQ(item.Text(CallListItem::kDate), "Fri Jan 01, 1999  13:05");
+  EXPECT_EQ(item.Text(CallListItem::kName), "Alice");
+  EXPECT_EQ(item.Text(CallListItem::kType), res::kCallLogIncoming);
+  EXPECT_EQ(item.Text(CallListItem::kNumber), "212.555.CALL");
+  EXPECT_EQ(item.Text(CallListItem::kLength), "01:02:05");
+  EXPECT_EQ(item.Text(CallListItem::kSurcharge), "$0.9500");
+  EXPECT_EQ(item.Text(CallListItem::kCost), "$12.3400");
+  EXPECT_EQ(ItemOf(record, 1).Text(CallListItem::kDate), "Fri Jan 01, 1999  01:05 PM");
+  EXPECT_EQ(item.Where().recordIndex, 4);
+  EXPECT_EQ(item.Start(), static_cast<std::uint32_t>(call.start));
+}
+
+TEST(CallListItem, OnlyTheCostOfASampleRatedCallIsMarked) {
+  TestCall call{"Bob", test::kJan1st1999, 60, 100.0, 25.0};
+  call.sampleRates = true;
+  CallListItem item = ItemOf(MakeCall(call));
+  EXPECT_TRUE(item.SampleRates());
+  EXPECT_EQ(item.Text(CallListItem::kCost), "***$1.0000");
+  EXPECT_EQ(item.Text(CallListItem::kSurcharge), "$0.2500");
+  EXPECT_EQ(item.Text(CallListItem::kType), res::kCallLogOutgoing);
+}
+
+TEST(CallListItem, SurchargeBreakdownChargesWholeIntervalsOnly) {
+  // 44 minutes of a 1.00 per hour surcharge in 15-minute steps: two whole steps of 0.25.
+  data::CallLogRecord record = MakeCall({"Carol", test::kJan1st1999, 44 * 60, 0, 12.5});
+  record.surcharges[0] = test::MakeSurcharge("Labor", 100.0, 2, 15);
+  record.surcharges[2] = test::MakeSurcharge("Card", 95.0);
+  record.surcharges[3] = test::MakeSurcharge("", 7.0);  // a cost without a description shows
+  record.surcharges[4] = test::MakeSurcharge("Odd period", 100.0, 2, 90);
+  CallListItem item = ItemOf(record);
+  auto lines = reports::SurchargeLinesOf(item);
+  ASSERT_EQ(lines.size(), 5u);
+  EXPECT_EQ(lines[0].description, res::kSurchargeEntryRow);
+  EXPECT_DOUBLE_EQ(lines[0].amount, 12.5);
+  EXPECT_EQ(lines[1].description, "Labor");
+  EXPECT_DOUBLE_EQ(lines[1].amount, 50.0);
+  EXPECT_EQ(lines[2].description, "Card");
+  EXPECT_DOUBLE_EQ(lines[2].amount, 95.0);
+  EXPECT_EQ(lines[3].description, "");
+  EXPECT_DOUBLE_EQ(lines[3].amount, 7.0);
+  EXPECT_DOUBLE_EQ(lines[4].amount, 0.0);
+  EXPECT_DOUBLE_EQ(item.SurchargeTotal(), 12.5 + 50.0 + 95.0 + 7.0);
+  EXPECT_EQ(item.Text(CallListItem::kSurcharge), "$1.6450");
+}
+
+TEST(CallListItem, NoEntrySurchargeAndEmptySlotsGiveNoLines) {
+  EXPECT_TRUE(reports::SurchargeLinesOf(ItemOf(MakeCall({"Dan", test::kJan1st1999}))).empty());
+}
+
+TEST(CallListItem, ComparisonOfEachColumn) {
+  TestCall early{"alpha", test::kJan1st1999, 30, 500.0, 10.0};
+  early.outgoing = false;
+  TestCall late{"Beta", test::kJan1st1999 + 60, 20, 400.0, 20.0};
+  data::CallLogRecord lateRecord = MakeCall(late);
+  data::WriteField(lateRecord.areaCode, "312");
+  // The later call carries a larger total only by its slots: the entry surcharge decides.
+  lateRecord.surcharges[0] = test::MakeSurcharge("Big", 10000.0);
+  CallListItem a = ItemOf(MakeCall(early));
+  CallListItem b = ItemOf(lateRecord);
+  struct Row {
+    const char* name;
+    int column;
+    int expected;  // sign of compare(a, b)
+  } rows[] = {
+      {"date by start", CallListItem::kDate, -1},
+      {"name without case", CallListItem::kName, -1},
+      {"incoming first", CallListItem::kType, -1},
+      {"number text", CallListItem::kNumber, -1},
+      {"length", CallListItem::kLength, 1},
+      {"entry surcharge", CallListItem::kSurcharge, -1},
+      {"cost", CallListItem::kCost, 1},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    int ab = reports::CompareCallRows(a, b, row.column);
+    int ba = reports::CompareCallRows(b, a, row.column);
+    EXPECT_EQ((ab > 0) - (ab < 0), row.expected);
+    EXPECT_EQ((ba > 0) - (ba < 0), -row.expected);
+    EXPECT_EQ(reports::CompareCallRows(a, a, row.column), 0);
+  }
+}
+
+TEST(CallSortKeys, ClicksToggleEachColumnOnItsOwn) {
+  reports::CallSortKeys keys;
+  EXPECT_EQ(keys.Key(), 0);
+  EXPECT_TRUE(keys.Ascending());
+  EXPECT_EQ(keys.Click(CallListItem::kName), 2);
+  EXPECT_EQ(keys.Click(CallListItem::kCost), 12);
+  EXPECT_EQ(keys.Click(CallListItem::kName), 3);
+  EXPECT_FALSE(keys.Ascending());
+  EXPECT_EQ(keys.Column(), CallListItem::kName);
+  EXPECT_EQ(keys.Click(CallListItem::kCost), 13);
+  EXPECT_EQ(keys.Click(CallListItem::kCost), 12);
+  keys.SetToggle(CallListItem::kDate);
+  EXPECT_EQ(keys.Click(CallListItem::kDate), 1);
+  EXPECT_EQ(keys.Click(CallListItem::kDate), 0);
+}
+
+TEST(CallTotals, TextsAreUnmarkedAndLengthsRunPastADay) {
+  reports::CallTotals totals;
+  TestCall sample{"Eve", test::kJan1st1999, 99000, 150.0, 10.0};
+  sample.sampleRates = true;
+  totals.Add(ItemOf(MakeCall(sample)));
+  totals.Add(ItemOf(MakeCall({"Fay", test::kJan1st1999, 1000, 50.0, 5.0})));
+  reports::CallTotalTexts texts = reports::TextsOf(totals);
+  EXPECT_EQ(texts.minutes, "27:46:40");
+  EXPECT_EQ(texts.costs, "$2.0000");
+  EXPECT_EQ(texts.surcharges, "$0.1500");
+  EXPECT_EQ(texts.total, "$2.1500");
+  EXPECT_EQ(reports::TextsOf({}).total, "$0.0000");
+}

@@ -1,0 +1,55 @@
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "data/CallLog.h"
+#include "data/CallLogRecord.h"
+#include "data/MyInfo.h"
+#include "data/PdbFiles.h"
+#include "data/RecordingNotices.h"
+#include "data/TempDatabase.h"
+#include "reports/CallReports.h"
+
+namespace dorv::test {
+
+// 1 January 1999, 00:00:00 UTC.
+inline constexpr std::int32_t kJan1st1999 = 915148800;
+// 1 December 1998, 00:00:00 UTC.
+inline constexpr std::int32_t kDec1st1998 = 912470400;
+
+struct TestCall {
+  std::string name;
+  std::int32_t start;
+  std::uint32_t duration = 60;
+  double cost = 0;
+  double entrySurcharge = 0;
+  bool outgoing = true;
+  bool sampleRates = false;
+  std::uint32_t memoFileNumber = 0;
+};
+
+data::CallLogRecord MakeCall(const TestCall& call);
+
+// The call report files over a fresh data directory, and ways to fill it.
+struct CallLogTestFiles {
+  TempDatabase db;
+  RecordingNotices notices;
+  data::CallLogFile callLog{notices};
+  data::CallLogRecord currentCall{};
+  data::PdbFiles pdb;
+  data::MyInfo myInfo{};
+
+  CallLogTestFiles();
+  reports::CallReportFiles Files() { return {callLog, currentCall, pdb, myInfo}; }
+
+  // Writes a month's log, e.g. "December1998", holding the calls in order.
+  void WriteMonth(const std::string& monthYear, const std::vector<data::CallLogRecord>& calls);
+  std::vector<data::CallLogRecord> ReadMonth(const std::string& monthYear);
+  // Creates the memo files of the number (when missing) and stores a memo under the key.
+  bool AddMemo(std::uint32_t number, std::uint32_t key, const std::string& text);
+  // The memo stored under the key, or nothing.
+  bool ReadMemo(std::uint32_t number, std::uint32_t key, std::string& text);
+};
+
+}  // namespace dorv::test
