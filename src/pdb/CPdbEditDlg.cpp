@@ -262,7 +262,9 @@ void CPdbEditDlg::ReadScreen() {
 
 bool CPdbEditDlg::DetectChanges() {
   ReadScreen();
-  m_changed = StoreScreen(m_screen, m_working, m_myInfo.clock12 == 1, m_buffer);
+  // The buffer takes the screen at every detection, so a difference found once stays
+  // pending until it is written or the entry is left without saving.
+  if (StoreScreen(m_screen, m_working, m_myInfo.clock12 == 1, m_buffer)) m_changed = true;
   return m_changed;
 }
 
@@ -364,9 +366,9 @@ void CPdbEditDlg::OnPhoneChanged(EditField field) {
     Button(EditButton::ManualEntry)->setEnabled(true);
     Button(EditButton::TimeACall)->setEnabled(true);
   }
+  // A letter in either part keeps the conversion at hand.
   if (field == EditField::Prefix || field == EditField::Suffix)
-    Button(EditButton::Convert)->setVisible(
-        HasLetter(Field(field)->text().toStdString()));
+    Button(EditButton::Convert)->setVisible(HasLetter(prefix) || HasLetter(suffix));
 }
 
 bool CPdbEditDlg::eventFilter(QObject* watched, QEvent* event) {

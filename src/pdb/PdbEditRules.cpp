@@ -86,6 +86,9 @@ bool Differs(const char (&field)[N], const std::string& text) {
   return ReadField(field) != Stored<N>(text);
 }
 
+// A rate of -1.0 shows, and counts, as 0.
+double Shown(double rate) { return rate == -1.0 ? 0.0 : rate; }
+
 std::string FormatTime(const char* format, std::time_t when) {
   std::tm parts{};
   localtime_r(&when, &parts);
@@ -247,8 +250,8 @@ bool StoreScreen(const EditScreen& screen, const EditWorking& working, bool twel
     changed = changed || Differs(entry.bandTitle[band], working.bandTitle[band]) ||
               screen.text[static_cast<int>(EditField::BandLine1) + band] !=
                   data::BandTextOfEntry(entry, band, twelveHour) ||
-              entry.rates[band].initial != working.rates[band].initial ||
-              entry.rates[band].additional != working.rates[band].additional;
+              Shown(entry.rates[band].initial) != Shown(working.rates[band].initial) ||
+              Shown(entry.rates[band].additional) != Shown(working.rates[band].additional);
   }
   changed = changed ||
             std::memcmp(entry.bandHours, working.bandHours.data(), sizeof entry.bandHours) != 0 ||
