@@ -81,9 +81,10 @@ std::string Stored(const std::string& text) {
   return text.substr(0, N - 1);
 }
 
+// A full field (no NUL) is compared as far as a write would keep it.
 template <std::size_t N>
 bool Differs(const char (&field)[N], const std::string& text) {
-  return ReadField(field) != Stored<N>(text);
+  return Stored<N>(ReadField(field)) != Stored<N>(text);
 }
 
 // A rate of -1.0 shows, and counts, as 0.
