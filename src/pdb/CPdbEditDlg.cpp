@@ -394,7 +394,7 @@ ApplyContext CPdbEditDlg::Context() {
 void CPdbEditDlg::RunLookupData() {
   if (!m_openers.lookupData) return;
   ReadScreen();
-  std::optional<LookupDataResult> result = m_openers.lookupData(m_rateFile, this);
+  std::optional<LookupChoice> result = m_openers.lookupData(m_rateFile, this);
   if (!result) {
     m_rateFile.Close();
     return;

@@ -23,7 +23,7 @@ namespace dorv::pdb {
 // Lookup Data: the user picks a location and a service. The dialog opens the rate file of the
 // service list in the given object and leaves it open; nothing when the user cancels.
 using LookupDataOpener =
-    std::function<std::optional<LookupDataResult>(data::RateFile& rateFile, QWidget* parent)>;
+    std::function<std::optional<LookupChoice>(data::RateFile& rateFile, QWidget* parent)>;
 // Change PDB: edits the values in place; true on OK.
 using ChangeDataOpener = std::function<bool(ChangeDataValues& values, QWidget* parent)>;
 

@@ -49,7 +49,7 @@ void SetBandLines(const std::array<std::string, 3>& lines, EditScreen& screen) {
 }
 
 // Steps 3 to 7 of a lookup: the service, its rates and its band set.
-void TakeService(const LookupDataResult& result, ApplyContext& context, EditScreen& screen,
+void TakeService(const LookupChoice& result, ApplyContext& context, EditScreen& screen,
                  EditWorking& working, ApplyMessages& messages) {
   data::Service service{};
   if (!context.services.ReadService(result.serviceIndex, service)) {
@@ -63,7 +63,7 @@ void TakeService(const LookupDataResult& result, ApplyContext& context, EditScre
   working.initialInterval = service.initialInterval;
   working.additionalInterval = service.additionalInterval;
 
-  const bool international = result.serviceType == res::kServiceInternational;
+  const bool international = result.service == LookupService::International;
   data::RateRow row{};
   const bool rowTaken = ChooseRateRow(context.services, international, result.distance,
                                       result.location.rateKey, row);
@@ -89,7 +89,7 @@ void TakeService(const LookupDataResult& result, ApplyContext& context, EditScre
 
 }  // namespace
 
-ApplyMessages ApplyLookup(const LookupDataResult& result, ApplyContext& context,
+ApplyMessages ApplyLookup(const LookupChoice& result, ApplyContext& context,
                           EditScreen& screen, EditWorking& working) {
   ApplyMessages messages;
   const LookupLocation& place = result.location;
@@ -117,7 +117,7 @@ ApplyMessages ApplyLookup(const LookupDataResult& result, ApplyContext& context,
   if (!place.areaCode.empty()) screen[EditField::AreaCode] = place.areaCode;
   working.countryCode = place.countryCode;
   SetIntlFields(screen[EditField::Country], working.countryCode, context.myInfo, screen);
-  if (!result.serviceType.empty()) {
+  if (result.service != LookupService::None) {
     data::Service service{};
     if (context.services.ReadService(result.serviceIndex, service))
       screen[EditField::RateEffective] = EffectiveText(service.effective);

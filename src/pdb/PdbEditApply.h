@@ -16,9 +16,10 @@ struct LookupLocation {
   std::int32_t timeZone = 0;
   char locationMark = 0;
 };
-struct LookupDataResult {
+enum class LookupService { None, Residential, Business, International };
+struct LookupChoice {
   LookupLocation location;
-  std::string serviceType;  // res::kServiceResidential, ...Business, ...International; or empty
+  LookupService service = LookupService::None;  // the type of service chosen
   long serviceIndex = -1;
   double distance = 0;
 };
@@ -76,7 +77,7 @@ struct IntervalHeadings {
 IntervalHeadings HeadingsOf(const EditWorking& working);
 
 // Takes a Lookup Data choice into the screen and the working copies.
-ApplyMessages ApplyLookup(const LookupDataResult& result, ApplyContext& context,
+ApplyMessages ApplyLookup(const LookupChoice& result, ApplyContext& context,
                           EditScreen& screen, EditWorking& working);
 
 // The rate row a location takes from a service's rows: by distance bound for Residential and

@@ -258,8 +258,5 @@ inline constexpr const char* kEditLookupAdvice =
     "However, you must select a Location from the Search listing.  You must correct any "
     "inaccuracies when you return to the Personal Database screen.\"";
 inline constexpr const char* kErrorRateFile = "Error - Cannot acces the rate file";
-inline constexpr const char* kServiceResidential = "Residental";
-inline constexpr const char* kServiceBusiness = "Business";
-inline constexpr const char* kServiceInternational = "International";
 
 }  // namespace dorv::res

@@ -114,11 +114,11 @@ struct EditorSetup {
 void WireLookup(EditorSetup& setup, int& lookups) {
   setup.openers.lookupData = [&lookups](data::RateFile&, QWidget*) {
     ++lookups;
-    pdb::LookupDataResult r;
+    pdb::LookupChoice r;
     r.location = {"Denver", "CO", "Colorado", "80201", "303", "United States", "1", "", 0, 0};
-    r.serviceType = res::kServiceResidential;
+    r.service = pdb::LookupService::Residential;
     r.serviceIndex = 0;
-    return std::optional<pdb::LookupDataResult>(r);
+    return std::optional<pdb::LookupChoice>(r);
   };
 }
 
@@ -433,4 +433,52 @@ TEST(PdbEditDialog, ChangeDataTakesTheReturnedRatesAndEndsTheSampleWarning) {
   EXPECT_EQ(result, CPdbEditDlg::kWritten);
   EXPECT_EQ(setup.At(0).rates[0].initial, 12.0);
   EXPECT_EQ(setup.At(0).ratesChanged, 1);
+}
+
+TEST(PdbEditDialog, ACancelledStepKeepsTheChangeForOk) {
+  EditorSetup setup({Entry("A", "first", "111"), Entry("B", "second", "222")});
+  setup.prompter.Answer(QMessageBox::Cancel);
+  int result = setup.Open(PdbEditMode::Edit, 0, [](CPdbEditDlg& editor) {
+    editor.Field(EditField::Name)->setText("first, renamed");
+    editor.OnNext();
+    EXPECT_EQ(Text(editor, EditField::Name), "first, renamed");
+    editor.OnOk();
+  });
+  EXPECT_EQ(result, CPdbEditDlg::kWritten);
+  EXPECT_EQ(ReadField(setup.At(0).name), "first, renamed");
+  EXPECT_EQ(setup.Names(), (QStringList{"first, renamed", "second"}));
+}
+
+TEST(PdbEditDialog, MemoContactLogPrintAndManualEntryGetTheEntry) {
+  EditorSetup setup({Entry("Family", "Aunt May", "555")});
+  QString title, phone;
+  long printed = -1;
+  int manualMode = 0;
+  std::string memoName;
+  setup.openers.memoViewer = [&](data::PdbRecord& e, QWidget*) { memoName = ReadField(e.name); };
+  setup.openers.contactLog = [&](long, data::PdbRecord&, const QString& t, const QString& p,
+                                 QWidget*) {
+    title = t;
+    phone = p;
+  };
+  setup.openers.printRecord = [&](long position, data::PdbKind, QWidget*) { printed = position; };
+  setup.openers.callScreen = [&](long, data::PdbRecord&, data::PdbKind, int mode, QWidget*) {
+    manualMode = mode;
+  };
+  const std::string before = setup.Stored();
+  setup.Open(PdbEditMode::Edit, 0, [](CPdbEditDlg& editor) {
+    editor.Field(EditField::Name)->setText("not saved");
+    for (EditButton b : {EditButton::ViewMemo, EditButton::ContactLog, EditButton::PrintRecord,
+                         EditButton::ManualEntry})
+      editor.Button(b)->click();
+    editor.Field(EditField::Name)->setText("Aunt May");
+    editor.reject();
+  });
+  EXPECT_EQ(memoName, "Aunt May");
+  EXPECT_EQ(title, "Family - Aunt May");
+  EXPECT_EQ(phone, "416.555.0100");
+  EXPECT_EQ(printed, 0);
+  EXPECT_EQ(manualMode, pdb::kCallScreenManualEntry);
+  // Manual Entry writes nothing.
+  EXPECT_EQ(setup.Stored(), before);
 }

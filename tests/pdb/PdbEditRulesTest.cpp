@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "data/FixedText.h"
 #include "data/HourDefinitions.h"
 #include "data/SampleFixture.h"
@@ -134,6 +136,13 @@ TEST(PdbEditRules, LoadedEntryStoredBackIsNoChangeAndEveryListedFieldCounts) {
   pdb::LoadScreen(original, me, 0, screen, working);
   data::PdbRecord buffer = original;
   EXPECT_FALSE(pdb::StoreScreen(screen, working, false, buffer));
+  // A full department field shows and stores one character less, which is no change.
+  data::PdbRecord full = original;
+  std::memset(full.deptMailStop, 'd', sizeof full.deptMailStop);
+  pdb::LoadScreen(full, me, 0, screen, working);
+  screen[EditField::DeptMailStop].resize(24);
+  EXPECT_FALSE(pdb::StoreScreen(screen, working, false, full));
+  pdb::LoadScreen(original, me, 0, screen, working);
 
   const EditField editable[] = {
       EditField::Type,     EditField::Name,       EditField::Contact,   EditField::DeptMailStop,
@@ -259,7 +268,7 @@ struct LookupCase {
     bandSets.sets["R1"] = set;
     screen[EditField::Prefix] = "555";
   }
-  pdb::ApplyMessages Apply(const pdb::LookupDataResult& result) {
+  pdb::ApplyMessages Apply(const pdb::LookupChoice& result) {
     pdb::ApplyContext context{me, tables, services, bandSets, 0};
     return pdb::ApplyLookup(result, context, screen, working);
   }
@@ -268,10 +277,10 @@ struct LookupCase {
 using Strings = std::vector<std::string>;
 Strings Texts(const pdb::ApplyMessages& messages) { return {messages.begin(), messages.end()}; }
 
-pdb::LookupDataResult Denver() {
-  pdb::LookupDataResult r;
+pdb::LookupChoice Denver() {
+  pdb::LookupChoice r;
   r.location = {"Denver", "CO", "Colorado", "80201", "303", "United States", "1", "", -2, 'M'};
-  r.serviceType = res::kServiceResidential;
+  r.service = pdb::LookupService::Residential;
   r.serviceIndex = 0;
   r.distance = 40;
   return r;
@@ -325,9 +334,9 @@ TEST(PdbEditApply, LookupFailuresKeepWhatCouldNotBeRead) {
     // Abroad the band set comes from the rate row chosen by key.
     LookupCase c;
     c.services.rows = {test::MakeRateRow("PAR", "R1", 0, {9000, 9000, 0, 0, 0, 0})};
-    pdb::LookupDataResult paris = Denver();
+    pdb::LookupChoice paris = Denver();
     paris.location = {"Paris", "", "", "", "1", "France", "33", "PAR", 6, 0};
-    paris.serviceType = res::kServiceInternational;
+    paris.service = pdb::LookupService::International;
     EXPECT_TRUE(c.Apply(paris).empty());
     EXPECT_DOUBLE_EQ(c.working.rates[0].initial, 90.0);
     EXPECT_EQ(c.working.bandTitle[0], "Day");
