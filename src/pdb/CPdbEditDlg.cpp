@@ -443,7 +443,7 @@ void CPdbEditDlg::OnViewMemo() {
 
 void CPdbEditDlg::OnContactLog() {
   if (!m_openers.contactLog) return;
-  QString title = QString::asprintf("%s - %s", ReadField(m_buffer.type).c_str(),
+  QString title = QString::asprintf(res::kContactLogTitle, ReadField(m_buffer.type).c_str(),
                                     ReadField(m_buffer.name).c_str());
   QString phone = QString::asprintf(res::kRecoveryPhone, ReadField(m_buffer.areaCode).c_str(),
                                     ReadField(m_buffer.prefix).c_str(),
