@@ -251,7 +251,8 @@ inline constexpr const char* kButtonContactLog = "Contact Log";
 inline constexpr const char* kButtonLookupData = "Lookup Data";
 inline constexpr const char* kButtonChangeData = "Change Data";
 inline constexpr const char* kButtonConvert = "Convert";
-inline constexpr const char* kWarnSampleRates = "Rates for this PDB entry are samples supplied with DORV!!!";
+inline constexpr const char* kWarnSampleRates =
+    "Rates for this PDB entry are samples supplied with DORV!!!";
 inline constexpr const char* kEditLookupAdvice =
     "\"Pick the Call Destination Location from the Sample Database Search listing.  If the exact "
     "Location is not listed, pick a Location close to the desired Call Destination Location.  "
