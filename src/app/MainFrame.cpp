@@ -8,6 +8,7 @@
 
 #include "app/Artwork.h"
 #include "pdb/CAlphaConvertDlg.h"
+#include "pdb/CPdbEditDlg.h"
 #include "pdb/CPdbListDlg.h"
 #include "pdb/CSampleLookupDlg.h"
 #include "pdb/CTelcoAccessDlg.h"
@@ -127,7 +128,12 @@ void CMainFrame::OnTollFree() { OpenBook(data::PdbKind::TollFree); }
 void CMainFrame::OnAudioTex() { OpenBook(data::PdbKind::AudioTex); }
 
 void CMainFrame::OpenBook(data::PdbKind kind) {
-  pdb::RunPdbList(m_files.pdb, m_files.myInfo, kind, this);
+  pdb::PdbListOpeners openers;
+  openers.editor = [this](const pdb::EditorRequest& request) {
+    return pdb::RunPdbEdit(
+        request, {m_files.pdb, m_files.myInfo, m_files.sample, m_files.hourDefinitions});
+  };
+  pdb::RunPdbList(m_files.pdb, m_files.myInfo, kind, this, std::move(openers));
 }
 
 void CMainFrame::OnCalculator() {

@@ -279,6 +279,31 @@ void CPdbListDlg::AfterEditor(PdbEditMode mode, int result) {
   ScrollToSelected();
 }
 
+int CPdbListDlg::RowOf(long position) const {
+  for (int row = 0; row < m_rows->rowCount(); ++row)
+    if (Item(row)->Position() == position) return row;
+  return -1;
+}
+
+void CPdbListDlg::ShowEntry(long position) {
+  m_ignoreSelection = true;
+  int row = RowOf(position);
+  if (row >= 0) m_rows->TakeRow(row);
+  m_rows->AddRow(std::make_unique<PdbListItem>(ListItemOf(m_buffer, m_myInfo, position)));
+  SortRows();
+  m_ignoreSelection = false;
+}
+
+int CPdbListDlg::SelectRow(int row) {
+  QItemSelectionModel& selection = *m_list->selectionModel();
+  long position = Item(row)->Position();
+  selection.setCurrentIndex(m_rows->index(row, 0),
+                            QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+  SortRows();
+  ScrollToSelected();
+  return RowOf(position);
+}
+
 void CPdbListDlg::OnDelete() {
   const char* question = DeleteQuestion(static_cast<int>(SelectedRows().size()));
   if (!question) return;

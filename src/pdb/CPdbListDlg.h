@@ -84,6 +84,14 @@ class CPdbListDlg final : public QDialog {
   // What the list does once the editor has ended with the given result.
   void AfterEditor(PdbEditMode mode, int result);
 
+  // What the record editor does to the list while it steps through it.
+  // The row of the entry at this position; -1 when none shows it.
+  int RowOf(long position) const;
+  // The row of the entry at this position shows the work buffer; added when none shows it.
+  void ShowEntry(long position);
+  // Selects and focuses this row alone, re-sorts and scrolls to it; returns its new index.
+  int SelectRow(int row);
+
   QPushButton& Button(ListButton button) const;
   platform::ReportList& List() const { return *m_list; }
   platform::ReportListModel& Rows() const { return *m_rows; }

@@ -308,4 +308,51 @@ inline constexpr const char* kCallLogErrorDelete =
 inline constexpr const char* kCallLogSampleRatesNote =
     "*** Calls marked were made using the sample rates supplied with Dorv!!!";
 
+
+// Record editor
+inline constexpr const char* kEditAddCaption = "Add New Record";
+inline constexpr const char* kEditEditCaption = "Edit Selected Record";
+inline constexpr const char* kEditOpenedFormat12 = "%a %b %d, %Y  %I:%M %p";
+inline constexpr const char* kEditOpenedFormat24 = "%a %b %d, %Y  %H:%M";
+inline constexpr const char* kEditEffectiveFormat = "%b %d, %Y";
+inline constexpr const char* kLabelName = "Name:";
+inline constexpr const char* kLabelContact = "Contact:";
+inline constexpr const char* kLabelDeptMailStop = "Dept/MailStop:";
+inline constexpr const char* kLabelOutsideLine = "Outside Line:";
+inline constexpr const char* kLabelTelcoAccessCode = "Telco Access Code:";
+inline constexpr const char* kLabelIntlAccessCode = "Intl Access Code:";
+inline constexpr const char* kLabelAreaOrCityCode = "Area or City Code:";
+inline constexpr const char* kLabelPrefix = "Prefix:";
+inline constexpr const char* kLabelSuffix = "Suffix:";
+inline constexpr const char* kLabelExtension = "Extension:";
+inline constexpr const char* kLabelAddress = "Address:";
+inline constexpr const char* kLabelPostalCodeShort = "PostalCode:";
+inline constexpr const char* kLabelNote = "Note:";
+inline constexpr const char* kLabelEmail = "E-mail:";
+inline constexpr const char* kLabelWebSite = "Web Site:";
+inline constexpr const char* kLabelTelco = "Telco:";
+inline constexpr const char* kLabelCallType = "Call Type:";
+inline constexpr const char* kLabelRateEffective = "Rate Effective:";
+inline constexpr const char* kLabelComment = "Comment:";
+inline constexpr const char* kLabelSurcharge = "Surcharge: $";
+inline constexpr const char* kLabelRateTimeBands = "Rate Time Bands";
+inline constexpr const char* kLabelDiscount = "Discount";
+inline constexpr const char* kEditInitialHeading = "Initial %i sec";
+inline constexpr const char* kEditAdditionalHeading = "Each additional %i sec";
+inline constexpr const char* kDiscountFormat = "%.0f%%";
+inline constexpr const char* kButtonPrevious = "Previous";
+inline constexpr const char* kButtonNext = "Next";
+inline constexpr const char* kButtonManualEntry = "Manual Entry";
+inline constexpr const char* kButtonContactLog = "Contact Log";
+inline constexpr const char* kButtonLookupData = "Lookup Data";
+inline constexpr const char* kButtonChangeData = "Change Data";
+inline constexpr const char* kButtonConvert = "Convert";
+inline constexpr const char* kWarnSampleRates =
+    "Rates for this PDB entry are samples supplied with DORV!!!";
+inline constexpr const char* kEditLookupAdvice =
+    "\"Pick the Call Destination Location from the Sample Database Search listing.  If the exact "
+    "Location is not listed, pick a Location close to the desired Call Destination Location.  "
+    "However, you must select a Location from the Search listing.  You must correct any "
+    "inaccuracies when you return to the Personal Database screen.\"";
+
 }  // namespace dorv::res

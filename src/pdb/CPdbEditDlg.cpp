@@ -1,0 +1,485 @@
+#include "pdb/CPdbEditDlg.h"
+
+#include <QEvent>
+#include <QFont>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QVBoxLayout>
+#include <ctime>
+
+#include "data/FixedText.h"
+#include "pdb/CAlphaConvertDlg.h"
+#include "platform/Messages.h"
+#include "platform/Texts.h"
+#include "res/Strings.h"
+
+namespace dorv::pdb {
+
+using data::ReadField;
+
+namespace {
+
+constexpr int kErrorCodeNoNeighbour = 100;
+
+constexpr const char* kButtonTexts[] = {
+    res::kButtonPrevious,  res::kButtonNext,        res::kButtonManualEntry,
+    res::kButtonTimeACall, res::kButtonViewMemo,    res::kButtonContactLog,
+    res::kButtonPrintRecord, res::kButtonLookupData, res::kButtonCancel,
+    res::kButtonOk,        res::kButtonConvert};
+
+QString Q(const std::string& text) { return QString::fromStdString(text); }
+
+}  // namespace
+
+CPdbEditDlg::CPdbEditDlg(const EditorRequest& request, const PdbEditFiles& files,
+                         PdbEditOpeners openers, QWidget* parent)
+    : platform::EntryDialog(parent),
+      m_mode(request.mode),
+      m_kind(request.kind),
+      m_buffer(request.buffer),
+      m_list(request.list),
+      m_pdb(files.pdb),
+      m_myInfo(files.myInfo),
+      m_sample(files.sample),
+      m_hours(files.hourDefinitions),
+      m_openers(std::move(openers)),
+      m_listPosition(request.position),
+      m_savePosition(request.mode == PdbEditMode::Edit ? request.position : -1),
+      m_openerPosition(request.position),
+      m_services(std::make_unique<RateFileSource>(m_rateFile)),
+      m_bandSets(std::make_unique<HourFileSource>(m_hours)) {
+  setWindowTitle(res::kPdbListCaption);
+  BuildControls();
+  Open();
+}
+
+CPdbEditDlg::~CPdbEditDlg() { m_rateFile.Close(); }
+
+void CPdbEditDlg::SetSources(std::unique_ptr<ServiceSource> services,
+                             std::unique_ptr<BandSetSource> bandSets) {
+  m_services = std::move(services);
+  m_bandSets = std::move(bandSets);
+}
+
+QLineEdit* CPdbEditDlg::AddMoneyEdit() {
+  auto* edit = new QLineEdit(this);
+  edit->setReadOnly(true);
+  edit->setMaximumWidth(48);
+  return edit;
+}
+
+void CPdbEditDlg::BuildControls() {
+  auto* top = new QVBoxLayout(this);
+  auto* grid = new QGridLayout;
+  top->addLayout(grid);
+  int row = 0;
+  for (int i = 0; i < static_cast<int>(EditField::BandLine1); ++i) {
+    const EditFieldSpec& spec = SpecOf(static_cast<EditField>(i));
+    auto* edit = new QLineEdit(this);
+    if (spec.limit > 0) edit->setMaxLength(spec.limit);
+    edit->setReadOnly(spec.readOnly);
+    if (spec.readOnly) edit->setFocusPolicy(Qt::NoFocus);
+    m_fields[i] = edit;
+    if (spec.field == EditField::Address2) {
+      grid->addWidget(edit, row - 1, 2);  // beside the first address line
+      continue;
+    }
+    grid->addWidget(new QLabel(spec.label, this), row, 0);
+    grid->addWidget(edit, row, 1);
+    ++row;
+  }
+  m_fields[static_cast<int>(EditField::Address1)]->installEventFilter(this);
+
+  m_warningPlace = new QWidget(this);
+  m_warningPlace->setFixedHeight(2);
+  top->addSpacing(24);
+  top->addWidget(m_warningPlace);
+
+  auto* rates = new QGridLayout;
+  top->addLayout(rates);
+  rates->addWidget(new QLabel(res::kLabelRateTimeBands, this), 0, 0);
+  m_initialHeading = new QLabel(this);
+  m_additionalHeading = new QLabel(this);
+  rates->addWidget(m_initialHeading, 0, 1, 1, 3);
+  rates->addWidget(m_additionalHeading, 0, 4, 1, 3);
+  rates->addWidget(new QLabel(res::kLabelDiscount, this), 0, 7, 1, 2);
+  for (int band = 0; band < 3; ++band) {
+    int line = static_cast<int>(EditField::BandLine1) + band;
+    auto* edit = new QLineEdit(this);
+    edit->setReadOnly(true);
+    edit->setFocusPolicy(Qt::NoFocus);
+    m_fields[line] = edit;
+    rates->addWidget(edit, band + 1, 0);
+    for (int column = 0; column < 2; ++column)
+      for (int part = 0; part < 3; ++part) {
+        QLineEdit* money = AddMoneyEdit();
+        m_rateFields[(band * 2 + column) * 3 + part] = money;
+        rates->addWidget(money, band + 1, 1 + column * 3 + part);
+      }
+  }
+  for (int column = 0; column < 2; ++column)
+    for (int band = 1; band < 3; ++band) {
+      QLineEdit* discount = AddMoneyEdit();
+      m_discountFields[column * 2 + band - 1] = discount;
+      rates->addWidget(discount, band + 1, 7 + column);
+    }
+  rates->addWidget(new QLabel(res::kLabelSurcharge, this), 4, 0);
+  for (int part = 0; part < 3; ++part) {
+    m_surchargeFields[part] = AddMoneyEdit();
+    rates->addWidget(m_surchargeFields[part], 4, 1 + part);
+  }
+
+  auto* buttons = new QHBoxLayout;
+  top->addLayout(buttons);
+  for (std::size_t i = 0; i < m_buttons.size(); ++i) {
+    m_buttons[i] = new QPushButton(kButtonTexts[i], this);
+    m_buttons[i]->setAutoDefault(false);
+    buttons->addWidget(m_buttons[i]);
+  }
+  Button(EditButton::Ok)->setDefault(true);
+  Button(EditButton::Convert)->hide();
+
+  connect(Button(EditButton::Previous), &QPushButton::clicked, this, &CPdbEditDlg::OnPrevious);
+  connect(Button(EditButton::Next), &QPushButton::clicked, this, &CPdbEditDlg::OnNext);
+  connect(Button(EditButton::ManualEntry), &QPushButton::clicked, this,
+          &CPdbEditDlg::OnManualEntry);
+  connect(Button(EditButton::TimeACall), &QPushButton::clicked, this, &CPdbEditDlg::OnTimeACall);
+  connect(Button(EditButton::ViewMemo), &QPushButton::clicked, this, &CPdbEditDlg::OnViewMemo);
+  connect(Button(EditButton::ContactLog), &QPushButton::clicked, this,
+          &CPdbEditDlg::OnContactLog);
+  connect(Button(EditButton::PrintRecord), &QPushButton::clicked, this,
+          &CPdbEditDlg::OnPrintRecord);
+  connect(Button(EditButton::Lookup), &QPushButton::clicked, this, &CPdbEditDlg::OnLookup);
+  connect(Button(EditButton::Cancel), &QPushButton::clicked, this, &CPdbEditDlg::reject);
+  connect(Button(EditButton::Ok), &QPushButton::clicked, this, &CPdbEditDlg::OnOk);
+  connect(Button(EditButton::Convert), &QPushButton::clicked, this, &CPdbEditDlg::OnConvert);
+  for (EditField f : {EditField::AreaCode, EditField::Prefix, EditField::Suffix})
+    connect(Field(f), &QLineEdit::textChanged, this, [this, f] { OnPhoneChanged(f); });
+}
+
+void CPdbEditDlg::EnableIfWired(EditButton button, bool wired, bool enabled) {
+  Button(button)->setEnabled(wired && enabled);
+}
+
+void CPdbEditDlg::Open() {
+  const bool add = m_mode == PdbEditMode::Add;
+  Button(EditButton::Lookup)->setText(add ? res::kButtonLookupData : res::kButtonChangeData);
+  EnableIfWired(EditButton::Lookup,
+                add ? static_cast<bool>(m_openers.lookupData)
+                    : static_cast<bool>(m_openers.changeData),
+                true);
+  EnableIfWired(EditButton::ViewMemo, static_cast<bool>(m_openers.memoViewer), true);
+  EnableIfWired(EditButton::ContactLog, static_cast<bool>(m_openers.contactLog), true);
+  EnableIfWired(EditButton::PrintRecord, static_cast<bool>(m_openers.printRecord), true);
+  if (add) {
+    data::ClearRecord(m_buffer);
+    m_working = EditWorking{};
+    m_screen = EditScreen{};
+    m_screen[EditField::LocalTime] = " ";
+    for (EditButton b : {EditButton::Previous, EditButton::Next, EditButton::ViewMemo,
+                         EditButton::ContactLog})
+      Button(b)->hide();
+    Button(EditButton::TimeACall)->setEnabled(false);
+    Button(EditButton::ManualEntry)->setEnabled(false);
+  } else {
+    EnableIfWired(EditButton::TimeACall, static_cast<bool>(m_openers.callScreen), true);
+    EnableIfWired(EditButton::ManualEntry, static_cast<bool>(m_openers.callScreen), true);
+    if (!LoadEntry()) {
+      m_loaded = false;
+      return;
+    }
+    UpdateStepButtons(m_list.RowOf(m_listPosition));
+  }
+  m_screen[EditField::OutsideLine] = ReadField(m_myInfo.outsideLine);
+  const bool twelveHour = m_myInfo.clock12 == 1;
+  if (add) {
+    platform::SetCaption(*this, res::kEditAddCaption);
+  } else {
+    std::time_t now = std::time(nullptr);
+    std::time_t opened = m_buffer.lastOpened != 0 ? m_buffer.lastOpened : now;
+    platform::SetCaption(*this, res::kEditEditCaption, Q(OpenedText(opened, twelveHour)));
+    m_buffer.lastOpened = static_cast<std::int32_t>(now);
+  }
+  ShowScreen();
+}
+
+bool CPdbEditDlg::LoadEntry() {
+  if (!m_pdb.ReadAt(m_listPosition, m_buffer, m_kind)) {
+    platform::Ask(this, res::kErrorReadEntry);
+    return false;
+  }
+  m_writtenCurrent = false;
+  if (m_mode == PdbEditMode::Duplicate) ClearIdentity(m_buffer);
+  FillStateOf(m_buffer);
+  LoadScreen(m_buffer, m_myInfo, std::time(nullptr), m_screen, m_working);
+  return true;
+}
+
+void CPdbEditDlg::FillStateOf(data::PdbRecord& entry) {
+  if (!ReadField(entry.state).empty()) return;
+  std::string name;
+  if (!LookUpStateName(m_sample, ReadField(entry.stateCode), ReadField(entry.country), name))
+    return;
+  data::WriteField(entry.state, name);
+  // A duplicate is a new entry: the stored one it was copied from stays as it is.
+  if (m_mode == PdbEditMode::Edit) m_pdb.WriteAt(m_listPosition, entry, m_kind);
+}
+
+void CPdbEditDlg::ShowScreen() {
+  m_showing = true;
+  for (int i = 0; i < kEditFieldCount; ++i) m_fields[i]->setText(Q(m_screen.text[i]));
+  m_showing = false;
+  OnPhoneChanged(EditField::AreaCode);
+  Button(EditButton::Convert)->setVisible(HasLetter(m_screen[EditField::Prefix]) ||
+                                          HasLetter(m_screen[EditField::Suffix]));
+  ShowMoney();
+  update();
+}
+
+void CPdbEditDlg::ShowMoney() {
+  MoneyScreen money = MoneyScreenOf(m_working);
+  for (int rate = 0; rate < 6; ++rate) {
+    const data::MoneyParts& parts = money.rates[rate];
+    RateField(rate, 0)->setText(Q(parts.dollars));
+    RateField(rate, 1)->setText(Q(parts.cents));
+    RateField(rate, 2)->setText(Q(parts.hundredths));
+  }
+  for (int i = 0; i < 4; ++i) m_discountFields[i]->setText(Q(money.discounts[i]));
+  m_surchargeFields[0]->setText(Q(money.surcharge.dollars));
+  m_surchargeFields[1]->setText(Q(money.surcharge.cents));
+  m_surchargeFields[2]->setText(Q(money.surcharge.hundredths));
+  IntervalHeadings headings = HeadingsOf(m_working);
+  m_initialHeading->setText(Q(headings.initial));
+  m_additionalHeading->setText(Q(headings.additional));
+}
+
+void CPdbEditDlg::ReadScreen() {
+  for (int i = 0; i < kEditFieldCount; ++i) m_screen.text[i] = m_fields[i]->text().toStdString();
+}
+
+bool CPdbEditDlg::DetectChanges() {
+  ReadScreen();
+  // The buffer takes the screen at every detection, so a difference found once stays
+  // pending until it is written or the entry is left without saving.
+  if (StoreScreen(m_screen, m_working, m_myInfo.clock12 == 1, m_buffer)) m_changed = true;
+  return m_changed;
+}
+
+bool CPdbEditDlg::WriteEntry() {
+  if (m_savePosition >= 0) return m_pdb.WriteAt(m_savePosition, m_buffer, m_kind);
+  if (!m_pdb.Append(m_buffer, m_kind)) return false;
+  // Later saves of this entry go where it now lies, so that it is not appended twice.
+  m_savePosition = m_pdb.Count(m_kind) - 1;
+  return true;
+}
+
+CPdbEditDlg::SaveOutcome CPdbEditDlg::Save() {
+  if (!m_changed) return SaveOutcome::NothingToSave;
+  if (!WriteEntry()) return SaveOutcome::Failed;
+  m_changed = false;
+  m_writtenCurrent = true;
+  return SaveOutcome::Written;
+}
+
+int CPdbEditDlg::ResultOf(SaveOutcome outcome) const {
+  switch (outcome) {
+    case SaveOutcome::Written: return kWritten;
+    case SaveOutcome::Failed: return kWriteFailed;
+    // An entry written before (by Time a Call) still has to reach the list.
+    default: return m_writtenCurrent ? kWritten : kNothingWritten;
+  }
+}
+
+void CPdbEditDlg::OnOk() {
+  DetectChanges();
+  done(ResultOf(Save()));
+}
+
+void CPdbEditDlg::reject() {
+  if (!DetectChanges()) {
+    done(ResultOf(SaveOutcome::NothingToSave));
+    return;
+  }
+  switch (platform::Ask(this, res::kAskSavePersonalInformation,
+                        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                        QMessageBox::Question)) {
+    case QMessageBox::Yes: done(ResultOf(Save())); break;
+    case QMessageBox::No: done(ResultOf(SaveOutcome::NothingToSave)); break;
+    default: break;
+  }
+}
+
+void CPdbEditDlg::ShowLeftEntry() {
+  if (!m_writtenCurrent) return;
+  // The buffer may hold edits the user declined to save; the row shows the stored entry.
+  if (m_pdb.ReadAt(m_savePosition, m_buffer, m_kind)) m_list.ShowEntry(m_savePosition);
+}
+
+void CPdbEditDlg::Step(int direction) {
+  if (DetectChanges()) {
+    switch (platform::Ask(this, res::kAskSavePersonalInformation,
+                          QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                          QMessageBox::Question)) {
+      case QMessageBox::Yes:
+        if (Save() != SaveOutcome::Written) {
+          platform::Ask(this, res::kErrorSaveEntry);
+          return;
+        }
+        break;
+      case QMessageBox::No: break;
+      default: return;
+    }
+  }
+  ShowLeftEntry();
+  int row = m_list.RowOf(m_listPosition) + direction;
+  if (row < 0 || row >= m_list.Rows().rowCount() || m_list.RowOf(m_listPosition) < 0) {
+    platform::InternalError(this, kErrorCodeNoNeighbour);
+    return;
+  }
+  m_listPosition = m_list.Item(row)->Position();
+  m_savePosition = m_mode == PdbEditMode::Edit ? m_listPosition : -1;
+  m_changed = false;
+  if (!LoadEntry()) {
+    done(kNothingWritten);
+    return;
+  }
+  ShowScreen();
+  UpdateStepButtons(m_list.SelectRow(row));
+}
+
+void CPdbEditDlg::UpdateStepButtons(int row) {
+  int last = m_list.Rows().rowCount() - 1;
+  Button(EditButton::Previous)->setEnabled(row > 0);
+  Button(EditButton::Next)->setEnabled(row >= 0 && row < last);
+}
+
+bool CPdbEditDlg::MayCall() const { return m_mode != PdbEditMode::Add || m_lookupDone; }
+
+void CPdbEditDlg::OnPhoneChanged(EditField field) {
+  if (m_showing) return;
+  const std::string prefix = Field(EditField::Prefix)->text().toStdString();
+  const std::string suffix = Field(EditField::Suffix)->text().toStdString();
+  if (m_openers.callScreen && CallButtonsAllowed(MayCall(), prefix, suffix)) {
+    Button(EditButton::ManualEntry)->setEnabled(true);
+    Button(EditButton::TimeACall)->setEnabled(true);
+  }
+  // A letter in either part keeps the conversion at hand.
+  if (field == EditField::Prefix || field == EditField::Suffix)
+    Button(EditButton::Convert)->setVisible(HasLetter(prefix) || HasLetter(suffix));
+}
+
+bool CPdbEditDlg::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == Field(EditField::Address1) && event->type() == QEvent::FocusOut &&
+      m_mode == PdbEditMode::Add && m_lookupPending && m_openers.lookupData) {
+    platform::Ask(this, res::kEditLookupAdvice, QMessageBox::Ok, QMessageBox::Information);
+    RunLookupData();
+  }
+  return platform::EntryDialog::eventFilter(watched, event);
+}
+
+void CPdbEditDlg::OnLookup() {
+  if (m_mode == PdbEditMode::Add && m_lookupPending)
+    RunLookupData();
+  else
+    RunChangeData();
+}
+
+ApplyContext CPdbEditDlg::Context() {
+  return {m_myInfo, m_sample, *m_services, *m_bandSets, std::time(nullptr)};
+}
+
+void CPdbEditDlg::RunLookupData() {
+  if (!m_openers.lookupData) return;
+  ReadScreen();
+  std::optional<LookupChoice> result = m_openers.lookupData(m_rateFile, this);
+  if (!result) {
+    m_rateFile.Close();
+    return;
+  }
+  m_lookupPending = false;
+  ApplyContext context = Context();
+  for (const char* message : ApplyLookup(*result, context, m_screen, m_working))
+    platform::Ask(this, message);
+  m_rateFile.Close();
+  ShowScreen();
+  Field(EditField::Prefix)->setFocus();
+  Button(EditButton::Lookup)->setText(res::kButtonChangeData);
+  Button(EditButton::Lookup)->setEnabled(static_cast<bool>(m_openers.changeData));
+  m_lookupDone = true;
+  OnPhoneChanged(EditField::AreaCode);
+}
+
+void CPdbEditDlg::RunChangeData() {
+  if (!m_openers.changeData) return;
+  ReadScreen();
+  ChangeDataValues values = ChangeValuesOf(m_screen, m_working);
+  if (!m_openers.changeData(values, this)) return;
+  ApplyChange(values, m_myInfo, m_screen, m_working);
+  ShowScreen();
+}
+
+void CPdbEditDlg::OnTimeACall() {
+  if (!m_openers.callScreen) return;
+  if (DetectChanges() && Save() != SaveOutcome::Written) {
+    platform::Ask(this, res::kErrorSelectedEntry);
+    return;
+  }
+  long position = m_savePosition >= 0 ? m_savePosition : m_openerPosition;
+  m_openers.callScreen(position, m_buffer, m_kind, kCallScreenTiming, this);
+}
+
+void CPdbEditDlg::OnManualEntry() {
+  if (!m_openers.callScreen) return;
+  long position = m_savePosition >= 0 ? m_savePosition : m_openerPosition;
+  m_openers.callScreen(position, m_buffer, m_kind, kCallScreenManualEntry, this);
+}
+
+void CPdbEditDlg::OnViewMemo() {
+  if (m_openers.memoViewer) m_openers.memoViewer(m_buffer, this);
+}
+
+void CPdbEditDlg::OnContactLog() {
+  if (!m_openers.contactLog) return;
+  QString title = QString::asprintf(res::kContactLogTitle, ReadField(m_buffer.type).c_str(),
+                                    ReadField(m_buffer.name).c_str());
+  QString phone = QString::asprintf(res::kRecoveryPhone, ReadField(m_buffer.areaCode).c_str(),
+                                    ReadField(m_buffer.prefix).c_str(),
+                                    ReadField(m_buffer.suffix).c_str());
+  m_openers.contactLog(m_listPosition, m_buffer, title, phone, this);
+}
+
+void CPdbEditDlg::OnPrintRecord() {
+  if (!m_openers.printRecord) return;
+  m_openers.printRecord(m_savePosition >= 0 ? m_savePosition : m_openerPosition, m_kind, this);
+}
+
+void CPdbEditDlg::OnConvert() {
+  CAlphaConvertDlg convert({}, this);
+  platform::RunModal(convert);
+}
+
+void CPdbEditDlg::paintEvent(QPaintEvent* event) {
+  platform::EntryDialog::paintEvent(event);
+  if (!ShowsSampleWarning()) return;
+  QPainter painter(this);
+  QFont font("Times New Roman");
+  font.setBold(true);
+  font.setPixelSize(12);
+  painter.setFont(font);
+  painter.setPen(QColor(255, 255, 0));
+  QRect place = m_warningPlace->geometry();
+  QRect band(place.left(), place.top() - 20, place.width(), 20);
+  painter.drawText(band, Qt::AlignHCenter | Qt::AlignTop, res::kWarnSampleRates);
+}
+
+int RunPdbEdit(const EditorRequest& request, const PdbEditFiles& files,
+               PdbEditOpeners openers) {
+  CPdbEditDlg editor(request, files, std::move(openers), &request.list);
+  if (!editor.Loaded()) return CPdbEditDlg::kNothingWritten;
+  return platform::RunModal(editor);
+}
+
+}  // namespace dorv::pdb

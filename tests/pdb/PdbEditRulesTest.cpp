@@ -1,0 +1,371 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "data/FixedText.h"
+#include "data/HourDefinitions.h"
+#include "data/SampleFixture.h"
+#include "pdb/FakeEditSources.h"
+#include "pdb/PdbEditApply.h"
+#include "pdb/PdbEditRules.h"
+#include "res/Strings.h"
+
+using namespace dorv;
+using data::WriteField;
+using pdb::EditField;
+
+namespace {
+
+data::MyInfo UserIn(const char* country, int telcoAccess = 0) {
+  data::MyInfo me{};
+  WriteField(me.country, country);
+  WriteField(me.intlAccessCode, "011");
+  me.telcoAccessNumber = telcoAccess;
+  return me;
+}
+
+data::PdbRecord SampleEntry() {
+  data::PdbRecord e;
+  data::ClearRecord(e);
+  WriteField(e.type, "Family");
+  WriteField(e.name, "Aunt May");
+  WriteField(e.contact, "May");
+  WriteField(e.address1, "1 Road");
+  WriteField(e.city, "Toronto");
+  WriteField(e.state, "Ontario");
+  WriteField(e.stateCode, "ON");
+  WriteField(e.country, "Canada");
+  WriteField(e.countryCode, "1");
+  WriteField(e.areaCode, "416");
+  WriteField(e.prefix, "555");
+  WriteField(e.suffix, "0100");
+  WriteField(e.telco, "Sample Telco");
+  WriteField(e.note, "note");
+  WriteField(e.webSite, "example.org");
+  WriteField(e.bandTitle[0], "Day");
+  WriteField(e.bandTitle[1], "Evening");
+  e.rates[0] = {10.0, 5.0};
+  e.rates[1] = {7.5, 4.0};
+  e.memoFileNumber = 7;
+  e.initialInterval = 60;
+  e.additionalInterval = 30;
+  return e;
+}
+
+}  // namespace
+
+TEST(PdbEditRules, IntlAccessAndCountryCodeOnlyForCallsAbroad) {
+  struct Case {
+    const char* name;
+    const char* entryCountry;
+    const char* myCountry;
+    bool filled;
+  };
+  const Case cases[] = {
+      {"Canada from the United States", "Canada", "United States", false},
+      {"United States from Canada", "UNITED STATES", "canada", false},
+      {"Canada from France", "Canada", "France", true},
+      {"same country, other case", "france", "FRANCE", false},
+      {"France from the United States", "France", "United States", true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    pdb::IntlFields f = pdb::IntlFieldsOf(c.entryCountry, "33", UserIn(c.myCountry));
+    EXPECT_EQ(f.intlAccess, c.filled ? "011" : "");
+    EXPECT_EQ(f.countryCode, c.filled ? "33" : "");
+  }
+}
+
+TEST(PdbEditRules, TelcoAccessCodeHiddenWhenZeroOrTheUsersOwn) {
+  data::MyInfo me = UserIn("United States", 10288);
+  EXPECT_EQ(pdb::TelcoAccessShown("10333", me), "10333");
+  EXPECT_EQ(pdb::TelcoAccessShown("10288", me), "");
+  EXPECT_EQ(pdb::TelcoAccessShown("0", me), "");
+  EXPECT_EQ(pdb::TelcoAccessShown("", me), "");
+}
+
+TEST(PdbEditRules, MoneyFieldsSkipMinusOneAndUntitledBandsAndShowDiscounts) {
+  pdb::EditWorking w;
+  w.bandTitle = {"Day", "Evening", ""};
+  w.rates[0] = {10.0, -1.0};
+  w.rates[1] = {7.5, 4.0};
+  w.rates[2] = {5.0, 2.0};
+  w.surcharge = 125.5f;
+  pdb::MoneyScreen m = pdb::MoneyScreenOf(w);
+  EXPECT_EQ(m.rates[0].dollars, "0");
+  EXPECT_EQ(m.rates[0].cents, "10");
+  EXPECT_EQ(m.rates[0].hundredths, "00");
+  // -1.0 is reset and shows nothing.
+  EXPECT_EQ(w.rates[0].additional, 0.0);
+  EXPECT_EQ(m.rates[1].dollars, "");
+  EXPECT_EQ(m.rates[2].cents, "07");
+  EXPECT_EQ(m.rates[2].hundredths, "50");
+  // Band 3 has no title: no rates and no discount.
+  EXPECT_EQ(m.rates[4].dollars, "");
+  EXPECT_EQ(m.rates[5].dollars, "");
+  EXPECT_EQ(m.discounts[0], "25%");
+  EXPECT_EQ(m.discounts[1], " ");
+  // Band 1 additional is 0 now.
+  EXPECT_EQ(m.discounts[2], " ");
+  EXPECT_EQ(m.discounts[3], " ");
+  EXPECT_EQ(m.surcharge.dollars, "1");
+  EXPECT_EQ(m.surcharge.cents, "25");
+  EXPECT_EQ(m.surcharge.hundredths, "50");
+}
+
+TEST(PdbEditRules, DuplicateClearingKeepsLocationServiceAndRatesOnly) {
+  data::PdbRecord e = SampleEntry();
+  pdb::ClearIdentity(e);
+  for (const std::string& cleared :
+       {data::ReadField(e.type), data::ReadField(e.name), data::ReadField(e.contact),
+        data::ReadField(e.address1), data::ReadField(e.prefix), data::ReadField(e.suffix),
+        data::ReadField(e.webSite), data::ReadField(e.note)})
+    EXPECT_EQ(cleared, "");
+  EXPECT_EQ(e.memoFileNumber, 0u);
+  EXPECT_EQ(data::ReadField(e.city), "Toronto");
+  EXPECT_EQ(data::ReadField(e.areaCode), "416");
+  EXPECT_EQ(data::ReadField(e.telco), "Sample Telco");
+  EXPECT_EQ(e.rates[1].initial, 7.5);
+}
+
+TEST(PdbEditRules, LoadedEntryStoredBackIsNoChangeAndEveryListedFieldCounts) {
+  const data::MyInfo me = UserIn("United States");
+  const data::PdbRecord original = SampleEntry();
+  pdb::EditScreen screen;
+  pdb::EditWorking working;
+  pdb::LoadScreen(original, me, 0, screen, working);
+  data::PdbRecord buffer = original;
+  EXPECT_FALSE(pdb::StoreScreen(screen, working, false, buffer));
+  // A full department field shows and stores one character less, which is no change.
+  data::PdbRecord full = original;
+  std::memset(full.deptMailStop, 'd', sizeof full.deptMailStop);
+  pdb::LoadScreen(full, me, 0, screen, working);
+  screen[EditField::DeptMailStop].resize(24);
+  EXPECT_FALSE(pdb::StoreScreen(screen, working, false, full));
+  pdb::LoadScreen(original, me, 0, screen, working);
+
+  const EditField editable[] = {
+      EditField::Type,     EditField::Name,       EditField::Contact,   EditField::DeptMailStop,
+      EditField::AreaCode, EditField::Prefix,     EditField::Suffix,    EditField::Extension,
+      EditField::Address1, EditField::Address2,   EditField::City,      EditField::State,
+      EditField::PostalCode, EditField::Country,  EditField::Note,      EditField::Email,
+      EditField::WebSite,  EditField::Telco,      EditField::CallType,  EditField::RateEffective,
+      EditField::Comment,  EditField::BandLine2};
+  for (EditField f : editable) {
+    SCOPED_TRACE(pdb::SpecOf(f).label);
+    pdb::EditScreen changed = screen;
+    changed[f] += "x";
+    data::PdbRecord b = original;
+    EXPECT_TRUE(pdb::StoreScreen(changed, working, false, b));
+  }
+  struct WorkingCase {
+    const char* name;
+    void (*change)(pdb::EditWorking&);
+  };
+  const WorkingCase workingCases[] = {
+      {"rate", [](pdb::EditWorking& w) { w.rates[2].additional = 1.5; }},
+      {"band title", [](pdb::EditWorking& w) { w.bandTitle[2] = "Night"; }},
+      {"band hours", [](pdb::EditWorking& w) { w.bandHours[17] = 2400; }},
+      {"time zone", [](pdb::EditWorking& w) { w.timeZone = -5; }},
+      {"surcharge", [](pdb::EditWorking& w) { w.surcharge = 0.5f; }},
+      {"initial interval", [](pdb::EditWorking& w) { w.initialInterval = 6; }},
+      {"additional interval", [](pdb::EditWorking& w) { w.additionalInterval = 6; }},
+      {"state code", [](pdb::EditWorking& w) { w.stateCode = "QC"; }},
+      {"country code", [](pdb::EditWorking& w) { w.countryCode = "44"; }},
+      {"telco access", [](pdb::EditWorking& w) { w.telcoAccessCode = "10333"; }},
+      {"location mark", [](pdb::EditWorking& w) { w.locationMark[0] = 'X'; }},
+  };
+  for (const WorkingCase& c : workingCases) {
+    SCOPED_TRACE(c.name);
+    pdb::EditWorking w = working;
+    c.change(w);
+    data::PdbRecord b = original;
+    EXPECT_TRUE(pdb::StoreScreen(screen, w, false, b));
+    // The change went into the entry, so a second comparison of what the screen now shows
+    // finds none.
+    pdb::EditScreen shown = screen;
+    auto lines = pdb::BandLinesOf(w, false);
+    for (int band = 0; band < 3; ++band)
+      shown.text[static_cast<int>(EditField::BandLine1) + band] = lines[band];
+    EXPECT_FALSE(pdb::StoreScreen(shown, w, false, b));
+  }
+}
+
+TEST(PdbEditRules, StoringCopiesTheScreenAndTheWorkingCopiesIntoTheEntry) {
+  const data::MyInfo me = UserIn("France");
+  data::PdbRecord buffer = SampleEntry();
+  pdb::EditScreen screen;
+  pdb::EditWorking working;
+  pdb::LoadScreen(buffer, me, 0, screen, working);
+  EXPECT_EQ(screen[EditField::IntlAccess], "011");
+  EXPECT_EQ(screen[EditField::CountryCode], "1");
+  screen[EditField::Name] = std::string(40, 'n');
+  working.rates[0].initial = 12.0;
+  EXPECT_TRUE(pdb::StoreScreen(screen, working, false, buffer));
+  EXPECT_EQ(data::ReadField(buffer.name), std::string(31, 'n'));
+  EXPECT_EQ(data::ReadField(buffer.intlAccessCode), "011");
+  EXPECT_EQ(buffer.rates[0].initial, 12.0);
+  EXPECT_EQ(data::ReadField(buffer.webSite), "example.org");
+}
+
+TEST(PdbEditRules, RateRowByDistanceByKeyOrTheLastOne) {
+  test::FakeServices services;
+  services.rows = {test::MakeRateRow("AAA", "1", 50, {}), test::MakeRateRow("BBB", "2", 200, {}),
+                   test::MakeRateRow("CCC", "3", 900, {})};
+  struct Case {
+    const char* name;
+    bool international;
+    double distance;
+    const char* key;
+    const char* taken;
+  };
+  const Case cases[] = {{"near", false, 10, "", "AAA"},
+                        {"on a bound", false, 50, "", "BBB"},
+                        {"beyond every bound", false, 5000, "", "CCC"},
+                        {"by key", true, 0, "BBB", "BBB"},
+                        {"unknown key", true, 0, "ZZZ", "CCC"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    data::Service s{};
+    services.ReadService(0, s);
+    data::RateRow row{};
+    ASSERT_TRUE(pdb::ChooseRateRow(services, c.international, c.distance, c.key, row));
+    EXPECT_EQ(data::ReadField(row.rateKey), c.taken);
+  }
+  test::FakeServices empty;
+  data::RateRow row{};
+  EXPECT_FALSE(pdb::ChooseRateRow(empty, false, 0, "", row));
+}
+
+namespace {
+
+struct LookupCase {
+  test::TempDatabase db;
+  data::MyInfo me = UserIn("United States");
+  data::SampleTables tables;
+  test::FakeServices services;
+  test::FakeBandSets bandSets;
+  pdb::EditScreen screen;
+  pdb::EditWorking working;
+
+  LookupCase() {
+    db.WriteFile(data::kNorthAmericanStates,
+                 test::EncodedImage({test::MakeState("CO", "Colima", "98"),
+                                     test::MakeState("CO", "Colorado", "011")},
+                                    data::EncodeState));
+    tables.northAmericanStates.Open(data::kNorthAmericanStates);
+    WriteField(services.service.company, "Far Telco");
+    WriteField(services.service.callType, "Direct");
+    WriteField(services.service.comment, "evenings cheaper");
+    WriteField(services.service.bandKey, "R1");
+    services.service.effective = 10 * 86400 + 43200;
+    services.service.initialInterval = 60;
+    services.service.additionalInterval = 6;
+    services.rows = {test::MakeRateRow("", "", 100, {1000, 500, 750, 400, 0, 0}),
+                     test::MakeRateRow("", "", 9999, {2000, 900, 1500, 800, 0, 0})};
+    data::HourDefinition set = test::MakeBandSet("R1", "Day", {800, 1700, 0, 0, 0, 0});
+    WriteField(set.bandTitle[1], "Night");
+    bandSets.sets["R1"] = set;
+    screen[EditField::Prefix] = "555";
+  }
+  pdb::ApplyMessages Apply(const pdb::LookupChoice& result) {
+    pdb::ApplyContext context{me, tables, services, bandSets, 0};
+    return pdb::ApplyLookup(result, context, screen, working);
+  }
+};
+
+using Strings = std::vector<std::string>;
+Strings Texts(const pdb::ApplyMessages& messages) { return {messages.begin(), messages.end()}; }
+
+pdb::LookupChoice Denver() {
+  pdb::LookupChoice r;
+  r.location = {"Denver", "CO", "Colorado", "80201", "303", "United States", "1", "", -2, 'M'};
+  r.service = pdb::LookupService::Residential;
+  r.serviceIndex = 0;
+  r.distance = 40;
+  return r;
+}
+
+}  // namespace
+
+TEST(PdbEditApply, LookupTakesLocationServiceRatesAndBands) {
+  LookupCase c;
+  EXPECT_TRUE(c.Apply(Denver()).empty());
+  EXPECT_EQ(c.screen[EditField::City], "Denver");
+  // The North American table and the group "011" pick Colorado, not Colima.
+  EXPECT_EQ(c.screen[EditField::State], "Colorado");
+  EXPECT_EQ(c.working.stateCode, "CO");
+  EXPECT_EQ(c.screen[EditField::PostalCode], "80201");
+  EXPECT_EQ(c.screen[EditField::AreaCode], "303");
+  EXPECT_EQ(c.screen[EditField::IntlAccess], "");
+  EXPECT_EQ(c.working.countryCode, "1");
+  EXPECT_EQ(c.working.timeZone, -2);
+  EXPECT_EQ(c.working.locationMark[0], 'M');
+  EXPECT_EQ(c.screen[EditField::Telco], "Far Telco");
+  EXPECT_EQ(c.screen[EditField::CallType], "Direct");
+  EXPECT_EQ(c.screen[EditField::RateEffective], "Jan 11, 1970");
+  EXPECT_EQ(c.working.initialInterval, 60u);
+  EXPECT_DOUBLE_EQ(c.working.rates[0].initial, 10.0);
+  EXPECT_DOUBLE_EQ(c.working.rates[1].initial, 7.5);
+  EXPECT_EQ(c.working.bandTitle[1], "Night");
+  EXPECT_EQ(c.working.bandHours[1], 1700);
+  EXPECT_EQ(c.screen[EditField::BandLine1],
+            data::BandText("Day", {800, 1700, 0, 0, 0, 0}, false, true));
+  EXPECT_EQ(c.working.ratesChanged, 0);
+}
+
+TEST(PdbEditApply, LookupFailuresKeepWhatCouldNotBeRead) {
+  {
+    LookupCase c;
+    c.services.fails = true;
+    c.working.rates[0].initial = 3.0;
+    EXPECT_EQ(Texts(c.Apply(Denver())), (Strings{res::kErrorRateFile, res::kErrorRateFile}));
+    EXPECT_EQ(c.working.rates[0].initial, 3.0);
+    EXPECT_EQ(c.screen[EditField::City], "Denver");
+  }
+  {
+    LookupCase c;
+    c.bandSets.sets.clear();
+    EXPECT_EQ(Texts(c.Apply(Denver())), (Strings{res::kErrorHourDefinitions}));
+    EXPECT_DOUBLE_EQ(c.working.rates[0].initial, 10.0);
+    EXPECT_EQ(c.working.bandTitle[0], "");
+  }
+  {
+    // Abroad the band set comes from the rate row chosen by key.
+    LookupCase c;
+    c.services.rows = {test::MakeRateRow("PAR", "R1", 0, {9000, 9000, 0, 0, 0, 0})};
+    pdb::LookupChoice paris = Denver();
+    paris.location = {"Paris", "", "", "", "1", "France", "33", "PAR", 6, 0};
+    paris.service = pdb::LookupService::International;
+    EXPECT_TRUE(c.Apply(paris).empty());
+    EXPECT_DOUBLE_EQ(c.working.rates[0].initial, 90.0);
+    EXPECT_EQ(c.working.bandTitle[0], "Day");
+    EXPECT_EQ(c.screen[EditField::IntlAccess], "011");
+    EXPECT_EQ(c.screen[EditField::CountryCode], "33");
+    EXPECT_EQ(c.screen[EditField::State], "");
+  }
+}
+
+TEST(PdbEditApply, ChangeDataMarksChangedRatesAndHidesTheUsersOwnAccessCode) {
+  const data::MyInfo me = UserIn("United States", 10288);
+  pdb::EditScreen screen;
+  pdb::EditWorking working;
+  working.rates[0] = {10.0, 5.0};
+  pdb::ChangeDataValues same = pdb::ChangeValuesOf(screen, working);
+  same.telcoAccessCode = "10288";
+  same.country = "France";
+  same.countryCode = "33";
+  pdb::ApplyChange(same, me, screen, working);
+  EXPECT_EQ(working.ratesChanged, 0);
+  EXPECT_EQ(screen[EditField::TelcoAccess], "");
+  EXPECT_EQ(working.telcoAccessCode, "10288");
+  EXPECT_EQ(screen[EditField::CountryCode], "33");
+
+  pdb::ChangeDataValues cheaper = pdb::ChangeValuesOf(screen, working);
+  cheaper.rates[1] = 4.0;
+  cheaper.telcoAccessCode = "10333";
+  pdb::ApplyChange(cheaper, me, screen, working);
+  EXPECT_EQ(working.ratesChanged, 1);
+  EXPECT_EQ(working.rates[0].additional, 4.0);
+  EXPECT_EQ(screen[EditField::TelcoAccess], "10333");
+}
