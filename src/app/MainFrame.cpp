@@ -13,6 +13,7 @@
 #include "platform/Messages.h"
 #include "platform/PrintSetup.h"
 #include "platform/StartupSound.h"
+#include "rating/callscreen/CCallScreenDlg.h"
 #include "res/Strings.h"
 
 namespace dorv::app {
@@ -101,7 +102,15 @@ void CMainFrame::OnTollFree() { OpenBook(data::PdbKind::TollFree); }
 void CMainFrame::OnAudioTex() { OpenBook(data::PdbKind::AudioTex); }
 
 void CMainFrame::OpenBook(data::PdbKind kind) {
-  pdb::RunPdbList(m_files.pdb, m_files.myInfo, kind, this);
+  pdb::PdbListOpeners openers;
+  openers.callScreen = [this](long position, data::PdbRecord& entry, data::PdbKind book,
+                              int mode, QWidget* parent) {
+    rating::CallScreenContext context{m_files.pdb, m_files.callLog, *m_files.memoCounter,
+                                      m_files.myInfo, m_files.currentCall};
+    context.startProgram = m_startProgram;
+    rating::RunEntryCallScreen(context, entry, {book, position}, mode, parent);
+  };
+  pdb::RunPdbList(m_files.pdb, m_files.myInfo, kind, this, std::move(openers));
 }
 
 void CMainFrame::OnCalculator() {

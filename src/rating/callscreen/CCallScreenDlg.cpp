@@ -735,4 +735,13 @@ int RunCallScreen(CCallScreenDlg& dialog) {
   return platform::RunModal(dialog);
 }
 
+int RunEntryCallScreen(const CallScreenContext& context, data::PdbRecord& entry,
+                       EntryPlace place, int mode, QWidget* parent) {
+  if (mode != static_cast<int>(CallScreenMode::ManualEntry) &&
+      mode != static_cast<int>(CallScreenMode::Timing))
+    return QDialog::Rejected;
+  CCallScreenDlg dialog(context, static_cast<CallScreenMode>(mode), entry, place, parent);
+  return RunCallScreen(dialog);
+}
+
 }  // namespace dorv::rating

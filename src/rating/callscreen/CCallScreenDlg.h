@@ -40,7 +40,7 @@ struct CallScreenContext {
   // The current time; tests put in their own clock.
   std::function<std::time_t()> now = [] { return std::time(nullptr); };
   // Opens the user's calling information read-only; "Calling Info" stays disabled without it.
-  std::function<void(QWidget* parent)> callingInfo;
+  std::function<void(QWidget* parent)> callingInfo = {};
   platform::ProgramStarter startProgram = platform::StartDetached;
 };
 
@@ -176,5 +176,10 @@ class CCallScreenDlg final : public QDialog {
 
 // Opens the call screen modally unless it ended while opening; returns its result.
 int RunCallScreen(CCallScreenDlg& dialog);
+
+// Opens the call screen for a book entry in mode 1 or 2 (any other mode opens nothing), as
+// the personal database list asks for it; returns the screen's result.
+int RunEntryCallScreen(const CallScreenContext& context, data::PdbRecord& entry,
+                       EntryPlace place, int mode, QWidget* parent);
 
 }  // namespace dorv::rating
