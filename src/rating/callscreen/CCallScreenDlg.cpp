@@ -1,6 +1,7 @@
 #include "rating/callscreen/CCallScreenDlg.h"
 
 #include <QButtonGroup>
+#include <algorithm>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
