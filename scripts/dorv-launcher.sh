@@ -3,6 +3,6 @@
 set -eu
 libexec="$(dirname "$(readlink -f "$0")")/../libexec/dorv"
 data="${XDG_DATA_HOME:-$HOME/.local/share}/dorv"
-"$libexec/prepare-datadir.sh" "$data"
+"$libexec/prepare-datadir.sh" "$data" "$libexec/../../share/dorv/sampledb"
 cd "$data"
 exec "$libexec/dorv" "$@"

@@ -3,9 +3,11 @@
 
 #include "data/CallLog.h"
 #include "data/CallLogRecord.h"
+#include "data/HourDefinitions.h"
 #include "data/MemoCounter.h"
 #include "data/MyInfo.h"
 #include "data/PdbFiles.h"
+#include "data/SampleTables.h"
 #include "platform/MessageNotices.h"
 #include "platform/SettingsMemoCounter.h"
 
@@ -24,11 +26,15 @@ struct DataFiles {
   data::CallLogFile callLog{notices};
   // The call the call screen is filling in, or the one a report read last.
   data::CallLogRecord currentCall{};
+  data::SampleTables sample;
+  data::HourDefinitionFile hourDefinitions;
 
   void CloseAllFiles() {
     myInfoFile.Close();
     pdb.Close();
     callLog.Close();
+    sample.Close();
+    hourDefinitions.Close();
   }
 };
 

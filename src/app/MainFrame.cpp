@@ -9,6 +9,8 @@
 #include "app/Artwork.h"
 #include "pdb/CAlphaConvertDlg.h"
 #include "pdb/CPdbListDlg.h"
+#include "pdb/CSampleLookupDlg.h"
+#include "pdb/CTelcoAccessDlg.h"
 #include "platform/Calculator.h"
 #include "platform/Messages.h"
 #include "platform/PrintSetup.h"
@@ -67,8 +69,10 @@ bool CMainFrame::OnCreate() {
     return false;
   };
   if (!m_files.pdb.SyncCounter(*m_files.memoCounter)) return fail(res::kErrorMemoNumbering);
+  if (!m_files.sample.Open()) return fail(res::kErrorSampleDatabase);
   if (!m_files.myInfoFile.Open()) return fail(res::kErrorMyInfo);
   if (!m_files.pdb.Open()) return fail(res::kErrorPersonalDatabase);
+  if (!m_files.hourDefinitions.Open()) return fail(res::kErrorHourDefinitions);
   m_filesOpen = true;
   // A failed read leaves the neutral record; the first-run setup will fill it in.
   m_files.myInfoFile.Read(m_files.myInfo);
@@ -121,6 +125,13 @@ void CMainFrame::OnAlphaConvert() {
   pdb::CAlphaConvertDlg dialog({}, this);
   platform::RunModal(dialog);
 }
+
+void CMainFrame::OnSampleLookup() {
+  pdb::CSampleLookupDlg dialog(m_files.sample, m_files.myInfo, false, this);
+  platform::RunModal(dialog);
+}
+
+void CMainFrame::OnTelcoAccess() { pdb::ShowTelcoAccessCodes(m_files.sample.telcos, this); }
 
 void CMainFrame::OnPrinter() { platform::ShowPrintSetup(this); }
 

@@ -50,6 +50,8 @@ class CMainFrame final : public QMainWindow {
   void OnTollFree();
   void OnAudioTex();
   void OnAlphaConvert();
+  void OnSampleLookup();
+  void OnTelcoAccess();
   void OnCalculator();
   void OnPrinter();
   void OnHelpContents();

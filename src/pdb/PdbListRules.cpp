@@ -9,8 +9,8 @@ ProgressPlan ProgressPlanFor(long recordCount) {
   return {recordCount > 0 ? static_cast<int>(recordCount) : 0, 1};
 }
 
-SortOrder SortOrderOf(int sortCode) {
-  if (sortCode < 0 || sortCode > 5) return {0, true};
+SortOrder SortOrderOf(int sortCode, int columns) {
+  if (sortCode < 0 || sortCode >= columns * 2) return {0, true};
   return {sortCode / 2, sortCode % 2 == 0};
 }
 

@@ -1,5 +1,7 @@
 #pragma once
+#include <algorithm>
 #include <array>
+#include <vector>
 #include <cstdint>
 
 namespace dorv::pdb {
@@ -30,25 +32,27 @@ class ProgressStepper {
   long m_steps = 0;
 };
 
-// Sort codes of the list window: column × 2, plus 1 for descending.
+// Sort codes of the lists: column × 2, plus 1 for descending; a code outside the columns is 0.
 struct SortOrder {
   int column;
   bool ascending;
 };
-SortOrder SortOrderOf(int sortCode);
+SortOrder SortOrderOf(int sortCode, int columns = 3);
 
-// The direction flags of the three columns. Loading sets Type's, so its first click sorts
-// descending; the others' first click sorts ascending.
+// One direction flag per column: a click sorts ascending when the flag is clear and
+// descending when it is set, and flips it. The book list's load sets Type's, so its first
+// click sorts descending.
 class SortDirections {
  public:
-  void Reset() { m_flags = {0, 0, 0}; }
+  explicit SortDirections(std::size_t columns = 3) : m_flags(columns, 0) {}
+  void Reset() { std::fill(m_flags.begin(), m_flags.end(), 0); }
   void SetFlag(int column) { m_flags.at(column) = 1; }
   bool Flag(int column) const { return m_flags.at(column) != 0; }
   // A click on a column header: the new sort code, the column's flag flipped.
   int Click(int column);
 
  private:
-  std::array<std::uint8_t, 3> m_flags{};
+  std::vector<std::uint8_t> m_flags;
 };
 
 // What a change of the focused row does to the buttons.

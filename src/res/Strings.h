@@ -143,14 +143,8 @@ inline constexpr const char* kSurchargePerHour = "Per Hour";
 inline constexpr const char* kSurchargePerTimeDuration = "Per Time Duration";
 inline constexpr const char* kSurchargeIntervalMinutes = "%i min.";
 inline constexpr const char* kSurchargePerHourSuffix = "/hr";
-inline constexpr const char* kSurchargeButtonAdd = "Add";
-inline constexpr const char* kSurchargeButtonEdit = "Edit";
-inline constexpr const char* kSurchargeButtonDelete = "Delete";
-inline constexpr const char* kSurchargeButtonClose = "Close";
 inline constexpr const char* kSurchargeButtonAddToCall = "Add -->>";
 inline constexpr const char* kSurchargeButtonRemoveFromCall = "<<-- Remove";
-inline constexpr const char* kSurchargeButtonOk = "OK";
-inline constexpr const char* kSurchargeButtonCancel = "Cancel";
 inline constexpr const char* kSurchargeLabelDescription = "Description:";
 inline constexpr const char* kSurchargeLabelCost = "Cost:";
 inline constexpr const char* kSurchargeLabelType = "Type:";
@@ -182,6 +176,42 @@ inline constexpr const char* kAlphaConvertCaption = "Alpha Phone Conversion";
 inline constexpr const char* kLabelAlpha = "Alpha:";
 inline constexpr const char* kLabelNumeric = "Numeric:";
 
+// Sample database
+inline constexpr const char* kErrorSampleDatabase = "Error - Cannot Access Our Sample Database";
+inline constexpr const char* kErrorHourDefinitions =
+    "Error - Cannot access the hour definition file";
+
+// Sample database lookup
+inline constexpr const char* kSampleLookupCaption = "Sample Database Lookup";
+inline constexpr const char* kLabelSearchUsing = "Search Using:";
+inline constexpr const char* kSearchByCode = "Area or City Code";
+inline constexpr const char* kSearchByCity = "City";
+inline constexpr const char* kSearchByState = "State or Province";
+inline constexpr const char* kSearchByPostalCode = "Postal Code";
+inline constexpr const char* kSearchByCountry = "Country or Country Code";
+inline constexpr const char* kColumnCode = "Code";
+inline constexpr const char* kColumnCity = "City";
+inline constexpr const char* kColumnState = "State";
+inline constexpr const char* kColumnCountry = "Country";
+inline constexpr const char* kLabelAreaCode = "Area Code:";
+inline constexpr const char* kLabelCountryCode = "Country Code:";
+inline constexpr const char* kLabelCityCode = "City Code:";
+inline constexpr const char* kLabelCity = "City:";
+inline constexpr const char* kLabelState = "State:";
+inline constexpr const char* kLabelPostalCode = "Postal Code:";
+inline constexpr const char* kLabelCountry = "Country:";
+inline constexpr const char* kLabelLocalTime = "Local Time:";
+inline constexpr const char* kErrorNoSearchParameters = "No search parameters were entered!";
+inline constexpr const char* kErrorRegionTables[4] = {
+    "Error - Could not access the areacode database", "Error - Could not access the Canada areacodes",
+    "Error - Could not access the Mexico areacodes",
+    "Error - Could not access the international areacodes"};
+
+// Telephone company access codes
+inline constexpr const char* kTelcoAccessCaption = "TelCo Access Code";
+inline constexpr const char* kColumnTelephoneCompany = "Telephone Company";
+inline constexpr const char* kColumnAccessCode = "Access Code";
+inline constexpr const char* kErrorTelcoDatabase = "Could not access the telco database - Exiting...";
 
 // Call screen
 inline constexpr const char* kCallScreenCaption = "Call Screen";

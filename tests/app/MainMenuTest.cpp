@@ -4,12 +4,16 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPrintDialog>
+#include <QPushButton>
 #include <QTextBrowser>
 
 #include "app/MainFrame.h"
 #include "pdb/CAlphaConvertDlg.h"
 #include "pdb/CPdbListDlg.h"
+#include "pdb/CSampleLookupDlg.h"
+#include "pdb/CTelcoAccessDlg.h"
 #include "data/FakeMemoCounter.h"
+#include "data/SampleFixture.h"
 #include "data/TempDatabase.h"
 #include "platform/Calculator.h"
 #include "platform/Messages.h"
@@ -27,6 +31,7 @@ struct StartedFrame {
   StartedFrame() {
     db.WriteFile("DORV22", "");
     db.WriteFile("DORV23", "");
+    test::WriteMinimalSampleFiles(db);
     files.memoCounter = std::make_unique<test::FakeMemoCounter>();
     frame = std::make_unique<app::CMainFrame>(files, [] { return true; });
     EXPECT_TRUE(frame->OnCreate());
@@ -149,10 +154,30 @@ TEST(MainMenu, ConvertAlphaOpensTheConversionEmpty) {
   platform::SetModalHook([&](QDialog& dialog) {
     auto* convert = qobject_cast<pdb::CAlphaConvertDlg*>(&dialog);
     EXPECT_NE(convert, nullptr);
-    if (convert) EXPECT_TRUE(convert->AlphaField()->text().isEmpty());
+    if (convert) {
+      EXPECT_TRUE(convert->AlphaField()->text().isEmpty());
+    }
     return ++shown;
   });
   started.frame->OnAlphaConvert();
   platform::SetModalHook({});
   EXPECT_EQ(shown, 1);
+}
+
+TEST(MainMenu, LookupAndTelcoCommandsOpenTheirDialogsInTheViewRole) {
+  StartedFrame started;
+  std::vector<QString> buttons;
+  platform::SetModalHook([&](QDialog& dialog) {
+    if (auto* lookup = qobject_cast<pdb::CSampleLookupDlg*>(&dialog))
+      buttons.push_back(lookup->OkButton()->text());
+    if (auto* telco = qobject_cast<pdb::CTelcoAccessDlg*>(&dialog)) {
+      buttons.push_back(telco->OkButton()->text());
+      EXPECT_EQ(telco->List()->Model()->rowCount(), 1);  // the one company of the test files
+    }
+    return 2;
+  });
+  started.frame->OnSampleLookup();
+  started.frame->OnTelcoAccess();
+  platform::SetModalHook({});
+  EXPECT_EQ(buttons, (std::vector<QString>{res::kButtonClose, res::kButtonClose}));
 }

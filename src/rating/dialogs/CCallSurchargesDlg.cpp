@@ -32,8 +32,8 @@ CCallSurchargesDlg::CCallSurchargesDlg(std::span<const data::Surcharge, kListSlo
       m_carried(new platform::ReportList(false, this)),
       m_addToCall(new QPushButton(res::kSurchargeButtonAddToCall, this)),
       m_removeFromCall(new QPushButton(res::kSurchargeButtonRemoveFromCall, this)),
-      m_ok(new QPushButton(res::kSurchargeButtonOk, this)),
-      m_cancel(new QPushButton(res::kSurchargeButtonCancel, this)) {
+      m_ok(new QPushButton(res::kButtonOk, this)),
+      m_cancel(new QPushButton(res::kButtonCancel, this)) {
   m_available->setObjectName("available");
   m_carried->setObjectName("carried");
   m_addToCall->setObjectName("addToCall");

@@ -29,8 +29,8 @@ CSurchargeDlg::CSurchargeDlg(Mode mode, int slot,
       m_cost(new QLineEdit(this)),
       m_type(new QComboBox(this)),
       m_period(new QLineEdit(this)),
-      m_ok(new QPushButton(res::kSurchargeButtonOk, this)),
-      m_cancel(new QPushButton(res::kSurchargeButtonCancel, this)) {
+      m_ok(new QPushButton(res::kButtonOk, this)),
+      m_cancel(new QPushButton(res::kButtonCancel, this)) {
   m_description->setObjectName("description");
   m_cost->setObjectName("cost");
   m_type->setObjectName("type");

@@ -24,10 +24,10 @@ CSurchargeListDlg::CSurchargeListDlg(data::MyInfo& info, data::MyInfoFile& file,
                                              {res::kSurchargeColumnInterval, 17}},
                                             CompareSurchargeRows, this)),
       m_list(new platform::ReportList(false, this)),
-      m_add(new QPushButton(res::kSurchargeButtonAdd, this)),
-      m_edit(new QPushButton(res::kSurchargeButtonEdit, this)),
-      m_delete(new QPushButton(res::kSurchargeButtonDelete, this)),
-      m_close(new QPushButton(res::kSurchargeButtonClose, this)) {
+      m_add(new QPushButton(res::kButtonAdd, this)),
+      m_edit(new QPushButton(res::kButtonEdit, this)),
+      m_delete(new QPushButton(res::kButtonDelete, this)),
+      m_close(new QPushButton(res::kButtonClose, this)) {
   m_list->setObjectName("list");
   m_add->setObjectName("add");
   m_edit->setObjectName("edit");

@@ -1,0 +1,198 @@
+#include "pdb/CSampleLookupDlg.h"
+
+#include <QApplication>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "data/PdbText.h"
+#include "pdb/LocationListRow.h"
+#include "platform/Messages.h"
+#include "platform/Texts.h"
+#include "res/Strings.h"
+
+namespace dorv::pdb {
+namespace {
+
+constexpr SearchCriterion kCriteria[5] = {SearchCriterion::AreaOrCityCode, SearchCriterion::City,
+                                          SearchCriterion::StateOrProvince,
+                                          SearchCriterion::PostalCode, SearchCriterion::Country};
+constexpr const char* kCriterionTexts[5] = {res::kSearchByCode, res::kSearchByCity,
+                                            res::kSearchByState, res::kSearchByPostalCode,
+                                            res::kSearchByCountry};
+constexpr const char* kInfoLabels[8] = {res::kLabelAreaCode,   res::kLabelCountryCode,
+                                        res::kLabelCityCode,   res::kLabelCity,
+                                        res::kLabelState,      res::kLabelPostalCode,
+                                        res::kLabelCountry,    res::kLabelLocalTime};
+enum InfoField { kAreaCode, kCountryCode, kCityCode, kCity, kState, kPostalCode, kCountry, kLocalTime };
+
+QString Latin1(const std::string& text) { return QString::fromLatin1(text); }
+
+}  // namespace
+
+CSampleLookupDlg::CSampleLookupDlg(data::SampleTables& tables, const data::MyInfo& myInfo,
+                                   bool selectRole, QWidget* parent)
+    : EntryDialog(parent), m_tables(tables), m_myInfo(myInfo), m_selectRole(selectRole) {
+  platform::SetCaption(*this, res::kSampleLookupCaption);
+  BuildLayout();
+  m_recordsPerStep = TotalLocationCount(m_tables) / 100;
+  m_progress->setRange(0, 100);
+  m_progress->setValue(0);
+  m_progress->hide();
+  m_search->setFocus();
+}
+
+void CSampleLookupDlg::BuildLayout() {
+  auto* layout = new QVBoxLayout(this);
+  auto* searchRow = new QHBoxLayout;
+  m_search = new QLineEdit(this);
+  searchRow->addWidget(new QLabel(res::kLabelSearchUsing, this));
+  searchRow->addWidget(m_search, 1);
+  layout->addLayout(searchRow);
+
+  auto* criteriaRow = new QHBoxLayout;
+  for (int i = 0; i < 5; ++i) {
+    m_criteria[i] = new QPushButton(kCriterionTexts[i], this);
+    m_criteria[i]->setAutoDefault(false);
+    SearchCriterion criterion = kCriteria[i];
+    connect(m_criteria[i], &QPushButton::clicked, this, [this, criterion] { Search(criterion); });
+    criteriaRow->addWidget(m_criteria[i]);
+  }
+  layout->addLayout(criteriaRow);
+
+  m_list = new platform::ReportList(!m_selectRole, this);
+  m_rows = new platform::ReportListModel(LocationColumns(), CompareLocationRows, this);
+  m_list->SetModel(m_rows);
+  m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+  m_list->SetHeaderClickHandler([this](int column) { OnHeaderClick(column); });
+  connect(m_list->selectionModel(), &QItemSelectionModel::currentChanged, this,
+          [this](const QModelIndex& current) { ShowRow(current); });
+  layout->addWidget(m_list, 1);
+
+  auto* info = new QGridLayout;
+  for (int i = 0; i < 8; ++i) {
+    m_info[i] = new QLineEdit(this);
+    m_info[i]->setReadOnly(true);
+    m_info[i]->setFocusPolicy(Qt::NoFocus);
+    info->addWidget(new QLabel(kInfoLabels[i], this), i / 2, (i % 2) * 2);
+    info->addWidget(m_info[i], i / 2, (i % 2) * 2 + 1);
+  }
+  layout->addLayout(info);
+
+  m_progress = new QProgressBar(this);
+  layout->addWidget(m_progress);
+
+  auto* buttons = new QHBoxLayout;
+  m_ok = new QPushButton(m_selectRole ? res::kButtonOk : res::kButtonClose, this);
+  m_cancel = new QPushButton(res::kButtonCancel, this);
+  connect(m_ok, &QPushButton::clicked, this, &CSampleLookupDlg::OnOk);
+  connect(m_cancel, &QPushButton::clicked, this, [this] { done(2); });
+  buttons->addStretch(1);
+  buttons->addWidget(m_ok);
+  if (m_selectRole) {
+    buttons->addWidget(m_cancel);
+  } else {
+    // In the view role the one button, "Close", stands alone in the middle.
+    m_cancel->hide();
+    buttons->addStretch(1);
+  }
+  layout->addLayout(buttons);
+  resize(640, 560);
+}
+
+QPushButton* CSampleLookupDlg::CriterionButton(SearchCriterion criterion) const {
+  for (int i = 0; i < 5; ++i)
+    if (kCriteria[i] == criterion) return m_criteria[i];
+  return nullptr;
+}
+
+void CSampleLookupDlg::ClearInfo() {
+  for (QLineEdit* field : m_info) field->clear();
+}
+
+void CSampleLookupDlg::Search(SearchCriterion criterion) {
+  ClearInfo();
+  const std::string typed = m_search->text().toLatin1().toStdString();
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  m_progress->setValue(0);
+  m_progress->show();
+  m_list->setUpdatesEnabled(false);
+  m_rows->Clear();
+  auto finish = [this] {
+    m_list->setUpdatesEnabled(true);
+    m_progress->hide();
+    QApplication::restoreOverrideCursor();
+  };
+  if (typed.empty()) {
+    finish();
+    platform::Ask(this, res::kErrorNoSearchParameters);
+    return;
+  }
+  SearchOutcome outcome = SearchLocations(m_tables, criterion, typed, m_recordsPerStep, [this] {
+    m_progress->setValue(m_progress->value() + 1);
+    m_progress->repaint();
+  });
+  if (outcome.failedRegion != 0) {
+    finish();
+    platform::Ask(this, res::kErrorRegionTables[outcome.failedRegion - 1]);
+    // Nothing was chosen, so the dialog never ends as if a location had been.
+    done(2);
+    return;
+  }
+  std::vector<std::unique_ptr<platform::ListRow>> rows;
+  rows.reserve(outcome.rows.size());
+  for (LocationRow& row : outcome.rows) rows.push_back(std::make_unique<LocationListRow>(std::move(row)));
+  m_rows->AddRows(std::move(rows));
+  finish();
+  SortRows();
+  m_directions.Reset();
+  m_directions.SetFlag(0);
+}
+
+void CSampleLookupDlg::SortRows() {
+  SortOrder order = SortOrderOf(m_sortCode, 4);
+  m_rows->Sort(order.column, order.ascending);
+}
+
+void CSampleLookupDlg::OnHeaderClick(int column) {
+  if (m_rows->rowCount() < 2) return;
+  m_sortCode = m_directions.Click(column);
+  SortRows();
+  QModelIndexList selected = m_list->selectionModel()->selectedRows();
+  if (!selected.isEmpty()) m_list->scrollTo(selected.first());
+}
+
+void CSampleLookupDlg::ShowRow(const QModelIndex& current) {
+  const auto* row = current.isValid() ? static_cast<const LocationListRow*>(m_rows->Row(current.row()))
+                                      : nullptr;
+  if (!row) return;
+  const LocationRow& location = row->Location();
+  m_info[kAreaCode]->setText(location.areaCode ? QString::number(location.areaCode) : QString());
+  m_info[kCountryCode]->setText(QString::number(location.countryCode));
+  m_info[kCityCode]->setText(Latin1(location.cityCode));
+  m_info[kCity]->setText(Latin1(location.city));
+  m_info[kState]->setText(location.stateCode.empty() ? QString() : Latin1(location.state));
+  m_info[kPostalCode]->setText(Latin1(location.postalCode));
+  m_info[kCountry]->setText(Latin1(location.country));
+  if (!location.city.empty() && !location.country.empty())
+    m_info[kLocalTime]->setText(Latin1(data::LocalTimeText(
+        m_now(), location.timeZone, location.country, m_myInfo.clock12 == 1)));
+}
+
+void CSampleLookupDlg::OnOk() {
+  QModelIndexList selected = m_list->selectionModel()->selectedRows();
+  if (!m_selectRole || selected.isEmpty()) {
+    done(2);
+    return;
+  }
+  const auto* row = static_cast<const LocationListRow*>(m_rows->Row(selected.first().row()));
+  m_chosen = ChosenLocation{row->Location(), m_info[kLocalTime]->text().toLatin1().toStdString()};
+  done(1);
+}
+
+}  // namespace dorv::pdb

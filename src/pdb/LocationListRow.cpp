@@ -1,0 +1,39 @@
+#include "pdb/LocationListRow.h"
+
+#include "res/Strings.h"
+
+namespace dorv::pdb {
+
+QString LocationListRow::Text(int column) const {
+  switch (column) {
+    case 0:
+      return m_location.region == 1 || m_location.region == 2
+                 ? QString::number(m_location.areaCode)
+                 : QString::fromLatin1(m_location.cityCode);
+    case 1:
+      return QString::fromLatin1(m_location.city);
+    case 2:
+      return QString::fromLatin1(m_location.stateCode);
+    case 3:
+      return QString::fromLatin1(m_location.country);
+  }
+  return {};
+}
+
+std::vector<platform::ListColumn> LocationColumns() {
+  return {{res::kColumnCode, 15},
+          {res::kColumnCity, 47},
+          {res::kColumnState, 10},
+          {res::kColumnCountry, 28}};
+}
+
+int CompareLocationRows(const platform::ListRow& a, const platform::ListRow& b, int column) {
+  if (column == 0) {
+    auto left = static_cast<const LocationListRow&>(a).Location().sortValue;
+    auto right = static_cast<const LocationListRow&>(b).Location().sortValue;
+    return left < right ? -1 : (left > right ? 1 : 0);
+  }
+  return platform::CompareTextsNoCase(a, b, column);
+}
+
+}  // namespace dorv::pdb

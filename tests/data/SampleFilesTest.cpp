@@ -1,0 +1,204 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+
+#include "data/Distance.h"
+#include "data/FixedText.h"
+#include "data/RateFiles.h"
+#include "data/SampleFixture.h"
+
+using namespace dorv::data;
+using namespace dorv::test;
+
+TEST(LocationTable, ReadsDecodedRecordsAndTheRateKey) {
+  TempDatabase db;
+  SampleLocation london = MakeLocation("London", "LND", "United Kingdom", "GB");
+  WriteField(london.cityCode, "20");
+  london.latitude = 51.5074;
+  london.timeZone = 5;
+  db.WriteFile(kInternationalTable,
+               EncodedImage({MakeLocation("Paris", "", "France", "FR"), london}, EncodeLocation) +
+                   std::string(100, 'x'));
+  LocationTable table;
+  EXPECT_FALSE(table.Open(kUnitedStatesTable));
+  ASSERT_TRUE(table.Open(kInternationalTable));
+  EXPECT_EQ(table.Count(), 2);  // the partial tail record does not count
+  SampleLocation read;
+  ASSERT_TRUE(table.ReadLocation(1, read));
+  EXPECT_EQ(table.LastIndex(), 1);
+  EXPECT_EQ(ReadField(read.city), "London");
+  EXPECT_EQ(ReadField(read.stateCode), "LND");
+  EXPECT_EQ(ReadField(read.country), "United Kingdom");
+  EXPECT_EQ(ReadField(read.cityCode), "20");
+  EXPECT_EQ(RateKeyOf(read), "GB");
+  EXPECT_EQ(read.rateKeyParts[1][0], 'B');
+  EXPECT_EQ(read.locationMark, 'A');
+  EXPECT_EQ(read.latitude, 51.5074);
+  EXPECT_EQ(read.timeZone, 5);
+  EXPECT_FALSE(table.ReadLocation(2, read));
+  EXPECT_EQ(ReadField(read.city), "");  // cleared before the failed read
+  EXPECT_EQ(db.ReadFile(kInternationalTable).find("London"), std::string::npos);
+}
+
+namespace {
+
+Service MakeService(const std::string& callType, const std::string& bandKey) {
+  Service service{};
+  WriteField(service.company, "Example Telephone");
+  WriteField(service.callType, callType);
+  WriteField(service.bandKey, bandKey);
+  service.effective = 915148800;
+  service.initialInterval = 30;
+  service.additionalInterval = 6;
+  return service;
+}
+
+RateRow MakeRow(int bound, int firstRate) {
+  RateRow row{};
+  WriteField(row.rateKey, "GB");
+  row.distanceBound = bound;
+  for (int i = 0; i < 6; ++i) row.rates[i] = firstRate + i;
+  return row;
+}
+
+}  // namespace
+
+TEST(RateFile, ReadsAServiceAndTheRowsBehindIt) {
+  TempDatabase db;
+  RateFileImage image;
+  ASSERT_TRUE(AddService(image, MakeService("DIRECT DIAL", "DEN"), {MakeRow(100, 10)}));
+  ASSERT_TRUE(AddService(image, MakeService("SAVER", "PK"),
+                         {MakeRow(100, 20), MakeRow(500, 30), MakeRow(9999, 40)}));
+  db.WriteFile("dorv12", image.data);
+  db.WriteFile("dorv17", image.index);
+  RateFile file;
+  ASSERT_TRUE(file.OpenRateFile("dorv12"));
+  EXPECT_EQ(file.ServiceCount(), 2);
+  Service service;
+  ASSERT_TRUE(file.ReadService(0, service));
+  ASSERT_EQ(file.RowCount(), 1);
+  RateRow row;
+  ASSERT_TRUE(file.ReadNextRow(row));
+  EXPECT_FALSE(file.ReadNextRow(row));  // the next service is no row of this one
+  EXPECT_EQ(row.distanceBound, 0);
+  ASSERT_TRUE(file.ReadService(1, service));
+  EXPECT_EQ(file.LastIndex(), 1);
+  EXPECT_EQ(file.RowCount(), 3);
+  EXPECT_EQ(ReadField(service.callType), "SAVER");
+  EXPECT_EQ(ReadField(service.bandKey), "PK");
+  EXPECT_EQ(service.initialInterval, 30u);
+  for (int bound : {100, 500, 9999}) {
+    ASSERT_TRUE(file.ReadNextRow(row));
+    EXPECT_EQ(row.distanceBound, bound);
+  }
+  EXPECT_EQ(row.rates[5], 45);
+  EXPECT_EQ(ReadField(row.rateKey), "GB");
+  EXPECT_FALSE(file.ReadNextRow(row));
+  EXPECT_FALSE(file.ReadService(2, service));
+  EXPECT_EQ(file.RowCount(), 0);
+}
+
+TEST(RateFile, RefusesOtherNamesAndAMissingIndexLeavingNothingOpen) {
+  TempDatabase db;
+  for (const char* name : {"dorv10", "dorv16", "DORV11", "dorv1", "dorv3"}) db.WriteFile(name, "");
+  db.WriteFile("dorv11", "");
+  RateFile file;
+  for (const char* name : {"dorv10", "dorv16", "DORV11", "dorv1", "dorv3", "../DATABASE/dorv11"}) {
+    SCOPED_TRACE(name);
+    EXPECT_FALSE(file.OpenRateFile(name));
+    EXPECT_FALSE(file.IsOpen());
+  }
+  db.WriteFile("dorv16", "");
+  db.WriteFile("dorv15", "");
+  EXPECT_FALSE(file.OpenRateFile("dorv15"));  // its index dorv20 is missing
+  EXPECT_FALSE(file.IsOpen());
+  ASSERT_TRUE(file.OpenRateFile("dorv11"));
+  EXPECT_EQ(file.ServiceCount(), 0);
+}
+
+TEST(StateTable, FindsByCodeWithAndWithoutAGroupAndByName) {
+  TempDatabase db;
+  db.WriteFile(kNorthAmericanStates,
+               EncodedImage({MakeState("ON", "Ontario", "011"), MakeState("CO", "Colorado", "011"),
+                             MakeState("CO", "Colima", "98")},
+                            EncodeState));
+  StateTable table;
+  ASSERT_TRUE(table.Open(kNorthAmericanStates));
+  EXPECT_EQ(table.Count(), 3);
+  std::string name;
+  ASSERT_TRUE(table.FindStateByCode("CO", name, ""));
+  EXPECT_EQ(name, "Colorado");
+  EXPECT_EQ(table.FoundIndex(), 1);
+  ASSERT_TRUE(table.FindStateByCode("CO", name, "98"));
+  EXPECT_EQ(name, "Colima");
+  EXPECT_EQ(table.FoundIndex(), 2);
+  name = "kept";
+  EXPECT_FALSE(table.FindStateByCode("CO", name, "52"));
+  EXPECT_FALSE(table.FindStateByCode("co", name, ""));
+  EXPECT_EQ(name, "kept");
+  StateRecord state;
+  ASSERT_TRUE(table.FindStateByName("Ontario", state));
+  EXPECT_EQ(ReadField(state.group), "011");
+  EXPECT_FALSE(table.FindStateByName("ontario", state));
+}
+
+TEST(TelcoFile, ReadsNameAndAccessCode) {
+  TempDatabase db;
+  TelcoFile file;
+  EXPECT_FALSE(file.Open());
+  db.WriteFile(kTelcoFileName, EncodedImage({MakeTelco("Northwind Long Lines", 1010619),
+                                             MakeTelco("Bluebird Telecom", 10457)},
+                                            EncodeTelco));
+  ASSERT_TRUE(file.Open());
+  EXPECT_EQ(file.Count(), 2);
+  TelcoEntry entry;
+  ASSERT_TRUE(file.ReadTelco(1, entry));
+  EXPECT_EQ(ReadField(entry.name), "Bluebird Telecom");
+  EXPECT_EQ(entry.accessCode, 10457);
+  EXPECT_FALSE(file.ReadTelco(2, entry));
+}
+
+namespace {
+
+// The atan form of the same distance: it divides by x, so it holds only where x > 0.
+double DividingDistance(double lat1, double lon1, double lat2, double lon2) {
+  const double k = 0.017453277777777776;
+  double a = lat1 * k, b = lat2 * k, d = std::fabs(lon1 * k - lon2 * k);
+  double x = std::cos(d) * std::cos(a) * std::cos(b) + std::sin(a) * std::sin(b);
+  return 3961.069 * std::atan(std::sqrt(1 - x * x) / x);
+}
+
+}  // namespace
+
+TEST(Distance, EqualsTheDividingFormulaWhereThatIsDefined) {
+  struct Row { const char* name; double lat1, lon1, lat2, lon2; };
+  const Row rows[] = {{"New York - Chicago", 40.7128, -74.006, 41.8781, -87.6298},
+                      {"New York - Los Angeles", 40.7128, -74.006, 34.0522, -118.2437},
+                      {"London - Paris", 51.5074, -0.1278, 48.8566, 2.3522},
+                      {"Toronto - Mexico City", 43.6532, -79.3832, 19.4326, -99.1332},
+                      {"across the date line", 64.8378, -147.7164, 61.2, 150.0}};
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    double expected = DividingDistance(row.lat1, row.lon1, row.lat2, row.lon2);
+    ASSERT_GT(expected, 0.0);
+    EXPECT_NEAR(Distance(row.lat1, row.lon1, row.lat2, row.lon2), expected, 1e-6 * expected);
+  }
+}
+
+TEST(Distance, FarPointsStayPositiveUpToHalfTheGlobe) {
+  double newYorkSydney = Distance(40.7128, -74.006, -33.8688, 151.2093);
+  EXPECT_NEAR(newYorkSydney, 9950.0, 50.0);
+  double halfGlobe = 3961.069 * std::numbers::pi;
+  EXPECT_NEAR(Distance(0.0, 0.0, 0.0, 180.0), halfGlobe, 1.0);
+  EXPECT_NEAR(Distance(10.0, 20.0, -10.0, -160.0), halfGlobe, 1.0);
+  EXPECT_EQ(Distance(0.0, 10.0, 0.0, 10.0), 0.0);
+  EXPECT_EQ(Distance(45.5, -73.5, 45.5, -73.5), 0.0);
+}
+
+TEST(Distance, AnUnknownCoordinateGives9999) {
+  const double points[][4] = {{-1.0, 10, 20, 30}, {10, -1.0, 20, 30},
+                              {10, 20, -1.0, 30}, {10, 20, 30, -1.0}};
+  for (const auto& p : points)
+    EXPECT_EQ(Distance(p[0], p[1], p[2], p[3]), kUnknownDistance);
+}

@@ -1,0 +1,71 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "pdb/LocationSearch.h"
+#include "pdb/LookupFixture.h"
+
+using namespace dorv::pdb;
+using dorv::test::LookupTables;
+
+namespace {
+
+std::vector<std::string> CitiesFound(LookupTables& t, SearchCriterion criterion,
+                                     const std::string& text) {
+  SearchOutcome outcome = SearchLocations(t.tables, criterion, text);
+  EXPECT_EQ(outcome.failedRegion, 0);
+  std::vector<std::string> cities;
+  for (const LocationRow& row : outcome.rows) cities.push_back(row.city);
+  return cities;
+}
+
+using Cities = std::vector<std::string>;
+
+}  // namespace
+
+TEST(LocationSearch, PrefixesMatchWithoutRegardToCaseInEveryRegion) {
+  LookupTables t;
+  ASSERT_TRUE(t.tables.international.IsOpen());
+  EXPECT_EQ(CitiesFound(t, SearchCriterion::City, "san"),
+            (Cities{"San Diego", "Santa Fe", "Sandy Cove", "SAN LUIS POTOSI", "Santiago"}));
+  EXPECT_EQ(CitiesFound(t, SearchCriterion::City, "SANTA"), (Cities{"Santa Fe"}));
+  // "61" is a prefix of area codes 610-619 and of city codes beginning with 61.
+  EXPECT_EQ(CitiesFound(t, SearchCriterion::AreaOrCityCode, "61"),
+            (Cities{"San Diego", "Philadelphia", "Lagos"}));
+  EXPECT_EQ(CitiesFound(t, SearchCriterion::StateOrProvince, "ns"), (Cities{"Sandy Cove", "Sydney"}));
+  EXPECT_TRUE(CitiesFound(t, SearchCriterion::PostalCode, "99999").empty());
+}
+
+TEST(LocationSearch, CountrySearchTakesUsaAsUsAndMatchesCountryCodes) {
+  LookupTables t;
+  EXPECT_EQ(EffectiveSearchText(SearchCriterion::Country, "usa"), "US");
+  EXPECT_EQ(EffectiveSearchText(SearchCriterion::City, "usa"), "usa");
+  EXPECT_EQ(CitiesFound(t, SearchCriterion::Country, "usa").size(), 4u);
+  EXPECT_EQ(CitiesFound(t, SearchCriterion::Country, "52"),
+            (Cities{"SAN LUIS POTOSI", "Guadalajara"}));
+  EXPECT_EQ(CitiesFound(t, SearchCriterion::Country, "nig"), (Cities{"Lagos"}));
+  EXPECT_EQ(CitiesFound(t, SearchCriterion::Country, "56abc"), (Cities{"Santiago"}));
+}
+
+TEST(LocationSearch, RowsCarryTheirRegionSortValueAndIndex) {
+  LookupTables t;
+  SearchOutcome outcome = SearchLocations(t.tables, SearchCriterion::City, "Guadalajara");
+  ASSERT_EQ(outcome.rows.size(), 1u);
+  const LocationRow& row = outcome.rows[0];
+  EXPECT_EQ(row.region, 3);
+  EXPECT_EQ(row.sortValue, 33);
+  EXPECT_EQ(row.recordIndex, 1);
+  EXPECT_EQ(row.rateKey, "MX");
+  EXPECT_EQ(row.countryCode, 52);
+}
+
+TEST(LocationSearch, ProgressStepsAcrossRegionsAndAFailedRegionIsNamed) {
+  LookupTables t;
+  EXPECT_EQ(TotalLocationCount(t.tables), 10);
+  int steps = 0;
+  SearchLocations(t.tables, SearchCriterion::City, "x", 3, [&] { ++steps; });
+  EXPECT_EQ(steps, 3);  // 10 records, a step every 3
+  t.tables.mexico.Close();
+  SearchOutcome outcome = SearchLocations(t.tables, SearchCriterion::City, "san");
+  EXPECT_EQ(outcome.failedRegion, 3);
+}

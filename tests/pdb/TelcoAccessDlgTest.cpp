@@ -1,0 +1,104 @@
+#include <gtest/gtest.h>
+
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTest>
+
+#include "data/SampleFixture.h"
+#include "pdb/CTelcoAccessDlg.h"
+#include "platform/Messages.h"
+#include "res/Strings.h"
+
+using namespace dorv;
+using pdb::CTelcoAccessDlg;
+
+namespace {
+
+struct Telcos {
+  test::TempDatabase db;
+  data::TelcoFile file;
+  Telcos() {
+    db.WriteFile(data::kTelcoFileName,
+                 test::EncodedImage({test::MakeTelco("Northwind Long Lines", 1010220),
+                                     test::MakeTelco("acme dial", 1010321),
+                                     test::MakeTelco("Bluebird Telephone", 1010105)},
+                                    data::EncodeTelco));
+    file.Open();
+  }
+};
+
+QStringList Column(const CTelcoAccessDlg& dialog, int column) {
+  QStringList texts;
+  for (int r = 0; r < dialog.List()->Model()->rowCount(); ++r)
+    texts << dialog.List()->Model()->Row(r)->Text(column);
+  return texts;
+}
+
+QStringList SelectedNames(const CTelcoAccessDlg& dialog) {
+  QStringList names;
+  for (const QModelIndex& index : dialog.List()->selectionModel()->selectedRows())
+    names << dialog.List()->Model()->Row(index.row())->Text(0);
+  return names;
+}
+
+}  // namespace
+
+TEST(TelcoAccessDlg, ListsByNameAndTheAccessCodeHeaderSortsUpThenDown) {
+  Telcos telcos;
+  CTelcoAccessDlg dialog(telcos.file, true, 0, {});
+  dialog.show();
+  EXPECT_EQ(Column(dialog, 0),
+            (QStringList{"acme dial", "Bluebird Telephone", "Northwind Long Lines"}));
+  emit dialog.List()->header()->sectionClicked(1);
+  EXPECT_EQ(Column(dialog, 1), (QStringList{"1010105", "1010220", "1010321"}));
+  emit dialog.List()->header()->sectionClicked(1);
+  EXPECT_EQ(Column(dialog, 1), (QStringList{"1010321", "1010220", "1010105"}));
+}
+
+TEST(TelcoAccessDlg, FromTheMenuOnlyCloseIsShown) {
+  Telcos telcos;
+  CTelcoAccessDlg dialog(telcos.file, true, 0, {});
+  dialog.show();
+  EXPECT_EQ(dialog.OkButton()->text(), res::kButtonClose);
+  EXPECT_FALSE(dialog.CancelButton()->isVisible());
+  QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
+  EXPECT_FALSE(dialog.isVisible());
+}
+
+TEST(TelcoAccessDlg, ChoosingPreselectsTheCurrentCompanyAndTakesTheNewOne) {
+  Telcos telcos;
+  CTelcoAccessDlg dialog(telcos.file, false, 1010220, "Northwind Long Lines");
+  dialog.show();
+  EXPECT_EQ(SelectedNames(dialog), (QStringList{"Northwind Long Lines"}));
+  QRect rect = dialog.List()->visualRect(dialog.List()->Model()->index(0, 0));
+  QTest::mouseClick(dialog.List()->viewport(), Qt::LeftButton, {}, rect.center());
+  QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
+  EXPECT_EQ(dialog.result(), 1);
+  EXPECT_EQ(dialog.Company(), "acme dial");
+  EXPECT_EQ(dialog.AccessCode(), 1010321);
+}
+
+TEST(TelcoAccessDlg, CancelKeepsTheOpenersChoiceAndAnUnknownChoiceSelectsNothing) {
+  Telcos telcos;
+  std::int32_t code = 5;
+  std::string company = "Gone Telephone";
+  platform::SetModalHook([](QDialog& dialog) {
+    auto& telco = static_cast<CTelcoAccessDlg&>(dialog);
+    EXPECT_TRUE(SelectedNames(telco).isEmpty());
+    return 2;
+  });
+  EXPECT_FALSE(pdb::ChooseTelco(telcos.file, code, company, nullptr));
+  platform::SetModalHook({});
+  EXPECT_EQ(code, 5);
+  EXPECT_EQ(company, "Gone Telephone");
+}
+
+TEST(TelcoAccessDlg, AnUnreadableFileSaysSoAndEnds) {
+  Telcos telcos;
+  telcos.file.Close();
+  platform::ScriptedPrompter prompter;
+  CTelcoAccessDlg dialog(telcos.file, true, 0, {});
+  ASSERT_EQ(prompter.Shown().size(), 1u);
+  EXPECT_EQ(prompter.Shown()[0], res::kErrorTelcoDatabase);
+  EXPECT_EQ(dialog.exec(), 2);
+}

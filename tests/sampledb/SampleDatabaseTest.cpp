@@ -1,0 +1,255 @@
+// Checks over the sample database the build generated, read through the program's readers.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <fstream>
+#include <map>
+#include <set>
+#include <sstream>
+
+#include "Generator.h"
+#include "data/BandTitles.h"
+#include "data/FixedText.h"
+#include "data/HourDefinitions.h"
+#include "data/RateFiles.h"
+#include "data/SampleFixture.h"
+#include "data/SampleTables.h"
+
+using namespace dorv;
+using namespace dorv::data;
+
+namespace {
+
+class SampleDatabaseTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(test::CopySampleFiles(db, DORV_SAMPLEDB_DIR));
+    ASSERT_TRUE(tables.Open());
+    ASSERT_TRUE(hours.Open());
+  }
+
+  std::vector<SampleLocation> Locations(int region) {
+    std::vector<SampleLocation> all;
+    LocationTable& table = *tables.Region(region);
+    for (long i = 0; i < table.Count(); ++i) {
+      SampleLocation location;
+      EXPECT_TRUE(table.ReadLocation(i, location));
+      all.push_back(location);
+    }
+    return all;
+  }
+
+  struct ServiceRows {
+    Service service;
+    std::vector<RateRow> rows;
+  };
+  std::vector<ServiceRows> Services(const char* file) {
+    std::vector<ServiceRows> all;
+    RateFile rates;
+    EXPECT_TRUE(rates.OpenRateFile(file));
+    for (long i = 0; i < rates.ServiceCount(); ++i) {
+      ServiceRows entry;
+      EXPECT_TRUE(rates.ReadService(i, entry.service));
+      entry.rows.resize(rates.RowCount());
+      for (RateRow& row : entry.rows) EXPECT_TRUE(rates.ReadNextRow(row));
+      all.push_back(entry);
+    }
+    return all;
+  }
+
+  // The band sets in file order; HourDefinitionFile only finds by key.
+  std::vector<HourDefinition> BandSets() const {
+    std::string image = db.ReadFile(kHourDefinitionFileName);
+    std::vector<HourDefinition> sets(image.size() / sizeof(HourDefinition));
+    std::memcpy(sets.data(), image.data(), sets.size() * sizeof(HourDefinition));
+    for (HourDefinition& set : sets) DecodeHourDefinition(set);
+    return sets;
+  }
+
+  test::TempDatabase db;
+  SampleTables tables;
+  HourDefinitionFile hours;
+};
+
+constexpr const char* kRateFiles[] = {"dorv11", "dorv12", "dorv13", "dorv14", "dorv15"};
+
+// Whether a band's pair for one day type is in force at clock value t.
+bool Covers(std::uint16_t start, std::uint16_t end, int t) {
+  if (start == 0 && end == 0) return false;
+  if (start < end) return start <= t && t < end;
+  return t >= start || t < end;
+}
+
+std::string ReadAll(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+}  // namespace
+
+TEST_F(SampleDatabaseTest, TheBuiltFilesAreWhatTheTablesGiveNow) {
+  sampledb::FileImages images = sampledb::BuildSampleDatabase(DORV_SAMPLEDB_TABLES);
+  ASSERT_EQ(images.size(), test::SampleFileNames().size());
+  for (const std::string& name : test::SampleFileNames()) {
+    SCOPED_TRACE(name);
+    EXPECT_EQ(ReadAll(std::string(DORV_SAMPLEDB_DIR) + "/" + name), images[name]);
+  }
+}
+
+TEST_F(SampleDatabaseTest, EveryBandSetCoversEachHourOfEachDayTypeOnce) {
+  auto sets = BandSets();
+  ASSERT_GE(sets.size(), 3u);
+  for (std::size_t i = 0; i < sets.size(); ++i) {
+    std::string key = ReadField(sets[i].key);
+    HourDefinition set;
+    ASSERT_TRUE(hours.FindByKey(key, set));
+    EXPECT_EQ(hours.FoundIndex(), static_cast<long>(i)) << "key " << key << " is not unique";
+    for (int day = 0; day < 3; ++day) {
+      for (int hour = 0; hour < 24; ++hour) {
+        int bands = 0;
+        for (int band = 0; band < 3; ++band)
+          bands += Covers(set.bandHours[band * 6 + day * 2], set.bandHours[band * 6 + day * 2 + 1],
+                          hour * 100);
+        EXPECT_EQ(bands, 1) << "set " << key << " day type " << day << " hour " << hour;
+      }
+    }
+  }
+}
+
+TEST_F(SampleDatabaseTest, EveryServiceNamesABandSetAndOffersItsBands) {
+  for (const char* file : kRateFiles) {
+    SCOPED_TRACE(file);
+    auto services = Services(file);
+    ASSERT_GE(services.size(), 3u);
+    bool directDial = false;
+    for (const ServiceRows& entry : services) {
+      const Service& s = entry.service;
+      std::string name = ReadField(s.callType);
+      SCOPED_TRACE(name);
+      directDial = directDial || name == "DIRECT DIAL";
+      EXPECT_FALSE(ReadField(s.company).empty());
+      EXPECT_GT(s.initialInterval, 0u);
+      EXPECT_GT(s.additionalInterval, 0u);
+      EXPECT_GT(s.effective, 0);
+      HourDefinition set;
+      ASSERT_TRUE(hours.FindByKey(ReadField(s.bandKey), set)) << ReadField(s.bandKey);
+      ASSERT_FALSE(entry.rows.empty());
+      for (const RateRow& row : entry.rows) {
+        EXPECT_TRUE(hours.FindByKey(ReadField(row.bandKey), set)) << ReadField(row.bandKey);
+        // A band with hours has a price; a band that is never in force has none.
+        for (int band = 0; band < 3; ++band) {
+          bool used = false;
+          for (int k = 0; k < 6; ++k) used = used || set.bandHours[band * 6 + k] != 0;
+          EXPECT_EQ(row.rates[band * 2] > 0, used) << "band " << band + 1;
+          EXPECT_EQ(row.rates[band * 2 + 1] > 0, used) << "band " << band + 1;
+        }
+      }
+    }
+    EXPECT_TRUE(directDial);
+  }
+}
+
+TEST_F(SampleDatabaseTest, DomesticServicesHaveAboutTenRisingMileageBands) {
+  const std::pair<const char*, int> files[] = {
+      {"dorv11", 10000}, {"dorv12", 10000}, {"dorv14", 50}, {"dorv15", 50}};
+  for (const auto& [file, lastBound] : files) {
+    for (const ServiceRows& entry : Services(file)) {
+      SCOPED_TRACE(std::string(file) + " " + ReadField(entry.service.callType));
+      EXPECT_GE(entry.rows.size(), 8u);
+      for (std::size_t i = 1; i < entry.rows.size(); ++i)
+        EXPECT_LT(entry.rows[i - 1].distanceBound, entry.rows[i].distanceBound);
+      // Whatever the distance (9999 when unknown), some row's bound lies above it.
+      EXPECT_GE(entry.rows.back().distanceBound, lastBound);
+    }
+  }
+}
+
+TEST_F(SampleDatabaseTest, EveryLocationsRateKeyHasARowInEveryInternationalService) {
+  std::set<std::string> keys;
+  for (int region = 1; region <= 4; ++region) {
+    auto locations = Locations(region);
+    EXPECT_FALSE(locations.empty()) << "region " << region;
+    for (const SampleLocation& location : locations) keys.insert(RateKeyOf(location));
+  }
+  EXPECT_EQ(keys.count(""), 0u);
+  for (const ServiceRows& entry : Services("dorv13")) {
+    SCOPED_TRACE(ReadField(entry.service.callType));
+    std::set<std::string> rowKeys;
+    for (const RateRow& row : entry.rows) rowKeys.insert(ReadField(row.rateKey));
+    for (const std::string& key : keys) EXPECT_EQ(rowKeys.count(key), 1u) << key;
+  }
+}
+
+TEST_F(SampleDatabaseTest, TimeZonesFitTheLongitudes) {
+  for (int region = 1; region <= 4; ++region) {
+    for (const SampleLocation& location : Locations(region)) {
+      SCOPED_TRACE(ReadField(location.city) + ", " + ReadField(location.country));
+      EXPECT_EQ(location.latitude == -1.0, location.longitude == -1.0);
+      EXPECT_NE(location.locationMark, 0);
+      EXPECT_GT(location.countryCode, 0);
+      if (location.longitude == -1.0) continue;
+      // North America stores the UTC offset in hours, everywhere else the offset + 5. Civil
+      // time keeps within a few hours of the sun's (longitude / 15), around the date line too.
+      int offset = region == 4 ? location.timeZone - 5 : location.timeZone;
+      double gap = std::remainder(offset - location.longitude / 15.0, 24.0);
+      EXPECT_LE(std::fabs(gap), 3.5) << "time zone input " << location.timeZone;
+    }
+  }
+}
+
+TEST_F(SampleDatabaseTest, NoCityAndAreaCodeClaimsTwoStates) {
+  std::map<std::pair<std::string, int>, std::string> stateOf;
+  for (int region : {1, 2}) {
+    for (const SampleLocation& location : Locations(region)) {
+      auto place = std::make_pair(ReadField(location.city), location.areaCode);
+      auto [it, added] = stateOf.emplace(place, ReadField(location.stateCode));
+      EXPECT_EQ(it->second, ReadField(location.stateCode))
+          << place.first << " (" << place.second << ")";
+    }
+  }
+}
+
+TEST_F(SampleDatabaseTest, StateCodesOfTheLocationsAreInTheStateTables) {
+  struct Region { int region; StateTable* table; const char* group; };
+  const Region regions[] = {{1, &tables.northAmericanStates, "011"},
+                            {2, &tables.northAmericanStates, "011"},
+                            {3, &tables.northAmericanStates, "98"},
+                            {4, &tables.otherStates, nullptr}};
+  for (const Region& r : regions) {
+    for (const SampleLocation& location : Locations(r.region)) {
+      std::string code = ReadField(location.stateCode);
+      if (code.empty() && r.region == 4) continue;
+      std::string group = r.group ? r.group : ReadField(location.countryShort);
+      std::string name;
+      EXPECT_TRUE(r.table->FindStateByCode(code, name, group))
+          << ReadField(location.city) << ": " << code << " in group " << group;
+      EXPECT_EQ(name, ReadField(location.state)) << ReadField(location.city);
+    }
+  }
+}
+
+TEST_F(SampleDatabaseTest, TelephoneCompaniesAndTitlesAreThere) {
+  ASSERT_GE(tables.telcos.Count(), 20);
+  std::set<std::string> names;
+  for (long i = 0; i < tables.telcos.Count(); ++i) {
+    TelcoEntry entry;
+    ASSERT_TRUE(tables.telcos.ReadTelco(i, entry));
+    EXPECT_TRUE(names.insert(ReadField(entry.name)).second) << ReadField(entry.name);
+    EXPECT_GT(entry.accessCode, 0);
+  }
+  BandTitleFile titles;
+  ASSERT_TRUE(titles.Open());
+  std::set<std::string> offered;
+  std::string title;
+  while (titles.ReadNextTitle(title)) offered.insert(title);
+  EXPECT_EQ(static_cast<long>(offered.size()), titles.Count());
+  for (const HourDefinition& set : BandSets()) {
+    for (const auto& bandTitle : set.bandTitle) {
+      std::string text = ReadField(bandTitle);
+      EXPECT_TRUE(text.empty() || offered.count(text) == 1) << text;
+    }
+  }
+}

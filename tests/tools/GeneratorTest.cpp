@@ -1,0 +1,139 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+
+#include "Generator.h"
+#include "data/FixedText.h"
+#include "data/PdbText.h"
+#include "data/RateFiles.h"
+#include "data/SampleLocation.h"
+#include "data/TempDatabase.h"
+
+using namespace dorv;
+using dorv::test::TempDatabase;
+
+TEST(TimeZoneInput, WholeHoursInNorthAmericaAndFiveMoreElsewhere) {
+  struct Row { const char* place; int minutes; bool northAmerica; int input; };
+  const Row rows[] = {{"New York", -300, true, -5},  {"Los Angeles", -480, true, -8},
+                      {"St. John's", -210, true, -3}, {"London", 0, false, 5},
+                      {"Tokyo", 540, false, 14},     {"Kolkata", 330, false, 11},
+                      {"Kathmandu", 345, false, 11}, {"Marquesas", -570, false, -4},
+                      {"Honolulu", -600, true, -10}};
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.place);
+    EXPECT_EQ(sampledb::TimeZoneInput(row.minutes, row.northAmerica), row.input);
+  }
+  // The reader takes the five hours off again outside North America.
+  EXPECT_EQ(data::LocalTimeText(0, sampledb::TimeZoneInput(540, false), "Japan", false),
+            "Thu Jan 01, 1970  09:00");
+  EXPECT_EQ(data::LocalTimeText(0, sampledb::TimeZoneInput(-300, true), "United States", false),
+            "Wed Dec 31, 1969  19:00");
+}
+
+namespace {
+
+const char* kLocationHeader =
+    "city\tstate_code\tstate\tcountry_short\tpostal_code\tcity_code\tcountry\tlocation_mark\t"
+    "latitude\tlongitude\ttz_name\tstd_offset_minutes\tarea_code\tcountry_code\trate_key\torigin\n";
+
+// A tables directory: the curated tables of the source tree and small location and state
+// tables of the test's own.
+class GeneratorTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    for (const char* name : {"bandtitles", "bandsets", "services", "rates", "telcos",
+                             "tier_countries", "tier_zones", "tier_rates"})
+      std::filesystem::copy_file(std::string(DORV_SAMPLEDB_TABLES) + "/" + name + ".tsv",
+                                 Table(name));
+    Write("locations_us", std::string(kLocationHeader) +
+                              "Denver\tCO\tColorado\tUS\t80202\t\tUnited States\tA\t39.7392\t"
+                              "-104.9903\tAmerica/Denver\t-420\t303\t1\tUS\tcurated\n");
+    Write("locations_ca", kLocationHeader);
+    Write("locations_mx", kLocationHeader);
+    Write("locations_intl", std::string(kLocationHeader) +
+                                "Oslo\t\t\tNO\t\t\tNorway\t-\t\t\tEurope/Oslo\t60\t0\t47\tNO\tcurated\n"
+                                "Bergen\t\t\tNO\t\t55\tNorway\t-\t60.3913\t5.3221\tEurope/Oslo\t60\t0\t"
+                                "47\tNO\tcurated\n");
+    Write("states_na", "code\tname\tgroup\torigin\nCO\tColorado\t011\tcurated\n");
+    Write("states_other", "code\tname\tgroup\torigin\n");
+  }
+  std::string Table(const std::string& name) const { return db.Path(name + ".tsv"); }
+  void Write(const std::string& name, const std::string& text) const {
+    std::ofstream(Table(name), std::ios::binary | std::ios::trunc) << text;
+  }
+  void Append(const std::string& name, const std::string& text) const {
+    std::ofstream(Table(name), std::ios::binary | std::ios::app) << text;
+  }
+  std::string Error() const {
+    try {
+      sampledb::BuildSampleDatabase(db.Path(""));
+    } catch (const sampledb::TableError& error) {
+      return error.what();
+    }
+    return "";
+  }
+  TempDatabase db;
+};
+
+}  // namespace
+
+TEST_F(GeneratorTest, BuildsEveryFileAndDerivesTheInternationalRows) {
+  sampledb::FileImages images = sampledb::BuildSampleDatabase(db.Path(""));
+  EXPECT_EQ(images.size(), 19u);
+  EXPECT_EQ(images.count("dorv2"), 0u);
+  EXPECT_EQ(images["dorv3"].size(), sizeof(data::SampleLocation));
+  EXPECT_EQ(images["dorv6"].size(), 2 * sizeof(data::SampleLocation));
+  EXPECT_TRUE(images["dorv4"].empty());
+  // Both keys in use, US and NO, get a row in every international service, NO only once.
+  std::string message;
+  ASSERT_TRUE(sampledb::WriteImages(images, db.Path(""), message)) << message;
+  data::RateFile file;
+  ASSERT_TRUE(file.OpenRateFile("dorv13"));
+  ASSERT_GT(file.ServiceCount(), 0);
+  for (long s = 0; s < file.ServiceCount(); ++s) {
+    data::Service service;
+    ASSERT_TRUE(file.ReadService(s, service));
+    ASSERT_EQ(file.RowCount(), 2);
+    data::RateRow row;
+    ASSERT_TRUE(file.ReadNextRow(row));
+    EXPECT_EQ(data::ReadField(row.rateKey), "US");
+    ASSERT_TRUE(file.ReadNextRow(row));
+    EXPECT_EQ(data::ReadField(row.rateKey), "NO");
+    EXPECT_EQ(data::ReadField(row.bandKey), data::ReadField(service.bandKey));
+  }
+  EXPECT_EQ(sampledb::BuildSampleDatabase(db.Path("")), images);
+}
+
+TEST_F(GeneratorTest, ATooLongTextIsNamedByFileLineAndColumn) {
+  Append("locations_intl",
+         "Ouagadougou-Centre-Nord-Bazega-Region\t\t\tBF\t\t\tBurkina Faso\t-\t\t\tAfrica/"
+         "Ouagadougou\t0\t0\t226\tBF\tcurated\n");
+  EXPECT_EQ(Error(), Table("locations_intl") +
+                         ":4: column 1 (city): 'Ouagadougou-Centre-Nord-Bazega-Region' has 37 "
+                         "characters, more than the 31 allowed");
+}
+
+TEST_F(GeneratorTest, ADestinationWithoutAPriceTierIsNamed) {
+  Append("locations_intl", "Nowhere\t\t\tZZ\t\t\tNowhere\t-\t\t\tEtc/UTC\t0\t0\t999\tZZ\tcurated\n");
+  EXPECT_EQ(Error(), Table("locations_intl") +
+                         ":4: rate key 'ZZ' with time zone 'Etc/UTC' has no price tier: name it in " +
+                         Table("tier_countries") + " or its zone in " + Table("tier_zones"));
+}
+
+TEST_F(GeneratorTest, AServiceNamingAnUnknownBandSetIsRefused) {
+  Append("services", "dorv11\tX-1\tNobody\tPLAN\t\tZZZ\t1998-01-01\t60\t60\n");
+  EXPECT_NE(Error().find("services.tsv:"), std::string::npos);
+  EXPECT_NE(Error().find("column 6 (band_key): 'ZZZ' is not a key of bandsets.tsv"),
+            std::string::npos);
+  Write("services", "");
+  EXPECT_EQ(Error(), Table("services") + ": no header line");
+}
+
+TEST(MissingTables, NamesEveryAbsentTable) {
+  TempDatabase db;
+  auto missing = sampledb::MissingTables(db.Path(""));
+  EXPECT_EQ(missing.size(), 14u);
+  EXPECT_NE(std::find(missing.begin(), missing.end(), db.Path("locations_us.tsv")), missing.end());
+}
