@@ -4,12 +4,14 @@
 
 #include "data/CallLogRecord.h"
 #include "data/FixedText.h"
+#include "data/HourDefinitions.h"
 #include "data/PdbRecord.h"
 
 namespace dorv::rating {
 
-std::string BandRowText(const std::string& title, const std::uint16_t (&)[6], bool) {
-  return title;
+std::string BandRowText(const std::string& title, const std::uint16_t (&hours)[6],
+                        bool twelveHour) {
+  return data::BandText(title, hours, twelveHour, true);
 }
 
 template <class Record>
