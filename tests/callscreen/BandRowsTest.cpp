@@ -12,7 +12,7 @@ using namespace dorv::rating;
 namespace {
 
 TEST(BandRows, EachRowNamesItsBandAndEmptyBandsHaveNoRow) {
-  data::PdbRecord entry = test::MakeEntry();
+  data::PdbRecord entry = dorv::test::MakeEntry();
   // The first band without title and times: the rows start with the second band.
   std::memset(entry.bandTitle[0], 0, sizeof entry.bandTitle[0]);
   std::fill_n(entry.bandHours, 6, 0);

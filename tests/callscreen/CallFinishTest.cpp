@@ -54,12 +54,12 @@ TEST(CallFinish, AnswersDecideWhatIsCharged) {
 }
 
 TEST(CallFinish, ANewCallCopiesTheEntryAndKeepsOrEmptiesTheSurcharges) {
-  const data::PdbRecord entry = test::MakeEntry();
+  const data::PdbRecord entry = dorv::test::MakeEntry();
   for (bool surcharges : {true, false}) {
     SCOPED_TRACE(surcharges ? "charged" : "not charged");
     data::CallLogRecord record{};
     data::ClearCallRecord(record, true);
-    record.surcharges[3] = test::MakeSurcharge("Operator", 105);
+    record.surcharges[3] = dorv::test::MakeSurcharge("Operator", 105);
     record.memoFileNumber = 9;
     FinishedCall call;
     call.duration = 125;

@@ -33,7 +33,7 @@ class CallSavingTest : public ::testing::Test {
     return stored;
   }
 
-  test::CallScreenWorld w;
+  dorv::test::CallScreenWorld w;
   const std::time_t m_march = LocalTime(2026, 3, 4, 10, 0);
 };
 

@@ -11,11 +11,12 @@
 #include "data/RecordingNotices.h"
 #include "data/TempDatabase.h"
 #include "rating/callscreen/CallSaving.h"
+#include "rating/RatingTestSupport.h"
 
 namespace dorv::test {
 
 // A local time (the tests run with TZ fixed to UTC).
-std::time_t LocalTime(int year, int month, int day, int hour, int minute, int second = 0);
+using rating::test::LocalTime;
 
 // Three bands at 20/10, 10/5 and 5/2 cents per 60 seconds: "Day" on weekdays 8 to 17,
 // "Evening" on weekdays 17 to 23, "Weekend" all Saturday and Sunday. Weekday nights from 23

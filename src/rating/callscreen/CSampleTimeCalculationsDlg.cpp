@@ -1,7 +1,7 @@
 #include "rating/callscreen/CSampleTimeCalculationsDlg.h"
 
+#include <QDialogButtonBox>
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -30,13 +30,12 @@ CSampleTimeCalculationsDlg::CSampleTimeCalculationsDlg(
   }
   m_ok->setObjectName("ok");
   m_cancel->setObjectName("cancel");
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(m_ok);
-  buttons->addWidget(m_cancel);
+  auto* buttons = new QDialogButtonBox(this);
+  buttons->addButton(m_ok, QDialogButtonBox::AcceptRole);
+  buttons->addButton(m_cancel, QDialogButtonBox::RejectRole);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
-  layout->addLayout(buttons);
+  layout->addWidget(buttons);
   setWindowTitle(res::kSampleTimesCaption);
   platform::SetCaption(*this);
   m_fields[0]->setFocus();
