@@ -357,6 +357,40 @@ TEST_F(CallScreenDlgTest, ReopeningAndMovingTheDateIntoAnotherMonthMovesTheRecor
   EXPECT_EQ(w.MemoOf(1, logged.start), "<none>");
 }
 
+TEST_F(CallScreenDlgTest, AReopenedIncomingCallAnsweredNoKeepsItsPlaceWithoutRateCharge) {
+  data::CallLogRecord logged = w.LogCall(LocalTime(2026, 3, 4, 10, 0), 125, "memo");
+  logged.outgoing = 0;
+  auto dialog = Reopen(logged, {0, 3, 2026});
+  EXPECT_TRUE(Child<QRadioButton>(*dialog, "incoming")->isChecked());
+  {
+    ScriptedPrompter prompter;
+    prompter.Answer(QMessageBox::Cancel);
+    Click(Child<QPushButton>(*dialog, "main"));
+    EXPECT_EQ(prompter.Shown().at(0), platform::ShownText(res::kAskRateIncoming));
+    EXPECT_TRUE(dialog->isVisible());
+  }
+  ScriptedPrompter prompter;
+  prompter.Answer(QMessageBox::No);
+  Click(Child<QPushButton>(*dialog, "main"));
+  EXPECT_FALSE(dialog->isVisible());
+  auto march = w.Calls(3, 2026);
+  ASSERT_EQ(march.size(), 1u);
+  EXPECT_EQ(march[0].cost, 0.0);
+  EXPECT_EQ(march[0].outgoing, 0);
+  EXPECT_EQ(march[0].duration, 125u);
+  EXPECT_EQ(w.MemoOf(1, march[0].start), "memo");
+}
+
+TEST_F(CallScreenDlgTest, ReopeningACallWhoseMemoCannotBeReadSaysSo) {
+  data::CallLogRecord logged = w.LogCall(LocalTime(2026, 3, 4, 10, 0), 60, "memo");
+  logged.memoFileNumber = 9;  // no such files
+  ScriptedPrompter prompter;
+  auto dialog = Reopen(logged, {0, 3, 2026});
+  ASSERT_EQ(prompter.Shown().size(), 1u);
+  EXPECT_EQ(prompter.Shown()[0], res::kErrorMemoFileAccess);
+  EXPECT_TRUE(Child<QPlainTextEdit>(*dialog, "memo")->toPlainText().isEmpty());
+}
+
 TEST_F(CallScreenDlgTest, ALowerBandSoonAsksToWaitAndYesClosesAtOnce) {
   m_now = LocalTime(2026, 3, 4, 16, 50);
   for (auto [answer, ends] : {std::pair{QMessageBox::Yes, true}, {QMessageBox::No, false}}) {

@@ -90,7 +90,7 @@ CCallScreenDlg::CCallScreenDlg(CallScreenContext context, LoggedCall logged, QWi
 CCallScreenDlg::CCallScreenDlg(CallScreenContext context, CallScreenMode mode,
                                data::PdbRecord* entry, EntryPlace place, LoggedCall logged,
                                QWidget* parent)
-    : QDialog(parent),
+    : EntryDialog(parent),
       m_context(std::move(context)),
       m_mode(mode),
       m_entry(entry),

@@ -1,5 +1,4 @@
 #pragma once
-#include <QDialog>
 #include <QTimer>
 #include <array>
 #include <cstdint>
@@ -13,6 +12,7 @@
 #include "data/MyInfo.h"
 #include "data/PdbFiles.h"
 #include "platform/Calculator.h"
+#include "platform/EntryDialog.h"
 #include "rating/RatingEngine.h"
 #include "rating/callscreen/CallFields.h"
 #include "rating/callscreen/CallFinish.h"
@@ -44,8 +44,9 @@ struct CallScreenContext {
   platform::ProgramStarter startProgram = platform::StartDetached;
 };
 
-// Times a call, takes a call already made, or corrects a logged call, and saves it.
-class CCallScreenDlg final : public QDialog {
+// Times a call, takes a call already made, or corrects a logged call, and saves it. Enter
+// moves to the next field.
+class CCallScreenDlg final : public platform::EntryDialog {
   Q_OBJECT
   Q_DISABLE_COPY_MOVE(CCallScreenDlg)
 
