@@ -17,6 +17,7 @@
 #include "platform/PrintSetup.h"
 #include "platform/StartupSound.h"
 #include "reports/CCallLogDlg.h"
+#include "rating/callscreen/CCallScreenDlg.h"
 #include "res/Strings.h"
 #include "settings/CMyInfoDlg.h"
 
@@ -129,9 +130,19 @@ void CMainFrame::OnAudioTex() { OpenBook(data::PdbKind::AudioTex); }
 
 void CMainFrame::OpenBook(data::PdbKind kind) {
   pdb::PdbListOpeners openers;
-  openers.editor = [this](const pdb::EditorRequest& request) {
+  openers.callScreen = [this](long position, data::PdbRecord& entry, data::PdbKind book,
+                              int mode, QWidget* parent) {
+    rating::CallScreenContext context{m_files.pdb, m_files.callLog, *m_files.memoCounter,
+                                      m_files.myInfo, m_files.currentCall};
+    context.startProgram = m_startProgram;
+    rating::RunEntryCallScreen(context, entry, {book, position}, mode, parent);
+  };
+  pdb::PdbEditOpeners editOpeners;
+  editOpeners.callScreen = openers.callScreen;
+  openers.editor = [this, editOpeners](const pdb::EditorRequest& request) {
     return pdb::RunPdbEdit(
-        request, {m_files.pdb, m_files.myInfo, m_files.sample, m_files.hourDefinitions});
+        request, {m_files.pdb, m_files.myInfo, m_files.sample, m_files.hourDefinitions},
+        editOpeners);
   };
   pdb::RunPdbList(m_files.pdb, m_files.myInfo, kind, this, std::move(openers));
 }

@@ -355,4 +355,70 @@ inline constexpr const char* kEditLookupAdvice =
     "However, you must select a Location from the Search listing.  You must correct any "
     "inaccuracies when you return to the Personal Database screen.\"";
 
+// Call screen
+inline constexpr const char* kCallScreenCaption = "Call Screen";
+inline constexpr const char* kCallGroupFrom = "From";
+inline constexpr const char* kCallGroupTo = "To";
+inline constexpr const char* kCallGroupStart = "Date and Time";
+inline constexpr const char* kCallGroupFarEnd = "Local Time There";
+inline constexpr const char* kCallGroupBands = "Rate Bands";
+inline constexpr const char* kCallGroupSamples = "Sample Calls";
+inline constexpr const char* kCallLabelLength = "Length:";
+inline constexpr const char* kCallLabelCharge = "Rate Charge:";
+inline constexpr const char* kCallLabelSurcharges = "Surcharges:";
+inline constexpr const char* kCallIncoming = "Incoming";
+inline constexpr const char* kCallOutgoing = "Outgoing";
+inline constexpr const char* kCallMemoCaption = "Memo (Limited to 1 Printed Page)";
+inline constexpr const char* kButtonStartTiming = "Start Timing";
+inline constexpr const char* kButtonStopTiming = "Stop Timing";
+inline constexpr const char* kButtonSaveCall = "Save Call";
+inline constexpr const char* kButtonNoAnswer = "No Answer";
+inline constexpr const char* kButtonBusy = "Busy";
+inline constexpr const char* kButtonLeftMessage = "Left Message";
+inline constexpr const char* kButtonWrongNumber = "Wrong Number";
+inline constexpr const char* kButtonDroppedCall = "Dropped Call";
+inline constexpr const char* kButtonAddSurcharge = "Add Surcharge";
+inline constexpr const char* kButtonChangeSamples = "Change Samples";
+inline constexpr const char* kButtonCallingInfo = "Calling Info";
+inline constexpr const char* kMemoNoAnswer = "No answer ";
+inline constexpr const char* kMemoBusy = "Line busy ";
+inline constexpr const char* kMemoLeftMessage = "Left message ";
+inline constexpr const char* kMemoWrongNumber = "Wrong number ";
+inline constexpr const char* kMemoDroppedCall = "Dropped call ";
+inline constexpr const char* kWarnSelectRateband = "Warning - Need to select a rateband";
+inline constexpr const char* kCompleteMemoAndSave =
+    "Complete Your Memo and Surcharges Then Press the Save Call Button\n\rThe Call Window will "
+    "automatically close after saving";
+inline constexpr const char* kAskStopTimingAndSave =
+    "Do you want to stop timing and save this call?";
+inline constexpr const char* kAskRateIncoming =
+    "Do you want to rate charge this incoming call?\r\nYou can still add surcharges to the call "
+    "without time charges.";
+inline constexpr const char* kAskChargeBusyOrNoAnswer =
+    "You have entered a Busy or No Answer status. Do you want charges (rate and surcharges) to "
+    "apply to this call?";
+inline constexpr const char* kErrorSaveCall = "Error - Could Not Save Your Call Information";
+inline constexpr const char* kErrorCallLogAccess = "Error - Could Not Access the Call Log";
+inline constexpr const char* kErrorMemoFileAccess = "Error- Cannot Access the Memo File";
+inline constexpr const char* kErrorMemoNewFile =
+    "Error - Could not save your memo in memo file %i.mmo\n\rSaving under a new file.  All old "
+    "memos will be lost\n\rContact support";
+inline constexpr const char* kErrorMemoNotSaved =
+    "Error - Saving the memo.  Your old memo for this call was kept.\r\nPlease try again or "
+    "Contact Support for help.";
+inline constexpr const char* kErrorOldMemoLeft =
+    "Error - The old memo of this call could not be removed.\r\nThe call keeps its new memo.";
+inline constexpr const char* kSampleRatesWarning =
+    "Rates for this PDB entry are samples supplied with DORV!!!";
+inline constexpr const char* kErrorCallDate = "Error - Please enter a valid month, day and year";
+inline constexpr const char* kErrorCallClock =
+    "Error - Please enter the time as hours and minutes, for example 09:30";
+inline constexpr const char* kErrorCallLength =
+    "Error - Please enter hours from 0 to 99, and minutes and seconds from 0 to 59";
+inline constexpr const char* kSampleTimesCaption = "Sample Time Calculations";
+inline constexpr const char* kSampleTimeLabels[3] = {"Sample Time 1:", "Sample Time 2:",
+                                                     "Sample Time 3:"};
+inline constexpr const char* kErrorSampleTime =
+    "Error - Each sample time must be a whole number of minutes from 1 to 999";
+
 }  // namespace dorv::res
