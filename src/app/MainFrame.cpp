@@ -16,9 +16,10 @@
 #include "platform/Messages.h"
 #include "platform/PrintSetup.h"
 #include "platform/StartupSound.h"
-#include "reports/CCallLogDlg.h"
 #include "rating/callscreen/CCallScreenDlg.h"
+#include "reports/CCallLogDlg.h"
 #include "res/Strings.h"
+#include "settings/CMyAdvancedDlg.h"
 #include "settings/CMyInfoDlg.h"
 
 namespace dorv::app {
@@ -132,10 +133,7 @@ void CMainFrame::OpenBook(data::PdbKind kind) {
   pdb::PdbListOpeners openers;
   openers.callScreen = [this](long position, data::PdbRecord& entry, data::PdbKind book,
                               int mode, QWidget* parent) {
-    rating::CallScreenContext context{m_files.pdb, m_files.callLog, *m_files.memoCounter,
-                                      m_files.myInfo, m_files.currentCall};
-    context.startProgram = m_startProgram;
-    rating::RunEntryCallScreen(context, entry, {book, position}, mode, parent);
+    rating::RunEntryCallScreen(MakeCallScreenContext(), entry, {book, position}, mode, parent);
   };
   pdb::PdbEditOpeners editOpeners;
   editOpeners.callScreen = openers.callScreen;
@@ -170,9 +168,30 @@ void CMainFrame::OnPersonalPreferences() {
 }
 
 void CMainFrame::OnCallLog() {
+  reports::CallReportOpeners openers;
+  openers.callScreen = [this](const reports::LoggedCall& where, data::CallLogRecord&,
+                              QWidget* parent) {
+    rating::CCallScreenDlg screen(MakeCallScreenContext(),
+                                  rating::LoggedCall{where.recordIndex, where.month, where.year},
+                                  parent);
+    return rating::RunCallScreen(screen);
+  };
   reports::CCallLogDlg dialog({m_files.callLog, m_files.currentCall, m_files.pdb, m_files.myInfo},
-                              {}, this);
+                              std::move(openers), this);
   platform::RunModal(dialog);
+}
+
+rating::CallScreenContext CMainFrame::MakeCallScreenContext() {
+  rating::CallScreenContext context{m_files.pdb, m_files.callLog, *m_files.memoCounter,
+                                    m_files.myInfo, m_files.currentCall};
+  context.startProgram = m_startProgram;
+  // "Calling Info" shows the user's dialling information without letting it change.
+  context.callingInfo = [this](QWidget* parent) {
+    settings::CMyAdvancedDlg info(settings::CMyAdvancedDlg::kReadOnly, m_files.myInfo,
+                                  m_files.myInfoFile, parent);
+    platform::RunModal(info);
+  };
+  return context;
 }
 
 void CMainFrame::OnPrinter() { platform::ShowPrintSetup(this); }

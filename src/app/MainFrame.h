@@ -8,6 +8,7 @@
 #include "app/DataFiles.h"
 #include "app/HelpWindow.h"
 #include "platform/Calculator.h"
+#include "rating/callscreen/CCallScreenDlg.h"
 #include "settings/MyInfoOpeners.h"
 
 namespace dorv::app {
@@ -77,6 +78,8 @@ class CMainFrame final : public QMainWindow {
   void BuildMenus();
   void BuildStatusBar();
   void OpenBook(data::PdbKind kind);
+  // What the call screen works with, wherever it is opened from.
+  rating::CallScreenContext MakeCallScreenContext();
 
   DataFiles& m_files;
   SoundPlayer m_playSound;

@@ -12,8 +12,11 @@
 #include "pdb/CPdbListDlg.h"
 #include "pdb/CSampleLookupDlg.h"
 #include "pdb/CTelcoAccessDlg.h"
+#include "rating/callscreen/CCallScreenDlg.h"
 #include "reports/CCallLogDlg.h"
+#include "settings/CMyAdvancedDlg.h"
 #include "data/FakeMemoCounter.h"
+#include "data/FixedText.h"
 #include "data/SampleFixture.h"
 #include "data/TempDatabase.h"
 #include "app/StoredSettings.h"
@@ -256,4 +259,46 @@ TEST(MainMenu, CallLogOpensTheCallLogOfTheMonthsWithLogs) {
   started.frame->OnCallLog();
   platform::SetModalHook({});
   EXPECT_EQ(shown, 1);
+}
+
+TEST(MainMenu, EditInTheCallLogReopensTheCallWithItsCallingInformation) {
+  StartedFrame started;
+  data::CallLogRecord call;
+  data::ClearCallRecord(call, true);
+  data::WriteField(call.name, "Aunt Rosa");
+  call.start = 915148800;  // Jan 1 1999 00:00 UTC
+  call.duration = 60;
+  // One band all day, and the memo files the call screen opens for the call's memo.
+  data::WriteField(call.bandTitle[0], "Day");
+  std::fill(std::begin(call.bandHours), std::begin(call.bandHours) + 6, 2400);
+  data::PdbRecord holder{};
+  ASSERT_TRUE(started.files.pdb.CreateMemoFiles(*started.files.memoCounter, holder,
+                                                call.memoFileNumber));
+  ASSERT_TRUE(started.files.pdb.AddMemo("Birthday", static_cast<std::uint32_t>(call.start)));
+  started.files.pdb.CloseMemoFiles();
+  started.db.WriteFile("LOG/January1999.LOG",
+                       std::string(reinterpret_cast<const char*>(&call), sizeof call));
+  platform::ScriptedPrompter prompter;
+  std::vector<std::string> opened;
+  platform::SetModalHook([&](QDialog& dialog) {
+    if (auto* log = qobject_cast<reports::CCallLogDlg*>(&dialog)) {
+      opened.push_back("log");
+      log->List().setCurrentIndex(log->List().Model()->index(0, 0));
+      log->OnEdit();
+      return 1;
+    }
+    if (auto* screen = qobject_cast<rating::CCallScreenDlg*>(&dialog)) {
+      opened.push_back("screen");
+      EXPECT_TRUE(dialog.findChild<QPushButton*>("callingInfo")->isEnabled());
+      screen->OnCallingInfo();
+      return 2;
+    }
+    if (qobject_cast<settings::CMyAdvancedDlg*>(&dialog)) opened.push_back("calling info");
+    return 2;
+  });
+  started.frame->OnCallLog();
+  platform::SetModalHook({});
+  EXPECT_EQ(opened, (std::vector<std::string>{"log", "screen", "calling info"}));
+  // The minimal sample database has no rate files for the default rates to be read from.
+  EXPECT_EQ(prompter.Shown(), (std::vector<QString>{res::kErrorRateFile}));
 }
