@@ -48,14 +48,15 @@ data::SampleLocation LocationOf(const Place& p) {
   return l;
 }
 
-void WriteRateFile(const test::TempDatabase& db, const std::string& name, const char* company,
-                   std::initializer_list<const char*> callTypes) {
+// A rate file whose services are given as company and call type, one rate row each.
+void WriteRateFile(const test::TempDatabase& db, const std::string& name,
+                   std::initializer_list<std::pair<const char*, const char*>> services) {
   data::RateFileImage image;
-  for (const char* callType : callTypes) {
+  for (const auto& [company, callType] : services) {
     data::Service service{};
     data::WriteField(service.company, company);
     data::WriteField(service.callType, callType);
-    ASSERT_TRUE(data::AddService(image, service, {data::RateRow{}}));
+    EXPECT_TRUE(data::AddService(image, service, {data::RateRow{}}));
   }
   db.WriteFile(name, image.data);
   db.WriteFile(data::RateIndexFileName(name), image.index);
@@ -83,20 +84,15 @@ struct LookupDatabase {
     table(data::kMexicoTable,
           {{"Guadalajara", "JAL", "Mexico", "MX", 999, "33", 52, "44100", 20.67}});
     table(data::kInternationalTable, {{"Lagos", "", "Nigeria", "NG", 0, "1", 234, "", 6.45}});
-    WriteRateFile(db, "dorv11", "Far Home Telephone", {"HOME LONG DISTANCE"});
-    WriteRateFile(db, "dorv12", "Far Office Telephone", {"OFFICE LONG DISTANCE"});
-    WriteRateFile(db, "dorv14", "Near Home Telephone", {"HOME NEARBY"});
-    WriteRateFile(db, "dorv15", "Near Office Telephone", {"OFFICE NEARBY", "OFFICE SAVER"});
-    // dorv13 holds services of two companies: the caption names the last one's.
-    data::RateFileImage world;
-    for (const char* company : {"Globe One", "Globe Two"}) {
-      data::Service service{};
-      data::WriteField(service.company, company);
-      data::WriteField(service.callType, std::string("WORLD ") + company);
-      EXPECT_TRUE(data::AddService(world, service, {data::RateRow{}}));
-    }
-    db.WriteFile("dorv13", world.data);
-    db.WriteFile("dorv18", world.index);
+    WriteRateFile(db, "dorv11", {{"Far Home Telephone", "HOME LONG DISTANCE"}});
+    WriteRateFile(db, "dorv12", {{"Far Office Telephone", "OFFICE LONG DISTANCE"}});
+    // Services of two companies: the caption names the last one's.
+    WriteRateFile(db, "dorv13",
+                  {{"Globe One", "WORLD Globe One"}, {"Globe Two", "WORLD Globe Two"}});
+    WriteRateFile(db, "dorv14", {{"Near Home Telephone", "HOME NEARBY"}});
+    WriteRateFile(
+        db, "dorv15",
+        {{"Near Office Telephone", "OFFICE NEARBY"}, {"Near Office Telephone", "OFFICE SAVER"}});
     tables.Open();
   }
 };

@@ -20,16 +20,3 @@ TEST(LookupDataRules, NearbyRateFilesServeOnlyBelowFiftyAndOnlyAtHome) {
     EXPECT_EQ(RateFileFor(row.type, row.distance), row.file);
   }
 }
-
-TEST(LookupDataRules, NorthAmericaByCountryNameGivesTheAreaCodeAsANumber) {
-  LocationRow row;
-  row.areaCode = 416;
-  row.cityCode = "0416";
-  row.region = 4;  // the country's name decides, not the table the row came from
-  for (const char* country : {"United States", "canada", "UNITED STATES"}) {
-    row.country = country;
-    EXPECT_EQ(AreaOrCityCodeOf(row), "416") << country;
-  }
-  row.country = "United Kingdom";
-  EXPECT_EQ(AreaOrCityCodeOf(row), "0416");
-}
