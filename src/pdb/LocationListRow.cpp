@@ -5,6 +5,10 @@
 namespace dorv::pdb {
 
 QString LocationListRow::Text(int column) const {
+  // Past the State column the postal code, when shown, comes before the country.
+  if (m_columns == LocationColumnSet::WithPostalCode && column == 3)
+    return QString::fromLatin1(m_location.postalCode);
+  if (m_columns == LocationColumnSet::WithPostalCode && column == 4) column = 3;
   switch (column) {
     case 0:
       return m_location.region == 1 || m_location.region == 2
@@ -20,7 +24,13 @@ QString LocationListRow::Text(int column) const {
   return {};
 }
 
-std::vector<platform::ListColumn> LocationColumns() {
+std::vector<platform::ListColumn> LocationColumns(LocationColumnSet columns) {
+  if (columns == LocationColumnSet::WithPostalCode)
+    return {{res::kColumnCode, 15},
+            {res::kColumnCity, 30},
+            {res::kColumnState, 10},
+            {res::kColumnZipCode, 15},
+            {res::kColumnCountry, 30}};
   return {{res::kColumnCode, 15},
           {res::kColumnCity, 47},
           {res::kColumnState, 10},

@@ -99,7 +99,11 @@ SearchOutcome SearchLocations(data::SampleTables& tables, SearchCriterion criter
       outcome.failedRegion = region;
       return outcome;
     }
-    for (long i = 0; i < count && table.ReadLocation(i, location); ++i) {
+    for (long i = 0; i < count; ++i) {
+      if (!table.ReadLocation(i, location)) {
+        outcome.unreadRegions.push_back(region);
+        break;
+      }
       if (recordsPerStep > 0 && ++sinceStep >= recordsPerStep) {
         sinceStep = 0;
         if (progress) progress();

@@ -40,6 +40,8 @@ std::string EffectiveSearchText(SearchCriterion criterion, const std::string& ty
 struct SearchOutcome {
   std::vector<LocationRow> rows;
   int failedRegion = 0;  // the region whose table could not be counted, 0 when none
+  // Regions whose scan stopped early at a record that could not be read, in region order.
+  std::vector<int> unreadRegions;
 };
 
 // Searches the four region tables in region order. progress is called once per step of

@@ -207,6 +207,18 @@ inline constexpr const char* kErrorRegionTables[4] = {
     "Error - Could not access the Mexico areacodes",
     "Error - Could not access the international areacodes"};
 
+// Lookup data
+inline constexpr const char* kColumnZipCode = "ZipCode";
+inline constexpr const char* kLookupGroupLocation = "Location";
+inline constexpr const char* kLookupGroupRates = "Rates";
+inline constexpr const char* kColumnTypesOfService = "Types of Service";
+inline constexpr const char* kColumnServiceType = "Service Type";
+inline constexpr const char* kServiceTypeResidental = "Residental";
+inline constexpr const char* kServiceTypeBusiness = "Business";
+inline constexpr const char* kServiceTypeInternational = "International";
+inline constexpr const char* kLookupServicesFor = "Services for %s";
+inline constexpr const char* kErrorSelectFromEachList = "You must select one entry from each list!";
+
 // Telephone company access codes
 inline constexpr const char* kTelcoAccessCaption = "TelCo Access Code";
 inline constexpr const char* kColumnTelephoneCompany = "Telephone Company";
@@ -345,6 +357,8 @@ inline constexpr const char* kButtonNext = "Next";
 inline constexpr const char* kButtonManualEntry = "Manual Entry";
 inline constexpr const char* kButtonContactLog = "Contact Log";
 inline constexpr const char* kButtonLookupData = "Lookup Data";
+// The Lookup Data dialog is captioned like the button that opens it.
+inline constexpr const char* kLookupDataCaption = kButtonLookupData;
 inline constexpr const char* kButtonChangeData = "Change Data";
 inline constexpr const char* kButtonConvert = "Convert";
 inline constexpr const char* kWarnSampleRates =

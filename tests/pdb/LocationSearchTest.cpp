@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 
 #include "pdb/LocationSearch.h"
 #include "pdb/LookupFixture.h"
@@ -68,4 +69,20 @@ TEST(LocationSearch, ProgressStepsAcrossRegionsAndAFailedRegionIsNamed) {
   t.tables.mexico.Close();
   SearchOutcome outcome = SearchLocations(t.tables, SearchCriterion::City, "san");
   EXPECT_EQ(outcome.failedRegion, 3);
+}
+
+TEST(LocationSearch, AnUnreadableRecordStopsOnlyItsRegionAndIsNamed) {
+  LookupTables t;
+  bool truncated = false;
+  // The United States table loses all but its first record while it is being scanned.
+  SearchOutcome outcome = SearchLocations(t.tables, SearchCriterion::City, "san", 1, [&] {
+    if (!truncated) std::filesystem::resize_file(t.db.Path(dorv::data::kUnitedStatesTable), 208);
+    truncated = true;
+  });
+  EXPECT_EQ(outcome.failedRegion, 0);
+  EXPECT_EQ(outcome.unreadRegions, std::vector<int>{1});
+  std::vector<std::string> cities;
+  for (const LocationRow& row : outcome.rows) cities.push_back(row.city);
+  EXPECT_EQ(cities, (std::vector<std::string>{"San Diego", "Sandy Cove", "SAN LUIS POTOSI",
+                                              "Santiago"}));
 }
