@@ -8,6 +8,7 @@
 
 #include "app/Artwork.h"
 #include "pdb/CAlphaConvertDlg.h"
+#include "pdb/CLookupDataDlg.h"
 #include "pdb/CPdbEditDlg.h"
 #include "pdb/CPdbListDlg.h"
 #include "pdb/CSampleLookupDlg.h"
@@ -137,6 +138,9 @@ void CMainFrame::OpenBook(data::PdbKind kind) {
   };
   pdb::PdbEditOpeners editOpeners;
   editOpeners.callScreen = openers.callScreen;
+  editOpeners.lookupData = [this](data::RateFile& rateFile, QWidget* parent) {
+    return pdb::RunLookupData(m_files.myInfo, m_files.sample, rateFile, parent);
+  };
   openers.editor = [this, editOpeners](const pdb::EditorRequest& request) {
     return pdb::RunPdbEdit(
         request, {m_files.pdb, m_files.myInfo, m_files.sample, m_files.hourDefinitions},
