@@ -12,6 +12,7 @@
 
 #include "data/FixedText.h"
 #include "pdb/LocationListRow.h"
+#include "pdb/LocationSearchBar.h"
 #include "pdb/LookupDataRules.h"
 #include "pdb/LookupListRows.h"
 #include "platform/Messages.h"
@@ -21,12 +22,6 @@
 namespace dorv::pdb {
 namespace {
 
-constexpr SearchCriterion kCriteria[5] = {SearchCriterion::AreaOrCityCode, SearchCriterion::City,
-                                          SearchCriterion::StateOrProvince,
-                                          SearchCriterion::PostalCode, SearchCriterion::Country};
-constexpr const char* kCriterionTexts[5] = {res::kSearchByCode, res::kSearchByCity,
-                                            res::kSearchByState, res::kSearchByPostalCode,
-                                            res::kSearchByCountry};
 // Internal error codes of the location search.
 constexpr int kErrorRegionCount = 105;
 constexpr int kErrorRegionRead = 106;
@@ -47,21 +42,9 @@ CLookupDataDlg::CLookupDataDlg(const data::MyInfo& myInfo, data::SampleTables& t
 
 void CLookupDataDlg::BuildLayout() {
   auto* layout = new QVBoxLayout(this);
-  auto* searchRow = new QHBoxLayout;
-  m_search = new QLineEdit(this);
-  searchRow->addWidget(new QLabel(res::kLabelSearchUsing, this));
-  searchRow->addWidget(m_search, 1);
-  layout->addLayout(searchRow);
-
-  auto* criteriaRow = new QHBoxLayout;
-  for (int i = 0; i < 5; ++i) {
-    m_criteria[i] = new QPushButton(kCriterionTexts[i], this);
-    m_criteria[i]->setAutoDefault(false);
-    SearchCriterion criterion = kCriteria[i];
-    connect(m_criteria[i], &QPushButton::clicked, this, [this, criterion] { Search(criterion); });
-    criteriaRow->addWidget(m_criteria[i]);
-  }
-  layout->addLayout(criteriaRow);
+  m_searchBar =
+      AddLocationSearchBar(*this, *layout, [this](SearchCriterion criterion) { Search(criterion); });
+  m_search = m_searchBar.text;
 
   auto* lists = new QHBoxLayout;
   auto* locationGroup = new QGroupBox(res::kLookupGroupLocation, this);
@@ -119,9 +102,7 @@ void CLookupDataDlg::BuildLayout() {
 }
 
 QPushButton* CLookupDataDlg::CriterionButton(SearchCriterion criterion) const {
-  for (int i = 0; i < 5; ++i)
-    if (kCriteria[i] == criterion) return m_criteria[i];
-  return nullptr;
+  return m_searchBar.Button(criterion);
 }
 
 void CLookupDataDlg::ClearRates() {

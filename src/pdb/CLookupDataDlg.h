@@ -6,6 +6,7 @@
 #include "data/RateFiles.h"
 #include "data/SampleTables.h"
 #include "pdb/LocationSearch.h"
+#include "pdb/LocationSearchBar.h"
 #include "pdb/PdbEditApply.h"
 #include "pdb/PdbListRules.h"
 #include "platform/EntryDialog.h"
@@ -65,7 +66,7 @@ class CLookupDataDlg final : public platform::EntryDialog {
   std::optional<LookupChoice> m_choice;
 
   QLineEdit* m_search = nullptr;
-  std::array<QPushButton*, 5> m_criteria{};
+  LocationSearchBar m_searchBar;
   platform::ReportList* m_locations = nullptr;
   platform::ReportListModel* m_locationRows = nullptr;
   platform::ReportList* m_types = nullptr;

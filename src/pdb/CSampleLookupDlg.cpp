@@ -12,6 +12,7 @@
 
 #include "data/PdbText.h"
 #include "pdb/LocationListRow.h"
+#include "pdb/LocationSearchBar.h"
 #include "platform/Messages.h"
 #include "platform/Texts.h"
 #include "res/Strings.h"
@@ -19,12 +20,6 @@
 namespace dorv::pdb {
 namespace {
 
-constexpr SearchCriterion kCriteria[5] = {SearchCriterion::AreaOrCityCode, SearchCriterion::City,
-                                          SearchCriterion::StateOrProvince,
-                                          SearchCriterion::PostalCode, SearchCriterion::Country};
-constexpr const char* kCriterionTexts[5] = {res::kSearchByCode, res::kSearchByCity,
-                                            res::kSearchByState, res::kSearchByPostalCode,
-                                            res::kSearchByCountry};
 constexpr const char* kInfoLabels[8] = {res::kLabelAreaCode,   res::kLabelCountryCode,
                                         res::kLabelCityCode,   res::kLabelCity,
                                         res::kLabelState,      res::kLabelPostalCode,
@@ -49,21 +44,9 @@ CSampleLookupDlg::CSampleLookupDlg(data::SampleTables& tables, const data::MyInf
 
 void CSampleLookupDlg::BuildLayout() {
   auto* layout = new QVBoxLayout(this);
-  auto* searchRow = new QHBoxLayout;
-  m_search = new QLineEdit(this);
-  searchRow->addWidget(new QLabel(res::kLabelSearchUsing, this));
-  searchRow->addWidget(m_search, 1);
-  layout->addLayout(searchRow);
-
-  auto* criteriaRow = new QHBoxLayout;
-  for (int i = 0; i < 5; ++i) {
-    m_criteria[i] = new QPushButton(kCriterionTexts[i], this);
-    m_criteria[i]->setAutoDefault(false);
-    SearchCriterion criterion = kCriteria[i];
-    connect(m_criteria[i], &QPushButton::clicked, this, [this, criterion] { Search(criterion); });
-    criteriaRow->addWidget(m_criteria[i]);
-  }
-  layout->addLayout(criteriaRow);
+  m_searchBar =
+      AddLocationSearchBar(*this, *layout, [this](SearchCriterion criterion) { Search(criterion); });
+  m_search = m_searchBar.text;
 
   m_list = new platform::ReportList(!m_selectRole, this);
   m_rows = new platform::ReportListModel(LocationColumns(), CompareLocationRows, this);
@@ -106,9 +89,7 @@ void CSampleLookupDlg::BuildLayout() {
 }
 
 QPushButton* CSampleLookupDlg::CriterionButton(SearchCriterion criterion) const {
-  for (int i = 0; i < 5; ++i)
-    if (kCriteria[i] == criterion) return m_criteria[i];
-  return nullptr;
+  return m_searchBar.Button(criterion);
 }
 
 void CSampleLookupDlg::ClearInfo() {

@@ -7,6 +7,7 @@
 #include "data/MyInfo.h"
 #include "data/SampleTables.h"
 #include "pdb/LocationSearch.h"
+#include "pdb/LocationSearchBar.h"
 #include "pdb/PdbListRules.h"
 #include "platform/EntryDialog.h"
 #include "platform/ReportList.h"
@@ -67,7 +68,7 @@ class CSampleLookupDlg final : public platform::EntryDialog {
   std::optional<ChosenLocation> m_chosen;
 
   QLineEdit* m_search = nullptr;
-  std::array<QPushButton*, 5> m_criteria{};
+  LocationSearchBar m_searchBar;
   platform::ReportList* m_list = nullptr;
   platform::ReportListModel* m_rows = nullptr;
   std::array<QLineEdit*, 8> m_info{};

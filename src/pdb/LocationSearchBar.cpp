@@ -1,0 +1,51 @@
+#include "pdb/LocationSearchBar.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "res/Strings.h"
+
+namespace dorv::pdb {
+namespace {
+
+constexpr SearchCriterion kCriteria[5] = {SearchCriterion::AreaOrCityCode, SearchCriterion::City,
+                                          SearchCriterion::StateOrProvince,
+                                          SearchCriterion::PostalCode, SearchCriterion::Country};
+constexpr const char* kCriterionTexts[5] = {res::kSearchByCode, res::kSearchByCity,
+                                            res::kSearchByState, res::kSearchByPostalCode,
+                                            res::kSearchByCountry};
+
+}  // namespace
+
+QPushButton* LocationSearchBar::Button(SearchCriterion criterion) const {
+  for (int i = 0; i < 5; ++i)
+    if (kCriteria[i] == criterion) return buttons[i];
+  return nullptr;
+}
+
+LocationSearchBar AddLocationSearchBar(QWidget& owner, QBoxLayout& layout,
+                                       std::function<void(SearchCriterion)> search) {
+  LocationSearchBar bar;
+  auto* searchRow = new QHBoxLayout;
+  bar.text = new QLineEdit(&owner);
+  searchRow->addWidget(new QLabel(res::kLabelSearchUsing, &owner));
+  searchRow->addWidget(bar.text, 1);
+  layout.addLayout(searchRow);
+
+  auto* criteriaRow = new QHBoxLayout;
+  for (int i = 0; i < 5; ++i) {
+    bar.buttons[i] = new QPushButton(kCriterionTexts[i], &owner);
+    // Enter in the search field moves on rather than pressing a criterion.
+    bar.buttons[i]->setAutoDefault(false);
+    SearchCriterion criterion = kCriteria[i];
+    QObject::connect(bar.buttons[i], &QPushButton::clicked, &owner,
+                     [search, criterion] { search(criterion); });
+    criteriaRow->addWidget(bar.buttons[i]);
+  }
+  layout.addLayout(criteriaRow);
+  return bar;
+}
+
+}  // namespace dorv::pdb
