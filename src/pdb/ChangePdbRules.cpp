@@ -1,0 +1,34 @@
+#include "pdb/ChangePdbRules.h"
+
+#include <cstdlib>
+
+#include "data/PdbText.h"
+
+namespace dorv::pdb {
+
+long NumericValue(const std::string& text) { return std::strtol(text.c_str(), nullptr, 10); }
+
+std::string TelcoAccessFieldText(const std::string& code) {
+  return NumericValue(code) >= 1 ? code : std::string();
+}
+
+std::string AreaOrCityCodeOf(const LocationRow& location) {
+  const bool northAmerica = data::EqualsNoCase(location.country, "United States") ||
+                            data::EqualsNoCase(location.country, "Canada");
+  return northAmerica ? std::to_string(location.areaCode) : location.cityCode;
+}
+
+void TakeLocation(const ChosenLocation& chosen, ChangeDataValues& values) {
+  const LocationRow& place = chosen.location;
+  values.city = place.city;
+  values.state = place.state;
+  values.stateCode = place.stateCode;
+  values.postalCode = place.postalCode;
+  values.country = place.country;
+  values.localTime = chosen.localTime;
+  values.timeZone = place.timeZone;
+  values.countryCode = std::to_string(place.countryCode);
+  values.areaCode = AreaOrCityCodeOf(place);
+}
+
+}  // namespace dorv::pdb
