@@ -5,6 +5,7 @@
 
 #include "FixedText.h"
 #include "SampleScramble.h"
+#include "res/Strings.h"
 
 namespace dorv::data {
 namespace {
@@ -62,11 +63,13 @@ std::string HourText(int time, bool twelveHour) {
   int hour = time / 100;
   char buffer[32];
   if (twelveHour && hour >= 0 && hour <= 24) {
-    if (hour == 24) return "Mid";
-    if (hour == 12) return "Noon";
+    if (hour == 24) return res::kHourMidnight;
+    if (hour == 12) return res::kHourNoon;
     if (hour == 0) return "   ";
-    std::snprintf(buffer, sizeof buffer, "%i %s", hour > 12 ? hour - 12 : hour,
-                  hour > 12 ? "PM" : "AM");
+    if (hour > 12)
+      std::snprintf(buffer, sizeof buffer, res::kHourPm, hour - 12);
+    else
+      std::snprintf(buffer, sizeof buffer, res::kHourAm, hour);
     return buffer;
   }
   std::snprintf(buffer, sizeof buffer, time >= 1000 ? "%i:00" : "0%i:00", hour);

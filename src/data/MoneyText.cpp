@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 
 #include "res/Strings.h"
 
@@ -20,6 +21,19 @@ MoneyParts SplitMoney(double cents) {
   parts.cents = n < 5 ? "0" + s.substr(0, 1) : s.substr(n - 5, 2);
   parts.dollars = n < 6 ? "0" : s.substr(0, n - 5);
   return parts;
+}
+
+namespace {
+// The decimal number a text starts with, read in the C locale whatever the desktop's.
+double LeadingDecimal(const std::string& text) {
+  return strtod_l(text.c_str(), nullptr, EnglishLocale());
+}
+}  // namespace
+
+double JoinMoney(const MoneyParts& parts) {
+  double cents = LeadingDecimal(parts.cents);
+  if (cents < 1) cents *= 100;
+  return LeadingDecimal(parts.dollars) * 100 + cents + LeadingDecimal(parts.hundredths) * 0.01;
 }
 
 std::string MoneyText(double cents, bool plain) {

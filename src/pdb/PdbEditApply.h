@@ -96,6 +96,8 @@ struct ChangeDataValues {
   std::int32_t timeZone = 0;
   std::array<std::string, 3> bandTitle;
   std::array<std::uint16_t, 18> bandHours{};
+  // Passed through the band editor; the editor hands them over empty and does not take them back.
+  std::array<std::string, 3> bandNotes;
 };
 ChangeDataValues ChangeValuesOf(const EditScreen& screen, const EditWorking& working);
 void ApplyChange(const ChangeDataValues& values, const data::MyInfo& myInfo, EditScreen& screen,

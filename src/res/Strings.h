@@ -369,6 +369,44 @@ inline constexpr const char* kEditLookupAdvice =
     "However, you must select a Location from the Search listing.  You must correct any "
     "inaccuracies when you return to the Personal Database screen.\"";
 
+// Change PDB
+inline constexpr const char* kChangePdbCaption = "Change PDB";
+inline constexpr const char* kChangePdbGroupLocation = "LOCATION";
+inline constexpr const char* kChangePdbGroupService = "SERVICE";
+inline constexpr const char* kChangePdbGroupRateBands = "RATEBANDS";
+inline constexpr const char* kChangePdbGroupRates = "RATES";
+inline constexpr const char* kLabelTelcoAccess = "Telco Access:";
+inline constexpr const char* kLabelTelcoName = "TelCo:";
+inline constexpr const char* kLabelSurchargeParts = "Surcharge:";
+inline constexpr const char* kLabelFirstInterval = "1st Interval";
+inline constexpr const char* kLabelAdditionalInterval = "Add'l Interval";
+inline constexpr const char* kLabelSeconds = "sec";
+inline constexpr const char* kLabelBandNumber = "Band %i";
+inline constexpr const char* kButtonChangeLocation = "Change Location";
+inline constexpr const char* kButtonChangeTelco = "Change Telco";
+inline constexpr const char* kButtonChangeRateTimeBands = "Change Rate Time Bands";
+
+// Rate band editor
+inline constexpr const char* kChangeRateBandsCaption = "Change Rate Bands";
+inline constexpr const char* kRateBandsColumnTitle = "Title";
+inline constexpr const char* kRateBandsColumnWeekday = "Weekday";
+inline constexpr const char* kRateBandsColumnSaturday = "Saturday";
+inline constexpr const char* kRateBandsColumnSunday = "Sunday";
+inline constexpr const char* kLabelBandText = "Text:";
+inline constexpr const char* kErrorTitlesFile = "Error - Cannot Access the Titles File";
+inline constexpr const char* kAskSaveRateBands =
+    "The Hour Ratebands Have Changed - Do You Want To Save Them?";
+inline constexpr const char* kErrorInconsistentRateTimes =
+    "Inconsistent rate times entered - Please Correct";
+inline constexpr const char* kRateTimesWeekdayInvalid = "\n\rWeekday Invalid  %i-%i  %i-%i  %i-%i";
+inline constexpr const char* kRateTimesSaturdayInvalid = "\n\rSat Invalid %i-%i  %i-%i  %i-%i";
+inline constexpr const char* kRateTimesSundayInvalid = "\n\rSun Invalid  %i-%i  %i-%i  %i-%i";
+// A band hour as its spin edit shows it; hour 0 shows an empty field.
+inline constexpr const char* kHourAm = "%i AM";
+inline constexpr const char* kHourNoon = "Noon";
+inline constexpr const char* kHourPm = "%i PM";
+inline constexpr const char* kHourMidnight = "Mid";
+
 // Call screen
 inline constexpr const char* kCallScreenCaption = "Call Screen";
 inline constexpr const char* kCallGroupFrom = "From";

@@ -28,6 +28,27 @@ TEST(SplitMoney, GivesThreeParts) {
   EXPECT_EQ(p.hundredths, "25");
 }
 
+TEST(JoinMoney, ReadsTypedPartsAsCents) {
+  struct Case {
+    const char* name;
+    MoneyParts parts;
+    double cents;
+  } cases[] = {
+      {"hundredths count a hundredth of a cent", {"0", "12", "34"}, 12.34},
+      {"a cents part below 1 is a fraction of a dollar", {"", ".5", ""}, 50.0},
+      {"dollars count a hundred cents", {"2", "05", "25"}, 205.25},
+      {"empty and unreadable parts count 0", {"", "", "x"}, 0.0},
+      {"a part is read up to its first stray character", {"1abc", "10 ", ""}, 110.0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_DOUBLE_EQ(JoinMoney(c.parts), c.cents);
+  }
+  // What the split shows is read back as the same amount.
+  for (double cents : {0.0, 7.5, 12.34, 1999.99})
+    EXPECT_NEAR(JoinMoney(SplitMoney(cents)), cents, 1e-9) << cents;
+}
+
 TEST(LengthText, HoursMinutesSeconds) {
   EXPECT_EQ(LengthText(0), "00:00:00");
   EXPECT_EQ(LengthText(59), "00:00:59");

@@ -1,0 +1,314 @@
+#include "pdb/CChangePdbDlg.h"
+
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QVBoxLayout>
+
+#include "data/HourDefinitions.h"
+#include "data/MoneyText.h"
+#include "data/PdbRecord.h"
+#include "pdb/CTelcoAccessDlg.h"
+#include "pdb/ChangePdbRules.h"
+#include "pdb/PdbEditRules.h"
+#include "platform/Messages.h"
+#include "platform/Texts.h"
+#include "rating/dialogs/CChangeRateBandsDlg.h"
+#include "res/Strings.h"
+
+namespace dorv::pdb {
+
+namespace {
+
+using F = ChangePdbField;
+using B = ChangePdbButton;
+
+QString Q(const std::string& text) { return QString::fromStdString(text); }
+std::string S(const QString& text) { return text.toStdString(); }
+
+constexpr int kTelcoLimit = sizeof(data::PdbRecord::telco) - 1;
+
+int Limit(EditField field) { return SpecOf(field).limit; }
+
+QLineEdit* MoneyPart(QWidget* parent) {
+  auto* edit = new QLineEdit(parent);
+  edit->setMaximumWidth(48);
+  return edit;
+}
+
+void ShowMoney(const std::array<QLineEdit*, 3>& parts, double cents) {
+  const data::MoneyParts split = data::SplitMoney(cents);
+  parts[0]->setText(Q(split.dollars));
+  parts[1]->setText(Q(split.cents));
+  parts[2]->setText(Q(split.hundredths));
+}
+
+}  // namespace
+
+CChangePdbDlg::CChangePdbDlg(const ChangeDataValues& values, const data::MyInfo& myInfo,
+                             ChangePdbOpeners openers, QWidget* parent)
+    : EntryDialog(parent),
+      m_values(values),
+      m_twelveHour(myInfo.clock12 == 1),
+      m_openers(std::move(openers)) {
+  if (!m_openers.changeBands) {
+    m_openers.changeBands = [&myInfo](rating::RateBandValues& bands, QWidget* parent) {
+      return rating::RunChangeRateBands(bands, myInfo, parent);
+    };
+  }
+  setWindowTitle(res::kChangePdbCaption);
+  platform::SetCaption(*this);
+  BuildLayout();
+  // Every change of a field's text marks the dialog changed, the filling below included.
+  auto markChanged = [this] { m_changed = true; };
+  for (QLineEdit* field : m_fields) connect(field, &QLineEdit::textChanged, this, markChanged);
+  for (QLineEdit* part : m_rateParts) connect(part, &QLineEdit::textChanged, this, markChanged);
+  for (QLineEdit* part : m_surchargeParts)
+    connect(part, &QLineEdit::textChanged, this, markChanged);
+  Fill();
+
+  Button(B::ChangeLocation)->setEnabled(static_cast<bool>(m_openers.pickLocation));
+  Button(B::ChangeTelco)->setEnabled(static_cast<bool>(m_openers.chooseTelco));
+  connect(Button(B::ChangeLocation), &QPushButton::clicked, this, &CChangePdbDlg::OnChangeLocation);
+  connect(Button(B::ChangeTelco), &QPushButton::clicked, this, &CChangePdbDlg::OnChangeTelco);
+  connect(Button(B::ChangeBands), &QPushButton::clicked, this, &CChangePdbDlg::OnChangeBands);
+  connect(Button(B::Ok), &QPushButton::clicked, this, &CChangePdbDlg::OnOk);
+  connect(Button(B::Cancel), &QPushButton::clicked, this, &CChangePdbDlg::reject);
+}
+
+QLineEdit* CChangePdbDlg::AddField(ChangePdbField field, int limit) {
+  auto* edit = new QLineEdit(this);
+  if (limit > 0) edit->setMaxLength(limit);
+  m_fields[static_cast<int>(field)] = edit;
+  return edit;
+}
+
+void CChangePdbDlg::BuildLayout() {
+  auto* layout = new QVBoxLayout(this);
+  auto addButton = [this](ChangePdbButton button, const char* text) {
+    auto* push = new QPushButton(text, this);
+    push->setAutoDefault(false);
+    m_buttons[static_cast<int>(button)] = push;
+    return push;
+  };
+
+  auto* location = new QGroupBox(res::kChangePdbGroupLocation, this);
+  auto* locationForm = new QFormLayout(location);
+  locationForm->addRow(res::kLabelCity, AddField(F::City, Limit(EditField::City)));
+  locationForm->addRow(res::kLabelState, AddField(F::State, Limit(EditField::State)));
+  locationForm->addRow(res::kLabelCountry, AddField(F::Country, Limit(EditField::Country)));
+  locationForm->addRow(res::kLabelPostalCodeShort,
+                       AddField(F::PostalCode, Limit(EditField::PostalCode)));
+  locationForm->addRow(res::kLabelLocalTime, AddField(F::LocalTime, 0));
+  locationForm->addRow(addButton(B::ChangeLocation, res::kButtonChangeLocation));
+  layout->addWidget(location);
+
+  auto* service = new QGroupBox(res::kChangePdbGroupService, this);
+  auto* serviceForm = new QFormLayout(service);
+  serviceForm->addRow(res::kLabelTelcoAccess,
+                      AddField(F::TelcoAccess, Limit(EditField::TelcoAccess)));
+  serviceForm->addRow(res::kLabelTelcoName, AddField(F::Telco, kTelcoLimit));
+  serviceForm->addRow(res::kLabelRateEffective,
+                      AddField(F::RateEffective, Limit(EditField::RateEffective)));
+  serviceForm->addRow(res::kLabelComment, AddField(F::Comment, Limit(EditField::Comment)));
+  serviceForm->addRow(res::kLabelCallType, AddField(F::CallType, Limit(EditField::CallType)));
+  auto* surcharge = new QHBoxLayout;
+  for (QLineEdit*& part : m_surchargeParts) {
+    part = MoneyPart(this);
+    surcharge->addWidget(part);
+  }
+  surcharge->addStretch();
+  serviceForm->addRow(res::kLabelSurchargeParts, surcharge);
+  serviceForm->addRow(addButton(B::ChangeTelco, res::kButtonChangeTelco));
+  layout->addWidget(service);
+
+  auto* bands = new QGroupBox(res::kChangePdbGroupRateBands, this);
+  auto* bandLines = new QVBoxLayout(bands);
+  for (F line : {F::BandLine1, F::BandLine2, F::BandLine3}) {
+    QLineEdit* edit = AddField(line, 0);
+    edit->setReadOnly(true);
+    edit->setFocusPolicy(Qt::NoFocus);
+    bandLines->addWidget(edit);
+  }
+  bandLines->addWidget(addButton(B::ChangeBands, res::kButtonChangeRateTimeBands));
+  layout->addWidget(bands);
+
+  auto* rates = new QGroupBox(res::kChangePdbGroupRates, this);
+  auto* grid = new QGridLayout(rates);
+  grid->addWidget(new QLabel(res::kLabelFirstInterval, this), 0, 1, 1, 3);
+  grid->addWidget(new QLabel(res::kLabelAdditionalInterval, this), 0, 4, 1, 3);
+  for (int band = 0; band < 3; ++band) {
+    grid->addWidget(new QLabel(QString::asprintf(res::kLabelBandNumber, band + 1), this),
+                    band + 1, 0);
+    for (int column = 0; column < 2; ++column)
+      for (int part = 0; part < 3; ++part) {
+        QLineEdit* edit = MoneyPart(this);
+        m_rateParts[(band * 2 + column) * 3 + part] = edit;
+        grid->addWidget(edit, band + 1, 1 + column * 3 + part);
+      }
+  }
+  auto* digits = new QRegularExpressionValidator(QRegularExpression("[0-9]{0,9}"), this);
+  for (int column = 0; column < 2; ++column) {
+    QLineEdit* seconds = AddField(column == 0 ? F::InitialInterval : F::AdditionalInterval, 9);
+    seconds->setValidator(digits);
+    grid->addWidget(seconds, 4, 1 + column * 3, 1, 2);
+    grid->addWidget(new QLabel(res::kLabelSeconds, this), 4, 3 + column * 3);
+  }
+  layout->addWidget(rates);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  QPushButton* ok = addButton(B::Ok, res::kButtonOk);
+  QPushButton* cancel = addButton(B::Cancel, res::kButtonCancel);
+  ok->setObjectName("ok");
+  cancel->setObjectName("cancel");
+  ok->setDefault(true);
+  buttons->addWidget(ok);
+  buttons->addWidget(cancel);
+  layout->addLayout(buttons);
+}
+
+void CChangePdbDlg::Fill() {
+  for (int band = 0; band < 3; ++band) {
+    for (int column = 0; column < 2; ++column) {
+      const double rate = m_values.rates[band * 2 + column];
+      if (rate != 0 && !m_values.bandTitle[band].empty())
+        ShowMoney({RatePart(band, column, 0), RatePart(band, column, 1),
+                   RatePart(band, column, 2)},
+                  rate);
+    }
+    Field(static_cast<F>(static_cast<int>(F::BandLine1) + band))
+        ->setText(Q(m_values.bandLines[band]));
+    EnableRates(band, !m_values.bandLines[band].empty());
+  }
+  ShowMoney(m_surchargeParts, m_values.surcharge);
+  Field(F::InitialInterval)->setText(QString::number(m_values.initialInterval));
+  Field(F::AdditionalInterval)->setText(QString::number(m_values.additionalInterval));
+  Field(F::Telco)->setText(Q(m_values.telco));
+  Field(F::Comment)->setText(Q(m_values.comment));
+  Field(F::RateEffective)->setText(Q(m_values.rateEffective));
+  Field(F::CallType)->setText(Q(m_values.callType));
+  ShowLocation();
+  Field(F::TelcoAccess)->setText(Q(TelcoAccessFieldText(m_values.telcoAccessCode)));
+}
+
+void CChangePdbDlg::ShowLocation() {
+  Field(F::City)->setText(Q(m_values.city));
+  Field(F::State)->setText(Q(m_values.state));
+  Field(F::PostalCode)->setText(Q(m_values.postalCode));
+  Field(F::Country)->setText(Q(m_values.country));
+  Field(F::LocalTime)->setText(Q(m_values.localTime));
+}
+
+void CChangePdbDlg::EnableRates(int band, bool enabled) {
+  for (int column = 0; column < 2; ++column)
+    for (int part = 0; part < 3; ++part) RatePart(band, column, part)->setEnabled(enabled);
+}
+
+QString CChangePdbDlg::Text(ChangePdbField field) const { return Field(field)->text(); }
+
+void CChangePdbDlg::OnChangeLocation() {
+  if (!m_openers.pickLocation) return;
+  const std::optional<ChosenLocation> chosen = m_openers.pickLocation(this);
+  if (!chosen) return;
+  TakeLocation(*chosen, m_values);
+  ShowLocation();
+  m_changed = true;
+}
+
+void CChangePdbDlg::OnChangeTelco() {
+  if (!m_openers.chooseTelco) return;
+  std::int32_t accessCode = static_cast<std::int32_t>(NumericValue(S(Text(F::TelcoAccess))));
+  std::string company = S(Text(F::Telco));
+  if (!m_openers.chooseTelco(accessCode, company, this)) return;
+  Field(F::Telco)->setText(Q(company));
+  m_values.telcoAccessCode = accessCode >= 1 ? std::to_string(accessCode) : std::string();
+  Field(F::TelcoAccess)->setText(Q(m_values.telcoAccessCode));
+  m_changed = true;
+}
+
+void CChangePdbDlg::OnChangeBands() {
+  rating::RateBandValues bands{m_values.bandTitle, m_values.bandNotes, m_values.bandHours};
+  if (!m_openers.changeBands(bands, this)) return;
+  m_values.bandTitle = bands.bandTitle;
+  m_values.bandNotes = bands.bandNotes;
+  m_values.bandHours = bands.bandHours;
+  for (int band = 0; band < 3; ++band) {
+    std::uint16_t hours[6];
+    for (int hour = 0; hour < 6; ++hour) hours[hour] = bands.bandHours[band * 6 + hour];
+    const std::string line =
+        data::BandText(bands.bandTitle[band], hours, m_twelveHour, true);
+    Field(static_cast<F>(static_cast<int>(F::BandLine1) + band))->setText(Q(line));
+    // A band that has a description now takes rates; one without has none.
+    EnableRates(band, !line.empty());
+  }
+  m_changed = true;
+}
+
+void CChangePdbDlg::Collect() {
+  auto join = [](QLineEdit* dollars, QLineEdit* cents, QLineEdit* hundredths) {
+    return data::JoinMoney({S(dollars->text()), S(cents->text()), S(hundredths->text())});
+  };
+  for (int band = 0; band < 3; ++band)
+    for (int column = 0; column < 2; ++column)
+      m_values.rates[band * 2 + column] = join(RatePart(band, column, 0), RatePart(band, column, 1),
+                                               RatePart(band, column, 2));
+  m_values.surcharge =
+      static_cast<float>(join(m_surchargeParts[0], m_surchargeParts[1], m_surchargeParts[2]));
+  for (int band = 0; band < 3; ++band)
+    m_values.bandLines[band] = S(Text(static_cast<F>(static_cast<int>(F::BandLine1) + band)));
+  m_values.initialInterval =
+      static_cast<std::uint32_t>(NumericValue(S(Text(F::InitialInterval))));
+  m_values.additionalInterval =
+      static_cast<std::uint32_t>(NumericValue(S(Text(F::AdditionalInterval))));
+  m_values.telco = S(Text(F::Telco));
+  m_values.comment = S(Text(F::Comment));
+  m_values.rateEffective = S(Text(F::RateEffective));
+  m_values.callType = S(Text(F::CallType));
+  m_values.city = S(Text(F::City));
+  m_values.state = S(Text(F::State));
+  m_values.postalCode = S(Text(F::PostalCode));
+  m_values.country = S(Text(F::Country));
+  m_values.localTime = S(Text(F::LocalTime));
+  // Telco Access is shown only: the code changes through Change Telco alone.
+}
+
+void CChangePdbDlg::OnOk() {
+  Collect();
+  QDialog::accept();
+}
+
+void CChangePdbDlg::reject() {
+  CancelAsking(m_changed, res::kAskSavePersonalInformation, [this] { OnOk(); });
+}
+
+ChangePdbOpeners StandardChangePdbOpeners(data::SampleTables& sample,
+                                          const data::MyInfo& myInfo) {
+  ChangePdbOpeners openers;
+  openers.pickLocation = [&sample, &myInfo](QWidget* parent) {
+    return PickLocation(sample, myInfo, parent);
+  };
+  openers.chooseTelco = [&sample](std::int32_t& accessCode, std::string& company,
+                                  QWidget* parent) {
+    return ChooseTelco(sample.telcos, accessCode, company, parent);
+  };
+  openers.changeBands = [&myInfo](rating::RateBandValues& bands, QWidget* parent) {
+    return rating::RunChangeRateBands(bands, myInfo, parent);
+  };
+  return openers;
+}
+
+bool RunChangePdb(ChangeDataValues& values, const data::MyInfo& myInfo, ChangePdbOpeners openers,
+                  QWidget* parent) {
+  CChangePdbDlg dialog(values, myInfo, std::move(openers), parent);
+  if (platform::RunModal(dialog) != QDialog::Accepted) return false;
+  values = dialog.Values();
+  return true;
+}
+
+}  // namespace dorv::pdb

@@ -1,0 +1,88 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "rating/RateBandCheck.h"
+#include "res/Strings.h"
+
+using namespace dorv;
+using rating::BandHourGrid;
+using rating::RateTimesFault;
+
+namespace {
+
+std::string Line(const char* format, const BandHourGrid& h, int day) {
+  char line[128];
+  std::snprintf(line, sizeof line, format, h[0][day * 2], h[0][day * 2 + 1], h[1][day * 2],
+                h[1][day * 2 + 1], h[2][day * 2], h[2][day * 2 + 1]);
+  return line;
+}
+
+// Bands given by their weekday hours only; Saturday and Sunday unused.
+BandHourGrid Weekdays(int s1, int e1, int s2, int e2, int s3, int e3) {
+  return {{{s1, e1, 0, 0, 0, 0}, {s2, e2, 0, 0, 0, 0}, {s3, e3, 0, 0, 0, 0}}};
+}
+
+}  // namespace
+
+TEST(RateBandCheck, BandsThatShareNoHourPass) {
+  struct Case {
+    const char* name;
+    BandHourGrid hours;
+  } cases[] = {
+      {"day, evening and a night past midnight", Weekdays(8, 17, 17, 23, 23, 8)},
+      {"unused bands never overlap", Weekdays(0, 0, 0, 0, 0, 0)},
+      {"the whole day beside unused bands", Weekdays(24, 24, 0, 0, 0, 0)},
+      {"uncovered hours are allowed", Weekdays(8, 12, 13, 17, 0, 0)},
+      {"a band ending at midnight and one starting after it",
+       Weekdays(18, 24, 1, 8, 0, 0)},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(RateTimesFault(c.hours), "");
+  }
+}
+
+TEST(RateBandCheck, OverlapNamesTheDayTypeWithAllSixHours) {
+  const BandHourGrid overlapping = Weekdays(8, 17, 16, 23, 23, 8);
+  EXPECT_EQ(RateTimesFault(overlapping),
+            std::string(res::kErrorInconsistentRateTimes) +
+                Line(res::kRateTimesWeekdayInvalid, overlapping, 0));
+  EXPECT_NE(RateTimesFault(overlapping).find("8-17  16-23  23-8"), std::string::npos);
+
+  const BandHourGrid allDay = Weekdays(8, 17, 0, 0, 24, 24);
+  EXPECT_NE(RateTimesFault(allDay), "");
+  // Two night bands past midnight share hour 1.
+  EXPECT_NE(RateTimesFault(Weekdays(22, 2, 23, 3, 0, 0)), "");
+}
+
+TEST(RateBandCheck, SaturdayAndSundayFailInOneMessageInDayOrder) {
+  const BandHourGrid hours = {{{8, 17, 8, 12, 0, 0}, {17, 23, 10, 14, 24, 24}, {0, 0, 0, 0, 9, 10}}};
+  EXPECT_EQ(RateTimesFault(hours), std::string(res::kErrorInconsistentRateTimes) +
+                                       Line(res::kRateTimesSaturdayInvalid, hours, 1) +
+                                       Line(res::kRateTimesSundayInvalid, hours, 2));
+}
+
+TEST(RateBandCheck, SpinHoursAndTheirTexts) {
+  struct Case {
+    int hour;
+    const char* text;
+  } cases[] = {{0, ""}, {1, "1 AM"}, {11, "11 AM"}, {12, "Noon"},
+               {13, "1 PM"}, {23, "11 PM"}, {24, "Mid"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.hour);
+    EXPECT_EQ(rating::SpinHourText(c.hour), c.text);
+    EXPECT_EQ(rating::SpinHourOfText(c.text), c.hour);
+  }
+  EXPECT_EQ(rating::SpinHourOfText("13 PM"), -1);
+
+  EXPECT_EQ(rating::EditorHourOf(2400), 24);
+  EXPECT_EQ(rating::EditorHourOf(830), 8);
+  EXPECT_EQ(rating::EditorHourOf(2500), 0);
+  EXPECT_EQ(rating::EditorHourOf(65535), 0);
+
+  EXPECT_EQ(rating::SteppedHour(23, 1), 24);
+  EXPECT_EQ(rating::SteppedHour(24, 1), 24);
+  EXPECT_EQ(rating::SteppedHour(0, -1), 0);
+  EXPECT_EQ(rating::SteppedHour(20, 10), 20);  // a page step past Mid keeps the hour
+}

@@ -1,0 +1,300 @@
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+
+#include "data/BandTitles.h"
+#include "data/FixedText.h"
+#include "data/HourDefinitions.h"
+#include "data/MyInfo.h"
+#include "data/SampleImages.h"
+#include "data/TempDatabase.h"
+#include "platform/Messages.h"
+#include "rating/dialogs/CChangeRateBandsDlg.h"
+#include "rating/dialogs/HourSpinBox.h"
+#include "rating_dialogs/DialogDriver.h"
+#include "res/Strings.h"
+
+using namespace dorv;
+using namespace dorv::rating;
+using namespace dorv::test;
+
+namespace {
+
+// The titles file the dialog lists, and the entry's bands it is opened on.
+class ChangeRateBandsTest : public ::testing::Test {
+ protected:
+  ChangeRateBandsTest() {
+    WriteTitles({"Day", "Evening", "Night/Weekend"});
+    m_info.clock12 = 1;
+    m_values.bandTitle = {"Day", "Evening", ""};
+    m_values.bandNotes = {"note 1", "note 2", "note 3"};
+    m_values.bandHours = {800, 1700, 0, 0, 0, 0,  // Day on weekdays
+                          1700, 2300, 2400, 2400, 2400, 2400};
+  }
+
+  void WriteTitles(std::initializer_list<const char*> titles) {
+    std::string image;
+    for (const char* title : titles) {
+      data::BandTitleRecord record{};
+      data::WriteField(record.title, title);
+      ASSERT_TRUE(data::AppendEncoded(image, record, data::EncodeBandTitle));
+    }
+    m_db.WriteFile(data::kBandTitleFileName, image);
+  }
+
+  std::unique_ptr<CChangeRateBandsDlg> Open() {
+    auto dialog = std::make_unique<CChangeRateBandsDlg>(m_values, m_info);
+    ShowForUser(*dialog);
+    return dialog;
+  }
+
+  // A new record of the texts shown; every test has one, so no real message box ever waits.
+  platform::ScriptedPrompter& FreshPrompter() {
+    m_prompter = std::make_unique<platform::ScriptedPrompter>();
+    return *m_prompter;
+  }
+
+  TempDatabase m_db;
+  std::unique_ptr<platform::ScriptedPrompter> m_prompter =
+      std::make_unique<platform::ScriptedPrompter>();
+  data::MyInfo m_info{};
+  RateBandValues m_values;
+};
+
+QString Shown(QSpinBox* spin) { return spin->text(); }
+
+// Steps an hour with the arrow keys until it reads the given hour.
+void StepTo(QSpinBox* spin, int hour) {
+  spin->setFocus();
+  for (int i = 0; i < 30 && spin->value() < hour; ++i) QTest::keyClick(spin, Qt::Key_Up);
+  for (int i = 0; i < 30 && spin->value() > hour; ++i) QTest::keyClick(spin, Qt::Key_Down);
+  ASSERT_EQ(spin->value(), hour);
+}
+
+QString BandTextOf(const std::string& title, std::array<std::uint16_t, 6> h, bool twelveHour) {
+  const std::uint16_t hours[6] = {h[0], h[1], h[2], h[3], h[4], h[5]};
+  return QString::fromStdString(data::BandText(title, hours, twelveHour, true));
+}
+
+}  // namespace
+
+TEST_F(ChangeRateBandsTest, OpensOnTheEntrysBands) {
+  m_values.bandHours[2] = 2500;  // a stored time past Mid
+  platform::ScriptedPrompter& prompter = FreshPrompter();
+  auto dialog = Open();
+  EXPECT_TRUE(prompter.Shown().empty());
+  QComboBox* titles = dialog->TitleBox(0);
+  ASSERT_EQ(titles->count(), 4);
+  EXPECT_EQ(titles->itemText(0), "");
+  EXPECT_EQ(titles->itemText(3), "Night/Weekend");
+  EXPECT_EQ(dialog->TitleBox(0)->currentIndex(), 1);
+  EXPECT_EQ(dialog->TitleBox(1)->currentIndex(), 2);
+  EXPECT_EQ(dialog->TitleBox(2)->currentIndex(), 0);
+  EXPECT_TRUE(dialog->TitleBox(0)->hasFocus());
+
+  EXPECT_EQ(Shown(dialog->HourSpin(0, 0)), "8 AM");
+  EXPECT_EQ(Shown(dialog->HourSpin(0, 1)), "5 PM");
+  EXPECT_EQ(Shown(dialog->HourSpin(0, 2)), "");  // 2500 is read as 0
+  EXPECT_EQ(Shown(dialog->HourSpin(1, 1)), "11 PM");
+  EXPECT_EQ(Shown(dialog->HourSpin(1, 2)), "Mid");
+  EXPECT_EQ(dialog->BandTextField(0)->text(), BandTextOf("Day", {800, 1700, 0, 0, 0, 0}, true));
+  EXPECT_TRUE(dialog->BandTextField(1)->text().contains("all Sa"));
+  // Band 3 has no title: its hours cannot be changed.
+  for (int hour = 0; hour < 6; ++hour) {
+    EXPECT_TRUE(dialog->HourSpin(0, hour)->isEnabled());
+    EXPECT_FALSE(dialog->HourSpin(2, hour)->isEnabled());
+  }
+  EXPECT_FALSE(dialog->Changed());
+  Click(dialog->OkButton());
+  EXPECT_EQ(dialog->result(), QDialog::Accepted);
+  EXPECT_EQ(dialog->Values().bandHours[2], 0);
+}
+
+TEST_F(ChangeRateBandsTest, TwentyFourHourClockDescribesBandsInThatForm) {
+  m_info.clock12 = 0;
+  auto dialog = Open();
+  EXPECT_EQ(dialog->BandTextField(0)->text(), BandTextOf("Day", {800, 1700, 0, 0, 0, 0}, false));
+  EXPECT_TRUE(dialog->BandTextField(0)->text().contains("08:00"));
+  EXPECT_EQ(Shown(dialog->HourSpin(0, 0)), "8 AM");  // the spin edits always read AM/PM
+}
+
+TEST_F(ChangeRateBandsTest, StepsChangeTheHourAndTheBandText) {
+  auto dialog = Open();
+  QSpinBox* end = dialog->HourSpin(0, 1);
+  StepTo(end, 12);
+  EXPECT_EQ(Shown(end), "Noon");
+  EXPECT_EQ(dialog->BandTextField(0)->text(), BandTextOf("Day", {800, 1200, 0, 0, 0, 0}, true));
+  EXPECT_TRUE(dialog->Changed());
+  StepTo(end, 24);
+  QTest::keyClick(end, Qt::Key_Up);
+  EXPECT_EQ(end->value(), 24);
+  EXPECT_EQ(Shown(end), "Mid");
+  StepTo(end, 16);
+  StepTo(dialog->HourSpin(0, 0), 0);
+  EXPECT_EQ(Shown(dialog->HourSpin(0, 0)), "");
+  QTest::keyClick(dialog->HourSpin(0, 0), Qt::Key_Down);
+  EXPECT_EQ(dialog->HourSpin(0, 0)->value(), 0);
+
+  Click(dialog->OkButton());
+  ASSERT_EQ(dialog->result(), QDialog::Accepted);
+  EXPECT_TRUE(m_prompter->Shown().empty());
+  EXPECT_EQ(dialog->Values().bandHours[0], 0);
+  EXPECT_EQ(dialog->Values().bandHours[1], 1600);
+}
+
+TEST_F(ChangeRateBandsTest, OkTakesTheChosenTitlesFromTheFileAndCarriesTheNotes) {
+  auto dialog = Open();
+  ChooseEntry(dialog->TitleBox(2), 3);
+  EXPECT_TRUE(dialog->HourSpin(2, 0)->isEnabled());
+  EXPECT_TRUE(dialog->BandTextField(2)->text().startsWith("Night/Weekend - "));
+  StepTo(dialog->HourSpin(2, 0), 23);
+  StepTo(dialog->HourSpin(2, 1), 8);
+  // The title of the list's position is read again at OK.
+  WriteTitles({"Day", "Evening", "Night"});
+  Click(dialog->OkButton());
+  ASSERT_EQ(dialog->result(), QDialog::Accepted);
+  const RateBandValues& taken = dialog->Values();
+  EXPECT_EQ(taken.bandTitle, (std::array<std::string, 3>{"Day", "Evening", "Night"}));
+  EXPECT_EQ(taken.bandNotes, m_values.bandNotes);
+  EXPECT_EQ(taken.bandHours, (std::array<std::uint16_t, 18>{800, 1700, 0, 0, 0, 0,  //
+                                                            1700, 2300, 2400, 2400, 2400, 2400,
+                                                            2300, 800, 0, 0, 0, 0}));
+}
+
+TEST_F(ChangeRateBandsTest, ChoosingTheEmptyTitleClearsTheBandAtOnce) {
+  auto dialog = Open();
+  ChooseEntry(dialog->TitleBox(1), 0);
+  for (int hour = 0; hour < 6; ++hour) {
+    EXPECT_EQ(dialog->HourSpin(1, hour)->value(), 0);
+    EXPECT_FALSE(dialog->HourSpin(1, hour)->isEnabled());
+  }
+  EXPECT_EQ(dialog->BandTextField(1)->text(), "");
+  EXPECT_TRUE(dialog->Changed());
+  Click(dialog->OkButton());
+  ASSERT_EQ(dialog->result(), QDialog::Accepted);
+  EXPECT_EQ(dialog->Values().bandTitle[1], "");
+  for (int i = 6; i < 12; ++i) EXPECT_EQ(dialog->Values().bandHours[i], 0) << i;
+}
+
+TEST_F(ChangeRateBandsTest, OverlappingHoursKeepTheDialogOpenWithOneMessage) {
+  m_values.bandTitle = {"Day", "Evening", "Night/Weekend"};
+  m_values.bandHours = {800,  1700, 800,  1200, 0,    0,  //
+                        1600, 2300, 1000, 1400, 2400, 2400,  //
+                        2300, 800,  0,    0,    900,  1000};
+  platform::ScriptedPrompter& prompter = FreshPrompter();
+  auto dialog = Open();
+  Click(dialog->OkButton());
+  ASSERT_EQ(prompter.Shown().size(), 1u);
+  const std::string expected = RateTimesFault({{{8, 17, 8, 12, 0, 0},
+                                                {16, 23, 10, 14, 24, 24},
+                                                {23, 8, 0, 0, 9, 10}}});
+  EXPECT_EQ(prompter.Shown()[0], platform::ShownText(QString::fromStdString(expected)));
+  EXPECT_TRUE(prompter.Shown()[0].contains("Weekday Invalid  8-17  16-23  23-8"));
+  EXPECT_LT(prompter.Shown()[0].indexOf("Sat Invalid"), prompter.Shown()[0].indexOf("Sun Invalid"));
+  EXPECT_TRUE(dialog->isVisible());
+
+  // Moving the evening start to 17 and clearing the weekend overlaps lets OK through.
+  StepTo(dialog->HourSpin(1, 0), 17);
+  StepTo(dialog->HourSpin(1, 2), 12);
+  ChooseEntry(dialog->TitleBox(2), 0);
+  Click(dialog->OkButton());
+  EXPECT_EQ(prompter.Shown().size(), 1u);
+  EXPECT_EQ(dialog->result(), QDialog::Accepted);
+}
+
+TEST_F(ChangeRateBandsTest, AWholeDayBandOverlapsAnyOtherBandThatDay) {
+  m_values.bandTitle = {"Day", "", "Night/Weekend"};
+  m_values.bandHours = {800, 1700, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2400, 2400, 0, 0, 0, 0};
+  platform::ScriptedPrompter& prompter = FreshPrompter();
+  auto dialog = Open();
+  Click(dialog->OkButton());
+  ASSERT_EQ(prompter.Shown().size(), 1u);
+  EXPECT_TRUE(prompter.Shown()[0].startsWith(res::kErrorInconsistentRateTimes));
+  EXPECT_TRUE(dialog->isVisible());
+  dialog->done(QDialog::Rejected);
+}
+
+TEST_F(ChangeRateBandsTest, CancelAfterAChangeAsksWhetherToSave) {
+  for (const CloseAnswer& answer : kCloseAnswers) {
+    SCOPED_TRACE(answer.name);
+    platform::ScriptedPrompter& prompter = FreshPrompter();
+    prompter.Answer(answer.answer);
+    auto dialog = Open();
+    StepTo(dialog->HourSpin(0, 0), 9);
+    Click(dialog->CancelButton());
+    ExpectEndedAfterQuestion(*dialog, prompter, res::kAskSaveRateBands, answer);
+    if (answer.result == QDialog::Accepted) {
+      EXPECT_EQ(dialog->Values().bandHours[0], 900);
+    }
+    if (answer.staysOpen) dialog->done(QDialog::Rejected);
+  }
+  auto unchanged = std::make_unique<CChangeRateBandsDlg>(m_values, m_info);
+  ExpectCancelAsksNothing(*unchanged);
+}
+
+TEST_F(ChangeRateBandsTest, TitlesFileProblemsAreReported) {
+  {
+    // Without the file only the empty entry is offered; the entry's own titles stay.
+    m_db.WriteFile(data::kBandTitleFileName, "");
+    std::remove(m_db.Path(data::kBandTitleFileName).c_str());
+    platform::ScriptedPrompter& prompter = FreshPrompter();
+    auto dialog = Open();
+    ASSERT_EQ(prompter.Shown().size(), 1u);
+    EXPECT_EQ(prompter.Shown()[0], res::kErrorTitlesFile);
+    EXPECT_EQ(dialog->TitleBox(0)->count(), 1);
+    Click(dialog->OkButton());
+    ASSERT_EQ(dialog->result(), QDialog::Accepted);
+    EXPECT_EQ(dialog->Values().bandTitle[0], "Day");
+    EXPECT_EQ(dialog->Values().bandHours[1], 1700);
+  }
+  {
+    // A title that can no longer be read at OK keeps the dialog open.
+    WriteTitles({"Day", "Evening", "Night/Weekend"});
+    platform::ScriptedPrompter& prompter = FreshPrompter();
+    auto dialog = Open();
+    ChooseEntry(dialog->TitleBox(2), 3);
+    WriteTitles({"Day"});
+    Click(dialog->OkButton());
+    ASSERT_EQ(prompter.Shown().size(), 1u);
+    EXPECT_EQ(prompter.Shown()[0], res::kErrorTitlesFile);
+    EXPECT_TRUE(dialog->isVisible());
+    dialog->done(QDialog::Rejected);
+  }
+}
+
+TEST_F(ChangeRateBandsTest, AnOwnTitleTheFileDoesNotListIsKept) {
+  m_values.bandTitle[0] = "Business Day";
+  auto dialog = Open();
+  EXPECT_EQ(dialog->TitleBox(0)->currentIndex(), -1);
+  EXPECT_TRUE(dialog->HourSpin(0, 0)->isEnabled());
+  EXPECT_TRUE(dialog->BandTextField(0)->text().startsWith("Business Day - "));
+  Click(dialog->OkButton());
+  ASSERT_EQ(dialog->result(), QDialog::Accepted);
+  EXPECT_EQ(dialog->Values().bandTitle[0], "Business Day");
+  EXPECT_EQ(dialog->Values().bandHours[0], 800);
+}
+
+TEST_F(ChangeRateBandsTest, RunHandsTheBandsBackOnlyOnOk) {
+  RateBandValues values = m_values;
+  {
+    ModalScript script([](QDialog& d) {
+      auto& dialog = static_cast<CChangeRateBandsDlg&>(d);
+      StepTo(dialog.HourSpin(0, 0), 7);
+      Click(dialog.OkButton());
+    });
+    EXPECT_TRUE(RunChangeRateBands(values, m_info, nullptr));
+  }
+  EXPECT_EQ(values.bandHours[0], 700);
+  {
+    platform::ScriptedPrompter& prompter = FreshPrompter();
+    prompter.Answer(QMessageBox::No);
+    ModalScript script([](QDialog& d) {
+      auto& dialog = static_cast<CChangeRateBandsDlg&>(d);
+      ChooseEntry(dialog.TitleBox(0), 0);
+      Click(dialog.CancelButton());
+    });
+    EXPECT_FALSE(RunChangeRateBands(values, m_info, nullptr));
+  }
+  EXPECT_EQ(values.bandTitle[0], "Day");
+  EXPECT_EQ(values.bandHours[0], 700);
+}
