@@ -8,6 +8,7 @@
 
 #include "app/Artwork.h"
 #include "pdb/CAlphaConvertDlg.h"
+#include "pdb/CChangePdbDlg.h"
 #include "pdb/CLookupDataDlg.h"
 #include "pdb/CPdbEditDlg.h"
 #include "pdb/CPdbListDlg.h"
@@ -141,6 +142,10 @@ void CMainFrame::OpenBook(data::PdbKind kind) {
   editOpeners.lookupData = [this](data::RateFile& rateFile, QWidget* parent) {
     return pdb::RunLookupData(m_files.myInfo, m_files.sample, rateFile, parent);
   };
+  editOpeners.changeData = [this](pdb::ChangeDataValues& values, QWidget* parent) {
+    return pdb::RunChangePdb(values, m_files.myInfo,
+                             pdb::StandardChangePdbOpeners(m_files.sample, m_files.myInfo), parent);
+  };
   openers.editor = [this, editOpeners](const pdb::EditorRequest& request) {
     return pdb::RunPdbEdit(
         request, {m_files.pdb, m_files.myInfo, m_files.sample, m_files.hourDefinitions},
@@ -189,6 +194,7 @@ rating::CallScreenContext CMainFrame::MakeCallScreenContext() {
   rating::CallScreenContext context{m_files.pdb, m_files.callLog, *m_files.memoCounter,
                                     m_files.myInfo, m_files.currentCall};
   context.startProgram = m_startProgram;
+  context.now = m_now;
   // "Calling Info" shows the user's dialling information without letting it change.
   context.callingInfo = [this](QWidget* parent) {
     settings::CMyAdvancedDlg info(settings::CMyAdvancedDlg::kReadOnly, m_files.myInfo,

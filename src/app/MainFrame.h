@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <QPixmap>
 #include <QTimer>
+#include <ctime>
 #include <functional>
 
 #include "app/DataFiles.h"
@@ -63,6 +64,8 @@ class CMainFrame final : public QMainWindow {
 
   // How other programs (the calculator) are started; tests put in their own.
   void SetProgramStarter(platform::ProgramStarter start) { m_startProgram = std::move(start); }
+  // The clock the call screen times calls by; tests put in their own.
+  void SetClock(std::function<std::time_t()> now) { m_now = std::move(now); }
   // The pickers the personal information dialog opens.
   void SetMyInfoOpeners(settings::MyInfoOpeners openers) { m_myInfoOpeners = std::move(openers); }
   const settings::MyInfoOpeners& MyInfoOpeners() const { return m_myInfoOpeners; }
@@ -88,6 +91,7 @@ class CMainFrame final : public QMainWindow {
   bool m_filesOpen = false;
   HelpWindow* m_help = nullptr;
   platform::ProgramStarter m_startProgram = platform::StartDetached;
+  std::function<std::time_t()> m_now = [] { return std::time(nullptr); };
   settings::MyInfoOpeners m_myInfoOpeners;
 };
 
