@@ -73,24 +73,31 @@ QLineEdit* CPdbEditDlg::AddMoneyEdit() {
 
 void CPdbEditDlg::BuildControls() {
   auto* top = new QVBoxLayout(this);
+  // Two columns of fields keep the dialog within a small screen's height: who and how to
+  // dial on the left, where and what else from the address on.
   auto* grid = new QGridLayout;
   top->addLayout(grid);
   int row = 0;
+  int labelColumn = 0;
   for (int i = 0; i < static_cast<int>(EditField::BandLine1); ++i) {
     const EditFieldSpec& spec = SpecOf(static_cast<EditField>(i));
+    if (spec.field == EditField::Address1) {
+      row = 0;
+      labelColumn = 2;
+    }
     auto* edit = new QLineEdit(this);
     if (spec.limit > 0) edit->setMaxLength(spec.limit);
     edit->setReadOnly(spec.readOnly);
     if (spec.readOnly) edit->setFocusPolicy(Qt::NoFocus);
     m_fields[i] = edit;
-    if (spec.field == EditField::Address2) {
-      grid->addWidget(edit, row - 1, 2);  // beside the first address line
-      continue;
-    }
-    grid->addWidget(new QLabel(spec.label, this), row, 0);
-    grid->addWidget(edit, row, 1);
+    // The second address line goes unlabelled under the first.
+    if (spec.field != EditField::Address2)
+      grid->addWidget(new QLabel(spec.label, this), row, labelColumn);
+    grid->addWidget(edit, row, labelColumn + 1);
     ++row;
   }
+  grid->setColumnMinimumWidth(1, 200);
+  grid->setColumnMinimumWidth(3, 240);
   m_fields[static_cast<int>(EditField::Address1)]->installEventFilter(this);
 
   m_warningPlace = new QWidget(this);
@@ -132,13 +139,23 @@ void CPdbEditDlg::BuildControls() {
     rates->addWidget(m_surchargeFields[part], 4, 1 + part);
   }
 
-  auto* buttons = new QHBoxLayout;
-  top->addLayout(buttons);
+  // The commands in two rows: moving and calling first, then the data and the dialog's end.
+  auto* callRow = new QHBoxLayout;
+  auto* endRow = new QHBoxLayout;
+  top->addLayout(callRow);
+  top->addLayout(endRow);
   for (std::size_t i = 0; i < m_buttons.size(); ++i) {
     m_buttons[i] = new QPushButton(kButtonTexts[i], this);
     m_buttons[i]->setAutoDefault(false);
-    buttons->addWidget(m_buttons[i]);
   }
+  for (EditButton b : {EditButton::Previous, EditButton::Next, EditButton::ManualEntry,
+                       EditButton::TimeACall, EditButton::ViewMemo, EditButton::ContactLog})
+    callRow->addWidget(Button(b));
+  for (EditButton b : {EditButton::PrintRecord, EditButton::Lookup, EditButton::Convert})
+    endRow->addWidget(Button(b));
+  endRow->addStretch();
+  endRow->addWidget(Button(EditButton::Cancel));
+  endRow->addWidget(Button(EditButton::Ok));
   Button(EditButton::Ok)->setDefault(true);
   Button(EditButton::Convert)->hide();
 
@@ -230,7 +247,11 @@ void CPdbEditDlg::FillStateOf(data::PdbRecord& entry) {
 
 void CPdbEditDlg::ShowScreen() {
   m_showing = true;
-  for (int i = 0; i < kEditFieldCount; ++i) m_fields[i]->setText(Q(m_screen.text[i]));
+  // Texts longer than their field show from their beginning.
+  for (int i = 0; i < kEditFieldCount; ++i) {
+    m_fields[i]->setText(Q(m_screen.text[i]));
+    m_fields[i]->setCursorPosition(0);
+  }
   m_showing = false;
   OnPhoneChanged(EditField::AreaCode);
   Button(EditButton::Convert)->setVisible(HasLetter(m_screen[EditField::Prefix]) ||
