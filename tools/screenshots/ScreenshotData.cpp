@@ -43,6 +43,12 @@ void LayOutUserData(const test::TempDatabase& db) {
   data::WriteField(info.city, "Philadelphia");
   data::WriteField(info.state, "Pennsylvania");
   data::WriteField(info.country, "United States");
+  data::WriteField(info.postalCode, "19107");
+  data::WriteField(info.areaCode, "215");
+  data::WriteField(info.prefix, "555");
+  data::WriteField(info.suffix, "0175");
+  info.latitude = 39.9526;
+  info.longitude = -75.1652;
   info.infoStored = 1;
   infoFile.Write(info);
   infoFile.Close();

@@ -1,4 +1,5 @@
 // Shows Dorv's windows on the X server and saves what the server shows of each.
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
@@ -7,13 +8,22 @@
 #include <QTest>
 #include <QTimer>
 #include <cstdio>
+#include <ctime>
+#include <time.h>
 
 #include "ScreenshotData.h"
 #include "app/DataFiles.h"
 #include "app/MainFrame.h"
+#include "pdb/CLookupDataDlg.h"
+#include "pdb/CPdbEditDlg.h"
 #include "pdb/CPdbListDlg.h"
 #include "pdb/CSampleLookupDlg.h"
+#include "platform/Messages.h"
 #include "platform/SettingsMemoCounter.h"
+#include "rating/callscreen/CCallScreenDlg.h"
+#include "reports/CCallLogDlg.h"
+#include "res/Strings.h"
+#include "settings/CMyInfoDlg.h"
 
 using namespace dorv;
 
@@ -34,9 +44,118 @@ void Shoot(QWidget& window, const char* fileName) {
   std::printf("%s\n", qPrintable(path));
 }
 
+void Type(QLineEdit* field, const QString& text) {
+  field->clear();
+  QTest::keyClicks(field, text);
+}
+
+void ClickRow(QAbstractItemView* list, int row) {
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                    list->visualRect(list->model()->index(row, 0)).center());
+}
+
+// The row of a list whose first column reads the text, or whose columns hold both texts.
+int RowOf(const platform::ReportList* list, const QString& text, const QString& also = {}) {
+  for (int r = 0; r < list->Model()->rowCount(); ++r) {
+    QStringList texts;
+    for (int c = 0; c < list->Model()->columnCount(); ++c) texts << list->Model()->Row(r)->Text(c);
+    if (also.isEmpty() ? texts.value(0) == text : texts.contains(text) && texts.contains(also))
+      return r;
+  }
+  return 0;
+}
+
+// The first-time setup half filled in, as a new user sees it before the location lookup.
+void ShootFirstTimeSetup(app::DataFiles& files, app::CMainFrame& frame) {
+  data::MyInfo blank;
+  data::ClearMyInfo(blank);
+  settings::CMyInfoDlg setup(settings::CMyInfoDlg::kFirstTimeSetup, blank, files.myInfoFile,
+                             frame.MyInfoOpeners(), &frame);
+  setup.move(40, 40);
+  setup.show();
+  Type(setup.findChild<QLineEdit*>("name"), "Pat Example");
+  Type(setup.findChild<QLineEdit*>("address"), "1200 Market Street");
+  Shoot(setup, "first-time-setup.png");
+  setup.hide();
+}
+
+// Plays a user who adds an entry through Lookup Data, times a call on it and opens the call
+// log, saving the windows on the way. Messages are answered with OK.
+class Session {
+ public:
+  explicit Session(std::time_t& clock) : m_clock(clock) {}
+
+  int Handle(QDialog& dialog) {
+    dialog.move(40, 40);
+    if (auto* list = qobject_cast<pdb::CPdbListDlg*>(&dialog)) {
+      list->show();
+      list->OnAdd();
+      list->reject();
+    } else if (auto* editor = qobject_cast<pdb::CPdbEditDlg*>(&dialog)) {
+      FillEntry(*editor);
+    } else if (auto* lookup = qobject_cast<pdb::CLookupDataDlg*>(&dialog)) {
+      PickService(*lookup);
+    } else if (auto* screen = qobject_cast<rating::CCallScreenDlg*>(&dialog)) {
+      TimeCall(*screen);
+    } else if (auto* log = qobject_cast<reports::CCallLogDlg*>(&dialog)) {
+      log->resize(760, 460);
+      Shoot(*log, "call-log.png");
+      log->reject();
+    } else {
+      dialog.reject();
+    }
+    return dialog.result();
+  }
+
+ private:
+  void FillEntry(pdb::CPdbEditDlg& editor) {
+    using pdb::EditButton;
+    using pdb::EditField;
+    editor.show();
+    QTest::mouseClick(editor.Button(EditButton::Lookup), Qt::LeftButton);
+    Type(editor.Field(EditField::Type), "Family");
+    Type(editor.Field(EditField::Name), "Cousin Sam");
+    Type(editor.Field(EditField::Prefix), "555");
+    Type(editor.Field(EditField::Suffix), "0142");
+    Type(editor.Field(EditField::Note), "Calls on Sundays");
+    Shoot(editor, "record-editor.png");
+    QTest::mouseClick(editor.Button(EditButton::TimeACall), Qt::LeftButton);
+    QTest::mouseClick(editor.Button(EditButton::Ok), Qt::LeftButton);
+  }
+
+  void PickService(pdb::CLookupDataDlg& lookup) {
+    lookup.show();
+    Type(lookup.SearchField(), "Boulder");
+    QTest::mouseClick(lookup.CriterionButton(pdb::SearchCriterion::City), Qt::LeftButton);
+    ClickRow(lookup.LocationList(), RowOf(lookup.LocationList(), "Boulder", "Colorado"));
+    ClickRow(lookup.TypeList(), RowOf(lookup.TypeList(), res::kServiceTypeResidental));
+    ClickRow(lookup.ServiceList(), 0);
+    Shoot(lookup, "lookup-data.png");
+    QTest::mouseClick(lookup.OkButton(), Qt::LeftButton);
+  }
+
+  void TimeCall(rating::CCallScreenDlg& screen) {
+    screen.show();
+    QPushButton* main = screen.findChild<QPushButton*>("main");
+    QTest::mouseClick(main, Qt::LeftButton);
+    for (int second = 0; second < 187; ++second) {
+      ++m_clock;
+      screen.OnClockTick();
+    }
+    Shoot(screen, "call-screen-timing.png");
+    QTest::mouseClick(main, Qt::LeftButton);  // stop
+    QTest::mouseClick(main, Qt::LeftButton);  // save
+  }
+
+  std::time_t& m_clock;
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  // The call is timed on a weekday morning whatever the machine's zone.
+  qputenv("TZ", "UTC");
+  tzset();
   QApplication application(argc, argv);
   if (argc < 2) {
     std::fprintf(stderr, "usage: dorv_screenshots OUTPUT_DIR\n");
@@ -69,5 +188,17 @@ int main(int argc, char** argv) {
   lookup.List()->setCurrentIndex(lookup.List()->Model()->index(2, 0));
   Shoot(lookup, "sample-database-lookup.png");
   lookup.hide();
+
+  // From here on no window may wait for a person: messages are answered and nested
+  // dialogs played by the session.
+  std::time_t clock = 1772618400;  // Wednesday 4 March 2026, 10:00
+  frame.SetClock([&] { return clock; });
+  Session session(clock);
+  platform::ScriptedPrompter answersOk;
+  platform::SetModalHook([&](QDialog& dialog) { return session.Handle(dialog); });
+  ShootFirstTimeSetup(files, frame);
+  frame.OnToll();
+  frame.OnCallLog();
+  platform::SetModalHook({});
   return 0;
 }
