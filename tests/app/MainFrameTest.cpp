@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <QMenuBar>
-#include <QStatusBar>
+#include <QLineEdit>
+#include <QPushButton>
 #include <filesystem>
 
 #include "app/MainFrame.h"
@@ -39,36 +39,6 @@ QString FailedStartMessage(app::DataFiles& files) {
 }
 
 }  // namespace
-
-TEST(MainFrameStartup, FirstStartCreatesTollBookAndSettings) {
-  TempDatabase db;
-  WriteStartFiles(db, false);
-  platform::ScriptedPrompter prompter;
-  dorv::test::ModalScript setup(dorv::test::AcceptFirstRun);
-  app::DataFiles files;
-  int sounds = 0;
-  {
-    app::CMainFrame frame(files, [&] { return ++sounds, true; });
-    ASSERT_TRUE(frame.OnCreate());
-    EXPECT_EQ(setup.Runs(), 1);
-    EXPECT_TRUE(prompter.Shown().empty());
-    EXPECT_EQ(db.ReadFile("DORV21").size(), 0u);
-    EXPECT_EQ(db.ReadFile("MYINFO.BIN").size(), 3552u);
-    std::uint32_t one = 1;
-    EXPECT_EQ(db.ReadFile("DORV98"), std::string(reinterpret_cast<const char*>(&one), 4));
-    EXPECT_EQ(sounds, 1);
-    EXPECT_TRUE(files.pdb.IsOpen());
-    EXPECT_TRUE(files.sample.telcos.IsOpen());
-    EXPECT_TRUE(files.hourDefinitions.IsOpen());
-    EXPECT_TRUE(frame.LogoTimer().isActive());
-    EXPECT_EQ(frame.LogoTimer().interval(), 10000);
-    EXPECT_EQ(frame.menuBar()->actions().size(), 6);
-  }
-  // Destroying the frame closes every file.
-  EXPECT_FALSE(files.pdb.IsOpen());
-  EXPECT_FALSE(files.sample.unitedStates.IsOpen());
-  EXPECT_FALSE(files.hourDefinitions.IsOpen());
-}
 
 TEST(MainFrameStartup, MissingTollFreeBookEndsWithOneMessage) {
   TempDatabase db;
@@ -239,19 +209,35 @@ TEST(MainFrameStartup, AFirstStartWalksThroughTheSetupIntoTheMainWindow) {
   WriteStartFiles(db, false);
   platform::ScriptedPrompter prompter;
   {
-    app::DataFiles files;
-    app::CMainFrame frame(files, [] { return true; });
-    frame.SetMyInfoOpeners({[](QWidget*) { return std::optional(AlbanyLocation()); }, {}});
-    dorv::test::ModalScript setup(WalkThroughSetup);
-    ASSERT_TRUE(frame.OnCreate());
-    EXPECT_EQ(setup.Runs(), 1);
-    ASSERT_EQ(prompter.Shown().size(), 1u);
-    EXPECT_EQ(prompter.Shown()[0], res::kMyInfoPickLocation);
-    EXPECT_EQ(files.myInfo.infoStored, 1u);
-    EXPECT_STREQ(files.myInfo.city, "Albany");
-    EXPECT_STREQ(files.myInfo.intlAccessCode, "011");
-    EXPECT_TRUE(files.pdb.IsOpen());
-    EXPECT_TRUE(frame.LogoTimer().isActive());
+    app::DataFiles firstFiles;
+    firstFiles.memoCounter = std::make_unique<FakeMemoCounter>();
+    int sounds = 0;
+    {
+      app::CMainFrame frame(firstFiles, [&] { return ++sounds, true; });
+      frame.SetMyInfoOpeners({[](QWidget*) { return std::optional(AlbanyLocation()); }, {}});
+      dorv::test::ModalScript setup(WalkThroughSetup);
+      ASSERT_TRUE(frame.OnCreate());
+      EXPECT_EQ(setup.Runs(), 1);
+      ASSERT_EQ(prompter.Shown().size(), 1u);
+      EXPECT_EQ(prompter.Shown()[0], res::kMyInfoPickLocation);
+      EXPECT_EQ(firstFiles.myInfo.infoStored, 1u);
+      EXPECT_STREQ(firstFiles.myInfo.city, "Albany");
+      EXPECT_STREQ(firstFiles.myInfo.intlAccessCode, "011");
+      // The toll book and the memo numbering are created on the way.
+      EXPECT_TRUE(db.Exists("DORV21"));
+      EXPECT_EQ(db.ReadFile("DORV21").size(), 0u);
+      std::uint32_t one = 1;
+      EXPECT_EQ(db.ReadFile("DORV98"), std::string(reinterpret_cast<const char*>(&one), 4));
+      EXPECT_EQ(sounds, 1);
+      EXPECT_TRUE(firstFiles.pdb.IsOpen());
+      EXPECT_TRUE(firstFiles.sample.telcos.IsOpen());
+      EXPECT_TRUE(firstFiles.hourDefinitions.IsOpen());
+      EXPECT_TRUE(frame.LogoTimer().isActive());
+    }
+    // Destroying the frame closes every file.
+    EXPECT_FALSE(firstFiles.pdb.IsOpen());
+    EXPECT_FALSE(firstFiles.sample.unitedStates.IsOpen());
+    EXPECT_FALSE(firstFiles.hourDefinitions.IsOpen());
   }
   // The settings are on disk: the next start goes straight to the main window.
   const std::string stored = db.ReadFile("MYINFO.BIN");

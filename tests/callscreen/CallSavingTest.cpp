@@ -126,19 +126,6 @@ TEST_F(CallSavingTest, AnUnchangedStartKeepsOnlyTheNewMemo) {
   w.pdb.CloseMemoFiles();
 }
 
-TEST_F(CallSavingTest, MovingIntoAnotherMonthLeavesTheCallInTheNewMonthOnly) {
-  data::CallLogRecord call = w.LogCall(m_march, 60, "memo");
-  const std::uint32_t oldKey = call.start;
-  call.start = static_cast<std::int32_t>(LocalTime(2026, 4, 2, 10, 0));
-  SaveReport report = SaveReopenedCall(w.Stores(), {0, 3, 2026}, oldKey, true, call, "memo");
-  EXPECT_TRUE(report.saved);
-  EXPECT_TRUE(w.Calls(3, 2026).empty());
-  auto april = w.Calls(4, 2026);
-  ASSERT_EQ(april.size(), 1u);
-  EXPECT_EQ(april[0].start, call.start);
-  EXPECT_EQ(w.MemoOf(1, call.start), "memo");
-}
-
 TEST_F(CallSavingTest, AFailedRemovalTakesTheMovedCopyBackOut) {
   data::CallLogRecord call = w.LogCall(LocalTime(2026, 4, 1, 9, 0), 60, "already there");
   ASSERT_EQ(w.Calls(4, 2026).size(), 1u);

@@ -21,13 +21,6 @@ TEST(MoneyText, PlainAndMarkedForms) {
   }
 }
 
-TEST(SplitMoney, GivesThreeParts) {
-  MoneyParts p = SplitMoney(5.25);
-  EXPECT_EQ(p.dollars, "0");
-  EXPECT_EQ(p.cents, "05");
-  EXPECT_EQ(p.hundredths, "25");
-}
-
 TEST(JoinMoney, ReadsTypedPartsAsCents) {
   struct Case {
     const char* name;

@@ -61,23 +61,6 @@ TEST(MyInfoFile, ShortFileReadsAsFailureWithNeutralRecord) {
   EXPECT_EQ(db.ReadFile("MYINFO.BIN").size(), 100u);
 }
 
-TEST(MyInfoDefaults, NorthAmericanAndInternational) {
-  MyInfo info;
-  ClearMyInfo(info);
-  ApplyInternationalDefaults(info);
-  EXPECT_EQ(ReadField(info.defaultRateLongDistance), "DIRECT DIAL");
-  EXPECT_EQ(ReadField(info.intlAccessCode), "");
-  ApplyNorthAmericanDefaults(info);
-  EXPECT_EQ(ReadField(info.intlAccessCode), "011");
-  EXPECT_EQ(ReadField(info.infoTollFree), "1-800-555-1212");
-  EXPECT_EQ(ReadField(info.recurringDefaults[4].name), "Taxes");
-  EXPECT_EQ(info.recurringDefaults[4].amount, 1000.0);
-  EXPECT_EQ(ReadField(info.surcharges[5].description), "Labor on this call");
-  EXPECT_EQ(info.surcharges[5].kind, 2);
-  EXPECT_EQ(info.surcharges[5].minutes, 5);
-  EXPECT_EQ(ReadField(info.surcharges[7].description), "");
-}
-
 TEST(MyInfoTexts, PhoneAndLocation) {
   MyInfo info;
   ClearMyInfo(info);

@@ -2,7 +2,6 @@
 
 #include <sys/stat.h>
 
-#include "data/PdbFiles.h"
 #include "data/Rewrite.h"
 #include "data/TempDatabase.h"
 
@@ -59,30 +58,6 @@ TEST(RewriteFile, UnusableScratchFileLeavesTheTargetAsItWas) {
   ASSERT_EQ(::mkdir(db.Path("~PTEMP~.DAT").c_str(), 0700), 0);
   EXPECT_FALSE(RewriteFile("DORV21", 4, KeepOdd));
   EXPECT_EQ(db.ReadFile("DORV21"), FourRecords());
-}
-
-TEST(RewriteFile, CompressesABookOfScrambledEntries) {
-  TempDatabase db;
-  db.WriteFile("DORV22", "");
-  db.WriteFile("DORV23", "");
-  PdbFiles files;
-  ASSERT_TRUE(files.Open());
-  PdbRecord entry;
-  ClearRecord(entry);
-  for (int i = 0; i < 3; ++i) {
-    entry.memoFileNumber = static_cast<std::uint32_t>(i);
-    ASSERT_TRUE(files.Append(entry, PdbKind::Toll));
-  }
-  ASSERT_TRUE(files.SetDeleted(1, true, PdbKind::Toll));
-  files.Close();
-  ASSERT_TRUE(RewriteFile("DORV21", sizeof(PdbRecord), [](const unsigned char* stored, long) {
-    return reinterpret_cast<const PdbRecord*>(stored)->active != 0;
-  }));
-  ASSERT_TRUE(files.Open());
-  ASSERT_EQ(files.Count(PdbKind::Toll), 2);
-  PdbRecord back;
-  ASSERT_TRUE(files.ReadAt(1, back, PdbKind::Toll));
-  EXPECT_EQ(back.memoFileNumber, 2u);
 }
 
 namespace {

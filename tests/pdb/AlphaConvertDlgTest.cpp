@@ -14,8 +14,8 @@ TEST(AlphaConvertDlg, DigitsFollowEveryKeystroke) {
     const char* typed;
     const char* digits;
   };
-  const Case cases[] = {{"555-CALL", "555-2255"}, {"555-call", "555-2255"}, {"QZ", "79"},
-                        {"1 (800) FLOWERS", "1 (800) 3569377"}};
+  // The letter table itself is checked with the dial texts; here the field follows the typing.
+  const Case cases[] = {{"555-call", "555-2255"}, {"1 (800) FLOWERS", "1 (800) 3569377"}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.typed);
     CAlphaConvertDlg dialog;

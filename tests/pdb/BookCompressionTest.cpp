@@ -60,15 +60,6 @@ TEST(BookCompression, OnlyTheChosenBookIsRewritten) {
   EXPECT_EQ(book.pdb.Count(data::PdbKind::Toll), 1);
 }
 
-TEST(BookCompression, LeftOverScratchFileIsOverwritten) {
-  PdbTestBook book;
-  book.AddNumbered(3, 2);
-  book.db.WriteFile("~PTEMP~.DAT", std::string(5000, 'x'));
-  EXPECT_TRUE(pdb::CompressBook(book.pdb, data::PdbKind::Toll).rewritten);
-  EXPECT_EQ(book.db.ReadFile("DORV21").size(), kSize);
-  EXPECT_FALSE(book.db.Exists("~PTEMP~.DAT"));
-}
-
 TEST(BookCompression, FailuresLeaveTheBookAsItWasAndOpen) {
   struct Row {
     const char* name;

@@ -31,6 +31,9 @@ data::PdbRecord Entry(const char* type, const char* name, const char* prefix) {
   e.lastOpened = 0;
   WriteField(e.type, type);
   WriteField(e.name, name);
+  WriteField(e.contact, "May");
+  WriteField(e.address1, "1 Road");
+  WriteField(e.webSite, "old.example");
   WriteField(e.city, "Toronto");
   WriteField(e.state, "Ontario");
   WriteField(e.country, "Canada");
@@ -170,8 +173,8 @@ TEST(PdbEditDialog, DuplicateKeepsLocationAndRatesButNoIdentityAndIsAppended) {
   EditorSetup setup({Entry("Family", "Aunt May", "555")});
   const std::string before = setup.Stored();
   int result = setup.Open(PdbEditMode::Duplicate, 0, [](CPdbEditDlg& editor) {
-    for (EditField f : {EditField::Type, EditField::Name, EditField::Prefix, EditField::Suffix,
-                        EditField::Note})
+    for (EditField f : {EditField::Type, EditField::Name, EditField::Contact, EditField::Address1,
+                        EditField::Prefix, EditField::Suffix, EditField::WebSite, EditField::Note})
       EXPECT_EQ(Text(editor, f), "");
     EXPECT_EQ(Text(editor, EditField::City), "Toronto");
     EXPECT_EQ(Text(editor, EditField::AreaCode), "416");

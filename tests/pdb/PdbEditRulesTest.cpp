@@ -113,21 +113,6 @@ TEST(PdbEditRules, MoneyFieldsSkipMinusOneAndUntitledBandsAndShowDiscounts) {
   EXPECT_EQ(m.surcharge.hundredths, "50");
 }
 
-TEST(PdbEditRules, DuplicateClearingKeepsLocationServiceAndRatesOnly) {
-  data::PdbRecord e = SampleEntry();
-  pdb::ClearIdentity(e);
-  for (const std::string& cleared :
-       {data::ReadField(e.type), data::ReadField(e.name), data::ReadField(e.contact),
-        data::ReadField(e.address1), data::ReadField(e.prefix), data::ReadField(e.suffix),
-        data::ReadField(e.webSite), data::ReadField(e.note)})
-    EXPECT_EQ(cleared, "");
-  EXPECT_EQ(e.memoFileNumber, 0u);
-  EXPECT_EQ(data::ReadField(e.city), "Toronto");
-  EXPECT_EQ(data::ReadField(e.areaCode), "416");
-  EXPECT_EQ(data::ReadField(e.telco), "Sample Telco");
-  EXPECT_EQ(e.rates[1].initial, 7.5);
-}
-
 TEST(PdbEditRules, LoadedEntryStoredBackIsNoChangeAndEveryListedFieldCounts) {
   const data::MyInfo me = UserIn("United States");
   const data::PdbRecord original = SampleEntry();

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "pdb/PdbListRules.h"
-#include "res/Strings.h"
 
 using namespace dorv::pdb;
 
@@ -35,14 +34,6 @@ TEST(ProgressPlan, AtMostAboutAHundredSteps) {
   EXPECT_EQ(ProgressPlanFor(-1).maximum, 0);
 }
 
-TEST(SortCodes, ColumnTimesTwoPlusOneForDescending) {
-  for (int code = 0; code <= 5; ++code) {
-    SCOPED_TRACE(code);
-    EXPECT_EQ(SortOrderOf(code).column, code / 2);
-    EXPECT_EQ(SortOrderOf(code).ascending, code % 2 == 0);
-  }
-}
-
 TEST(SortCodes, ClicksFlipEachColumnsFlagOnItsOwn) {
   SortDirections directions;
   directions.SetFlag(0);  // as a load leaves them
@@ -55,22 +46,4 @@ TEST(SortCodes, ClicksFlipEachColumnsFlagOnItsOwn) {
   EXPECT_FALSE(directions.Flag(1));
   directions.Reset();
   EXPECT_EQ(directions.Click(0), 0);
-}
-
-TEST(SelectionRules, SingleRowButtonsNeedExactlyOneSelected) {
-  struct Row {
-    int selected;
-    bool rowButtons, singleButtons;
-    const char* question;
-  } rows[] = {{0, false, false, nullptr},
-              {1, true, true, dorv::res::kAskDeleteItem},
-              {2, true, false, dorv::res::kAskDeleteItems},
-              {7, true, false, dorv::res::kAskDeleteItems}};
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.selected);
-    SelectionButtons buttons = ButtonsForSelection(row.selected);
-    EXPECT_EQ(buttons.rowButtons, row.rowButtons);
-    EXPECT_EQ(buttons.singleButtons, row.singleButtons);
-    EXPECT_STREQ(DeleteQuestion(row.selected), row.question);
-  }
 }

@@ -56,17 +56,6 @@ TEST(ReportListModel, DialogComparisonDecidesTheOrder) {
   EXPECT_EQ(FirstColumn(model), (QStringList{"9", "10", "100"}));
 }
 
-TEST(ReportListModel, HeaderClickOnTheWidgetSorts) {
-  ReportList list;
-  ReportListModel model(TwoColumns());
-  for (const char* name : {"b", "a"}) model.AddRow(std::make_unique<TextRow>(QStringList{name}));
-  list.SetModel(&model);
-  list.resize(400, 200);
-  list.show();
-  emit list.header()->sectionClicked(0);
-  EXPECT_EQ(FirstColumn(model), (QStringList{"a", "b"}));
-}
-
 TEST(ReportListLayout, ColumnWidthsInHundredthsLastTakesTheRest) {
   std::vector<ListColumn> columns = {{"a", 25}, {"b", 25}, {"c", 10}};
   EXPECT_EQ(ColumnWidths(400, columns, 16), (std::vector<int>{100, 100, 184}));

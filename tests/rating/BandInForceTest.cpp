@@ -45,15 +45,6 @@ TEST(BandInForce, NoTimeOnSundayNeverAppliesAndLeavesNoRates) {
   EXPECT_EQ(engine.FindBandInForce(sundayNoon), 2);
 }
 
-TEST(BandInForce, WholeDayPairCoversEveryMinute) {
-  const data::PdbRecord entry = ThreeBandEntry();
-  const RateView rates(entry);
-  for (int minute = 0; minute < 24 * 60; ++minute) {
-    SCOPED_TRACE(minute);
-    ASSERT_EQ(BandInForceAt(rates, LocalTime(2025, 1, 18, 0, minute)), 2);
-  }
-}
-
 TEST(BandInForce, PairsCoverTheirHours) {
   struct Row {
     std::uint16_t start, end;

@@ -202,18 +202,6 @@ TEST_F(ChangeRateBandsTest, OverlappingHoursKeepTheDialogOpenWithOneMessage) {
   EXPECT_EQ(dialog->result(), QDialog::Accepted);
 }
 
-TEST_F(ChangeRateBandsTest, AWholeDayBandOverlapsAnyOtherBandThatDay) {
-  m_values.bandTitle = {"Day", "", "Night/Weekend"};
-  m_values.bandHours = {800, 1700, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2400, 2400, 0, 0, 0, 0};
-  platform::ScriptedPrompter& prompter = FreshPrompter();
-  auto dialog = Open();
-  Click(dialog->OkButton());
-  ASSERT_EQ(prompter.Shown().size(), 1u);
-  EXPECT_TRUE(prompter.Shown()[0].startsWith(res::kErrorInconsistentRateTimes));
-  EXPECT_TRUE(dialog->isVisible());
-  dialog->done(QDialog::Rejected);
-}
-
 TEST_F(ChangeRateBandsTest, CancelAfterAChangeAsksWhetherToSave) {
   for (const CloseAnswer& answer : kCloseAnswers) {
     SCOPED_TRACE(answer.name);

@@ -82,10 +82,6 @@ TEST(CallListItem, SurchargeBreakdownChargesWholeIntervalsOnly) {
   EXPECT_EQ(item.Text(CallListItem::kSurcharge), "$1.6450");
 }
 
-TEST(CallListItem, NoEntrySurchargeAndEmptySlotsGiveNoLines) {
-  EXPECT_TRUE(reports::SurchargeLinesOf(ItemOf(MakeCall({"Dan", test::kJan1st1999}))).empty());
-}
-
 TEST(CallListItem, ComparisonOfEachColumn) {
   TestCall early{"alpha", test::kJan1st1999, 30, 500.0, 10.0};
   early.outgoing = false;
@@ -117,22 +113,6 @@ TEST(CallListItem, ComparisonOfEachColumn) {
     EXPECT_EQ((ba > 0) - (ba < 0), -row.expected);
     EXPECT_EQ(reports::CompareCallRows(a, a, row.column), 0);
   }
-}
-
-TEST(CallSortKeys, ClicksToggleEachColumnOnItsOwn) {
-  reports::CallSortKeys keys;
-  EXPECT_EQ(keys.Key(), 0);
-  EXPECT_TRUE(keys.Ascending());
-  EXPECT_EQ(keys.Click(CallListItem::kName), 2);
-  EXPECT_EQ(keys.Click(CallListItem::kCost), 12);
-  EXPECT_EQ(keys.Click(CallListItem::kName), 3);
-  EXPECT_FALSE(keys.Ascending());
-  EXPECT_EQ(keys.Column(), CallListItem::kName);
-  EXPECT_EQ(keys.Click(CallListItem::kCost), 13);
-  EXPECT_EQ(keys.Click(CallListItem::kCost), 12);
-  keys.SetToggle(CallListItem::kDate);
-  EXPECT_EQ(keys.Click(CallListItem::kDate), 1);
-  EXPECT_EQ(keys.Click(CallListItem::kDate), 0);
 }
 
 TEST(CallTotals, TextsAreUnmarkedAndLengthsRunPastADay) {
