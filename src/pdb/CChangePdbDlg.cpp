@@ -17,6 +17,7 @@
 #include "pdb/ChangePdbRules.h"
 #include "pdb/PdbEditRules.h"
 #include "platform/Messages.h"
+#include "platform/RecordText.h"
 #include "platform/Texts.h"
 #include "rating/dialogs/CChangeRateBandsDlg.h"
 #include "res/Strings.h"
@@ -28,8 +29,8 @@ namespace {
 using F = ChangePdbField;
 using B = ChangePdbButton;
 
-QString Q(const std::string& text) { return QString::fromStdString(text); }
-std::string S(const QString& text) { return text.toStdString(); }
+QString Q(const std::string& text) { return platform::FromRecord(text); }
+std::string S(const QString& text) { return platform::ToRecord(text); }
 
 constexpr int kTelcoLimit = sizeof(data::PdbRecord::telco) - 1;
 

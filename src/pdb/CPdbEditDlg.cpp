@@ -13,6 +13,7 @@
 #include "data/FixedText.h"
 #include "pdb/CAlphaConvertDlg.h"
 #include "platform/Messages.h"
+#include "platform/RecordText.h"
 #include "platform/Texts.h"
 #include "res/Strings.h"
 
@@ -30,7 +31,7 @@ constexpr const char* kButtonTexts[] = {
     res::kButtonPrintRecord, res::kButtonLookupData, res::kButtonCancel,
     res::kButtonOk,        res::kButtonConvert};
 
-QString Q(const std::string& text) { return QString::fromStdString(text); }
+QString Q(const std::string& text) { return platform::FromRecord(text); }
 
 }  // namespace
 
@@ -278,7 +279,7 @@ void CPdbEditDlg::ShowMoney() {
 }
 
 void CPdbEditDlg::ReadScreen() {
-  for (int i = 0; i < kEditFieldCount; ++i) m_screen.text[i] = m_fields[i]->text().toStdString();
+  for (int i = 0; i < kEditFieldCount; ++i) m_screen.text[i] = platform::ToRecord(m_fields[i]->text());
 }
 
 bool CPdbEditDlg::DetectChanges() {

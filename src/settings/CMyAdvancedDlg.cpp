@@ -14,9 +14,9 @@
 
 #include "data/FixedText.h"
 #include "platform/Messages.h"
+#include "platform/RecordText.h"
 #include "platform/Texts.h"
 #include "res/Strings.h"
-#include "settings/FieldText.h"
 #include "settings/RateChoices.h"
 
 namespace dorv::settings {
@@ -122,7 +122,7 @@ void CMyAdvancedDlg::BuildLayout() {
     auto* grid = new QGridLayout(box);
     int row = 0;
     for (const EditDef& def : group.edits) {
-      auto* edit = new QLineEdit(ShownText(ReadPlace(m_info, def.place)), box);
+      auto* edit = new QLineEdit(platform::FromRecord(ReadPlace(m_info, def.place)), box);
       edit->setObjectName(def.objectName);
       // Room for the terminating NUL: what is typed is what is stored.
       edit->setMaxLength(static_cast<int>(def.place.size) - 1);
@@ -183,8 +183,8 @@ void CMyAdvancedDlg::FillRateChoices() {
     }
     QComboBox* box = m_rates[i].box;
     if (found->second)
-      for (const std::string& name : *found->second) box->addItem(ShownText(name));
-    box->setCurrentIndex(box->findText(ShownText(ReadPlace(m_info, m_rates[i].place))));
+      for (const std::string& name : *found->second) box->addItem(platform::FromRecord(name));
+    box->setCurrentIndex(box->findText(platform::FromRecord(ReadPlace(m_info, m_rates[i].place))));
   }
 }
 
@@ -201,11 +201,11 @@ void CMyAdvancedDlg::MakeReadOnly() {
 }
 
 void CMyAdvancedDlg::Store() {
-  for (const Edit& edit : m_edits) WritePlace(m_info, edit.place, StoredText(edit.edit->text()));
+  for (const Edit& edit : m_edits) WritePlace(m_info, edit.place, platform::ToRecord(edit.edit->text()));
   // A box without a selection (its name is not among the services) keeps the stored name.
   for (const RateChoice& rate : m_rates)
     if (rate.box->currentIndex() >= 0)
-      WritePlace(m_info, rate.place, StoredText(rate.box->currentText()));
+      WritePlace(m_info, rate.place, platform::ToRecord(rate.box->currentText()));
   if (!m_file.Write(m_info)) platform::Ask(this, res::kErrorMyInfo);
   m_changed = false;
 }

@@ -15,11 +15,11 @@
 
 #include "data/FixedText.h"
 #include "platform/Messages.h"
+#include "platform/RecordText.h"
 #include "platform/Texts.h"
 #include "rating/dialogs/CSurchargeListDlg.h"
 #include "res/Strings.h"
 #include "settings/CMyAdvancedDlg.h"
-#include "settings/FieldText.h"
 
 namespace dorv::settings {
 namespace {
@@ -68,7 +68,7 @@ const DigitsDef kDigitsDefs[] = {
      [](data::MyInfo& i) -> std::int32_t& { return i.sampleMinutes[2]; }},
 };
 
-std::string Stored(const QLineEdit* edit) { return StoredText(edit->text()); }
+std::string Stored(const QLineEdit* edit) { return platform::ToRecord(edit->text()); }
 
 }  // namespace
 
@@ -244,7 +244,7 @@ void CMyInfoDlg::BuildLayout() {
 }
 
 void CMyInfoDlg::FillFields() {
-  for (const TextEdit& text : m_texts) text.edit->setText(ShownText(ReadPlace(m_edit, text.place)));
+  for (const TextEdit& text : m_texts) text.edit->setText(platform::FromRecord(ReadPlace(m_edit, text.place)));
   for (const DigitsEdit& digits : m_digits)
     digits.edit->setText(QString::number(digits.place(m_edit)));
   m_soundOff->setChecked(m_edit.soundOff != 0);
@@ -254,7 +254,7 @@ void CMyInfoDlg::FillFields() {
 void CMyInfoDlg::ShowLocation() {
   for (const TextDef& def : kTextDefs)
     if (def.fromLocation)
-      TextField(def.objectName)->setText(ShownText(ReadPlace(m_edit, def.place)));
+      TextField(def.objectName)->setText(platform::FromRecord(ReadPlace(m_edit, def.place)));
 }
 
 bool CMyInfoDlg::eventFilter(QObject* watched, QEvent* event) {
@@ -292,7 +292,7 @@ void CMyInfoDlg::ChangeTelco() {
   std::string name = shownName;
   if (!m_openers.chooseTelco(code, name, this)) return;
   if (code == shownCode && name == shownName) return;
-  nameField->setText(ShownText(name));
+  nameField->setText(platform::FromRecord(name));
   accessField->setText(QString::number(code));
   m_changed = true;
 }

@@ -142,7 +142,7 @@ TEST_F(CallScreenDlgTest, ATimedCallIsChargedIntervalByIntervalAndSavedByteForBy
   EXPECT_EQ(Child<StepField>(*dialog, "minutes")->Text(), "02");
   EXPECT_EQ(Child<StepField>(*dialog, "seconds")->Text(), "05");
   EXPECT_EQ(MoneyText(*dialog, "charge"), "$0.4000");
-  Child<QPlainTextEdit>(*dialog, "memo")->setPlainText("About the trip");
+  Child<QPlainTextEdit>(*dialog, "memo")->setPlainText(QString::fromUtf8("About the trip to Montr\u00e9al"));
   ScriptedPrompter prompter;
   Click(Child<QPushButton>(*dialog, "main"));
   EXPECT_TRUE(prompter.Shown().empty());
@@ -164,7 +164,9 @@ TEST_F(CallScreenDlgTest, ATimedCallIsChargedIntervalByIntervalAndSavedByteForBy
   EXPECT_EQ(at(332, std::uint32_t{}), 1u);
   EXPECT_EQ(at(816, double{}), 20.0);
   EXPECT_EQ(at(904, std::uint32_t{}), 60u);
-  EXPECT_EQ(w.MemoOf(1, static_cast<std::uint32_t>(started)), "About the trip");
+  // Memos are stored one byte a character, as the call log reads them.
+  EXPECT_EQ(w.MemoOf(1, static_cast<std::uint32_t>(started)), "About the trip to Montr\xe9"
+                                                               "al");
   data::PdbRecord stored{};
   ASSERT_TRUE(w.pdb.ReadAt(0, stored, data::PdbKind::Toll));
   EXPECT_EQ(stored.memoFileNumber, 1u);

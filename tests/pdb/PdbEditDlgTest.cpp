@@ -169,6 +169,21 @@ TEST(PdbEditDialog, OnlyTheWebSiteChangedWritesTheEntry) {
   EXPECT_EQ(setup.book.pdb.Count(data::PdbKind::Toll), 1);
 }
 
+TEST(PdbEditDialog, AccentedTextsAreStoredOneByteEachAndShownAsTypedEverywhere) {
+  EditorSetup setup({Entry("Family", "Aunt May", "555")});
+  const QString name = QString::fromUtf8("Caf\u00e9 Ros\u00e9");
+  setup.Open(PdbEditMode::Edit, 0, [&](CPdbEditDlg& editor) {
+    editor.Field(EditField::Name)->setText(name);
+    editor.OnOk();
+  });
+  EXPECT_EQ(ReadField(setup.At(0).name), "Caf\xe9 Ros\xe9");
+  EXPECT_EQ(setup.Names(), QStringList{name});
+  setup.Open(PdbEditMode::Edit, 0, [&](CPdbEditDlg& editor) {
+    EXPECT_EQ(editor.Field(EditField::Name)->text(), name);
+    editor.reject();
+  });
+}
+
 TEST(PdbEditDialog, DuplicateKeepsLocationAndRatesButNoIdentityAndIsAppended) {
   EditorSetup setup({Entry("Family", "Aunt May", "555")});
   const std::string before = setup.Stored();

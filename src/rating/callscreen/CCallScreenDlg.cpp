@@ -17,6 +17,7 @@
 #include "data/MoneyText.h"
 #include "data/PdbText.h"
 #include "platform/Messages.h"
+#include "platform/RecordText.h"
 #include "platform/Texts.h"
 #include "rating/Surcharges.h"
 #include "rating/callscreen/BandRows.h"
@@ -283,7 +284,7 @@ void CCallScreenDlg::Open() {
                 m_context.pdb.ReadMemoByKey(m_memoKey, memo);
     m_context.pdb.CloseMemoFiles();
     if (!m_hadMemo) platform::Ask(this, res::kErrorMemoFileAccess);
-    m_memo->setPlainText(QString::fromUtf8(memo));
+    m_memo->setPlainText(platform::FromRecord(memo));
   } else {
     data::ClearCallRecord(call, true);
     m_start = m_context.now();
@@ -650,7 +651,7 @@ void CCallScreenDlg::SaveNewCall() {
   FillNewCall(record, *m_entry, call);
   const SaveReport report =
       rating::SaveNewCall({m_context.pdb, m_context.callLog, m_context.memoCounter}, *m_entry,
-                          m_place, record, m_memo->toPlainText().toUtf8().toStdString());
+                          m_place, record, platform::ToRecord(m_memo->toPlainText()));
   ShowProblems(report.problems);
   if (report.saved) {
     done(QDialog::Accepted);
@@ -677,7 +678,7 @@ void CCallScreenDlg::SaveReopenedCall() {
   const SaveReport report =
       rating::SaveReopenedCall({m_context.pdb, m_context.callLog, m_context.memoCounter},
                                m_logged, m_memoKey, m_hadMemo, record,
-                               m_memo->toPlainText().toUtf8().toStdString());
+                               platform::ToRecord(m_memo->toPlainText()));
   const bool memoStored = std::none_of(
       report.problems.begin(), report.problems.end(), [](const Problem& p) {
         return p.problem == SaveProblem::MemoAccess || p.problem == SaveProblem::MemoNotSaved;

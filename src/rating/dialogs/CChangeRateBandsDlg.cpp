@@ -11,6 +11,7 @@
 #include "data/BandTitles.h"
 #include "data/HourDefinitions.h"
 #include "platform/Messages.h"
+#include "platform/RecordText.h"
 #include "platform/Texts.h"
 #include "rating/dialogs/HourSpinBox.h"
 #include "res/Strings.h"
@@ -21,7 +22,7 @@ namespace {
 constexpr int kEmptyEntry = 0;
 constexpr int kUnlisted = -1;  // the band's own title is not in the titles file
 
-QString Q(const std::string& text) { return QString::fromStdString(text); }
+QString Q(const std::string& text) { return platform::FromRecord(text); }
 }  // namespace
 
 CChangeRateBandsDlg::CChangeRateBandsDlg(const RateBandValues& values,
