@@ -30,13 +30,13 @@ constexpr int kErrorRegionRead = 106;
 
 CLookupDataDlg::CLookupDataDlg(const data::MyInfo& myInfo, data::SampleTables& tables,
                                data::RateFile& rateFile, QWidget* parent)
-    : EntryDialog(parent), m_myInfo(myInfo), m_tables(tables), m_rateFile(rateFile) {
+    : EntryDialog(parent),
+      m_myInfo(myInfo),
+      m_tables(tables),
+      m_rateFile(rateFile),
+      m_progress(tables, *this) {
   platform::SetCaption(*this, res::kLookupDataCaption);
   BuildLayout();
-  m_recordsPerStep = TotalLocationCount(m_tables) / 100;
-  m_progress->setRange(0, 100);
-  m_progress->setValue(0);
-  m_progress->hide();
   m_search->setFocus();
 }
 
@@ -86,8 +86,7 @@ void CLookupDataDlg::BuildLayout() {
   lists->addWidget(ratesGroup, 2);
   layout->addLayout(lists, 1);
 
-  m_progress = new QProgressBar(this);
-  layout->addWidget(m_progress);
+  layout->addWidget(m_progress.Bar());
 
   auto* buttons = new QHBoxLayout;
   m_ok = new QPushButton(res::kButtonOk, this);
@@ -121,14 +120,9 @@ void CLookupDataDlg::Search(SearchCriterion criterion) {
   }
   ClearRates();
   QApplication::setOverrideCursor(Qt::WaitCursor);
-  m_progress->setValue(0);
-  m_progress->show();
   m_locations->setUpdatesEnabled(false);
   m_locationRows->Clear();
-  SearchOutcome outcome = SearchLocations(m_tables, criterion, typed, m_recordsPerStep, [this] {
-    m_progress->setValue(m_progress->value() + 1);
-    m_progress->repaint();
-  });
+  SearchOutcome outcome = m_progress.Run(criterion, typed);
   std::vector<std::unique_ptr<platform::ListRow>> rows;
   rows.reserve(outcome.rows.size());
   for (LocationRow& row : outcome.rows)
@@ -136,7 +130,6 @@ void CLookupDataDlg::Search(SearchCriterion criterion) {
         std::make_unique<LocationListRow>(std::move(row), LocationColumnSet::WithPostalCode));
   m_locationRows->AddRows(std::move(rows));
   m_locations->setUpdatesEnabled(true);
-  m_progress->hide();
   SortLocations();
   m_directions.Reset();
   m_directions.SetFlag(0);

@@ -40,7 +40,7 @@ class CLookupDataDlg final : public platform::EntryDialog {
   platform::ReportList* TypeList() const { return m_types; }
   platform::ReportList* ServiceList() const { return m_services; }
   QLabel* ServicesCaption() const { return m_servicesCaption; }
-  QProgressBar* Progress() const { return m_progress; }
+  QProgressBar* Progress() const { return m_progress.Bar(); }
   QPushButton* OkButton() const { return m_ok; }
   QPushButton* CancelButton() const { return m_cancel; }
   int SortCode() const { return m_sortCode; }
@@ -58,7 +58,6 @@ class CLookupDataDlg final : public platform::EntryDialog {
   const data::MyInfo& m_myInfo;
   data::SampleTables& m_tables;
   data::RateFile& m_rateFile;
-  long m_recordsPerStep = 0;
   int m_sortCode = 0;
   SortDirections m_directions{5};
   double m_distance = 0;
@@ -67,6 +66,7 @@ class CLookupDataDlg final : public platform::EntryDialog {
 
   QLineEdit* m_search = nullptr;
   LocationSearchBar m_searchBar;
+  LocationSearchProgress m_progress;
   platform::ReportList* m_locations = nullptr;
   platform::ReportListModel* m_locationRows = nullptr;
   platform::ReportList* m_types = nullptr;
@@ -74,7 +74,6 @@ class CLookupDataDlg final : public platform::EntryDialog {
   platform::ReportList* m_services = nullptr;
   platform::ReportListModel* m_serviceRows = nullptr;
   QLabel* m_servicesCaption = nullptr;
-  QProgressBar* m_progress = nullptr;
   QPushButton* m_ok = nullptr;
   QPushButton* m_cancel = nullptr;
 };

@@ -32,13 +32,13 @@ QString Latin1(const std::string& text) { return QString::fromLatin1(text); }
 
 CSampleLookupDlg::CSampleLookupDlg(data::SampleTables& tables, const data::MyInfo& myInfo,
                                    bool selectRole, QWidget* parent)
-    : EntryDialog(parent), m_tables(tables), m_myInfo(myInfo), m_selectRole(selectRole) {
+    : EntryDialog(parent),
+      m_tables(tables),
+      m_myInfo(myInfo),
+      m_selectRole(selectRole),
+      m_progress(tables, *this) {
   platform::SetCaption(*this, res::kSampleLookupCaption);
   BuildLayout();
-  m_recordsPerStep = TotalLocationCount(m_tables) / 100;
-  m_progress->setRange(0, 100);
-  m_progress->setValue(0);
-  m_progress->hide();
   m_search->setFocus();
 }
 
@@ -67,8 +67,7 @@ void CSampleLookupDlg::BuildLayout() {
   }
   layout->addLayout(info);
 
-  m_progress = new QProgressBar(this);
-  layout->addWidget(m_progress);
+  layout->addWidget(m_progress.Bar());
 
   auto* buttons = new QHBoxLayout;
   m_ok = new QPushButton(m_selectRole ? res::kButtonOk : res::kButtonClose, this);
@@ -100,13 +99,10 @@ void CSampleLookupDlg::Search(SearchCriterion criterion) {
   ClearInfo();
   const std::string typed = m_search->text().toLatin1().toStdString();
   QApplication::setOverrideCursor(Qt::WaitCursor);
-  m_progress->setValue(0);
-  m_progress->show();
   m_list->setUpdatesEnabled(false);
   m_rows->Clear();
   auto finish = [this] {
     m_list->setUpdatesEnabled(true);
-    m_progress->hide();
     QApplication::restoreOverrideCursor();
   };
   if (typed.empty()) {
@@ -114,10 +110,7 @@ void CSampleLookupDlg::Search(SearchCriterion criterion) {
     platform::Ask(this, res::kErrorNoSearchParameters);
     return;
   }
-  SearchOutcome outcome = SearchLocations(m_tables, criterion, typed, m_recordsPerStep, [this] {
-    m_progress->setValue(m_progress->value() + 1);
-    m_progress->repaint();
-  });
+  SearchOutcome outcome = m_progress.Run(criterion, typed);
   if (outcome.failedRegion != 0) {
     finish();
     platform::Ask(this, res::kErrorRegionTables[outcome.failedRegion - 1]);

@@ -47,7 +47,7 @@ class CSampleLookupDlg final : public platform::EntryDialog {
   QLineEdit* InfoField(int index) const { return m_info.at(index); }
   QPushButton* OkButton() const { return m_ok; }
   QPushButton* CancelButton() const { return m_cancel; }
-  QProgressBar* Progress() const { return m_progress; }
+  QProgressBar* Progress() const { return m_progress.Bar(); }
   int SortCode() const { return m_sortCode; }
 
  private:
@@ -62,17 +62,16 @@ class CSampleLookupDlg final : public platform::EntryDialog {
   const data::MyInfo& m_myInfo;
   bool m_selectRole;
   Clock m_now = [] { return std::time(nullptr); };
-  long m_recordsPerStep = 1;
   int m_sortCode = 0;
   SortDirections m_directions{4};
   std::optional<ChosenLocation> m_chosen;
 
   QLineEdit* m_search = nullptr;
   LocationSearchBar m_searchBar;
+  LocationSearchProgress m_progress;
   platform::ReportList* m_list = nullptr;
   platform::ReportListModel* m_rows = nullptr;
   std::array<QLineEdit*, 8> m_info{};
-  QProgressBar* m_progress = nullptr;
   QPushButton* m_ok = nullptr;
   QPushButton* m_cancel = nullptr;
 };

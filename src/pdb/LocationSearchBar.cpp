@@ -3,6 +3,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 
 #include "res/Strings.h"
@@ -46,6 +47,26 @@ LocationSearchBar AddLocationSearchBar(QWidget& owner, QBoxLayout& layout,
   }
   layout.addLayout(criteriaRow);
   return bar;
+}
+
+LocationSearchProgress::LocationSearchProgress(data::SampleTables& tables, QWidget& owner)
+    : m_tables(tables),
+      m_bar(new QProgressBar(&owner)),
+      m_recordsPerStep(TotalLocationCount(tables) / 100) {
+  m_bar->setRange(0, 100);
+  m_bar->setValue(0);
+  m_bar->hide();
+}
+
+SearchOutcome LocationSearchProgress::Run(SearchCriterion criterion, const std::string& typed) {
+  m_bar->setValue(0);
+  m_bar->show();
+  SearchOutcome outcome = SearchLocations(m_tables, criterion, typed, m_recordsPerStep, [this] {
+    m_bar->setValue(m_bar->value() + 1);
+    m_bar->repaint();
+  });
+  m_bar->hide();
+  return outcome;
 }
 
 }  // namespace dorv::pdb

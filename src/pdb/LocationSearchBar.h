@@ -1,11 +1,14 @@
 #pragma once
 #include <array>
 #include <functional>
+#include <string>
 
+#include "data/SampleTables.h"
 #include "pdb/LocationSearch.h"
 
 class QBoxLayout;
 class QLineEdit;
+class QProgressBar;
 class QPushButton;
 class QWidget;
 
@@ -22,5 +25,20 @@ struct LocationSearchBar {
 // Adds the bar's two rows to the layout; each button runs the search by its criterion.
 LocationSearchBar AddLocationSearchBar(QWidget& owner, QBoxLayout& layout,
                                        std::function<void(SearchCriterion)> search);
+
+// A location search over every region with a progress bar that steps once for each hundredth
+// of all locations. The bar is hidden except while a search runs; the owner lays it out.
+class LocationSearchProgress {
+ public:
+  LocationSearchProgress(data::SampleTables& tables, QWidget& owner);
+
+  QProgressBar* Bar() const { return m_bar; }
+  SearchOutcome Run(SearchCriterion criterion, const std::string& typed);
+
+ private:
+  data::SampleTables& m_tables;
+  QProgressBar* m_bar;
+  long m_recordsPerStep;
+};
 
 }  // namespace dorv::pdb
