@@ -67,11 +67,17 @@ bool RecordFile::ReadAt(long long position, void* buffer, std::size_t size) {
 }
 
 bool RecordFile::ReadHere(void* buffer, std::size_t size) {
-  off_t here = m_fd < 0 ? -1 : ::lseek(m_fd, 0, SEEK_CUR);
-  if (here >= 0 && ReadFully(m_fd, buffer, size, here)) {
-    ::lseek(m_fd, here + static_cast<off_t>(size), SEEK_SET);
-    return true;
+  // One read call per record as a book is walked: no seeking around it.
+  char* bytes = static_cast<char*>(buffer);
+  std::size_t left = m_fd < 0 ? 0 : size;
+  while (left > 0) {
+    ssize_t got = ::read(m_fd, bytes, left);
+    if (got < 0 && errno == EINTR) continue;
+    if (got <= 0) break;
+    bytes += got;
+    left -= static_cast<std::size_t>(got);
   }
+  if (m_fd >= 0 && left == 0) return true;
   std::memset(buffer, 0, size);  // no half-read record reaches the caller
   return false;
 }
