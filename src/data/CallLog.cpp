@@ -16,7 +16,7 @@
 namespace dorv::data {
 namespace {
 
-constexpr off_t kRecordSize = sizeof(CallLogRecord);
+constexpr long long kRecordSize = sizeof(CallLogRecord);
 constexpr const char* kLogSuffix = ".LOG";
 
 // "December1998.LOG" -> {12, 1998}; false for any other name.
@@ -49,15 +49,15 @@ CallLogFile::~CallLogFile() { Close(); }
 bool CallLogFile::OpenMonth(const std::string& monthName, const std::string& yearText,
                             bool create) {
   Close();
-  auto path = DatabasePath(CallLogName(monthName, yearText));
+  const std::string name = CallLogName(monthName, yearText);
+  auto path = DatabasePath(name);
   if (!path) return false;
   m_path = *path;
-  m_fd = ::open(m_path.c_str(), O_RDWR | O_CLOEXEC);
-  if (m_fd < 0 && create) {
-    m_fd = ::open(m_path.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-    if (m_fd >= 0) m_notices.Notice(FillPattern(res::kNoticeCallLogCreated, {monthName, yearText}));
-  }
-  return m_fd >= 0;
+  if (!create) return m_file.Open(name, true);
+  bool created = false;
+  if (!m_file.OpenOrCreate(name, created)) return false;
+  if (created) m_notices.Notice(FillPattern(res::kNoticeCallLogCreated, {monthName, yearText}));
+  return true;
 }
 
 bool CallLogFile::OpenMonthNumber(int month, int year, bool create) {
@@ -65,40 +65,25 @@ bool CallLogFile::OpenMonthNumber(int month, int year, bool create) {
   return OpenMonth(MonthName(month), std::to_string(year), create);
 }
 
-void CallLogFile::Close() {
-  if (m_fd >= 0) ::close(m_fd);
-  m_fd = -1;
-}
+void CallLogFile::Close() { m_file.Close(); }
 
-long CallLogFile::Count() {
-  if (m_fd < 0) return -1;
-  off_t end = ::lseek(m_fd, 0, SEEK_END);
-  if (end < 0) return -1;
-  return static_cast<long>(end / kRecordSize);
-}
+long CallLogFile::Count() { return m_file.Count(sizeof(CallLogRecord)); }
 
 bool CallLogFile::ReadRecord(long index, CallLogRecord& record) {
   ClearCallRecord(record, true);
-  if (m_fd < 0 || index < 0) return false;
-  return ::pread(m_fd, &record, sizeof record, index * kRecordSize) ==
-         static_cast<ssize_t>(sizeof record);
+  if (!m_file.IsOpen() || index < 0) return false;
+  if (m_file.ReadAt(index * kRecordSize, &record, sizeof record)) return true;
+  ClearCallRecord(record, true);
+  return false;
 }
 
 bool CallLogFile::WriteRecord(long index, const CallLogRecord& record) {
-  if (m_fd < 0 || index < 0) return false;
-  return ::pwrite(m_fd, &record, sizeof record, index * kRecordSize) ==
-         static_cast<ssize_t>(sizeof record);
+  if (index < 0) return false;
+  return m_file.WriteAt(index * kRecordSize, &record, sizeof record);
 }
 
 bool CallLogFile::AppendRecord(const CallLogRecord& record) {
-  if (m_fd < 0) return false;
-  off_t oldLength = ::lseek(m_fd, 0, SEEK_END);
-  if (oldLength < 0) return false;
-  if (::pwrite(m_fd, &record, sizeof record, oldLength) == static_cast<ssize_t>(sizeof record))
-    return true;
-  // A torn record would shift every later append: cut it off again.
-  [[maybe_unused]] int undone = ::ftruncate(m_fd, oldLength);
-  return false;
+  return m_file.Append(&record, sizeof record);
 }
 
 bool CallLogFile::DeleteRecord(long index, int month, int year) {

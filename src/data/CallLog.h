@@ -5,6 +5,7 @@
 #include "CallLogRecord.h"
 #include "Notices.h"
 #include "PdbText.h"
+#include "RecordFile.h"
 
 namespace dorv::data {
 
@@ -17,18 +18,19 @@ class CallLogFile {
   CallLogFile(const CallLogFile&) = delete;
   CallLogFile& operator=(const CallLogFile&) = delete;
 
-  // Opens the month's file; with create set, a missing file is made and the user told so.
+  // Opens the month's file; with create set, a missing file (and only a missing one) is made and
+  // the user told so.
   bool OpenMonth(const std::string& monthName, const std::string& yearText, bool create);
   // Month 1-12 and a four-digit year; any other month fails without touching the disk.
   bool OpenMonthNumber(int month, int year, bool create);
   void Close();
-  bool IsOpen() const { return m_fd >= 0; }
+  bool IsOpen() const { return m_file.IsOpen(); }
   const std::string& Path() const { return m_path; }
 
   long Count();  // whole records; -1 when the length cannot be found
   bool ReadRecord(long index, CallLogRecord& record);
   bool WriteRecord(long index, const CallLogRecord& record);
-  // A failed or short append leaves the file as it was.
+  // Adds the call behind the last whole record; a failed append leaves the file as it was.
   bool AppendRecord(const CallLogRecord& record);
   // Rewrites the month's file without the record at index; the open file, if any, is closed.
   // An index past the end leaves every record in place.
@@ -36,7 +38,7 @@ class CallLogFile {
 
  private:
   Notices& m_notices;
-  int m_fd = -1;
+  RecordFile m_file;
   std::string m_path;
 };
 

@@ -3,28 +3,39 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 
 #include "DatabaseDir.h"
+#include "FileCalls.h"
 #include "PdbFiles.h"
+#include "Rewrite.h"
 
 namespace dorv::data {
 namespace {
 
 constexpr const char* kCounterFile = "DORV98";
 
-int OpenCounterFile(bool create) {
+enum class CounterFile { Read, Missing, Unreadable };
+
+// The number in DORV98. A file too short to hold one counts as missing.
+CounterFile ReadCounterFile(std::uint32_t& value) {
   auto path = DatabasePath(kCounterFile);
-  if (!path) return -1;
-  return ::open(path->c_str(), O_RDWR | O_CLOEXEC | (create ? O_CREAT : 0), 0600);
+  if (!path) return CounterFile::Unreadable;
+  int fd = Calls().open(path->c_str(), O_RDONLY | O_CLOEXEC, 0);
+  if (fd < 0) return errno == ENOENT ? CounterFile::Missing : CounterFile::Unreadable;
+  off_t length = ::lseek(fd, 0, SEEK_END);
+  bool ok = length >= 0 && (length < static_cast<off_t>(sizeof value) || ReadFully(fd, &value, sizeof value, 0));
+  ::close(fd);
+  if (!ok) return CounterFile::Unreadable;
+  return length < static_cast<off_t>(sizeof value) ? CounterFile::Missing : CounterFile::Read;
 }
 
-bool ReadCounterFile(int fd, std::uint32_t& value) {
-  return ::pread(fd, &value, sizeof value, 0) == static_cast<ssize_t>(sizeof value);
-}
-
-bool WriteCounterFile(int fd, std::uint32_t value) {
-  return ::pwrite(fd, &value, sizeof value, 0) == static_cast<ssize_t>(sizeof value) &&
-         ::fsync(fd) == 0;
+// The file is replaced whole, so a failed write never leaves a torn, smaller number behind.
+bool WriteCounterFile(std::uint32_t value) {
+  int fd = ReplaceFile(kCounterFile, &value, sizeof value);
+  if (fd < 0) return false;
+  ::close(fd);
+  return true;
 }
 
 // Number 0 means "no memo files" in an entry, so no copy may ever hand it out.
@@ -37,26 +48,22 @@ bool PdbFiles::SyncCounter(MemoCounterStore& store) {
   if (!store.OpenPlace(created)) return false;
   std::uint32_t stored = 1;
   if (created || !store.ReadValue(stored)) stored = 1;
-  int fd = OpenCounterFile(true);
-  if (fd < 0) return false;
   std::uint32_t inFile = 1;
-  if (!ReadCounterFile(fd, inFile)) inFile = 1;
+  // A counter that is there but cannot be read must not be overwritten with a smaller one.
+  CounterFile read = ReadCounterFile(inFile);
+  if (read == CounterFile::Unreadable) return false;
+  if (read == CounterFile::Missing) inFile = 1;
   std::uint32_t counter = AtLeastOne(std::max(stored, inFile));
-  bool ok = store.WriteValue(counter) && WriteCounterFile(fd, counter);
-  ::close(fd);
-  return ok;
+  return store.WriteValue(counter) && WriteCounterFile(counter);
 }
 
 bool PdbFiles::GetCounter(MemoCounterStore& store, std::uint32_t& number) {
   bool created = false;
   if (!store.OpenPlace(created)) return false;
   if (created) {
-    int fd = OpenCounterFile(false);
-    if (fd < 0) return false;
-    bool ok = ReadCounterFile(fd, number);
-    ::close(fd);
-    if (ok) number = AtLeastOne(number);
-    return ok;
+    if (ReadCounterFile(number) != CounterFile::Read) return false;
+    number = AtLeastOne(number);
+    return true;
   }
   if (store.ReadValue(number)) {
     number = AtLeastOne(number);
@@ -67,12 +74,7 @@ bool PdbFiles::GetCounter(MemoCounterStore& store, std::uint32_t& number) {
 }
 
 bool PdbFiles::SetCounter(MemoCounterStore& store, std::uint32_t number) {
-  if (!store.WriteValue(number)) return false;
-  int fd = OpenCounterFile(true);
-  if (fd < 0) return false;
-  bool ok = WriteCounterFile(fd, number);
-  ::close(fd);
-  return ok;
+  return store.WriteValue(number) && WriteCounterFile(number);
 }
 
 }  // namespace dorv::data

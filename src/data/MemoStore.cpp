@@ -6,11 +6,13 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <optional>
+#include <cstring>
 #include <string>
 
 #include "DatabaseDir.h"
+#include "FileCalls.h"
 #include "PdbFiles.h"
+#include "Rewrite.h"
 
 namespace dorv::data {
 namespace {
@@ -18,30 +20,41 @@ namespace {
 constexpr off_t kEntrySize = sizeof(MemoIndexEntry);
 // How many numbers to skip past files that already exist before giving up.
 constexpr int kCreateAttempts = 100;
+// Far more memos than one entry ever gets; a larger index is damaged (or a sparse file) and is
+// not read, rather than allocated for.
+constexpr long kMostIndexEntries = 1L << 20;
 
-std::optional<std::string> MemoPath(std::uint32_t number, const char* extension) {
-  return DatabasePath("MEMO/" + std::to_string(number) + extension);
+std::string MemoName(std::uint32_t number, const char* extension) {
+  return "MEMO/" + std::to_string(number) + extension;
 }
 
-int OpenMemoFile(std::uint32_t number, const char* extension, int flags) {
-  auto path = MemoPath(number, extension);
+int CreateExclusive(const std::string& name) {
+  auto path = DatabasePath(name);
   if (!path) return -1;
-  return ::open(path->c_str(), flags | O_RDWR | O_CLOEXEC, 0600);
+  return Calls().open(path->c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
 }
 
-bool WriteAll(int fd, const void* data, std::size_t size, off_t at) {
-  const char* bytes = static_cast<const char*>(data);
-  while (size > 0) {
-    ssize_t put = ::pwrite(fd, bytes, size, at);
-    if (put <= 0) return false;
-    bytes += put;
-    size -= static_cast<std::size_t>(put);
-    at += put;
-  }
-  return true;
+void Remove(const std::string& name) {
+  if (auto path = DatabasePath(name)) ::unlink(path->c_str());
+}
+
+void SortByKey(std::vector<MemoIndexEntry>& entries) {
+  std::stable_sort(entries.begin(), entries.end(),
+                   [](const MemoIndexEntry& a, const MemoIndexEntry& b) { return a.key < b.key; });
+}
+
+bool SameEntries(const std::vector<MemoIndexEntry>& a, const std::vector<MemoIndexEntry>& b) {
+  return a.size() == b.size() &&
+         (a.empty() || std::memcmp(a.data(), b.data(), a.size() * sizeof(MemoIndexEntry)) == 0);
 }
 
 }  // namespace
+
+bool MemoFolderPresent() {
+  auto path = DatabasePath("MEMO");
+  struct stat info {};
+  return path && ::stat(path->c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
 
 bool PdbFiles::CreateMemoFiles(MemoCounterStore& store, PdbRecord& record,
                                std::uint32_t& number) {
@@ -49,26 +62,29 @@ bool PdbFiles::CreateMemoFiles(MemoCounterStore& store, PdbRecord& record,
     number = record.memoFileNumber;
     return true;
   }
+  // Without the folder every number taken would be wasted.
+  if (!MemoFolderPresent()) return false;
   // A pair that already exists belongs to another entry: never truncate it, take the next number.
   for (int attempt = 0; attempt < kCreateAttempts; ++attempt) {
     std::uint32_t candidate = 0;
     if (!GetCounter(store, candidate) || !SetCounter(store, candidate + 1)) return false;
-    int data = OpenMemoFile(candidate, ".MMO", O_CREAT | O_EXCL);
+    int data = CreateExclusive(MemoName(candidate, ".MMO"));
     if (data < 0) {
       if (errno == EEXIST) continue;
       return false;
     }
-    int index = OpenMemoFile(candidate, ".INX", O_CREAT | O_EXCL);
+    int index = CreateExclusive(MemoName(candidate, ".INX"));
     if (index < 0) {
       bool taken = errno == EEXIST;
       ::close(data);
-      if (auto path = MemoPath(candidate, ".MMO")) ::unlink(path->c_str());
+      Remove(MemoName(candidate, ".MMO"));
       if (taken) continue;
       return false;
     }
     CloseMemoFiles();
-    m_memoData = data;
-    m_memoIndex = index;
+    m_memoData.Adopt(data);
+    m_memoIndex.Adopt(index);
+    m_memoNumber = candidate;
     m_firstMemo = m_lastMemo = 0;
     record.memoFileNumber = candidate;
     number = candidate;
@@ -79,13 +95,12 @@ bool PdbFiles::CreateMemoFiles(MemoCounterStore& store, PdbRecord& record,
 
 bool PdbFiles::OpenMemoFiles(std::uint32_t number) {
   CloseMemoFiles();
-  m_memoData = OpenMemoFile(number, ".MMO", 0);
-  if (m_memoData < 0) return false;
-  m_memoIndex = OpenMemoFile(number, ".INX", 0);
-  if (m_memoIndex < 0) {
+  if (!m_memoData.Open(MemoName(number, ".MMO"), true)) return false;
+  if (!m_memoIndex.Open(MemoName(number, ".INX"), true)) {
     CloseMemoFiles();
     return false;
   }
+  m_memoNumber = number;
   return true;
 }
 
@@ -94,19 +109,17 @@ bool PdbFiles::OpenMemoFilesOf(const PdbRecord& record) {
 }
 
 void PdbFiles::CloseMemoFiles() {
-  if (m_memoData >= 0) ::close(m_memoData);
-  if (m_memoIndex >= 0) ::close(m_memoIndex);
-  m_memoData = m_memoIndex = -1;
+  m_memoData.Close();
+  m_memoIndex.Close();
+  m_memoNumber = 0;
 }
 
 long PdbFiles::ScanIndex() {
   m_memoEntries.clear();
-  struct stat info {};
-  if (m_memoIndex < 0 || ::fstat(m_memoIndex, &info) != 0) return 0;
-  long count = static_cast<long>(info.st_size / kEntrySize);
+  long count = m_memoIndex.Count(kEntrySize);
+  if (count <= 0 || count > kMostIndexEntries) return 0;
   m_memoEntries.resize(count);
-  std::size_t bytes = count * sizeof(MemoIndexEntry);
-  if (bytes > 0 && ::pread(m_memoIndex, m_memoEntries.data(), bytes, 0) != static_cast<ssize_t>(bytes)) {
+  if (!m_memoIndex.ReadAt(0, m_memoEntries.data(), count * sizeof(MemoIndexEntry))) {
     m_memoEntries.clear();
     return 0;
   }
@@ -120,58 +133,52 @@ long PdbFiles::ScanIndex() {
   return count;
 }
 
+bool PdbFiles::ReplaceIndex(const std::vector<MemoIndexEntry>& entries) {
+  int fd = ReplaceFile(MemoName(m_memoNumber, ".INX"), entries.data(),
+                       entries.size() * sizeof(MemoIndexEntry));
+  if (fd < 0) return false;
+  m_memoIndex.Adopt(fd);
+  m_memoEntries = entries;
+  return true;
+}
+
 bool PdbFiles::SortIndex() {
   long count = ScanIndex();
   if (count < 2) return true;
   std::vector<MemoIndexEntry> sorted = m_memoEntries;
-  std::stable_sort(sorted.begin(), sorted.end(),
-                   [](const MemoIndexEntry& a, const MemoIndexEntry& b) { return a.key < b.key; });
-  // Only the span between the first and the last moved entry goes back to the disk.
-  auto moved = [](const MemoIndexEntry& a, const MemoIndexEntry& b) {
-    return a.offset != b.offset || a.length != b.length || a.key != b.key;
-  };
-  long first = 0;
-  while (first < count && !moved(sorted[first], m_memoEntries[first])) ++first;
-  if (first == count) return true;
-  long last = count - 1;
-  while (!moved(sorted[last], m_memoEntries[last])) --last;
-  if (!WriteAll(m_memoIndex, &sorted[first], (last - first + 1) * sizeof(MemoIndexEntry),
-                first * kEntrySize))
-    return false;
-  m_memoEntries = std::move(sorted);
-  return true;
+  SortByKey(sorted);
+  // The sorted index is written whole beside the old one, so a failure loses no entry.
+  return SameEntries(sorted, m_memoEntries) || ReplaceIndex(sorted);
 }
 
 bool PdbFiles::AddMemo(const std::string& text, std::uint32_t key) {
-  if (m_memoData < 0 || m_memoIndex < 0) return false;
-  off_t end = ::lseek(m_memoData, 0, SEEK_END);
-  if (end < 0) return false;
-  MemoIndexEntry entry{static_cast<std::uint32_t>(end), static_cast<std::uint32_t>(text.size()),
-                       key};
-  if (!WriteAll(m_memoData, text.data(), text.size(), end)) {
-    // Nothing refers to the torn text; keep the data file as it was.
-    [[maybe_unused]] int undone = ::ftruncate(m_memoData, end);
-    return false;
-  }
-  // The new entry goes behind the last whole entry, over a torn tail if there is one.
+  if (!m_memoData.IsOpen() || !m_memoIndex.IsOpen()) return false;
   struct stat info {};
-  if (::fstat(m_memoIndex, &info) != 0) return false;
-  off_t at = info.st_size / kEntrySize * kEntrySize;
-  if (!WriteAll(m_memoIndex, &entry, sizeof entry, at)) return false;
-  return SortIndex();
+  if (::fstat(m_memoData.Descriptor(), &info) != 0) return false;
+  const off_t end = info.st_size;
+  // An index that cannot be read whole must not be replaced by one holding only the new entry.
+  long count = m_memoIndex.Count(kEntrySize);
+  if (count < 0 || count > kMostIndexEntries || ScanIndex() != count) return false;
+  std::vector<MemoIndexEntry> entries = m_memoEntries;
+  entries.push_back({static_cast<std::uint32_t>(end), static_cast<std::uint32_t>(text.size()), key});
+  SortByKey(entries);
+  if (WriteFully(m_memoData.Descriptor(), text.data(), text.size(), end) && ReplaceIndex(entries)) {
+    ScanIndex();
+    return true;
+  }
+  // Nothing refers to the text written: keep the data file as it was.
+  [[maybe_unused]] int cut = Calls().ftruncate(m_memoData.Descriptor(), end);
+  return false;
 }
 
 bool PdbFiles::ReadMemoText(const MemoIndexEntry& entry, std::string& text) {
   // A damaged entry must not make us allocate for a text the data file cannot hold.
   struct stat info {};
-  if (::fstat(m_memoData, &info) != 0 ||
+  if (::fstat(m_memoData.Descriptor(), &info) != 0 ||
       static_cast<off_t>(entry.offset) + static_cast<off_t>(entry.length) > info.st_size)
     return false;
   text.assign(entry.length, '\0');
-  if (entry.length > 0 &&
-      ::pread(m_memoData, text.data(), entry.length, entry.offset) !=
-          static_cast<ssize_t>(entry.length))
-    return false;
+  if (entry.length > 0 && !m_memoData.ReadAt(entry.offset, text.data(), entry.length)) return false;
   // A text is taken up to its first NUL, as stored texts never hold one.
   text.resize(std::char_traits<char>::length(text.c_str()));
   return true;
@@ -179,11 +186,9 @@ bool PdbFiles::ReadMemoText(const MemoIndexEntry& entry, std::string& text) {
 
 bool PdbFiles::ReadMemoAt(long position, std::string& text, bool& isFirst, bool& isLast,
                           std::uint32_t& key) {
-  if (m_memoData < 0 || m_memoIndex < 0 || position < 0) return false;
+  if (!m_memoData.IsOpen() || !m_memoIndex.IsOpen() || position < 0) return false;
   MemoIndexEntry entry{};
-  if (::pread(m_memoIndex, &entry, sizeof entry, position * kEntrySize) !=
-      static_cast<ssize_t>(sizeof entry))
-    return false;
+  if (!m_memoIndex.ReadAt(position * kEntrySize, &entry, sizeof entry)) return false;
   if (!ReadMemoText(entry, text)) return false;
   if (position == m_firstMemo) isFirst = true;
   if (position == m_lastMemo) isLast = true;
@@ -192,7 +197,7 @@ bool PdbFiles::ReadMemoAt(long position, std::string& text, bool& isFirst, bool&
 }
 
 bool PdbFiles::ReadMemoByKey(std::uint32_t key, std::string& text) {
-  if (m_memoData < 0 || ScanIndex() == 0) return false;
+  if (!m_memoData.IsOpen() || ScanIndex() == 0) return false;
   for (const MemoIndexEntry& entry : m_memoEntries)
     if (entry.key == key) return ReadMemoText(entry, text);
   return false;
@@ -204,8 +209,10 @@ bool PdbFiles::DeleteMemoByKey(std::uint32_t key, std::uint32_t number) {
   long count = ScanIndex();
   for (long i = 0; i < count; ++i) {
     if (m_memoEntries[i].key != key) continue;
-    MemoIndexEntry cleared{};
-    ok = WriteAll(m_memoIndex, &cleared, sizeof cleared, i * kEntrySize) && SortIndex();
+    std::vector<MemoIndexEntry> entries = m_memoEntries;
+    entries[i] = MemoIndexEntry{};
+    SortByKey(entries);
+    ok = ReplaceIndex(entries);
     break;
   }
   CloseMemoFiles();

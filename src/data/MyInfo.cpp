@@ -3,11 +3,14 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstring>
 
 #include "DatabaseDir.h"
+#include "FileCalls.h"
 #include "FixedText.h"
 #include "PdbText.h"
+#include "Rewrite.h"
 
 namespace dorv::data {
 
@@ -96,37 +99,48 @@ std::string MyPhoneText(const MyInfo& info) {
 
 MyInfoFile::~MyInfoFile() { Close(); }
 
+namespace {
+constexpr const char* kMyInfoName = "MYINFO.BIN";
+}  // namespace
+
 bool MyInfoFile::Open() {
   Close();
-  auto path = DatabasePath("MYINFO.BIN");
+  if (m_file.Open(kMyInfoName, true)) return true;
+  // Only a missing file is made afresh: one that failed to open for another reason keeps the
+  // user's settings.
+  if (errno != ENOENT) return false;
+  auto path = DatabasePath(kMyInfoName);
   if (!path) return false;
-  m_handle = ::open(path->c_str(), O_RDWR | O_CLOEXEC);
-  if (m_handle >= 0) return true;
-  m_handle = ::open(path->c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-  if (m_handle < 0) return false;
+  int fd = Calls().open(path->c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+  if (fd < 0) return false;
   ClearMyInfo(m_fresh);
-  if (Write(m_fresh)) return true;
-  Close();
+  if (WriteFully(fd, &m_fresh, sizeof m_fresh, 0) && Calls().fsync(fd) == 0) {
+    m_file.Adopt(fd);
+    return true;
+  }
+  ::close(fd);
+  ::unlink(path->c_str());
   return false;
 }
 
 bool MyInfoFile::Close() {
-  if (m_handle >= 0) ::close(m_handle);
-  m_handle = -1;
+  m_file.Close();
   return true;
 }
 
 bool MyInfoFile::Read(MyInfo& info) {
   ClearMyInfo(info);
-  if (m_handle < 0) return false;
-  if (::pread(m_handle, &info, sizeof info, 0) == static_cast<ssize_t>(sizeof info)) return true;
+  if (m_file.ReadAt(0, &info, sizeof info)) return true;
   ClearMyInfo(info);
   return false;
 }
 
 bool MyInfoFile::Write(const MyInfo& info) {
-  if (m_handle < 0) return false;
-  return ::pwrite(m_handle, &info, sizeof info, 0) == static_cast<ssize_t>(sizeof info);
+  if (!m_file.IsOpen()) return false;
+  int fd = ReplaceFile(kMyInfoName, &info, sizeof info);
+  if (fd < 0) return false;
+  m_file.Adopt(fd);
+  return true;
 }
 
 }  // namespace dorv::data

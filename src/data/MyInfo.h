@@ -4,6 +4,7 @@
 #include <string>
 
 #include "Charges.h"
+#include "RecordFile.h"
 
 namespace dorv::data {
 
@@ -134,7 +135,8 @@ void ApplyInternationalDefaults(MyInfo& info);
 std::string MyLocationText(const MyInfo& info);
 std::string MyPhoneText(const MyInfo& info);
 
-// MYINFO.BIN, created with the neutral record when missing.
+// MYINFO.BIN, created with the neutral record when missing. A save replaces the file whole, so
+// a failed one leaves the stored settings as they were.
 class MyInfoFile {
  public:
   MyInfoFile() = default;
@@ -149,7 +151,7 @@ class MyInfoFile {
   bool Write(const MyInfo& info);
 
  private:
-  int m_handle = -1;
+  RecordFile m_file;
   MyInfo m_fresh{};
 };
 

@@ -1,31 +1,12 @@
 #include "PdbFiles.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <cstring>
-
-#include "DatabaseDir.h"
 
 namespace dorv::data {
 namespace {
 
 constexpr const char* kBookNames[3] = {"DORV21", "DORV22", "DORV23"};
-constexpr off_t kRecordSize = sizeof(PdbRecord);
-
-int OpenExisting(const char* name) {
-  auto path = DatabasePath(name);
-  if (!path) return -1;
-  return ::open(path->c_str(), O_RDWR | O_CLOEXEC);
-}
-
-int OpenOrCreate(const char* name) {
-  int fd = OpenExisting(name);
-  if (fd >= 0) return fd;
-  auto path = DatabasePath(name);
-  if (!path) return -1;
-  return ::open(path->c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-}
+constexpr long long kRecordSize = sizeof(PdbRecord);
 
 }  // namespace
 
@@ -38,11 +19,11 @@ PdbFiles::~PdbFiles() { Close(); }
 
 bool PdbFiles::Open() {
   Close();
-  m_handles[0] = OpenOrCreate(kBookNames[0]);
-  if (m_handles[0] < 0) return false;
+  bool created = false;
+  // Only a missing Toll book is made; one that cannot be opened for another reason is kept.
+  if (!m_books[0].OpenOrCreate(kBookNames[0], created)) return false;
   for (int i = 1; i < 3; ++i) {
-    m_handles[i] = OpenExisting(kBookNames[i]);
-    if (m_handles[i] < 0) {
+    if (!m_books[i].Open(kBookNames[i], true)) {
       Close();
       return false;
     }
@@ -52,84 +33,68 @@ bool PdbFiles::Open() {
 
 bool PdbFiles::Close() {
   CloseMemoFiles();
-  for (int& fd : m_handles) {
-    if (fd >= 0) ::close(fd);
-    fd = -1;
-  }
+  for (RecordFile& book : m_books) book.Close();
   return true;
 }
 
-int PdbFiles::HandleOf(PdbKind kind) const {
+RecordFile* PdbFiles::BookOf(PdbKind kind) {
   int k = static_cast<int>(kind);
-  return (k >= 1 && k <= 3) ? m_handles[k - 1] : -1;
+  return (k >= 1 && k <= 3 && m_books[k - 1].IsOpen()) ? &m_books[k - 1] : nullptr;
 }
 
-bool PdbFiles::ReadHere(int fd, PdbRecord& record) {
-  ClearRecord(record);
-  if (::read(fd, &record, sizeof record) != static_cast<ssize_t>(sizeof record)) return false;
-  ScrambleRecord(record, true);
-  return true;
+bool PdbFiles::Unscramble(bool read, PdbRecord& record) {
+  if (read) ScrambleRecord(record, true);
+  return read;
 }
 
 bool PdbFiles::ReadAt(long index, PdbRecord& record, PdbKind kind) {
-  int fd = HandleOf(kind);
-  if (fd < 0 || index < 0) return false;
-  if (::lseek(fd, index * kRecordSize, SEEK_SET) < 0) return false;
-  return ReadHere(fd, record);
+  ClearRecord(record);
+  RecordFile* book = BookOf(kind);
+  if (!book || index < 0) return false;
+  return Unscramble(book->ReadAt(index * kRecordSize, &record, sizeof record), record);
 }
 
 bool PdbFiles::ReadNext(PdbRecord& record, PdbKind kind) {
-  int fd = HandleOf(kind);
-  if (fd < 0) return false;
-  return ReadHere(fd, record);
+  ClearRecord(record);
+  RecordFile* book = BookOf(kind);
+  if (!book) return false;
+  return Unscramble(book->ReadHere(&record, sizeof record), record);
 }
 
-bool PdbFiles::PrepareAndWrite(int fd, const PdbRecord& record) {
+const PdbRecord& PdbFiles::Prepared(const PdbRecord& record) {
   std::memset(&m_work, 0, sizeof m_work);
   CopyRecord(m_work, record);
   ScrambleRecord(m_work, false);
-  return ::write(fd, &m_work, sizeof m_work) == static_cast<ssize_t>(sizeof m_work);
+  return m_work;
 }
 
 bool PdbFiles::WriteAt(long index, const PdbRecord& record, PdbKind kind) {
-  int fd = HandleOf(kind);
-  if (fd < 0 || index < 0) return false;
-  if (::lseek(fd, index * kRecordSize, SEEK_SET) < 0) return false;
-  return PrepareAndWrite(fd, record);
+  RecordFile* book = BookOf(kind);
+  if (!book || index < 0) return false;
+  return book->WriteAt(index * kRecordSize, &Prepared(record), sizeof m_work);
 }
 
 bool PdbFiles::Append(PdbRecord& record, PdbKind kind) {
-  int fd = HandleOf(kind);
-  if (fd < 0) return false;
+  RecordFile* book = BookOf(kind);
+  if (!book) return false;
   record.active = 1;
-  off_t oldLength = ::lseek(fd, 0, SEEK_END);
-  if (oldLength < 0) return false;
-  if (PrepareAndWrite(fd, record)) return true;
-  // A torn tail record would be counted by nobody but would shift every later append.
-  if (::ftruncate(fd, oldLength) == 0) ::lseek(fd, oldLength, SEEK_SET);
-  return false;
+  return book->Append(&Prepared(record), sizeof m_work);
 }
 
 bool PdbFiles::SetDeleted(long index, bool deleted, PdbKind kind) {
-  int fd = HandleOf(kind);
-  if (fd < 0 || index < 0) return false;
-  PdbRecord raw;
-  if (::pread(fd, &raw, sizeof raw, index * kRecordSize) != static_cast<ssize_t>(sizeof raw))
-    return false;
-  raw.active = deleted ? 0 : 1;
-  if (::pwrite(fd, &raw, sizeof raw, index * kRecordSize) != static_cast<ssize_t>(sizeof raw))
-    return false;
-  return ::lseek(fd, (index + 1) * kRecordSize, SEEK_SET) >= 0;
+  RecordFile* book = BookOf(kind);
+  if (!book || index < 0 || index >= book->Count(sizeof(PdbRecord))) return false;
+  // `active` is stored plain: only its four bytes change, the rest of the entry stays as stored.
+  std::uint32_t active = 0;
+  const long long at = index * kRecordSize + offsetof(PdbRecord, active);
+  if (!book->ReadAt(at, &active, sizeof active)) return false;
+  active = deleted ? 0 : 1;
+  return book->WriteAt(at, &active, sizeof active) && book->SeekTo((index + 1) * kRecordSize);
 }
 
 long PdbFiles::Count(PdbKind kind) {
-  int fd = HandleOf(kind);
-  if (fd < 0) return -1;
-  off_t here = ::lseek(fd, 0, SEEK_CUR);
-  off_t end = ::lseek(fd, 0, SEEK_END);
-  if (end < 0) return -1;
-  if (here >= 0) ::lseek(fd, here, SEEK_SET);
-  return static_cast<long>(end / kRecordSize);
+  RecordFile* book = BookOf(kind);
+  return book ? book->Count(sizeof(PdbRecord)) : -1;
 }
 
 }  // namespace dorv::data

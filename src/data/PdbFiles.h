@@ -5,11 +5,15 @@
 
 #include "MemoCounter.h"
 #include "PdbRecord.h"
+#include "RecordFile.h"
 
 namespace dorv::data {
 
 // The file name of a book below DATABASE/; null for a value that is no book.
 const char* BookFileName(PdbKind kind);
+
+// Whether DATABASE/MEMO/ exists: without it no entry can be given memo files.
+bool MemoFolderPresent();
 
 // The three personal database books, open for the program's whole run, and the memo files
 // of one entry at a time. Every operation reports success by its result and shows nothing.
@@ -23,7 +27,7 @@ class PdbFiles {
   // Opens Toll (created empty when missing), Toll Free and AudioTex, in that order.
   bool Open();
   bool Close();
-  bool IsOpen() const { return m_handles[0] >= 0; }
+  bool IsOpen() const { return m_books[0].IsOpen(); }
 
   bool ReadAt(long index, PdbRecord& record, PdbKind kind);
   bool ReadNext(PdbRecord& record, PdbKind kind);
@@ -54,16 +58,19 @@ class PdbFiles {
   bool SortIndex();
 
  private:
-  int HandleOf(PdbKind kind) const;
-  bool ReadHere(int fd, PdbRecord& record);
-  bool PrepareAndWrite(int fd, const PdbRecord& record);
+  RecordFile* BookOf(PdbKind kind);
+  bool Unscramble(bool read, PdbRecord& record);
+  const PdbRecord& Prepared(const PdbRecord& record);
+  // Puts a new index in the place of the open one, through the scratch file.
+  bool ReplaceIndex(const std::vector<MemoIndexEntry>& entries);
 
   bool ReadMemoText(const MemoIndexEntry& entry, std::string& text);
 
-  int m_handles[3] = {-1, -1, -1};
+  RecordFile m_books[3];
   PdbRecord m_work{};
-  int m_memoData = -1;
-  int m_memoIndex = -1;
+  RecordFile m_memoData;
+  RecordFile m_memoIndex;
+  std::uint32_t m_memoNumber = 0;
   std::vector<MemoIndexEntry> m_memoEntries;  // as read by the last scan
   long m_firstMemo = 0;
   long m_lastMemo = 0;

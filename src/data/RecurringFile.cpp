@@ -6,6 +6,8 @@
 #include <cstring>
 
 #include "DatabaseDir.h"
+#include "FileCalls.h"
+#include "Rewrite.h"
 #include "TextPattern.h"
 #include "res/Strings.h"
 
@@ -29,7 +31,7 @@ int CreateRecurringFile(const std::string& monthName, const std::string& yearTex
   contents.billingFromDay = info.billingFromDay;
   contents.billingThruDay = info.billingThruDay;
   std::memcpy(contents.charges, info.recurringDefaults, sizeof contents.charges);
-  if (!WriteRecurring(fd, contents)) {
+  if (!WriteFully(fd, &contents, sizeof contents, 0) || Calls().fsync(fd) != 0) {
     ::close(fd);
     ::unlink(path->c_str());
     return -1;
@@ -50,11 +52,16 @@ int OpenRecurringFileNumber(int month, int year) {
 }
 
 bool ReadRecurring(int handle, RecurringFile& contents) {
-  return ::pread(handle, &contents, sizeof contents, 0) == static_cast<ssize_t>(sizeof contents);
+  return ReadFully(handle, &contents, sizeof contents, 0);
 }
 
-bool WriteRecurring(int handle, const RecurringFile& contents) {
-  return ::pwrite(handle, &contents, sizeof contents, 0) == static_cast<ssize_t>(sizeof contents);
+bool WriteRecurring(int& handle, int month, int year, const RecurringFile& contents) {
+  if (handle < 0 || month < 1 || month > 12) return false;
+  int fd = ReplaceFile(RelativeName(MonthName(month), std::to_string(year)), &contents, sizeof contents);
+  if (fd < 0) return false;
+  ::close(handle);
+  handle = fd;
+  return true;
 }
 
 }  // namespace dorv::data

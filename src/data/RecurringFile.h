@@ -31,6 +31,9 @@ int OpenRecurringFile(const std::string& monthName, const std::string& yearText)
 int OpenRecurringFileNumber(int month, int year);
 
 bool ReadRecurring(int handle, RecurringFile& contents);
-bool WriteRecurring(int handle, const RecurringFile& contents);
+// Replaces the month's file whole through the scratch file, so a failure leaves the stored
+// charges as they were. On success the handle is closed and the new file's handle put in its
+// place.
+bool WriteRecurring(int& handle, int month, int year, const RecurringFile& contents);
 
 }  // namespace dorv::data

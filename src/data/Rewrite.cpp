@@ -5,62 +5,40 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cstdio>
+#include <utility>
 #include <cstring>
 #include <vector>
 
 #include "DatabaseDir.h"
+#include "FileCalls.h"
 
 namespace dorv::data {
 namespace {
 
 constexpr const char* kScratchName = "~PTEMP~.DAT";
 
-// Closes a descriptor when it goes out of scope.
+// Closes a descriptor when it goes out of scope unless it was handed on.
 struct Descriptor {
   int fd = -1;
   ~Descriptor() {
     if (fd >= 0) ::close(fd);
   }
-  bool CloseNow() {
-    int result = ::close(fd);
-    fd = -1;
-    return result == 0;
-  }
+  int Release() { return std::exchange(fd, -1); }
 };
 
 // Reads and writes whole blocks of records: a month of calls is tens of megabytes.
 constexpr long kRecordsPerBlock = 512;
 
-bool ReadFully(int fd, unsigned char* data, std::size_t size) {
-  while (size > 0) {
-    ssize_t got = ::read(fd, data, size);
-    if (got <= 0) return false;
-    data += got;
-    size -= static_cast<std::size_t>(got);
-  }
-  return true;
-}
-
-bool WriteFully(const RewriteCalls& calls, int fd, const unsigned char* data, std::size_t size) {
-  while (size > 0) {
-    ssize_t put = calls.write(fd, data, size);
-    if (put <= 0) return false;
-    data += put;
-    size -= static_cast<std::size_t>(put);
-  }
-  return true;
-}
-
-bool CopyKept(int from, int to, std::size_t recordSize, const KeepRecord& keep,
-              const RewriteCalls& calls) {
+bool CopyKept(int from, int to, std::size_t recordSize, const KeepRecord& keep) {
   struct stat info {};
   if (::fstat(from, &info) != 0) return false;
   long count = static_cast<long>(info.st_size / static_cast<off_t>(recordSize));
   std::vector<unsigned char> block(recordSize * kRecordsPerBlock);
+  off_t written = 0;
   for (long first = 0; first < count; first += kRecordsPerBlock) {
     long inBlock = std::min(kRecordsPerBlock, count - first);
-    if (!ReadFully(from, block.data(), recordSize * inBlock)) return false;
+    if (!ReadFully(from, block.data(), recordSize * inBlock, static_cast<off_t>(first * recordSize)))
+      return false;
     // Kept records move down over dropped ones, so the block goes out in one write.
     std::size_t keptBytes = 0;
     for (long i = 0; i < inBlock; ++i) {
@@ -69,7 +47,8 @@ bool CopyKept(int from, int to, std::size_t recordSize, const KeepRecord& keep,
       if (block.data() + keptBytes != record) std::memmove(block.data() + keptBytes, record, recordSize);
       keptBytes += recordSize;
     }
-    if (!WriteFully(calls, to, block.data(), keptBytes)) return false;
+    if (!WriteFully(to, block.data(), keptBytes, written)) return false;
+    written += static_cast<off_t>(keptBytes);
   }
   return true;
 }
@@ -83,28 +62,39 @@ void SyncDirectoryOf(const std::string& path) {
   ::close(fd);
 }
 
-}  // namespace
-
-bool RewriteFile(const std::string& relativeName, std::size_t recordSize, const KeepRecord& keep,
-                 const RewriteCalls& calls) {
-  if (recordSize == 0) return false;
+// Writes the scratch file with fill, flushes it and renames it over the target. Gives the scratch
+// file's descriptor, which then is the target's, or -1 with no scratch file left.
+int ThroughScratch(const std::string& relativeName, const std::function<bool(int)>& fill) {
   auto scratchPath = DatabasePath(kScratchName);
   auto targetPath = DatabasePath(relativeName);
-  if (!scratchPath || !targetPath) return false;
-
-  Descriptor scratch{::open(scratchPath->c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0600)};
-  if (scratch.fd < 0) return false;
-  Descriptor target{::open(targetPath->c_str(), O_RDONLY | O_CLOEXEC)};
-  bool copied = target.fd >= 0 && CopyKept(target.fd, scratch.fd, recordSize, keep, calls) &&
-                calls.fsync(scratch.fd) == 0;
-  copied = scratch.CloseNow() && copied;
-  if (target.fd >= 0) target.CloseNow();
-  if (!copied || calls.rename(scratchPath->c_str(), targetPath->c_str()) != 0) {
+  if (!scratchPath || !targetPath) return -1;
+  Descriptor scratch{Calls().open(scratchPath->c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0600)};
+  if (scratch.fd < 0) return -1;
+  if (!fill(scratch.fd) || Calls().fsync(scratch.fd) != 0 ||
+      Calls().rename(scratchPath->c_str(), targetPath->c_str()) != 0) {
     ::unlink(scratchPath->c_str());
-    return false;
+    return -1;
   }
   SyncDirectoryOf(*targetPath);
-  return true;
+  return scratch.Release();
+}
+
+}  // namespace
+
+bool RewriteFile(const std::string& relativeName, std::size_t recordSize, const KeepRecord& keep) {
+  if (recordSize == 0) return false;
+  auto targetPath = DatabasePath(relativeName);
+  if (!targetPath) return false;
+  Descriptor target{Calls().open(targetPath->c_str(), O_RDONLY | O_CLOEXEC, 0)};
+  if (target.fd < 0) return false;
+  Descriptor result{ThroughScratch(relativeName, [&](int scratch) {
+    return CopyKept(target.fd, scratch, recordSize, keep);
+  })};
+  return result.fd >= 0;
+}
+
+int ReplaceFile(const std::string& relativeName, const void* data, std::size_t size) {
+  return ThroughScratch(relativeName, [&](int scratch) { return WriteFully(scratch, data, size, 0); });
 }
 
 }  // namespace dorv::data

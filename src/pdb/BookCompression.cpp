@@ -6,8 +6,7 @@
 namespace dorv::pdb {
 
 CompressResult CompressBook(data::PdbFiles& pdb, data::PdbKind kind,
-                            const std::function<void()>& onRecord,
-                            const data::RewriteCalls& calls) {
+                            const std::function<void()>& onRecord) {
   const char* fileName = data::BookFileName(kind);
   if (!fileName || pdb.Count(kind) < 0) return {false, pdb.IsOpen(), 0};
   pdb.Close();
@@ -20,7 +19,7 @@ CompressResult CompressBook(data::PdbFiles& pdb, data::PdbKind kind,
     ++kept;
     return true;
   };
-  bool rewritten = data::RewriteFile(fileName, sizeof(data::PdbRecord), keepActive, calls);
+  bool rewritten = data::RewriteFile(fileName, sizeof(data::PdbRecord), keepActive);
   bool reopened = pdb.Open();
   return {rewritten, reopened, rewritten ? kept : 0};
 }

@@ -16,7 +16,6 @@ struct CompressResult {
 // stored bytes. The books are closed for the rewrite and opened again after it. onRecord is
 // called once for every record looked at.
 CompressResult CompressBook(data::PdbFiles& pdb, data::PdbKind kind,
-                            const std::function<void()>& onRecord = {},
-                            const data::RewriteCalls& calls = {});
+                            const std::function<void()>& onRecord = {});
 
 }  // namespace dorv::pdb

@@ -347,7 +347,7 @@ void CPdbListDlg::OnCompress() {
   {
     WaitCursor wait;
     m_progress.Begin();
-    result = CompressBook(m_pdb, m_kind, [this] { m_progress.Record(); }, m_rewriteCalls);
+    result = CompressBook(m_pdb, m_kind, [this] { m_progress.Record(); });
     m_progress.End();
   }
   if (!result.rewritten) platform::Ask(this, res::kErrorCompress);

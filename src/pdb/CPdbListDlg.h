@@ -104,7 +104,6 @@ class CPdbListDlg final : public QDialog {
   long RecordsPerStep() const { return m_progress.RecordsPerStep(); }
   long ProgressSteps() const { return m_progress.Steps(); }
   // Tests put in failing system calls for the compression's rewrite.
-  void SetRewriteCalls(const data::RewriteCalls& calls) { m_rewriteCalls = calls; }
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -138,7 +137,6 @@ class CPdbListDlg final : public QDialog {
   DeferredLoad m_deferredLoad{100, [this] { Load(); }};
   std::array<QPushButton*, 12> m_buttons{};
   bool m_ignoreSelection = false;
-  data::RewriteCalls m_rewriteCalls;
 };
 
 // Opens the list of one book modally, as the menu's Personal Database commands do; returns

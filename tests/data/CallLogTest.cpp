@@ -110,6 +110,8 @@ TEST(CallLogFile, WriteRecordReplacesInPlaceAndPartialTailIsIgnored) {
   ASSERT_TRUE(log.OpenMonthNumber(3, 2002, false));
   EXPECT_EQ(log.Count(), 2);
   EXPECT_EQ(NamesIn(log), (std::vector<std::string>{"A2", "B"}));
+  ASSERT_TRUE(log.AppendRecord(CallNamed("C", 4)));
+  EXPECT_EQ(NamesIn(log), (std::vector<std::string>{"A2", "B", "C"}));
 }
 
 TEST(CallLogFile, DeleteRewritesWithoutTheRecord) {

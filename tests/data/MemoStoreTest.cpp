@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
+
+#include <unistd.h>
 
 #include "data/FakeMemoCounter.h"
 #include "data/PdbFiles.h"
@@ -214,4 +217,19 @@ TEST(MemoStore, MissingOrDamagedFilesFail) {
   ASSERT_TRUE(files.OpenMemoFiles(4));
   std::string text;
   EXPECT_FALSE(files.ReadMemoByKey(42, text));
+  // An index of absurd length (a damaged or sparse file) is refused, not allocated for.
+  ASSERT_EQ(::truncate(db.Path("MEMO/4.INX").c_str(), 12LL << 30), 0);
+  EXPECT_FALSE(files.ReadMemoByKey(42, text));
+  EXPECT_FALSE(files.AddMemo("more", 43));
+}
+
+TEST(MemoStore, MissingMemoFolderFailsWithoutUsingUpANumber) {
+  EntryWithMemos memos;
+  ASSERT_EQ(::rmdir(memos.db.Path("MEMO").c_str()), -1);  // holds the first entry's files
+  std::filesystem::remove_all(memos.db.Path("MEMO"));
+  PdbRecord another{};
+  std::uint32_t number = 0;
+  EXPECT_FALSE(memos.files.CreateMemoFiles(memos.counter, another, number));
+  EXPECT_EQ(*memos.counter.value, 2u);
+  EXPECT_EQ(CounterIn(memos.db), 2u);
 }

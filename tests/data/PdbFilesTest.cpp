@@ -109,6 +109,12 @@ TEST_F(PdbFilesTest, PartialTailRecordIsNotCountedAndCannotBeRead) {
   EXPECT_TRUE(files.ReadAt(0, back, PdbKind::Toll));
   EXPECT_FALSE(files.ReadAt(1, back, PdbKind::Toll));
   EXPECT_FALSE(files.ReadAt(0, back, static_cast<PdbKind>(4)));
+  // The next entry goes over the torn tail, where it is found again.
+  WriteField(entry.name, "After a crash");
+  ASSERT_TRUE(files.Append(entry, PdbKind::Toll));
+  EXPECT_EQ(files.Count(PdbKind::Toll), 2);
+  ASSERT_TRUE(files.ReadAt(1, back, PdbKind::Toll));
+  EXPECT_EQ(ReadField(back.name), "After a crash");
 }
 
 TEST_F(PdbFilesTest, WalkWithReadNextAndRewriteInPlace) {

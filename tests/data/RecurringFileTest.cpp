@@ -44,7 +44,7 @@ TEST(RecurringFile, CreatedFromTheDefaultsAndKeptWhenTheyChange) {
   EXPECT_EQ(contents.charges[4].amount, 1000.0);
   contents.charges[5].amount = 250.0;
   WriteField(contents.charges[5].name, "Extra line");
-  ASSERT_TRUE(WriteRecurring(fd, contents));
+  ASSERT_TRUE(WriteRecurring(fd, 12, 1998, contents));
   ::close(fd);
   EXPECT_EQ(db.ReadFile("LOG/December1998.RCH").compare(8 + 5 * 72, 10, "Extra line"), 0);
 }

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 
+#include "data/FaultInjector.h"
 #include "pdb/BookCompression.h"
 #include "pdb/PdbTestBook.h"
 
@@ -60,27 +61,17 @@ TEST(BookCompression, OnlyTheChosenBookIsRewritten) {
   EXPECT_EQ(book.pdb.Count(data::PdbKind::Toll), 1);
 }
 
-TEST(BookCompression, FailuresLeaveTheBookAsItWasAndOpen) {
-  struct Row {
-    const char* name;
-    data::RewriteCalls calls;
-  } rows[] = {
-      {"write", {[](int, const void*, std::size_t) -> ssize_t { return errno = ENOSPC, -1; }}},
-      {"flush", {::write, [](int) { return errno = EIO, -1; }}},
-      {"rename", {::write, ::fsync, [](const char*, const char*) { return errno = EXDEV, -1; }}},
-  };
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.name);
-    PdbTestBook book;
-    book.AddNumbered(4, 2);
-    std::string before = book.db.ReadFile("DORV21");
-    pdb::CompressResult result = pdb::CompressBook(book.pdb, data::PdbKind::Toll, {}, row.calls);
-    EXPECT_FALSE(result.rewritten);
-    EXPECT_TRUE(result.booksOpen);
-    EXPECT_EQ(book.db.ReadFile("DORV21"), before);
-    EXPECT_FALSE(book.db.Exists("~PTEMP~.DAT"));
-    EXPECT_EQ(book.pdb.Count(data::PdbKind::Toll), 4);
-  }
+TEST(BookCompression, AFailedRewriteLeavesTheBookAsItWasAndOpen) {
+  PdbTestBook book;
+  book.AddNumbered(4, 2);
+  std::string before = book.db.ReadFile("DORV21");
+  test::FaultInjector failingRename(test::FailingCall::Rename, 1, test::Failure::Once);
+  pdb::CompressResult result = pdb::CompressBook(book.pdb, data::PdbKind::Toll);
+  EXPECT_FALSE(result.rewritten);
+  EXPECT_TRUE(result.booksOpen);
+  EXPECT_EQ(book.db.ReadFile("DORV21"), before);
+  EXPECT_FALSE(book.db.Exists("~PTEMP~.DAT"));
+  EXPECT_EQ(book.pdb.Count(data::PdbKind::Toll), 4);
 }
 
 TEST(BookCompression, ClosedBooksOrNoBookFailWithoutTouchingFiles) {

@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include <QHeaderView>
 #include <QTest>
 
+#include "data/FaultInjector.h"
 #include "data/FixedText.h"
 #include "pdb/CPdbListDlg.h"
 #include "pdb/CPdbRecoveryDlg.h"
@@ -305,9 +308,8 @@ TEST(PdbListDialog, CompressDeclinedOrFailingLeavesTheBook) {
     book.AddNumbered(6, 3);
     std::string before = book.db.ReadFile("DORV21");
     OpenList list(book);
-    if (row.renameFails)
-      list.dialog.SetRewriteCalls(
-          {::write, ::fsync, [](const char*, const char*) { return errno = EXDEV, -1; }});
+    std::optional<test::FaultInjector> failingRename;
+    if (row.renameFails) failingRename.emplace(test::FailingCall::Rename, 1, test::Failure::Once);
     platform::ScriptedPrompter prompter;
     prompter.Answer(row.first);
     prompter.Answer(row.second);
