@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "data/FarEndOffset.h"
 #include "rating/callscreen/CallFields.h"
 
 using namespace dorv::rating;
@@ -96,6 +97,31 @@ TEST(CallFields, ClockTexts) {
       ASSERT_TRUE(clock);
       EXPECT_EQ(clock->hour, hour);
     }
+}
+
+TEST(CallFields, ADateSpinLooksForTheBandAgainWhenTheHourOrTheKindOfDayChanges) {
+  struct Row {
+    const char* name;
+    CallDate from, to;
+    bool mayChange;
+  };
+  const Row rows[] = {
+      {"minutes within the hour", {3, 4, 2026, 10, 0}, {3, 4, 2026, 10, 55}, false},
+      {"another weekday", {3, 4, 2026, 10, 0}, {3, 5, 2026, 10, 0}, false},
+      {"another hour", {3, 4, 2026, 10, 55}, {3, 4, 2026, 11, 0}, true},
+      {"Friday to Saturday", {3, 6, 2026, 10, 0}, {3, 7, 2026, 10, 0}, true},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    EXPECT_EQ(BandMayChange(row.from, row.to), row.mayChange);
+  }
+}
+
+TEST(CallFields, FarEndsOutsideNorthAmericaStoreTheirOffsetFiveHoursHigher) {
+  EXPECT_EQ(dorv::data::FarEndOffsetHours(-6, "UNITED STATES"), -6);
+  EXPECT_EQ(dorv::data::FarEndOffsetHours(-5, "Canada"), -5);
+  EXPECT_EQ(dorv::data::FarEndOffsetHours(-6, "MEXICO"), -6);
+  EXPECT_EQ(dorv::data::FarEndOffsetHours(6, "FRANCE"), 1);
 }
 
 }  // namespace
