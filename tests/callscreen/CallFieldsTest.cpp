@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "data/FarEndOffset.h"
 #include "rating/callscreen/CallFields.h"
 
 using namespace dorv::rating;
@@ -106,7 +105,6 @@ TEST(CallFields, ADateSpinLooksForTheBandAgainWhenTheHourOrTheKindOfDayChanges) 
     bool mayChange;
   };
   const Row rows[] = {
-      {"minutes within the hour", {3, 4, 2026, 10, 0}, {3, 4, 2026, 10, 55}, false},
       {"another weekday", {3, 4, 2026, 10, 0}, {3, 5, 2026, 10, 0}, false},
       {"another hour", {3, 4, 2026, 10, 55}, {3, 4, 2026, 11, 0}, true},
       {"Friday to Saturday", {3, 6, 2026, 10, 0}, {3, 7, 2026, 10, 0}, true},
@@ -115,13 +113,6 @@ TEST(CallFields, ADateSpinLooksForTheBandAgainWhenTheHourOrTheKindOfDayChanges) 
     SCOPED_TRACE(row.name);
     EXPECT_EQ(BandMayChange(row.from, row.to), row.mayChange);
   }
-}
-
-TEST(CallFields, FarEndsOutsideNorthAmericaStoreTheirOffsetFiveHoursHigher) {
-  EXPECT_EQ(dorv::data::FarEndOffsetHours(-6, "UNITED STATES"), -6);
-  EXPECT_EQ(dorv::data::FarEndOffsetHours(-5, "Canada"), -5);
-  EXPECT_EQ(dorv::data::FarEndOffsetHours(-6, "MEXICO"), -6);
-  EXPECT_EQ(dorv::data::FarEndOffsetHours(6, "FRANCE"), 1);
 }
 
 }  // namespace

@@ -448,9 +448,10 @@ TEST_F(CallScreenDlgTest, StoppingAtCancelAsksTheFinishingQuestionOnce) {
   prompter.Answer(QMessageBox::No);
   Click(Child<QPushButton>(*dialog, "cancel"));
   Click(Child<QPushButton>(*dialog, "main"));
-  EXPECT_EQ(prompter.Shown(),
-            (std::vector<QString>{res::kAskStopTimingAndSave, platform::ShownText(res::kAskRateIncoming),
-                                  platform::ShownText(res::kCompleteMemoAndSave)}));
+  using platform::ShownText;
+  EXPECT_EQ(prompter.Shown(), (std::vector<QString>{res::kAskStopTimingAndSave,
+                                                    ShownText(res::kAskRateIncoming),
+                                                    ShownText(res::kCompleteMemoAndSave)}));
   EXPECT_EQ(w.Calls(3, 2026).at(0).cost, 0.0);
 }
 
