@@ -473,4 +473,9 @@ inline constexpr const char* kSampleTimeLabels[3] = {"Sample Time 1:", "Sample T
 inline constexpr const char* kErrorSampleTime =
     "Error - Each sample time must be a whole number of minutes from 1 to 999";
 
+// Call screen: saving a reopened call
+inline constexpr const char* kErrorMemoReenter =
+    "Error - Saving the memo.  Your old memo for this call was deleted.\r\nPlease reenter the "
+    "call memo or Contact Support for help.";
+
 }  // namespace dorv::res

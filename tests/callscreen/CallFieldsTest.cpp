@@ -98,4 +98,21 @@ TEST(CallFields, ClockTexts) {
     }
 }
 
+TEST(CallFields, ADateSpinLooksForTheBandAgainWhenTheHourOrTheKindOfDayChanges) {
+  struct Row {
+    const char* name;
+    CallDate from, to;
+    bool mayChange;
+  };
+  const Row rows[] = {
+      {"another weekday", {3, 4, 2026, 10, 0}, {3, 5, 2026, 10, 0}, false},
+      {"another hour", {3, 4, 2026, 10, 55}, {3, 4, 2026, 11, 0}, true},
+      {"Friday to Saturday", {3, 6, 2026, 10, 0}, {3, 7, 2026, 10, 0}, true},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    EXPECT_EQ(BandMayChange(row.from, row.to), row.mayChange);
+  }
+}
+
 }  // namespace

@@ -37,6 +37,12 @@ class CallSavingTest : public ::testing::Test {
   const std::time_t m_march = LocalTime(2026, 3, 4, 10, 0);
 };
 
+TEST(CallSaving, AStartTakenByAMemoMovesOnToTheNextFreeSecond) {
+  EXPECT_EQ(FreeMemoKey({99, 101}, 100), 100u);
+  EXPECT_EQ(FreeMemoKey({0, 100}, 100), 101u);
+  EXPECT_EQ(FreeMemoKey({102, 100, 101}, 100), 103u);
+}
+
 TEST_F(CallSavingTest, TheFirstCallMakesMemoFilesAndWritesTheEntryBack) {
   data::CallLogRecord call = NewCall(m_march);
   SaveReport report = SaveNewCall(w.Stores(), w.entry, w.place, call, "Talked about the trip");
@@ -158,6 +164,44 @@ TEST_F(CallSavingTest, AnIndexPastTheEndOfTheMonthIsNotWritten) {
   EXPECT_FALSE(report.saved);
   EXPECT_EQ(report.problems, (std::vector<Problem>{{SaveProblem::CallLogAccess}}));
   EXPECT_EQ(w.LogBytes(3, 2026), before);
+}
+
+TEST_F(CallSavingTest, AMemoStaysWhereTheCallFindsItWhenTheEntryCannotBeWrittenBack) {
+  data::CallLogRecord call = NewCall(m_march);
+  const EntryPlace refused{data::PdbKind::Toll, -1};  // the book takes no write there
+  SaveReport report = SaveNewCall(w.Stores(), w.entry, refused, call, "Memo");
+  EXPECT_TRUE(report.saved);
+  EXPECT_EQ(report.problems, (std::vector<Problem>{{SaveProblem::EntryWriteBack}}));
+  EXPECT_EQ(w.MemoOf(w.Calls(3, 2026).at(0).memoFileNumber, call.start), "Memo");
+}
+
+TEST_F(CallSavingTest, AFailedLogWriteLeavesAMovedCallsMemoWhereItWas) {
+  data::CallLogRecord call = w.LogCall(m_march, 60, "old memo");
+  const std::uint32_t oldKey = call.start;
+  call.start += 600;
+  const std::string log = w.db.Path("LOG/March2026.LOG");
+  ASSERT_EQ(std::remove(log.c_str()), 0);
+  ASSERT_EQ(::mkdir(log.c_str(), 0700), 0);  // the month's log cannot be opened
+  EXPECT_FALSE(SaveReopenedCall(w.Stores(), {0, 3, 2026}, oldKey, true, call, "new").saved);
+  EXPECT_EQ(w.MemoOf(1, oldKey), "old memo");
+  EXPECT_EQ(w.MemoOf(1, call.start), "<none>");
+}
+
+TEST_F(CallSavingTest, CallsOfOneEntryNeverShareAMemoKey) {
+  w.LogCall(m_march, 60, "first");
+  data::CallLogRecord second = NewCall(m_march);
+  ASSERT_TRUE(SaveNewCall(w.Stores(), w.entry, w.place, second, "second").saved);
+  data::CallLogRecord third = w.LogCall(m_march + 600, 60, "third");
+  const std::uint32_t thirdKey = third.start;
+  third.start = static_cast<std::int32_t>(m_march);  // moved onto the first two
+  ASSERT_TRUE(SaveReopenedCall(w.Stores(), {2, 3, 2026}, thirdKey, true, third, "third").saved);
+  auto calls = w.Calls(3, 2026);
+  ASSERT_EQ(calls.size(), 3u);
+  EXPECT_EQ(calls[1].start, m_march + 1);
+  EXPECT_EQ(calls[2].start, m_march + 2);
+  EXPECT_EQ(w.MemoOf(1, m_march), "first");
+  EXPECT_EQ(w.MemoOf(1, m_march + 1), "second");
+  EXPECT_EQ(w.MemoOf(1, m_march + 2), "third");
 }
 
 }  // namespace

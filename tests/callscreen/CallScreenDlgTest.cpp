@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QApplication>
@@ -36,12 +37,14 @@ class CallScreenDlgTest : public ::testing::Test {
   }
   std::unique_ptr<CCallScreenDlg> OpenNew(CallScreenMode mode) {
     auto dialog = std::make_unique<CCallScreenDlg>(Context(), mode, w.entry, w.place);
+    EXPECT_TRUE(dialog->Open());
     ShowForUser(*dialog);
     return dialog;
   }
   std::unique_ptr<CCallScreenDlg> Reopen(const data::CallLogRecord& logged, LoggedCall from) {
     m_current = logged;
     auto dialog = std::make_unique<CCallScreenDlg>(Context(), from);
+    EXPECT_TRUE(dialog->Open());
     ShowForUser(*dialog);
     return dialog;
   }
@@ -274,6 +277,7 @@ TEST_F(CallScreenDlgTest, NoAnswerTwiceAppendsItsTextTwice) {
   auto calls = w.Calls(3, 2026);
   ASSERT_EQ(calls.size(), 1u);
   EXPECT_EQ(w.MemoOf(1, calls[0].start), expected);
+  EXPECT_EQ(calls[0].start, LocalTime(2026, 3, 4, 10, 0)) << "a manual entry starts on the minute";
 }
 
 TEST_F(CallScreenDlgTest, AManualEntryTakesItsDateTimeAndLengthFromTheFields) {
@@ -293,7 +297,7 @@ TEST_F(CallScreenDlgTest, AManualEntryTakesItsDateTimeAndLengthFromTheFields) {
   for (int i = 0; i < 7; ++i) time->stepBy(1);
   EXPECT_EQ(time->Text(), "17:00");
   EXPECT_EQ(dialog->Rating().selectedBand, 1);
-  EXPECT_EQ(MoneyText(*dialog, "charge"), "$0.1500") << "the length is priced in the new band";
+  EXPECT_EQ(MoneyText(*dialog, "charge"), "$0.3000") << "only the length spins price the length";
   // Behind the hour digits it moves by five minutes.
   time->SetCaretPosition(4);
   time->stepBy(1);
@@ -304,7 +308,7 @@ TEST_F(CallScreenDlgTest, AManualEntryTakesItsDateTimeAndLengthFromTheFields) {
   ASSERT_EQ(calls.size(), 1u);
   EXPECT_EQ(calls[0].start, LocalTime(2026, 3, 4, 17, 5));
   EXPECT_EQ(calls[0].duration, 120u);
-  EXPECT_EQ(calls[0].cost, 15.0);
+  EXPECT_EQ(calls[0].cost, 30.0);
 }
 
 TEST_F(CallScreenDlgTest, TypedValuesAreTakenOverOnLeavingTheFieldAndBadOnesRefused) {
@@ -385,6 +389,70 @@ TEST_F(CallScreenDlgTest, ReopeningACallWhoseMemoCannotBeReadSaysSo) {
   ASSERT_EQ(prompter.Shown().size(), 1u);
   EXPECT_EQ(prompter.Shown()[0], res::kErrorMemoFileAccess);
   EXPECT_TRUE(Child<QPlainTextEdit>(*dialog, "memo")->toPlainText().isEmpty());
+  const std::string before = w.LogBytes(3, 2026);
+  ScriptedPrompter saving;
+  Click(Child<QPushButton>(*dialog, "main"));
+  EXPECT_EQ(saving.Shown().at(0), platform::ShownText(res::kErrorMemoReenter));
+  EXPECT_EQ(w.LogBytes(3, 2026), before);
+}
+
+TEST_F(CallScreenDlgTest, TheFarEndTimeOutsideNorthAmericaTakesOffTheStoredFiveHours) {
+  data::WriteField(w.entry.country, "FRANCE");
+  w.entry.timeZone = 6;  // one hour east of Greenwich
+  auto dialog = OpenNew(CallScreenMode::Timing);
+  EXPECT_EQ(Child<QLabel>(*dialog, "farTime")->text(), "11:00");
+}
+
+TEST_F(CallScreenDlgTest, BandClicksAndDateSpinsKeepTheChargeOfAReopenedCall) {
+  data::CallLogRecord logged = w.LogCall(LocalTime(2026, 3, 4, 10, 0), 60, "memo");
+  auto dialog = Reopen(logged, {0, 3, 2026});
+  ClickRow(Child<QListWidget>(*dialog, "bands"), 1);
+  ClickRow(Child<QListWidget>(*dialog, "bands"), 2);
+  Child<StepField>(*dialog, "day")->stepBy(1);
+  Click(Child<QPushButton>(*dialog, "main"));
+  EXPECT_EQ(w.Calls(3, 2026).at(0).cost, 30.0);
+}
+
+TEST_F(CallScreenDlgTest, ARetriedSaveStoresWhatTheScreenNowShows) {
+  auto dialog = OpenNew(CallScreenMode::Timing);
+  AddFirstSurcharge(*dialog);
+  const std::time_t started = m_now;
+  TimeCall(*dialog, 30);
+  Click(Child<QPushButton>(*dialog, "busy"));
+  const std::string log = w.db.Path("LOG/March2026.LOG");
+  ASSERT_EQ(::mkfifo(log.c_str(), 0600), 0);  // opens, but takes no record
+  {
+    ScriptedPrompter prompter;
+    prompter.Answer(QMessageBox::No);
+    Click(Child<QPushButton>(*dialog, "main"));
+    EXPECT_EQ(prompter.Shown().back(), res::kErrorSaveCall);
+  }
+  ASSERT_EQ(::unlink(log.c_str()), 0);
+  Child<QPlainTextEdit>(*dialog, "memo")->setPlainText("Got through");
+  ScriptedPrompter prompter;
+  prompter.Answer(QMessageBox::Yes);
+  Click(Child<QPushButton>(*dialog, "main"));
+  auto calls = w.Calls(3, 2026);
+  ASSERT_EQ(calls.size(), 1u);
+  EXPECT_EQ(calls[0].start, started);
+  EXPECT_EQ(data::ReadField(calls[0].surcharges[0].description), "Card A");
+  EXPECT_EQ(w.MemoOf(1, started), "Got through");
+}
+
+TEST_F(CallScreenDlgTest, StoppingAtCancelAsksTheFinishingQuestionOnce) {
+  auto dialog = OpenNew(CallScreenMode::Timing);
+  QTest::mouseClick(Child<QRadioButton>(*dialog, "incoming"), Qt::LeftButton);
+  Click(Child<QPushButton>(*dialog, "main"));
+  ScriptedPrompter prompter;
+  prompter.Answer(QMessageBox::Yes);
+  prompter.Answer(QMessageBox::No);
+  Click(Child<QPushButton>(*dialog, "cancel"));
+  Click(Child<QPushButton>(*dialog, "main"));
+  using platform::ShownText;
+  EXPECT_EQ(prompter.Shown(), (std::vector<QString>{res::kAskStopTimingAndSave,
+                                                    ShownText(res::kAskRateIncoming),
+                                                    ShownText(res::kCompleteMemoAndSave)}));
+  EXPECT_EQ(w.Calls(3, 2026).at(0).cost, 0.0);
 }
 
 TEST_F(CallScreenDlgTest, ALowerBandSoonAsksToWaitAndYesClosesAtOnce) {
@@ -394,14 +462,10 @@ TEST_F(CallScreenDlgTest, ALowerBandSoonAsksToWaitAndYesClosesAtOnce) {
     ScriptedPrompter prompter;
     prompter.Answer(answer);
     CCallScreenDlg dialog(Context(), CallScreenMode::Timing, w.entry, w.place);
+    EXPECT_TRUE(prompter.Shown().empty()) << "nothing is said before the opener opens it";
+    EXPECT_EQ(dialog.Open(), !ends);
     ASSERT_EQ(prompter.Shown().size(), 1u);
     EXPECT_TRUE(prompter.Shown()[0].contains("LOWER"));
-    EXPECT_EQ(dialog.EndedAtOpening(), ends);
-    if (ends) {
-      EXPECT_EQ(RunCallScreen(dialog), QDialog::Accepted);
-    } else {
-      EXPECT_EQ(dialog.State(), CallScreenState::Ready);
-    }
   }
   EXPECT_FALSE(w.db.Exists("LOG/March2026.LOG"));
 }

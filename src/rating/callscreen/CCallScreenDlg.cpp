@@ -2,6 +2,7 @@
 
 #include <QButtonGroup>
 #include <algorithm>
+#include <utility>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -71,7 +72,7 @@ QString MessageText(const Problem& problem) {
     case SaveProblem::MemoNewFile:
       return QString(res::kErrorMemoNewFile).replace("%i", QString::number(problem.number));
     case SaveProblem::EntryWriteBack: return res::kErrorSelectedEntry;
-    case SaveProblem::MemoAccess: return res::kErrorMemoFileAccess;
+    case SaveProblem::MemoAccess: return res::kErrorMemoReenter;
     case SaveProblem::MemoNotSaved: return res::kErrorMemoNotSaved;
     case SaveProblem::OldMemoLeft: return res::kErrorOldMemoLeft;
   }
@@ -97,11 +98,13 @@ CCallScreenDlg::CCallScreenDlg(CallScreenContext context, CallScreenMode mode,
       m_entry(entry),
       m_place(place),
       m_logged(logged),
+      m_farEnd(mode == CallScreenMode::Reopen ? FarEndOf(m_context.currentCall, m_context.myInfo)
+                                              : FarEndOf(*entry, m_context.myInfo)),
       m_engine(RatesOf(mode, m_context.currentCall, entry)) {
   BuildControls();
   m_clock.setInterval(kTickMilliseconds);
   connect(&m_clock, &QTimer::timeout, this, &CCallScreenDlg::OnClockTick);
-  Open();
+  Load();
 }
 
 CCallScreenDlg::~CCallScreenDlg() = default;
@@ -268,7 +271,7 @@ void CCallScreenDlg::BuildControls() {
   }
 }
 
-void CCallScreenDlg::Open() {
+void CCallScreenDlg::Load() {
   std::copy_n(m_context.myInfo.sampleMinutes, 3, m_sampleMinutes.begin());
   m_noAnswer = m_busy = false;
   FillFrom();
@@ -283,11 +286,12 @@ void CCallScreenDlg::Open() {
     m_hadMemo = m_context.pdb.OpenMemoFiles(call.memoFileNumber) &&
                 m_context.pdb.ReadMemoByKey(m_memoKey, memo);
     m_context.pdb.CloseMemoFiles();
-    if (!m_hadMemo) platform::Ask(this, res::kErrorMemoFileAccess);
+    m_memoUnread = !m_hadMemo;
     m_memo->setPlainText(platform::FromRecord(memo));
   } else {
     data::ClearCallRecord(call, true);
-    m_start = m_context.now();
+    // A new call starts on the minute; timing takes the exact second when it starts.
+    m_start = TimeOfDate(DateOfTime(m_context.now()));
     m_length = {};
     m_outgoing->setChecked(true);
   }
@@ -303,22 +307,6 @@ void CCallScreenDlg::Open() {
   const int band = m_engine.FindBandInForce(m_start);
   SelectBandRow(band);
   ShowRates();
-  if (band == kNoBand) platform::Ask(this, res::kCallCannotBePlaced);
-
-  if (m_mode != CallScreenMode::Reopen) {
-    const Advice advice = m_engine.LookAhead(m_start, m_context.myInfo.reminderMinutes);
-    const QString text = Latin(AdviceText(advice));
-    if (advice.kind == AdviceKind::Lower &&
-        platform::Ask(this, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Question) ==
-            QMessageBox::Yes) {
-      m_endedAtOpening = true;
-      done(QDialog::Accepted);
-      return;
-    }
-    if (advice.kind == AdviceKind::Higher)
-      platform::Ask(this, text, QMessageBox::Ok, QMessageBox::Information);
-  }
-
   if (m_mode == CallScreenMode::Timing) {
     SetState(CallScreenState::Ready);
     m_main->setEnabled(band != kNoBand);
@@ -329,6 +317,23 @@ void CCallScreenDlg::Open() {
   m_callingInfo->setEnabled(static_cast<bool>(m_context.callingInfo));
 }
 
+bool CCallScreenDlg::Open() {
+  if (m_memoUnread) platform::Ask(this, res::kErrorMemoFileAccess);
+  if (m_engine.State().selectedBand == kNoBand) platform::Ask(this, res::kCallCannotBePlaced);
+  if (m_mode == CallScreenMode::Reopen) return true;
+  const Advice advice = m_engine.LookAhead(m_start, m_context.myInfo.reminderMinutes);
+  const QString text = Latin(AdviceText(advice));
+  if (advice.kind == AdviceKind::Lower &&
+      platform::Ask(this, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Question) ==
+          QMessageBox::Yes) {
+    setResult(QDialog::Accepted);
+    return false;
+  }
+  if (advice.kind == AdviceKind::Higher)
+    platform::Ask(this, text, QMessageBox::Ok, QMessageBox::Information);
+  return true;
+}
+
 void CCallScreenDlg::FillFrom() {
   const data::MyInfo& info = m_context.myInfo;
   m_fromName->setText(Latin(data::ReadField(info.name)));
@@ -337,28 +342,15 @@ void CCallScreenDlg::FillFrom() {
 }
 
 void CCallScreenDlg::FillTo() {
-  const data::MyInfo& info = m_context.myInfo;
-  const std::string myCountry = data::ReadField(info.country);
-  const std::string myAccess = data::ReadField(info.intlAccessCode);
-  auto show = [&](const auto& record) {
-    m_toName->setText(Latin(data::ReadField(record.name)));
-    m_toNumber->setText(Latin(
-        data::DialText(data::NumberPartsOf(record), myCountry, myAccess, false)));
-    m_toPlace->setText(Latin(data::LocationText(data::LocationPartsOf(record))));
-  };
-  if (m_mode == CallScreenMode::Reopen)
-    show(m_context.currentCall);
-  else
-    show(*m_entry);
+  m_toName->setText(Latin(m_farEnd.name));
+  m_toNumber->setText(Latin(m_farEnd.number));
+  m_toPlace->setText(Latin(m_farEnd.place));
 }
 
 void CCallScreenDlg::FillBandRows() {
-  const std::vector<BandRow> rows = m_mode == CallScreenMode::Reopen
-                                        ? BandRowsOf(m_context.currentCall, Twelve())
-                                        : BandRowsOf(*m_entry, Twelve());
   m_fillingBands = true;
   m_bands->clear();
-  for (const BandRow& row : rows) {
+  for (const BandRow& row : m_farEnd.bands) {
     auto* item = new QListWidgetItem(Latin(row.text), m_bands);
     item->setData(Qt::UserRole, row.band);
   }
@@ -386,20 +378,15 @@ void CCallScreenDlg::ShowDate() {
 }
 
 void CCallScreenDlg::ShowFarEnd() {
-  const bool reopened = m_mode == CallScreenMode::Reopen;
-  const std::string city = data::ReadField(reopened ? m_context.currentCall.city : m_entry->city);
-  if (city.empty()) {
+  const std::optional<CallDate> there = FarEndDate(m_farEnd, m_start);
+  if (!there) {
     for (QLabel* label : {m_farMonth, m_farYear, m_farDay, m_farTime}) label->clear();
     return;
   }
-  const int zone = reopened ? m_context.currentCall.timeZone : m_entry->timeZone;
-  const std::time_t there = m_start + static_cast<std::time_t>(zone) * 3600;
-  std::tm parts{};
-  gmtime_r(&there, &parts);
-  m_farMonth->setText(Latin(data::MonthName(parts.tm_mon + 1)));
-  m_farYear->setText(QString::number(parts.tm_year + 1900));
-  m_farDay->setText(QString::number(parts.tm_mday));
-  m_farTime->setText(Latin(ClockText(parts.tm_hour, parts.tm_min, Twelve())));
+  m_farMonth->setText(Latin(data::MonthName(there->month)));
+  m_farYear->setText(QString::number(there->year));
+  m_farDay->setText(QString::number(there->day));
+  m_farTime->setText(Latin(ClockText(there->hour, there->minute, Twelve())));
 }
 
 void CCallScreenDlg::ShowLength(const CallLength& length) {
@@ -429,23 +416,14 @@ void CCallScreenDlg::ShowCharge() {
 
 void CCallScreenDlg::ShowSurchargeTotal() {
   m_surchargeTotal->SetAmount(
-      SumSurcharges(LengthSeconds(), EntrySurcharge(), m_context.currentCall.surcharges));
+      SumSurcharges(LengthSeconds(), m_farEnd.entrySurcharge, m_context.currentCall.surcharges));
 }
 
 std::uint32_t CCallScreenDlg::LengthSeconds() const {
   return m_mode == CallScreenMode::Timing ? m_engine.State().elapsed : SecondsOf(m_length);
 }
 
-double CCallScreenDlg::EntrySurcharge() const {
-  return m_mode == CallScreenMode::Reopen ? m_context.currentCall.surcharge : m_entry->surcharge;
-}
-
-bool CCallScreenDlg::ShowsSampleWarning() const {
-  const std::uint8_t changed = m_mode == CallScreenMode::Reopen
-                                   ? m_context.currentCall.ratesChanged
-                                   : m_entry->ratesChanged;
-  return changed == 0;
-}
+bool CCallScreenDlg::ShowsSampleWarning() const { return m_farEnd.sampleRates; }
 
 void CCallScreenDlg::SetState(CallScreenState state) {
   m_state = state;
@@ -507,7 +485,7 @@ void CCallScreenDlg::OnStatusButton(const char* memoText, bool* flag) {
 
 void CCallScreenDlg::OnAddSurcharge() {
   CCallSurchargesDlg dialog(m_context.myInfo.surcharges, m_context.currentCall.surcharges,
-                            EntrySurcharge(), this);
+                            m_farEnd.entrySurcharge, this);
   if (platform::RunModal(dialog) != QDialog::Accepted) return;
   std::copy(dialog.Slots().begin(), dialog.Slots().end(), m_context.currentCall.surcharges);
   ShowSurchargeTotal();
@@ -538,8 +516,6 @@ void CCallScreenDlg::OnBandRowChanged(int row) {
   const int band = row < 0 ? kNoBand : m_bands->item(row)->data(Qt::UserRole).toInt();
   m_engine.SelectBand(band);
   ShowRates();
-  // An entered length is priced anew under the band now chosen.
-  if (m_mode != CallScreenMode::Timing && band != kNoBand) TakeLength(m_length);
 }
 
 void CCallScreenDlg::OnDateStep(DateField field, int steps) {
@@ -550,15 +526,14 @@ void CCallScreenDlg::OnDateStep(DateField field, int steps) {
 }
 
 void CCallScreenDlg::TakeDate(const CallDate& date) {
+  const bool bandMayChange = BandMayChange(m_date, date);
   m_date = date;
   m_start = TimeOfDate(date);
   ShowDate();
   ShowFarEnd();
-  // The day matters as much as the hour: a weekend day has bands of its own.
-  const int band = m_engine.FindBandInForce(m_start);
-  SelectBandRow(band);
+  if (!bandMayChange) return;
+  SelectBandRow(m_engine.FindBandInForce(m_start));
   ShowRates();
-  if (band != kNoBand) TakeLength(m_length);
 }
 
 void CCallScreenDlg::TypedDate(DateField field, const QString& text) {
@@ -621,9 +596,11 @@ void CCallScreenDlg::TypedLength(LengthField field, const QString& text) {
   TakeLength(length);
 }
 
-std::optional<Charging> CCallScreenDlg::AskCharging() {
-  const FinishQuestion question =
-      QuestionOnFinishing(m_mode, m_outgoing->isChecked(), m_noAnswer, m_busy);
+FinishQuestion CCallScreenDlg::Question() const {
+  return QuestionOnFinishing(m_mode, m_outgoing->isChecked(), m_noAnswer, m_busy);
+}
+
+std::optional<Charging> CCallScreenDlg::AskCharging(FinishQuestion question) {
   if (question == FinishQuestion::None) return Charging{};
   const char* text = question == FinishQuestion::RateIncoming ? res::kAskRateIncoming
                                                               : res::kAskChargeBusyOrNoAnswer;
@@ -639,7 +616,11 @@ std::optional<Charging> CCallScreenDlg::AskCharging() {
 void CCallScreenDlg::SaveNewCall() {
   StopTiming();
   SetState(CallScreenState::Stopped);
-  const std::optional<Charging> charging = AskCharging();
+  const FinishQuestion question = Question();
+  const std::optional<Answered> answered = std::exchange(m_answered, std::nullopt);
+  const std::optional<Charging> charging = answered && answered->question == question
+                                               ? answered->charging
+                                               : AskCharging(question);
   if (!charging) return;
   FinishedCall call;
   call.duration = LengthSeconds();
@@ -647,13 +628,16 @@ void CCallScreenDlg::SaveNewCall() {
   call.outgoing = m_outgoing->isChecked();
   call.start = static_cast<std::int32_t>(m_start);
   call.charging = *charging;
-  data::CallLogRecord& record = m_context.currentCall;
+  // Filled apart from the current call, whose surcharge slots stay as the user chose them
+  // in case this save fails and is tried again.
+  data::CallLogRecord record = m_context.currentCall;
   FillNewCall(record, *m_entry, call);
   const SaveReport report =
       rating::SaveNewCall({m_context.pdb, m_context.callLog, m_context.memoCounter}, *m_entry,
                           m_place, record, platform::ToRecord(m_memo->toPlainText()));
   ShowProblems(report.problems);
   if (report.saved) {
+    m_context.currentCall = record;
     done(QDialog::Accepted);
     return;
   }
@@ -664,8 +648,7 @@ void CCallScreenDlg::SaveNewCall() {
 void CCallScreenDlg::SaveReopenedCall() {
   const FinishQuestion question =
       m_outgoing->isChecked() ? FinishQuestion::None : FinishQuestion::RateIncoming;
-  std::optional<Charging> charging = Charging{};
-  if (question != FinishQuestion::None) charging = AskCharging();
+  const std::optional<Charging> charging = AskCharging(question);
   if (!charging) return;
   FinishedCall call;
   call.duration = SecondsOf(m_length);
@@ -679,15 +662,7 @@ void CCallScreenDlg::SaveReopenedCall() {
       rating::SaveReopenedCall({m_context.pdb, m_context.callLog, m_context.memoCounter},
                                m_logged, m_memoKey, m_hadMemo, record,
                                platform::ToRecord(m_memo->toPlainText()));
-  const bool memoStored = std::none_of(
-      report.problems.begin(), report.problems.end(), [](const Problem& p) {
-        return p.problem == SaveProblem::MemoAccess || p.problem == SaveProblem::MemoNotSaved;
-      });
-  if (memoStored) {
-    // The memo now lives under the new start, whatever became of the log.
-    m_memoKey = static_cast<std::uint32_t>(record.start);
-    m_hadMemo = true;
-  }
+  // A save that fails leaves the memo where it was, so a second try starts from the same key.
   ShowProblems(report.problems);
   if (report.saved) done(QDialog::Accepted);
 }
@@ -697,24 +672,24 @@ void CCallScreenDlg::ShowProblems(const std::vector<Problem>& problems) {
 }
 
 void CCallScreenDlg::reject() {
-  if (m_state != CallScreenState::Timing) {
-    QDialog::reject();
-    return;
-  }
-  switch (platform::Ask(this, res::kAskStopTimingAndSave,
-                        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
-                        QMessageBox::Question)) {
-    case QMessageBox::Yes:
-      StopTiming();
-      platform::Ask(this, res::kCompleteMemoAndSave, QMessageBox::Ok, QMessageBox::Information);
-      SetState(CallScreenState::Stopped);
-      break;
-    case QMessageBox::No:
-      StopTiming();
-      QDialog::reject();
-      break;
-    default: break;
-  }
+  CancelAsking(m_state == CallScreenState::Timing, res::kAskStopTimingAndSave,
+               [this] { StopAtCancel(); });
+}
+
+void CCallScreenDlg::done(int result) {
+  StopTiming();
+  EntryDialog::done(result);
+}
+
+// Finishing starts here: the call's question is asked now, and its answer kept for Save Call.
+void CCallScreenDlg::StopAtCancel() {
+  StopTiming();
+  SetState(CallScreenState::Stopped);
+  const FinishQuestion question = Question();
+  const std::optional<Charging> charging = AskCharging(question);
+  if (!charging) return;
+  m_answered = Answered{question, *charging};
+  platform::Ask(this, res::kCompleteMemoAndSave, QMessageBox::Ok, QMessageBox::Information);
 }
 
 void CCallScreenDlg::paintEvent(QPaintEvent* event) {
@@ -733,7 +708,7 @@ void CCallScreenDlg::paintEvent(QPaintEvent* event) {
 }
 
 int RunCallScreen(CCallScreenDlg& dialog) {
-  if (dialog.EndedAtOpening()) return dialog.result();
+  if (!dialog.Open()) return QDialog::Accepted;
   return platform::RunModal(dialog);
 }
 

@@ -17,6 +17,7 @@
 #include "rating/callscreen/CallFields.h"
 #include "rating/callscreen/CallFinish.h"
 #include "rating/callscreen/CallSaving.h"
+#include "rating/callscreen/FarEnd.h"
 
 class QLabel;
 class QListWidget;
@@ -45,7 +46,8 @@ struct CallScreenContext {
 };
 
 // Times a call, takes a call already made, or corrects a logged call, and saves it. Enter
-// moves to the next field.
+// moves to the next field. The opener constructs it, runs Open, and shows it only when Open
+// says so (RunCallScreen does all three).
 class CCallScreenDlg final : public platform::EntryDialog {
   Q_OBJECT
   Q_DISABLE_COPY_MOVE(CCallScreenDlg)
@@ -60,8 +62,9 @@ class CCallScreenDlg final : public platform::EntryDialog {
                           QWidget* parent = nullptr);
   ~CCallScreenDlg() override;
 
-  // True when the screen ended while opening (the user chose to wait for a lower rate).
-  bool EndedAtOpening() const { return m_endedAtOpening; }
+  // Tells the user what opening found (a memo that cannot be read, no band in force, a cheaper
+  // or dearer band soon). False when the user chose to wait: the screen is then not shown.
+  bool Open();
 
   // The main button, the one-second clock's tick, and the other commands.
   void OnMainButton();
@@ -76,6 +79,7 @@ class CCallScreenDlg final : public platform::EntryDialog {
   void OnLengthStep(LengthField field, int steps);
 
   void reject() override;  // Cancel and the close box
+  void done(int result) override;
 
   CallScreenState State() const { return m_state; }
   const RatingState& Rating() const { return m_engine.State(); }
@@ -90,7 +94,7 @@ class CCallScreenDlg final : public platform::EntryDialog {
   CCallScreenDlg(CallScreenContext context, CallScreenMode mode, data::PdbRecord* entry,
                  EntryPlace place, LoggedCall logged, QWidget* parent);
   void BuildControls();
-  void Open();
+  void Load();
   void FillFrom();
   void FillTo();
   void FillBandRows();
@@ -108,13 +112,14 @@ class CCallScreenDlg final : public platform::EntryDialog {
   void TypedDate(DateField field, const QString& text);
   void TypedLength(LengthField field, const QString& text);
   void SelectBandRow(int band);
-  // The finishing questions; nothing when the user cancelled.
-  std::optional<Charging> AskCharging();
+  FinishQuestion Question() const;
+  // The finishing question, if any; nothing when the user cancelled.
+  std::optional<Charging> AskCharging(FinishQuestion question);
+  void StopAtCancel();
   void SaveNewCall();
   void SaveReopenedCall();
   void ShowProblems(const std::vector<Problem>& problems);
   std::uint32_t LengthSeconds() const;
-  double EntrySurcharge() const;
   bool Twelve() const { return m_context.myInfo.clock12 == 1; }
 
   CallScreenContext m_context;
@@ -122,6 +127,7 @@ class CCallScreenDlg final : public platform::EntryDialog {
   data::PdbRecord* m_entry;  // modes 1 and 2
   EntryPlace m_place;
   LoggedCall m_logged;       // mode 3
+  FarEnd m_farEnd;
   RatingEngine m_engine;
   CallScreenState m_state = CallScreenState::Ready;
   std::time_t m_start = 0;
@@ -130,11 +136,17 @@ class CCallScreenDlg final : public platform::EntryDialog {
   std::array<std::int32_t, 3> m_sampleMinutes{};
   bool m_noAnswer = false;
   bool m_busy = false;
-  bool m_endedAtOpening = false;
   bool m_fillingBands = false;
+  // The question answered when timing was stopped from Cancel, kept for the next Save Call.
+  struct Answered {
+    FinishQuestion question;
+    Charging charging;
+  };
+  std::optional<Answered> m_answered;
   // Mode 3: the key the call's memo is stored under, and whether it had one.
   std::uint32_t m_memoKey = 0;
   bool m_hadMemo = false;
+  bool m_memoUnread = false;
   QTimer m_clock;
 
   QLabel* m_fromName;
@@ -175,7 +187,8 @@ class CCallScreenDlg final : public platform::EntryDialog {
   QWidget* m_warningPlace;
 };
 
-// Opens the call screen modally unless it ended while opening; returns its result.
+// Opens the call screen and runs it modally unless the user chose to wait for a lower rate
+// (then the result is OK and nothing is saved); returns its result.
 int RunCallScreen(CCallScreenDlg& dialog);
 
 // Opens the call screen for a book entry in mode 1 or 2 (any other mode opens nothing), as

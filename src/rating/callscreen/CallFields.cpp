@@ -6,6 +6,7 @@
 
 #include "data/EnglishLocale.h"
 #include "data/PdbText.h"
+#include "rating/BandInForce.h"
 #include "res/Strings.h"
 
 namespace dorv::rating {
@@ -50,6 +51,16 @@ CallDate SpinDate(CallDate date, DateField field, int steps, bool byHour) {
   }
   date.day = std::clamp(date.day, 1, DaysInMonth(date.month, date.year));
   return date;
+}
+
+bool BandMayChange(const CallDate& from, const CallDate& to) {
+  auto dayType = [](const CallDate& date) {
+    const std::time_t when = TimeOfDate(date);
+    std::tm parts{};
+    localtime_r(&when, &parts);
+    return DayTypeOf(parts);
+  };
+  return from.hour != to.hour || dayType(from) != dayType(to);
 }
 
 CallLength LengthOf(std::uint32_t seconds) {

@@ -31,6 +31,10 @@ std::time_t TimeOfDate(const CallDate& date);
 // minutes, or by one hour when byHour is set, round the clock of the same day.
 CallDate SpinDate(CallDate date, DateField field, int steps, bool byHour);
 
+// Whether moving a call's start from one date to another may bring another band into force:
+// the hour or the kind of day (weekday, Saturday, Sunday) changed.
+bool BandMayChange(const CallDate& from, const CallDate& to);
+
 // The length of a call as its three fields.
 struct CallLength {
   int hours = 0;    // 0..99

@@ -1,5 +1,6 @@
 #include "rating/callscreen/CallSaving.h"
 
+#include <algorithm>
 #include <ctime>
 
 #include "rating/callscreen/CallFields.h"
@@ -7,85 +8,111 @@
 namespace dorv::rating {
 namespace {
 
-// Gives the entry a new pair of memo files and keeps the number in its book.
+// Gives the entry a new pair of memo files, left open, and keeps the number in its book.
+// False when no pair could be made; `written` says whether the book took the number.
 bool NewMemoFiles(CallStores stores, data::PdbRecord& entry, EntryPlace place,
-                  std::uint32_t shownNumber, std::vector<Problem>& problems) {
+                  std::uint32_t shownNumber, std::vector<Problem>& problems, bool& written) {
   std::uint32_t number = 0;
   if (!stores.pdb.CreateMemoFiles(stores.memoCounter, entry, number)) {
     problems.push_back({SaveProblem::MemoNewFile, shownNumber});
     return false;
   }
-  if (!stores.pdb.WriteAt(place.position, entry, place.kind)) {
-    problems.push_back({SaveProblem::EntryWriteBack});
-    return false;
-  }
+  written = stores.pdb.WriteAt(place.position, entry, place.kind);
+  if (!written) problems.push_back({SaveProblem::EntryWriteBack});
   return true;
+}
+
+// The keys of the open memo files.
+std::vector<std::uint32_t> MemoKeys(data::PdbFiles& pdb) {
+  std::vector<std::uint32_t> keys;
+  const long count = pdb.ScanIndex();
+  for (long i = 0; i < count; ++i) {
+    std::string text;
+    bool first = false, last = false;
+    std::uint32_t key = 0;
+    if (pdb.ReadMemoAt(i, text, first, last, key)) keys.push_back(key);
+  }
+  return keys;
+}
+
+bool AddMemoTo(data::PdbFiles& pdb, std::uint32_t number, const std::string& memo,
+               std::uint32_t key) {
+  const bool added = pdb.OpenMemoFiles(number) && pdb.AddMemo(memo, key);
+  pdb.CloseMemoFiles();
+  return added;
+}
+
+// Writes a logged call back: in place when its start stays in the month of its log,
+// otherwise moved into the log of the new month.
+bool WriteLoggedCall(data::CallLogFile& log, const LoggedCall& from,
+                     const data::CallLogRecord& record) {
+  const CallDate date = DateOfTime(record.start);
+  if (date.month != from.month || date.year != from.year)
+    return MoveCall(log, from, date.month, date.year, record);
+  const bool written = log.OpenMonthNumber(from.month, from.year, false) && from.index >= 0 &&
+                       from.index < log.Count() && log.WriteRecord(from.index, record);
+  log.Close();
+  return written;
 }
 
 }  // namespace
 
-void SaveNewCallMemo(CallStores stores, data::PdbRecord& entry, EntryPlace place,
+std::uint32_t FreeMemoKey(const std::vector<std::uint32_t>& taken, std::uint32_t start) {
+  while (std::find(taken.begin(), taken.end(), start) != taken.end()) ++start;
+  return start;
+}
+
+bool SaveNewCallMemo(CallStores stores, data::PdbRecord& entry, EntryPlace place,
                      data::CallLogRecord& record, const std::string& memo,
                      std::vector<Problem>& problems) {
   const std::uint32_t oldNumber = entry.memoFileNumber;
-  bool open = false;
-  if (oldNumber == 0) {
-    open = NewMemoFiles(stores, entry, place, oldNumber, problems);
-  } else if (stores.pdb.OpenMemoFilesOf(entry)) {
-    open = true;
-  } else {
-    // The entry's own files are unreadable: its memos go into a new pair from now on.
-    problems.push_back({SaveProblem::MemoNewFile, oldNumber});
+  bool open = oldNumber != 0 && stores.pdb.OpenMemoFilesOf(entry);
+  bool written = true;
+  if (!open) {
+    // No files yet, or the entry's own are unreadable: its memos go into a new pair.
+    if (oldNumber != 0) problems.push_back({SaveProblem::MemoNewFile, oldNumber});
     entry.memoFileNumber = 0;
-    open = NewMemoFiles(stores, entry, place, oldNumber, problems);
-    if (!open) entry.memoFileNumber = oldNumber;
+    open = NewMemoFiles(stores, entry, place, oldNumber, problems, written);
   }
-  if (open && !stores.pdb.AddMemo(memo, static_cast<std::uint32_t>(record.start))) {
-    problems.push_back({SaveProblem::MemoNewFile, entry.memoFileNumber});
-    if (oldNumber != 0 && entry.memoFileNumber != oldNumber) {
-      // The replacement pair holds nothing: the entry goes back to its old number.
-      entry.memoFileNumber = oldNumber;
-      if (!stores.pdb.WriteAt(place.position, entry, place.kind))
-        problems.push_back({SaveProblem::EntryWriteBack});
-    }
-  }
+  const std::uint32_t number = open ? entry.memoFileNumber : oldNumber;
+  const bool added = open && stores.pdb.AddMemo(memo, static_cast<std::uint32_t>(record.start));
+  if (open && !added) problems.push_back({SaveProblem::MemoNewFile, number});
   stores.pdb.CloseMemoFiles();
-  record.memoFileNumber = entry.memoFileNumber;
+  if (oldNumber != 0 && number != oldNumber && !(added && written)) {
+    // The replacement pair did not work out: the entry goes back to its old number.
+    entry.memoFileNumber = oldNumber;
+    if (written && !stores.pdb.WriteAt(place.position, entry, place.kind))
+      problems.push_back({SaveProblem::EntryWriteBack});
+  }
+  if (!open) entry.memoFileNumber = oldNumber;
+  // The call points at its memo even when the book did not take the entry's new number.
+  record.memoFileNumber = added ? number : entry.memoFileNumber;
+  return added;
 }
 
 SaveReport SaveNewCall(CallStores stores, data::PdbRecord& entry, EntryPlace place,
                        data::CallLogRecord& record, const std::string& memo) {
   SaveReport report;
+  if (stores.pdb.OpenMemoFilesOf(entry)) {
+    record.start = static_cast<std::int32_t>(
+        FreeMemoKey(MemoKeys(stores.pdb), static_cast<std::uint32_t>(record.start)));
+    stores.pdb.CloseMemoFiles();
+  }
   const CallDate date = DateOfTime(record.start);
   if (!stores.callLog.OpenMonthNumber(date.month, date.year, true)) {
     report.problems.push_back({SaveProblem::CallLogAccess});
     return report;
   }
-  SaveNewCallMemo(stores, entry, place, record, memo, report.problems);
+  const bool memoAdded = SaveNewCallMemo(stores, entry, place, record, memo, report.problems);
   report.saved = stores.callLog.AppendRecord(record);
   stores.callLog.Close();
-  if (!report.saved) report.problems.push_back({SaveProblem::CallLogAccess});
+  if (!report.saved) {
+    report.problems.push_back({SaveProblem::CallLogAccess});
+    // The memo belongs to the call: a second try stores it again.
+    if (memoAdded)
+      stores.pdb.DeleteMemoByKey(static_cast<std::uint32_t>(record.start), record.memoFileNumber);
+  }
   return report;
-}
-
-bool RewriteMemo(data::PdbFiles& pdb, std::uint32_t number, std::uint32_t oldKey, bool hadOld,
-                 std::uint32_t newKey, const std::string& memo, std::vector<Problem>& problems) {
-  // A call saved without memo files and without a memo has nothing to rewrite.
-  if (number == 0 && memo.empty() && !hadOld) return true;
-  if (!pdb.OpenMemoFiles(number)) {
-    problems.push_back({SaveProblem::MemoAccess});
-    return false;
-  }
-  const bool added = pdb.AddMemo(memo, newKey);
-  pdb.CloseMemoFiles();
-  if (!added) {
-    problems.push_back({SaveProblem::MemoNotSaved});
-    return false;
-  }
-  // Entries of equal keys keep their order, so with an unchanged key the old one goes first.
-  if (hadOld && !pdb.DeleteMemoByKey(oldKey, number))
-    problems.push_back({SaveProblem::OldMemoLeft});
-  return true;
 }
 
 bool MoveCall(data::CallLogFile& log, const LoggedCall& from, int toMonth, int toYear,
@@ -102,22 +129,48 @@ bool MoveCall(data::CallLogFile& log, const LoggedCall& from, int toMonth, int t
 }
 
 SaveReport SaveReopenedCall(CallStores stores, const LoggedCall& from, std::uint32_t oldKey,
-                            bool hadOldMemo, const data::CallLogRecord& record,
+                            bool hadOldMemo, data::CallLogRecord& record,
                             const std::string& memo) {
   SaveReport report;
-  if (!RewriteMemo(stores.pdb, record.memoFileNumber, oldKey, hadOldMemo,
-                   static_cast<std::uint32_t>(record.start), memo, report.problems))
-    return report;
-  const CallDate date = DateOfTime(record.start);
-  if (date.month == from.month && date.year == from.year) {
-    data::CallLogFile& log = stores.callLog;
-    report.saved = log.OpenMonthNumber(from.month, from.year, false) && from.index >= 0 &&
-                   from.index < log.Count() && log.WriteRecord(from.index, record);
-    log.Close();
-  } else {
-    report.saved = MoveCall(stores.callLog, from, date.month, date.year, record);
+  data::PdbFiles& pdb = stores.pdb;
+  const std::uint32_t number = record.memoFileNumber;
+  // A call saved without memo files and without a memo has no memo to write.
+  const bool withMemo = number != 0 || !memo.empty() || hadOldMemo;
+  std::vector<std::uint32_t> keys;
+  if (withMemo) {
+    if (!pdb.OpenMemoFiles(number)) {
+      report.problems.push_back({SaveProblem::MemoAccess});
+      return report;
+    }
+    keys = MemoKeys(pdb);
+    pdb.CloseMemoFiles();
   }
-  if (!report.saved) report.problems.push_back({SaveProblem::CallLogAccess});
+  // A memo that moves to a new key is added before the log changes and taken back when the
+  // log cannot be written; one that keeps its key is replaced once the log is written.
+  const bool moves = withMemo && static_cast<std::uint32_t>(record.start) != oldKey;
+  std::uint32_t key = static_cast<std::uint32_t>(record.start);
+  if (moves) {
+    key = FreeMemoKey(keys, key);
+    record.start = static_cast<std::int32_t>(key);
+    if (!AddMemoTo(pdb, number, memo, key)) {
+      report.problems.push_back({SaveProblem::MemoNotSaved});
+      return report;
+    }
+  }
+  report.saved = WriteLoggedCall(stores.callLog, from, record);
+  if (!report.saved) {
+    report.problems.push_back({SaveProblem::CallLogAccess});
+    if (moves) pdb.DeleteMemoByKey(key, number);
+    return report;
+  }
+  if (!withMemo) return report;
+  if (!moves && !AddMemoTo(pdb, number, memo, key)) {
+    report.problems.push_back({SaveProblem::MemoNotSaved});
+    return report;
+  }
+  // Entries of equal keys keep their order, so with an unchanged key the old one goes first.
+  if (hadOldMemo && !pdb.DeleteMemoByKey(oldKey, number))
+    report.problems.push_back({SaveProblem::OldMemoLeft});
   return report;
 }
 

@@ -49,22 +49,23 @@ struct LoggedCall {
   int year;
 };
 
+// The first second from start on that keys no memo of a memo file, so that no two calls of
+// one entry share a memo.
+std::uint32_t FreeMemoKey(const std::vector<std::uint32_t>& taken, std::uint32_t start);
+
 // Stores the memo of a new call under the call's start in the entry's memo files, giving the
 // entry memo files (and writing it back) when it has none or its own cannot be opened.
-// record.memoFileNumber becomes the entry's. A memo failure never stops the call.
-void SaveNewCallMemo(CallStores stores, data::PdbRecord& entry, EntryPlace place,
+// record.memoFileNumber names the files that hold the memo. A memo failure never stops the
+// call. True when the memo was added.
+bool SaveNewCallMemo(CallStores stores, data::PdbRecord& entry, EntryPlace place,
                      data::CallLogRecord& record, const std::string& memo,
                      std::vector<Problem>& problems);
 
 // Appends a finished new call to the log of its start's month (made when missing), with its
-// memo. Nothing is appended when the month's log cannot be opened.
+// memo; the start moves on to a free memo key first. Nothing is kept, the memo included, when
+// the month's log cannot be opened or written.
 SaveReport SaveNewCall(CallStores stores, data::PdbRecord& entry, EntryPlace place,
                        data::CallLogRecord& record, const std::string& memo);
-
-// Adds the memo under the new key, and only then removes the old one (when there was one),
-// so that a failure loses neither. False when the new memo could not be added.
-bool RewriteMemo(data::PdbFiles& pdb, std::uint32_t number, std::uint32_t oldKey, bool hadOld,
-                 std::uint32_t newKey, const std::string& memo, std::vector<Problem>& problems);
 
 // Moves a logged call into another month: appended to the new month first, then removed from
 // the old one; when that removal fails the copy is taken out of the new month again. The call
@@ -73,9 +74,11 @@ bool MoveCall(data::CallLogFile& log, const LoggedCall& from, int toMonth, int t
               const data::CallLogRecord& record);
 
 // Writes a reopened call back: in place when its start stays in the month of its log,
-// otherwise moved into the log of the new month. The memo is rewritten first.
+// otherwise moved into the log of the new month, with its memo under its start (moved on to
+// a free memo key when the start changed). When the log cannot be written the memo stays as
+// it was; an old memo is removed only after its replacement is stored.
 SaveReport SaveReopenedCall(CallStores stores, const LoggedCall& from, std::uint32_t oldKey,
-                            bool hadOldMemo, const data::CallLogRecord& record,
+                            bool hadOldMemo, data::CallLogRecord& record,
                             const std::string& memo);
 
 }  // namespace dorv::rating
