@@ -478,4 +478,9 @@ inline constexpr const char* kErrorMemoReenter =
     "Error - Saving the memo.  Your old memo for this call was deleted.\r\nPlease reenter the "
     "call memo or Contact Support for help.";
 
+// Data safety
+inline constexpr const char* kErrorMemoFolderMissing =
+    "Error - The memo folder DATABASE/MEMO is missing, so the memo of this call could not be "
+    "saved.\r\nNo other memo was changed. Create the folder again to keep memos.";
+
 }  // namespace dorv::res

@@ -89,6 +89,19 @@ TEST_F(CallSavingTest, WhenNoNumberCanBeAllocatedTheEntryKeepsItsOldOne) {
                                                    {SaveProblem::MemoNewFile, 7}}));
 }
 
+TEST_F(CallSavingTest, AMissingMemoFolderIsNamedAndCostsNoMemoFileNumber) {
+  w.entry.memoFileNumber = 7;
+  const auto counterBefore = w.counter.value;
+  ASSERT_EQ(::rmdir(w.db.Path("MEMO").c_str()), 0);
+  data::CallLogRecord call = NewCall(m_march);
+  SaveReport report = SaveNewCall(w.Stores(), w.entry, w.place, call, "Memo");
+  EXPECT_TRUE(report.saved);
+  EXPECT_EQ(report.problems, (std::vector<Problem>{{SaveProblem::MemoFolderMissing}}));
+  EXPECT_EQ(w.entry.memoFileNumber, 7u);
+  EXPECT_EQ(w.Calls(3, 2026).at(0).memoFileNumber, 7u);
+  EXPECT_EQ(w.counter.value, counterBefore);
+}
+
 TEST_F(CallSavingTest, WithoutAccessToTheLogNothingIsSaved) {
   ASSERT_EQ(::rmdir(w.db.Path("LOG").c_str()), 0);
   data::CallLogRecord call = NewCall(m_march);

@@ -75,6 +75,7 @@ QString MessageText(const Problem& problem) {
     case SaveProblem::MemoAccess: return res::kErrorMemoReenter;
     case SaveProblem::MemoNotSaved: return res::kErrorMemoNotSaved;
     case SaveProblem::OldMemoLeft: return res::kErrorOldMemoLeft;
+    case SaveProblem::MemoFolderMissing: return res::kErrorMemoFolderMissing;
   }
   return {};
 }

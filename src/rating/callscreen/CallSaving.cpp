@@ -66,6 +66,12 @@ bool SaveNewCallMemo(CallStores stores, data::PdbRecord& entry, EntryPlace place
                      data::CallLogRecord& record, const std::string& memo,
                      std::vector<Problem>& problems) {
   const std::uint32_t oldNumber = entry.memoFileNumber;
+  if (!data::MemoFolderPresent()) {
+    // Nothing is lost yet: the entry keeps its number for when the folder is back.
+    problems.push_back({SaveProblem::MemoFolderMissing});
+    record.memoFileNumber = oldNumber;
+    return false;
+  }
   bool open = oldNumber != 0 && stores.pdb.OpenMemoFilesOf(entry);
   bool written = true;
   if (!open) {

@@ -18,6 +18,7 @@ enum class SaveProblem {
   MemoAccess,      // a logged call's memo files could not be opened
   MemoNotSaved,    // a logged call's new memo could not be added; its old memo is kept
   OldMemoLeft,     // a logged call's old memo could not be removed after the new one was added
+  MemoFolderMissing,  // DATABASE/MEMO is gone: the call's memo could not be stored anywhere
 };
 struct Problem {
   SaveProblem problem;
