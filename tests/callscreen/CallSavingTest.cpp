@@ -21,7 +21,7 @@ class CallSavingTest : public ::testing::Test {
     FinishedCall finished;
     finished.duration = 90;
     finished.charge = 30.0;
-    finished.start = static_cast<std::int32_t>(start);
+    finished.start = static_cast<std::uint32_t>(start);
     data::CallLogRecord call{};
     data::ClearCallRecord(call, true);
     FillNewCall(call, w.entry, finished);
@@ -56,6 +56,16 @@ TEST_F(CallSavingTest, TheFirstCallMakesMemoFilesAndWritesTheEntryBack) {
   EXPECT_EQ(w.notices.shown.size(), 1u) << "the month's file is made once";
   EXPECT_EQ(w.MemoOf(1, second.start), "Again");
   EXPECT_EQ(w.counter.value, 2u) << "the second call used the entry's files";
+}
+
+TEST_F(CallSavingTest, CallsAfter2038AreLoggedInTheirMonthAfterEarlierOnes) {
+  w.LogCall(LocalTime(2037, 12, 31, 23, 0), 60, "before");
+  const data::CallLogRecord later = w.LogCall(LocalTime(2040, 1, 2, 10, 0), 60, "after");
+  EXPECT_EQ(data::ListLogMonths(), (std::vector<data::LogMonth>{{12, 2037}, {1, 2040}}));
+  auto calls = w.Calls(1, 2040);
+  ASSERT_EQ(calls.size(), 1u);
+  EXPECT_EQ(calls[0].start, LocalTime(2040, 1, 2, 10, 0));
+  EXPECT_EQ(w.MemoOf(1, later.start), "after");
 }
 
 TEST_F(CallSavingTest, AnUnreadableMemoFileIsReplacedAndTheCallStillSaved) {

@@ -278,7 +278,7 @@ void CCallScreenDlg::Open() {
     m_length = LengthOf(call.duration);
     m_engine.SetCharge(call.cost);
     (call.outgoing ? m_outgoing : m_incoming)->setChecked(true);
-    m_memoKey = static_cast<std::uint32_t>(call.start);
+    m_memoKey = call.start;
     std::string memo;
     m_hadMemo = m_context.pdb.OpenMemoFiles(call.memoFileNumber) &&
                 m_context.pdb.ReadMemoByKey(m_memoKey, memo);
@@ -645,7 +645,7 @@ void CCallScreenDlg::SaveNewCall() {
   call.duration = LengthSeconds();
   call.charge = m_engine.State().charge;
   call.outgoing = m_outgoing->isChecked();
-  call.start = static_cast<std::int32_t>(m_start);
+  call.start = static_cast<std::uint32_t>(m_start);
   call.charging = *charging;
   data::CallLogRecord& record = m_context.currentCall;
   FillNewCall(record, *m_entry, call);
@@ -671,7 +671,7 @@ void CCallScreenDlg::SaveReopenedCall() {
   call.duration = SecondsOf(m_length);
   call.charge = m_engine.State().charge;
   call.outgoing = m_outgoing->isChecked();
-  call.start = static_cast<std::int32_t>(m_start);
+  call.start = static_cast<std::uint32_t>(m_start);
   call.charging = *charging;
   data::CallLogRecord& record = m_context.currentCall;
   FillReopenedCall(record, call);
@@ -685,7 +685,7 @@ void CCallScreenDlg::SaveReopenedCall() {
       });
   if (memoStored) {
     // The memo now lives under the new start, whatever became of the log.
-    m_memoKey = static_cast<std::uint32_t>(record.start);
+    m_memoKey = record.start;
     m_hadMemo = true;
   }
   ShowProblems(report.problems);

@@ -40,7 +40,7 @@ void SaveNewCallMemo(CallStores stores, data::PdbRecord& entry, EntryPlace place
     open = NewMemoFiles(stores, entry, place, oldNumber, problems);
     if (!open) entry.memoFileNumber = oldNumber;
   }
-  if (open && !stores.pdb.AddMemo(memo, static_cast<std::uint32_t>(record.start))) {
+  if (open && !stores.pdb.AddMemo(memo, record.start)) {
     problems.push_back({SaveProblem::MemoNewFile, entry.memoFileNumber});
     if (oldNumber != 0 && entry.memoFileNumber != oldNumber) {
       // The replacement pair holds nothing: the entry goes back to its old number.
@@ -106,7 +106,7 @@ SaveReport SaveReopenedCall(CallStores stores, const LoggedCall& from, std::uint
                             const std::string& memo) {
   SaveReport report;
   if (!RewriteMemo(stores.pdb, record.memoFileNumber, oldKey, hadOldMemo,
-                   static_cast<std::uint32_t>(record.start), memo, report.problems))
+                   record.start, memo, report.problems))
     return report;
   const CallDate date = DateOfTime(record.start);
   if (date.month == from.month && date.year == from.year) {
