@@ -3,11 +3,15 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <filesystem>
+#include <functional>
+
+#include <sys/stat.h>
 
 #include "app/MainFrame.h"
 #include "data/FakeMemoCounter.h"
 #include "data/SampleFixture.h"
 #include "data/TempDatabase.h"
+#include "data/Unprivileged.h"
 #include "app/StoredSettings.h"
 #include "platform/Messages.h"
 #include "rating_dialogs/DialogDriver.h"
@@ -102,6 +106,56 @@ TEST(MainFrameStartup, StartsOnTheGeneratedSampleDatabase) {
   app::DataFiles again;
   EXPECT_EQ(FailedStartMessage(again), res::kErrorSampleDatabase);
 #endif
+}
+
+TEST(MainFrameStartup, ASecondStartOnTheSameDataEndsAndLeavesTheFirstRunning) {
+  TempDatabase db;
+  WriteStartFiles(db);
+  app::DataFiles firstFiles;
+  app::CMainFrame first(firstFiles, [] { return true; });
+  ASSERT_TRUE(first.OnCreate());
+  for (int attempt = 0; attempt < 2; ++attempt) {  // a refused start does not free the directory
+    app::DataFiles files;
+    EXPECT_EQ(FailedStartMessage(files), platform::ShownText(res::kErrorAlreadyRunning));
+  }
+  data::PdbRecord entry{};
+  EXPECT_TRUE(firstFiles.pdb.Append(entry, data::PdbKind::Toll));
+  first.close();
+  app::DataFiles next;
+  app::CMainFrame again(next, [] { return true; });
+  EXPECT_TRUE(again.OnCreate());
+}
+
+TEST(MainFrameStartup, WhatKeepsTheDataFromUseIsNamedAndNothingIsWritten) {
+  namespace fs = std::filesystem;
+  struct Row {
+    const char* name;
+    bool asOrdinaryUser;  // folder permissions do not stop the superuser
+    std::function<void(const TempDatabase&)> spoil;
+    std::function<QString(const TempDatabase&)> message;
+  } rows[] = {
+      {"read-only data folder", true, [](const TempDatabase& db) { chmod(db.Path("").c_str(), 0555); },
+       [](const TempDatabase& db) {
+         return QString::asprintf(res::kErrorDataFolderReadOnly, fs::path(db.Path("")).parent_path().c_str());
+       }},
+      {"empty state table", false, [](const TempDatabase& db) { db.WriteFile("dorv7", ""); },
+       [](const TempDatabase&) {
+         return QString::asprintf(res::kErrorSampleFileDamaged, "dorv7", res::kSampleDamageEmpty);
+       }},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    TempDatabase db;
+    WriteStartFiles(db, false);
+    chmod(fs::path(db.Path("")).parent_path().parent_path().c_str(), 0755);
+    row.spoil(db);
+    std::optional<dorv::test::Unprivileged> user;
+    if (row.asOrdinaryUser && !user.emplace().Active()) GTEST_SKIP() << "cannot change the user";
+    app::DataFiles files;
+    EXPECT_EQ(FailedStartMessage(files), platform::ShownText(row.message(db)));
+    EXPECT_FALSE(db.Exists("DORV98"));
+    EXPECT_FALSE(db.Exists("MYINFO.BIN"));
+  }
 }
 
 TEST(MainFrameStartup, SoundOffIsRespected) {
