@@ -146,7 +146,7 @@ TEST(MainFrameStartup, WhatKeepsTheDataFromUseIsNamedAndNothingIsWritten) {
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
     TempDatabase db;
-    WriteStartFiles(db, false);
+    WriteStartFiles(db);
     chmod(fs::path(db.Path("")).parent_path().parent_path().c_str(), 0755);
     row.spoil(db);
     std::optional<dorv::test::Unprivileged> user;
@@ -154,7 +154,7 @@ TEST(MainFrameStartup, WhatKeepsTheDataFromUseIsNamedAndNothingIsWritten) {
     app::DataFiles files;
     EXPECT_EQ(FailedStartMessage(files), platform::ShownText(row.message(db)));
     EXPECT_FALSE(db.Exists("DORV98"));
-    EXPECT_FALSE(db.Exists("MYINFO.BIN"));
+    EXPECT_FALSE(db.Exists("DORV21"));
   }
 }
 
