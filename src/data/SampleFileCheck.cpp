@@ -35,11 +35,12 @@ std::optional<SampleDamage> RecordDamage(long long length, std::size_t recordSiz
 std::optional<DamagedSampleFile> CheckRecords(const std::string& name, std::size_t recordSize) {
   const auto length = LengthOf(name);
   if (!length) return std::nullopt;
-  if (const auto damage = RecordDamage(*length, recordSize)) return DamagedSampleFile{name, *damage};
-  return std::nullopt;
+  const auto damage = RecordDamage(*length, recordSize);
+  if (!damage) return std::nullopt;
+  return DamagedSampleFile{name, *damage};
 }
 
-bool ReadWhole(const std::string& name, std::vector<RateIndexEntry>& entries) {
+bool ReadIndex(const std::string& name, std::vector<RateIndexEntry>& entries) {
   const auto path = DatabasePath(name);
   if (!path) return false;
   const int fd = open(path->c_str(), O_RDONLY | O_CLOEXEC);
@@ -60,7 +61,7 @@ std::optional<DamagedSampleFile> CheckRateFile(const std::string& dataName) {
   if (!dataLength) return std::nullopt;
   if (*dataLength == 0) return DamagedSampleFile{dataName, SampleDamage::Empty};
   std::vector<RateIndexEntry> entries;
-  if (!ReadWhole(indexName, entries)) return std::nullopt;
+  if (!ReadIndex(indexName, entries)) return std::nullopt;
   for (const RateIndexEntry& entry : entries) {
     const long long end = static_cast<long long>(entry.offset) + sizeof(Service) +
                           static_cast<long long>(entry.rowCount) * sizeof(RateRow);
@@ -73,10 +74,14 @@ std::optional<DamagedSampleFile> CheckRateFile(const std::string& dataName) {
 
 std::optional<DamagedSampleFile> FindDamagedSampleFile() {
   const std::pair<const char*, std::size_t> tables[] = {
-      {kUnitedStatesTable, sizeof(SampleLocation)},  {kCanadaTable, sizeof(SampleLocation)},
-      {kMexicoTable, sizeof(SampleLocation)},        {kInternationalTable, sizeof(SampleLocation)},
-      {kNorthAmericanStates, sizeof(StateRecord)},   {kOtherStates, sizeof(StateRecord)},
-      {kTelcoFileName, sizeof(TelcoEntry)},          {kHourDefinitionFileName, sizeof(HourDefinition)},
+      {kUnitedStatesTable, sizeof(SampleLocation)},
+      {kCanadaTable, sizeof(SampleLocation)},
+      {kMexicoTable, sizeof(SampleLocation)},
+      {kInternationalTable, sizeof(SampleLocation)},
+      {kNorthAmericanStates, sizeof(StateRecord)},
+      {kOtherStates, sizeof(StateRecord)},
+      {kTelcoFileName, sizeof(TelcoEntry)},
+      {kHourDefinitionFileName, sizeof(HourDefinition)},
       {kBandTitleFileName, sizeof(BandTitleRecord)}};
   for (const auto& [name, recordSize] : tables)
     if (auto damaged = CheckRecords(name, recordSize)) return damaged;

@@ -135,10 +135,10 @@ TEST(MainFrameStartup, WhatKeepsTheDataFromUseIsNamedAndNothingIsWritten) {
     std::optional<dorv::test::Unprivileged> user;  // the superuser may write anywhere
     if (readOnly && !user.emplace().Active()) GTEST_SKIP() << "cannot change the user";
     app::DataFiles files;
-    EXPECT_EQ(FailedStartMessage(files),
-              platform::ShownText(readOnly ? QString::asprintf(res::kErrorDataFolderReadOnly, folder.c_str())
-                                           : QString::asprintf(res::kErrorSampleFileDamaged, "dorv7",
-                                                               res::kSampleDamageEmpty)));
+    const QString expected =
+        readOnly ? QString::asprintf(res::kErrorDataFolderReadOnly, folder.c_str())
+                 : QString::asprintf(res::kErrorSampleFileDamaged, "dorv7", res::kSampleDamageEmpty);
+    EXPECT_EQ(FailedStartMessage(files), platform::ShownText(expected));
     EXPECT_FALSE(db.Exists("DORV98"));
     EXPECT_FALSE(db.Exists("DORV21"));
   }
