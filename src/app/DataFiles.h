@@ -3,6 +3,7 @@
 
 #include "data/CallLog.h"
 #include "data/CallLogRecord.h"
+#include "data/DataDirectoryLock.h"
 #include "data/HourDefinitions.h"
 #include "data/MemoCounter.h"
 #include "data/MyInfo.h"
@@ -28,6 +29,8 @@ struct DataFiles {
   data::CallLogRecord currentCall{};
   data::SampleTables sample;
   data::HourDefinitionFile hourDefinitions;
+  // Held from the start of the start-up until the files close: one program per directory.
+  data::DataDirectoryLock directoryLock;
 
   void CloseAllFiles() {
     myInfoFile.Close();
@@ -35,6 +38,7 @@ struct DataFiles {
     callLog.Close();
     sample.Close();
     hourDefinitions.Close();
+    directoryLock.Release();
   }
 };
 

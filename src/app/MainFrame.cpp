@@ -7,6 +7,7 @@
 #include <QStatusBar>
 
 #include "app/Artwork.h"
+#include "app/StartupChecks.h"
 #include "pdb/CAlphaConvertDlg.h"
 #include "pdb/CChangePdbDlg.h"
 #include "pdb/CLookupDataDlg.h"
@@ -79,11 +80,14 @@ CMainFrame::~CMainFrame() {
 bool CMainFrame::OnCreate() {
   BuildMenus();
   BuildStatusBar();
-  auto fail = [this](const char* message) {
+  auto fail = [this](const QString& message) {
     platform::Ask(this, message);
     m_files.CloseAllFiles();
     return false;
   };
+  // Before any file is touched: the directory must be this program's alone, and writable.
+  if (auto message = TakeDataDirectory(m_files.directoryLock)) return fail(*message);
+  if (auto message = DamagedSampleFileMessage()) return fail(*message);
   if (!m_files.pdb.SyncCounter(*m_files.memoCounter)) return fail(res::kErrorMemoNumbering);
   if (!m_files.sample.Open()) return fail(res::kErrorSampleDatabase);
   if (!m_files.myInfoFile.Open()) return fail(res::kErrorMyInfo);

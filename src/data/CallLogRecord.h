@@ -24,7 +24,9 @@ struct CallLogRecord {
   char city[32];
   char postalCode[16];
   std::uint32_t duration;  // seconds
-  std::int32_t start;      // time_t of the start; also the key of the call's memo
+  // time_t of the start, read as unsigned so that calls after January 2038 keep their date;
+  // also the key of the call's memo.
+  std::uint32_t start;
   std::uint8_t padding1[4];
   double cost;       // cents
   double surcharge;  // the entry's own per-call surcharge, cents

@@ -1,6 +1,7 @@
 #include "PdbText.h"
 
 #include <cctype>
+#include <cstdint>
 
 #include "FixedText.h"
 
@@ -98,10 +99,11 @@ std::string LocalTimeText(std::time_t now, int timeZone, const std::string& coun
                           bool twelveHour) {
   bool northAmerica = EqualsNoCase(country, "UNITED STATES") || EqualsNoCase(country, "MEXICO") ||
                       EqualsNoCase(country, "CANADA");
-  int offsetHours = northAmerica ? timeZone : timeZone - 5;
-  std::time_t shifted = now + static_cast<std::time_t>(offsetHours) * 3600;
+  // A stored zone may hold any 32-bit value: the shift is computed in 64 bits.
+  const std::int64_t offsetHours = std::int64_t{timeZone} - (northAmerica ? 0 : 5);
+  const std::time_t shifted = now + static_cast<std::time_t>(offsetHours * 3600);
   std::tm parts{};
-  gmtime_r(&shifted, &parts);
+  if (gmtime_r(&shifted, &parts) == nullptr) return {};
   char buffer[128];
   strftime_l(buffer, sizeof buffer, twelveHour ? "%a %b %d, %Y  %I:%M %p" : "%a %b %d, %Y  %H:%M",
                 &parts, EnglishLocale());

@@ -31,9 +31,9 @@ CallListItem::CallListItem(const data::CallLogRecord& call, const data::MyInfo& 
     : m_name(TextOf(call.name)),
       m_numberText(Latin1(data::DialText(call, data::ReadField(myInfo.country),
                                          data::ReadField(myInfo.intlAccessCode), false))),
-      m_duration(static_cast<std::int32_t>(call.duration)),
+      m_duration(call.duration),
       m_memoFileNumber(call.memoFileNumber),
-      m_start(static_cast<std::uint32_t>(call.start)),
+      m_start(call.start),
       m_cost(call.cost),
       m_surcharge(call.surcharge),
       m_surchargeTotal(rating::SumSurcharges(call.duration, call.surcharge, call.surcharges)),
@@ -46,8 +46,7 @@ CallListItem::CallListItem(const data::CallLogRecord& call, const data::MyInfo& 
 }
 
 bool CallListItem::IsCopyOf(const data::CallLogRecord& record) const {
-  return m_start == static_cast<std::uint32_t>(record.start) &&
-         m_duration == static_cast<std::int32_t>(record.duration) &&
+  return m_start == record.start && m_duration == record.duration &&
          m_memoFileNumber == record.memoFileNumber && m_name == TextOf(record.name);
 }
 

@@ -31,7 +31,7 @@ class CallListItem final : public platform::ListRow {
 
   const QString& Name() const { return m_name; }
   const QString& NumberText() const { return m_numberText; }
-  std::int32_t Duration() const { return m_duration; }
+  std::uint32_t Duration() const { return m_duration; }
   std::uint32_t MemoFileNumber() const { return m_memoFileNumber; }
   std::uint32_t Start() const { return m_start; }
   double Cost() const { return m_cost; }
@@ -54,7 +54,7 @@ class CallListItem final : public platform::ListRow {
  private:
   QString m_name;
   QString m_numberText;
-  std::int32_t m_duration;
+  std::uint32_t m_duration;  // seconds as stored, however long
   std::uint32_t m_memoFileNumber;
   std::uint32_t m_start;
   double m_cost;

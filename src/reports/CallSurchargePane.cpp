@@ -35,7 +35,7 @@ std::vector<SurchargeLine> SurchargeLinesOf(const CallListItem& call) {
     QString description = QString::fromLatin1(data::ReadField(slot.description));
     if (slot.cost == 0 && description.isEmpty()) continue;
     double amount = slot.kind == kPerTimeDuration
-                        ? rating::PerTimeCharge(slot, static_cast<std::uint32_t>(call.Duration()))
+                        ? rating::PerTimeCharge(slot, call.Duration())
                         : slot.cost;
     lines.push_back({description, amount});
   }

@@ -483,4 +483,25 @@ inline constexpr const char* kErrorMemoFolderMissing =
     "Error - The memo folder DATABASE/MEMO is missing, so the memo of this call could not be "
     "saved.\r\nNo other memo was changed. Create the folder again to keep memos.";
 
+// Start-up checks: one program per data directory, the data folders, the sample files.
+inline constexpr const char* kErrorAlreadyRunning =
+    "Dorv is already running on this data directory.\r\nOnly one copy of the program can use "
+    "its data at a time.";
+inline constexpr const char* kErrorDataDirectoryLock =
+    "Error - Cannot lock the data directory %s\r\nThe program must hold it so that no second copy "
+    "can change your files at the same time.";
+inline constexpr const char* kErrorDataFolderMissing =
+    "Error - The folder %s is missing.\r\nThe program keeps its data there and cannot start "
+    "without it.";
+inline constexpr const char* kErrorDataFolderReadOnly =
+    "Error - The folder %s is read-only.\r\nThe program must be able to write there to keep your "
+    "calls, memos and settings. Nothing was changed.";
+inline constexpr const char* kErrorSampleFileDamaged =
+    "Error - The sample database file %s is damaged: %s.\r\nInstall the sample database again "
+    "to repair it.";
+inline constexpr const char* kSampleDamageEmpty = "it is empty";
+inline constexpr const char* kSampleDamagePartialRecord = "it ends in the middle of a record";
+inline constexpr const char* kSampleDamageIndexPastEnd =
+    "it points past the end of its rate file";
+
 }  // namespace dorv::res

@@ -4,10 +4,13 @@
 #include <QPushButton>
 #include <filesystem>
 
+#include <sys/stat.h>
+
 #include "app/MainFrame.h"
 #include "data/FakeMemoCounter.h"
 #include "data/SampleFixture.h"
 #include "data/TempDatabase.h"
+#include "data/Unprivileged.h"
 #include "app/StoredSettings.h"
 #include "platform/Messages.h"
 #include "rating_dialogs/DialogDriver.h"
@@ -102,6 +105,43 @@ TEST(MainFrameStartup, StartsOnTheGeneratedSampleDatabase) {
   app::DataFiles again;
   EXPECT_EQ(FailedStartMessage(again), res::kErrorSampleDatabase);
 #endif
+}
+
+TEST(MainFrameStartup, ASecondStartOnTheSameDataEndsAndLeavesTheFirstRunning) {
+  TempDatabase db;
+  WriteStartFiles(db);
+  app::DataFiles firstFiles;
+  app::CMainFrame first(firstFiles, [] { return true; });
+  ASSERT_TRUE(first.OnCreate());
+  for (int attempt = 0; attempt < 2; ++attempt) {  // a refused start does not free the directory
+    app::DataFiles files;
+    EXPECT_EQ(FailedStartMessage(files), platform::ShownText(res::kErrorAlreadyRunning));
+  }
+  EXPECT_TRUE(firstFiles.pdb.IsOpen());
+  first.close();
+  app::DataFiles next;
+  app::CMainFrame again(next, [] { return true; });
+  EXPECT_TRUE(again.OnCreate());
+}
+
+TEST(MainFrameStartup, WhatKeepsTheDataFromUseIsNamedAndNothingIsWritten) {
+  for (const bool readOnly : {true, false}) {  // else an empty state table
+    TempDatabase db;
+    WriteStartFiles(db);
+    const std::string folder = std::filesystem::path(db.Path("")).parent_path();
+    chmod((folder + "/..").c_str(), 0755);
+    if (readOnly) chmod(folder.c_str(), 0555);
+    else db.WriteFile("dorv7", "");
+    std::optional<dorv::test::Unprivileged> user;  // the superuser may write anywhere
+    if (readOnly && !user.emplace().Active()) GTEST_SKIP() << "cannot change the user";
+    app::DataFiles files;
+    const QString expected =
+        readOnly ? QString::asprintf(res::kErrorDataFolderReadOnly, folder.c_str())
+                 : QString::asprintf(res::kErrorSampleFileDamaged, "dorv7", res::kSampleDamageEmpty);
+    EXPECT_EQ(FailedStartMessage(files), platform::ShownText(expected));
+    EXPECT_FALSE(db.Exists("DORV98"));
+    EXPECT_FALSE(db.Exists("DORV21"));
+  }
 }
 
 TEST(MainFrameStartup, SoundOffIsRespected) {

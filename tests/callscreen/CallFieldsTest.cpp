@@ -24,7 +24,8 @@ TEST(CallFields, DateSpinsKeepEveryFieldInItsRange) {
       {"day stops at the month's last", {2, 28, 2026, 9, 30}, DateField::Day, 1, false, {2, 28, 2026, 9, 30}},
       {"day stops at 1", {2, 1, 2026, 9, 30}, DateField::Day, -1, false, {2, 1, 2026, 9, 30}},
       {"year stops at 1980", {6, 1, 1980, 9, 30}, DateField::Year, -1, false, {6, 1, 1980, 9, 30}},
-      {"year stops where 32-bit times end", {6, 1, kLastYear, 9, 30}, DateField::Year, 1, false, {6, 1, kLastYear, 9, 30}},
+      {"year goes on past 2037", {6, 1, 2037, 9, 30}, DateField::Year, 1, false, {6, 1, 2038, 9, 30}},
+      {"year stops at 2099", {6, 1, 2099, 9, 30}, DateField::Year, 1, false, {6, 1, 2099, 9, 30}},
       {"time moves five minutes", {6, 1, 2026, 9, 33}, DateField::Time, 1, false, {6, 1, 2026, 9, 38}},
       {"time moves an hour from the hour digits", {6, 1, 2026, 9, 30}, DateField::Time, 1, true, {6, 1, 2026, 10, 30}},
       {"time goes round midnight on the same day", {6, 1, 2026, 23, 55}, DateField::Time, 1, false, {6, 1, 2026, 0, 0}},
@@ -43,6 +44,7 @@ TEST(CallFields, LengthSpinsStopAtTheirLimits) {
   EXPECT_EQ(SpinLength({0, 58, 0}, LengthField::Minutes, 1), (CallLength{0, 59, 0}));
   EXPECT_EQ(LengthOf(3725), (CallLength{1, 2, 5}));
   EXPECT_EQ(SecondsOf({1, 2, 5}), 3725u);
+  EXPECT_EQ(SecondsOf(LengthOf(0xFFFFFFFFu)), 0xFFFFFFFFu) << "a stored length past 99 hours";
 }
 
 TEST(CallFields, DateAndTimeRoundTripWithoutSeconds) {

@@ -21,7 +21,7 @@ class CallSavingTest : public ::testing::Test {
     FinishedCall finished;
     finished.duration = 90;
     finished.charge = 30.0;
-    finished.start = static_cast<std::int32_t>(start);
+    finished.start = static_cast<std::uint32_t>(start);
     data::CallLogRecord call{};
     data::ClearCallRecord(call, true);
     FillNewCall(call, w.entry, finished);
@@ -62,6 +62,16 @@ TEST_F(CallSavingTest, TheFirstCallMakesMemoFilesAndWritesTheEntryBack) {
   EXPECT_EQ(w.notices.shown.size(), 1u) << "the month's file is made once";
   EXPECT_EQ(w.MemoOf(1, second.start), "Again");
   EXPECT_EQ(w.counter.value, 2u) << "the second call used the entry's files";
+}
+
+TEST_F(CallSavingTest, CallsAfter2038AreLoggedInTheirMonthAfterEarlierOnes) {
+  w.LogCall(LocalTime(2037, 12, 31, 23, 0), 60, "before");
+  const data::CallLogRecord later = w.LogCall(LocalTime(2040, 1, 2, 10, 0), 60, "after");
+  EXPECT_EQ(data::ListLogMonths(), (std::vector<data::LogMonth>{{12, 2037}, {1, 2040}}));
+  auto calls = w.Calls(1, 2040);
+  ASSERT_EQ(calls.size(), 1u);
+  EXPECT_EQ(calls[0].start, LocalTime(2040, 1, 2, 10, 0));
+  EXPECT_EQ(w.MemoOf(1, later.start), "after");
 }
 
 TEST_F(CallSavingTest, AnUnreadableMemoFileIsReplacedAndTheCallStillSaved) {
@@ -149,7 +159,7 @@ TEST_F(CallSavingTest, AFailedRemovalTakesTheMovedCopyBackOut) {
   data::CallLogRecord call = w.LogCall(LocalTime(2026, 4, 1, 9, 0), 60, "already there");
   ASSERT_EQ(w.Calls(4, 2026).size(), 1u);
   // The old month's file cannot be rewritten: it is gone.
-  call.start = static_cast<std::int32_t>(LocalTime(2026, 4, 2, 10, 0));
+  call.start = static_cast<std::uint32_t>(LocalTime(2026, 4, 2, 10, 0));
   EXPECT_FALSE(MoveCall(w.callLog, {0, 3, 2026}, 4, 2026, call));
   auto april = w.Calls(4, 2026);
   ASSERT_EQ(april.size(), 1u) << "the copy was taken back out";
@@ -206,7 +216,7 @@ TEST_F(CallSavingTest, CallsOfOneEntryNeverShareAMemoKey) {
   ASSERT_TRUE(SaveNewCall(w.Stores(), w.entry, w.place, second, "second").saved);
   data::CallLogRecord third = w.LogCall(m_march + 600, 60, "third");
   const std::uint32_t thirdKey = third.start;
-  third.start = static_cast<std::int32_t>(m_march);  // moved onto the first two
+  third.start = static_cast<std::uint32_t>(m_march);  // moved onto the first two
   ASSERT_TRUE(SaveReopenedCall(w.Stores(), {2, 3, 2026}, thirdKey, true, third, "third").saved);
   auto calls = w.Calls(3, 2026);
   ASSERT_EQ(calls.size(), 3u);

@@ -72,7 +72,7 @@ data::CallLogRecord CallScreenWorld::LogCall(std::time_t start, std::uint32_t du
   rating::FinishedCall finished;
   finished.duration = duration;
   finished.charge = 30.0;
-  finished.start = static_cast<std::int32_t>(start);
+  finished.start = static_cast<std::uint32_t>(start);
   data::CallLogRecord call{};
   data::ClearCallRecord(call, true);
   rating::FillNewCall(call, entry, finished);

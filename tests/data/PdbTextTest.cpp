@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "data/PdbText.h"
 
 using namespace dorv::data;
@@ -40,4 +42,7 @@ TEST(LocalTimeText, NorthAmericaUsesTheOffsetOthersLessFive) {
   std::time_t noonUtc = 946728000;  // Sat Jan 01 2000 12:00 UTC
   EXPECT_EQ(LocalTimeText(noonUtc, -5, "UNITED STATES", false), "Sat Jan 01, 2000  07:00");
   EXPECT_EQ(LocalTimeText(noonUtc, 6, "FRANCE", true), "Sat Jan 01, 2000  01:00 PM");
+  // Any stored zone is shifted without overflow (dates as the system calendar gives them).
+  EXPECT_EQ(LocalTimeText(noonUtc, INT_MIN, "FRANCE", false), "Sun Mar 24, -242984  23:00");
+  EXPECT_EQ(LocalTimeText(noonUtc, INT_MAX, "CANADA", false), "Thu Oct 09, 246983  19:00");
 }

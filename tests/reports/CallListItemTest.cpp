@@ -115,6 +115,15 @@ TEST(CallListItem, ComparisonOfEachColumn) {
   }
 }
 
+TEST(CallTotals, StoredLengthsPast99HoursShowAsStoredAndNeverWrapTheTotal) {
+  reports::CallTotals totals;
+  CallListItem item = ItemOf(MakeCall({"Long", test::kJan1st1999, 0xFFFFFFFFu}));
+  EXPECT_EQ(item.Text(CallListItem::kLength), "1193046:28:15");
+  totals.Add(item);
+  totals.Add(item);
+  EXPECT_EQ(reports::TextsOf(totals).minutes, "2386092:56:30");
+}
+
 TEST(CallTotals, TextsAreUnmarkedAndLengthsRunPastADay) {
   reports::CallTotals totals;
   TestCall sample{"Eve", test::kJan1st1999, 99000, 150.0, 10.0};

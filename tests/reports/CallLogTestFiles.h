@@ -20,7 +20,7 @@ inline constexpr std::int32_t kDec1st1998 = 912470400;
 
 struct TestCall {
   std::string name;
-  std::int32_t start;
+  std::uint32_t start;
   std::uint32_t duration = 60;
   double cost = 0;
   double entrySurcharge = 0;

@@ -282,7 +282,7 @@ void CCallScreenDlg::Load() {
     m_length = LengthOf(call.duration);
     m_engine.SetCharge(call.cost);
     (call.outgoing ? m_outgoing : m_incoming)->setChecked(true);
-    m_memoKey = static_cast<std::uint32_t>(call.start);
+    m_memoKey = call.start;
     std::string memo;
     m_hadMemo = m_context.pdb.OpenMemoFiles(call.memoFileNumber) &&
                 m_context.pdb.ReadMemoByKey(m_memoKey, memo);
@@ -627,7 +627,7 @@ void CCallScreenDlg::SaveNewCall() {
   call.duration = LengthSeconds();
   call.charge = m_engine.State().charge;
   call.outgoing = m_outgoing->isChecked();
-  call.start = static_cast<std::int32_t>(m_start);
+  call.start = static_cast<std::uint32_t>(m_start);
   call.charging = *charging;
   // Filled apart from the current call, whose surcharge slots stay as the user chose them
   // in case this save fails and is tried again.
@@ -655,7 +655,7 @@ void CCallScreenDlg::SaveReopenedCall() {
   call.duration = SecondsOf(m_length);
   call.charge = m_engine.State().charge;
   call.outgoing = m_outgoing->isChecked();
-  call.start = static_cast<std::int32_t>(m_start);
+  call.start = static_cast<std::uint32_t>(m_start);
   call.charging = *charging;
   data::CallLogRecord& record = m_context.currentCall;
   FillReopenedCall(record, call);

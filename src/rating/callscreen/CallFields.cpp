@@ -69,7 +69,10 @@ CallLength LengthOf(std::uint32_t seconds) {
 }
 
 std::uint32_t SecondsOf(const CallLength& length) {
-  return static_cast<std::uint32_t>(length.hours * 3600 + length.minutes * 60 + length.seconds);
+  // A reopened call may hold any stored length, far beyond the 99 hours of the spin buttons.
+  const std::int64_t seconds =
+      std::int64_t{length.hours} * 3600 + length.minutes * 60 + length.seconds;
+  return static_cast<std::uint32_t>(seconds);
 }
 
 CallLength SpinLength(CallLength length, LengthField field, int steps) {

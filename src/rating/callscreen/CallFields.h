@@ -17,8 +17,8 @@ struct CallDate {
 };
 
 inline constexpr int kFirstYear = 1980;
-// Start times are stored in 32 bits: the last year whose every moment still fits.
-inline constexpr int kLastYear = 2037;
+// Start times are stored as unsigned 32 bits, which reach into 2106.
+inline constexpr int kLastYear = 2099;
 
 enum class DateField { Month, Day, Year, Time };
 

@@ -31,7 +31,7 @@ struct FinishedCall {
   std::uint32_t duration = 0;
   double charge = 0.0;  // the running rate charge
   bool outgoing = true;
-  std::int32_t start = 0;
+  std::uint32_t start = 0;
   Charging charging;
 };
 

@@ -81,7 +81,7 @@ bool SaveNewCallMemo(CallStores stores, data::PdbRecord& entry, EntryPlace place
     open = NewMemoFiles(stores, entry, place, oldNumber, problems, written);
   }
   const std::uint32_t number = open ? entry.memoFileNumber : oldNumber;
-  const bool added = open && stores.pdb.AddMemo(memo, static_cast<std::uint32_t>(record.start));
+  const bool added = open && stores.pdb.AddMemo(memo, record.start);
   if (open && !added) problems.push_back({SaveProblem::MemoNewFile, number});
   stores.pdb.CloseMemoFiles();
   if (oldNumber != 0 && number != oldNumber && !(added && written)) {
@@ -100,8 +100,7 @@ SaveReport SaveNewCall(CallStores stores, data::PdbRecord& entry, EntryPlace pla
                        data::CallLogRecord& record, const std::string& memo) {
   SaveReport report;
   if (stores.pdb.OpenMemoFilesOf(entry)) {
-    record.start = static_cast<std::int32_t>(
-        FreeMemoKey(MemoKeys(stores.pdb), static_cast<std::uint32_t>(record.start)));
+    record.start = FreeMemoKey(MemoKeys(stores.pdb), record.start);
     stores.pdb.CloseMemoFiles();
   }
   const CallDate date = DateOfTime(record.start);
@@ -116,7 +115,7 @@ SaveReport SaveNewCall(CallStores stores, data::PdbRecord& entry, EntryPlace pla
     report.problems.push_back({SaveProblem::CallLogAccess});
     // The memo belongs to the call: a second try stores it again.
     if (memoAdded)
-      stores.pdb.DeleteMemoByKey(static_cast<std::uint32_t>(record.start), record.memoFileNumber);
+      stores.pdb.DeleteMemoByKey(record.start, record.memoFileNumber);
   }
   return report;
 }
@@ -153,11 +152,11 @@ SaveReport SaveReopenedCall(CallStores stores, const LoggedCall& from, std::uint
   }
   // A memo that moves to a new key is added before the log changes and taken back when the
   // log cannot be written; one that keeps its key is replaced once the log is written.
-  const bool moves = withMemo && static_cast<std::uint32_t>(record.start) != oldKey;
-  std::uint32_t key = static_cast<std::uint32_t>(record.start);
+  const bool moves = withMemo && record.start != oldKey;
+  std::uint32_t key = record.start;
   if (moves) {
     key = FreeMemoKey(keys, key);
-    record.start = static_cast<std::int32_t>(key);
+    record.start = key;
     if (!AddMemoTo(pdb, number, memo, key)) {
       report.problems.push_back({SaveProblem::MemoNotSaved});
       return report;
