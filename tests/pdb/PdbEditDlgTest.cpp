@@ -3,16 +3,21 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QTest>
 #include <functional>
 
+#include "data/CallLog.h"
+#include "data/FakeMemoCounter.h"
 #include "data/FixedText.h"
+#include "data/RecordingNotices.h"
 #include "data/SampleFixture.h"
 #include "pdb/CPdbEditDlg.h"
 #include "pdb/CPdbListDlg.h"
 #include "pdb/FakeEditSources.h"
 #include "pdb/PdbTestBook.h"
 #include "platform/Messages.h"
+#include "rating/callscreen/CCallScreenDlg.h"
 #include "res/Strings.h"
 
 using namespace dorv;
@@ -21,6 +26,7 @@ using data::WriteField;
 using pdb::CPdbEditDlg;
 using pdb::EditButton;
 using pdb::EditField;
+using pdb::EditResult;
 using pdb::PdbEditMode;
 
 namespace {
@@ -51,6 +57,15 @@ data::PdbRecord Entry(const char* type, const char* name, const char* prefix) {
   return e;
 }
 
+// Band 1 covers every hour of every day, so a call can be placed whenever the test runs.
+data::PdbRecord Callable(data::PdbRecord e) {
+  for (std::uint16_t& hour : e.bandHours) hour = 0;
+  for (int i = 0; i < 6; ++i) e.bandHours[i] = 2400;
+  e.initialInterval = 60;
+  e.additionalInterval = 60;
+  return e;
+}
+
 QString Text(const CPdbEditDlg& editor, EditField field) { return editor.Field(field)->text(); }
 
 // A book with entries, its list window on screen, and the editor opened through the list as
@@ -63,8 +78,15 @@ struct EditorSetup {
   std::function<void(CPdbEditDlg&)> script;
   std::unique_ptr<pdb::CPdbListDlg> list;
   platform::ScriptedPrompter prompter;
-  int lastResult = -1;
+  EditResult lastResult = EditResult::WriteFailed;
   int nestedDialogs = 0;
+  // The real call screen over the book, for the paths that log a call.
+  test::FakeMemoCounter counter;
+  test::RecordingNotices notices;
+  data::CallLogFile callLog{notices};
+  data::CallLogRecord currentCall{};
+  std::time_t clock = 1772618400;
+  std::function<void(rating::CCallScreenDlg&)> callScript;
 
   explicit EditorSetup(std::vector<data::PdbRecord> entries) {
     for (data::PdbRecord& e : entries) book.pdb.Append(e, data::PdbKind::Toll);
@@ -78,6 +100,11 @@ struct EditorSetup {
     list->show();
     list->OnLoadTimer();
     platform::SetModalHook([this](QDialog& dialog) {
+      if (auto* screen = dynamic_cast<rating::CCallScreenDlg*>(&dialog)) {
+        screen->show();
+        callScript(*screen);
+        return screen->result();
+      }
       auto* editor = dynamic_cast<CPdbEditDlg*>(&dialog);
       if (!editor) {
         ++nestedDialogs;
@@ -90,9 +117,39 @@ struct EditorSetup {
   }
   ~EditorSetup() { platform::SetModalHook({}); }
 
-  int Open(PdbEditMode mode, int row, std::function<void(CPdbEditDlg&)> steps) {
+  void UseCallScreen(std::function<void(rating::CCallScreenDlg&)> steps) {
+    callScript = std::move(steps);
+    book.pdb.SyncCounter(counter);
+    openers.callScreen = [this](long position, data::PdbRecord& entry, data::PdbKind kind,
+                                int mode, QWidget* parent) {
+      rating::CallScreenContext context{book.pdb, callLog, counter, book.myInfo, currentCall};
+      context.now = [this] { return clock; };
+      rating::RunEntryCallScreen(context, entry, {kind, position}, mode, parent);
+    };
+  }
+  // The calls logged in the clock's month.
+  std::vector<data::CallLogRecord> Calls() {
+    std::tm local{};
+    localtime_r(&clock, &local);
+    std::vector<data::CallLogRecord> calls;
+    data::CallLogFile log{notices};
+    if (!log.OpenMonthNumber(local.tm_mon + 1, local.tm_year + 1900, false)) return calls;
+    for (long i = 0; i < log.Count(); ++i) {
+      data::CallLogRecord call{};
+      if (log.ReadRecord(i, call)) calls.push_back(call);
+    }
+    return calls;
+  }
+  std::string MemoOf(std::uint32_t number, std::uint32_t key) {
+    std::string text;
+    bool found = book.pdb.OpenMemoFiles(number) && book.pdb.ReadMemoByKey(key, text);
+    book.pdb.CloseMemoFiles();
+    return found ? text : "<none>";
+  }
+
+  EditResult Open(PdbEditMode mode, int row, std::function<void(CPdbEditDlg&)> steps) {
     script = std::move(steps);
-    lastResult = -1;
+    lastResult = EditResult::WriteFailed;
     if (row >= 0) list->SelectRow(row);
     if (mode == PdbEditMode::Add) list->OnAdd();
     if (mode == PdbEditMode::Edit) list->OnEdit();
@@ -125,11 +182,14 @@ void WireLookup(EditorSetup& setup, int& lookups) {
   };
 }
 
-void UseFakeSources(CPdbEditDlg& editor) {
+void UseFakeSources(CPdbEditDlg& editor, bool wholeDay = false) {
   auto services = std::make_unique<test::FakeServices>();
+  services->service.initialInterval = 60;
+  services->service.additionalInterval = 60;
   services->rows = {test::MakeRateRow("", "", 100, {1000, 500, 750, 400, 0, 0})};
   auto bandSets = std::make_unique<test::FakeBandSets>();
-  bandSets->sets[""] = test::MakeBandSet("", "Day", {800, 1700, 0, 0, 0, 0});
+  bandSets->sets[""] = wholeDay ? test::MakeBandSet("", "Day", {2400, 2400, 2400, 2400, 2400, 2400})
+               : test::MakeBandSet("", "Day", {800, 1700, 0, 0, 0, 0});
   editor.SetSources(std::move(services), std::move(bandSets));
 }
 
@@ -139,7 +199,7 @@ TEST(PdbEditDialog, EnterInNameMovesOnAndOkWithoutChangesWritesNothing) {
   EditorSetup setup({Entry("Family", "Aunt May", "555")});
   const std::string before = setup.Stored();
   const QString rowName = setup.list->Rows().Row(0)->Text(1);
-  int result = setup.Open(PdbEditMode::Edit, 0, [](CPdbEditDlg& editor) {
+  EditResult result = setup.Open(PdbEditMode::Edit, 0, [](CPdbEditDlg& editor) {
     EXPECT_EQ(editor.windowTitle().left(33), "Dorv - (PDB Edit Selected Record ");
     editor.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&editor));
@@ -149,7 +209,7 @@ TEST(PdbEditDialog, EnterInNameMovesOnAndOkWithoutChangesWritesNothing) {
     EXPECT_EQ(QApplication::focusWidget(), editor.Field(EditField::Contact));
     editor.Button(EditButton::Ok)->click();
   });
-  EXPECT_EQ(result, CPdbEditDlg::kNothingWritten);
+  EXPECT_EQ(result, EditResult::NothingWritten);
   EXPECT_EQ(setup.Stored(), before);
   EXPECT_EQ(setup.list->Rows().Row(0)->Text(1), rowName);
   EXPECT_TRUE(setup.prompter.Shown().empty());
@@ -157,11 +217,11 @@ TEST(PdbEditDialog, EnterInNameMovesOnAndOkWithoutChangesWritesNothing) {
 
 TEST(PdbEditDialog, OnlyTheWebSiteChangedWritesTheEntry) {
   EditorSetup setup({Entry("Family", "Aunt May", "555")});
-  int result = setup.Open(PdbEditMode::Edit, 0, [](CPdbEditDlg& editor) {
+  EditResult result = setup.Open(PdbEditMode::Edit, 0, [](CPdbEditDlg& editor) {
     editor.Field(EditField::WebSite)->setText("example.org");
     editor.OnOk();
   });
-  EXPECT_EQ(result, CPdbEditDlg::kWritten);
+  EXPECT_EQ(result, EditResult::Written);
   data::PdbRecord stored = setup.At(0);
   EXPECT_EQ(ReadField(stored.webSite), "example.org");
   EXPECT_EQ(ReadField(stored.name), "Aunt May");
@@ -187,7 +247,7 @@ TEST(PdbEditDialog, AccentedTextsAreStoredOneByteEachAndShownAsTypedEverywhere) 
 TEST(PdbEditDialog, DuplicateKeepsLocationAndRatesButNoIdentityAndIsAppended) {
   EditorSetup setup({Entry("Family", "Aunt May", "555")});
   const std::string before = setup.Stored();
-  int result = setup.Open(PdbEditMode::Duplicate, 0, [](CPdbEditDlg& editor) {
+  EditResult result = setup.Open(PdbEditMode::Duplicate, 0, [](CPdbEditDlg& editor) {
     for (EditField f : {EditField::Type, EditField::Name, EditField::Contact, EditField::Address1,
                         EditField::Prefix, EditField::Suffix, EditField::WebSite, EditField::Note})
       EXPECT_EQ(Text(editor, f), "");
@@ -198,7 +258,7 @@ TEST(PdbEditDialog, DuplicateKeepsLocationAndRatesButNoIdentityAndIsAppended) {
     editor.Field(EditField::Name)->setText("Uncle Ben");
     editor.OnOk();
   });
-  EXPECT_EQ(result, CPdbEditDlg::kWritten);
+  EXPECT_EQ(result, EditResult::Written);
   ASSERT_EQ(setup.book.pdb.Count(data::PdbKind::Toll), 2);
   EXPECT_EQ(setup.Stored().substr(0, sizeof(data::PdbRecord)), before);
   data::PdbRecord copy = setup.At(1);
@@ -262,7 +322,7 @@ TEST(PdbEditDialog, RatesOfMinusOneShowEmptyAndDiscountsCompareWithBandOne) {
     editor.reject();
   });
   // Resetting -1.0 to 0 for the screen is no change of the entry.
-  EXPECT_EQ(setup.lastResult, CPdbEditDlg::kNothingWritten);
+  EXPECT_EQ(setup.lastResult, EditResult::NothingWritten);
   EXPECT_TRUE(setup.prompter.Shown().empty());
 }
 
@@ -287,14 +347,14 @@ TEST(PdbEditDialog, CancelAsksWhenChangedAndEndsAsAnswered) {
   const std::string before = setup.Stored();
   setup.prompter.Answer(QMessageBox::Cancel);
   setup.prompter.Answer(QMessageBox::No);
-  int result = setup.Open(PdbEditMode::Edit, 0, [](CPdbEditDlg& editor) {
+  EditResult result = setup.Open(PdbEditMode::Edit, 0, [](CPdbEditDlg& editor) {
     editor.Field(EditField::Name)->setText("Aunt June");
     QTest::keyClick(&editor, Qt::Key_Escape);
     EXPECT_TRUE(editor.isVisible());
     editor.Button(EditButton::Cancel)->click();
     EXPECT_FALSE(editor.isVisible());
   });
-  EXPECT_EQ(result, CPdbEditDlg::kNothingWritten);
+  EXPECT_EQ(result, EditResult::NothingWritten);
   EXPECT_EQ(setup.Stored(), before);
   EXPECT_EQ(setup.prompter.Shown(),
             (std::vector<QString>(2, res::kAskSavePersonalInformation)));
@@ -304,7 +364,7 @@ TEST(PdbEditDialog, CancelAsksWhenChangedAndEndsAsAnswered) {
     editor.Field(EditField::Name)->setText("Aunt June");
     editor.close();
   });
-  EXPECT_EQ(result, CPdbEditDlg::kWritten);
+  EXPECT_EQ(result, EditResult::Written);
   EXPECT_EQ(ReadField(setup.At(0).name), "Aunt June");
   EXPECT_EQ(setup.Names(), (QStringList{"Aunt June"}));
 }
@@ -330,7 +390,7 @@ TEST(PdbEditDialog, PreviousAndNextStepThroughTheListSavingWhenAsked) {
     EXPECT_EQ(Text(editor, EditField::Name), "second, renamed");
     editor.OnOk();
   });
-  EXPECT_EQ(setup.lastResult, CPdbEditDlg::kNothingWritten);
+  EXPECT_EQ(setup.lastResult, EditResult::NothingWritten);
   EXPECT_EQ(ReadField(setup.At(1).name), "second, renamed");
   EXPECT_EQ(setup.Names(), (QStringList{"first", "second, renamed", "third"}));
   EXPECT_EQ(setup.book.pdb.Count(data::PdbKind::Toll), 3);
@@ -366,7 +426,7 @@ TEST(PdbEditDialog, AddNeedsALookupAndBothPhonePartsBeforeTimingACallThatAppends
     calledPosition = position;
     EXPECT_EQ(mode, pdb::kCallScreenTiming);
   };
-  int result = setup.Open(PdbEditMode::Add, -1, [&](CPdbEditDlg& editor) {
+  EditResult result = setup.Open(PdbEditMode::Add, -1, [&](CPdbEditDlg& editor) {
     EXPECT_EQ(editor.windowTitle(), "Dorv - (PDB Add New Record)");
     EXPECT_FALSE(editor.Button(EditButton::Next)->isVisible());
     EXPECT_EQ(editor.Button(EditButton::Lookup)->text(), res::kButtonLookupData);
@@ -388,11 +448,11 @@ TEST(PdbEditDialog, AddNeedsALookupAndBothPhonePartsBeforeTimingACallThatAppends
     time->click();
     EXPECT_EQ(calls, 1);
     EXPECT_EQ(calledPosition, 0);
-    EXPECT_EQ(editor.SavePosition(), 0);
+    EXPECT_EQ(editor.Place().Position(), 0);
     editor.Field(EditField::Name)->setText("Pizza Place");
     editor.OnOk();
   });
-  EXPECT_EQ(result, CPdbEditDlg::kWritten);
+  EXPECT_EQ(result, EditResult::Written);
   ASSERT_EQ(setup.book.pdb.Count(data::PdbKind::Toll), 1);
   EXPECT_EQ(ReadField(setup.At(0).name), "Pizza Place");
   EXPECT_EQ(ReadField(setup.At(0).city), "Denver");
@@ -419,7 +479,7 @@ TEST(PdbEditDialog, AnEntryTimedAfterAddIsListedEvenWhenOkFindsNoFurtherChange) 
     editor.OnOk();
   });
   EXPECT_EQ(setup.prompter.Shown().front(), res::kEditLookupAdvice);
-  EXPECT_EQ(setup.lastResult, CPdbEditDlg::kWritten);
+  EXPECT_EQ(setup.lastResult, EditResult::Written);
   EXPECT_EQ(setup.book.pdb.Count(data::PdbKind::Toll), 1);
   EXPECT_EQ(setup.Names(), (QStringList{"Pizza"}));
 }
@@ -442,13 +502,13 @@ TEST(PdbEditDialog, ChangeDataTakesTheReturnedRatesAndEndsTheSampleWarning) {
     values.rates[0] = 12.0;
     return true;
   };
-  int result = setup.Open(PdbEditMode::Edit, 0, [](CPdbEditDlg& editor) {
+  EditResult result = setup.Open(PdbEditMode::Edit, 0, [](CPdbEditDlg& editor) {
     editor.Button(EditButton::Lookup)->click();
     EXPECT_EQ(editor.RateField(0, 1)->text(), "12");
     EXPECT_FALSE(editor.ShowsSampleWarning());
     editor.OnOk();
   });
-  EXPECT_EQ(result, CPdbEditDlg::kWritten);
+  EXPECT_EQ(result, EditResult::Written);
   EXPECT_EQ(setup.At(0).rates[0].initial, 12.0);
   EXPECT_EQ(setup.At(0).ratesChanged, 1);
 }
@@ -456,13 +516,13 @@ TEST(PdbEditDialog, ChangeDataTakesTheReturnedRatesAndEndsTheSampleWarning) {
 TEST(PdbEditDialog, ACancelledStepKeepsTheChangeForOk) {
   EditorSetup setup({Entry("A", "first", "111"), Entry("B", "second", "222")});
   setup.prompter.Answer(QMessageBox::Cancel);
-  int result = setup.Open(PdbEditMode::Edit, 0, [](CPdbEditDlg& editor) {
+  EditResult result = setup.Open(PdbEditMode::Edit, 0, [](CPdbEditDlg& editor) {
     editor.Field(EditField::Name)->setText("first, renamed");
     editor.OnNext();
     EXPECT_EQ(Text(editor, EditField::Name), "first, renamed");
     editor.OnOk();
   });
-  EXPECT_EQ(result, CPdbEditDlg::kWritten);
+  EXPECT_EQ(result, EditResult::Written);
   EXPECT_EQ(ReadField(setup.At(0).name), "first, renamed");
   EXPECT_EQ(setup.Names(), (QStringList{"first, renamed", "second"}));
 }
@@ -486,10 +546,10 @@ TEST(PdbEditDialog, MemoContactLogPrintAndManualEntryGetTheEntry) {
   const std::string before = setup.Stored();
   setup.Open(PdbEditMode::Edit, 0, [](CPdbEditDlg& editor) {
     editor.Field(EditField::Name)->setText("not saved");
-    for (EditButton b : {EditButton::ViewMemo, EditButton::ContactLog, EditButton::PrintRecord,
-                         EditButton::ManualEntry})
+    for (EditButton b : {EditButton::ViewMemo, EditButton::ContactLog, EditButton::PrintRecord})
       editor.Button(b)->click();
     editor.Field(EditField::Name)->setText("Aunt May");
+    editor.Button(EditButton::ManualEntry)->click();
     editor.reject();
   });
   EXPECT_EQ(memoName, "Aunt May");
@@ -497,6 +557,113 @@ TEST(PdbEditDialog, MemoContactLogPrintAndManualEntryGetTheEntry) {
   EXPECT_EQ(phone, "416.555.0100");
   EXPECT_EQ(printed, 0);
   EXPECT_EQ(manualMode, pdb::kCallScreenManualEntry);
-  // Manual Entry writes nothing.
+  // Manual Entry on an unchanged entry writes nothing.
   EXPECT_EQ(setup.Stored(), before);
+}
+
+// The user's steps on the call screen: a manual entry of two minutes with a memo, saved.
+void EnterTwoMinuteCall(rating::CCallScreenDlg& screen) {
+  screen.OnLengthStep(rating::LengthField::Minutes, 2);
+  screen.findChild<QPlainTextEdit*>("memo")->setPlainText("about the copy");
+  screen.findChild<QPushButton*>("main")->click();
+}
+
+TEST(PdbEditDialog, AManualEntryOnADuplicateIsLoggedAgainstTheAppendedCopy) {
+  EditorSetup setup({Callable(Entry("Family", "Aunt May", "555"))});
+  const std::string original = setup.Stored();
+  setup.UseCallScreen(EnterTwoMinuteCall);
+  EditResult result = setup.Open(PdbEditMode::Duplicate, 0, [](CPdbEditDlg& editor) {
+    editor.Field(EditField::Name)->setText("Uncle Ben");
+    editor.Field(EditField::Prefix)->setText("556");
+    editor.Field(EditField::Suffix)->setText("0101");
+    editor.Button(EditButton::ManualEntry)->click();
+    editor.Button(EditButton::Ok)->click();
+  });
+  EXPECT_EQ(result, EditResult::Written);
+  ASSERT_EQ(setup.book.pdb.Count(data::PdbKind::Toll), 2);
+  EXPECT_EQ(setup.Stored().substr(0, original.size()), original);
+  const data::PdbRecord copy = setup.At(1);
+  EXPECT_EQ(ReadField(copy.name), "Uncle Ben");
+  const auto calls = setup.Calls();
+  ASSERT_EQ(calls.size(), 1u);
+  EXPECT_EQ(ReadField(calls[0].name), "Uncle Ben");
+  EXPECT_EQ(calls[0].memoFileNumber, copy.memoFileNumber);
+  EXPECT_EQ(setup.MemoOf(copy.memoFileNumber, calls[0].start), "about the copy");
+  EXPECT_EQ(setup.Names(), (QStringList{"Aunt May", "Uncle Ben"}));
+}
+
+TEST(PdbEditDialog, ACallTimedOnTheNextDuplicateLeavesBothOriginalsAsStored) {
+  EditorSetup setup({Callable(Entry("A", "first", "111")), Callable(Entry("B", "second", "222"))});
+  WriteField(setup.book.myInfo.name, "Pat");
+  const std::string originals = setup.Stored();
+  setup.UseCallScreen([&setup](rating::CCallScreenDlg& screen) {
+    auto* main = screen.findChild<QPushButton*>("main");
+    main->click();
+    for (int second = 0; second < 3; ++second) {
+      ++setup.clock;
+      screen.OnClockTick();
+    }
+    main->click();
+    main->click();
+  });
+  setup.Open(PdbEditMode::Duplicate, 0, [](CPdbEditDlg& editor) {
+    editor.OnNext();
+    editor.Button(EditButton::TimeACall)->click();
+    editor.reject();
+  });
+  EXPECT_EQ(setup.lastResult, EditResult::Written);
+  ASSERT_EQ(setup.book.pdb.Count(data::PdbKind::Toll), 3);
+  EXPECT_EQ(setup.Stored().substr(0, originals.size()), originals);
+  const data::PdbRecord copy = setup.At(2);
+  EXPECT_EQ(ReadField(copy.name), "");
+  EXPECT_EQ(ReadField(copy.telco), "Sample Telco");
+  EXPECT_NE(copy.memoFileNumber, 0u);
+  const auto calls = setup.Calls();
+  ASSERT_EQ(calls.size(), 1u);
+  EXPECT_EQ(calls[0].memoFileNumber, copy.memoFileNumber);
+  EXPECT_EQ(calls[0].duration, 3u);
+}
+
+TEST(PdbEditDialog, AManualEntryOnANewEntryLogsTheEntrysCallAtItsRates) {
+  EditorSetup setup({});
+  int lookups = 0;
+  WireLookup(setup, lookups);
+  setup.UseCallScreen([&setup](rating::CCallScreenDlg& screen) {
+    EXPECT_TRUE(setup.prompter.Shown().empty());
+    EnterTwoMinuteCall(screen);
+  });
+  setup.Open(PdbEditMode::Add, -1, [](CPdbEditDlg& editor) {
+    UseFakeSources(editor, true);
+    editor.Button(EditButton::Lookup)->click();
+    editor.Field(EditField::Name)->setText("Pizza");
+    editor.Field(EditField::Prefix)->setText("555");
+    editor.Field(EditField::Suffix)->setText("0100");
+    editor.Button(EditButton::ManualEntry)->click();
+    editor.OnOk();
+  });
+  EXPECT_EQ(setup.lastResult, EditResult::Written);
+  ASSERT_EQ(setup.book.pdb.Count(data::PdbKind::Toll), 1);
+  const data::PdbRecord stored = setup.At(0);
+  EXPECT_EQ(ReadField(stored.name), "Pizza");
+  const auto calls = setup.Calls();
+  ASSERT_EQ(calls.size(), 1u);
+  EXPECT_EQ(ReadField(calls[0].name), "Pizza");
+  // The service's first minute at 10 cents and the next at 5.
+  EXPECT_EQ(calls[0].cost, 15.0);
+  EXPECT_EQ(setup.MemoOf(stored.memoFileNumber, calls[0].start), "about the copy");
+  EXPECT_EQ(setup.Names(), (QStringList{"Pizza"}));
+}
+
+TEST(PdbEditDialog, AnEditDeclinedAfterAnEarlierWriteIsNotListed) {
+  EditorSetup setup({Callable(Entry("A", "first", "111"))});
+  setup.UseCallScreen([](rating::CCallScreenDlg& screen) { screen.reject(); });
+  setup.prompter.Answer(QMessageBox::No);
+  setup.Open(PdbEditMode::Edit, 0, [](CPdbEditDlg& editor) {
+    editor.Field(EditField::Name)->setText("first, timed");
+    editor.Button(EditButton::TimeACall)->click();
+    editor.Field(EditField::Name)->setText("declined");
+    editor.reject();
+  });
+  EXPECT_EQ(ReadField(setup.At(0).name), "first, timed");
+  EXPECT_EQ(setup.Names(), (QStringList{"first, timed"}));
 }
