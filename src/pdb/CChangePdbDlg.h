@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "data/MoneyText.h"
 #include "data/MyInfo.h"
 #include "data/SampleTables.h"
 #include "pdb/CSampleLookupDlg.h"
@@ -73,6 +74,9 @@ class CChangePdbDlg final : public platform::EntryDialog {
   void Fill();
   void ShowLocation();
   void EnableRates(int band, bool enabled);
+  // The first money part that is not a plain number, after telling the user which field it
+  // is in; nullptr when every part is one.
+  QLineEdit* RefusedMoneyPart();
   // The rates, surcharge and fields into the values.
   void Collect();
   QString Text(ChangePdbField field) const;
@@ -85,6 +89,8 @@ class CChangePdbDlg final : public platform::EntryDialog {
   std::array<QLineEdit*, static_cast<int>(ChangePdbField::Count)> m_fields{};
   std::array<QLineEdit*, 18> m_rateParts{};
   std::array<QLineEdit*, 3> m_surchargeParts{};
+  // The money parts as filled in: six rates, then the surcharge.
+  std::array<data::MoneyParts, 7> m_shownMoney{};
   std::array<QPushButton*, static_cast<int>(ChangePdbButton::Count)> m_buttons{};
 };
 

@@ -166,7 +166,7 @@ TEST_F(ChangePdbTest, OkCollectsTheTypedRatesAndFields) {
   EXPECT_DOUBLE_EQ(v.rates[1], 100.0);
   EXPECT_DOUBLE_EQ(v.rates[2], 7.5);  // untouched, read back as shown
   EXPECT_DOUBLE_EQ(v.rates[3], 50.0);
-  EXPECT_DOUBLE_EQ(v.rates[4], 0.0);  // band 3 showed none
+  EXPECT_DOUBLE_EQ(v.rates[4], 3.0);  // band 3 showed none and keeps its own
   EXPECT_FLOAT_EQ(v.surcharge, 205.25f);
   EXPECT_EQ(v.initialInterval, 60u);
   EXPECT_EQ(v.additionalInterval, 30u);
@@ -363,4 +363,37 @@ TEST_F(ChangePdbTest, RunUsesTheBandEditorAndHandsTheValuesBackOnOk) {
   });
   EXPECT_FALSE(RunChangePdb(values, m_info, {}, nullptr));
   EXPECT_EQ(values.city, "Toronto");
+}
+
+TEST_F(ChangePdbTest, OkWithNothingTouchedHandsBackEveryAmountExactly) {
+  // 35 hundredths of a cent: its three parts joined again come out a little off.
+  m_values.rates[0] = 0.35;
+  m_values.surcharge = 0.35f;
+  auto dialog = Open();
+  Click(dialog->Button(B::Ok));
+  ASSERT_EQ(dialog->result(), QDialog::Accepted);
+  EXPECT_EQ(dialog->Values().rates, m_values.rates);
+  EXPECT_EQ(dialog->Values().surcharge, m_values.surcharge);
+}
+
+TEST_F(ChangePdbTest, AMoneyPartThatIsNotANumberIsRefusedNamingItsField) {
+  auto& prompter = FreshPrompter();
+  auto dialog = Open();
+  TypeInto(dialog->RatePart(1, true, 1), "nan");
+  Click(dialog->Button(B::Ok));
+  EXPECT_TRUE(dialog->isVisible());
+  ASSERT_EQ(prompter.Shown().size(), 1u);
+  EXPECT_TRUE(prompter.Shown()[0].contains("Band 2")) << prompter.Shown()[0].toStdString();
+  EXPECT_TRUE(prompter.Shown()[0].contains(res::kLabelAdditionalInterval));
+}
+
+TEST(ChangePdbRules, AMoneyPartIsAPlainDecimalNumber) {
+  struct Row {
+    const char* text;
+    bool taken;
+  } rows[] = {{"", true},       {"12", true},    {".5", true},     {"007", true},
+              {"123456789", true}, {"1234567890", false}, {"1.2.3", false}, {"nan", false},
+              {"inf", false},   {"1e400", false}, {"0x10", false},  {"12abc", false},
+              {"-1", false},    {"+1", false},    {" 1", false}};
+  for (const Row& row : rows) EXPECT_EQ(IsMoneyPart(row.text), row.taken) << row.text;
 }
