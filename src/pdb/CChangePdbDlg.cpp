@@ -69,6 +69,7 @@ CChangePdbDlg::CChangePdbDlg(const ChangeDataValues& values, const data::MyInfo&
   setWindowTitle(res::kChangePdbCaption);
   platform::SetCaption(*this);
   BuildLayout();
+  platform::RefuseNonRecordText(*this);
   // Every change of a field's text marks the dialog changed, the filling below included.
   auto markChanged = [this] { m_changed = true; };
   for (QLineEdit* field : m_fields) connect(field, &QLineEdit::textChanged, this, markChanged);

@@ -54,6 +54,7 @@ CPdbEditDlg::CPdbEditDlg(const EditorRequest& request, const PdbEditFiles& files
       m_bandSets(std::make_unique<HourFileSource>(m_hours)) {
   setWindowTitle(res::kPdbListCaption);
   BuildControls();
+  platform::RefuseNonRecordText(*this);
 }
 
 CPdbEditDlg::~CPdbEditDlg() { m_rateFile.Close(); }

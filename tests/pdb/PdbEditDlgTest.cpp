@@ -233,7 +233,11 @@ TEST(PdbEditDialog, AccentedTextsAreStoredOneByteEachAndShownAsTypedEverywhere) 
   EditorSetup setup({Entry("Family", "Aunt May", "555")});
   const QString name = QString::fromUtf8("Caf\u00e9 Ros\u00e9");
   setup.Open(PdbEditMode::Edit, 0, [&](CPdbEditDlg& editor) {
-    editor.Field(EditField::Name)->setText(name);
+    editor.Field(EditField::Name)->clear();
+    editor.Field(EditField::Name)->insert(name);
+    // A character the book cannot hold is refused as it is typed or pasted.
+    editor.Field(EditField::Name)->insert(QString::fromUtf8("\u20ac"));
+    EXPECT_EQ(editor.Field(EditField::Name)->text(), name);
     editor.OnOk();
   });
   EXPECT_EQ(ReadField(setup.At(0).name), "Caf\xe9 Ros\xe9");
@@ -564,7 +568,8 @@ TEST(PdbEditDialog, MemoContactLogPrintAndManualEntryGetTheEntry) {
 // The user's steps on the call screen: a manual entry of two minutes with a memo, saved.
 void EnterTwoMinuteCall(rating::CCallScreenDlg& screen) {
   screen.OnLengthStep(rating::LengthField::Minutes, 2);
-  screen.findChild<QPlainTextEdit*>("memo")->setPlainText("about the copy");
+  // The euro sign has no place in the memo file and does not stay in the box.
+  screen.findChild<QPlainTextEdit*>("memo")->setPlainText(QString::fromUtf8("about the\u20ac copy"));
   screen.findChild<QPushButton*>("main")->click();
 }
 

@@ -99,6 +99,7 @@ CCallScreenDlg::CCallScreenDlg(CallScreenContext context, CallScreenMode mode,
       m_logged(logged),
       m_engine(RatesOf(mode, m_context.currentCall, entry)) {
   BuildControls();
+  platform::RefuseNonRecordText(*this);
   m_clock.setInterval(kTickMilliseconds);
   connect(&m_clock, &QTimer::timeout, this, &CCallScreenDlg::OnClockTick);
   Open();
