@@ -193,9 +193,7 @@ void CChangePdbDlg::Fill() {
     EnableRates(band, !m_values.bandLines[band].empty());
   }
   ShowMoney(m_surchargeParts, m_values.surcharge);
-  for (int rate = 0; rate < 6; ++rate)
-    m_shownMoney[rate] = TypedMoney({RatePart(rate / 2, rate % 2, 0), RatePart(rate / 2, rate % 2, 1),
-                                     RatePart(rate / 2, rate % 2, 2)});
+  for (int rate = 0; rate < 6; ++rate) m_shownMoney[rate] = TypedRate(rate);
   m_shownMoney[6] = TypedMoney(m_surchargeParts);
   Field(F::InitialInterval)->setText(QString::number(m_values.initialInterval));
   Field(F::AdditionalInterval)->setText(QString::number(m_values.additionalInterval));
@@ -218,6 +216,13 @@ void CChangePdbDlg::ShowLocation() {
 void CChangePdbDlg::EnableRates(int band, bool enabled) {
   for (int column = 0; column < 2; ++column)
     for (int part = 0; part < 3; ++part) RatePart(band, column, part)->setEnabled(enabled);
+}
+
+data::MoneyParts CChangePdbDlg::TypedRate(int rate) const {
+  const int band = rate / 2;
+  const bool additional = rate % 2 == 1;
+  return TypedMoney({RatePart(band, additional, 0), RatePart(band, additional, 1),
+                     RatePart(band, additional, 2)});
 }
 
 QString CChangePdbDlg::Text(ChangePdbField field) const { return Field(field)->text(); }
@@ -283,10 +288,8 @@ QLineEdit* CChangePdbDlg::RefusedMoneyPart() {
 
 void CChangePdbDlg::Collect() {
   for (int rate = 0; rate < 6; ++rate)
-    m_values.rates[rate] = CollectedAmount(
-        m_values.rates[rate], m_shownMoney[rate],
-        TypedMoney({RatePart(rate / 2, rate % 2, 0), RatePart(rate / 2, rate % 2, 1),
-                    RatePart(rate / 2, rate % 2, 2)}));
+    m_values.rates[rate] =
+        CollectedAmount(m_values.rates[rate], m_shownMoney[rate], TypedRate(rate));
   m_values.surcharge = static_cast<float>(
       CollectedAmount(m_values.surcharge, m_shownMoney[6], TypedMoney(m_surchargeParts)));
   for (int band = 0; band < 3; ++band)

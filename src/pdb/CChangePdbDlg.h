@@ -80,6 +80,8 @@ class CChangePdbDlg final : public platform::EntryDialog {
   // The rates, surcharge and fields into the values.
   void Collect();
   QString Text(ChangePdbField field) const;
+  // Rate 0..5 in the order of the values: band 1 initial, band 1 additional, band 2 ...
+  data::MoneyParts TypedRate(int rate) const;
 
   ChangeDataValues m_values;
   bool m_twelveHour;

@@ -305,11 +305,11 @@ CPdbEditDlg::SaveOutcome CPdbEditDlg::Save() {
 }
 
 void CPdbEditDlg::End(SaveOutcome outcome) {
-  EditResult result = EditResult::NothingWritten;
+  EditResult result = EditResult::Written;
   if (outcome == SaveOutcome::Failed) result = EditResult::WriteFailed;
-  // An entry written before (by a call) still has to reach the list.
-  if (outcome == SaveOutcome::Written || (outcome == SaveOutcome::NothingToSave && m_writtenCurrent))
-    result = EditResult::Written;
+  // An entry written before (for a call) still has to reach the list.
+  if (outcome == SaveOutcome::NothingToSave && !m_writtenCurrent)
+    result = EditResult::NothingWritten;
   done(static_cast<int>(result));
 }
 

@@ -57,8 +57,10 @@ data::PdbRecord Entry(const char* type, const char* name, const char* prefix) {
   return e;
 }
 
-// Band 1 covers every hour of every day, so a call can be placed whenever the test runs.
+// Band 1 covers every hour of every day, so a call can be placed whenever the test runs; the
+// entry has no memo files yet.
 data::PdbRecord Callable(data::PdbRecord e) {
+  e.memoFileNumber = 0;
   for (std::uint16_t& hour : e.bandHours) hour = 0;
   for (int i = 0; i < 6; ++i) e.bandHours[i] = 2400;
   e.initialInterval = 60;
@@ -85,8 +87,7 @@ struct EditorSetup {
   test::RecordingNotices notices;
   data::CallLogFile callLog{notices};
   data::CallLogRecord currentCall{};
-  std::time_t clock = 1772618400;
-  std::function<void(rating::CCallScreenDlg&)> callScript;
+  std::time_t clock = 1772618400;  // 4 March 2026, 10:00 UTC: March in every time zone
 
   explicit EditorSetup(std::vector<data::PdbRecord> entries) {
     for (data::PdbRecord& e : entries) book.pdb.Append(e, data::PdbKind::Toll);
@@ -100,11 +101,7 @@ struct EditorSetup {
     list->show();
     list->OnLoadTimer();
     platform::SetModalHook([this](QDialog& dialog) {
-      if (auto* screen = dynamic_cast<rating::CCallScreenDlg*>(&dialog)) {
-        screen->show();
-        callScript(*screen);
-        return screen->result();
-      }
+      if (auto* screen = dynamic_cast<rating::CCallScreenDlg*>(&dialog)) return MakeCall(*screen);
       auto* editor = dynamic_cast<CPdbEditDlg*>(&dialog);
       if (!editor) {
         ++nestedDialogs;
@@ -117,8 +114,7 @@ struct EditorSetup {
   }
   ~EditorSetup() { platform::SetModalHook({}); }
 
-  void UseCallScreen(std::function<void(rating::CCallScreenDlg&)> steps) {
-    callScript = std::move(steps);
+  void UseCallScreen() {
     book.pdb.SyncCounter(counter);
     openers.callScreen = [this](long position, data::PdbRecord& entry, data::PdbKind kind,
                                 int mode, QWidget* parent) {
@@ -127,24 +123,26 @@ struct EditorSetup {
       rating::RunEntryCallScreen(context, entry, {kind, position}, mode, parent);
     };
   }
-  // The calls logged in the clock's month.
-  std::vector<data::CallLogRecord> Calls() {
-    std::tm local{};
-    localtime_r(&clock, &local);
-    std::vector<data::CallLogRecord> calls;
+  // The user enters a call of two minutes with a memo (whose euro sign the memo file cannot
+  // hold) and saves it.
+  int MakeCall(rating::CCallScreenDlg& screen) {
+    screen.OnLengthStep(rating::LengthField::Minutes, 2);
+    screen.findChild<QPlainTextEdit*>("memo")->setPlainText(QString::fromUtf8("memo\u20ac"));
+    screen.findChild<QPushButton*>("main")->click();
+    return screen.result();
+  }
+  // The calls logged in the clock's month, each with its memo.
+  std::vector<std::pair<data::CallLogRecord, std::string>> Calls() {
+    std::vector<std::pair<data::CallLogRecord, std::string>> calls;
     data::CallLogFile log{notices};
-    if (!log.OpenMonthNumber(local.tm_mon + 1, local.tm_year + 1900, false)) return calls;
-    for (long i = 0; i < log.Count(); ++i) {
-      data::CallLogRecord call{};
-      if (log.ReadRecord(i, call)) calls.push_back(call);
+    log.OpenMonthNumber(3, 2026, false);
+    for (data::CallLogRecord call{}; log.ReadRecord(static_cast<long>(calls.size()), call);) {
+      std::string memo;
+      book.pdb.OpenMemoFiles(call.memoFileNumber) && book.pdb.ReadMemoByKey(call.start, memo);
+      book.pdb.CloseMemoFiles();
+      calls.emplace_back(call, memo);
     }
     return calls;
-  }
-  std::string MemoOf(std::uint32_t number, std::uint32_t key) {
-    std::string text;
-    bool found = book.pdb.OpenMemoFiles(number) && book.pdb.ReadMemoByKey(key, text);
-    book.pdb.CloseMemoFiles();
-    return found ? text : "<none>";
   }
 
   EditResult Open(PdbEditMode mode, int row, std::function<void(CPdbEditDlg&)> steps) {
@@ -463,31 +461,6 @@ TEST(PdbEditDialog, AddNeedsALookupAndBothPhonePartsBeforeTimingACallThatAppends
   EXPECT_EQ(setup.Names(), (QStringList{"Pizza Place"}));
 }
 
-TEST(PdbEditDialog, AnEntryTimedAfterAddIsListedEvenWhenOkFindsNoFurtherChange) {
-  EditorSetup setup({});
-  int lookups = 0;
-  WireLookup(setup, lookups);
-  setup.openers.callScreen = [](long, data::PdbRecord&, data::PdbKind, int, QWidget*) {};
-  setup.Open(PdbEditMode::Add, -1, [&](CPdbEditDlg& editor) {
-    UseFakeSources(editor);
-    editor.Field(EditField::Name)->setText("Pizza");
-    editor.Field(EditField::Prefix)->setText("555");
-    editor.Field(EditField::Suffix)->setText("0100");
-    // Leaving the Address field before any lookup explains and runs it.
-    editor.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&editor));
-    editor.Field(EditField::Address1)->setFocus();
-    editor.Field(EditField::Note)->setFocus();
-    EXPECT_EQ(lookups, 1);
-    editor.Button(EditButton::TimeACall)->click();
-    editor.OnOk();
-  });
-  EXPECT_EQ(setup.prompter.Shown().front(), res::kEditLookupAdvice);
-  EXPECT_EQ(setup.lastResult, EditResult::Written);
-  EXPECT_EQ(setup.book.pdb.Count(data::PdbKind::Toll), 1);
-  EXPECT_EQ(setup.Names(), (QStringList{"Pizza"}));
-}
-
 TEST(PdbEditDialog, ButtonsWithoutTheirDialogsStayDisabled) {
   EditorSetup setup({Entry("A", "first", "111")});
   setup.Open(PdbEditMode::Edit, 0, [](CPdbEditDlg& editor) {
@@ -565,110 +538,74 @@ TEST(PdbEditDialog, MemoContactLogPrintAndManualEntryGetTheEntry) {
   EXPECT_EQ(setup.Stored(), before);
 }
 
-// The user's steps on the call screen: a manual entry of two minutes with a memo, saved.
-void EnterTwoMinuteCall(rating::CCallScreenDlg& screen) {
-  screen.OnLengthStep(rating::LengthField::Minutes, 2);
-  // The euro sign has no place in the memo file and does not stay in the box.
-  screen.findChild<QPlainTextEdit*>("memo")->setPlainText(QString::fromUtf8("about the\u20ac copy"));
-  screen.findChild<QPushButton*>("main")->click();
-}
-
-TEST(PdbEditDialog, AManualEntryOnADuplicateIsLoggedAgainstTheAppendedCopy) {
-  EditorSetup setup({Callable(Entry("Family", "Aunt May", "555"))});
-  const std::string original = setup.Stored();
-  setup.UseCallScreen(EnterTwoMinuteCall);
-  EditResult result = setup.Open(PdbEditMode::Duplicate, 0, [](CPdbEditDlg& editor) {
-    editor.Field(EditField::Name)->setText("Uncle Ben");
+TEST(PdbEditDialog, CallsOnDuplicatesAreLoggedAgainstAppendedCopiesAndOriginalsStayAsStored) {
+  EditorSetup setup({Callable(Entry("A", "first", "111")), Callable(Entry("B", "second", "222"))});
+  const std::string originals = setup.Stored();
+  setup.UseCallScreen();
+  setup.Open(PdbEditMode::Duplicate, 0, [](CPdbEditDlg& editor) {
+    editor.Field(EditField::Name)->setText("copy");
     editor.Field(EditField::Prefix)->setText("556");
     editor.Field(EditField::Suffix)->setText("0101");
     editor.Button(EditButton::ManualEntry)->click();
-    editor.Button(EditButton::Ok)->click();
-  });
-  EXPECT_EQ(result, EditResult::Written);
-  ASSERT_EQ(setup.book.pdb.Count(data::PdbKind::Toll), 2);
-  EXPECT_EQ(setup.Stored().substr(0, original.size()), original);
-  const data::PdbRecord copy = setup.At(1);
-  EXPECT_EQ(ReadField(copy.name), "Uncle Ben");
-  const auto calls = setup.Calls();
-  ASSERT_EQ(calls.size(), 1u);
-  EXPECT_EQ(ReadField(calls[0].name), "Uncle Ben");
-  EXPECT_EQ(calls[0].memoFileNumber, copy.memoFileNumber);
-  EXPECT_EQ(setup.MemoOf(copy.memoFileNumber, calls[0].start), "about the copy");
-  EXPECT_EQ(setup.Names(), (QStringList{"Aunt May", "Uncle Ben"}));
-}
-
-TEST(PdbEditDialog, ACallTimedOnTheNextDuplicateLeavesBothOriginalsAsStored) {
-  EditorSetup setup({Callable(Entry("A", "first", "111")), Callable(Entry("B", "second", "222"))});
-  WriteField(setup.book.myInfo.name, "Pat");
-  const std::string originals = setup.Stored();
-  setup.UseCallScreen([&setup](rating::CCallScreenDlg& screen) {
-    auto* main = screen.findChild<QPushButton*>("main");
-    main->click();
-    for (int second = 0; second < 3; ++second) {
-      ++setup.clock;
-      screen.OnClockTick();
-    }
-    main->click();
-    main->click();
-  });
-  setup.Open(PdbEditMode::Duplicate, 0, [](CPdbEditDlg& editor) {
+    // The next entry's copy is called untouched.
     editor.OnNext();
-    editor.Button(EditButton::TimeACall)->click();
+    editor.Button(EditButton::ManualEntry)->click();
     editor.reject();
   });
-  EXPECT_EQ(setup.lastResult, EditResult::Written);
-  ASSERT_EQ(setup.book.pdb.Count(data::PdbKind::Toll), 3);
+  ASSERT_EQ(setup.book.pdb.Count(data::PdbKind::Toll), 4);
   EXPECT_EQ(setup.Stored().substr(0, originals.size()), originals);
-  const data::PdbRecord copy = setup.At(2);
-  EXPECT_EQ(ReadField(copy.name), "");
-  EXPECT_EQ(ReadField(copy.telco), "Sample Telco");
-  EXPECT_NE(copy.memoFileNumber, 0u);
+  EXPECT_EQ(ReadField(setup.At(2).name), "copy");
   const auto calls = setup.Calls();
-  ASSERT_EQ(calls.size(), 1u);
-  EXPECT_EQ(calls[0].memoFileNumber, copy.memoFileNumber);
-  EXPECT_EQ(calls[0].duration, 3u);
+  ASSERT_EQ(calls.size(), 2u);
+  for (long copy : {2, 3}) {
+    EXPECT_NE(setup.At(copy).memoFileNumber, 0u);
+    EXPECT_EQ(calls[copy - 2].first.memoFileNumber, setup.At(copy).memoFileNumber);
+    EXPECT_EQ(calls[copy - 2].second, "memo");
+  }
+  EXPECT_EQ(ReadField(calls[0].first.name), "copy");
+  EXPECT_EQ(setup.Names(), (QStringList{"", "copy", "first", "second"}));
 }
 
-TEST(PdbEditDialog, AManualEntryOnANewEntryLogsTheEntrysCallAtItsRates) {
+TEST(PdbEditDialog, AManualEntryOnANewEntryLogsItsCallAtItsRatesAndListsItOnce) {
   EditorSetup setup({});
   int lookups = 0;
   WireLookup(setup, lookups);
-  setup.UseCallScreen([&setup](rating::CCallScreenDlg& screen) {
-    EXPECT_TRUE(setup.prompter.Shown().empty());
-    EnterTwoMinuteCall(screen);
-  });
-  setup.Open(PdbEditMode::Add, -1, [](CPdbEditDlg& editor) {
+  setup.UseCallScreen();
+  setup.Open(PdbEditMode::Add, -1, [&](CPdbEditDlg& editor) {
     UseFakeSources(editor, true);
-    editor.Button(EditButton::Lookup)->click();
     editor.Field(EditField::Name)->setText("Pizza");
     editor.Field(EditField::Prefix)->setText("555");
     editor.Field(EditField::Suffix)->setText("0100");
+    // Leaving the Address field before any lookup explains and runs it.
+    editor.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&editor));
+    editor.Field(EditField::Address1)->setFocus();
+    editor.Field(EditField::Note)->setFocus();
+    EXPECT_EQ(lookups, 1);
     editor.Button(EditButton::ManualEntry)->click();
     editor.OnOk();
   });
-  EXPECT_EQ(setup.lastResult, EditResult::Written);
+  EXPECT_EQ(setup.prompter.Shown(), std::vector<QString>{res::kEditLookupAdvice});
   ASSERT_EQ(setup.book.pdb.Count(data::PdbKind::Toll), 1);
-  const data::PdbRecord stored = setup.At(0);
-  EXPECT_EQ(ReadField(stored.name), "Pizza");
   const auto calls = setup.Calls();
   ASSERT_EQ(calls.size(), 1u);
-  EXPECT_EQ(ReadField(calls[0].name), "Pizza");
+  EXPECT_EQ(ReadField(calls[0].first.name), "Pizza");
   // The service's first minute at 10 cents and the next at 5.
-  EXPECT_EQ(calls[0].cost, 15.0);
-  EXPECT_EQ(setup.MemoOf(stored.memoFileNumber, calls[0].start), "about the copy");
+  EXPECT_EQ(calls[0].first.cost, 15.0);
+  EXPECT_EQ(calls[0].second, "memo");
   EXPECT_EQ(setup.Names(), (QStringList{"Pizza"}));
 }
 
 TEST(PdbEditDialog, AnEditDeclinedAfterAnEarlierWriteIsNotListed) {
   EditorSetup setup({Callable(Entry("A", "first", "111"))});
-  setup.UseCallScreen([](rating::CCallScreenDlg& screen) { screen.reject(); });
+  setup.UseCallScreen();
   setup.prompter.Answer(QMessageBox::No);
   setup.Open(PdbEditMode::Edit, 0, [](CPdbEditDlg& editor) {
-    editor.Field(EditField::Name)->setText("first, timed");
-    editor.Button(EditButton::TimeACall)->click();
+    editor.Field(EditField::Name)->setText("first, called");
+    editor.Button(EditButton::ManualEntry)->click();
     editor.Field(EditField::Name)->setText("declined");
     editor.reject();
   });
-  EXPECT_EQ(ReadField(setup.At(0).name), "first, timed");
-  EXPECT_EQ(setup.Names(), (QStringList{"first, timed"}));
+  EXPECT_EQ(ReadField(setup.At(0).name), "first, called");
+  EXPECT_EQ(setup.Names(), (QStringList{"first, called"}));
 }
