@@ -453,6 +453,10 @@ void CPdbEditDlg::OpenCallScreen(int mode) {
   m_openers.callScreen(m_place.Position(), m_buffer, m_kind, mode, this);
 }
 
+long CPdbEditDlg::ShownPosition() const {
+  return m_place.Written() ? m_place.Position() : m_listPosition;
+}
+
 void CPdbEditDlg::OnViewMemo() {
   if (m_openers.memoViewer) m_openers.memoViewer(m_buffer, this);
 }
@@ -464,12 +468,12 @@ void CPdbEditDlg::OnContactLog() {
   QString phone = QString::asprintf(res::kRecoveryPhone, ReadField(m_buffer.areaCode).c_str(),
                                     ReadField(m_buffer.prefix).c_str(),
                                     ReadField(m_buffer.suffix).c_str());
-  m_openers.contactLog(m_listPosition, m_buffer, title, phone, this);
+  m_openers.contactLog(ShownPosition(), m_buffer, title, phone, this);
 }
 
 void CPdbEditDlg::OnPrintRecord() {
   if (!m_openers.printRecord) return;
-  m_openers.printRecord(m_place.Written() ? m_place.Position() : m_listPosition, m_kind, this);
+  m_openers.printRecord(ShownPosition(), m_kind, this);
 }
 
 void CPdbEditDlg::OnConvert() {

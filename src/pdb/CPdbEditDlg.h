@@ -119,6 +119,8 @@ class CPdbEditDlg final : public platform::EntryDialog {
   void Step(int direction);
   // Time a Call and Manual Entry: the call screen gets an entry with its own place.
   void OpenCallScreen(int mode);
+  // The entry's own record once it has one; before that, the entry the screen was loaded from.
+  long ShownPosition() const;
   // Shows the entry left by Previous or Next in the list as the book now holds it.
   void ShowLeftEntry();
   void UpdateStepButtons(int row);
