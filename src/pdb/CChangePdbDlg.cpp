@@ -49,6 +49,10 @@ void ShowMoney(const std::array<QLineEdit*, 3>& parts, double cents) {
   parts[2]->setText(Q(split.hundredths));
 }
 
+data::MoneyParts TypedMoney(const std::array<QLineEdit*, 3>& parts) {
+  return {S(parts[0]->text()), S(parts[1]->text()), S(parts[2]->text())};
+}
+
 }  // namespace
 
 CChangePdbDlg::CChangePdbDlg(const ChangeDataValues& values, const data::MyInfo& myInfo,
@@ -65,6 +69,7 @@ CChangePdbDlg::CChangePdbDlg(const ChangeDataValues& values, const data::MyInfo&
   setWindowTitle(res::kChangePdbCaption);
   platform::SetCaption(*this);
   BuildLayout();
+  platform::RefuseNonRecordText(*this);
   // Every change of a field's text marks the dialog changed, the filling below included.
   auto markChanged = [this] { m_changed = true; };
   for (QLineEdit* field : m_fields) connect(field, &QLineEdit::textChanged, this, markChanged);
@@ -188,6 +193,8 @@ void CChangePdbDlg::Fill() {
     EnableRates(band, !m_values.bandLines[band].empty());
   }
   ShowMoney(m_surchargeParts, m_values.surcharge);
+  for (int rate = 0; rate < 6; ++rate) m_shownMoney[rate] = TypedRate(rate);
+  m_shownMoney[6] = TypedMoney(m_surchargeParts);
   Field(F::InitialInterval)->setText(QString::number(m_values.initialInterval));
   Field(F::AdditionalInterval)->setText(QString::number(m_values.additionalInterval));
   Field(F::Telco)->setText(Q(m_values.telco));
@@ -209,6 +216,13 @@ void CChangePdbDlg::ShowLocation() {
 void CChangePdbDlg::EnableRates(int band, bool enabled) {
   for (int column = 0; column < 2; ++column)
     for (int part = 0; part < 3; ++part) RatePart(band, column, part)->setEnabled(enabled);
+}
+
+data::MoneyParts CChangePdbDlg::TypedRate(int rate) const {
+  const int band = rate / 2;
+  const bool additional = rate % 2 == 1;
+  return TypedMoney({RatePart(band, additional, 0), RatePart(band, additional, 1),
+                     RatePart(band, additional, 2)});
 }
 
 QString CChangePdbDlg::Text(ChangePdbField field) const { return Field(field)->text(); }
@@ -251,16 +265,33 @@ void CChangePdbDlg::OnChangeBands() {
   m_changed = true;
 }
 
-void CChangePdbDlg::Collect() {
-  auto join = [](QLineEdit* dollars, QLineEdit* cents, QLineEdit* hundredths) {
-    return data::JoinMoney({S(dollars->text()), S(cents->text()), S(hundredths->text())});
+QLineEdit* CChangePdbDlg::RefusedMoneyPart() {
+  auto refused = [this](const std::array<QLineEdit*, 3>& parts, const QString& name) {
+    for (QLineEdit* part : parts)
+      if (part->isEnabled() && !IsMoneyPart(S(part->text()))) {
+        platform::Ask(this, QString::asprintf(res::kErrorMoneyPart, qPrintable(name)));
+        return part;
+      }
+    return static_cast<QLineEdit*>(nullptr);
   };
   for (int band = 0; band < 3; ++band)
-    for (int column = 0; column < 2; ++column)
-      m_values.rates[band * 2 + column] = join(RatePart(band, column, 0), RatePart(band, column, 1),
-                                               RatePart(band, column, 2));
-  m_values.surcharge =
-      static_cast<float>(join(m_surchargeParts[0], m_surchargeParts[1], m_surchargeParts[2]));
+    for (int column = 0; column < 2; ++column) {
+      const QString name = QString::asprintf(res::kLabelBandNumber, band + 1) + " " +
+                           (column == 0 ? res::kLabelFirstInterval : res::kLabelAdditionalInterval);
+      if (QLineEdit* part = refused({RatePart(band, column, 0), RatePart(band, column, 1),
+                                     RatePart(band, column, 2)},
+                                    name))
+        return part;
+    }
+  return refused(m_surchargeParts, res::kFieldSurcharge);
+}
+
+void CChangePdbDlg::Collect() {
+  for (int rate = 0; rate < 6; ++rate)
+    m_values.rates[rate] =
+        CollectedAmount(m_values.rates[rate], m_shownMoney[rate], TypedRate(rate));
+  m_values.surcharge = static_cast<float>(
+      CollectedAmount(m_values.surcharge, m_shownMoney[6], TypedMoney(m_surchargeParts)));
   for (int band = 0; band < 3; ++band)
     m_values.bandLines[band] = S(Text(static_cast<F>(static_cast<int>(F::BandLine1) + band)));
   m_values.initialInterval =
@@ -280,6 +311,10 @@ void CChangePdbDlg::Collect() {
 }
 
 void CChangePdbDlg::OnOk() {
+  if (QLineEdit* refused = RefusedMoneyPart()) {
+    refused->setFocus();
+    return;
+  }
   Collect();
   QDialog::accept();
 }

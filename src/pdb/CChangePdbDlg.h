@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "data/MoneyText.h"
 #include "data/MyInfo.h"
 #include "data/SampleTables.h"
 #include "pdb/CSampleLookupDlg.h"
@@ -73,9 +74,14 @@ class CChangePdbDlg final : public platform::EntryDialog {
   void Fill();
   void ShowLocation();
   void EnableRates(int band, bool enabled);
+  // The first money part that is not a plain number, after telling the user which field it
+  // is in; nullptr when every part is one.
+  QLineEdit* RefusedMoneyPart();
   // The rates, surcharge and fields into the values.
   void Collect();
   QString Text(ChangePdbField field) const;
+  // Rate 0..5 in the order of the values: band 1 initial, band 1 additional, band 2 ...
+  data::MoneyParts TypedRate(int rate) const;
 
   ChangeDataValues m_values;
   bool m_twelveHour;
@@ -85,6 +91,8 @@ class CChangePdbDlg final : public platform::EntryDialog {
   std::array<QLineEdit*, static_cast<int>(ChangePdbField::Count)> m_fields{};
   std::array<QLineEdit*, 18> m_rateParts{};
   std::array<QLineEdit*, 3> m_surchargeParts{};
+  // The money parts as filled in: six rates, then the surcharge.
+  std::array<data::MoneyParts, 7> m_shownMoney{};
   std::array<QPushButton*, static_cast<int>(ChangePdbButton::Count)> m_buttons{};
 };
 

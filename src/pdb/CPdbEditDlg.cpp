@@ -36,8 +36,8 @@ QString Q(const std::string& text) { return platform::FromRecord(text); }
 }  // namespace
 
 CPdbEditDlg::CPdbEditDlg(const EditorRequest& request, const PdbEditFiles& files,
-                         PdbEditOpeners openers, QWidget* parent)
-    : platform::EntryDialog(parent),
+                         PdbEditOpeners openers)
+    : platform::EntryDialog(request.parent),
       m_mode(request.mode),
       m_kind(request.kind),
       m_buffer(request.buffer),
@@ -48,13 +48,13 @@ CPdbEditDlg::CPdbEditDlg(const EditorRequest& request, const PdbEditFiles& files
       m_hours(files.hourDefinitions),
       m_openers(std::move(openers)),
       m_listPosition(request.position),
-      m_savePosition(request.mode == PdbEditMode::Edit ? request.position : -1),
-      m_openerPosition(request.position),
+      m_place(request.mode == PdbEditMode::Edit ? BookPlace::At(request.position)
+                                                : BookPlace::Unwritten()),
       m_services(std::make_unique<RateFileSource>(m_rateFile)),
       m_bandSets(std::make_unique<HourFileSource>(m_hours)) {
   setWindowTitle(res::kPdbListCaption);
   BuildControls();
-  Open();
+  platform::RefuseNonRecordText(*this);
 }
 
 CPdbEditDlg::~CPdbEditDlg() { m_rateFile.Close(); }
@@ -182,7 +182,7 @@ void CPdbEditDlg::EnableIfWired(EditButton button, bool wired, bool enabled) {
   Button(button)->setEnabled(wired && enabled);
 }
 
-void CPdbEditDlg::Open() {
+bool CPdbEditDlg::Open() {
   const bool add = m_mode == PdbEditMode::Add;
   Button(EditButton::Lookup)->setText(add ? res::kButtonLookupData : res::kButtonChangeData);
   EnableIfWired(EditButton::Lookup,
@@ -205,10 +205,7 @@ void CPdbEditDlg::Open() {
   } else {
     EnableIfWired(EditButton::TimeACall, static_cast<bool>(m_openers.callScreen), true);
     EnableIfWired(EditButton::ManualEntry, static_cast<bool>(m_openers.callScreen), true);
-    if (!LoadEntry()) {
-      m_loaded = false;
-      return;
-    }
+    if (!LoadEntry()) return false;
     UpdateStepButtons(m_list.RowOf(m_listPosition));
   }
   m_screen[EditField::OutsideLine] = ReadField(m_myInfo.outsideLine);
@@ -222,6 +219,7 @@ void CPdbEditDlg::Open() {
     m_buffer.lastOpened = static_cast<std::int32_t>(now);
   }
   ShowScreen();
+  return true;
 }
 
 bool CPdbEditDlg::LoadEntry() {
@@ -291,10 +289,10 @@ bool CPdbEditDlg::DetectChanges() {
 }
 
 bool CPdbEditDlg::WriteEntry() {
-  if (m_savePosition >= 0) return m_pdb.WriteAt(m_savePosition, m_buffer, m_kind);
+  if (m_place.Written()) return m_pdb.WriteAt(m_place.Position(), m_buffer, m_kind);
   if (!m_pdb.Append(m_buffer, m_kind)) return false;
   // Later saves of this entry go where it now lies, so that it is not appended twice.
-  m_savePosition = m_pdb.Count(m_kind) - 1;
+  m_place = BookPlace::At(m_pdb.Count(m_kind) - 1);
   return true;
 }
 
@@ -306,38 +304,32 @@ CPdbEditDlg::SaveOutcome CPdbEditDlg::Save() {
   return SaveOutcome::Written;
 }
 
-int CPdbEditDlg::ResultOf(SaveOutcome outcome) const {
-  switch (outcome) {
-    case SaveOutcome::Written: return kWritten;
-    case SaveOutcome::Failed: return kWriteFailed;
-    // An entry written before (by Time a Call) still has to reach the list.
-    default: return m_writtenCurrent ? kWritten : kNothingWritten;
-  }
+void CPdbEditDlg::End(SaveOutcome outcome) {
+  EditResult result = EditResult::Written;
+  if (outcome == SaveOutcome::Failed) result = EditResult::WriteFailed;
+  // An entry written before (for a call) still has to reach the list.
+  if (outcome == SaveOutcome::NothingToSave && !m_writtenCurrent)
+    result = EditResult::NothingWritten;
+  done(static_cast<int>(result));
 }
 
 void CPdbEditDlg::OnOk() {
   DetectChanges();
-  done(ResultOf(Save()));
+  End(Save());
 }
 
 void CPdbEditDlg::reject() {
-  if (!DetectChanges()) {
-    done(ResultOf(SaveOutcome::NothingToSave));
-    return;
-  }
-  switch (platform::Ask(this, res::kAskSavePersonalInformation,
-                        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
-                        QMessageBox::Question)) {
-    case QMessageBox::Yes: done(ResultOf(Save())); break;
-    case QMessageBox::No: done(ResultOf(SaveOutcome::NothingToSave)); break;
-    default: break;
-  }
+  CancelAsking(
+      DetectChanges(), res::kAskSavePersonalInformation, [this] { End(Save()); },
+      [this] { End(SaveOutcome::NothingToSave); });
 }
 
 void CPdbEditDlg::ShowLeftEntry() {
   if (!m_writtenCurrent) return;
   // The buffer may hold edits the user declined to save; the row shows the stored entry.
-  if (m_pdb.ReadAt(m_savePosition, m_buffer, m_kind)) m_list.ShowEntry(m_savePosition);
+  data::PdbRecord stored{};
+  if (m_pdb.ReadAt(m_place.Position(), stored, m_kind))
+    m_list.ShowEntry(m_place.Position(), stored);
 }
 
 void CPdbEditDlg::Step(int direction) {
@@ -357,15 +349,15 @@ void CPdbEditDlg::Step(int direction) {
   }
   ShowLeftEntry();
   int row = m_list.RowOf(m_listPosition) + direction;
-  if (row < 0 || row >= m_list.Rows().rowCount() || m_list.RowOf(m_listPosition) < 0) {
+  if (row < 0 || row >= m_list.RowCount() || m_list.RowOf(m_listPosition) < 0) {
     platform::InternalError(this, kErrorCodeNoNeighbour);
     return;
   }
-  m_listPosition = m_list.Item(row)->Position();
-  m_savePosition = m_mode == PdbEditMode::Edit ? m_listPosition : -1;
+  m_listPosition = m_list.PositionOf(row);
+  m_place = m_mode == PdbEditMode::Edit ? BookPlace::At(m_listPosition) : BookPlace::Unwritten();
   m_changed = false;
   if (!LoadEntry()) {
-    done(kNothingWritten);
+    done(static_cast<int>(EditResult::NothingWritten));
     return;
   }
   ShowScreen();
@@ -373,7 +365,7 @@ void CPdbEditDlg::Step(int direction) {
 }
 
 void CPdbEditDlg::UpdateStepButtons(int row) {
-  int last = m_list.Rows().rowCount() - 1;
+  int last = m_list.RowCount() - 1;
   Button(EditButton::Previous)->setEnabled(row > 0);
   Button(EditButton::Next)->setEnabled(row >= 0 && row < last);
 }
@@ -443,20 +435,26 @@ void CPdbEditDlg::RunChangeData() {
   ShowScreen();
 }
 
-void CPdbEditDlg::OnTimeACall() {
+void CPdbEditDlg::OnTimeACall() { OpenCallScreen(kCallScreenTiming); }
+void CPdbEditDlg::OnManualEntry() { OpenCallScreen(kCallScreenManualEntry); }
+
+void CPdbEditDlg::OpenCallScreen(int mode) {
   if (!m_openers.callScreen) return;
-  if (DetectChanges() && Save() != SaveOutcome::Written) {
-    platform::Ask(this, res::kErrorSelectedEntry);
-    return;
+  // The call screen writes the entry back at its place when it gives it memo files, so a new
+  // entry or a copy is appended first: a call never lands on another entry's record.
+  DetectChanges();
+  if (m_changed || !m_place.Written()) {
+    m_changed = true;
+    if (Save() != SaveOutcome::Written) {
+      platform::Ask(this, res::kErrorSelectedEntry);
+      return;
+    }
   }
-  long position = m_savePosition >= 0 ? m_savePosition : m_openerPosition;
-  m_openers.callScreen(position, m_buffer, m_kind, kCallScreenTiming, this);
+  m_openers.callScreen(m_place.Position(), m_buffer, m_kind, mode, this);
 }
 
-void CPdbEditDlg::OnManualEntry() {
-  if (!m_openers.callScreen) return;
-  long position = m_savePosition >= 0 ? m_savePosition : m_openerPosition;
-  m_openers.callScreen(position, m_buffer, m_kind, kCallScreenManualEntry, this);
+long CPdbEditDlg::ShownPosition() const {
+  return m_place.Written() ? m_place.Position() : m_listPosition;
 }
 
 void CPdbEditDlg::OnViewMemo() {
@@ -470,12 +468,12 @@ void CPdbEditDlg::OnContactLog() {
   QString phone = QString::asprintf(res::kRecoveryPhone, ReadField(m_buffer.areaCode).c_str(),
                                     ReadField(m_buffer.prefix).c_str(),
                                     ReadField(m_buffer.suffix).c_str());
-  m_openers.contactLog(m_listPosition, m_buffer, title, phone, this);
+  m_openers.contactLog(ShownPosition(), m_buffer, title, phone, this);
 }
 
 void CPdbEditDlg::OnPrintRecord() {
   if (!m_openers.printRecord) return;
-  m_openers.printRecord(m_savePosition >= 0 ? m_savePosition : m_openerPosition, m_kind, this);
+  m_openers.printRecord(ShownPosition(), m_kind, this);
 }
 
 void CPdbEditDlg::OnConvert() {
@@ -497,11 +495,11 @@ void CPdbEditDlg::paintEvent(QPaintEvent* event) {
   painter.drawText(band, Qt::AlignHCenter | Qt::AlignTop, res::kWarnSampleRates);
 }
 
-int RunPdbEdit(const EditorRequest& request, const PdbEditFiles& files,
-               PdbEditOpeners openers) {
-  CPdbEditDlg editor(request, files, std::move(openers), &request.list);
-  if (!editor.Loaded()) return CPdbEditDlg::kNothingWritten;
-  return platform::RunModal(editor);
+EditResult RunPdbEdit(const EditorRequest& request, const PdbEditFiles& files,
+                      PdbEditOpeners openers) {
+  CPdbEditDlg editor(request, files, std::move(openers));
+  if (!editor.Open()) return EditResult::NothingWritten;
+  return static_cast<EditResult>(platform::RunModal(editor));
 }
 
 }  // namespace dorv::pdb

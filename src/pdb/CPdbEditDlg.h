@@ -10,7 +10,7 @@
 #include "data/PdbFiles.h"
 #include "data/RateFiles.h"
 #include "data/SampleTables.h"
-#include "pdb/CPdbListDlg.h"
+#include "pdb/EditorLinks.h"
 #include "pdb/PdbEditApply.h"
 #include "pdb/PdbEditRules.h"
 #include "platform/EntryDialog.h"
@@ -32,10 +32,10 @@ using ChangeDataOpener = std::function<bool(ChangeDataValues& values, QWidget* p
 struct PdbEditOpeners {
   LookupDataOpener lookupData;
   ChangeDataOpener changeData;
-  decltype(PdbListOpeners::callScreen) callScreen;
-  decltype(PdbListOpeners::memoViewer) memoViewer;
-  decltype(PdbListOpeners::contactLog) contactLog;
-  decltype(PdbListOpeners::printRecord) printRecord;
+  CallScreenOpener callScreen;
+  MemoViewerOpener memoViewer;
+  ContactLogOpener contactLog;
+  PrintRecordOpener printRecord;
 };
 
 // The data files the editor reads besides the book.
@@ -52,21 +52,19 @@ enum class EditButton {
 };
 
 // Creates, edits or duplicates one entry of a book; the entry lives in the list window's
-// work buffer. Ends with 1 when the entry was written, 0 when writing failed, 2 otherwise.
+// work buffer. Ends with an EditResult.
 class CPdbEditDlg final : public platform::EntryDialog {
   Q_OBJECT
   Q_DISABLE_COPY_MOVE(CPdbEditDlg)
  public:
-  static constexpr int kWritten = 1;
-  static constexpr int kWriteFailed = 0;
-  static constexpr int kNothingWritten = 2;
-
   CPdbEditDlg(const EditorRequest& request, const PdbEditFiles& files,
-              PdbEditOpeners openers = {}, QWidget* parent = nullptr);
+              PdbEditOpeners openers = {});
   ~CPdbEditDlg() override;
 
-  // False when the entry could not be read at opening; the editor is then not shown.
-  bool Loaded() const { return m_loaded; }
+  // Fills the editor from its entry before it is shown; false (after telling the user) when
+  // the entry cannot be read, and the editor is then not shown.
+  bool Open();
+  EditResult Result() const { return static_cast<EditResult>(result()); }
 
   QLineEdit* Field(EditField field) const { return m_fields[static_cast<int>(field)]; }
   // Money fields: rate i (0..5) part 0 dollars, 1 cents, 2 hundredths.
@@ -79,7 +77,7 @@ class CPdbEditDlg final : public platform::EntryDialog {
   QPushButton* Button(EditButton button) const { return m_buttons[static_cast<int>(button)]; }
   // Whether the sample-rates warning is painted.
   bool ShowsSampleWarning() const { return m_working.ratesChanged == 0; }
-  long SavePosition() const { return m_savePosition; }
+  const BookPlace& Place() const { return m_place; }
 
   // Tests put in their own rate rows and band sets.
   void SetSources(std::unique_ptr<ServiceSource> services,
@@ -107,7 +105,6 @@ class CPdbEditDlg final : public platform::EntryDialog {
 
   void BuildControls();
   QLineEdit* AddMoneyEdit();
-  void Open();
   bool LoadEntry();
   void FillStateOf(data::PdbRecord& entry);
   void ShowScreen();
@@ -117,8 +114,13 @@ class CPdbEditDlg final : public platform::EntryDialog {
   bool DetectChanges();
   bool WriteEntry();
   SaveOutcome Save();
-  int ResultOf(SaveOutcome outcome) const;
+  // Ends the dialog with what the outcome of the last save means for the list.
+  void End(SaveOutcome outcome);
   void Step(int direction);
+  // Time a Call and Manual Entry: the call screen gets an entry with its own place.
+  void OpenCallScreen(int mode);
+  // The entry's own record once it has one; before that, the entry the screen was loaded from.
+  long ShownPosition() const;
   // Shows the entry left by Previous or Next in the list as the book now holds it.
   void ShowLeftEntry();
   void UpdateStepButtons(int row);
@@ -132,7 +134,7 @@ class CPdbEditDlg final : public platform::EntryDialog {
   PdbEditMode m_mode;
   data::PdbKind m_kind;
   data::PdbRecord& m_buffer;
-  CPdbListDlg& m_list;
+  EditorList& m_list;
   data::PdbFiles& m_pdb;
   const data::MyInfo& m_myInfo;
   data::SampleTables& m_sample;
@@ -140,13 +142,12 @@ class CPdbEditDlg final : public platform::EntryDialog {
   PdbEditOpeners m_openers;
   // The position whose row is the list's current one (the entry duplicated, in Duplicate).
   long m_listPosition;
-  // Where the next write goes; -1 while a new entry has not been appended yet.
-  long m_savePosition;
-  long m_openerPosition;
+  // Where the entry on screen is stored: in Edit mode its own place; in Add and Duplicate
+  // modes none until it is appended, then the appended record.
+  BookPlace m_place;
   bool m_changed = false;
   bool m_lookupPending = true;
   bool m_lookupDone = false;
-  bool m_loaded = true;
   // The current entry was written since it was loaded.
   bool m_writtenCurrent = false;
   bool m_showing = false;
@@ -166,7 +167,7 @@ class CPdbEditDlg final : public platform::EntryDialog {
 };
 
 // Opens the editor for a request of the list window, modally; returns its result.
-int RunPdbEdit(const EditorRequest& request, const PdbEditFiles& files,
+EditResult RunPdbEdit(const EditorRequest& request, const PdbEditFiles& files,
                PdbEditOpeners openers = {});
 
 }  // namespace dorv::pdb

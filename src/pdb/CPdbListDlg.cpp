@@ -222,13 +222,12 @@ void CPdbListDlg::DisableRowButtons() {
   for (ListButton b : kBottomButtons) Enable(b, false);
 }
 
-void CPdbListDlg::AddRow(long position, bool selected) {
+void CPdbListDlg::AddSelectedRow(long position) {
   QItemSelectionModel& selection = *m_list->selectionModel();
   m_ignoreSelection = true;
   selection.clear();
   m_ignoreSelection = false;
   m_rows->AddRow(std::make_unique<PdbListItem>(ListItemOf(m_buffer, m_myInfo, position)));
-  if (!selected) return;
   QModelIndex added = m_rows->index(m_rows->rowCount() - 1, 0);
   selection.setCurrentIndex(added, QItemSelectionModel::ClearAndSelect |
                                        QItemSelectionModel::Rows);
@@ -241,40 +240,44 @@ void CPdbListDlg::OnDuplicate() { OpenEditor(PdbEditMode::Duplicate); }
 void CPdbListDlg::OpenEditor(PdbEditMode mode) {
   if (!m_openers.editor) return;
   long position = -1;
-  int row = -1;
   if (mode != PdbEditMode::Add) {
     auto rows = SelectedRows();
     if (rows.empty()) return;
-    row = rows.front();
-    position = Item(row)->Position();
+    position = Item(rows.front())->Position();
   }
-  int result = m_openers.editor({mode, m_kind, position, m_buffer, *this, row});
-  AfterEditor(mode, result);
+  AfterEditor(mode, m_openers.editor({mode, m_kind, position, m_buffer, *this, this}));
 }
 
-void CPdbListDlg::AfterEditor(PdbEditMode mode, int result) {
-  if (result == 0) {
+void CPdbListDlg::AfterEditor(PdbEditMode mode, EditResult result) {
+  if (result == EditResult::WriteFailed) {
     platform::Ask(this, res::kErrorSaveEntry);
     return;
   }
-  if (result != 1) return;
+  if (result != EditResult::Written) return;
+  int editedRow = -1;
+  long position;
   if (mode == PdbEditMode::Edit) {
     auto rows = SelectedRows();
     if (rows.empty()) {
       platform::InternalError(this, kErrorCodeNoSelection);
       return;
     }
-    long position = Item(rows.front())->Position();
-    m_rows->TakeRow(rows.front());
-    AddRow(position, true);
+    editedRow = rows.front();
+    position = Item(editedRow)->Position();
   } else {
-    long count = m_pdb.Count(m_kind);
-    if (count < 0) {
+    position = m_pdb.Count(m_kind) - 1;
+    if (position < 0) {
       platform::InternalError(this, kErrorCodeCount);
       return;
     }
-    AddRow(count - 1, true);
   }
+  // The work buffer may hold edits the user declined to save: the row shows what is stored.
+  if (!m_pdb.ReadAt(position, m_buffer, m_kind)) {
+    platform::Ask(this, res::kErrorPersonalDatabase);
+    return;
+  }
+  if (editedRow >= 0) m_rows->TakeRow(editedRow);
+  AddSelectedRow(position);
   SortRows();
   ScrollToSelected();
 }
@@ -285,11 +288,11 @@ int CPdbListDlg::RowOf(long position) const {
   return -1;
 }
 
-void CPdbListDlg::ShowEntry(long position) {
+void CPdbListDlg::ShowEntry(long position, const data::PdbRecord& entry) {
   m_ignoreSelection = true;
   int row = RowOf(position);
   if (row >= 0) m_rows->TakeRow(row);
-  m_rows->AddRow(std::make_unique<PdbListItem>(ListItemOf(m_buffer, m_myInfo, position)));
+  m_rows->AddRow(std::make_unique<PdbListItem>(ListItemOf(entry, m_myInfo, position)));
   SortRows();
   m_ignoreSelection = false;
 }

@@ -11,43 +11,21 @@
 #include "data/PdbFiles.h"
 #include "data/Rewrite.h"
 #include "pdb/BookLoading.h"
+#include "pdb/EditorLinks.h"
 #include "pdb/PdbListItem.h"
 #include "pdb/PdbListRules.h"
 #include "platform/ReportList.h"
 
 namespace dorv::pdb {
 
-enum class PdbEditMode { Add = 1, Edit = 2, Duplicate = 3 };
-
-class CPdbListDlg;
-
-// What the list window hands the record editor.
-struct EditorRequest {
-  PdbEditMode mode;
-  data::PdbKind kind;
-  long position;            // Edit and Duplicate: the entry's position; Add: -1
-  data::PdbRecord& buffer;  // the list window's work buffer, where the editor leaves the entry
-  CPdbListDlg& list;
-  int row;                  // Edit and Duplicate: the row's index in the list; Add: -1
-};
-
-// Call-screen modes the list window opens it in.
-inline constexpr int kCallScreenManualEntry = 1;
-inline constexpr int kCallScreenTiming = 2;
-
 // The dialogs opened from the list window that live elsewhere. A button whose opener is not
 // set stays disabled.
 struct PdbListOpeners {
-  // Returns the editor's result: 1 written, 0 writing failed, anything else nothing written.
-  std::function<int(const EditorRequest&)> editor;
-  std::function<void(long position, data::PdbRecord& entry, data::PdbKind kind, int mode,
-                     QWidget* parent)>
-      callScreen;
-  std::function<void(data::PdbRecord& entry, QWidget* parent)> memoViewer;
-  std::function<void(long position, data::PdbRecord& entry, const QString& title,
-                     const QString& phone, QWidget* parent)>
-      contactLog;
-  std::function<void(long position, data::PdbKind kind, QWidget* parent)> printRecord;
+  std::function<EditResult(const EditorRequest&)> editor;
+  CallScreenOpener callScreen;
+  MemoViewerOpener memoViewer;
+  ContactLogOpener contactLog;
+  PrintRecordOpener printRecord;
 };
 
 enum class ListButton {
@@ -56,7 +34,7 @@ enum class ListButton {
 };
 
 // The list of one book of the personal database, and every operation on its entries.
-class CPdbListDlg final : public QDialog {
+class CPdbListDlg final : public QDialog, public EditorList {
   Q_OBJECT
  public:
   CPdbListDlg(data::PdbFiles& pdb, const data::MyInfo& myInfo, data::PdbKind kind,
@@ -82,15 +60,14 @@ class CPdbListDlg final : public QDialog {
   void OnViewContactLog();
   void OnPrintRecord();
   // What the list does once the editor has ended with the given result.
-  void AfterEditor(PdbEditMode mode, int result);
+  void AfterEditor(PdbEditMode mode, EditResult result);
 
   // What the record editor does to the list while it steps through it.
-  // The row of the entry at this position; -1 when none shows it.
-  int RowOf(long position) const;
-  // The row of the entry at this position shows the work buffer; added when none shows it.
-  void ShowEntry(long position);
-  // Selects and focuses this row alone, re-sorts and scrolls to it; returns its new index.
-  int SelectRow(int row);
+  int RowCount() const override { return m_rows->rowCount(); }
+  int RowOf(long position) const override;
+  long PositionOf(int row) const override { return Item(row)->Position(); }
+  int SelectRow(int row) override;
+  void ShowEntry(long position, const data::PdbRecord& entry) override;
 
   QPushButton& Button(ListButton button) const;
   platform::ReportList& List() const { return *m_list; }
@@ -115,7 +92,8 @@ class CPdbListDlg final : public QDialog {
   void DisableRowButtons();
   void SortRows();
   void ScrollToSelected();
-  void AddRow(long position, bool selected);
+  // Adds a selected row for the entry in the work buffer.
+  void AddSelectedRow(long position);
   void OpenEditor(PdbEditMode mode);
   // Reads the entry of the first selected row into the work buffer.
   bool ReadFirstSelected(long& position, int& row);

@@ -1,5 +1,7 @@
 #include "pdb/ChangePdbRules.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cstdlib>
 
 #include "data/PdbText.h"
@@ -11,6 +13,20 @@ long NumericValue(const std::string& text) { return std::strtol(text.c_str(), nu
 
 std::string TelcoAccessFieldText(const std::string& code) {
   return NumericValue(code) >= 1 ? code : std::string();
+}
+
+bool IsMoneyPart(const std::string& text) {
+  if (text.size() > 9 || std::count(text.begin(), text.end(), '.') > 1) return false;
+  return std::all_of(text.begin(), text.end(), [](unsigned char c) {
+    return std::isdigit(c) || c == '.';
+  });
+}
+
+double CollectedAmount(double given, const data::MoneyParts& shown,
+                       const data::MoneyParts& typed) {
+  const bool untouched = shown.dollars == typed.dollars && shown.cents == typed.cents &&
+                         shown.hundredths == typed.hundredths;
+  return untouched ? given : data::JoinMoney(typed);
 }
 
 void TakeLocation(const ChosenLocation& chosen, ChangeDataValues& values) {

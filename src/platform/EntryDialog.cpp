@@ -18,15 +18,22 @@ void EntryDialog::keyPressEvent(QKeyEvent* event) {
 }
 
 void EntryDialog::CancelAsking(bool changed, const QString& question,
-                               const std::function<void()>& saveAndClose) {
+                               const std::function<void()>& saveAndClose,
+                               const std::function<void()>& closeWithoutSaving) {
+  auto close = [this, &closeWithoutSaving] {
+    if (closeWithoutSaving)
+      closeWithoutSaving();
+    else
+      QDialog::reject();
+  };
   if (!changed) {
-    QDialog::reject();
+    close();
     return;
   }
   switch (platform::Ask(this, question, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
                         QMessageBox::Question)) {
     case QMessageBox::Yes: saveAndClose(); break;
-    case QMessageBox::No: QDialog::reject(); break;
+    case QMessageBox::No: close(); break;
     default: break;
   }
 }

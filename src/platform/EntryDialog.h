@@ -15,9 +15,11 @@ class EntryDialog : public QDialog {
   void keyPressEvent(QKeyEvent* event) override;
 
   // Cancel or the close box: without changes the dialog closes at once; otherwise the
-  // Yes/No/Cancel question decides: Yes runs saveAndClose, No closes, Cancel stays.
+  // Yes/No/Cancel question decides: Yes runs saveAndClose, No closes, Cancel stays. Closing
+  // without saving rejects the dialog unless closeWithoutSaving says how it ends.
   void CancelAsking(bool changed, const QString& question,
-                    const std::function<void()>& saveAndClose);
+                    const std::function<void()>& saveAndClose,
+                    const std::function<void()>& closeWithoutSaving = {});
 };
 
 }  // namespace dorv::platform

@@ -165,7 +165,7 @@ inline constexpr const char* kErrorSurchargeDescriptionEmpty =
 inline constexpr const char* kErrorSurchargeDescriptionLong =
     "Error - The description of a surcharge can be at most 31 characters long";
 inline constexpr const char* kErrorSurchargeCost =
-    "Error - The cost must be a number of dollars, for example 1.25";
+    "Error - The cost must be a number of dollars from 0 to 10000, for example 1.25";
 inline constexpr const char* kErrorSurchargePeriod =
     "Error - The period must be a whole number of minutes from 1 to 60";
 inline constexpr const char* kErrorCallSurchargesFull =
@@ -503,5 +503,11 @@ inline constexpr const char* kSampleDamageEmpty = "it is empty";
 inline constexpr const char* kSampleDamagePartialRecord = "it ends in the middle of a record";
 inline constexpr const char* kSampleDamageIndexPastEnd =
     "it points past the end of its rate file";
+
+// Record editor and Change PDB: refused money parts
+inline constexpr const char* kErrorMoneyPart =
+    "Error - %s: type the dollars, cents and hundredths of a cent as plain numbers, for "
+    "example 0 12 50";
+inline constexpr const char* kFieldSurcharge = "Surcharge";
 
 }  // namespace dorv::res

@@ -104,6 +104,7 @@ CMyAdvancedDlg::CMyAdvancedDlg(int mode, data::MyInfo& info, data::MyInfoFile& f
   setWindowTitle(res::kMyAdvancedCaption);
   platform::SetCaption(*this);
   BuildLayout();
+  platform::RefuseNonRecordText(*this);
   FillRateChoices();
   if (m_mode == kReadOnly) MakeReadOnly();
   connect(m_ok, &QPushButton::clicked, this, &CMyAdvancedDlg::accept);

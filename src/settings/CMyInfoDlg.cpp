@@ -84,6 +84,7 @@ CMyInfoDlg::CMyInfoDlg(int mode, data::MyInfo& info, data::MyInfoFile& file, MyI
   platform::SetCaption(*this);
   BuildControls();
   BuildLayout();
+  platform::RefuseNonRecordText(*this);
   FillFields();
 
   const bool firstTime = m_mode == kFirstTimeSetup;

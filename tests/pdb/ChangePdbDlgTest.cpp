@@ -149,6 +149,7 @@ TEST_F(ChangePdbTest, OpensWithTheEditorsValues) {
 }
 
 TEST_F(ChangePdbTest, OkCollectsTheTypedRatesAndFields) {
+  m_values.rates[2] = 0.35;  // its parts joined again would come out a little off
   auto dialog = Open();
   TypeRate(*dialog, 0, false, "0", "12", "34");
   TypeRate(*dialog, 1, true, "", ".5", "");
@@ -164,9 +165,9 @@ TEST_F(ChangePdbTest, OkCollectsTheTypedRatesAndFields) {
   const ChangeDataValues& v = dialog->Values();
   EXPECT_DOUBLE_EQ(v.rates[0], 12.34);
   EXPECT_DOUBLE_EQ(v.rates[1], 100.0);
-  EXPECT_DOUBLE_EQ(v.rates[2], 7.5);  // untouched, read back as shown
+  EXPECT_EQ(v.rates[2], 0.35);  // untouched amounts come back exactly
   EXPECT_DOUBLE_EQ(v.rates[3], 50.0);
-  EXPECT_DOUBLE_EQ(v.rates[4], 0.0);  // band 3 showed none
+  EXPECT_DOUBLE_EQ(v.rates[4], 3.0);  // band 3 showed none and keeps its own
   EXPECT_FLOAT_EQ(v.surcharge, 205.25f);
   EXPECT_EQ(v.initialInterval, 60u);
   EXPECT_EQ(v.additionalInterval, 30u);
@@ -363,4 +364,26 @@ TEST_F(ChangePdbTest, RunUsesTheBandEditorAndHandsTheValuesBackOnOk) {
   });
   EXPECT_FALSE(RunChangePdb(values, m_info, {}, nullptr));
   EXPECT_EQ(values.city, "Toronto");
+}
+
+TEST_F(ChangePdbTest, AMoneyPartThatIsNotANumberIsRefusedNamingItsField) {
+  auto& prompter = FreshPrompter();
+  auto dialog = Open();
+  TypeInto(dialog->RatePart(1, true, 1), "nan");
+  Click(dialog->Button(B::Ok));
+  EXPECT_TRUE(dialog->isVisible());
+  ASSERT_EQ(prompter.Shown().size(), 1u);
+  EXPECT_TRUE(prompter.Shown()[0].contains("Band 2")) << prompter.Shown()[0].toStdString();
+  EXPECT_TRUE(prompter.Shown()[0].contains(res::kLabelAdditionalInterval));
+}
+
+TEST(ChangePdbRules, AMoneyPartIsAPlainDecimalNumber) {
+  struct Row {
+    const char* text;
+    bool taken;
+  } rows[] = {{"", true},       {"12", true},    {".5", true},     {"007", true},
+              {"123456789", true}, {"1234567890", false}, {"1.2.3", false}, {"nan", false},
+              {"inf", false},   {"1e400", false}, {"0x10", false},  {"12abc", false},
+              {"-1", false},    {"+1", false},    {" 1", false}};
+  for (const Row& row : rows) EXPECT_EQ(IsMoneyPart(row.text), row.taken) << row.text;
 }

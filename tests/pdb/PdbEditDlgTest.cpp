@@ -3,16 +3,21 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QTest>
 #include <functional>
 
+#include "data/CallLog.h"
+#include "data/FakeMemoCounter.h"
 #include "data/FixedText.h"
+#include "data/RecordingNotices.h"
 #include "data/SampleFixture.h"
 #include "pdb/CPdbEditDlg.h"
 #include "pdb/CPdbListDlg.h"
 #include "pdb/FakeEditSources.h"
 #include "pdb/PdbTestBook.h"
 #include "platform/Messages.h"
+#include "rating/callscreen/CCallScreenDlg.h"
 #include "res/Strings.h"
 
 using namespace dorv;
@@ -21,6 +26,7 @@ using data::WriteField;
 using pdb::CPdbEditDlg;
 using pdb::EditButton;
 using pdb::EditField;
+using pdb::EditResult;
 using pdb::PdbEditMode;
 
 namespace {
@@ -51,6 +57,17 @@ data::PdbRecord Entry(const char* type, const char* name, const char* prefix) {
   return e;
 }
 
+// Band 1 covers every hour of every day, so a call can be placed whenever the test runs; the
+// entry has no memo files yet.
+data::PdbRecord Callable(data::PdbRecord e) {
+  e.memoFileNumber = 0;
+  for (std::uint16_t& hour : e.bandHours) hour = 0;
+  for (int i = 0; i < 6; ++i) e.bandHours[i] = 2400;
+  e.initialInterval = 60;
+  e.additionalInterval = 60;
+  return e;
+}
+
 QString Text(const CPdbEditDlg& editor, EditField field) { return editor.Field(field)->text(); }
 
 // A book with entries, its list window on screen, and the editor opened through the list as
@@ -63,8 +80,14 @@ struct EditorSetup {
   std::function<void(CPdbEditDlg&)> script;
   std::unique_ptr<pdb::CPdbListDlg> list;
   platform::ScriptedPrompter prompter;
-  int lastResult = -1;
+  EditResult lastResult = EditResult::WriteFailed;
   int nestedDialogs = 0;
+  // The real call screen over the book, for the paths that log a call.
+  test::FakeMemoCounter counter;
+  test::RecordingNotices notices;
+  data::CallLogFile callLog{notices};
+  data::CallLogRecord currentCall{};
+  std::time_t clock = 1772618400;  // 4 March 2026, 10:00 UTC: March in every time zone
 
   explicit EditorSetup(std::vector<data::PdbRecord> entries) {
     for (data::PdbRecord& e : entries) book.pdb.Append(e, data::PdbKind::Toll);
@@ -78,6 +101,7 @@ struct EditorSetup {
     list->show();
     list->OnLoadTimer();
     platform::SetModalHook([this](QDialog& dialog) {
+      if (auto* screen = dynamic_cast<rating::CCallScreenDlg*>(&dialog)) return MakeCall(*screen);
       auto* editor = dynamic_cast<CPdbEditDlg*>(&dialog);
       if (!editor) {
         ++nestedDialogs;
@@ -90,9 +114,40 @@ struct EditorSetup {
   }
   ~EditorSetup() { platform::SetModalHook({}); }
 
-  int Open(PdbEditMode mode, int row, std::function<void(CPdbEditDlg&)> steps) {
+  void UseCallScreen() {
+    book.pdb.SyncCounter(counter);
+    openers.callScreen = [this](long position, data::PdbRecord& entry, data::PdbKind kind,
+                                int mode, QWidget* parent) {
+      rating::CallScreenContext context{book.pdb, callLog, counter, book.myInfo, currentCall};
+      context.now = [this] { return clock; };
+      rating::RunEntryCallScreen(context, entry, {kind, position}, mode, parent);
+    };
+  }
+  // The user enters a call of two minutes with a memo (whose euro sign the memo file cannot
+  // hold) and saves it.
+  int MakeCall(rating::CCallScreenDlg& screen) {
+    screen.OnLengthStep(rating::LengthField::Minutes, 2);
+    screen.findChild<QPlainTextEdit*>("memo")->setPlainText(QString::fromUtf8("memo\u20ac"));
+    screen.findChild<QPushButton*>("main")->click();
+    return screen.result();
+  }
+  // The calls logged in the clock's month, each with its memo.
+  std::vector<std::pair<data::CallLogRecord, std::string>> Calls() {
+    std::vector<std::pair<data::CallLogRecord, std::string>> calls;
+    data::CallLogFile log{notices};
+    log.OpenMonthNumber(3, 2026, false);
+    for (data::CallLogRecord call{}; log.ReadRecord(static_cast<long>(calls.size()), call);) {
+      std::string memo;
+      book.pdb.OpenMemoFiles(call.memoFileNumber) && book.pdb.ReadMemoByKey(call.start, memo);
+      book.pdb.CloseMemoFiles();
+      calls.emplace_back(call, memo);
+    }
+    return calls;
+  }
+
+  EditResult Open(PdbEditMode mode, int row, std::function<void(CPdbEditDlg&)> steps) {
     script = std::move(steps);
-    lastResult = -1;
+    lastResult = EditResult::WriteFailed;
     if (row >= 0) list->SelectRow(row);
     if (mode == PdbEditMode::Add) list->OnAdd();
     if (mode == PdbEditMode::Edit) list->OnEdit();
@@ -125,11 +180,14 @@ void WireLookup(EditorSetup& setup, int& lookups) {
   };
 }
 
-void UseFakeSources(CPdbEditDlg& editor) {
+void UseFakeSources(CPdbEditDlg& editor, bool wholeDay = false) {
   auto services = std::make_unique<test::FakeServices>();
+  services->service.initialInterval = 60;
+  services->service.additionalInterval = 60;
   services->rows = {test::MakeRateRow("", "", 100, {1000, 500, 750, 400, 0, 0})};
   auto bandSets = std::make_unique<test::FakeBandSets>();
-  bandSets->sets[""] = test::MakeBandSet("", "Day", {800, 1700, 0, 0, 0, 0});
+  bandSets->sets[""] = wholeDay ? test::MakeBandSet("", "Day", {2400, 2400, 2400, 2400, 2400, 2400})
+               : test::MakeBandSet("", "Day", {800, 1700, 0, 0, 0, 0});
   editor.SetSources(std::move(services), std::move(bandSets));
 }
 
@@ -139,7 +197,7 @@ TEST(PdbEditDialog, EnterInNameMovesOnAndOkWithoutChangesWritesNothing) {
   EditorSetup setup({Entry("Family", "Aunt May", "555")});
   const std::string before = setup.Stored();
   const QString rowName = setup.list->Rows().Row(0)->Text(1);
-  int result = setup.Open(PdbEditMode::Edit, 0, [](CPdbEditDlg& editor) {
+  EditResult result = setup.Open(PdbEditMode::Edit, 0, [](CPdbEditDlg& editor) {
     EXPECT_EQ(editor.windowTitle().left(33), "Dorv - (PDB Edit Selected Record ");
     editor.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&editor));
@@ -149,7 +207,7 @@ TEST(PdbEditDialog, EnterInNameMovesOnAndOkWithoutChangesWritesNothing) {
     EXPECT_EQ(QApplication::focusWidget(), editor.Field(EditField::Contact));
     editor.Button(EditButton::Ok)->click();
   });
-  EXPECT_EQ(result, CPdbEditDlg::kNothingWritten);
+  EXPECT_EQ(result, EditResult::NothingWritten);
   EXPECT_EQ(setup.Stored(), before);
   EXPECT_EQ(setup.list->Rows().Row(0)->Text(1), rowName);
   EXPECT_TRUE(setup.prompter.Shown().empty());
@@ -157,11 +215,11 @@ TEST(PdbEditDialog, EnterInNameMovesOnAndOkWithoutChangesWritesNothing) {
 
 TEST(PdbEditDialog, OnlyTheWebSiteChangedWritesTheEntry) {
   EditorSetup setup({Entry("Family", "Aunt May", "555")});
-  int result = setup.Open(PdbEditMode::Edit, 0, [](CPdbEditDlg& editor) {
+  EditResult result = setup.Open(PdbEditMode::Edit, 0, [](CPdbEditDlg& editor) {
     editor.Field(EditField::WebSite)->setText("example.org");
     editor.OnOk();
   });
-  EXPECT_EQ(result, CPdbEditDlg::kWritten);
+  EXPECT_EQ(result, EditResult::Written);
   data::PdbRecord stored = setup.At(0);
   EXPECT_EQ(ReadField(stored.webSite), "example.org");
   EXPECT_EQ(ReadField(stored.name), "Aunt May");
@@ -173,7 +231,11 @@ TEST(PdbEditDialog, AccentedTextsAreStoredOneByteEachAndShownAsTypedEverywhere) 
   EditorSetup setup({Entry("Family", "Aunt May", "555")});
   const QString name = QString::fromUtf8("Caf\u00e9 Ros\u00e9");
   setup.Open(PdbEditMode::Edit, 0, [&](CPdbEditDlg& editor) {
-    editor.Field(EditField::Name)->setText(name);
+    editor.Field(EditField::Name)->clear();
+    editor.Field(EditField::Name)->insert(name);
+    // A character the book cannot hold is refused as it is typed or pasted.
+    editor.Field(EditField::Name)->insert(QString::fromUtf8("\u20ac"));
+    EXPECT_EQ(editor.Field(EditField::Name)->text(), name);
     editor.OnOk();
   });
   EXPECT_EQ(ReadField(setup.At(0).name), "Caf\xe9 Ros\xe9");
@@ -187,7 +249,7 @@ TEST(PdbEditDialog, AccentedTextsAreStoredOneByteEachAndShownAsTypedEverywhere) 
 TEST(PdbEditDialog, DuplicateKeepsLocationAndRatesButNoIdentityAndIsAppended) {
   EditorSetup setup({Entry("Family", "Aunt May", "555")});
   const std::string before = setup.Stored();
-  int result = setup.Open(PdbEditMode::Duplicate, 0, [](CPdbEditDlg& editor) {
+  EditResult result = setup.Open(PdbEditMode::Duplicate, 0, [](CPdbEditDlg& editor) {
     for (EditField f : {EditField::Type, EditField::Name, EditField::Contact, EditField::Address1,
                         EditField::Prefix, EditField::Suffix, EditField::WebSite, EditField::Note})
       EXPECT_EQ(Text(editor, f), "");
@@ -198,7 +260,7 @@ TEST(PdbEditDialog, DuplicateKeepsLocationAndRatesButNoIdentityAndIsAppended) {
     editor.Field(EditField::Name)->setText("Uncle Ben");
     editor.OnOk();
   });
-  EXPECT_EQ(result, CPdbEditDlg::kWritten);
+  EXPECT_EQ(result, EditResult::Written);
   ASSERT_EQ(setup.book.pdb.Count(data::PdbKind::Toll), 2);
   EXPECT_EQ(setup.Stored().substr(0, sizeof(data::PdbRecord)), before);
   data::PdbRecord copy = setup.At(1);
@@ -262,7 +324,7 @@ TEST(PdbEditDialog, RatesOfMinusOneShowEmptyAndDiscountsCompareWithBandOne) {
     editor.reject();
   });
   // Resetting -1.0 to 0 for the screen is no change of the entry.
-  EXPECT_EQ(setup.lastResult, CPdbEditDlg::kNothingWritten);
+  EXPECT_EQ(setup.lastResult, EditResult::NothingWritten);
   EXPECT_TRUE(setup.prompter.Shown().empty());
 }
 
@@ -287,14 +349,14 @@ TEST(PdbEditDialog, CancelAsksWhenChangedAndEndsAsAnswered) {
   const std::string before = setup.Stored();
   setup.prompter.Answer(QMessageBox::Cancel);
   setup.prompter.Answer(QMessageBox::No);
-  int result = setup.Open(PdbEditMode::Edit, 0, [](CPdbEditDlg& editor) {
+  EditResult result = setup.Open(PdbEditMode::Edit, 0, [](CPdbEditDlg& editor) {
     editor.Field(EditField::Name)->setText("Aunt June");
     QTest::keyClick(&editor, Qt::Key_Escape);
     EXPECT_TRUE(editor.isVisible());
     editor.Button(EditButton::Cancel)->click();
     EXPECT_FALSE(editor.isVisible());
   });
-  EXPECT_EQ(result, CPdbEditDlg::kNothingWritten);
+  EXPECT_EQ(result, EditResult::NothingWritten);
   EXPECT_EQ(setup.Stored(), before);
   EXPECT_EQ(setup.prompter.Shown(),
             (std::vector<QString>(2, res::kAskSavePersonalInformation)));
@@ -304,7 +366,7 @@ TEST(PdbEditDialog, CancelAsksWhenChangedAndEndsAsAnswered) {
     editor.Field(EditField::Name)->setText("Aunt June");
     editor.close();
   });
-  EXPECT_EQ(result, CPdbEditDlg::kWritten);
+  EXPECT_EQ(result, EditResult::Written);
   EXPECT_EQ(ReadField(setup.At(0).name), "Aunt June");
   EXPECT_EQ(setup.Names(), (QStringList{"Aunt June"}));
 }
@@ -330,7 +392,7 @@ TEST(PdbEditDialog, PreviousAndNextStepThroughTheListSavingWhenAsked) {
     EXPECT_EQ(Text(editor, EditField::Name), "second, renamed");
     editor.OnOk();
   });
-  EXPECT_EQ(setup.lastResult, CPdbEditDlg::kNothingWritten);
+  EXPECT_EQ(setup.lastResult, EditResult::NothingWritten);
   EXPECT_EQ(ReadField(setup.At(1).name), "second, renamed");
   EXPECT_EQ(setup.Names(), (QStringList{"first", "second, renamed", "third"}));
   EXPECT_EQ(setup.book.pdb.Count(data::PdbKind::Toll), 3);
@@ -366,7 +428,7 @@ TEST(PdbEditDialog, AddNeedsALookupAndBothPhonePartsBeforeTimingACallThatAppends
     calledPosition = position;
     EXPECT_EQ(mode, pdb::kCallScreenTiming);
   };
-  int result = setup.Open(PdbEditMode::Add, -1, [&](CPdbEditDlg& editor) {
+  EditResult result = setup.Open(PdbEditMode::Add, -1, [&](CPdbEditDlg& editor) {
     EXPECT_EQ(editor.windowTitle(), "Dorv - (PDB Add New Record)");
     EXPECT_FALSE(editor.Button(EditButton::Next)->isVisible());
     EXPECT_EQ(editor.Button(EditButton::Lookup)->text(), res::kButtonLookupData);
@@ -388,40 +450,15 @@ TEST(PdbEditDialog, AddNeedsALookupAndBothPhonePartsBeforeTimingACallThatAppends
     time->click();
     EXPECT_EQ(calls, 1);
     EXPECT_EQ(calledPosition, 0);
-    EXPECT_EQ(editor.SavePosition(), 0);
+    EXPECT_EQ(editor.Place().Position(), 0);
     editor.Field(EditField::Name)->setText("Pizza Place");
     editor.OnOk();
   });
-  EXPECT_EQ(result, CPdbEditDlg::kWritten);
+  EXPECT_EQ(result, EditResult::Written);
   ASSERT_EQ(setup.book.pdb.Count(data::PdbKind::Toll), 1);
   EXPECT_EQ(ReadField(setup.At(0).name), "Pizza Place");
   EXPECT_EQ(ReadField(setup.At(0).city), "Denver");
   EXPECT_EQ(setup.Names(), (QStringList{"Pizza Place"}));
-}
-
-TEST(PdbEditDialog, AnEntryTimedAfterAddIsListedEvenWhenOkFindsNoFurtherChange) {
-  EditorSetup setup({});
-  int lookups = 0;
-  WireLookup(setup, lookups);
-  setup.openers.callScreen = [](long, data::PdbRecord&, data::PdbKind, int, QWidget*) {};
-  setup.Open(PdbEditMode::Add, -1, [&](CPdbEditDlg& editor) {
-    UseFakeSources(editor);
-    editor.Field(EditField::Name)->setText("Pizza");
-    editor.Field(EditField::Prefix)->setText("555");
-    editor.Field(EditField::Suffix)->setText("0100");
-    // Leaving the Address field before any lookup explains and runs it.
-    editor.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&editor));
-    editor.Field(EditField::Address1)->setFocus();
-    editor.Field(EditField::Note)->setFocus();
-    EXPECT_EQ(lookups, 1);
-    editor.Button(EditButton::TimeACall)->click();
-    editor.OnOk();
-  });
-  EXPECT_EQ(setup.prompter.Shown().front(), res::kEditLookupAdvice);
-  EXPECT_EQ(setup.lastResult, CPdbEditDlg::kWritten);
-  EXPECT_EQ(setup.book.pdb.Count(data::PdbKind::Toll), 1);
-  EXPECT_EQ(setup.Names(), (QStringList{"Pizza"}));
 }
 
 TEST(PdbEditDialog, ButtonsWithoutTheirDialogsStayDisabled) {
@@ -442,13 +479,13 @@ TEST(PdbEditDialog, ChangeDataTakesTheReturnedRatesAndEndsTheSampleWarning) {
     values.rates[0] = 12.0;
     return true;
   };
-  int result = setup.Open(PdbEditMode::Edit, 0, [](CPdbEditDlg& editor) {
+  EditResult result = setup.Open(PdbEditMode::Edit, 0, [](CPdbEditDlg& editor) {
     editor.Button(EditButton::Lookup)->click();
     EXPECT_EQ(editor.RateField(0, 1)->text(), "12");
     EXPECT_FALSE(editor.ShowsSampleWarning());
     editor.OnOk();
   });
-  EXPECT_EQ(result, CPdbEditDlg::kWritten);
+  EXPECT_EQ(result, EditResult::Written);
   EXPECT_EQ(setup.At(0).rates[0].initial, 12.0);
   EXPECT_EQ(setup.At(0).ratesChanged, 1);
 }
@@ -456,13 +493,13 @@ TEST(PdbEditDialog, ChangeDataTakesTheReturnedRatesAndEndsTheSampleWarning) {
 TEST(PdbEditDialog, ACancelledStepKeepsTheChangeForOk) {
   EditorSetup setup({Entry("A", "first", "111"), Entry("B", "second", "222")});
   setup.prompter.Answer(QMessageBox::Cancel);
-  int result = setup.Open(PdbEditMode::Edit, 0, [](CPdbEditDlg& editor) {
+  EditResult result = setup.Open(PdbEditMode::Edit, 0, [](CPdbEditDlg& editor) {
     editor.Field(EditField::Name)->setText("first, renamed");
     editor.OnNext();
     EXPECT_EQ(Text(editor, EditField::Name), "first, renamed");
     editor.OnOk();
   });
-  EXPECT_EQ(result, CPdbEditDlg::kWritten);
+  EXPECT_EQ(result, EditResult::Written);
   EXPECT_EQ(ReadField(setup.At(0).name), "first, renamed");
   EXPECT_EQ(setup.Names(), (QStringList{"first, renamed", "second"}));
 }
@@ -486,10 +523,10 @@ TEST(PdbEditDialog, MemoContactLogPrintAndManualEntryGetTheEntry) {
   const std::string before = setup.Stored();
   setup.Open(PdbEditMode::Edit, 0, [](CPdbEditDlg& editor) {
     editor.Field(EditField::Name)->setText("not saved");
-    for (EditButton b : {EditButton::ViewMemo, EditButton::ContactLog, EditButton::PrintRecord,
-                         EditButton::ManualEntry})
+    for (EditButton b : {EditButton::ViewMemo, EditButton::ContactLog, EditButton::PrintRecord})
       editor.Button(b)->click();
     editor.Field(EditField::Name)->setText("Aunt May");
+    editor.Button(EditButton::ManualEntry)->click();
     editor.reject();
   });
   EXPECT_EQ(memoName, "Aunt May");
@@ -497,6 +534,78 @@ TEST(PdbEditDialog, MemoContactLogPrintAndManualEntryGetTheEntry) {
   EXPECT_EQ(phone, "416.555.0100");
   EXPECT_EQ(printed, 0);
   EXPECT_EQ(manualMode, pdb::kCallScreenManualEntry);
-  // Manual Entry writes nothing.
+  // Manual Entry on an unchanged entry writes nothing.
   EXPECT_EQ(setup.Stored(), before);
+}
+
+TEST(PdbEditDialog, CallsOnDuplicatesAreLoggedAgainstAppendedCopiesAndOriginalsStayAsStored) {
+  EditorSetup setup({Callable(Entry("A", "first", "111")), Callable(Entry("B", "second", "222"))});
+  const std::string originals = setup.Stored();
+  setup.UseCallScreen();
+  setup.Open(PdbEditMode::Duplicate, 0, [](CPdbEditDlg& editor) {
+    editor.Field(EditField::Name)->setText("copy");
+    editor.Field(EditField::Prefix)->setText("556");
+    editor.Field(EditField::Suffix)->setText("0101");
+    editor.Button(EditButton::ManualEntry)->click();
+    // The next entry's copy is called untouched.
+    editor.OnNext();
+    editor.Button(EditButton::ManualEntry)->click();
+    editor.reject();
+  });
+  ASSERT_EQ(setup.book.pdb.Count(data::PdbKind::Toll), 4);
+  EXPECT_EQ(setup.Stored().substr(0, originals.size()), originals);
+  EXPECT_EQ(ReadField(setup.At(2).name), "copy");
+  const auto calls = setup.Calls();
+  ASSERT_EQ(calls.size(), 2u);
+  for (long copy : {2, 3}) {
+    EXPECT_NE(setup.At(copy).memoFileNumber, 0u);
+    EXPECT_EQ(calls[copy - 2].first.memoFileNumber, setup.At(copy).memoFileNumber);
+    EXPECT_EQ(calls[copy - 2].second, "memo");
+  }
+  EXPECT_EQ(ReadField(calls[0].first.name), "copy");
+  EXPECT_EQ(setup.Names(), (QStringList{"", "copy", "first", "second"}));
+}
+
+TEST(PdbEditDialog, AManualEntryOnANewEntryLogsItsCallAtItsRatesAndListsItOnce) {
+  EditorSetup setup({});
+  int lookups = 0;
+  WireLookup(setup, lookups);
+  setup.UseCallScreen();
+  setup.Open(PdbEditMode::Add, -1, [&](CPdbEditDlg& editor) {
+    UseFakeSources(editor, true);
+    editor.Field(EditField::Name)->setText("Pizza");
+    editor.Field(EditField::Prefix)->setText("555");
+    editor.Field(EditField::Suffix)->setText("0100");
+    // Leaving the Address field before any lookup explains and runs it.
+    editor.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&editor));
+    editor.Field(EditField::Address1)->setFocus();
+    editor.Field(EditField::Note)->setFocus();
+    EXPECT_EQ(lookups, 1);
+    editor.Button(EditButton::ManualEntry)->click();
+    editor.OnOk();
+  });
+  EXPECT_EQ(setup.prompter.Shown(), std::vector<QString>{res::kEditLookupAdvice});
+  ASSERT_EQ(setup.book.pdb.Count(data::PdbKind::Toll), 1);
+  const auto calls = setup.Calls();
+  ASSERT_EQ(calls.size(), 1u);
+  EXPECT_EQ(ReadField(calls[0].first.name), "Pizza");
+  // The service's first minute at 10 cents and the next at 5.
+  EXPECT_EQ(calls[0].first.cost, 15.0);
+  EXPECT_EQ(calls[0].second, "memo");
+  EXPECT_EQ(setup.Names(), (QStringList{"Pizza"}));
+}
+
+TEST(PdbEditDialog, AnEditDeclinedAfterAnEarlierWriteIsNotListed) {
+  EditorSetup setup({Callable(Entry("A", "first", "111"))});
+  setup.UseCallScreen();
+  setup.prompter.Answer(QMessageBox::No);
+  setup.Open(PdbEditMode::Edit, 0, [](CPdbEditDlg& editor) {
+    editor.Field(EditField::Name)->setText("first, called");
+    editor.Button(EditButton::ManualEntry)->click();
+    editor.Field(EditField::Name)->setText("declined");
+    editor.reject();
+  });
+  EXPECT_EQ(ReadField(setup.At(0).name), "first, called");
+  EXPECT_EQ(setup.Names(), (QStringList{"first, called"}));
 }

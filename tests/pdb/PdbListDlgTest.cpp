@@ -64,7 +64,9 @@ pdb::PdbListOpeners AppendingEditor(PdbTestBook& book, const char* name, int& ca
     if (request.mode == pdb::PdbEditMode::Edit) {
       book.pdb.ReadAt(request.position, request.buffer, request.kind);
       data::WriteField(request.buffer.name, name);
-      return book.pdb.WriteAt(request.position, request.buffer, request.kind) ? 1 : 0;
+      return book.pdb.WriteAt(request.position, request.buffer, request.kind)
+                 ? pdb::EditResult::Written
+                 : pdb::EditResult::WriteFailed;
     }
     data::ClearRecord(request.buffer);
     data::WriteField(request.buffer.type, "New");
@@ -72,7 +74,8 @@ pdb::PdbListOpeners AppendingEditor(PdbTestBook& book, const char* name, int& ca
     data::WriteField(request.buffer.country, "FRANCE");
     data::WriteField(request.buffer.countryCode, "33");
     data::WriteField(request.buffer.areaCode, "1");
-    return book.pdb.Append(request.buffer, request.kind) ? 1 : 0;
+    return book.pdb.Append(request.buffer, request.kind) ? pdb::EditResult::Written
+                                                         : pdb::EditResult::WriteFailed;
   };
   return openers;
 }
@@ -361,8 +364,8 @@ TEST(PdbListDialog, EditorResultsAddReplaceOrReport) {
   EXPECT_EQ(calls, 2);
 
   platform::ScriptedPrompter prompter;
-  list.dialog.AfterEditor(pdb::PdbEditMode::Duplicate, 0);
-  list.dialog.AfterEditor(pdb::PdbEditMode::Add, 2);
+  list.dialog.AfterEditor(pdb::PdbEditMode::Duplicate, pdb::EditResult::WriteFailed);
+  list.dialog.AfterEditor(pdb::PdbEditMode::Add, pdb::EditResult::NothingWritten);
   EXPECT_EQ(prompter.Shown(), (std::vector<QString>{res::kErrorSaveEntry}));
   EXPECT_EQ(list.dialog.Rows().rowCount(), 4);
 }

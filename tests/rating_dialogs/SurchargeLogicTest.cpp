@@ -104,7 +104,9 @@ TEST(SurchargeFields, CostAndPeriodParsing) {
     std::optional<double> cents;
   } costs[] = {
       {"fraction", "0.50", 50.0},        {"whole", "3", 300.0},
-      {"blanks around", " 1.25 ", 125.0}, {"negative credit", "-1", -100.0},
+      {"blanks around", " 1.25 ", 125.0}, {"negative", "-0.95", std::nullopt},
+      {"the most", "10000", 1000000.0},   {"over the most", "10000.01", std::nullopt},
+      {"huge", "1e306", std::nullopt},
       {"empty", "", std::nullopt},        {"letters", "abc", std::nullopt},
       {"comma", "1,25", std::nullopt},    {"trailing text", "1.25$", std::nullopt},
       {"infinite", "inf", std::nullopt},  {"overflow", "1e308", std::nullopt},

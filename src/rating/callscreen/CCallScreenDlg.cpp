@@ -103,6 +103,7 @@ CCallScreenDlg::CCallScreenDlg(CallScreenContext context, CallScreenMode mode,
                                               : FarEndOf(*entry, m_context.myInfo)),
       m_engine(RatesOf(mode, m_context.currentCall, entry)) {
   BuildControls();
+  platform::RefuseNonRecordText(*this);
   m_clock.setInterval(kTickMilliseconds);
   connect(&m_clock, &QTimer::timeout, this, &CCallScreenDlg::OnClockTick);
   Load();

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "platform/Messages.h"
+#include "platform/RecordText.h"
 #include "platform/Texts.h"
 #include "rating/dialogs/SurchargeFields.h"
 #include "res/Strings.h"
@@ -57,6 +58,7 @@ CSurchargeDlg::CSurchargeDlg(Mode mode, int slot,
   layout->addLayout(buttons);
   m_ok->setDefault(true);
 
+  platform::RefuseNonRecordText(*this);
   setWindowTitle(res::kSurchargeCaption);
   platform::SetCaption(*this, mode == Mode::Add ? res::kSurchargeModeAdd : res::kSurchargeModeEdit);
   FillFields();

@@ -16,7 +16,7 @@ std::optional<double> ParseCostCents(const QString& dollars) {
   const double value = QLocale::c().toDouble(dollars.trimmed(), &ok);
   if (!ok || !std::isfinite(value)) return std::nullopt;
   const double cents = value * 100.0;
-  if (!std::isfinite(cents)) return std::nullopt;
+  if (cents < 0 || cents > kMaxCostCents) return std::nullopt;
   return cents;
 }
 

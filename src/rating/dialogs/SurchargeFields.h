@@ -19,8 +19,9 @@ enum class FieldFault { DescriptionEmpty, DescriptionTooLong, CostNotANumber, Pe
 
 inline constexpr int kMaxDescriptionLength = 31;
 inline constexpr int kMaxPeriodMinutes = 60;
+inline constexpr double kMaxCostCents = 1000000.0;  // $10,000.00
 
-// Typed dollars as cents, or nothing when the text is not a finite decimal number.
+// Typed dollars as cents, or nothing when the text is not a decimal number from 0 to $10,000.
 std::optional<double> ParseCostCents(const QString& dollars);
 // A whole number of minutes from 1 to 60, or nothing.
 std::optional<int> ParsePeriodMinutes(const QString& minutes);
