@@ -6,6 +6,7 @@
 #include "FixedText.h"
 
 #include "EnglishLocale.h"
+#include "FarEndOffset.h"
 
 namespace dorv::data {
 
@@ -97,10 +98,7 @@ std::string LocationText(const LocationParts& l) {
 
 std::string LocalTimeText(std::time_t now, int timeZone, const std::string& country,
                           bool twelveHour) {
-  bool northAmerica = EqualsNoCase(country, "UNITED STATES") || EqualsNoCase(country, "MEXICO") ||
-                      EqualsNoCase(country, "CANADA");
-  // A stored zone may hold any 32-bit value: the shift is computed in 64 bits.
-  const std::int64_t offsetHours = std::int64_t{timeZone} - (northAmerica ? 0 : 5);
+  const std::int64_t offsetHours = FarEndOffsetHours(timeZone, country);
   const std::time_t shifted = now + static_cast<std::time_t>(offsetHours * 3600);
   std::tm parts{};
   if (gmtime_r(&shifted, &parts) == nullptr) return {};

@@ -36,7 +36,7 @@ std::optional<CallDate> FarEndDate(const FarEnd& farEnd, std::time_t when) {
   if (!farEnd.hasCity) return std::nullopt;
   const std::time_t there = when + static_cast<std::time_t>(farEnd.offsetHours) * 3600;
   std::tm parts{};
-  gmtime_r(&there, &parts);
+  if (gmtime_r(&there, &parts) == nullptr) return std::nullopt;
   return CallDate{parts.tm_mon + 1, parts.tm_mday, parts.tm_year + 1900, parts.tm_hour,
                   parts.tm_min};
 }

@@ -19,7 +19,7 @@ struct FarEnd {
   std::string number;  // as dialled from the user's country
   std::string place;
   bool hasCity = false;
-  int offsetHours = 0;  // added to Greenwich time for the local time there
+  std::int64_t offsetHours = 0;  // added to Greenwich time for the local time there
   std::vector<BandRow> bands;
   double entrySurcharge = 0.0;  // cents on every call
   bool sampleRates = false;     // the rates are the samples shipped with the program
