@@ -16,9 +16,11 @@ int main(int argc, char** argv) {
     std::cerr << "usage: " << argv[0] << " CORPUS_DIRECTORY\n";
     return 2;
   }
-  std::vector<std::filesystem::path> inputs;
+  // The target makes its own data directory current: the corpus is found before it does.
   std::error_code error;
-  for (const auto& entry : std::filesystem::directory_iterator(argv[1], error))
+  const std::filesystem::path corpus = std::filesystem::absolute(argv[1], error);
+  std::vector<std::filesystem::path> inputs;
+  for (const auto& entry : std::filesystem::directory_iterator(corpus, error))
     if (entry.is_regular_file()) inputs.push_back(entry.path());
   if (error || inputs.empty()) {
     std::cerr << "no inputs in " << argv[1] << "\n";

@@ -18,6 +18,8 @@ cmake --build "$build" -j"$(nproc)" --target fuzz_targets
 # Faults already known and awaiting their fix elsewhere are named in fuzz/known-faults.supp;
 # their inputs wait in fuzz/pending/<target>/.
 export TZ=UTC
+# Every input lays out a fresh data directory; in memory that is many times faster than on disk.
+[ -d /dev/shm ] && [ -w /dev/shm ] && export TMPDIR=/dev/shm
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1:suppressions=$top/fuzz/known-faults.supp"
 failed=""
