@@ -1,5 +1,5 @@
 // A month's call log holding the fuzz input, every call read and shown as the call lists show
-// it, row texts included.
+// it: row texts, the rows compared in every column, and the list's totals.
 #include <algorithm>
 
 #include "FuzzDatabase.h"
@@ -9,12 +9,16 @@
 #include "data/RecordingNotices.h"
 #include "rating/Surcharges.h"
 #include "reports/CallListItem.h"
+#include "reports/CallTotals.h"
 
 namespace {
 
 using namespace dorv::data;
 
-void ShowCall(const CallLogRecord& call, const MyInfo& myInfo, long index, std::time_t now) {
+using dorv::reports::CallListItem;
+
+void ShowCall(const CallLogRecord& call, const MyInfo& myInfo, long index, std::time_t now,
+              dorv::reports::CallTotals& totals, const CallListItem& blank) {
   const bool twelveHour = myInfo.clock12 == 1;
   DialText(call, "UNITED STATES", "011", true);
   LocationText(call);
@@ -23,9 +27,12 @@ void ShowCall(const CallLogRecord& call, const MyInfo& myInfo, long index, std::
   LengthText(call.duration);
   MoneyText(call.surcharge, true);
   MoneyText(dorv::rating::SumSurcharges(call.duration, call.surcharge, call.surcharges), true);
-  dorv::reports::CallListItem row(call, myInfo, {12, 1998, index});
-  for (int column = 0; column < dorv::reports::CallListItem::kColumnCount; ++column)
+  CallListItem row(call, myInfo, {12, 1998, index});
+  for (int column = 0; column < CallListItem::kColumnCount; ++column) {
     row.Text(column);
+    dorv::reports::CompareCallRows(blank, row, column);
+  }
+  totals.Add(row);
 }
 
 }  // namespace
@@ -46,7 +53,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (!log.OpenMonth("December", "1998", false)) return 0;
   const long count = log.Count();
   CallLogRecord call{};
+  ClearCallRecord(call, true);
+  const CallListItem blank(call, myInfo, {12, 1998, 0});
+  dorv::reports::CallTotals totals;
   for (long index = -1; index <= std::min(count, dorv::fuzz::kMaxRecords); ++index)
-    if (log.ReadRecord(index, call)) ShowCall(call, myInfo, index, now);
+    if (log.ReadRecord(index, call)) ShowCall(call, myInfo, index, now, totals, blank);
+  dorv::reports::TextsOf(totals);
   return 0;
 }
