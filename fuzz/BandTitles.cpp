@@ -9,7 +9,7 @@ using namespace dorv::data;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const auto& db = dorv::fuzz::FreshDatabase();
-  db.WriteFile(kBandTitleFileName, std::string(reinterpret_cast<const char*>(data), size));
+  db.WriteFile(kBandTitleFileName, dorv::fuzz::FuzzInput(data, size).Rest());
 
   BandTitleFile file;
   if (!file.Open()) return 0;

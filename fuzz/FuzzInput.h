@@ -17,8 +17,8 @@ class FuzzInput {
   T Value() {
     static_assert(std::is_trivially_copyable_v<T>);
     T value{};
-    std::size_t take = Take(sizeof value);
-    std::memcpy(&value, m_data + m_at - take, take);
+    // An empty input may come without any buffer: nothing is copied then.
+    if (std::size_t take = Take(sizeof value)) std::memcpy(&value, m_data + m_at - take, take);
     return value;
   }
   bool Flag() { return Value<std::uint8_t>() & 1; }
@@ -36,6 +36,7 @@ class FuzzInput {
   }
   std::string Bytes(std::size_t wanted) {
     std::size_t take = Take(wanted);
+    if (take == 0) return {};
     return std::string(reinterpret_cast<const char*>(m_data + m_at - take), take);
   }
 

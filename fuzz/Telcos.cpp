@@ -10,7 +10,7 @@ using namespace dorv::data;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const auto& db = dorv::fuzz::FreshDatabase();
-  db.WriteFile(kTelcoFileName, std::string(reinterpret_cast<const char*>(data), size));
+  db.WriteFile(kTelcoFileName, dorv::fuzz::FuzzInput(data, size).Rest());
 
   TelcoFile file;
   if (!file.Open()) return 0;
