@@ -45,6 +45,7 @@ class ChangeRateBandsTest : public ::testing::Test {
   std::unique_ptr<CChangeRateBandsDlg> Open() {
     auto dialog = std::make_unique<CChangeRateBandsDlg>(m_values, m_info);
     ShowForUser(*dialog);
+    dialog->Open();
     return dialog;
   }
 

@@ -33,7 +33,7 @@ CChangeRateBandsDlg::CChangeRateBandsDlg(const RateBandValues& values,
   BuildLayout();
   LoadHours();
   for (int band = 0; band < 3; ++band) EnableBand(band, !m_values.bandTitle[band].empty());
-  if (!LoadTitles()) platform::Ask(this, res::kErrorTitlesFile);
+  m_titlesRead = LoadTitles();
   SelectTitles();
   for (int band = 0; band < 3; ++band) ShowBandText(band);
   m_titleBoxes[0]->setFocus();
@@ -48,6 +48,10 @@ CChangeRateBandsDlg::CChangeRateBandsDlg(const RateBandValues& values,
   }
   connect(m_ok, &QPushButton::clicked, this, &CChangeRateBandsDlg::accept);
   connect(m_cancel, &QPushButton::clicked, this, &CChangeRateBandsDlg::reject);
+}
+
+void CChangeRateBandsDlg::Open() {
+  if (!m_titlesRead) platform::Ask(this, res::kErrorTitlesFile);
 }
 
 void CChangeRateBandsDlg::BuildLayout() {
@@ -217,6 +221,7 @@ void CChangeRateBandsDlg::reject() {
 
 bool RunChangeRateBands(RateBandValues& values, const data::MyInfo& myInfo, QWidget* parent) {
   CChangeRateBandsDlg dialog(values, myInfo, parent);
+  dialog.Open();
   if (platform::RunModal(dialog) != QDialog::Accepted) return false;
   values = dialog.Values();
   return true;

@@ -27,6 +27,9 @@ class CChangeRateBandsDlg final : public platform::EntryDialog {
   CChangeRateBandsDlg(const RateBandValues& values, const data::MyInfo& myInfo,
                       QWidget* parent = nullptr);
 
+  // Tells the user when the titles file could not be read; the opener runs it once shown.
+  void Open();
+
   const RateBandValues& Values() const { return m_values; }
   bool Changed() const { return m_changed; }
 
@@ -48,6 +51,7 @@ class CChangeRateBandsDlg final : public platform::EntryDialog {
   void SelectTitles();
   void OnHourChanged(int band, int hour, int value);
   void OnTitleChosen(int band, int index);
+  bool m_titlesRead = false;
   void EnableBand(int band, bool enabled);
   // The title a band's box stands for: a listed title, nothing for the empty entry, or the
   // band's own title when the file does not list it.
