@@ -26,6 +26,7 @@
 #include "rating/Charging.h"
 #include "rating/callscreen/CCallScreenDlg.h"
 #include "reports/CCallLogDlg.h"
+#include "rating_dialogs/DialogDriver.h"
 #include "reports/CallListItem.h"
 #include "res/Strings.h"
 #include "settings/CMyInfoDlg.h"
@@ -40,15 +41,8 @@ namespace {
 constexpr std::time_t kCallStart = 1772618400;
 constexpr int kCallSeconds = 185;
 
-void Type(QLineEdit* field, const QString& text) {
-  field->clear();
-  QTest::keyClicks(field, text);
-}
-
-void ClickRow(QAbstractItemView* list, int row) {
-  const QRect rect = list->visualRect(list->model()->index(row, 0));
-  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
-}
+using test::ClickRow;
+constexpr auto Type = test::TypeInto;
 
 int RowWithText(const platform::ReportList* list, const QString& text) {
   for (int r = 0; r < list->Model()->rowCount(); ++r)
@@ -68,19 +62,13 @@ int ColoradoRow(const platform::ReportList* list, const QString& city) {
   return 0;
 }
 
-void Show(QDialog& dialog) {
-  dialog.show();
-  dialog.activateWindow();
-  EXPECT_TRUE(QTest::qWaitForWindowExposed(&dialog));
-}
-
 // The user in each dialog the session opens; which dialogs opened is kept in order.
 class NewUser {
  public:
   explicit NewUser(std::time_t& clock) : m_clock(clock) {}
 
   int Handle(QDialog& dialog) {
-    Show(dialog);
+    test::ShowForUser(dialog);
     if (auto* setup = qobject_cast<settings::CMyInfoDlg*>(&dialog)) return Setup(*setup);
     if (auto* lookup = qobject_cast<pdb::CSampleLookupDlg*>(&dialog)) return PickHome(*lookup);
     if (auto* telco = qobject_cast<pdb::CTelcoAccessDlg*>(&dialog)) return PickTelco(*telco);

@@ -20,3 +20,76 @@ TEST(LookupDataRules, NearbyRateFilesServeOnlyBelowFiftyAndOnlyAtHome) {
     EXPECT_EQ(RateFileFor(row.type, row.distance), row.file);
   }
 }
+
+TEST(LookupDataRules, OwnCountryOffersResidentialAndBusinessElsewhereOnlyInternational) {
+  using Types = std::vector<LookupService>;
+  const Types home{LookupService::Residential, LookupService::Business};
+  const Types abroad{LookupService::International};
+  EXPECT_EQ(ServiceTypesFor("United States", "united states"), home);
+  EXPECT_EQ(ServiceTypesFor("CANADA", "United States"), abroad);
+  EXPECT_EQ(ServiceTypesFor("Nigeria", "United States"), abroad);
+}
+
+TEST(LookupDataRules, AreaCodeInTheUnitedStatesAndCanadaCityCodeElsewhere) {
+  const struct {
+    const char* country;
+    int areaCode;
+    const char* cityCode;
+    const char* taken;
+  } rows[] = {
+      {"United States", 609, "", "609"}, {"united states", 303, "", "303"},
+      {"CANADA", 416, "4160", "416"},    {"Mexico", 999, "33", "33"},
+      {"Nigeria", 0, "1", "1"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.country);
+    LocationRow place;
+    place.country = row.country;
+    place.areaCode = row.areaCode;
+    place.cityCode = row.cityCode;
+    EXPECT_EQ(AreaOrCityCodeOf(place), row.taken);
+  }
+}
+
+// The user sits at 40 N 75 W; Trenton lies 30 miles north, Allentown just over 50.
+TEST(LookupDataRules, DistanceFromTheUsersPlace) {
+  dorv::data::MyInfo me{};
+  me.latitude = 40.0;
+  me.longitude = -75.0;
+  LocationRow place;
+  place.longitude = -75.0;
+  place.latitude = 40.4339;
+  EXPECT_NEAR(DistanceFromUser(me, place), 30.0, 0.01);
+  place.latitude = 40.7233;
+  EXPECT_GE(DistanceFromUser(me, place), kNearbyDistance);
+  EXPECT_LT(DistanceFromUser(me, place), 51.0);
+}
+
+TEST(LookupDataRules, TheChoiceCarriesTheWholeLocation) {
+  LocationRow place;
+  place.city = "Guadalajara";
+  place.stateCode = "JAL";
+  place.state = "Jalisco";
+  place.postalCode = "44100";
+  place.country = "Mexico";
+  place.cityCode = "33";
+  place.countryCode = 52;
+  place.rateKey = "MX";
+  place.timeZone = -6;
+  place.locationMark = 'A';
+  const LookupChoice choice = ChoiceOf(place, LookupService::International, 1, 1500.0);
+  const LookupLocation& l = choice.location;
+  EXPECT_EQ(l.city, "Guadalajara");
+  EXPECT_EQ(l.stateCode, "JAL");
+  EXPECT_EQ(l.stateName, "Jalisco");
+  EXPECT_EQ(l.postalCode, "44100");
+  EXPECT_EQ(l.areaCode, "33");
+  EXPECT_EQ(l.country, "Mexico");
+  EXPECT_EQ(l.countryCode, "52");
+  EXPECT_EQ(l.rateKey, "MX");
+  EXPECT_EQ(l.timeZone, -6);
+  EXPECT_EQ(l.locationMark, 'A');
+  EXPECT_EQ(choice.service, LookupService::International);
+  EXPECT_EQ(choice.serviceIndex, 1);
+  EXPECT_EQ(choice.distance, 1500.0);
+}

@@ -8,6 +8,7 @@
 #include "pdb/FakeEditSources.h"
 #include "pdb/PdbEditApply.h"
 #include "pdb/PdbEditRules.h"
+#include "pdb/PdbTestBook.h"
 #include "res/Strings.h"
 
 using namespace dorv;
@@ -25,28 +26,9 @@ data::MyInfo UserIn(const char* country, int telcoAccess = 0) {
 }
 
 data::PdbRecord SampleEntry() {
-  data::PdbRecord e;
-  data::ClearRecord(e);
-  WriteField(e.type, "Family");
-  WriteField(e.name, "Aunt May");
-  WriteField(e.contact, "May");
-  WriteField(e.address1, "1 Road");
-  WriteField(e.city, "Toronto");
-  WriteField(e.state, "Ontario");
+  data::PdbRecord e = test::FullEntry("Family", "Aunt May", "555");
   WriteField(e.stateCode, "ON");
-  WriteField(e.country, "Canada");
-  WriteField(e.countryCode, "1");
-  WriteField(e.areaCode, "416");
-  WriteField(e.prefix, "555");
-  WriteField(e.suffix, "0100");
-  WriteField(e.telco, "Sample Telco");
-  WriteField(e.note, "note");
-  WriteField(e.webSite, "example.org");
-  WriteField(e.bandTitle[0], "Day");
-  WriteField(e.bandTitle[1], "Evening");
-  e.rates[0] = {10.0, 5.0};
-  e.rates[1] = {7.5, 4.0};
-  e.memoFileNumber = 7;
+  e.rates[0].additional = 5.0;
   e.initialInterval = 60;
   e.additionalInterval = 30;
   return e;
@@ -190,7 +172,7 @@ TEST(PdbEditRules, StoringCopiesTheScreenAndTheWorkingCopiesIntoTheEntry) {
   EXPECT_EQ(data::ReadField(buffer.name), std::string(31, 'n'));
   EXPECT_EQ(data::ReadField(buffer.intlAccessCode), "011");
   EXPECT_EQ(buffer.rates[0].initial, 12.0);
-  EXPECT_EQ(data::ReadField(buffer.webSite), "example.org");
+  EXPECT_EQ(data::ReadField(buffer.webSite), "old.example");
 }
 
 TEST(PdbEditRules, RateRowByDistanceByKeyOrTheLastOne) {

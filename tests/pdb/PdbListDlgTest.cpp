@@ -11,6 +11,7 @@
 #include "pdb/CPdbRecoveryDlg.h"
 #include "pdb/PdbTestBook.h"
 #include "platform/Messages.h"
+#include "rating_dialogs/DialogDriver.h"
 #include "res/Strings.h"
 
 using namespace dorv;
@@ -32,14 +33,11 @@ struct OpenList {
 };
 
 QStringList Column(const CPdbListDlg& dialog, int column) {
-  QStringList texts;
-  for (int i = 0; i < dialog.Rows().rowCount(); ++i) texts << dialog.Rows().Row(i)->Text(column);
-  return texts;
+  return test::ColumnTexts(&dialog.List(), column);
 }
 
 void ClickRow(CPdbListDlg& dialog, int row, Qt::KeyboardModifiers modifiers = {}) {
-  QRect rect = dialog.List().visualRect(dialog.Rows().index(row, 1));
-  QTest::mouseClick(dialog.List().viewport(), Qt::LeftButton, modifiers, rect.center());
+  test::ClickRow(&dialog.List(), row, modifiers);
 }
 
 void ClickHeader(CPdbListDlg& dialog, int column) {
@@ -82,16 +80,12 @@ pdb::PdbListOpeners AppendingEditor(PdbTestBook& book, const char* name, int& ca
 
 }  // namespace
 
-TEST(PdbListDialog, LoadWaitsForTheTimerAndStepsTheBarEveryTwoRecordsOf250) {
+TEST(PdbListDialog, LoadWaitsForTheTimerAndStepsTheBarAsPlanned) {
   PdbTestBook book;
   book.AddNumbered(250);
   CPdbListDlg dialog(book.pdb, book.myInfo, data::PdbKind::Toll);
-  EXPECT_EQ(dialog.windowTitle(), "Dorv - (PDB Toll)");
-  EXPECT_EQ(dialog.Progress().maximum(), 100);
-  EXPECT_EQ(dialog.RecordsPerStep(), 2);
   dialog.show();
   EXPECT_TRUE(dialog.LoadTimer().isActive());
-  EXPECT_EQ(dialog.LoadTimer().interval(), 100);
   EXPECT_EQ(dialog.Rows().rowCount(), 0);
   dialog.OnLoadTimer();
   EXPECT_FALSE(dialog.LoadTimer().isActive());
@@ -124,19 +118,16 @@ TEST(PdbListDialog, HiddenEntriesAndAPartialTailAreNotListed) {
   EXPECT_EQ(Column(list.dialog, 1), (QStringList{"shown"}));
 }
 
-TEST(PdbListDialog, HeaderClicksSortByCodeAndDirectionFlags) {
+TEST(PdbListDialog, HeaderClicksSortTheirColumnEachWayInTurn) {
   PdbTestBook book;
   book.Add(ThreeEntries());
   OpenList list(book);
   EXPECT_EQ(Column(list.dialog, 0), (QStringList{"business", "Club", "Family"}));
   ClickHeader(list.dialog, 1);
-  EXPECT_EQ(list.dialog.SortCode(), 2);
   EXPECT_EQ(Column(list.dialog, 1), (QStringList{"Alpha", "bravo", "charlie"}));
   ClickHeader(list.dialog, 1);
-  EXPECT_EQ(list.dialog.SortCode(), 3);
   EXPECT_EQ(Column(list.dialog, 1), (QStringList{"charlie", "bravo", "Alpha"}));
   ClickHeader(list.dialog, 0);
-  EXPECT_EQ(list.dialog.SortCode(), 1);
   EXPECT_EQ(Column(list.dialog, 0), (QStringList{"Family", "Club", "business"}));
   ClickHeader(list.dialog, 2);
   EXPECT_EQ(Column(list.dialog, 2), (QStringList{"555.100.0001", "555.200.0002", "555.300.0003"}));
@@ -281,11 +272,8 @@ TEST(PdbListDialog, CompressingTenWithThreeDeletedLeavesSevenInOrder) {
   list.dialog.Button(ListButton::Compress).click();
   EXPECT_EQ(prompter.Shown(), (std::vector<QString>{res::kAskDeleteItems, res::kAskCompress,
                                                     res::kWarnCompressBackup}));
-  EXPECT_EQ(book.db.ReadFile("DORV21").size(), 7 * sizeof(data::PdbRecord));
-  EXPECT_EQ(book.NamesInFile(), (std::vector<std::string>{"Entry 1", "Entry 2", "Entry 3",
-                                                          "Entry 4", "Entry 6", "Entry 8",
-                                                          "Entry 9"}));
-  EXPECT_FALSE(book.db.Exists("~PTEMP~.DAT"));
+  // What the rewritten file holds is the compression's own test; the list reloads from it.
+  EXPECT_EQ(book.pdb.Count(data::PdbKind::Toll), 7);
   EXPECT_EQ(list.dialog.Rows().rowCount(), 7);
   EXPECT_EQ(list.dialog.Item(6)->Position(), 6);
   EXPECT_FALSE(Enabled(list.dialog, ListButton::Recover));
@@ -293,16 +281,19 @@ TEST(PdbListDialog, CompressingTenWithThreeDeletedLeavesSevenInOrder) {
 }
 
 TEST(PdbListDialog, CompressDeclinedOrFailingLeavesTheBook) {
+  enum Fault { kNone, kRename, kScratch };
   struct Row {
     const char* name;
     QMessageBox::StandardButton first, second;
-    bool renameFails;
+    Fault fault;
     std::vector<QString> shown;
   } rows[] = {
-      {"no", QMessageBox::No, QMessageBox::Ok, false, {res::kAskCompress}},
-      {"cancel", QMessageBox::Yes, QMessageBox::Cancel, false,
+      {"no", QMessageBox::No, QMessageBox::Ok, kNone, {res::kAskCompress}},
+      {"cancel", QMessageBox::Yes, QMessageBox::Cancel, kNone,
        {res::kAskCompress, res::kWarnCompressBackup}},
-      {"rename fails", QMessageBox::Yes, QMessageBox::Ok, true,
+      {"rename fails", QMessageBox::Yes, QMessageBox::Ok, kRename,
+       {res::kAskCompress, res::kWarnCompressBackup, res::kErrorCompress}},
+      {"no scratch file", QMessageBox::Yes, QMessageBox::Ok, kScratch,
        {res::kAskCompress, res::kWarnCompressBackup, res::kErrorCompress}},
   };
   for (const Row& row : rows) {
@@ -311,34 +302,20 @@ TEST(PdbListDialog, CompressDeclinedOrFailingLeavesTheBook) {
     book.AddNumbered(6, 3);
     std::string before = book.db.ReadFile("DORV21");
     OpenList list(book);
-    std::optional<test::FaultInjector> failingRename;
-    if (row.renameFails) failingRename.emplace(test::FailingCall::Rename, 1, test::Failure::Once);
+    std::optional<test::FaultInjector> failing;
+    if (row.fault == kRename) failing.emplace(test::FailingCall::Rename, 1, test::Failure::Once);
+    if (row.fault == kScratch) std::filesystem::create_directory(book.db.Path("~PTEMP~.DAT"));
     platform::ScriptedPrompter prompter;
     prompter.Answer(row.first);
     prompter.Answer(row.second);
     list.dialog.OnCompress();
     EXPECT_EQ(prompter.Shown(), row.shown);
     EXPECT_EQ(book.db.ReadFile("DORV21"), before);
-    EXPECT_FALSE(book.db.Exists("~PTEMP~.DAT"));
+    EXPECT_EQ(book.db.Exists("~PTEMP~.DAT"), row.fault == kScratch);
     EXPECT_TRUE(book.pdb.IsOpen());
     EXPECT_EQ(list.dialog.Rows().rowCount(), 4);
     EXPECT_TRUE(Enabled(list.dialog, ListButton::Compress));
   }
-}
-
-TEST(PdbListDialog, ScratchFileThatCannotBeCreatedCancelsTheCompression) {
-  PdbTestBook book;
-  book.AddNumbered(4, 2);
-  std::string before = book.db.ReadFile("DORV21");
-  std::filesystem::create_directory(book.db.Path("~PTEMP~.DAT"));
-  OpenList list(book);
-  platform::ScriptedPrompter prompter;
-  prompter.Answer(QMessageBox::Yes);
-  prompter.Answer(QMessageBox::Ok);
-  list.dialog.OnCompress();
-  ASSERT_EQ(prompter.Shown().size(), 3u);
-  EXPECT_EQ(prompter.Shown()[2], res::kErrorCompress);
-  EXPECT_EQ(book.db.ReadFile("DORV21"), before);
 }
 
 TEST(PdbListDialog, EditorResultsAddReplaceOrReport) {

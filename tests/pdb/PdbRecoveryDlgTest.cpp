@@ -6,6 +6,7 @@
 #include "pdb/CPdbRecoveryDlg.h"
 #include "pdb/PdbTestBook.h"
 #include "platform/Messages.h"
+#include "rating_dialogs/DialogDriver.h"
 #include "res/Strings.h"
 
 using namespace dorv;
@@ -33,9 +34,7 @@ TEST(PdbRecoveryDialog, ListsDeletedAndHiddenDeletedEntriesSortedByType) {
             {"home", "hidden gone", "212", "555", "0101", true, true}});
   platform::ReportListModel target(pdb::ListColumns(30, 45, 25));
   CPdbRecoveryDlg dialog(book.pdb, data::PdbKind::Toll, target);
-  EXPECT_EQ(dialog.windowTitle(), "Dorv - (Personal Database Recovery)");
   dialog.show();
-  EXPECT_EQ(dialog.LoadTimer().interval(), 1000);
   dialog.OnLoadTimer();
   ASSERT_EQ(dialog.Rows().rowCount(), 2);
   EXPECT_EQ(dialog.Rows().Row(0)->Text(1), "hidden gone");
@@ -66,9 +65,7 @@ TEST(PdbRecoveryDialog, OkRecoversTheSelectedEntriesIntoTheListWindow) {
   list.OnRecover();
   platform::SetModalHook({});
   EXPECT_EQ(book.ActiveFlags(), (std::vector<std::uint32_t>{1, 1, 0, 1}));
-  QStringList names;
-  for (int i = 0; i < list.Rows().rowCount(); ++i) names << list.Rows().Row(i)->Text(1);
-  EXPECT_EQ(names, (QStringList{"a kept", "b gone", "d gone"}));
+  EXPECT_EQ(test::ColumnTexts(&list.List(), 1), (QStringList{"a kept", "b gone", "d gone"}));
   EXPECT_EQ(list.Item(2)->Position(), 3);
 }
 

@@ -10,6 +10,7 @@
 #include "pdb/CSampleLookupDlg.h"
 #include "pdb/LookupFixture.h"
 #include "platform/Messages.h"
+#include "rating_dialogs/DialogDriver.h"
 #include "res/Strings.h"
 
 using namespace dorv;
@@ -33,16 +34,8 @@ struct OpenLookup {
     QTest::keyClicks(dialog.SearchField(), text);
     QTest::mouseClick(dialog.CriterionButton(criterion), Qt::LeftButton);
   }
-  QStringList Column(int column) const {
-    QStringList texts;
-    for (int r = 0; r < dialog.List()->Model()->rowCount(); ++r)
-      texts << dialog.List()->Model()->Row(r)->Text(column);
-    return texts;
-  }
-  void ClickRow(int row) {
-    QRect rect = dialog.List()->visualRect(dialog.List()->Model()->index(row, 1));
-    QTest::mouseClick(dialog.List()->viewport(), Qt::LeftButton, {}, rect.center());
-  }
+  QStringList Column(int column) const { return test::ColumnTexts(dialog.List(), column); }
+  void ClickRow(int row) { test::ClickRow(dialog.List(), row); }
 };
 
 }  // namespace

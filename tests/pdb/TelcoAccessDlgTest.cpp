@@ -7,6 +7,7 @@
 #include "data/SampleFixture.h"
 #include "pdb/CTelcoAccessDlg.h"
 #include "platform/Messages.h"
+#include "rating_dialogs/DialogDriver.h"
 #include "res/Strings.h"
 
 using namespace dorv;
@@ -28,10 +29,7 @@ struct Telcos {
 };
 
 QStringList Column(const CTelcoAccessDlg& dialog, int column) {
-  QStringList texts;
-  for (int r = 0; r < dialog.List()->Model()->rowCount(); ++r)
-    texts << dialog.List()->Model()->Row(r)->Text(column);
-  return texts;
+  return test::ColumnTexts(dialog.List(), column);
 }
 
 QStringList SelectedNames(const CTelcoAccessDlg& dialog) {
@@ -64,8 +62,7 @@ TEST(TelcoAccessDlg, ChoosingPreselectsTheCurrentCompanyAndTakesTheNewOne) {
   CTelcoAccessDlg dialog(telcos.file, false, 1010220, "Northwind Long Lines");
   dialog.show();
   EXPECT_EQ(SelectedNames(dialog), (QStringList{"Northwind Long Lines"}));
-  QRect rect = dialog.List()->visualRect(dialog.List()->Model()->index(0, 0));
-  QTest::mouseClick(dialog.List()->viewport(), Qt::LeftButton, {}, rect.center());
+  test::ClickRow(dialog.List(), 0);
   QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
   EXPECT_EQ(dialog.result(), 1);
   EXPECT_EQ(dialog.Company(), "acme dial");

@@ -9,9 +9,6 @@
 #include "platform/ReportList.h"
 #include "rating/Surcharges.h"
 #include "rating/dialogs/CCallSurchargesDlg.h"
-#include "rating/dialogs/CSurchargeDlg.h"
-#include "rating/dialogs/CSurchargeListDlg.h"
-#include "data/TempDatabase.h"
 #include "rating_dialogs/DialogDriver.h"
 #include "res/Strings.h"
 
@@ -53,11 +50,7 @@ PickerControls ControlsOf(CCallSurchargesDlg& dialog) {
           Child<QPushButton>(dialog, "cancel")};
 }
 
-std::vector<QString> Descriptions(QAbstractItemView* list) {
-  std::vector<QString> texts;
-  for (int row = 0; row < list->model()->rowCount(); ++row) texts.push_back(CellText(list, row, 0));
-  return texts;
-}
+QStringList Descriptions(QAbstractItemView* list) { return ColumnTexts(list, 0); }
 
 std::vector<std::string> CallDescriptions(const CallSurcharges& callSlots) {
   std::vector<std::string> names;
@@ -71,8 +64,8 @@ TEST_F(CallSurchargesDlgTest, OpensWithTheEntryRowAndTheCallsSurcharges) {
   CCallSurchargesDlg dialog(m_info.surcharges, m_call.surcharges, 150.0);
   ShowForUser(dialog);
   PickerControls c = ControlsOf(dialog);
-  EXPECT_EQ(Descriptions(c.available), (std::vector<QString>{"Card A", "Operator"}));
-  EXPECT_EQ(Descriptions(c.carried), (std::vector<QString>{res::kSurchargeEntryRow, "Labor"}));
+  EXPECT_EQ(Descriptions(c.available), (QStringList{"Card A", "Operator"}));
+  EXPECT_EQ(Descriptions(c.carried), (QStringList{res::kSurchargeEntryRow, "Labor"}));
   EXPECT_EQ(CellText(c.carried, 0, 1), "$1.5000");
   EXPECT_EQ(CellText(c.carried, 1, 1), QString("$6.0000") + res::kSurchargePerHourSuffix);
   EXPECT_FALSE(c.add->isEnabled());
@@ -98,7 +91,7 @@ TEST_F(CallSurchargesDlgTest, AddingAndOkFillTheCallsSlotsInListOrder) {
   Click(c.add);
   EXPECT_TRUE(c.available->model()->rowCount() == 0);
   EXPECT_EQ(Descriptions(c.carried),
-            (std::vector<QString>{res::kSurchargeEntryRow, "Labor", "Card A", "Operator"}));
+            (QStringList{res::kSurchargeEntryRow, "Labor", "Card A", "Operator"}));
   EXPECT_FALSE(c.add->isEnabled());
   EXPECT_FALSE(c.remove->isEnabled());
   Click(c.ok);
@@ -121,9 +114,9 @@ TEST_F(CallSurchargesDlgTest, TheEntryRowCannotBeRemoved) {
   Click(c.remove);
   ASSERT_EQ(prompter.Shown().size(), 1u);
   EXPECT_EQ(prompter.Shown()[0], platform::ShownText(res::kErrorRemoveEntrySurcharge));
-  EXPECT_EQ(Descriptions(c.carried), (std::vector<QString>{res::kSurchargeEntryRow}));
+  EXPECT_EQ(Descriptions(c.carried), (QStringList{res::kSurchargeEntryRow}));
   EXPECT_FALSE(c.carried->selectionModel()->hasSelection());
-  EXPECT_EQ(Descriptions(c.available), (std::vector<QString>{"Card A", "Operator", "Labor"}));
+  EXPECT_EQ(Descriptions(c.available), (QStringList{"Card A", "Operator", "Labor"}));
   Click(c.ok);
   EXPECT_TRUE(CallDescriptions(dialog.Slots()).empty());
 }
@@ -134,45 +127,18 @@ TEST_F(CallSurchargesDlgTest, WithoutAnEntrySurchargeRemoveMovesEveryRow) {
   CCallSurchargesDlg dialog(m_info.surcharges, m_call.surcharges, 0.0);
   ShowForUser(dialog);
   PickerControls c = ControlsOf(dialog);
-  EXPECT_EQ(Descriptions(c.carried), (std::vector<QString>{"Card A", "Labor"}));
+  EXPECT_EQ(Descriptions(c.carried), (QStringList{"Card A", "Labor"}));
   ClickRow(c.carried, 0);
   ClickRow(c.carried, 1, Qt::ControlModifier);
   Click(c.remove);
   EXPECT_TRUE(prompter.Shown().empty());
   EXPECT_EQ(c.carried->model()->rowCount(), 0);
-  EXPECT_EQ(Descriptions(c.available), (std::vector<QString>{"Operator", "Card A", "Labor"}));
+  EXPECT_EQ(Descriptions(c.available), (QStringList{"Operator", "Card A", "Labor"}));
   Click(c.ok);
   for (const auto& slot : dialog.Slots()) {
     EXPECT_EQ(slot.description[0], '\0');
     EXPECT_EQ(slot.cost, 0.0);
   }
-}
-
-TEST_F(CallSurchargesDlgTest, ARenamedSurchargeIsHiddenAndDroppedOnSave) {
-  TempDatabase database;
-  data::MyInfoFile file;
-  ASSERT_TRUE(file.Open());
-  {
-    platform::ScriptedPrompter prompter;
-    CSurchargeListDlg list(m_info, file);
-    ShowForUser(list);
-    ModalScript user([](QDialog& nested) {
-      TypeInto(Child<QLineEdit>(nested, "description"), "Labour");
-      Click(Child<QPushButton>(nested, "ok"));
-    });
-    ClickRow(Child<platform::ReportList>(list, "list"), 2);
-    Click(Child<QPushButton>(list, "edit"));
-    Click(Child<QPushButton>(list, "close"));
-    EXPECT_TRUE(prompter.Shown().empty());
-  }
-  m_call.surcharges[1] = MakeSurcharge("Card A", 95);
-  CCallSurchargesDlg dialog(m_info.surcharges, m_call.surcharges, 0.0);
-  ShowForUser(dialog);
-  PickerControls c = ControlsOf(dialog);
-  EXPECT_EQ(Descriptions(c.available), (std::vector<QString>{"Operator", "Labour"}));
-  EXPECT_EQ(Descriptions(c.carried), (std::vector<QString>{"Card A"}));
-  Click(c.ok);
-  EXPECT_EQ(CallDescriptions(dialog.Slots()), (std::vector<std::string>{"Card A"}));
 }
 
 TEST_F(CallSurchargesDlgTest, ACallNeverCarriesMoreThanTenSurcharges) {

@@ -189,9 +189,8 @@ TEST_F(ChangeRateBandsTest, OverlappingHoursKeepTheDialogOpenWithOneMessage) {
   const std::string expected = RateTimesFault({{{8, 17, 8, 12, 0, 0},
                                                 {16, 23, 10, 14, 24, 24},
                                                 {23, 8, 0, 0, 9, 10}}});
+  // The fault text itself is the band check's; the dialog shows it for the hours on screen.
   EXPECT_EQ(prompter.Shown()[0], platform::ShownText(QString::fromStdString(expected)));
-  EXPECT_TRUE(prompter.Shown()[0].contains("Weekday Invalid  8-17  16-23  23-8"));
-  EXPECT_LT(prompter.Shown()[0].indexOf("Sat Invalid"), prompter.Shown()[0].indexOf("Sun Invalid"));
   EXPECT_TRUE(dialog->isVisible());
 
   // Moving the evening start to 17 and clearing the weekend overlaps lets OK through.

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QString>
+#include <QStringList>
 #include <QTest>
 #include <functional>
 #include <string>
@@ -73,6 +74,14 @@ inline void DoubleClickRow(QAbstractItemView* list, int row) {
 
 inline QString CellText(QAbstractItemView* list, int row, int column) {
   return list->model()->index(row, column).data().toString();
+}
+
+// The texts of one column, top to bottom.
+inline QStringList ColumnTexts(const QAbstractItemView* list, int column) {
+  QStringList texts;
+  for (int row = 0; row < list->model()->rowCount(); ++row)
+    texts << list->model()->index(row, column).data().toString();
+  return texts;
 }
 
 // Shows a dialog on the offscreen screen, ready for clicks and keys.

@@ -57,13 +57,6 @@ void DeleteRow(const ListControls& c, int row) {
   ClickRow(c.list, row);
   Click(c.remove);
 }
-
-std::vector<QString> Column(QAbstractItemView* list, int column) {
-  std::vector<QString> texts;
-  for (int row = 0; row < list->model()->rowCount(); ++row)
-    texts.push_back(CellText(list, row, column));
-  return texts;
-}
 }  // namespace
 
 TEST_F(SurchargeListDlgTest, OpensWithOneRowPerSlotInUse) {
@@ -72,10 +65,8 @@ TEST_F(SurchargeListDlgTest, OpensWithOneRowPerSlotInUse) {
   CSurchargeListDlg dialog(m_info, m_file);
   ShowForUser(dialog);
   ListControls c = ControlsOf(dialog);
-  EXPECT_EQ(dialog.windowTitle(),
-            QString(res::kProductTitle) + " - (" + res::kSurchargeListCaption + ")");
-  EXPECT_EQ(Column(c.list, 0), (std::vector<QString>{"Card A", "Other", "Labor"}));
-  EXPECT_EQ(Column(c.list, 2), (std::vector<QString>{res::kSurchargePerCall, res::kSurchargePerCall,
+  EXPECT_EQ(ColumnTexts(c.list, 0), (QStringList{"Card A", "Other", "Labor"}));
+  EXPECT_EQ(ColumnTexts(c.list, 2), (QStringList{res::kSurchargePerCall, res::kSurchargePerCall,
                                                      res::kSurchargePerHour}));
   EXPECT_EQ(CellText(c.list, 2, 1), QString("$6.0000") + res::kSurchargePerHourSuffix);
   EXPECT_EQ(CellText(c.list, 2, 3), QString(res::kSurchargeIntervalMinutes).replace("%i", "5"));
@@ -94,7 +85,7 @@ TEST_F(SurchargeListDlgTest, DeletingTheFirstOfThreeMovesTheOthersUpAndCloseSave
   ShowForUser(dialog);
   ListControls c = ControlsOf(dialog);
   DeleteRow(c, 0);
-  EXPECT_EQ(Column(c.list, 0), (std::vector<QString>{"Labor", "Other"}));
+  EXPECT_EQ(ColumnTexts(c.list, 0), (QStringList{"Labor", "Other"}));
   EXPECT_FALSE(c.remove->isEnabled());
   // Nothing reaches the settings until Close.
   EXPECT_EQ(data::ReadField(m_info.surcharges[0].description), "Card A");

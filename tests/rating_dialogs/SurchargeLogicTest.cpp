@@ -134,18 +134,26 @@ TEST(SurchargeFields, CostAndPeriodParsing) {
 }
 
 TEST(SurchargeFields, FieldsGiveASurchargeOrTheFirstFault) {
+  using enum FieldFault;
+  using namespace res;
+  const QString kLong(32, 'd');
   struct Row {
     const char* name;
     SurchargeFields fields;
     std::optional<FieldFault> fault;
+    const char* message;
   } rows[] = {
-      {"per call ignores the period", {"Card", "0.95", false, "999"}, std::nullopt},
-      {"per time", {"Labor", "6", true, "5"}, std::nullopt},
-      {"31 characters", {QString(31, 'x'), "1", false, ""}, std::nullopt},
-      // The other refusals are typed into the surcharge dialog.
-      {"blank description", {"   ", "1", false, ""}, FieldFault::DescriptionEmpty},
-      {"the cost is checked before the period", {"Card", "x", true, "0"},
-       FieldFault::CostNotANumber},
+      {"per call, any period", {"Card", "0.95", false, "999"}, std::nullopt, nullptr},
+      {"per time", {"Labor", "6", true, "5"}, std::nullopt, nullptr},
+      {"31 characters", {QString(31, 'x'), "1", false, ""}, std::nullopt, nullptr},
+      {"period 0", {"Labor", "6", true, "0"}, PeriodOutOfRange, kErrorSurchargePeriod},
+      {"period over 60", {"Labor", "6", true, "61"}, PeriodOutOfRange, kErrorSurchargePeriod},
+      {"period empty", {"Labor", "6", true, ""}, PeriodOutOfRange, kErrorSurchargePeriod},
+      {"32 long", {kLong, "1", false, ""}, DescriptionTooLong, kErrorSurchargeDescriptionLong},
+      {"no description", {"", "1", false, ""}, DescriptionEmpty, kErrorSurchargeDescriptionEmpty},
+      {"blank", {"   ", "1", false, ""}, DescriptionEmpty, kErrorSurchargeDescriptionEmpty},
+      {"cost not a number", {"Card", "ninety", false, ""}, CostNotANumber, kErrorSurchargeCost},
+      {"cost before period", {"Card", "x", true, "0"}, CostNotANumber, kErrorSurchargeCost},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
@@ -153,7 +161,7 @@ TEST(SurchargeFields, FieldsGiveASurchargeOrTheFirstFault) {
     if (row.fault) {
       ASSERT_TRUE(std::holds_alternative<FieldFault>(parsed));
       EXPECT_EQ(std::get<FieldFault>(parsed), *row.fault);
-      EXPECT_FALSE(FaultText(*row.fault).isEmpty());
+      EXPECT_EQ(FaultText(*row.fault), row.message);
       continue;
     }
     ASSERT_TRUE(std::holds_alternative<data::Surcharge>(parsed));
