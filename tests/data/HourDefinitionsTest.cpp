@@ -100,6 +100,11 @@ TEST(HourDefinitionFile, FindsByExactKeyOnly) {
   TempDatabase db;
   HourDefinitionFile file;
   EXPECT_FALSE(file.Open());
+  db.WriteFile(kHourDefinitionFileName, "");
+  ASSERT_TRUE(file.Open());
+  HourDefinition found;
+  EXPECT_FALSE(file.FindByKey("", found));  // an empty file finds nothing
+  EXPECT_EQ(file.Count(), 0);
   db.WriteFile(kHourDefinitionFileName,
                EncodedImage({MakeBandSet("DEN", "Day", {800, 1700}),
                              MakeBandSet("pk", "Peak", {700, 1900, 0, 0, 0, 0, 1900, 700})},
@@ -107,7 +112,6 @@ TEST(HourDefinitionFile, FindsByExactKeyOnly) {
                    "tail");
   ASSERT_TRUE(file.Open());
   EXPECT_EQ(file.Count(), 2);
-  HourDefinition found;
   ASSERT_TRUE(file.FindByKey("pk", found));
   EXPECT_EQ(file.FoundIndex(), 1);
   EXPECT_EQ(ReadField(found.bandTitle[0]), "Peak");
@@ -119,16 +123,6 @@ TEST(HourDefinitionFile, FindsByExactKeyOnly) {
   }
   // The texts are not stored as they read.
   EXPECT_EQ(db.ReadFile(kHourDefinitionFileName).find("Peak"), std::string::npos);
-}
-
-TEST(HourDefinitionFile, EmptyFileFindsNothing) {
-  TempDatabase db;
-  db.WriteFile(kHourDefinitionFileName, "");
-  HourDefinitionFile file;
-  ASSERT_TRUE(file.Open());
-  HourDefinition found;
-  EXPECT_FALSE(file.FindByKey("", found));
-  EXPECT_EQ(file.Count(), 0);
 }
 
 TEST(BandTitleFile, ReadsByNumberFromOneAndInSequence) {

@@ -12,20 +12,21 @@ TEST(AlphaToDigits, MapsLettersOfBothCases) {
   EXPECT_EQ(AlphaToDigits("QZ 1-0"), "79 1-0");
 }
 
-TEST(DialText, OwnCountryJoinsPartsByDots) {
-  NumberParts n{"United States", "1", "", "217", "555", "0100", "42"};
-  EXPECT_EQ(DialText(n, "UNITED STATES", "011", false), "217.555.0100 x42");
-}
-
-TEST(DialText, OtherCountryStartsWithAccessAndCountryCode) {
-  NumberParts n{"FRANCE", "33", "", "1", "4567", "8901", ""};
-  EXPECT_EQ(DialText(n, "UNITED STATES", "011", false), "011-33-1.4567.8901");
-}
-
-TEST(DialText, LettersAreSpelledOutOnlyWhenAsked) {
-  NumberParts n{"CANADA", "1", "", "800", "FLO", "WERS", ""};
-  EXPECT_EQ(DialText(n, "canada", "011", false), "800.FLO.WERS");
-  EXPECT_EQ(DialText(n, "canada", "011", true), "800.FLO.WERS  (356-9377)");
+TEST(DialText, OwnCountryByDotsOthersByAccessAndCountryCodeLettersSpelledWhenAsked) {
+  struct Row { const char* name; NumberParts number; const char* own; bool spell; const char* text; };
+  const Row rows[] = {
+      {"own country", {"United States", "1", "", "217", "555", "0100", "42"}, "UNITED STATES", false,
+       "217.555.0100 x42"},
+      {"other country", {"FRANCE", "33", "", "1", "4567", "8901", ""}, "UNITED STATES", false,
+       "011-33-1.4567.8901"},
+      {"letters", {"CANADA", "1", "", "800", "FLO", "WERS", ""}, "canada", false, "800.FLO.WERS"},
+      {"letters spelled", {"CANADA", "1", "", "800", "FLO", "WERS", ""}, "canada", true,
+       "800.FLO.WERS  (356-9377)"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    EXPECT_EQ(DialText(row.number, row.own, "011", row.spell), row.text);
+  }
 }
 
 TEST(LocationText, JoinsWhatIsFilled) {

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
 #include "data/Rewrite.h"
 #include "data/TempDatabase.h"
 
@@ -16,14 +14,6 @@ std::string FourRecords() { return "r0__r1__r2__r3__"; }
 bool KeepOdd(const unsigned char*, long index) { return index % 2 == 1; }
 
 }  // namespace
-
-TEST(RewriteFile, KeepsChosenRecordsInOrder) {
-  TempDatabase db;
-  db.WriteFile("LOG/December1998.LOG", FourRecords());
-  ASSERT_TRUE(RewriteFile("LOG/December1998.LOG", 4, KeepOdd));
-  EXPECT_EQ(db.ReadFile("LOG/December1998.LOG"), "r1__r3__");
-  EXPECT_FALSE(db.Exists("~PTEMP~.DAT"));
-}
 
 TEST(RewriteFile, KeepingAllGivesTheSameBytesAndKeepingNoneAnEmptyFile) {
   TempDatabase db;
@@ -50,13 +40,3 @@ TEST(RewriteFile, MissingTargetFailsAndLeavesNoScratchFile) {
   EXPECT_FALSE(db.Exists("DORV23"));
   EXPECT_FALSE(db.Exists("~PTEMP~.DAT"));
 }
-
-TEST(RewriteFile, UnusableScratchFileLeavesTheTargetAsItWas) {
-  TempDatabase db;
-  db.WriteFile("DORV21", FourRecords());
-  // A directory in the scratch file's place makes creating the scratch file fail.
-  ASSERT_EQ(::mkdir(db.Path("~PTEMP~.DAT").c_str(), 0700), 0);
-  EXPECT_FALSE(RewriteFile("DORV21", 4, KeepOdd));
-  EXPECT_EQ(db.ReadFile("DORV21"), FourRecords());
-}
-

@@ -76,15 +76,6 @@ TEST(ReportListLayout, CellPlanFitsAndAligns) {
   EXPECT_EQ(squeezed.alignment, Qt::AlignLeft);
 }
 
-TEST(ReportListLayout, RowColours) {
-  QColor face(212, 208, 200);
-  EXPECT_EQ(ColoursOf(true, false, face).background, QColor(175, 4, 4));
-  EXPECT_EQ(ColoursOf(true, true, face).text, QColor(Qt::white));
-  EXPECT_EQ(ColoursOf(false, false, face).background, QColor(Qt::white));
-  EXPECT_EQ(ColoursOf(false, true, face).background, face);
-  EXPECT_FALSE(ColoursOf(false, false, face).text.isValid());
-}
-
 TEST(ReportListPainting, SelectedRowIsPaintedRed) {
   ReportList list;
   ReportListModel model(TwoColumns());

@@ -115,15 +115,6 @@ TEST(CallListItem, ComparisonOfEachColumn) {
   }
 }
 
-TEST(CallTotals, StoredLengthsPast99HoursShowAsStoredAndNeverWrapTheTotal) {
-  reports::CallTotals totals;
-  CallListItem item = ItemOf(MakeCall({"Long", test::kJan1st1999, 0xFFFFFFFFu}));
-  EXPECT_EQ(item.Text(CallListItem::kLength), "1193046:28:15");
-  totals.Add(item);
-  totals.Add(item);
-  EXPECT_EQ(reports::TextsOf(totals).minutes, "2386092:56:30");
-}
-
 TEST(CallTotals, TextsAreUnmarkedAndLengthsRunPastADay) {
   reports::CallTotals totals;
   TestCall sample{"Eve", test::kJan1st1999, 99000, 150.0, 10.0};
@@ -136,4 +127,12 @@ TEST(CallTotals, TextsAreUnmarkedAndLengthsRunPastADay) {
   EXPECT_EQ(texts.surcharges, "$0.1500");
   EXPECT_EQ(texts.total, "$2.1500");
   EXPECT_EQ(reports::TextsOf({}).total, "$0.0000");
+
+  // Stored lengths past 99 hours show as stored and never wrap the total.
+  reports::CallTotals longCalls;
+  CallListItem item = ItemOf(MakeCall({"Long", test::kJan1st1999, 0xFFFFFFFFu}));
+  EXPECT_EQ(item.Text(CallListItem::kLength), "1193046:28:15");
+  longCalls.Add(item);
+  longCalls.Add(item);
+  EXPECT_EQ(reports::TextsOf(longCalls).minutes, "2386092:56:30");
 }

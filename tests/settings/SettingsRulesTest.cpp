@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstring>
+#include <string>
 
 #include "data/FixedText.h"
 #include "settings/SettingsRules.h"
@@ -28,13 +30,67 @@ TEST(SettingsRules, DigitsFieldsGiveTheirNumberOrZero) {
   }
 }
 
-// The empty state by country is driven through the dialog; here the other fields count.
-TEST(SettingsRules, EveryPersonalEntryIsNeeded) {
-  PersonalEntries entries{"Ann", "1 Main St", "Town", "New York", "12345", "United States",
-                          "212", "555", "0100"};
-  EXPECT_TRUE(PersonalInfoComplete(entries));
-  entries.prefix.clear();
-  EXPECT_FALSE(PersonalInfoComplete(entries));
+TEST(SettingsRules, EveryPersonalEntryIsNeededButTheStateOutsideNorthAmerica) {
+  struct Case {
+    const char* name;
+    const char* state;
+    const char* country;
+    const char* prefix;
+    bool complete;
+  } cases[] = {{"all filled", "New York", "United States", "555", true},
+               {"no prefix", "New York", "United States", "", false},
+               {"no state in the United States", "", "United States", "555", false},
+               {"no state in Canada, any case", "", "canada", "555", false},
+               {"no state in Mexico", "", "Mexico", "555", true}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    PersonalEntries entries{"Ann", "1 Main St", "Town", c.state, "12345", c.country,
+                            "212", c.prefix, "0100"};
+    EXPECT_EQ(PersonalInfoComplete(entries), c.complete);
+  }
+}
+
+TEST(SettingsRules, AChosenLocationBringsItsCountrysDefaultsOnlyToANewRecord) {
+  struct Case {
+    const char* name;
+    pdb::LocationRow location;
+    bool stored;
+    int surcharges, recurring;
+    const char* intlAccess;
+    const char* defaultRate;
+  } cases[] = {
+      {"United States, never stored",
+       test::MakeLocationRow("Albany", "New York", "United States", 1, 518), false, 7, 5, "011",
+       "DIRECT DIAL"},
+      {"Mexico, never stored",
+       test::MakeLocationRow("Guadalajara", "Jalisco", "Mexico", 3, 0, "33"), false, 0, 0, "",
+       "DIRECT DIAL"},
+      {"United States, stored before",
+       test::MakeLocationRow("Albany", "New York", "United States", 1, 518), true, 0, 0, "", ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    data::MyInfo info;
+    data::ClearMyInfo(info);
+    info.infoStored = c.stored ? 1 : 0;
+    ApplyChosenLocation(info, c.location);
+    int surcharges = 0, recurring = 0;
+    for (const data::Surcharge& s : info.surcharges) surcharges += s.description[0] != 0;
+    for (const data::RecurringCharge& r : info.recurringDefaults) recurring += r.name[0] != 0;
+    EXPECT_EQ(surcharges, c.surcharges);
+    EXPECT_EQ(recurring, c.recurring);
+    EXPECT_EQ(data::ReadField(info.intlAccessCode), c.intlAccess);
+    EXPECT_EQ(data::ReadField(info.defaultRateLongDistance), c.defaultRate);
+    // The location and its codes come along in every case.
+    EXPECT_EQ(data::ReadField(info.city), c.location.city);
+    EXPECT_EQ(data::ReadField(info.stateCode), c.location.stateCode);
+    EXPECT_EQ(data::ReadField(info.cityCode), c.location.cityCode);
+    EXPECT_EQ(data::ReadField(info.countryCode), std::to_string(c.location.countryCode));
+    EXPECT_EQ(info.locationMark, 'L');
+    EXPECT_EQ(info.timeZone, -5);
+    EXPECT_DOUBLE_EQ(info.latitude, 40.5);
+    EXPECT_DOUBLE_EQ(info.longitude, -74.25);
+  }
 }
 
 TEST(SettingsRules, WritingAPlaceCutsToItsSizeLessOne) {
@@ -69,4 +125,20 @@ TEST(SettingsRules, DialingInformationCopiesOnlyItsOwnFields) {
   EXPECT_EQ(data::ReadField(to.defaultRateInternational), "DIRECT DIAL");
   EXPECT_EQ(data::ReadField(to.name), "");
   EXPECT_EQ(data::ReadField(to.surcharges[0].description), "");  // not dialling information
+}
+
+TEST(SettingsRules, TheCountryChoosesTheRateFilesOfTheDefaultRates) {
+  using Files = std::array<std::string, 3>;  // local, long distance, international
+  const Files northAmerica{"dorv14", "dorv11", "dorv13"};
+  struct Case {
+    const char* country;
+    Files files;
+  } cases[] = {{"CANADA", northAmerica},
+               {"United States", northAmerica},
+               {"Mexico", {"dorv13", "dorv13", "dorv13"}}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.country);
+    const auto names = DefaultRateFileNames(c.country);
+    EXPECT_EQ((Files{names[0], names[1], names[2]}), c.files);
+  }
 }
