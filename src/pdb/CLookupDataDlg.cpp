@@ -16,6 +16,7 @@
 #include "pdb/LookupDataRules.h"
 #include "pdb/LookupListRows.h"
 #include "platform/Messages.h"
+#include "platform/RecordText.h"
 #include "platform/Texts.h"
 #include "res/Strings.h"
 
@@ -113,7 +114,7 @@ void CLookupDataDlg::ClearRates() {
 }
 
 void CLookupDataDlg::Search(SearchCriterion criterion) {
-  const std::string typed = m_search->text().toLatin1().toStdString();
+  const std::string typed = platform::ToRecord(m_search->text());
   if (typed.empty()) {
     platform::Ask(this, res::kErrorNoSearchParameters);
     return;
@@ -210,7 +211,7 @@ void CLookupDataDlg::ListServices(LookupService type) {
   if (!rows.empty()) {
     // The caption names the company of the last service read.
     m_servicesCaption->setText(
-        QString(res::kLookupServicesFor).replace("%s", QString::fromLatin1(lastCompany)));
+        QString(res::kLookupServicesFor).replace("%s", platform::FromRecord(lastCompany)));
     m_servicesCaption->show();
   }
   m_serviceRows->AddRows(std::move(rows));

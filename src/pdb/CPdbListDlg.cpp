@@ -8,6 +8,7 @@
 #include "pdb/BookCompression.h"
 #include "pdb/CPdbRecoveryDlg.h"
 #include "platform/Messages.h"
+#include "platform/RecordText.h"
 #include "platform/Texts.h"
 #include "res/Strings.h"
 
@@ -401,9 +402,9 @@ void CPdbListDlg::OnViewContactLog() {
   int row;
   if (!m_openers.contactLog || !ReadFirstSelected(position, row)) return;
   const PdbListItem& item = *Item(row);
-  QString title = QString::fromLatin1(data::FillPattern(
+  QString title = platform::FromRecord(data::FillPattern(
       res::kContactLogTitle,
-      {item.TypeText().toLatin1().toStdString(), item.NameText().toLatin1().toStdString()}));
+      {platform::ToRecord(item.TypeText()), platform::ToRecord(item.NameText())}));
   m_openers.contactLog(position, m_buffer, title, item.PhoneText(), this);
 }
 

@@ -14,6 +14,7 @@
 #include "pdb/LocationListRow.h"
 #include "pdb/LocationSearchBar.h"
 #include "platform/Messages.h"
+#include "platform/RecordText.h"
 #include "platform/Texts.h"
 #include "res/Strings.h"
 
@@ -25,8 +26,6 @@ constexpr const char* kInfoLabels[8] = {res::kLabelAreaCode,   res::kLabelCountr
                                         res::kLabelState,      res::kLabelPostalCode,
                                         res::kLabelCountry,    res::kLabelLocalTime};
 enum InfoField { kAreaCode, kCountryCode, kCityCode, kCity, kState, kPostalCode, kCountry, kLocalTime };
-
-QString Latin1(const std::string& text) { return QString::fromLatin1(text); }
 
 }  // namespace
 
@@ -97,7 +96,7 @@ void CSampleLookupDlg::ClearInfo() {
 
 void CSampleLookupDlg::Search(SearchCriterion criterion) {
   ClearInfo();
-  const std::string typed = m_search->text().toLatin1().toStdString();
+  const std::string typed = platform::ToRecord(m_search->text());
   QApplication::setOverrideCursor(Qt::WaitCursor);
   m_list->setUpdatesEnabled(false);
   m_rows->Clear();
@@ -148,14 +147,15 @@ void CSampleLookupDlg::ShowRow(const QModelIndex& current) {
   const LocationRow& location = row->Location();
   m_info[kAreaCode]->setText(location.areaCode ? QString::number(location.areaCode) : QString());
   m_info[kCountryCode]->setText(QString::number(location.countryCode));
-  m_info[kCityCode]->setText(Latin1(location.cityCode));
-  m_info[kCity]->setText(Latin1(location.city));
-  m_info[kState]->setText(location.stateCode.empty() ? QString() : Latin1(location.state));
-  m_info[kPostalCode]->setText(Latin1(location.postalCode));
-  m_info[kCountry]->setText(Latin1(location.country));
+  m_info[kCityCode]->setText(platform::FromRecord(location.cityCode));
+  m_info[kCity]->setText(platform::FromRecord(location.city));
+  m_info[kState]->setText(location.stateCode.empty() ? QString()
+                                                     : platform::FromRecord(location.state));
+  m_info[kPostalCode]->setText(platform::FromRecord(location.postalCode));
+  m_info[kCountry]->setText(platform::FromRecord(location.country));
   if (!location.city.empty() && !location.country.empty())
-    m_info[kLocalTime]->setText(Latin1(data::LocalTimeText(
-        m_now(), location.timeZone, location.country, m_myInfo.clock12 == 1)));
+    m_info[kLocalTime]->setText(platform::FromRecord(
+        data::LocalTimeText(m_now(), location.timeZone, location.country, m_myInfo.clock12 == 1)));
 }
 
 void CSampleLookupDlg::OnOk() {
@@ -165,7 +165,7 @@ void CSampleLookupDlg::OnOk() {
     return;
   }
   const auto* row = static_cast<const LocationListRow*>(m_rows->Row(selected.first().row()));
-  m_chosen = ChosenLocation{row->Location(), m_info[kLocalTime]->text().toLatin1().toStdString()};
+  m_chosen = ChosenLocation{row->Location(), platform::ToRecord(m_info[kLocalTime]->text())};
   done(1);
 }
 

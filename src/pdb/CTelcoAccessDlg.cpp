@@ -7,6 +7,7 @@
 
 #include "data/FixedText.h"
 #include "platform/Messages.h"
+#include "platform/RecordText.h"
 #include "platform/Texts.h"
 #include "res/Strings.h"
 
@@ -18,7 +19,7 @@ class TelcoRow final : public platform::ListRow {
   explicit TelcoRow(const data::TelcoEntry& entry)
       : m_name(data::ReadField(entry.name)), m_accessCode(entry.accessCode) {}
   QString Text(int column) const override {
-    return column == 0 ? QString::fromLatin1(m_name) : QString::number(m_accessCode);
+    return column == 0 ? platform::FromRecord(m_name) : QString::number(m_accessCode);
   }
   const std::string& Name() const { return m_name; }
   std::int32_t AccessCode() const { return m_accessCode; }
