@@ -52,7 +52,7 @@ void CLookupDataDlg::BuildLayout() {
   auto* locationLayout = new QVBoxLayout(locationGroup);
   m_locations = new platform::ReportList(false, locationGroup);
   m_locationRows = new platform::ReportListModel(LocationColumns(LocationColumnSet::WithPostalCode),
-                                                 CompareLocationRows, this);
+                                                 platform::CompareAs(CompareLocationRows), this);
   m_locations->SetModel(m_locationRows);
   m_locations->setSelectionMode(QAbstractItemView::SingleSelection);
   m_locations->SetHeaderClickHandler([this](int column) { OnHeaderClick(column); });
@@ -159,7 +159,7 @@ void CLookupDataDlg::OnHeaderClick(int column) {
 void CLookupDataDlg::OnLocationFocused(const QModelIndex& current) {
   // An invalid index means a row lost the focus or the list was emptied: nothing to offer.
   if (!current.isValid()) return;
-  const auto* row = static_cast<const LocationListRow*>(m_locationRows->Row(current.row()));
+  const auto* row = m_locationRows->RowAs<LocationListRow>(current.row());
   m_serviceRows->Clear();
   m_listedType = LookupService::None;
   m_services->setEnabled(false);
@@ -173,7 +173,7 @@ void CLookupDataDlg::OnLocationFocused(const QModelIndex& current) {
 void CLookupDataDlg::OnTypeFocused(const QModelIndex& current) {
   if (!current.isValid()) return;
   m_services->setEnabled(true);
-  ListServices(static_cast<const ServiceTypeRow*>(m_typeRows->Row(current.row()))->Type());
+  ListServices(m_typeRows->RowAs<ServiceTypeRow>(current.row())->Type());
 }
 
 void CLookupDataDlg::ListServices(LookupService type) {
@@ -183,8 +183,7 @@ void CLookupDataDlg::ListServices(LookupService type) {
   m_distance = 0;
   QModelIndexList selected = m_locations->selectionModel()->selectedRows();
   if (!selected.isEmpty()) {
-    const auto* row =
-        static_cast<const LocationListRow*>(m_locationRows->Row(selected.first().row()));
+    const auto* row = m_locationRows->RowAs<LocationListRow>(selected.first().row());
     m_distance = DistanceFromUser(m_myInfo, row->Location());
   }
   if (!m_rateFile.OpenRateFile(RateFileFor(type, m_distance))) {
@@ -225,9 +224,8 @@ void CLookupDataDlg::OnOk() {
     platform::Ask(this, res::kErrorSelectFromEachList);
     return;
   }
-  const auto* place =
-      static_cast<const LocationListRow*>(m_locationRows->Row(location.first().row()));
-  const auto* chosen = static_cast<const ServiceRow*>(m_serviceRows->Row(service.first().row()));
+  const auto* place = m_locationRows->RowAs<LocationListRow>(location.first().row());
+  const auto* chosen = m_serviceRows->RowAs<ServiceRow>(service.first().row());
   // The type is the one the services were listed for, so it always matches their rate file.
   m_choice = ChoiceOf(place->Location(), m_listedType, chosen->Index(), m_distance);
   done(1);

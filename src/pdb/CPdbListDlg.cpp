@@ -177,9 +177,7 @@ void CPdbListDlg::Load() {
   if (read < count) platform::Ask(this, res::kErrorReadEntry);
 }
 
-const PdbListItem* CPdbListDlg::Item(int row) const {
-  return static_cast<const PdbListItem*>(m_rows->Row(row));
-}
+const PdbListItem* CPdbListDlg::Item(int row) const { return m_rows->RowAs<PdbListItem>(row); }
 
 std::vector<int> CPdbListDlg::SelectedRows() const { return SelectedRowsOf(*m_list); }
 

@@ -48,7 +48,8 @@ void CSampleLookupDlg::BuildLayout() {
   m_search = m_searchBar.text;
 
   m_list = new platform::ReportList(!m_selectRole, this);
-  m_rows = new platform::ReportListModel(LocationColumns(), CompareLocationRows, this);
+  m_rows = new platform::ReportListModel(LocationColumns(),
+                                         platform::CompareAs(CompareLocationRows), this);
   m_list->SetModel(m_rows);
   m_list->setSelectionMode(QAbstractItemView::SingleSelection);
   m_list->SetHeaderClickHandler([this](int column) { OnHeaderClick(column); });
@@ -141,8 +142,7 @@ void CSampleLookupDlg::OnHeaderClick(int column) {
 }
 
 void CSampleLookupDlg::ShowRow(const QModelIndex& current) {
-  const auto* row = current.isValid() ? static_cast<const LocationListRow*>(m_rows->Row(current.row()))
-                                      : nullptr;
+  const auto* row = current.isValid() ? m_rows->RowAs<LocationListRow>(current.row()) : nullptr;
   if (!row) return;
   const LocationRow& location = row->Location();
   m_info[kAreaCode]->setText(location.areaCode ? QString::number(location.areaCode) : QString());
@@ -164,7 +164,7 @@ void CSampleLookupDlg::OnOk() {
     done(2);
     return;
   }
-  const auto* row = static_cast<const LocationListRow*>(m_rows->Row(selected.first().row()));
+  const auto* row = m_rows->RowAs<LocationListRow>(selected.first().row());
   m_chosen = ChosenLocation{row->Location(), platform::ToRecord(m_info[kLocalTime]->text())};
   done(1);
 }

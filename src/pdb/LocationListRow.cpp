@@ -38,10 +38,10 @@ std::vector<platform::ListColumn> LocationColumns(LocationColumnSet columns) {
           {res::kColumnCountry, 28}};
 }
 
-int CompareLocationRows(const platform::ListRow& a, const platform::ListRow& b, int column) {
+int CompareLocationRows(const LocationListRow& a, const LocationListRow& b, int column) {
   if (column == 0) {
-    auto left = static_cast<const LocationListRow&>(a).Location().sortValue;
-    auto right = static_cast<const LocationListRow&>(b).Location().sortValue;
+    auto left = a.Location().sortValue;
+    auto right = b.Location().sortValue;
     return left < right ? -1 : (left > right ? 1 : 0);
   }
   return platform::CompareTextsNoCase(a, b, column);

@@ -27,6 +27,6 @@ std::vector<platform::ListColumn> LocationColumns(
     LocationColumnSet columns = LocationColumnSet::WithoutPostalCode);
 
 // Column 0 by sort value (integers), the others by their text ignoring letter case.
-int CompareLocationRows(const platform::ListRow& a, const platform::ListRow& b, int column);
+int CompareLocationRows(const LocationListRow& a, const LocationListRow& b, int column);
 
 }  // namespace dorv::pdb

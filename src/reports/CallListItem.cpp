@@ -72,9 +72,7 @@ std::vector<platform::ListColumn> CallListColumns() {
           {res::kCallLogColumnCost, 13, Qt::AlignRight}};
 }
 
-int CompareCallRows(const platform::ListRow& a, const platform::ListRow& b, int column) {
-  const auto& x = static_cast<const CallListItem&>(a);
-  const auto& y = static_cast<const CallListItem&>(b);
+int CompareCallRows(const CallListItem& x, const CallListItem& y, int column) {
   switch (column) {
     case CallListItem::kDate: return Compare(x.Start(), y.Start());
     case CallListItem::kName: return QString::compare(x.Name(), y.Name(), Qt::CaseInsensitive);

@@ -73,6 +73,6 @@ std::vector<platform::ListColumn> CallListColumns();
 
 // Compares two call rows by a column's value: the start time, the name and number texts
 // without regard to case, incoming before outgoing, the length, the entry surcharge, the cost.
-int CompareCallRows(const platform::ListRow& a, const platform::ListRow& b, int column);
+int CompareCallRows(const CallListItem& x, const CallListItem& y, int column);
 
 }  // namespace dorv::reports
