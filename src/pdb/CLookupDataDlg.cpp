@@ -43,8 +43,8 @@ CLookupDataDlg::CLookupDataDlg(const data::MyInfo& myInfo, data::SampleTables& t
 
 void CLookupDataDlg::BuildLayout() {
   auto* layout = new QVBoxLayout(this);
-  m_searchBar =
-      AddLocationSearchBar(*this, *layout, [this](SearchCriterion criterion) { Search(criterion); });
+  m_searchBar = AddLocationSearchBar(
+      *this, *layout, [this](data::SearchCriterion criterion) { Search(criterion); });
   m_search = m_searchBar.text;
 
   auto* lists = new QHBoxLayout;
@@ -101,7 +101,7 @@ void CLookupDataDlg::BuildLayout() {
   resize(900, 520);
 }
 
-QPushButton* CLookupDataDlg::CriterionButton(SearchCriterion criterion) const {
+QPushButton* CLookupDataDlg::CriterionButton(data::SearchCriterion criterion) const {
   return m_searchBar.Button(criterion);
 }
 
@@ -113,7 +113,7 @@ void CLookupDataDlg::ClearRates() {
   m_types->setEnabled(false);
 }
 
-void CLookupDataDlg::Search(SearchCriterion criterion) {
+void CLookupDataDlg::Search(data::SearchCriterion criterion) {
   const std::string typed = platform::ToRecord(m_search->text());
   if (typed.empty()) {
     platform::Ask(this, res::kErrorNoSearchParameters);
@@ -123,10 +123,10 @@ void CLookupDataDlg::Search(SearchCriterion criterion) {
   QApplication::setOverrideCursor(Qt::WaitCursor);
   m_locations->setUpdatesEnabled(false);
   m_locationRows->Clear();
-  SearchOutcome outcome = m_progress.Run(criterion, typed);
+  data::SearchOutcome outcome = m_progress.Run(criterion, typed);
   std::vector<std::unique_ptr<platform::ListRow>> rows;
   rows.reserve(outcome.rows.size());
-  for (LocationRow& row : outcome.rows)
+  for (data::LocationRow& row : outcome.rows)
     rows.push_back(
         std::make_unique<LocationListRow>(std::move(row), LocationColumnSet::WithPostalCode));
   m_locationRows->AddRows(std::move(rows));

@@ -43,8 +43,8 @@ CSampleLookupDlg::CSampleLookupDlg(data::SampleTables& tables, const data::MyInf
 
 void CSampleLookupDlg::BuildLayout() {
   auto* layout = new QVBoxLayout(this);
-  m_searchBar =
-      AddLocationSearchBar(*this, *layout, [this](SearchCriterion criterion) { Search(criterion); });
+  m_searchBar = AddLocationSearchBar(
+      *this, *layout, [this](data::SearchCriterion criterion) { Search(criterion); });
   m_search = m_searchBar.text;
 
   m_list = new platform::ReportList(!m_selectRole, this);
@@ -87,7 +87,7 @@ void CSampleLookupDlg::BuildLayout() {
   resize(640, 560);
 }
 
-QPushButton* CSampleLookupDlg::CriterionButton(SearchCriterion criterion) const {
+QPushButton* CSampleLookupDlg::CriterionButton(data::SearchCriterion criterion) const {
   return m_searchBar.Button(criterion);
 }
 
@@ -95,7 +95,7 @@ void CSampleLookupDlg::ClearInfo() {
   for (QLineEdit* field : m_info) field->clear();
 }
 
-void CSampleLookupDlg::Search(SearchCriterion criterion) {
+void CSampleLookupDlg::Search(data::SearchCriterion criterion) {
   ClearInfo();
   const std::string typed = platform::ToRecord(m_search->text());
   QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -110,7 +110,7 @@ void CSampleLookupDlg::Search(SearchCriterion criterion) {
     platform::Ask(this, res::kErrorNoSearchParameters);
     return;
   }
-  SearchOutcome outcome = m_progress.Run(criterion, typed);
+  data::SearchOutcome outcome = m_progress.Run(criterion, typed);
   if (outcome.failedRegion != 0) {
     finish();
     platform::Ask(this, res::kErrorRegionTables[outcome.failedRegion - 1]);
@@ -120,7 +120,8 @@ void CSampleLookupDlg::Search(SearchCriterion criterion) {
   }
   std::vector<std::unique_ptr<platform::ListRow>> rows;
   rows.reserve(outcome.rows.size());
-  for (LocationRow& row : outcome.rows) rows.push_back(std::make_unique<LocationListRow>(std::move(row)));
+  for (data::LocationRow& row : outcome.rows)
+    rows.push_back(std::make_unique<LocationListRow>(std::move(row)));
   m_rows->AddRows(std::move(rows));
   finish();
   SortRows();
@@ -144,7 +145,7 @@ void CSampleLookupDlg::OnHeaderClick(int column) {
 void CSampleLookupDlg::ShowRow(const QModelIndex& current) {
   const auto* row = current.isValid() ? m_rows->RowAs<LocationListRow>(current.row()) : nullptr;
   if (!row) return;
-  const LocationRow& location = row->Location();
+  const data::LocationRow& location = row->Location();
   m_info[kAreaCode]->setText(location.areaCode ? QString::number(location.areaCode) : QString());
   m_info[kCountryCode]->setText(QString::number(location.countryCode));
   m_info[kCityCode]->setText(platform::FromRecord(location.cityCode));

@@ -30,9 +30,9 @@ QString BandLine(const std::string& title, std::array<std::uint16_t, 6> h) {
   return QString::fromStdString(data::BandText(title, hours, true, true));
 }
 
-LocationRow Location(const char* city, const char* state, const char* country, int areaCode,
-                     const char* cityCode, int countryCode) {
-  LocationRow row;
+data::LocationRow Location(const char* city, const char* state, const char* country, int areaCode,
+                           const char* cityCode, int countryCode) {
+  data::LocationRow row;
   row.city = city;
   row.state = state;
   row.stateCode = "XX";
@@ -233,7 +233,7 @@ TEST_F(ChangePdbTest, ChangeTelcoTakesTheChosenCompany) {
 TEST_F(ChangePdbTest, ChangeLocationTakesTheChosenPlace) {
   struct Case {
     const char* name;
-    LocationRow place;
+    data::LocationRow place;
     const char* areaCode;
     const char* countryCode;
   } cases[] = {

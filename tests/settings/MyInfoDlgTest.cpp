@@ -163,7 +163,7 @@ TEST_F(MyInfoDlgTest, LeavingTheAddressInTheSetupAsksForTheLocationOnce) {
 TEST_F(MyInfoDlgTest, TheFirstLocationBringsTheDefaultsOfItsCountry) {
   struct Case {
     const char* name;
-    pdb::LocationRow location;
+    data::LocationRow location;
     bool stored;
     int surcharges, recurring;
     const char* intlAccess;
