@@ -54,7 +54,7 @@ CMainFrame::CMainFrame(DataFiles& files, SoundPlayer playSound, QWidget* parent)
       m_logoArea(new LogoArea(this)) {
   m_files.notices.SetParent(this);
   // The personal information dialog picks its location and company with the lookups.
-  m_myInfoOpeners.pickLocation = [this](QWidget* parent) -> std::optional<pdb::LocationRow> {
+  m_myInfoOpeners.pickLocation = [this](QWidget* parent) -> std::optional<data::LocationRow> {
     auto chosen = pdb::PickLocation(m_files.sample, m_files.myInfo, parent);
     if (!chosen) return std::nullopt;
     return chosen->location;

@@ -16,6 +16,7 @@
 #include "pdb/LookupDataRules.h"
 #include "pdb/LookupListRows.h"
 #include "platform/Messages.h"
+#include "platform/RecordText.h"
 #include "platform/Texts.h"
 #include "res/Strings.h"
 
@@ -42,8 +43,8 @@ CLookupDataDlg::CLookupDataDlg(const data::MyInfo& myInfo, data::SampleTables& t
 
 void CLookupDataDlg::BuildLayout() {
   auto* layout = new QVBoxLayout(this);
-  m_searchBar =
-      AddLocationSearchBar(*this, *layout, [this](SearchCriterion criterion) { Search(criterion); });
+  m_searchBar = AddLocationSearchBar(
+      *this, *layout, [this](data::SearchCriterion criterion) { Search(criterion); });
   m_search = m_searchBar.text;
 
   auto* lists = new QHBoxLayout;
@@ -51,7 +52,7 @@ void CLookupDataDlg::BuildLayout() {
   auto* locationLayout = new QVBoxLayout(locationGroup);
   m_locations = new platform::ReportList(false, locationGroup);
   m_locationRows = new platform::ReportListModel(LocationColumns(LocationColumnSet::WithPostalCode),
-                                                 CompareLocationRows, this);
+                                                 platform::CompareAs(CompareLocationRows), this);
   m_locations->SetModel(m_locationRows);
   m_locations->setSelectionMode(QAbstractItemView::SingleSelection);
   m_locations->SetHeaderClickHandler([this](int column) { OnHeaderClick(column); });
@@ -100,7 +101,7 @@ void CLookupDataDlg::BuildLayout() {
   resize(900, 520);
 }
 
-QPushButton* CLookupDataDlg::CriterionButton(SearchCriterion criterion) const {
+QPushButton* CLookupDataDlg::CriterionButton(data::SearchCriterion criterion) const {
   return m_searchBar.Button(criterion);
 }
 
@@ -112,8 +113,8 @@ void CLookupDataDlg::ClearRates() {
   m_types->setEnabled(false);
 }
 
-void CLookupDataDlg::Search(SearchCriterion criterion) {
-  const std::string typed = m_search->text().toLatin1().toStdString();
+void CLookupDataDlg::Search(data::SearchCriterion criterion) {
+  const std::string typed = platform::ToRecord(m_search->text());
   if (typed.empty()) {
     platform::Ask(this, res::kErrorNoSearchParameters);
     return;
@@ -122,10 +123,10 @@ void CLookupDataDlg::Search(SearchCriterion criterion) {
   QApplication::setOverrideCursor(Qt::WaitCursor);
   m_locations->setUpdatesEnabled(false);
   m_locationRows->Clear();
-  SearchOutcome outcome = m_progress.Run(criterion, typed);
+  data::SearchOutcome outcome = m_progress.Run(criterion, typed);
   std::vector<std::unique_ptr<platform::ListRow>> rows;
   rows.reserve(outcome.rows.size());
-  for (LocationRow& row : outcome.rows)
+  for (data::LocationRow& row : outcome.rows)
     rows.push_back(
         std::make_unique<LocationListRow>(std::move(row), LocationColumnSet::WithPostalCode));
   m_locationRows->AddRows(std::move(rows));
@@ -158,7 +159,7 @@ void CLookupDataDlg::OnHeaderClick(int column) {
 void CLookupDataDlg::OnLocationFocused(const QModelIndex& current) {
   // An invalid index means a row lost the focus or the list was emptied: nothing to offer.
   if (!current.isValid()) return;
-  const auto* row = static_cast<const LocationListRow*>(m_locationRows->Row(current.row()));
+  const auto* row = m_locationRows->RowAs<LocationListRow>(current.row());
   m_serviceRows->Clear();
   m_listedType = LookupService::None;
   m_services->setEnabled(false);
@@ -172,7 +173,7 @@ void CLookupDataDlg::OnLocationFocused(const QModelIndex& current) {
 void CLookupDataDlg::OnTypeFocused(const QModelIndex& current) {
   if (!current.isValid()) return;
   m_services->setEnabled(true);
-  ListServices(static_cast<const ServiceTypeRow*>(m_typeRows->Row(current.row()))->Type());
+  ListServices(m_typeRows->RowAs<ServiceTypeRow>(current.row())->Type());
 }
 
 void CLookupDataDlg::ListServices(LookupService type) {
@@ -182,8 +183,7 @@ void CLookupDataDlg::ListServices(LookupService type) {
   m_distance = 0;
   QModelIndexList selected = m_locations->selectionModel()->selectedRows();
   if (!selected.isEmpty()) {
-    const auto* row =
-        static_cast<const LocationListRow*>(m_locationRows->Row(selected.first().row()));
+    const auto* row = m_locationRows->RowAs<LocationListRow>(selected.first().row());
     m_distance = DistanceFromUser(m_myInfo, row->Location());
   }
   if (!m_rateFile.OpenRateFile(RateFileFor(type, m_distance))) {
@@ -210,7 +210,7 @@ void CLookupDataDlg::ListServices(LookupService type) {
   if (!rows.empty()) {
     // The caption names the company of the last service read.
     m_servicesCaption->setText(
-        QString(res::kLookupServicesFor).replace("%s", QString::fromLatin1(lastCompany)));
+        QString(res::kLookupServicesFor).replace("%s", platform::FromRecord(lastCompany)));
     m_servicesCaption->show();
   }
   m_serviceRows->AddRows(std::move(rows));
@@ -224,9 +224,8 @@ void CLookupDataDlg::OnOk() {
     platform::Ask(this, res::kErrorSelectFromEachList);
     return;
   }
-  const auto* place =
-      static_cast<const LocationListRow*>(m_locationRows->Row(location.first().row()));
-  const auto* chosen = static_cast<const ServiceRow*>(m_serviceRows->Row(service.first().row()));
+  const auto* place = m_locationRows->RowAs<LocationListRow>(location.first().row());
+  const auto* chosen = m_serviceRows->RowAs<ServiceRow>(service.first().row());
   // The type is the one the services were listed for, so it always matches their rate file.
   m_choice = ChoiceOf(place->Location(), m_listedType, chosen->Index(), m_distance);
   done(1);

@@ -2,10 +2,10 @@
 #include <array>
 #include <optional>
 
+#include "data/LocationSearch.h"
 #include "data/MyInfo.h"
 #include "data/RateFiles.h"
 #include "data/SampleTables.h"
-#include "pdb/LocationSearch.h"
 #include "pdb/LocationSearchBar.h"
 #include "pdb/PdbEditApply.h"
 #include "pdb/PdbListRules.h"
@@ -30,12 +30,12 @@ class CLookupDataDlg final : public platform::EntryDialog {
                  QWidget* parent = nullptr);
 
   // What a criterion button does.
-  void Search(SearchCriterion criterion);
+  void Search(data::SearchCriterion criterion);
   // The location and service chosen, once the dialog has ended with 1.
   const std::optional<LookupChoice>& Choice() const { return m_choice; }
 
   QLineEdit* SearchField() const { return m_search; }
-  QPushButton* CriterionButton(SearchCriterion criterion) const;
+  QPushButton* CriterionButton(data::SearchCriterion criterion) const;
   platform::ReportList* LocationList() const { return m_locations; }
   platform::ReportList* TypeList() const { return m_types; }
   platform::ReportList* ServiceList() const { return m_services; }

@@ -11,6 +11,7 @@
 #include <ctime>
 
 #include "data/FixedText.h"
+#include "data/TextPattern.h"
 #include "pdb/CAlphaConvertDlg.h"
 #include "platform/Messages.h"
 #include "platform/RecordText.h"
@@ -463,11 +464,11 @@ void CPdbEditDlg::OnViewMemo() {
 
 void CPdbEditDlg::OnContactLog() {
   if (!m_openers.contactLog) return;
-  QString title = QString::asprintf(res::kContactLogTitle, ReadField(m_buffer.type).c_str(),
-                                    ReadField(m_buffer.name).c_str());
-  QString phone = QString::asprintf(res::kRecoveryPhone, ReadField(m_buffer.areaCode).c_str(),
-                                    ReadField(m_buffer.prefix).c_str(),
-                                    ReadField(m_buffer.suffix).c_str());
+  QString title = platform::FromRecord(data::FillPattern(
+      res::kContactLogTitle, {ReadField(m_buffer.type), ReadField(m_buffer.name)}));
+  QString phone = platform::FromRecord(data::FillPattern(
+      res::kRecoveryPhone,
+      {ReadField(m_buffer.areaCode), ReadField(m_buffer.prefix), ReadField(m_buffer.suffix)}));
   m_openers.contactLog(ShownPosition(), m_buffer, title, phone, this);
 }
 

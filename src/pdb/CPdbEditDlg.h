@@ -71,9 +71,6 @@ class CPdbEditDlg final : public platform::EntryDialog {
   QLineEdit* RateField(int rate, int part) const { return m_rateFields[rate * 3 + part]; }
   // Discounts of bands 2 and 3: initial, initial, additional, additional.
   QLineEdit* DiscountField(int index) const { return m_discountFields[index]; }
-  QLineEdit* SurchargeField(int part) const { return m_surchargeFields[part]; }
-  QLabel* InitialHeading() const { return m_initialHeading; }
-  QLabel* AdditionalHeading() const { return m_additionalHeading; }
   QPushButton* Button(EditButton button) const { return m_buttons[static_cast<int>(button)]; }
   // Whether the sample-rates warning is painted.
   bool ShowsSampleWarning() const { return m_working.ratesChanged == 0; }

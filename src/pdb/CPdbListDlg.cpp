@@ -8,6 +8,7 @@
 #include "pdb/BookCompression.h"
 #include "pdb/CPdbRecoveryDlg.h"
 #include "platform/Messages.h"
+#include "platform/RecordText.h"
 #include "platform/Texts.h"
 #include "res/Strings.h"
 
@@ -176,9 +177,7 @@ void CPdbListDlg::Load() {
   if (read < count) platform::Ask(this, res::kErrorReadEntry);
 }
 
-const PdbListItem* CPdbListDlg::Item(int row) const {
-  return static_cast<const PdbListItem*>(m_rows->Row(row));
-}
+const PdbListItem* CPdbListDlg::Item(int row) const { return m_rows->RowAs<PdbListItem>(row); }
 
 std::vector<int> CPdbListDlg::SelectedRows() const { return SelectedRowsOf(*m_list); }
 
@@ -401,9 +400,9 @@ void CPdbListDlg::OnViewContactLog() {
   int row;
   if (!m_openers.contactLog || !ReadFirstSelected(position, row)) return;
   const PdbListItem& item = *Item(row);
-  QString title = QString::fromLatin1(data::FillPattern(
+  QString title = platform::FromRecord(data::FillPattern(
       res::kContactLogTitle,
-      {item.TypeText().toLatin1().toStdString(), item.NameText().toLatin1().toStdString()}));
+      {platform::ToRecord(item.TypeText()), platform::ToRecord(item.NameText())}));
   m_openers.contactLog(position, m_buffer, title, item.PhoneText(), this);
 }
 

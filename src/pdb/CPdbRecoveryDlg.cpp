@@ -75,9 +75,7 @@ void CPdbRecoveryDlg::Load() {
   if (read < count) platform::Ask(this, res::kErrorReadEntry);
 }
 
-const PdbListItem* CPdbRecoveryDlg::Item(int row) const {
-  return static_cast<const PdbListItem*>(m_rows->Row(row));
-}
+const PdbListItem* CPdbRecoveryDlg::Item(int row) const { return m_rows->RowAs<PdbListItem>(row); }
 
 std::vector<int> CPdbRecoveryDlg::SelectedRows() const { return SelectedRowsOf(*m_list); }
 

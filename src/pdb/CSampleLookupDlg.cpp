@@ -14,6 +14,7 @@
 #include "pdb/LocationListRow.h"
 #include "pdb/LocationSearchBar.h"
 #include "platform/Messages.h"
+#include "platform/RecordText.h"
 #include "platform/Texts.h"
 #include "res/Strings.h"
 
@@ -25,8 +26,6 @@ constexpr const char* kInfoLabels[8] = {res::kLabelAreaCode,   res::kLabelCountr
                                         res::kLabelState,      res::kLabelPostalCode,
                                         res::kLabelCountry,    res::kLabelLocalTime};
 enum InfoField { kAreaCode, kCountryCode, kCityCode, kCity, kState, kPostalCode, kCountry, kLocalTime };
-
-QString Latin1(const std::string& text) { return QString::fromLatin1(text); }
 
 }  // namespace
 
@@ -44,12 +43,13 @@ CSampleLookupDlg::CSampleLookupDlg(data::SampleTables& tables, const data::MyInf
 
 void CSampleLookupDlg::BuildLayout() {
   auto* layout = new QVBoxLayout(this);
-  m_searchBar =
-      AddLocationSearchBar(*this, *layout, [this](SearchCriterion criterion) { Search(criterion); });
+  m_searchBar = AddLocationSearchBar(
+      *this, *layout, [this](data::SearchCriterion criterion) { Search(criterion); });
   m_search = m_searchBar.text;
 
   m_list = new platform::ReportList(!m_selectRole, this);
-  m_rows = new platform::ReportListModel(LocationColumns(), CompareLocationRows, this);
+  m_rows = new platform::ReportListModel(LocationColumns(),
+                                         platform::CompareAs(CompareLocationRows), this);
   m_list->SetModel(m_rows);
   m_list->setSelectionMode(QAbstractItemView::SingleSelection);
   m_list->SetHeaderClickHandler([this](int column) { OnHeaderClick(column); });
@@ -87,7 +87,7 @@ void CSampleLookupDlg::BuildLayout() {
   resize(640, 560);
 }
 
-QPushButton* CSampleLookupDlg::CriterionButton(SearchCriterion criterion) const {
+QPushButton* CSampleLookupDlg::CriterionButton(data::SearchCriterion criterion) const {
   return m_searchBar.Button(criterion);
 }
 
@@ -95,9 +95,9 @@ void CSampleLookupDlg::ClearInfo() {
   for (QLineEdit* field : m_info) field->clear();
 }
 
-void CSampleLookupDlg::Search(SearchCriterion criterion) {
+void CSampleLookupDlg::Search(data::SearchCriterion criterion) {
   ClearInfo();
-  const std::string typed = m_search->text().toLatin1().toStdString();
+  const std::string typed = platform::ToRecord(m_search->text());
   QApplication::setOverrideCursor(Qt::WaitCursor);
   m_list->setUpdatesEnabled(false);
   m_rows->Clear();
@@ -110,7 +110,7 @@ void CSampleLookupDlg::Search(SearchCriterion criterion) {
     platform::Ask(this, res::kErrorNoSearchParameters);
     return;
   }
-  SearchOutcome outcome = m_progress.Run(criterion, typed);
+  data::SearchOutcome outcome = m_progress.Run(criterion, typed);
   if (outcome.failedRegion != 0) {
     finish();
     platform::Ask(this, res::kErrorRegionTables[outcome.failedRegion - 1]);
@@ -120,7 +120,8 @@ void CSampleLookupDlg::Search(SearchCriterion criterion) {
   }
   std::vector<std::unique_ptr<platform::ListRow>> rows;
   rows.reserve(outcome.rows.size());
-  for (LocationRow& row : outcome.rows) rows.push_back(std::make_unique<LocationListRow>(std::move(row)));
+  for (data::LocationRow& row : outcome.rows)
+    rows.push_back(std::make_unique<LocationListRow>(std::move(row)));
   m_rows->AddRows(std::move(rows));
   finish();
   SortRows();
@@ -142,20 +143,20 @@ void CSampleLookupDlg::OnHeaderClick(int column) {
 }
 
 void CSampleLookupDlg::ShowRow(const QModelIndex& current) {
-  const auto* row = current.isValid() ? static_cast<const LocationListRow*>(m_rows->Row(current.row()))
-                                      : nullptr;
+  const auto* row = current.isValid() ? m_rows->RowAs<LocationListRow>(current.row()) : nullptr;
   if (!row) return;
-  const LocationRow& location = row->Location();
+  const data::LocationRow& location = row->Location();
   m_info[kAreaCode]->setText(location.areaCode ? QString::number(location.areaCode) : QString());
   m_info[kCountryCode]->setText(QString::number(location.countryCode));
-  m_info[kCityCode]->setText(Latin1(location.cityCode));
-  m_info[kCity]->setText(Latin1(location.city));
-  m_info[kState]->setText(location.stateCode.empty() ? QString() : Latin1(location.state));
-  m_info[kPostalCode]->setText(Latin1(location.postalCode));
-  m_info[kCountry]->setText(Latin1(location.country));
+  m_info[kCityCode]->setText(platform::FromRecord(location.cityCode));
+  m_info[kCity]->setText(platform::FromRecord(location.city));
+  m_info[kState]->setText(location.stateCode.empty() ? QString()
+                                                     : platform::FromRecord(location.state));
+  m_info[kPostalCode]->setText(platform::FromRecord(location.postalCode));
+  m_info[kCountry]->setText(platform::FromRecord(location.country));
   if (!location.city.empty() && !location.country.empty())
-    m_info[kLocalTime]->setText(Latin1(data::LocalTimeText(
-        m_now(), location.timeZone, location.country, m_myInfo.clock12 == 1)));
+    m_info[kLocalTime]->setText(platform::FromRecord(
+        data::LocalTimeText(m_now(), location.timeZone, location.country, m_myInfo.clock12 == 1)));
 }
 
 void CSampleLookupDlg::OnOk() {
@@ -164,8 +165,8 @@ void CSampleLookupDlg::OnOk() {
     done(2);
     return;
   }
-  const auto* row = static_cast<const LocationListRow*>(m_rows->Row(selected.first().row()));
-  m_chosen = ChosenLocation{row->Location(), m_info[kLocalTime]->text().toLatin1().toStdString()};
+  const auto* row = m_rows->RowAs<LocationListRow>(selected.first().row());
+  m_chosen = ChosenLocation{row->Location(), platform::ToRecord(m_info[kLocalTime]->text())};
   done(1);
 }
 

@@ -4,9 +4,9 @@
 #include <functional>
 #include <optional>
 
+#include "data/LocationSearch.h"
 #include "data/MyInfo.h"
 #include "data/SampleTables.h"
-#include "pdb/LocationSearch.h"
 #include "pdb/LocationSearchBar.h"
 #include "pdb/PdbListRules.h"
 #include "platform/EntryDialog.h"
@@ -20,7 +20,7 @@ namespace dorv::pdb {
 
 // A location the user chose, with the far end's local time as it was shown.
 struct ChosenLocation {
-  LocationRow location;
+  data::LocationRow location;
   std::string localTime;
 };
 
@@ -34,13 +34,13 @@ class CSampleLookupDlg final : public platform::EntryDialog {
                    QWidget* parent = nullptr);
 
   // What a criterion button does.
-  void Search(SearchCriterion criterion);
+  void Search(data::SearchCriterion criterion);
   // The location chosen in the select role (result 1).
   const std::optional<ChosenLocation>& Chosen() const { return m_chosen; }
   void SetClock(Clock now) { m_now = std::move(now); }
 
   QLineEdit* SearchField() const { return m_search; }
-  QPushButton* CriterionButton(SearchCriterion criterion) const;
+  QPushButton* CriterionButton(data::SearchCriterion criterion) const;
   platform::ReportList* List() const { return m_list; }
   // The information fields in the order Area Code, Country Code, City Code, City, State,
   // Postal Code, Country, Local Time.

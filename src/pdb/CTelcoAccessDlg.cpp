@@ -7,6 +7,7 @@
 
 #include "data/FixedText.h"
 #include "platform/Messages.h"
+#include "platform/RecordText.h"
 #include "platform/Texts.h"
 #include "res/Strings.h"
 
@@ -18,7 +19,7 @@ class TelcoRow final : public platform::ListRow {
   explicit TelcoRow(const data::TelcoEntry& entry)
       : m_name(data::ReadField(entry.name)), m_accessCode(entry.accessCode) {}
   QString Text(int column) const override {
-    return column == 0 ? QString::fromLatin1(m_name) : QString::number(m_accessCode);
+    return column == 0 ? platform::FromRecord(m_name) : QString::number(m_accessCode);
   }
   const std::string& Name() const { return m_name; }
   std::int32_t AccessCode() const { return m_accessCode; }
@@ -28,10 +29,10 @@ class TelcoRow final : public platform::ListRow {
   std::int32_t m_accessCode;
 };
 
-int CompareTelcoRows(const platform::ListRow& a, const platform::ListRow& b, int column) {
+int CompareTelcoRows(const TelcoRow& a, const TelcoRow& b, int column) {
   if (column == 1) {
-    auto left = static_cast<const TelcoRow&>(a).AccessCode();
-    auto right = static_cast<const TelcoRow&>(b).AccessCode();
+    auto left = a.AccessCode();
+    auto right = b.AccessCode();
     return left < right ? -1 : (left > right ? 1 : 0);
   }
   return platform::CompareTextsNoCase(a, b, column);
@@ -50,7 +51,8 @@ CTelcoAccessDlg::CTelcoAccessDlg(data::TelcoFile& telcos, bool viewRole, std::in
   auto* layout = new QVBoxLayout(this);
   m_list = new platform::ReportList(m_viewRole, this);
   m_rows = new platform::ReportListModel(
-      {{res::kColumnTelephoneCompany, 80}, {res::kColumnAccessCode, 20}}, CompareTelcoRows, this);
+      {{res::kColumnTelephoneCompany, 80}, {res::kColumnAccessCode, 20}},
+      platform::CompareAs(CompareTelcoRows), this);
   m_list->SetModel(m_rows);
   m_list->setSelectionMode(QAbstractItemView::SingleSelection);
   m_list->SetHeaderClickHandler([this](int column) { OnHeaderClick(column); });
@@ -118,7 +120,7 @@ void CTelcoAccessDlg::OnHeaderClick(int column) {
 
 void CTelcoAccessDlg::TakeRow(const QModelIndex& index) {
   if (!index.isValid()) return;
-  const auto* row = static_cast<const TelcoRow*>(m_rows->Row(index.row()));
+  const auto* row = m_rows->RowAs<TelcoRow>(index.row());
   m_accessCode = row->AccessCode();
   m_company = row->Name();
 }

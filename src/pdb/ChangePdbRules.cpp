@@ -30,7 +30,7 @@ double CollectedAmount(double given, const data::MoneyParts& shown,
 }
 
 void TakeLocation(const ChosenLocation& chosen, ChangeDataValues& values) {
-  const LocationRow& place = chosen.location;
+  const data::LocationRow& place = chosen.location;
   values.city = place.city;
   values.state = place.state;
   values.stateCode = place.stateCode;

@@ -1,5 +1,6 @@
 #include "pdb/LocationListRow.h"
 
+#include "platform/RecordText.h"
 #include "res/Strings.h"
 
 namespace dorv::pdb {
@@ -7,19 +8,19 @@ namespace dorv::pdb {
 QString LocationListRow::Text(int column) const {
   // Past the State column the postal code, when shown, comes before the country.
   if (m_columns == LocationColumnSet::WithPostalCode && column == 3)
-    return QString::fromLatin1(m_location.postalCode);
+    return platform::FromRecord(m_location.postalCode);
   if (m_columns == LocationColumnSet::WithPostalCode && column == 4) column = 3;
   switch (column) {
     case 0:
       return m_location.region == 1 || m_location.region == 2
                  ? QString::number(m_location.areaCode)
-                 : QString::fromLatin1(m_location.cityCode);
+                 : platform::FromRecord(m_location.cityCode);
     case 1:
-      return QString::fromLatin1(m_location.city);
+      return platform::FromRecord(m_location.city);
     case 2:
-      return QString::fromLatin1(m_location.stateCode);
+      return platform::FromRecord(m_location.stateCode);
     case 3:
-      return QString::fromLatin1(m_location.country);
+      return platform::FromRecord(m_location.country);
   }
   return {};
 }
@@ -37,10 +38,10 @@ std::vector<platform::ListColumn> LocationColumns(LocationColumnSet columns) {
           {res::kColumnCountry, 28}};
 }
 
-int CompareLocationRows(const platform::ListRow& a, const platform::ListRow& b, int column) {
+int CompareLocationRows(const LocationListRow& a, const LocationListRow& b, int column) {
   if (column == 0) {
-    auto left = static_cast<const LocationListRow&>(a).Location().sortValue;
-    auto right = static_cast<const LocationListRow&>(b).Location().sortValue;
+    auto left = a.Location().sortValue;
+    auto right = b.Location().sortValue;
     return left < right ? -1 : (left > right ? 1 : 0);
   }
   return platform::CompareTextsNoCase(a, b, column);

@@ -1,5 +1,5 @@
 #pragma once
-#include "pdb/LocationSearch.h"
+#include "data/LocationSearch.h"
 #include "platform/ReportList.h"
 
 namespace dorv::pdb {
@@ -11,14 +11,14 @@ enum class LocationColumnSet { WithoutPostalCode, WithPostalCode };
 // A found location as a row of a result list.
 class LocationListRow final : public platform::ListRow {
  public:
-  explicit LocationListRow(LocationRow location,
+  explicit LocationListRow(data::LocationRow location,
                            LocationColumnSet columns = LocationColumnSet::WithoutPostalCode)
       : m_location(std::move(location)), m_columns(columns) {}
   QString Text(int column) const override;
-  const LocationRow& Location() const { return m_location; }
+  const data::LocationRow& Location() const { return m_location; }
 
  private:
-  LocationRow m_location;
+  data::LocationRow m_location;
   LocationColumnSet m_columns;
 };
 
@@ -27,6 +27,6 @@ std::vector<platform::ListColumn> LocationColumns(
     LocationColumnSet columns = LocationColumnSet::WithoutPostalCode);
 
 // Column 0 by sort value (integers), the others by their text ignoring letter case.
-int CompareLocationRows(const platform::ListRow& a, const platform::ListRow& b, int column);
+int CompareLocationRows(const LocationListRow& a, const LocationListRow& b, int column);
 
 }  // namespace dorv::pdb

@@ -11,23 +11,24 @@
 namespace dorv::pdb {
 namespace {
 
-constexpr SearchCriterion kCriteria[5] = {SearchCriterion::AreaOrCityCode, SearchCriterion::City,
-                                          SearchCriterion::StateOrProvince,
-                                          SearchCriterion::PostalCode, SearchCriterion::Country};
+constexpr data::SearchCriterion kCriteria[5] = {
+    data::SearchCriterion::AreaOrCityCode, data::SearchCriterion::City,
+    data::SearchCriterion::StateOrProvince, data::SearchCriterion::PostalCode,
+    data::SearchCriterion::Country};
 constexpr const char* kCriterionTexts[5] = {res::kSearchByCode, res::kSearchByCity,
                                             res::kSearchByState, res::kSearchByPostalCode,
                                             res::kSearchByCountry};
 
 }  // namespace
 
-QPushButton* LocationSearchBar::Button(SearchCriterion criterion) const {
+QPushButton* LocationSearchBar::Button(data::SearchCriterion criterion) const {
   for (int i = 0; i < 5; ++i)
     if (kCriteria[i] == criterion) return buttons[i];
   return nullptr;
 }
 
 LocationSearchBar AddLocationSearchBar(QWidget& owner, QBoxLayout& layout,
-                                       std::function<void(SearchCriterion)> search) {
+                                       std::function<void(data::SearchCriterion)> search) {
   LocationSearchBar bar;
   auto* searchRow = new QHBoxLayout;
   bar.text = new QLineEdit(&owner);
@@ -40,7 +41,7 @@ LocationSearchBar AddLocationSearchBar(QWidget& owner, QBoxLayout& layout,
     bar.buttons[i] = new QPushButton(kCriterionTexts[i], &owner);
     // Enter in the search field moves on rather than pressing a criterion.
     bar.buttons[i]->setAutoDefault(false);
-    SearchCriterion criterion = kCriteria[i];
+    data::SearchCriterion criterion = kCriteria[i];
     QObject::connect(bar.buttons[i], &QPushButton::clicked, &owner,
                      [search, criterion] { search(criterion); });
     criteriaRow->addWidget(bar.buttons[i]);
@@ -52,19 +53,21 @@ LocationSearchBar AddLocationSearchBar(QWidget& owner, QBoxLayout& layout,
 LocationSearchProgress::LocationSearchProgress(data::SampleTables& tables, QWidget& owner)
     : m_tables(tables),
       m_bar(new QProgressBar(&owner)),
-      m_recordsPerStep(TotalLocationCount(tables) / 100) {
+      m_recordsPerStep(data::TotalLocationCount(tables) / 100) {
   m_bar->setRange(0, 100);
   m_bar->setValue(0);
   m_bar->hide();
 }
 
-SearchOutcome LocationSearchProgress::Run(SearchCriterion criterion, const std::string& typed) {
+data::SearchOutcome LocationSearchProgress::Run(data::SearchCriterion criterion,
+                                                const std::string& typed) {
   m_bar->setValue(0);
   m_bar->show();
-  SearchOutcome outcome = SearchLocations(m_tables, criterion, typed, m_recordsPerStep, [this] {
-    m_bar->setValue(m_bar->value() + 1);
-    m_bar->repaint();
-  });
+  data::SearchOutcome outcome =
+      data::SearchLocations(m_tables, criterion, typed, m_recordsPerStep, [this] {
+        m_bar->setValue(m_bar->value() + 1);
+        m_bar->repaint();
+      });
   m_bar->hide();
   return outcome;
 }

@@ -3,8 +3,8 @@
 #include <functional>
 #include <string>
 
+#include "data/LocationSearch.h"
 #include "data/SampleTables.h"
-#include "pdb/LocationSearch.h"
 
 class QBoxLayout;
 class QLineEdit;
@@ -19,12 +19,12 @@ struct LocationSearchBar {
   QLineEdit* text = nullptr;
   std::array<QPushButton*, 5> buttons{};
 
-  QPushButton* Button(SearchCriterion criterion) const;
+  QPushButton* Button(data::SearchCriterion criterion) const;
 };
 
 // Adds the bar's two rows to the layout; each button runs the search by its criterion.
 LocationSearchBar AddLocationSearchBar(QWidget& owner, QBoxLayout& layout,
-                                       std::function<void(SearchCriterion)> search);
+                                       std::function<void(data::SearchCriterion)> search);
 
 // A location search over every region with a progress bar that steps once for each hundredth
 // of all locations. The bar is hidden except while a search runs; the owner lays it out.
@@ -33,7 +33,7 @@ class LocationSearchProgress {
   LocationSearchProgress(data::SampleTables& tables, QWidget& owner);
 
   QProgressBar* Bar() const { return m_bar; }
-  SearchOutcome Run(SearchCriterion criterion, const std::string& typed);
+  data::SearchOutcome Run(data::SearchCriterion criterion, const std::string& typed);
 
  private:
   data::SampleTables& m_tables;

@@ -33,18 +33,18 @@ std::string RateFileFor(LookupService type, double distance) {
   }
 }
 
-double DistanceFromUser(const data::MyInfo& myInfo, const LocationRow& location) {
+double DistanceFromUser(const data::MyInfo& myInfo, const data::LocationRow& location) {
   return data::Distance(myInfo.latitude, myInfo.longitude, location.latitude, location.longitude);
 }
 
-std::string AreaOrCityCodeOf(const LocationRow& location) {
+std::string AreaOrCityCodeOf(const data::LocationRow& location) {
   if (data::EqualsNoCase(location.country, "United States") ||
       data::EqualsNoCase(location.country, "Canada"))
     return std::to_string(location.areaCode);
   return location.cityCode;
 }
 
-LookupChoice ChoiceOf(const LocationRow& location, LookupService type, long serviceIndex,
+LookupChoice ChoiceOf(const data::LocationRow& location, LookupService type, long serviceIndex,
                       double distance) {
   LookupChoice choice;
   LookupLocation& place = choice.location;

@@ -2,8 +2,8 @@
 #include <string>
 #include <vector>
 
+#include "data/LocationSearch.h"
 #include "data/MyInfo.h"
-#include "pdb/LocationSearch.h"
 #include "pdb/PdbEditApply.h"
 
 namespace dorv::pdb {
@@ -23,14 +23,14 @@ const char* ServiceTypeText(LookupService type);
 std::string RateFileFor(LookupService type, double distance);
 
 // The distance between the user's coordinates and a location's.
-double DistanceFromUser(const data::MyInfo& myInfo, const LocationRow& location);
+double DistanceFromUser(const data::MyInfo& myInfo, const data::LocationRow& location);
 
 // The area or city code an entry takes from a location: the area code as a number in the
 // United States and Canada (by country name, ignoring letter case), the city code elsewhere.
-std::string AreaOrCityCodeOf(const LocationRow& location);
+std::string AreaOrCityCodeOf(const data::LocationRow& location);
 
 // What the editor is handed for a location and a service chosen from a rate file.
-LookupChoice ChoiceOf(const LocationRow& location, LookupService type, long serviceIndex,
+LookupChoice ChoiceOf(const data::LocationRow& location, LookupService type, long serviceIndex,
                       double distance);
 
 }  // namespace dorv::pdb

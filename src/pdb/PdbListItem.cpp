@@ -3,15 +3,15 @@
 #include "data/FixedText.h"
 #include "data/PdbText.h"
 #include "data/TextPattern.h"
+#include "platform/RecordText.h"
 #include "res/Strings.h"
 
 namespace dorv::pdb {
 namespace {
 
-// Entry texts are single bytes of any value; Latin-1 shows every byte as one character.
 template <std::size_t N>
 QString TextOf(const char (&field)[N]) {
-  return QString::fromLatin1(data::ReadField(field));
+  return platform::FromRecord(data::ReadField(field));
 }
 
 }  // namespace
@@ -29,7 +29,7 @@ PdbListItem ListItemOf(const data::PdbRecord& record, const data::MyInfo& myInfo
   std::string phone =
       data::DialText(data::NumberPartsOf(record), data::ReadField(myInfo.country),
                      data::ReadField(myInfo.intlAccessCode), false);
-  return {TextOf(record.type), TextOf(record.name), QString::fromLatin1(phone), position};
+  return {TextOf(record.type), TextOf(record.name), platform::FromRecord(phone), position};
 }
 
 PdbListItem RecoveryItemOf(const data::PdbRecord& record, long position) {
@@ -37,7 +37,7 @@ PdbListItem RecoveryItemOf(const data::PdbRecord& record, long position) {
       data::FillPattern(res::kRecoveryPhone, {data::ReadField(record.areaCode),
                                               data::ReadField(record.prefix),
                                               data::ReadField(record.suffix)});
-  return {TextOf(record.type), TextOf(record.name), QString::fromLatin1(phone), position};
+  return {TextOf(record.type), TextOf(record.name), platform::FromRecord(phone), position};
 }
 
 std::vector<platform::ListColumn> ListColumns(int typeUnits, int nameUnits, int phoneUnits) {

@@ -28,6 +28,17 @@ using RowCompare = std::function<int(const ListRow& a, const ListRow& b, int col
 // Compares the column texts without regard to letter case.
 int CompareTextsNoCase(const ListRow& a, const ListRow& b, int column);
 
+// A comparison written for the one kind of row a list holds; should rows of another kind
+// meet it, they compare by their texts.
+template <class Row>
+RowCompare CompareAs(int (*compare)(const Row& a, const Row& b, int column)) {
+  return [compare](const ListRow& a, const ListRow& b, int column) {
+    const auto* first = dynamic_cast<const Row*>(&a);
+    const auto* second = dynamic_cast<const Row*>(&b);
+    return first && second ? compare(*first, *second, column) : CompareTextsNoCase(a, b, column);
+  };
+}
+
 class ReportListModel final : public QAbstractTableModel {
   Q_OBJECT
  public:
@@ -46,6 +57,11 @@ class ReportListModel final : public QAbstractTableModel {
   std::unique_ptr<ListRow> TakeRow(int index);
   void Clear();
   const ListRow* Row(int index) const;
+  // The row as the kind the list was filled with; null when out of range or of another kind.
+  template <class Row>
+  const Row* RowAs(int index) const {
+    return dynamic_cast<const Row*>(this->Row(index));
+  }
   const std::vector<ListColumn>& Columns() const { return m_columns; }
 
   // A first click on a column sorts it ascending; a second click on the same column reverses.

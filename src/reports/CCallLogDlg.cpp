@@ -45,7 +45,8 @@ CCallLogDlg::~CCallLogDlg() = default;
 
 void CCallLogDlg::BuildControls() {
   m_monthBox = new QComboBox(this);
-  m_rows = new platform::ReportListModel(CallListColumns(), CompareCallRows, this);
+  m_rows =
+      new platform::ReportListModel(CallListColumns(), platform::CompareAs(CompareCallRows), this);
   m_list = new platform::ReportList(false, this);
   m_list->SetModel(m_rows);
   m_list->SetHeaderClickHandler([this](int column) { OnColumnClick(column); });
@@ -101,9 +102,7 @@ QPushButton& CCallLogDlg::Button(CallLogButton button) const {
   return *m_buttons[static_cast<std::size_t>(button)];
 }
 
-const CallListItem* CCallLogDlg::Item(int row) const {
-  return static_cast<const CallListItem*>(m_rows->Row(row));
-}
+const CallListItem* CCallLogDlg::Item(int row) const { return m_rows->RowAs<CallListItem>(row); }
 
 const CallListItem* CCallLogDlg::SelectedItem() const {
   QModelIndexList rows = m_list->selectionModel()->selectedRows();

@@ -47,7 +47,6 @@ class CCallLogDlg final : public QDialog {
   const CallListItem* Item(int row) const;
   QPushButton& Button(CallLogButton button) const;
   const CallTotalsPane& Totals() const { return *m_totalsPane; }
-  const CallTotals& RunningTotals() const { return m_totals; }
   const CallMemoPane& Memo() const { return *m_memoPane; }
   const CallSurchargePane& SurchargePane() const { return *m_surchargePane; }
   const QLabel& SampleRatesNote() const { return *m_note; }

@@ -5,19 +5,17 @@
 #include "data/CallLog.h"
 #include "data/FixedText.h"
 #include "data/MoneyText.h"
+#include "platform/RecordText.h"
 #include "rating/Surcharges.h"
 #include "res/Strings.h"
 
 namespace dorv::reports {
 namespace {
 
-// Record texts are single bytes of any value; Latin-1 shows every byte as one character.
 template <std::size_t N>
 QString TextOf(const char (&field)[N]) {
-  return QString::fromLatin1(data::ReadField(field));
+  return platform::FromRecord(data::ReadField(field));
 }
-
-QString Latin1(const std::string& text) { return QString::fromLatin1(text); }
 
 template <class T>
 int Compare(T a, T b) {
@@ -29,8 +27,8 @@ int Compare(T a, T b) {
 CallListItem::CallListItem(const data::CallLogRecord& call, const data::MyInfo& myInfo,
                            LoggedCall where)
     : m_name(TextOf(call.name)),
-      m_numberText(Latin1(data::DialText(call, data::ReadField(myInfo.country),
-                                         data::ReadField(myInfo.intlAccessCode), false))),
+      m_numberText(platform::FromRecord(data::DialText(
+          call, data::ReadField(myInfo.country), data::ReadField(myInfo.intlAccessCode), false))),
       m_duration(call.duration),
       m_memoFileNumber(call.memoFileNumber),
       m_start(call.start),
@@ -40,8 +38,8 @@ CallListItem::CallListItem(const data::CallLogRecord& call, const data::MyInfo& 
       m_incoming(call.outgoing == 0),
       m_ratesChanged(call.ratesChanged != 0),
       m_where(where),
-      m_dateText(Latin1(data::DateTimeText(static_cast<std::time_t>(m_start),
-                                           myInfo.clock12 == 1))) {
+      m_dateText(platform::FromRecord(
+          data::DateTimeText(static_cast<std::time_t>(m_start), myInfo.clock12 == 1))) {
   std::copy(std::begin(call.surcharges), std::end(call.surcharges), std::begin(m_surcharges));
 }
 
@@ -56,9 +54,9 @@ QString CallListItem::Text(int column) const {
     case kName: return m_name;
     case kType: return m_incoming ? res::kCallLogIncoming : res::kCallLogOutgoing;
     case kNumber: return m_numberText;
-    case kLength: return Latin1(data::LengthText(m_duration));
-    case kSurcharge: return Latin1(data::MoneyText(m_surchargeTotal, true));
-    case kCost: return Latin1(data::MoneyText(m_cost, !SampleRates()));
+    case kLength: return platform::FromRecord(data::LengthText(m_duration));
+    case kSurcharge: return platform::FromRecord(data::MoneyText(m_surchargeTotal, true));
+    case kCost: return platform::FromRecord(data::MoneyText(m_cost, !SampleRates()));
     default: return {};
   }
 }
@@ -74,9 +72,7 @@ std::vector<platform::ListColumn> CallListColumns() {
           {res::kCallLogColumnCost, 13, Qt::AlignRight}};
 }
 
-int CompareCallRows(const platform::ListRow& a, const platform::ListRow& b, int column) {
-  const auto& x = static_cast<const CallListItem&>(a);
-  const auto& y = static_cast<const CallListItem&>(b);
+int CompareCallRows(const CallListItem& x, const CallListItem& y, int column) {
   switch (column) {
     case CallListItem::kDate: return Compare(x.Start(), y.Start());
     case CallListItem::kName: return QString::compare(x.Name(), y.Name(), Qt::CaseInsensitive);

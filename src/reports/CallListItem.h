@@ -40,10 +40,6 @@ class CallListItem final : public platform::ListRow {
   const data::Surcharge (&Surcharges() const)[10] { return m_surcharges; }
   // The entry surcharge and every slot's charge for this call's length.
   double SurchargeTotal() const { return m_surchargeTotal; }
-  // Set only by the monthly billing: 1 local, 2 long distance, 3 international, 4 toll free
-  // or AudioTex; 0 elsewhere.
-  std::int32_t BillingClass() const { return m_billingClass; }
-  void SetBillingClass(std::int32_t billingClass) { m_billingClass = billingClass; }
   bool Incoming() const { return m_incoming; }
   // Rated with the sample rates supplied with the program, not with the user's own.
   bool SampleRates() const { return !m_ratesChanged; }
@@ -61,7 +57,6 @@ class CallListItem final : public platform::ListRow {
   double m_surcharge;
   data::Surcharge m_surcharges[10];
   double m_surchargeTotal;
-  std::int32_t m_billingClass = 0;
   bool m_incoming;
   bool m_ratesChanged;
   LoggedCall m_where;
@@ -73,6 +68,6 @@ std::vector<platform::ListColumn> CallListColumns();
 
 // Compares two call rows by a column's value: the start time, the name and number texts
 // without regard to case, incoming before outgoing, the length, the entry surcharge, the cost.
-int CompareCallRows(const platform::ListRow& a, const platform::ListRow& b, int column);
+int CompareCallRows(const CallListItem& x, const CallListItem& y, int column);
 
 }  // namespace dorv::reports

@@ -1,6 +1,7 @@
 #include "reports/CallMemo.h"
 
 #include "platform/Messages.h"
+#include "platform/RecordText.h"
 #include "res/Strings.h"
 
 namespace dorv::reports {
@@ -25,7 +26,7 @@ bool CallMemoPane::ShowMemoOf(data::PdbFiles& pdb, const CallListItem& call) {
     platform::Ask(this, res::kCallLogErrorMemoAccess);
     return false;
   }
-  setPlainText(platform::ShownText(QString::fromLatin1(text)));
+  setPlainText(platform::ShownText(platform::FromRecord(text)));
   return true;
 }
 

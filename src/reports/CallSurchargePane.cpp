@@ -5,6 +5,7 @@
 
 #include "data/FixedText.h"
 #include "data/MoneyText.h"
+#include "platform/RecordText.h"
 #include "rating/Surcharges.h"
 #include "res/Strings.h"
 
@@ -18,7 +19,7 @@ class SurchargeLineRow final : public platform::ListRow {
   explicit SurchargeLineRow(SurchargeLine line) : m_line(std::move(line)) {}
   QString Text(int column) const override {
     if (column == 0) return m_line.description;
-    if (column == 1) return QString::fromLatin1(data::MoneyText(m_line.amount, true));
+    if (column == 1) return platform::FromRecord(data::MoneyText(m_line.amount, true));
     return {};
   }
 
@@ -32,7 +33,7 @@ std::vector<SurchargeLine> SurchargeLinesOf(const CallListItem& call) {
   std::vector<SurchargeLine> lines;
   if (call.EntrySurcharge() != 0) lines.push_back({res::kSurchargeEntryRow, call.EntrySurcharge()});
   for (const data::Surcharge& slot : call.Surcharges()) {
-    QString description = QString::fromLatin1(data::ReadField(slot.description));
+    QString description = platform::FromRecord(data::ReadField(slot.description));
     if (slot.cost == 0 && description.isEmpty()) continue;
     double amount = slot.kind == kPerTimeDuration
                         ? rating::PerTimeCharge(slot, call.Duration())

@@ -4,17 +4,18 @@
 #include <QLabel>
 
 #include "data/MoneyText.h"
+#include "platform/RecordText.h"
 #include "res/Strings.h"
 
 namespace dorv::reports {
 namespace {
 
-QString Money(double cents) { return QString::fromLatin1(data::MoneyText(cents, true)); }
+QString Money(double cents) { return platform::FromRecord(data::MoneyText(cents, true)); }
 
 }  // namespace
 
 CallTotalTexts TextsOf(const CallTotals& totals) {
-  return {QString::fromLatin1(data::LengthText(static_cast<long>(totals.seconds))),
+  return {platform::FromRecord(data::LengthText(static_cast<long>(totals.seconds))),
           Money(totals.surcharges), Money(totals.costs), Money(totals.surcharges + totals.costs)};
 }
 

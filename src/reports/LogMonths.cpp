@@ -3,11 +3,12 @@
 #include <algorithm>
 
 #include "data/MoneyText.h"
+#include "platform/RecordText.h"
 
 namespace dorv::reports {
 
 QString MonthText(const data::LogMonth& month) {
-  return QString::fromLatin1(data::MonthName(month.month)) + ' ' + QString::number(month.year);
+  return platform::FromRecord(data::MonthName(month.month)) + ' ' + QString::number(month.year);
 }
 
 data::LogMonth MonthOf(std::time_t when) {

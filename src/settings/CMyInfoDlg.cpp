@@ -276,7 +276,7 @@ void CMyInfoDlg::AddressLeft() {
 
 void CMyInfoDlg::LookupLocation() {
   if (!m_openers.pickLocation) return;
-  const std::optional<pdb::LocationRow> chosen = m_openers.pickLocation(this);
+  const std::optional<data::LocationRow> chosen = m_openers.pickLocation(this);
   if (!chosen) return;
   ApplyChosenLocation(m_edit, *chosen);
   ShowLocation();

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "pdb/LocationSearch.h"
+#include "data/LocationSearch.h"
 
 class QWidget;
 
@@ -14,7 +14,7 @@ namespace dorv::settings {
 // left unset keeps its button disabled.
 struct MyInfoOpeners {
   // The sample database lookup in its select role: the chosen location, or nothing.
-  std::function<std::optional<pdb::LocationRow>(QWidget* parent)> pickLocation;
+  std::function<std::optional<data::LocationRow>(QWidget* parent)> pickLocation;
   // The telephone company dialog in its choosing role, opened on the current choice; true
   // when it ended with OK, the two values then holding the choice.
   std::function<bool(std::int32_t& accessCode, std::string& company, QWidget* parent)> chooseTelco;

@@ -58,13 +58,13 @@ DigitsValue ParseDigits(std::string_view text) {
   return {value, true};
 }
 
-std::string AreaCodeText(const pdb::LocationRow& location) {
+std::string AreaCodeText(const data::LocationRow& location) {
   const bool northAmerica = location.region == 1 || location.region == 2;
   if (!northAmerica && !location.cityCode.empty()) return location.cityCode;
   return location.areaCode != 0 ? std::to_string(location.areaCode) : std::string();
 }
 
-void ApplyChosenLocation(data::MyInfo& info, const pdb::LocationRow& location) {
+void ApplyChosenLocation(data::MyInfo& info, const data::LocationRow& location) {
   data::WriteField(info.city, location.city);
   data::WriteField(info.stateCode, location.stateCode);
   data::WriteField(info.state, location.state);

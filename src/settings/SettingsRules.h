@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "data/LocationSearch.h"
 #include "data/MyInfo.h"
-#include "pdb/LocationSearch.h"
 
 namespace dorv::settings {
 
@@ -44,11 +44,11 @@ DigitsValue ParseDigits(std::string_view text);
 
 // Takes a chosen location into the record with its codes. While the record was never stored
 // it also takes the dialling and charge defaults of the location's country.
-void ApplyChosenLocation(data::MyInfo& info, const pdb::LocationRow& location);
+void ApplyChosenLocation(data::MyInfo& info, const data::LocationRow& location);
 
 // The telephone area code a location gives: the area code in North America, the city code
 // text elsewhere (the area code when a location has no city code).
-std::string AreaCodeText(const pdb::LocationRow& location);
+std::string AreaCodeText(const data::LocationRow& location);
 
 // Copies the dialling information (operator, access, default rates, information and special
 // dialling codes) from one record to another.

@@ -102,7 +102,7 @@ class NewUser {
   int PickHome(pdb::CSampleLookupDlg& lookup) {
     opened.push_back("home location");
     Type(lookup.SearchField(), "Denver");
-    QTest::mouseClick(lookup.CriterionButton(pdb::SearchCriterion::City), Qt::LeftButton);
+    QTest::mouseClick(lookup.CriterionButton(data::SearchCriterion::City), Qt::LeftButton);
     ClickRow(lookup.List(), ColoradoRow(lookup.List(), "Denver"));
     QTest::mouseClick(lookup.OkButton(), Qt::LeftButton);
     return lookup.result();
@@ -139,7 +139,7 @@ class NewUser {
   int PickBoulder(pdb::CLookupDataDlg& lookup) {
     opened.push_back("lookup data");
     Type(lookup.SearchField(), "Boulder");
-    QTest::mouseClick(lookup.CriterionButton(pdb::SearchCriterion::City), Qt::LeftButton);
+    QTest::mouseClick(lookup.CriterionButton(data::SearchCriterion::City), Qt::LeftButton);
     ClickRow(lookup.LocationList(), ColoradoRow(lookup.LocationList(), "Boulder"));
     const int residential = RowWithText(lookup.TypeList(), res::kServiceTypeResidental);
     EXPECT_GE(residential, 0);

@@ -216,8 +216,8 @@ TEST(MainFrameStartup, InconsistentMemoNumberingEndsBeforeAnyFileOpens) {
 
 namespace {
 
-pdb::LocationRow AlbanyLocation() {
-  pdb::LocationRow row;
+data::LocationRow AlbanyLocation() {
+  data::LocationRow row;
   row.city = "Albany";
   row.stateCode = "NY";
   row.state = "New York";

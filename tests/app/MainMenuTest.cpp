@@ -177,7 +177,7 @@ TEST(MainMenu, PersonalInformationPicksWithTheLookupAndTheCompanyList) {
     if (auto* lookup = qobject_cast<pdb::CSampleLookupDlg*>(&dialog)) {
       EXPECT_EQ(lookup->OkButton()->text(), res::kButtonOk);  // the select role
       lookup->SearchField()->setText("New York");
-      lookup->Search(pdb::SearchCriterion::City);
+      lookup->Search(data::SearchCriterion::City);
       lookup->List()->setCurrentIndex(lookup->List()->Model()->index(0, 0));
       QMetaObject::invokeMethod(lookup->OkButton(), "click");
       return lookup->result();

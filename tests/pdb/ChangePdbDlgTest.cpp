@@ -30,9 +30,9 @@ QString BandLine(const std::string& title, std::array<std::uint16_t, 6> h) {
   return QString::fromStdString(data::BandText(title, hours, true, true));
 }
 
-LocationRow Location(const char* city, const char* state, const char* country, int areaCode,
-                     const char* cityCode, int countryCode) {
-  LocationRow row;
+data::LocationRow Location(const char* city, const char* state, const char* country, int areaCode,
+                           const char* cityCode, int countryCode) {
+  data::LocationRow row;
   row.city = city;
   row.state = state;
   row.stateCode = "XX";
@@ -228,7 +228,7 @@ TEST_F(ChangePdbTest, ChangeTelcoTakesTheChosenCompany) {
 }
 
 TEST_F(ChangePdbTest, ChangeLocationTakesTheChosenPlace) {
-  const LocationRow london = Location("London", "Greater London", "United Kingdom", 0, "0171", 44);
+  const data::LocationRow london = Location("London", "Greater London", "United Kingdom", 0, "0171", 44);
   m_openers.pickLocation = [&london](QWidget*) {
     return std::optional<ChosenLocation>(ChosenLocation{london, "3:00 PM"});
   };

@@ -16,9 +16,9 @@
 #include "res/Strings.h"
 
 using namespace dorv;
+using data::SearchCriterion;
 using pdb::CLookupDataDlg;
 using pdb::LookupService;
-using pdb::SearchCriterion;
 
 namespace {
 
@@ -114,7 +114,7 @@ struct OpenLookupData {
     info.longitude = kUserLongitude;
   }
 
-  void SearchFor(const char* text, SearchCriterion criterion) {
+  void SearchFor(const char* text, data::SearchCriterion criterion) {
     dialog.SearchField()->clear();
     QTest::keyClicks(dialog.SearchField(), text);
     QTest::mouseClick(dialog.CriterionButton(criterion), Qt::LeftButton);
@@ -125,7 +125,7 @@ struct OpenLookupData {
   static void ClickRow(platform::ReportList* list, int row) { test::ClickRow(list, row); }
   // Searches a city, focuses its only row and then the type of service with the given text.
   void Pick(const char* city, const char* serviceType) {
-    SearchFor(city, SearchCriterion::City);
+    SearchFor(city, data::SearchCriterion::City);
     ASSERT_EQ(dialog.LocationList()->Model()->rowCount(), 1);
     ClickRow(dialog.LocationList(), 0);
     int row = Column(dialog.TypeList(), 0).indexOf(serviceType);
@@ -180,7 +180,7 @@ TEST(LookupDataDlg, TheTypeAndTheDistanceChooseTheRateFile) {
 
 TEST(LookupDataDlg, FocusingAnotherLocationEmptiesAndDisablesTheServices) {
   OpenLookupData lookup;
-  lookup.SearchFor("6", SearchCriterion::AreaOrCityCode);  // Trenton 609, Allentown 610
+  lookup.SearchFor("6", data::SearchCriterion::AreaOrCityCode);  // Trenton 609, Allentown 610
   ASSERT_EQ(lookup.Column(lookup.dialog.LocationList(), 1), (QStringList{"Trenton", "Allentown"}));
   lookup.ClickRow(lookup.dialog.LocationList(), 0);
   lookup.ClickRow(lookup.dialog.TypeList(), 1);
@@ -194,7 +194,7 @@ TEST(LookupDataDlg, FocusingAnotherLocationEmptiesAndDisablesTheServices) {
   EXPECT_TRUE(lookup.dialog.ServiceList()->isEnabled());
   EXPECT_EQ(lookup.Services(), QStringList{"OFFICE LONG DISTANCE"});
   // A new search empties and disables both lists on the right.
-  lookup.SearchFor("Dallas", SearchCriterion::City);
+  lookup.SearchFor("Dallas", data::SearchCriterion::City);
   EXPECT_EQ(lookup.dialog.TypeList()->Model()->rowCount(), 0);
   EXPECT_TRUE(lookup.Services().isEmpty());
   EXPECT_FALSE(lookup.dialog.TypeList()->isEnabled());
@@ -203,7 +203,7 @@ TEST(LookupDataDlg, FocusingAnotherLocationEmptiesAndDisablesTheServices) {
 
 TEST(LookupDataDlg, ZipCodeColumnShowsPostalCodesAndSortsByThem) {
   OpenLookupData lookup;
-  lookup.SearchFor("US", SearchCriterion::Country);
+  lookup.SearchFor("US", data::SearchCriterion::Country);
   // Sorted by code after the search: 214, 302, 609, 610.
   EXPECT_EQ(lookup.Column(lookup.dialog.LocationList(), 3),
             (QStringList{"75201", "19801", "08608", "18101"}));
@@ -222,12 +222,12 @@ TEST(LookupDataDlg, ZipCodeColumnShowsPostalCodesAndSortsByThem) {
 TEST(LookupDataDlg, OkWithoutAServiceOrSearchTextSaysSoAndKeepsTheLists) {
   OpenLookupData lookup;
   platform::ScriptedPrompter prompter;
-  lookup.SearchFor("6", SearchCriterion::AreaOrCityCode);
+  lookup.SearchFor("6", data::SearchCriterion::AreaOrCityCode);
   lookup.ClickRow(lookup.dialog.LocationList(), 1);
   lookup.ClickRow(lookup.dialog.TypeList(), 0);
   QTest::mouseClick(lookup.dialog.OkButton(), Qt::LeftButton);
   lookup.dialog.SearchField()->clear();
-  QTest::mouseClick(lookup.dialog.CriterionButton(SearchCriterion::City), Qt::LeftButton);
+  QTest::mouseClick(lookup.dialog.CriterionButton(data::SearchCriterion::City), Qt::LeftButton);
   ASSERT_EQ(prompter.Shown().size(), 2u);
   EXPECT_EQ(prompter.Shown()[0], res::kErrorSelectFromEachList);
   EXPECT_EQ(prompter.Shown()[1], res::kErrorNoSearchParameters);
@@ -278,7 +278,7 @@ TEST(LookupDataDlg, RunLookupDataGivesTheWholeChoiceOnOkAndNothingOnCancelOrEsca
   };
   auto pickTrenton = [](CLookupDataDlg& dialog) {
     QTest::keyClicks(dialog.SearchField(), "trenton");
-    QTest::mouseClick(dialog.CriterionButton(SearchCriterion::City), Qt::LeftButton);
+    QTest::mouseClick(dialog.CriterionButton(data::SearchCriterion::City), Qt::LeftButton);
     OpenLookupData::ClickRow(dialog.LocationList(), 0);
     OpenLookupData::ClickRow(dialog.TypeList(), 1);
     OpenLookupData::ClickRow(dialog.ServiceList(), 0);
@@ -308,7 +308,7 @@ TEST(LookupDataDlg, AnUncountableRegionEndsAsCancelled) {
   OpenLookupData lookup;
   lookup.sample.tables.mexico.Close();
   platform::ScriptedPrompter prompter;
-  lookup.SearchFor("t", SearchCriterion::City);
+  lookup.SearchFor("t", data::SearchCriterion::City);
   ASSERT_EQ(prompter.Shown().size(), 1u);
   EXPECT_EQ(prompter.Shown()[0],
             platform::ShownText(QString(res::kErrorInternal).replace("%i", "105")));

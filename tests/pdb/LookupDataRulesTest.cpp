@@ -43,7 +43,7 @@ TEST(LookupDataRules, AreaCodeInTheUnitedStatesAndCanadaCityCodeElsewhere) {
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.country);
-    LocationRow place;
+    dorv::data::LocationRow place;
     place.country = row.country;
     place.areaCode = row.areaCode;
     place.cityCode = row.cityCode;
@@ -56,7 +56,7 @@ TEST(LookupDataRules, DistanceFromTheUsersPlace) {
   dorv::data::MyInfo me{};
   me.latitude = 40.0;
   me.longitude = -75.0;
-  LocationRow place;
+  dorv::data::LocationRow place;
   place.longitude = -75.0;
   place.latitude = 40.4339;
   EXPECT_NEAR(DistanceFromUser(me, place), 30.0, 0.01);
@@ -66,7 +66,7 @@ TEST(LookupDataRules, DistanceFromTheUsersPlace) {
 }
 
 TEST(LookupDataRules, TheChoiceCarriesTheWholeLocation) {
-  LocationRow place;
+  dorv::data::LocationRow place;
   place.city = "Guadalajara";
   place.stateCode = "JAL";
   place.state = "Jalisco";

@@ -473,7 +473,7 @@ TEST(PdbEditDialog, ACancelledStepKeepsTheChangeForOk) {
 }
 
 TEST(PdbEditDialog, MemoContactLogPrintAndManualEntryGetTheEntry) {
-  EditorSetup setup({Entry("Family", "Aunt May", "555")});
+  EditorSetup setup({Entry("Caf\xE9", "Aunt May", "555")});
   QString title, phone;
   long printed = -1;
   int manualMode = 0;
@@ -498,7 +498,7 @@ TEST(PdbEditDialog, MemoContactLogPrintAndManualEntryGetTheEntry) {
     editor.reject();
   });
   EXPECT_EQ(memoName, "Aunt May");
-  EXPECT_EQ(title, "Family - Aunt May");
+  EXPECT_EQ(title, QString::fromLatin1("Caf\xE9 - Aunt May"));
   EXPECT_EQ(phone, "416.555.0100");
   EXPECT_EQ(printed, 0);
   EXPECT_EQ(manualMode, pdb::kCallScreenManualEntry);

@@ -14,8 +14,8 @@
 #include "res/Strings.h"
 
 using namespace dorv;
+using data::SearchCriterion;
 using pdb::CSampleLookupDlg;
-using pdb::SearchCriterion;
 
 namespace {
 
@@ -29,7 +29,7 @@ struct OpenLookup {
     dialog.SetClock([] { return kNow; });
     dialog.show();
   }
-  void SearchFor(const char* text, SearchCriterion criterion) {
+  void SearchFor(const char* text, data::SearchCriterion criterion) {
     dialog.SearchField()->clear();
     QTest::keyClicks(dialog.SearchField(), text);
     QTest::mouseClick(dialog.CriterionButton(criterion), Qt::LeftButton);
@@ -46,7 +46,7 @@ TEST(SampleLookupDlg, ViewRoleShowsOnlyCloseWhichAlwaysEndsWithTwo) {
   EXPECT_FALSE(lookup.dialog.CancelButton()->isVisible());
   EXPECT_FALSE(lookup.dialog.Progress()->isVisible());
   EXPECT_EQ(lookup.dialog.focusWidget(), lookup.dialog.SearchField());
-  lookup.SearchFor("Dallas", SearchCriterion::City);
+  lookup.SearchFor("Dallas", data::SearchCriterion::City);
   lookup.ClickRow(0);
   QTest::mouseClick(lookup.dialog.OkButton(), Qt::LeftButton);
   EXPECT_EQ(lookup.dialog.result(), 2);
@@ -56,7 +56,7 @@ TEST(SampleLookupDlg, ViewRoleShowsOnlyCloseWhichAlwaysEndsWithTwo) {
 TEST(SampleLookupDlg, EmptySearchSaysSoAndListsNothing) {
   OpenLookup lookup(false);
   platform::ScriptedPrompter prompter;
-  QTest::mouseClick(lookup.dialog.CriterionButton(SearchCriterion::City), Qt::LeftButton);
+  QTest::mouseClick(lookup.dialog.CriterionButton(data::SearchCriterion::City), Qt::LeftButton);
   ASSERT_EQ(prompter.Shown().size(), 1u);
   EXPECT_EQ(prompter.Shown()[0], res::kErrorNoSearchParameters);
   EXPECT_EQ(lookup.dialog.List()->Model()->rowCount(), 0);
@@ -65,7 +65,7 @@ TEST(SampleLookupDlg, EmptySearchSaysSoAndListsNothing) {
 
 TEST(SampleLookupDlg, ResultsSortByCodeAndTheCodeHeaderReversesFirst) {
   OpenLookup lookup(false);
-  lookup.SearchFor("san", SearchCriterion::City);
+  lookup.SearchFor("san", data::SearchCriterion::City);
   // Column 0 shows area codes in North America and city codes elsewhere, sorted as numbers.
   EXPECT_EQ(lookup.Column(0), (QStringList{"2", "444", "505", "619", "902"}));
   emit lookup.dialog.List()->header()->sectionClicked(0);
@@ -76,14 +76,14 @@ TEST(SampleLookupDlg, ResultsSortByCodeAndTheCodeHeaderReversesFirst) {
   emit lookup.dialog.List()->header()->sectionClicked(1);
   EXPECT_EQ(lookup.Column(1).front(), "San Diego");
   // A search keeps the current sort and makes Code's next click descending again.
-  lookup.SearchFor("s", SearchCriterion::City);
+  lookup.SearchFor("s", data::SearchCriterion::City);
   EXPECT_EQ(lookup.Column(1).front(), "San Diego");
 }
 
 TEST(SampleLookupDlg, FocusedRowFillsTheInformationFields) {
   OpenLookup lookup(false);
   lookup.info.clock12 = 1;
-  lookup.SearchFor("sydney", SearchCriterion::City);
+  lookup.SearchFor("sydney", data::SearchCriterion::City);
   lookup.ClickRow(0);
   EXPECT_EQ(lookup.dialog.InfoField(0)->text(), "");  // no area code outside North America
   EXPECT_EQ(lookup.dialog.InfoField(1)->text(), "61");
@@ -93,7 +93,7 @@ TEST(SampleLookupDlg, FocusedRowFillsTheInformationFields) {
   EXPECT_EQ(lookup.dialog.InfoField(7)->text().toStdString(),
             data::LocalTimeText(kNow, -5, "Australia", true));
   // A new search clears them.
-  lookup.SearchFor("dal", SearchCriterion::City);
+  lookup.SearchFor("dal", data::SearchCriterion::City);
   EXPECT_EQ(lookup.dialog.InfoField(3)->text(), "");
   lookup.ClickRow(0);
   EXPECT_EQ(lookup.dialog.InfoField(0)->text(), "214");
@@ -103,7 +103,7 @@ TEST(SampleLookupDlg, SelectRoleHandsBackTheSameLocationByClickOrByEnter) {
   std::optional<pdb::ChosenLocation> byClick, byEnter;
   {
     OpenLookup lookup(true);
-    lookup.SearchFor("guad", SearchCriterion::City);
+    lookup.SearchFor("guad", data::SearchCriterion::City);
     lookup.ClickRow(0);
     // Enter on the list moves the focus on instead of closing.
     lookup.dialog.List()->setFocus();
@@ -115,7 +115,7 @@ TEST(SampleLookupDlg, SelectRoleHandsBackTheSameLocationByClickOrByEnter) {
   }
   {
     OpenLookup lookup(true);
-    lookup.SearchFor("guad", SearchCriterion::City);
+    lookup.SearchFor("guad", data::SearchCriterion::City);
     lookup.ClickRow(0);
     lookup.dialog.OkButton()->setFocus();
     QTest::keyClick(lookup.dialog.OkButton(), Qt::Key_Return);
@@ -135,11 +135,11 @@ TEST(SampleLookupDlg, SelectRoleHandsBackTheSameLocationByClickOrByEnter) {
 
 TEST(SampleLookupDlg, OkWithoutASelectionOrCancelChoosesNothing) {
   OpenLookup lookup(true);
-  lookup.SearchFor("san", SearchCriterion::City);
+  lookup.SearchFor("san", data::SearchCriterion::City);
   QTest::mouseClick(lookup.dialog.OkButton(), Qt::LeftButton);
   EXPECT_EQ(lookup.dialog.result(), 2);
   OpenLookup other(true);
-  other.SearchFor("san", SearchCriterion::City);
+  other.SearchFor("san", data::SearchCriterion::City);
   other.ClickRow(1);
   QTest::mouseClick(other.dialog.CancelButton(), Qt::LeftButton);
   EXPECT_EQ(other.dialog.result(), 2);
@@ -150,7 +150,7 @@ TEST(SampleLookupDlg, AnUnreadableRegionNamesItselfAndChoosesNothing) {
   OpenLookup lookup(true);
   lookup.t.tables.canada.Close();
   platform::ScriptedPrompter prompter;
-  lookup.SearchFor("san", SearchCriterion::City);
+  lookup.SearchFor("san", data::SearchCriterion::City);
   ASSERT_EQ(prompter.Shown().size(), 1u);
   EXPECT_EQ(prompter.Shown()[0], res::kErrorRegionTables[1]);
   EXPECT_FALSE(lookup.dialog.isVisible());

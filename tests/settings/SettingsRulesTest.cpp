@@ -53,7 +53,7 @@ TEST(SettingsRules, EveryPersonalEntryIsNeededButTheStateOutsideNorthAmerica) {
 TEST(SettingsRules, AChosenLocationBringsItsCountrysDefaultsOnlyToANewRecord) {
   struct Case {
     const char* name;
-    pdb::LocationRow location;
+    data::LocationRow location;
     bool stored;
     int surcharges, recurring;
     const char* intlAccess;

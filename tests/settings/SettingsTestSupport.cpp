@@ -11,10 +11,10 @@
 
 namespace dorv::test {
 
-pdb::LocationRow MakeLocationRow(const std::string& city, const std::string& state,
-                                 const std::string& country, int region, int areaCode,
-                                 const std::string& cityCode) {
-  pdb::LocationRow row;
+data::LocationRow MakeLocationRow(const std::string& city, const std::string& state,
+                                  const std::string& country, int region, int areaCode,
+                                  const std::string& cityCode) {
+  data::LocationRow row;
   row.city = city;
   row.state = state;
   row.stateCode = state.substr(0, 2);

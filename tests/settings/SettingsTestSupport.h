@@ -9,16 +9,16 @@
 #include <string>
 #include <vector>
 
+#include "data/LocationSearch.h"
 #include "data/MyInfo.h"
 #include "data/TempDatabase.h"
-#include "pdb/LocationSearch.h"
 #include "settings/MyInfoOpeners.h"
 
 namespace dorv::test {
 
-pdb::LocationRow MakeLocationRow(const std::string& city, const std::string& state,
-                                 const std::string& country, int region, int areaCode,
-                                 const std::string& cityCode = "");
+data::LocationRow MakeLocationRow(const std::string& city, const std::string& state,
+                                  const std::string& country, int region, int areaCode,
+                                  const std::string& cityCode = "");
 
 // A rate file and its index with one service per name (the name is the service's call type).
 void WriteRateFile(const TempDatabase& db, const std::string& name,
@@ -45,7 +45,7 @@ class SettingsTest : public ::testing::Test {
 
 // Openers whose pickers answer from what the test set, and count how often they ran.
 struct FakeOpeners {
-  std::optional<pdb::LocationRow> location;
+  std::optional<data::LocationRow> location;
   int locationPicks = 0;
   bool telcoOk = true;
   std::int32_t telcoCode = 0;

@@ -126,7 +126,7 @@ class Session {
   void PickService(pdb::CLookupDataDlg& lookup) {
     lookup.show();
     Type(lookup.SearchField(), "Boulder");
-    QTest::mouseClick(lookup.CriterionButton(pdb::SearchCriterion::City), Qt::LeftButton);
+    QTest::mouseClick(lookup.CriterionButton(data::SearchCriterion::City), Qt::LeftButton);
     ClickRow(lookup.LocationList(), RowOf(lookup.LocationList(), "Boulder", "Colorado"));
     ClickRow(lookup.TypeList(), RowOf(lookup.TypeList(), res::kServiceTypeResidental));
     ClickRow(lookup.ServiceList(), 0);
@@ -184,7 +184,7 @@ int main(int argc, char** argv) {
   lookup.move(40, 40);
   lookup.show();
   QTest::keyClicks(lookup.SearchField(), "san");
-  lookup.Search(pdb::SearchCriterion::City);
+  lookup.Search(data::SearchCriterion::City);
   lookup.List()->setCurrentIndex(lookup.List()->Model()->index(2, 0));
   Shoot(lookup, "sample-database-lookup.png");
   lookup.hide();

@@ -38,8 +38,6 @@ RateView RatesOf(CallScreenMode mode, const data::CallLogRecord& call,
   return mode == CallScreenMode::Reopen ? RateView(call) : RateView(*entry);
 }
 
-QString Latin(const std::string& text) { return QString::fromLatin1(text); }
-
 QLabel* NamedLabel(const char* name, QWidget* parent) {
   auto* label = new QLabel(parent);
   label->setObjectName(name);
@@ -324,7 +322,7 @@ bool CCallScreenDlg::Open() {
   if (m_engine.State().selectedBand == kNoBand) platform::Ask(this, res::kCallCannotBePlaced);
   if (m_mode == CallScreenMode::Reopen) return true;
   const Advice advice = m_engine.LookAhead(m_start, m_context.myInfo.reminderMinutes);
-  const QString text = Latin(AdviceText(advice));
+  const QString text = platform::FromRecord(AdviceText(advice));
   if (advice.kind == AdviceKind::Lower &&
       platform::Ask(this, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Question) ==
           QMessageBox::Yes) {
@@ -338,22 +336,22 @@ bool CCallScreenDlg::Open() {
 
 void CCallScreenDlg::FillFrom() {
   const data::MyInfo& info = m_context.myInfo;
-  m_fromName->setText(Latin(data::ReadField(info.name)));
-  m_fromPlace->setText(Latin(data::MyLocationText(info)));
-  m_fromPhone->setText(Latin(data::MyPhoneText(info)));
+  m_fromName->setText(platform::FromRecord(data::ReadField(info.name)));
+  m_fromPlace->setText(platform::FromRecord(data::MyLocationText(info)));
+  m_fromPhone->setText(platform::FromRecord(data::MyPhoneText(info)));
 }
 
 void CCallScreenDlg::FillTo() {
-  m_toName->setText(Latin(m_farEnd.name));
-  m_toNumber->setText(Latin(m_farEnd.number));
-  m_toPlace->setText(Latin(m_farEnd.place));
+  m_toName->setText(platform::FromRecord(m_farEnd.name));
+  m_toNumber->setText(platform::FromRecord(m_farEnd.number));
+  m_toPlace->setText(platform::FromRecord(m_farEnd.place));
 }
 
 void CCallScreenDlg::FillBandRows() {
   m_fillingBands = true;
   m_bands->clear();
   for (const BandRow& row : m_farEnd.bands) {
-    auto* item = new QListWidgetItem(Latin(row.text), m_bands);
+    auto* item = new QListWidgetItem(platform::FromRecord(row.text), m_bands);
     item->setData(Qt::UserRole, row.band);
   }
   m_fillingBands = false;
@@ -373,10 +371,10 @@ void CCallScreenDlg::SelectBandRow(int band) {
 }
 
 void CCallScreenDlg::ShowDate() {
-  m_month->SetText(Latin(data::MonthName(m_date.month)));
+  m_month->SetText(platform::FromRecord(data::MonthName(m_date.month)));
   m_year->SetText(QString::number(m_date.year));
   m_day->SetText(QString::number(m_date.day));
-  m_time->SetText(Latin(ClockText(m_date.hour, m_date.minute, Twelve())));
+  m_time->SetText(platform::FromRecord(ClockText(m_date.hour, m_date.minute, Twelve())));
 }
 
 void CCallScreenDlg::ShowFarEnd() {
@@ -385,16 +383,16 @@ void CCallScreenDlg::ShowFarEnd() {
     for (QLabel* label : {m_farMonth, m_farYear, m_farDay, m_farTime}) label->clear();
     return;
   }
-  m_farMonth->setText(Latin(data::MonthName(there->month)));
+  m_farMonth->setText(platform::FromRecord(data::MonthName(there->month)));
   m_farYear->setText(QString::number(there->year));
   m_farDay->setText(QString::number(there->day));
-  m_farTime->setText(Latin(ClockText(there->hour, there->minute, Twelve())));
+  m_farTime->setText(platform::FromRecord(ClockText(there->hour, there->minute, Twelve())));
 }
 
 void CCallScreenDlg::ShowLength(const CallLength& length) {
-  m_hours->SetText(Latin(TwoDigits(length.hours)));
-  m_minutes->SetText(Latin(TwoDigits(length.minutes)));
-  m_seconds->SetText(Latin(TwoDigits(length.seconds)));
+  m_hours->SetText(platform::FromRecord(TwoDigits(length.hours)));
+  m_minutes->SetText(platform::FromRecord(TwoDigits(length.minutes)));
+  m_seconds->SetText(platform::FromRecord(TwoDigits(length.seconds)));
 }
 
 void CCallScreenDlg::ShowRates() {
@@ -402,11 +400,11 @@ void CCallScreenDlg::ShowRates() {
   m_rateFirst->SetAmount(current.initial);
   m_rateAdditional->SetAmount(current.additional);
   const RateCaptions captions = m_engine.Captions();
-  m_rateFirstCaption->setText(Latin(captions.first));
-  m_rateAdditionalCaption->setText(Latin(captions.additional));
+  m_rateFirstCaption->setText(platform::FromRecord(captions.first));
+  m_rateAdditionalCaption->setText(platform::FromRecord(captions.additional));
   const SampleCosts costs = m_engine.ComputeSampleCosts(m_sampleMinutes);
   for (int i = 0; i < 3; ++i) {
-    m_sampleLabels[i]->setText(Latin(costs[i].label));
+    m_sampleLabels[i]->setText(platform::FromRecord(costs[i].label));
     m_samples[i]->SetAmount(costs[i].cost);
   }
 }

@@ -17,7 +17,7 @@ namespace {
 platform::ReportListModel* NewPickerModel(QObject* parent) {
   return new platform::ReportListModel(
       {{res::kSurchargeColumnDescription, 62}, {res::kSurchargeColumnCost, 38, Qt::AlignRight}},
-      CompareSurchargeRows, parent);
+      platform::CompareAs(CompareSurchargeRows), parent);
 }
 }  // namespace
 
@@ -108,7 +108,7 @@ void CCallSurchargesDlg::ShowSides(const std::vector<PickerEntry>& available,
 std::vector<PickerEntry> CCallSurchargesDlg::Entries(const platform::ReportListModel& model) const {
   std::vector<PickerEntry> entries;
   for (int i = 0; i < model.rowCount(); ++i)
-    if (const auto* row = dynamic_cast<const SurchargeRow*>(model.Row(i)))
+    if (const auto* row = model.RowAs<SurchargeRow>(i))
       entries.push_back({row->Value(), row->Slot()});
   return entries;
 }

@@ -22,7 +22,7 @@ CSurchargeListDlg::CSurchargeListDlg(data::MyInfo& info, data::MyInfoFile& file,
                                              {res::kSurchargeColumnCost, 25, Qt::AlignRight},
                                              {res::kSurchargeColumnType, 18},
                                              {res::kSurchargeColumnInterval, 17}},
-                                            CompareSurchargeRows, this)),
+                                            platform::CompareAs(CompareSurchargeRows), this)),
       m_list(new platform::ReportList(false, this)),
       m_add(new QPushButton(res::kButtonAdd, this)),
       m_edit(new QPushButton(res::kButtonEdit, this)),
@@ -75,7 +75,7 @@ void CSurchargeListDlg::ShowButtonState() {
 int CSurchargeListDlg::SelectedSlot() const {
   const QModelIndexList rows = m_list->selectionModel()->selectedRows();
   if (rows.isEmpty()) return -1;
-  const auto* row = dynamic_cast<const SurchargeRow*>(m_model->Row(rows.front().row()));
+  const auto* row = m_model->RowAs<SurchargeRow>(rows.front().row());
   return row ? row->Slot() : -1;
 }
 

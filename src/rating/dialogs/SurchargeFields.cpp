@@ -5,6 +5,7 @@
 
 #include "data/CallLogRecord.h"
 #include "data/FixedText.h"
+#include "platform/RecordText.h"
 #include "rating/dialogs/SurchargeSlots.h"
 #include "res/Strings.h"
 
@@ -58,12 +59,11 @@ QString FaultText(FieldFault fault) {
 }
 
 QString DescriptionText(const data::Surcharge& surcharge) {
-  const std::string text = data::ReadField(surcharge.description);
-  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+  return platform::FromRecord(data::ReadField(surcharge.description));
 }
 
 void SetDescription(data::Surcharge& surcharge, const QString& description) {
-  data::WriteField(surcharge.description, description.toLatin1().toStdString());
+  data::WriteField(surcharge.description, platform::ToRecord(description));
 }
 
 }  // namespace dorv::rating

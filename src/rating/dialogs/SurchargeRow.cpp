@@ -33,11 +33,9 @@ QString SurchargeRow::Text(int column) const {
   }
 }
 
-int CompareSurchargeRows(const platform::ListRow& a, const platform::ListRow& b, int column) {
-  const auto* first = dynamic_cast<const SurchargeRow*>(&a);
-  const auto* second = dynamic_cast<const SurchargeRow*>(&b);
-  if (column == kCost && first && second) {
-    const double x = first->Value().cost, y = second->Value().cost;
+int CompareSurchargeRows(const SurchargeRow& a, const SurchargeRow& b, int column) {
+  if (column == kCost) {
+    const double x = a.Value().cost, y = b.Value().cost;
     return x < y ? -1 : (y < x ? 1 : 0);
   }
   return platform::CompareTextsNoCase(a, b, column);

@@ -22,6 +22,6 @@ class SurchargeRow final : public platform::ListRow {
 };
 
 // Sorts the cost column by amount and every other column by its text.
-int CompareSurchargeRows(const platform::ListRow& a, const platform::ListRow& b, int column);
+int CompareSurchargeRows(const SurchargeRow& a, const SurchargeRow& b, int column);
 
 }  // namespace dorv::rating

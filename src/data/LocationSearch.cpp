@@ -1,4 +1,4 @@
-#include "pdb/LocationSearch.h"
+#include "data/LocationSearch.h"
 
 #include <cctype>
 #include <cstdlib>
@@ -6,11 +6,12 @@
 #include "data/FixedText.h"
 #include "data/PdbText.h"
 
-namespace dorv::pdb {
+namespace dorv::data {
 namespace {
 
 bool StartsWithNoCase(const std::string& field, const std::string& prefix) {
-  return field.size() >= prefix.size() && data::EqualsNoCase(field.substr(0, prefix.size()), prefix);
+  return field.size() >= prefix.size() &&
+         data::EqualsNoCase(field.substr(0, prefix.size()), prefix);
 }
 
 // The value of the leading digits of a text, 0 when it has none.
@@ -115,4 +116,4 @@ SearchOutcome SearchLocations(data::SampleTables& tables, SearchCriterion criter
   return outcome;
 }
 
-}  // namespace dorv::pdb
+}  // namespace dorv::data

@@ -7,7 +7,7 @@
 #include "data/SampleLocation.h"
 #include "data/SampleTables.h"
 
-namespace dorv::pdb {
+namespace dorv::data {
 
 // One location found in the sample database, as the result lists and the pickers hand it on.
 struct LocationRow {
@@ -53,4 +53,4 @@ SearchOutcome SearchLocations(data::SampleTables& tables, SearchCriterion criter
 // The number of records of all four tables, for the progress bar's step.
 long TotalLocationCount(data::SampleTables& tables);
 
-}  // namespace dorv::pdb
+}  // namespace dorv::data
