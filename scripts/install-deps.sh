@@ -1,10 +1,10 @@
 #!/bin/sh
-# Installs the Debian packages that building and testing Dorv needs; with the argument "fuzz"
-# also the compiler and runtime that the fuzz targets need.
+# Installs the Debian packages that building and testing Dorv needs (the tests build with both
+# GCC and clang); with the argument "fuzz" also the runtime that the fuzz targets need.
 set -eu
 # A font is needed so that text measurement in the widget tests is real.
-packages="cmake g++ make qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev fonts-dejavu-core"
-[ "${1:-}" = fuzz ] && packages="$packages clang libclang-rt-dev"
+packages="cmake g++ clang make qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev fonts-dejavu-core"
+[ "${1:-}" = fuzz ] && packages="$packages libclang-rt-dev"
 missing=""
 for p in $packages; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

@@ -28,7 +28,9 @@ constexpr SubstitutionTable kTable;
 
 template <std::size_t N>
 void ScrambleField(char (&field)[N], bool reading) {
-  for (auto& c : field) c = static_cast<char>(kTable.map[static_cast<unsigned char>(c)]);
+  // Indexed: GCC 12 at -O3 takes the range-for form for a write past the field's end.
+  for (std::size_t i = 0; i < N; ++i)
+    field[i] = static_cast<char>(kTable.map[static_cast<unsigned char>(field[i])]);
   if (!reading) return;
   for (std::size_t i = N; i > 0 && field[i - 1] == ' '; --i) field[i - 1] = '\0';
 }

@@ -99,7 +99,8 @@ ApplyMessages ApplyLookup(const LookupChoice& result, ApplyContext& context,
         data::LocalTimeText(context.now, place.timeZone, place.country, twelveHour);
     working.timeZone = place.timeZone;
   } else {
-    screen[EditField::LocalTime] = " ";
+    // Assigned as a count: GCC 12 at -O3 reports a false overlap for = " " here.
+    screen[EditField::LocalTime].assign(1, ' ');
   }
   TakeService(result, context, screen, working, messages);
   MoneyScreenOf(working);  // resets rates of -1.0 as the money fields show them

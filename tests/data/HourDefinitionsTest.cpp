@@ -19,7 +19,7 @@ TEST(SampleScramble, EveryAsciiByteRoundTripsAndAStoredFFReadsAsZero) {
     for (int i = 0; i < 128; ++i) bytes[i] = static_cast<char>(i);
     ASSERT_TRUE(EncodeBytes(bytes, sizeof bytes, key));
     EXPECT_EQ(static_cast<std::uint8_t>(bytes[0]), key);  // padding NUL is stored as the key
-    EXPECT_NE(static_cast<std::uint8_t>(bytes['A']), 'A');
+    EXPECT_NE(static_cast<std::uint8_t>(bytes[int{'A'}]), 'A');
     DecodeBytes(bytes, sizeof bytes, key);
     for (int i = 0; i < 128; ++i) ASSERT_EQ(bytes[i], static_cast<char>(i));
     EXPECT_EQ(DecodeByte(0xFF, key), 0);

@@ -144,7 +144,7 @@ TEST_F(CallSurchargesDlgTest, WithoutAnEntrySurchargeRemoveMovesEveryRow) {
 TEST_F(CallSurchargesDlgTest, ACallNeverCarriesMoreThanTenSurcharges) {
   platform::ScriptedPrompter prompter;
   for (int i = 3; i < kListSlots; ++i)
-    m_info.surcharges[i] = MakeSurcharge("S" + std::to_string(i), i);
+    m_info.surcharges[i] = MakeSurcharge('S' + std::to_string(i), i);
   for (int i = 1; i < 8; ++i) m_call.surcharges[i] = m_info.surcharges[i + 2];  // 8 carried
   CCallSurchargesDlg dialog(m_info.surcharges, m_call.surcharges, 25.0);
   ShowForUser(dialog);

@@ -131,7 +131,7 @@ TEST(SurchargeDlg, ARefusedFieldShowsItsMessageAndStoresNothing) {
 TEST(SurchargeDlg, AddingToAFullListIsRefused) {
   platform::ScriptedPrompter prompter;
   SurchargeList list{};
-  for (int i = 0; i < kListSlots; ++i) list[i] = MakeSurcharge("S" + std::to_string(i), i);
+  for (int i = 0; i < kListSlots; ++i) list[i] = MakeSurcharge('S' + std::to_string(i), i);
   CSurchargeDlg dialog(Mode::Add, -1, list);
   ShowForUser(dialog);
   Fields f = FieldsOf(dialog);

@@ -109,7 +109,7 @@ TEST_F(SurchargeListDlgTest, DeletingTheFirstOfThreeMovesTheOthersUpAndCloseSave
 TEST_F(SurchargeListDlgTest, AddIsDisabledAtTwentyRows) {
   platform::ScriptedPrompter prompter;
   for (int i = 3; i < kListSlots - 1; ++i)
-    m_info.surcharges[i] = MakeSurcharge("S" + std::to_string(i), i);
+    m_info.surcharges[i] = MakeSurcharge('S' + std::to_string(i), i);
   CSurchargeListDlg dialog(m_info, m_file);
   ShowForUser(dialog);
   ListControls c = ControlsOf(dialog);

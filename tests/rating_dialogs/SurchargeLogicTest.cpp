@@ -42,7 +42,7 @@ void ExpectUnused(const data::Surcharge& slot) {
 // Deleting the first of three is driven through the surcharge list; here the full list's end.
 TEST(SurchargeSlots, DeletingTheLastOfAFullListFreesItsSlot) {
   SurchargeList full{};
-  for (int i = 0; i < kListSlots; ++i) full[i] = MakeSurcharge("S" + std::to_string(i), i);
+  for (int i = 0; i < kListSlots; ++i) full[i] = MakeSurcharge('S' + std::to_string(i), i);
   DeleteSlot(full, kListSlots - 1);
   EXPECT_EQ(CountInUse(full), kListSlots - 1);
   ExpectUnused(full[kListSlots - 1]);
@@ -79,12 +79,12 @@ TEST(PickerRows, FillingTheCallTakesAtMostTenRows) {
   std::vector<PickerEntry> carried;
   carried.push_back({MakeSurcharge(res::kSurchargeEntryRow, 30), kEntrySurchargeSlot});
   for (int i = 0; i < kCallSlots; ++i)
-    carried.push_back({MakeSurcharge("S" + std::to_string(i), 10 + i, 2, 6), i});
+    carried.push_back({MakeSurcharge('S' + std::to_string(i), 10 + i, 2, 6), i});
   const auto filled = FillCallSlots(carried);
   ASSERT_TRUE(filled);
   for (int i = 0; i < kCallSlots; ++i) {
     SCOPED_TRACE(i);
-    EXPECT_EQ(data::ReadField((*filled)[i].description), "S" + std::to_string(i));
+    EXPECT_EQ(data::ReadField((*filled)[i].description), 'S' + std::to_string(i));
     EXPECT_EQ((*filled)[i].cost, 10 + i);
     EXPECT_EQ((*filled)[i].minutes, 6);
   }

@@ -367,7 +367,8 @@ TEST_F(CallLogDialog, OnlyAMemoThatMayBeLeftBehindMakesDeleteComplain) {
     dialog.OnDelete();
     EXPECT_EQ(RowNamed(dialog, c.call), -1);
     std::vector<QString> shown(prompter.Shown().begin() + before, prompter.Shown().end());
-    std::vector<QString> expected{res::kCallLogAskDelete};
+    std::vector<QString> expected;
+    expected.emplace_back(res::kCallLogAskDelete);
     if (c.complains) expected.push_back(platform::ShownText(res::kCallLogErrorDelete));
     EXPECT_EQ(shown, expected);
   }

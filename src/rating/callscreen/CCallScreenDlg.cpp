@@ -258,16 +258,17 @@ void CCallScreenDlg::BuildControls() {
                                                           {m_day, DateField::Day},
                                                           {m_year, DateField::Year},
                                                           {m_time, DateField::Time}};
+  // Init-captures: clang before 16 cannot capture a structured binding itself.
   for (auto [field, which] : dateFields) {
-    field->onStep = [this, which](int steps) { OnDateStep(which, steps); };
-    field->onTyped = [this, which](const QString& text) { TypedDate(which, text); };
+    field->onStep = [this, which = which](int steps) { OnDateStep(which, steps); };
+    field->onTyped = [this, which = which](const QString& text) { TypedDate(which, text); };
   }
   const std::pair<StepField*, LengthField> lengthFields[] = {{m_hours, LengthField::Hours},
                                                               {m_minutes, LengthField::Minutes},
                                                               {m_seconds, LengthField::Seconds}};
   for (auto [field, which] : lengthFields) {
-    field->onStep = [this, which](int steps) { OnLengthStep(which, steps); };
-    field->onTyped = [this, which](const QString& text) { TypedLength(which, text); };
+    field->onStep = [this, which = which](int steps) { OnLengthStep(which, steps); };
+    field->onTyped = [this, which = which](const QString& text) { TypedLength(which, text); };
   }
 }
 
