@@ -197,7 +197,7 @@ bool CPdbEditDlg::Open() {
     data::ClearRecord(m_buffer);
     m_working = EditWorking{};
     m_screen = EditScreen{};
-    m_screen[EditField::LocalTime] = " ";
+    m_screen[EditField::LocalTime].assign(1, ' ');
     for (EditButton b : {EditButton::Previous, EditButton::Next, EditButton::ViewMemo,
                          EditButton::ContactLog})
       Button(b)->hide();
