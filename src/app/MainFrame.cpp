@@ -138,7 +138,7 @@ void CMainFrame::OnAudioTex() { OpenBook(data::PdbKind::AudioTex); }
 void CMainFrame::OpenBook(data::PdbKind kind) {
   pdb::PdbListOpeners openers;
   openers.callScreen = [this](long position, data::PdbRecord& entry, data::PdbKind book,
-                              int mode, QWidget* parent) {
+                              rating::CallScreenMode mode, QWidget* parent) {
     rating::RunEntryCallScreen(MakeCallScreenContext(), entry, {book, position}, mode, parent);
   };
   pdb::PdbEditOpeners editOpeners;

@@ -436,10 +436,10 @@ void CPdbEditDlg::RunChangeData() {
   ShowScreen();
 }
 
-void CPdbEditDlg::OnTimeACall() { OpenCallScreen(kCallScreenTiming); }
-void CPdbEditDlg::OnManualEntry() { OpenCallScreen(kCallScreenManualEntry); }
+void CPdbEditDlg::OnTimeACall() { OpenCallScreen(rating::CallScreenMode::Timing); }
+void CPdbEditDlg::OnManualEntry() { OpenCallScreen(rating::CallScreenMode::ManualEntry); }
 
-void CPdbEditDlg::OpenCallScreen(int mode) {
+void CPdbEditDlg::OpenCallScreen(rating::CallScreenMode mode) {
   if (!m_openers.callScreen) return;
   // The call screen writes the entry back at its place when it gives it memo files, so a new
   // entry or a copy is appended first: a call never lands on another entry's record.

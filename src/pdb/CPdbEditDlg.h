@@ -115,7 +115,7 @@ class CPdbEditDlg final : public platform::EntryDialog {
   void End(SaveOutcome outcome);
   void Step(int direction);
   // Time a Call and Manual Entry: the call screen gets an entry with its own place.
-  void OpenCallScreen(int mode);
+  void OpenCallScreen(rating::CallScreenMode mode);
   // The entry's own record once it has one; before that, the entry the screen was loaded from.
   long ShownPosition() const;
   // Shows the entry left by Previous or Next in the list as the book now holds it.

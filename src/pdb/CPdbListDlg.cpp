@@ -378,15 +378,15 @@ bool CPdbListDlg::ReadFirstSelected(long& position, int& row) {
   return false;
 }
 
-void CPdbListDlg::OpenCallScreen(int mode) {
+void CPdbListDlg::OpenCallScreen(rating::CallScreenMode mode) {
   long position;
   int row;
   if (!m_openers.callScreen || !ReadFirstSelected(position, row)) return;
   m_openers.callScreen(position, m_buffer, m_kind, mode, this);
 }
 
-void CPdbListDlg::OnTimeACall() { OpenCallScreen(kCallScreenTiming); }
-void CPdbListDlg::OnManualCallEntry() { OpenCallScreen(kCallScreenManualEntry); }
+void CPdbListDlg::OnTimeACall() { OpenCallScreen(rating::CallScreenMode::Timing); }
+void CPdbListDlg::OnManualCallEntry() { OpenCallScreen(rating::CallScreenMode::ManualEntry); }
 
 void CPdbListDlg::OnViewMemo() {
   long position;

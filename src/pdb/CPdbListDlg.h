@@ -97,7 +97,7 @@ class CPdbListDlg final : public QDialog, public EditorList {
   void OpenEditor(PdbEditMode mode);
   // Reads the entry of the first selected row into the work buffer.
   bool ReadFirstSelected(long& position, int& row);
-  void OpenCallScreen(int mode);
+  void OpenCallScreen(rating::CallScreenMode mode);
   bool Wired(ListButton button) const;
   void Enable(ListButton button, bool enabled);
 

@@ -5,6 +5,7 @@
 
 #include "data/PdbFiles.h"
 #include "data/PdbRecord.h"
+#include "rating/CallScreenMode.h"
 
 class QWidget;
 
@@ -15,13 +16,10 @@ enum class PdbEditMode { Add = 1, Edit = 2, Duplicate = 3 };
 // How the record editor ended, which tells the list what to do with its row.
 enum class EditResult { WriteFailed = 0, Written = 1, NothingWritten = 2 };
 
-// Call-screen modes the list window and the editor open it in.
-inline constexpr int kCallScreenManualEntry = 1;
-inline constexpr int kCallScreenTiming = 2;
-
 // The dialogs of other tasks that the list window and the editor open on an entry.
 using CallScreenOpener = std::function<void(long position, data::PdbRecord& entry,
-                                            data::PdbKind kind, int mode, QWidget* parent)>;
+                                            data::PdbKind kind, rating::CallScreenMode mode,
+                                            QWidget* parent)>;
 using MemoViewerOpener = std::function<void(data::PdbRecord& entry, QWidget* parent)>;
 using ContactLogOpener = std::function<void(long position, data::PdbRecord& entry,
                                             const QString& title, const QString& phone,

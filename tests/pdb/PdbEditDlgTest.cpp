@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -93,7 +95,7 @@ struct EditorSetup {
   void UseCallScreen() {
     book.pdb.SyncCounter(counter);
     openers.callScreen = [this](long position, data::PdbRecord& entry, data::PdbKind kind,
-                                int mode, QWidget* parent) {
+                                rating::CallScreenMode mode, QWidget* parent) {
       rating::CallScreenContext context{book.pdb, callLog, counter, book.myInfo, currentCall};
       context.now = [this] { return clock; };
       rating::RunEntryCallScreen(context, entry, {kind, position}, mode, parent);
@@ -390,11 +392,12 @@ TEST(PdbEditDialog, AddNeedsALookupAndBothPhonePartsBeforeTimingACallThatAppends
   int calls = 0;
   long calledPosition = -2;
   WireLookup(setup, lookups);
-  setup.openers.callScreen = [&](long position, data::PdbRecord&, data::PdbKind, int mode,
+  setup.openers.callScreen = [&](long position, data::PdbRecord&, data::PdbKind,
+                                 rating::CallScreenMode mode,
                                  QWidget*) {
     ++calls;
     calledPosition = position;
-    EXPECT_EQ(mode, pdb::kCallScreenTiming);
+    EXPECT_EQ(mode, rating::CallScreenMode::Timing);
   };
   EditResult result = setup.Open(PdbEditMode::Add, -1, [&](CPdbEditDlg& editor) {
     EXPECT_EQ(editor.windowTitle(), "Dorv - (PDB Add New Record)");
@@ -476,7 +479,7 @@ TEST(PdbEditDialog, MemoContactLogPrintAndManualEntryGetTheEntry) {
   EditorSetup setup({Entry("Caf\xE9", "Aunt May", "555")});
   QString title, phone;
   long printed = -1;
-  int manualMode = 0;
+  std::optional<rating::CallScreenMode> manualMode;
   std::string memoName;
   setup.openers.memoViewer = [&](data::PdbRecord& e, QWidget*) { memoName = ReadField(e.name); };
   setup.openers.contactLog = [&](long, data::PdbRecord&, const QString& t, const QString& p,
@@ -485,7 +488,8 @@ TEST(PdbEditDialog, MemoContactLogPrintAndManualEntryGetTheEntry) {
     phone = p;
   };
   setup.openers.printRecord = [&](long position, data::PdbKind, QWidget*) { printed = position; };
-  setup.openers.callScreen = [&](long, data::PdbRecord&, data::PdbKind, int mode, QWidget*) {
+  setup.openers.callScreen = [&](long, data::PdbRecord&, data::PdbKind,
+                                 rating::CallScreenMode mode, QWidget*) {
     manualMode = mode;
   };
   const std::string before = setup.Stored();
@@ -501,7 +505,7 @@ TEST(PdbEditDialog, MemoContactLogPrintAndManualEntryGetTheEntry) {
   EXPECT_EQ(title, QString::fromLatin1("Caf\xE9 - Aunt May"));
   EXPECT_EQ(phone, "416.555.0100");
   EXPECT_EQ(printed, 0);
-  EXPECT_EQ(manualMode, pdb::kCallScreenManualEntry);
+  EXPECT_EQ(manualMode, rating::CallScreenMode::ManualEntry);
   // Manual Entry on an unchanged entry writes nothing.
   EXPECT_EQ(setup.Stored(), before);
 }

@@ -350,10 +350,11 @@ TEST(PdbListDialog, EditorResultsAddReplaceOrReport) {
 TEST(PdbListDialog, CallScreenGetsTheEntryReadIntoTheWorkBuffer) {
   PdbTestBook book;
   book.Add(ThreeEntries());
-  std::vector<std::pair<long, int>> opened;
+  std::vector<std::pair<long, rating::CallScreenMode>> opened;
   std::string name;
   pdb::PdbListOpeners openers;
-  openers.callScreen = [&](long position, data::PdbRecord& entry, data::PdbKind, int mode,
+  openers.callScreen = [&](long position, data::PdbRecord& entry, data::PdbKind,
+                           rating::CallScreenMode mode,
                            QWidget*) {
     opened.push_back({position, mode});
     name = data::ReadField(entry.name);
@@ -364,8 +365,9 @@ TEST(PdbListDialog, CallScreenGetsTheEntryReadIntoTheWorkBuffer) {
   EXPECT_FALSE(Enabled(list.dialog, ListButton::ViewMemo));
   list.dialog.Button(ListButton::TimeACall).click();
   list.dialog.Button(ListButton::ManualCallEntry).click();
-  EXPECT_EQ(opened, (std::vector<std::pair<long, int>>{{0, pdb::kCallScreenTiming},
-                                                       {0, pdb::kCallScreenManualEntry}}));
+  EXPECT_EQ(opened, (std::vector<std::pair<long, rating::CallScreenMode>>{
+                        {0, rating::CallScreenMode::Timing},
+                                                       {0, rating::CallScreenMode::ManualEntry}}));
   EXPECT_EQ(name, "bravo");
   book.pdb.Close();
   platform::ScriptedPrompter prompter;

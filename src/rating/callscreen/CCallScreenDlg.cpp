@@ -714,11 +714,10 @@ int RunCallScreen(CCallScreenDlg& dialog) {
 }
 
 int RunEntryCallScreen(const CallScreenContext& context, data::PdbRecord& entry,
-                       EntryPlace place, int mode, QWidget* parent) {
-  if (mode != static_cast<int>(CallScreenMode::ManualEntry) &&
-      mode != static_cast<int>(CallScreenMode::Timing))
-    return QDialog::Rejected;
-  CCallScreenDlg dialog(context, static_cast<CallScreenMode>(mode), entry, place, parent);
+                       EntryPlace place, CallScreenMode mode, QWidget* parent) {
+  // A logged call is opened again from the call log, never from an entry.
+  if (mode == CallScreenMode::Reopen) return QDialog::Rejected;
+  CCallScreenDlg dialog(context, mode, entry, place, parent);
   return RunCallScreen(dialog);
 }
 

@@ -194,6 +194,6 @@ int RunCallScreen(CCallScreenDlg& dialog);
 // Opens the call screen for a book entry in mode 1 or 2 (any other mode opens nothing), as
 // the personal database list asks for it; returns the screen's result.
 int RunEntryCallScreen(const CallScreenContext& context, data::PdbRecord& entry,
-                       EntryPlace place, int mode, QWidget* parent);
+                       EntryPlace place, CallScreenMode mode, QWidget* parent);
 
 }  // namespace dorv::rating

@@ -4,10 +4,10 @@
 
 #include "data/CallLogRecord.h"
 #include "data/PdbRecord.h"
+#include "rating/CallScreenMode.h"
 
 namespace dorv::rating {
 
-enum class CallScreenMode : int { ManualEntry = 1, Timing = 2, Reopen = 3 };
 // The main button: Ready "Start Timing", Timing "Stop Timing", Stopped "Save Call".
 enum class CallScreenState : int { Timing = 1, Stopped = 2, Ready = 3 };
 
