@@ -20,7 +20,8 @@ void BM_OpenCallLogOf20000Calls(benchmark::State& state) {
   for (int i = 0; i < kCalls; ++i) {
     // Written newest first, so that opening has to sort them all.
     test::TestCall call{"Caller " + std::to_string(i % 500),
-                        test::kJan1st1999 + 30 * 86400 - i * 120, static_cast<std::uint32_t>(i % 3600),
+                        static_cast<std::uint32_t>(test::kJan1st1999 + 30 * 86400 - i * 120),
+                        static_cast<std::uint32_t>(i % 3600),
                         100.0 + i, 5.0};
     call.sampleRates = i % 7 == 0;
     call.memoFileNumber = 1;

@@ -1,7 +1,7 @@
 #include <benchmark/benchmark.h>
 
 #include "data/SampleFixture.h"
-#include "pdb/LocationSearch.h"
+#include "data/LocationSearch.h"
 
 using namespace dorv;
 
@@ -13,10 +13,10 @@ void BM_SearchAllFourRegions(benchmark::State& state) {
   if (!test::CopySampleFiles(db, DORV_SAMPLEDB_DIR)) state.SkipWithError("sample files");
   data::SampleTables tables;
   if (!tables.Open()) state.SkipWithError("open");
-  long total = pdb::TotalLocationCount(tables);
+  long total = data::TotalLocationCount(tables);
   std::size_t found = 0;
   for (auto _ : state) {
-    pdb::SearchOutcome outcome = pdb::SearchLocations(tables, pdb::SearchCriterion::City, "san",
+    data::SearchOutcome outcome = data::SearchLocations(tables, data::SearchCriterion::City, "san",
                                                       total / 100, [] {});
     found = outcome.rows.size();
     benchmark::DoNotOptimize(found);
