@@ -123,14 +123,26 @@ long PdbFiles::ScanIndex() {
     m_memoEntries.clear();
     return 0;
   }
+  RememberEnds();
+  return count;
+}
+
+void PdbFiles::RememberEnds() {
   bool foundOne = false;
-  for (long i = 0; i < count; ++i) {
+  for (long i = 0; i < static_cast<long>(m_memoEntries.size()); ++i) {
     if (IsEmptyMemo(m_memoEntries[i])) continue;
     if (!foundOne) m_firstMemo = i;
     m_lastMemo = i;
     foundOne = true;
   }
-  return count;
+}
+
+std::vector<std::uint32_t> PdbFiles::MemoKeys() {
+  ScanIndex();
+  std::vector<std::uint32_t> keys;
+  keys.reserve(m_memoEntries.size());
+  for (const MemoIndexEntry& entry : m_memoEntries) keys.push_back(entry.key);
+  return keys;
 }
 
 bool PdbFiles::ReplaceIndex(const std::vector<MemoIndexEntry>& entries) {
@@ -139,6 +151,7 @@ bool PdbFiles::ReplaceIndex(const std::vector<MemoIndexEntry>& entries) {
   if (fd < 0) return false;
   m_memoIndex.Adopt(fd);
   m_memoEntries = entries;
+  RememberEnds();
   return true;
 }
 
@@ -162,10 +175,8 @@ bool PdbFiles::AddMemo(const std::string& text, std::uint32_t key) {
   std::vector<MemoIndexEntry> entries = m_memoEntries;
   entries.push_back({static_cast<std::uint32_t>(end), static_cast<std::uint32_t>(text.size()), key});
   SortByKey(entries);
-  if (WriteFully(m_memoData.Descriptor(), text.data(), text.size(), end) && ReplaceIndex(entries)) {
-    ScanIndex();
+  if (WriteFully(m_memoData.Descriptor(), text.data(), text.size(), end) && ReplaceIndex(entries))
     return true;
-  }
   // Nothing refers to the text written: keep the data file as it was.
   [[maybe_unused]] int cut = Calls().ftruncate(m_memoData.Descriptor(), end);
   return false;

@@ -49,6 +49,8 @@ class PdbFiles {
   void CloseMemoFiles();
   // Number of index entries; remembers the first and last non-empty ones.
   long ScanIndex();
+  // The keys of every index entry of the open memo files, in index order (0 for empty ones).
+  std::vector<std::uint32_t> MemoKeys();
   bool AddMemo(const std::string& text, std::uint32_t key);
   bool ReadMemoAt(long position, std::string& text, bool& isFirst, bool& isLast,
                   std::uint32_t& key);
@@ -63,6 +65,8 @@ class PdbFiles {
   const PdbRecord& Prepared(const PdbRecord& record);
   // Puts a new index in the place of the open one, through the scratch file.
   bool ReplaceIndex(const std::vector<MemoIndexEntry>& entries);
+  // The first and last non-empty entries of m_memoEntries.
+  void RememberEnds();
 
   bool ReadMemoText(const MemoIndexEntry& entry, std::string& text);
 

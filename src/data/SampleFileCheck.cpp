@@ -1,8 +1,6 @@
 #include "SampleFileCheck.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <cstdint>
 #include <vector>
@@ -11,6 +9,7 @@
 #include "DatabaseDir.h"
 #include "HourDefinitions.h"
 #include "RateFiles.h"
+#include "RecordFile.h"
 #include "SampleLocation.h"
 #include "StateTables.h"
 #include "TelcoFile.h"
@@ -41,16 +40,12 @@ std::optional<DamagedSampleFile> CheckRecords(const std::string& name, std::size
 }
 
 bool ReadIndex(const std::string& name, std::vector<RateIndexEntry>& entries) {
-  const auto path = DatabasePath(name);
-  if (!path) return false;
-  const int fd = open(path->c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return false;
-  RateIndexEntry entry{};
-  ssize_t got = 0;
-  while ((got = read(fd, &entry, sizeof entry)) == static_cast<ssize_t>(sizeof entry))
-    entries.push_back(entry);
-  close(fd);
-  return got == 0;
+  RecordFile index;
+  if (!index.Open(name, false)) return false;
+  const long count = index.Count(sizeof(RateIndexEntry));
+  if (count < 0) return false;
+  entries.resize(count);
+  return count == 0 || index.ReadAt(0, entries.data(), count * sizeof(RateIndexEntry));
 }
 
 // Every service of the index with its rows must lie within the rate file.

@@ -22,19 +22,6 @@ bool NewMemoFiles(CallStores stores, data::PdbRecord& entry, EntryPlace place,
   return true;
 }
 
-// The keys of the open memo files.
-std::vector<std::uint32_t> MemoKeys(data::PdbFiles& pdb) {
-  std::vector<std::uint32_t> keys;
-  const long count = pdb.ScanIndex();
-  for (long i = 0; i < count; ++i) {
-    std::string text;
-    bool first = false, last = false;
-    std::uint32_t key = 0;
-    if (pdb.ReadMemoAt(i, text, first, last, key)) keys.push_back(key);
-  }
-  return keys;
-}
-
 bool AddMemoTo(data::PdbFiles& pdb, std::uint32_t number, const std::string& memo,
                std::uint32_t key) {
   const bool added = pdb.OpenMemoFiles(number) && pdb.AddMemo(memo, key);
@@ -100,7 +87,7 @@ SaveReport SaveNewCall(CallStores stores, data::PdbRecord& entry, EntryPlace pla
                        data::CallLogRecord& record, const std::string& memo) {
   SaveReport report;
   if (stores.pdb.OpenMemoFilesOf(entry)) {
-    record.start = FreeMemoKey(MemoKeys(stores.pdb), record.start);
+    record.start = FreeMemoKey(stores.pdb.MemoKeys(), record.start);
     stores.pdb.CloseMemoFiles();
   }
   const CallDate date = DateOfTime(record.start);
@@ -147,7 +134,7 @@ SaveReport SaveReopenedCall(CallStores stores, const LoggedCall& from, std::uint
       report.problems.push_back({SaveProblem::MemoAccess});
       return report;
     }
-    keys = MemoKeys(pdb);
+    keys = pdb.MemoKeys();
     pdb.CloseMemoFiles();
   }
   // A memo that moves to a new key is added before the log changes and taken back when the
