@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTextBrowser>
 
+#include "support/Prompter.h"
 #include "app/MainFrame.h"
 #include "pdb/CAlphaConvertDlg.h"
 #include "pdb/CPdbListDlg.h"
@@ -15,11 +16,11 @@
 #include "rating/callscreen/CCallScreenDlg.h"
 #include "reports/CCallLogDlg.h"
 #include "settings/CMyAdvancedDlg.h"
-#include "data/FakeMemoCounter.h"
+#include "support/FakeMemoCounter.h"
 #include "data/FixedText.h"
-#include "data/SampleFixture.h"
-#include "data/TempDatabase.h"
-#include "app/StoredSettings.h"
+#include "support/SampleFixture.h"
+#include "support/TempDatabase.h"
+#include "support/Builders.h"
 #include "platform/Calculator.h"
 #include "platform/Messages.h"
 #include "res/Strings.h"
@@ -57,7 +58,8 @@ TEST(MainMenu, CalculatorTriesEachProgramThenSaysNoneStarted) {
   EXPECT_EQ(tried.back(), "galculator");
 
   StartedFrame started;
-  platform::ScriptedPrompter prompter;
+  dorv::test::Prompter prompter;
+  prompter.AnswerAllWith(QMessageBox::Ok);
   started.frame->SetProgramStarter([](const QString&) { return false; });
   started.frame->OnCalculator();
   ASSERT_EQ(prompter.Shown().size(), 1u);
@@ -236,7 +238,8 @@ TEST(MainMenu, EditInTheCallLogReopensTheCallWithItsCallingInformation) {
   started.files.pdb.CloseMemoFiles();
   started.db.WriteFile("LOG/January1999.LOG",
                        std::string(reinterpret_cast<const char*>(&call), sizeof call));
-  platform::ScriptedPrompter prompter;
+  dorv::test::Prompter prompter;
+  prompter.AnswerAllWith(QMessageBox::Ok);
   std::vector<std::string> opened;
   platform::SetModalHook([&](QDialog& dialog) {
     if (auto* log = qobject_cast<reports::CCallLogDlg*>(&dialog)) {
