@@ -119,25 +119,26 @@ TEST_F(RecurringChargesDlgTest, AFailedMonthSaveLeavesTheMonthFileAsItWas) {
 
 TEST_F(RecurringChargesDlgTest, DefaultsAreEditedAndSavedInTheSettings) {
   platform::ScriptedPrompter prompter;
+  m_info.recurringDefaults[1].amount = 350.25;  // more exact than the cost field shows
   CRecurringChargesDlg dialog(m_info, m_file);
   ShowForUser(dialog);
   QString shownCost;
   ModalScript user([&](QDialog& entry) {
     shownCost = Field(entry, "cost")->text();
-    TypeCharge(nullptr, "12.5")(entry);
+    TypeCharge("Line access", nullptr)(entry);
   });
   DoubleClickRow(List(dialog), 1);
   EXPECT_EQ(shownCost, "3.50");
   ClickRow(List(dialog), 0);
   Click(Button(dialog, "delete"));
   EXPECT_EQ(ColumnTexts(List(dialog), 1),
-            (QStringList{"$12.5000", "$0.5000", "$4.0000", "$10.0000"}));
+            (QStringList{"$3.5025", "$0.5000", "$4.0000", "$10.0000"}));
 
   TypeInto(Field(dialog, "fromDay"), "0");
   Click(Button(dialog, "close"));
   EXPECT_EQ(prompter.Shown(), std::vector<QString>{res::kWarningInvalidDateRange});
   EXPECT_TRUE(dialog.isVisible());
-  EXPECT_EQ(StoredInfo().recurringDefaults[1].amount, 350.0);  // nothing stored
+  EXPECT_EQ(StoredInfo().billingFromDay, 15);  // nothing stored
 
   TypeInto(Field(dialog, "fromDay"), "20");
   Click(Button(dialog, "close"));
@@ -145,9 +146,8 @@ TEST_F(RecurringChargesDlgTest, DefaultsAreEditedAndSavedInTheSettings) {
   for (const data::MyInfo& info : {m_info, StoredInfo()}) {
     EXPECT_EQ(info.billingFromDay, 20);
     EXPECT_EQ(info.billingThruDay, 19);
-    EXPECT_EQ(data::ReadField(info.recurringDefaults[0].name),
-              "Network Access for Interstata Calling");
-    EXPECT_EQ(info.recurringDefaults[0].amount, 1250.0);
+    EXPECT_EQ(data::ReadField(info.recurringDefaults[0].name), "Line access");
+    EXPECT_EQ(info.recurringDefaults[0].amount, 350.25);
     EXPECT_EQ(info.recurringDefaults[4].name[0], '\0');
   }
 }
