@@ -24,6 +24,7 @@
 #include "support/SampleFixture.h"
 #include "support/TempDatabase.h"
 #include "support/Builders.h"
+#include "support/DialogDriver.h"
 #include "platform/Calculator.h"
 #include "platform/Messages.h"
 #include "res/Strings.h"
@@ -279,7 +280,7 @@ TEST(MainMenu, MonthlyBillingMakesTheMonthsRecurringFileFromTheDefaultsOnce) {
   };
   // Yes opens the defaults, where the user makes the cycle start on the 20th.
   int defaultsOpened = 0;
-  platform::SetModalHook([&](QDialog& dialog) {
+  test::ScopedModalHook hook([&](QDialog& dialog) {
     auto* charges = qobject_cast<reports::CRecurringChargesDlg*>(&dialog);
     EXPECT_TRUE(charges && charges->DialogMode() == reports::CRecurringChargesDlg::kDefaults);
     charges->show();
@@ -289,9 +290,7 @@ TEST(MainMenu, MonthlyBillingMakesTheMonthsRecurringFileFromTheDefaultsOnce) {
     QTest::mouseClick(charges->findChild<QPushButton*>("close"), Qt::LeftButton);
     return ++defaultsOpened, charges->result();
   });
-  platform::ScriptedPrompter prompter;
-  for (auto answer : {QMessageBox::Cancel, QMessageBox::No, QMessageBox::Ok})
-    prompter.Answer(answer);
+  test::Prompter prompter{QMessageBox::Cancel, QMessageBox::No, QMessageBox::Ok};
   billing->trigger();
   EXPECT_FALSE(std::filesystem::exists(started.db.Path("LOG/March2026.RCH")));
   billing->trigger();  // No, then the notice
@@ -301,13 +300,12 @@ TEST(MainMenu, MonthlyBillingMakesTheMonthsRecurringFileFromTheDefaultsOnce) {
 
   clock += 31 * 86400;  // April
   prompter.Answer(QMessageBox::Yes);
+  prompter.Answer(QMessageBox::Ok);
   billing->trigger();
-  platform::SetModalHook({});
   EXPECT_EQ(defaultsOpened, 1);
   EXPECT_EQ(started.db.ReadFile("LOG/April2026.RCH")[0], 20);
   const char* ask = res::kAskCreateRecurringFile;
   const char* made = res::kNoticeRecurringCreated;
-  EXPECT_EQ(prompter.Shown(),
-            (std::vector<QString>{shown(ask, "March"), shown(ask, "March"), shown(made, "March"),
-                                  shown(ask, "April"), shown(made, "April")}));
+  test::ExpectShown(prompter, {shown(ask, "March"), shown(ask, "March"), shown(made, "March"),
+                               shown(ask, "April"), shown(made, "April")});
 }

@@ -1,15 +1,15 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include "data/FaultInjector.h"
 #include "data/FixedText.h"
-#include "data/RecordingNotices.h"
-#include "data/TempDatabase.h"
-#include "platform/Messages.h"
-#include "rating_dialogs/DialogDriver.h"
 #include "reports/CRecurringChargesDlg.h"
 #include "reports/CRecurringDlg.h"
 #include "res/Strings.h"
+#include "support/DialogDriver.h"
+#include "support/FaultInjector.h"
+#include "support/Prompter.h"
+#include "support/RecordingNotices.h"
+#include "support/TempDatabase.h"
 
 using namespace dorv;
 using namespace dorv::reports;
@@ -69,7 +69,6 @@ std::function<void(QDialog&)> TypeCharge(const char* name, const char* cost) {
 }  // namespace
 
 TEST_F(RecurringChargesDlgTest, MonthChargesAreEditedAndTheMonthFileReplacedWhole) {
-  platform::ScriptedPrompter prompter;
   CRecurringChargesDlg dialog(m_month);
   ShowForUser(dialog);
   EXPECT_EQ(Field(dialog, "thruDay")->text(), "14");
@@ -80,7 +79,6 @@ TEST_F(RecurringChargesDlgTest, MonthChargesAreEditedAndTheMonthFileReplacedWhol
   EXPECT_EQ(CellText(List(dialog), 5, 1), "$12.5000");
   EXPECT_EQ(Field(dialog, "sum")->text(), "45.5000");
   Click(Button(dialog, "close"));
-  EXPECT_TRUE(prompter.Shown().empty());
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
 
   // The billing dialog's copy, the file, and the file through the handle it holds show the save.
@@ -96,7 +94,7 @@ TEST_F(RecurringChargesDlgTest, MonthChargesAreEditedAndTheMonthFileReplacedWhol
 }
 
 TEST_F(RecurringChargesDlgTest, AFailedMonthSaveLeavesTheMonthFileAsItWas) {
-  platform::ScriptedPrompter prompter;
+  Prompter prompter{QMessageBox::Ok};
   const std::string before = m_database.ReadFile("LOG/December1998.RCH");
   CRecurringChargesDlg dialog(m_month);
   ShowForUser(dialog);
@@ -107,7 +105,7 @@ TEST_F(RecurringChargesDlgTest, AFailedMonthSaveLeavesTheMonthFileAsItWas) {
     Click(Button(dialog, "close"));
     EXPECT_TRUE(fault.Fired());
   }
-  EXPECT_EQ(prompter.Shown(), std::vector<QString>{res::kErrorSaveRecurringCharges});
+  ExpectShown(prompter, {res::kErrorSaveRecurringCharges});
   EXPECT_TRUE(dialog.isVisible());
   EXPECT_TRUE(m_database.ReadFile("LOG/December1998.RCH") == before) << "the month file changed";
   EXPECT_EQ(m_month.contents.charges[4].amount, 1000.0);
@@ -118,7 +116,7 @@ TEST_F(RecurringChargesDlgTest, AFailedMonthSaveLeavesTheMonthFileAsItWas) {
 }
 
 TEST_F(RecurringChargesDlgTest, DefaultsAreEditedAndSavedInTheSettings) {
-  platform::ScriptedPrompter prompter;
+  Prompter prompter{QMessageBox::Ok};
   m_info.recurringDefaults[1].amount = 350.25;  // more exact than the cost field shows
   CRecurringChargesDlg dialog(m_info, m_file);
   ShowForUser(dialog);
@@ -136,7 +134,7 @@ TEST_F(RecurringChargesDlgTest, DefaultsAreEditedAndSavedInTheSettings) {
 
   TypeInto(Field(dialog, "fromDay"), "0");
   Click(Button(dialog, "close"));
-  EXPECT_EQ(prompter.Shown(), std::vector<QString>{res::kWarningInvalidDateRange});
+  ExpectShown(prompter, {res::kWarningInvalidDateRange});
   EXPECT_TRUE(dialog.isVisible());
   EXPECT_EQ(StoredInfo().billingFromDay, 15);  // nothing stored
 
@@ -153,7 +151,7 @@ TEST_F(RecurringChargesDlgTest, DefaultsAreEditedAndSavedInTheSettings) {
 }
 
 TEST_F(RecurringChargesDlgTest, TwentyChargesLeaveNoRoomForAnother) {
-  platform::ScriptedPrompter prompter;
+  Prompter prompter{QMessageBox::Ok};
   for (int i = 5; i < kRecurringSlots; ++i)
     data::WriteField(m_info.recurringDefaults[i].name, "More");
   CRecurringChargesDlg list(m_info, m_file);
@@ -161,6 +159,6 @@ TEST_F(RecurringChargesDlgTest, TwentyChargesLeaveNoRoomForAnother) {
   CRecurringDlg add(CRecurringDlg::kAdd, -1, list.Entries());
   ShowForUser(add);
   TypeCharge("Twenty-first", "1")(add);
-  EXPECT_EQ(prompter.Shown(), std::vector<QString>{res::kErrorSaveRecurringData});
+  ExpectShown(prompter, {res::kErrorSaveRecurringData});
   EXPECT_TRUE(add.isVisible());
 }
