@@ -8,6 +8,7 @@
 
 #include "app/Artwork.h"
 #include "app/StartupChecks.h"
+#include "app/MonthlyBillingCommand.h"
 #include "pdb/CAlphaConvertDlg.h"
 #include "pdb/CChangePdbDlg.h"
 #include "pdb/CLookupDataDlg.h"
@@ -213,6 +214,12 @@ reports::CallReportOpeners CMainFrame::MakeCallReportOpeners() {
     return rating::RunCallScreen(screen);
   };
   return openers;
+}
+
+void CMainFrame::OnMonthlyBilling() {
+  const BillingToday today = BillingTodayOf(m_now());
+  if (!PrepareMonthlyBilling(this, m_files, today.month, today.year)) return;
+  // the Monthly Billing dialog opens here, on today's month, year and day
 }
 
 rating::CallScreenContext CMainFrame::MakeCallScreenContext() {
