@@ -201,7 +201,7 @@ TEST_F(ChangePdbTest, CancelAsksWhetherToSaveAndYesHandsTheValuesBack) {
   EXPECT_EQ(untouched->result(), QDialog::Rejected);
 }
 
-TEST_F(ChangePdbTest, RunUsesTheBandEditorAndHandsTheValuesBackOnlyOnOk) {
+TEST_F(ChangePdbTest, RunUsesTheBandEditorAndHandsTheValuesBackOnOk) {
   TempDatabase db;
   std::string titles;
   for (const char* title : {"Day", "Evening", "Night"}) {
@@ -233,16 +233,14 @@ TEST_F(ChangePdbTest, RunUsesTheBandEditorAndHandsTheValuesBackOnlyOnOk) {
   EXPECT_EQ(values.bandLines[2], BandLine("Night", {2300, 800, 0, 0, 0, 0}));
 }
 
-TEST_F(ChangePdbTest, CancelAnsweredNoHandsNothingBack) {
+TEST_F(ChangePdbTest, RunHandsNothingBackOnCancelAnsweredNo) {
   Prompter prompter{QMessageBox::No};
   ModalScript cancel([](QDialog& d) {
-    auto& dialog = static_cast<CChangePdbDlg&>(d);
-    TypeInto(dialog.Field(F::City), "Elsewhere");
-    Click(dialog.Button(B::Cancel));
+    TypeInto(static_cast<CChangePdbDlg&>(d).Field(F::City), "Elsewhere");
+    Click(static_cast<CChangePdbDlg&>(d).Button(B::Cancel));
   });
-  ChangeDataValues values = m_values;
-  EXPECT_FALSE(RunChangePdb(values, m_info, {}, nullptr));
-  EXPECT_EQ(values.city, "Toronto");
+  EXPECT_FALSE(RunChangePdb(m_values, m_info, {}, nullptr));
+  EXPECT_EQ(m_values.city, "Toronto");
 }
 
 TEST_F(ChangePdbTest, AMoneyPartThatIsNotANumberIsRefusedNamingItsField) {

@@ -220,36 +220,6 @@ TEST(PdbEditDialog, AccentedTextsAreStoredOneByteEachAndShownAsTyped) {
   });
 }
 
-// A copy keeps location and rates but no identity; leaving it with Yes appends it and the
-// next entry is duplicated in its turn; the originals stay as stored.
-TEST(PdbEditDialog, DuplicatesAreAppendedAndListedLeavingTheOriginals) {
-  EditorSetup setup({Entry("A", "first", "111"), Entry("B", "second", "222")});
-  const std::string before = setup.Stored();
-  setup.prompter.Answer(QMessageBox::Yes);
-  EditResult result = setup.Open(PdbEditMode::Duplicate, 0, [](CPdbEditDlg& editor) {
-    for (EditField f : {EditField::Type, EditField::Name, EditField::Contact, EditField::Address1,
-                        EditField::Prefix, EditField::Suffix, EditField::WebSite, EditField::Note})
-      EXPECT_EQ(Text(editor, f), "");
-    EXPECT_EQ(Text(editor, EditField::City), "Toronto");
-    EXPECT_EQ(Text(editor, EditField::Telco), "Sample Telco");
-    EXPECT_EQ(editor.RateField(0, 1)->text(), "10");
-    editor.Field(EditField::Name)->setText("copy of first");
-    editor.OnNext();
-    EXPECT_EQ(Text(editor, EditField::Name), "");
-    editor.Field(EditField::Name)->setText("copy of second");
-    editor.OnOk();
-  });
-  EXPECT_EQ(result, EditResult::Written);
-  test::ExpectShown(setup.prompter, {res::kAskSavePersonalInformation});
-  ASSERT_EQ(setup.book.pdb.Count(data::PdbKind::Toll), 4);
-  EXPECT_EQ(setup.Stored().substr(0, before.size()), before);
-  const data::PdbRecord copy = setup.At(2);
-  EXPECT_EQ(ReadField(copy.name), "copy of first");
-  EXPECT_EQ(copy.memoFileNumber, 0u);
-  EXPECT_EQ(copy.rates[1].initial, 7.5);
-  EXPECT_EQ(setup.Names(), (QStringList{"copy of first", "copy of second", "first", "second"}));
-}
-
 TEST(PdbEditDialog, EmptyStateIsLookedUpAndWrittenBackOnlyForTheEntryItself) {
   data::PdbRecord e = Entry("Family", "Aunt May", "555");
   data::WriteField(e.state, "");
@@ -356,23 +326,33 @@ TEST(PdbEditDialog, MemoContactLogPrintAndTheCallsGetTheEntry) {
   EXPECT_EQ(setup.Stored(), before);
 }
 
-TEST(PdbEditDialog, CallsOnDuplicatesAreLoggedAgainstAppendedCopiesAndOriginalsStayAsStored) {
+// A copy keeps location and rates but no identity (the rules' table). A call on it appends it and logs the call
+// against it; a change after the call, saved with Yes on Next, rewrites it in place; the next
+// entry is duplicated in its turn; the originals stay as stored.
+TEST(PdbEditDialog, DuplicatesAreAppendedOnceWithTheirCallsLeavingTheOriginals) {
   EditorSetup setup({Callable(Entry("A", "first", "111")), Callable(Entry("B", "second", "222"))});
   const std::string originals = setup.Stored();
   setup.UseCallScreen();
+  setup.prompter.Answer(QMessageBox::Yes);
   setup.Open(PdbEditMode::Duplicate, 0, [](CPdbEditDlg& editor) {
+    EXPECT_EQ(Text(editor, EditField::Name), "");
+    EXPECT_EQ(Text(editor, EditField::City), "Toronto");
+    EXPECT_EQ(editor.RateField(0, 1)->text(), "10");
     editor.Field(EditField::Name)->setText("copy");
     editor.Field(EditField::Prefix)->setText("556");
     editor.Field(EditField::Suffix)->setText("0101");
     editor.Button(EditButton::ManualEntry)->click();
-    // The next entry's copy is called untouched.
+    editor.Field(EditField::Name)->setText("copy, renamed");
     editor.OnNext();
+    EXPECT_EQ(Text(editor, EditField::Name), "");
     editor.Button(EditButton::ManualEntry)->click();
     editor.reject();
   });
+  test::ExpectShown(setup.prompter, {res::kAskSavePersonalInformation});
   ASSERT_EQ(setup.book.pdb.Count(data::PdbKind::Toll), 4);
   EXPECT_EQ(setup.Stored().substr(0, originals.size()), originals);
-  EXPECT_EQ(ReadField(setup.At(2).name), "copy");
+  EXPECT_EQ(ReadField(setup.At(2).name), "copy, renamed");
+  EXPECT_EQ(setup.At(2).rates[1].initial, 7.5);
   const auto calls = setup.Calls();
   ASSERT_EQ(calls.size(), 2u);
   for (long copy : {2, 3}) {
@@ -381,7 +361,7 @@ TEST(PdbEditDialog, CallsOnDuplicatesAreLoggedAgainstAppendedCopiesAndOriginalsS
     EXPECT_EQ(calls[copy - 2].second, "memo");
   }
   EXPECT_EQ(ReadField(calls[0].first.name), "copy");
-  EXPECT_EQ(setup.Names(), (QStringList{"", "copy", "first", "second"}));
+  EXPECT_EQ(setup.Names(), (QStringList{"", "copy, renamed", "first", "second"}));
 }
 
 // A new entry can be called once a lookup gave it rates and both phone parts are there; the

@@ -161,6 +161,20 @@ TEST(PdbEditRules, StoringCopiesTheScreenAndTheWorkingCopiesIntoTheEntry) {
   EXPECT_EQ(data::ReadField(buffer.webSite), "old.example");
 }
 
+// A duplicate starts without the identity of the entry it copies, memo files included.
+TEST(PdbEditRules, ClearIdentityKeepsLocationAndRates) {
+  data::PdbRecord e = SampleEntry();
+  pdb::ClearIdentity(e);
+  using data::ReadField;
+  EXPECT_EQ(ReadField(e.type) + ReadField(e.name) + ReadField(e.contact) +
+                ReadField(e.address1) + ReadField(e.prefix) + ReadField(e.suffix) +
+                ReadField(e.webSite) + ReadField(e.note),
+            "");
+  EXPECT_EQ(e.memoFileNumber, 0u);
+  EXPECT_EQ(ReadField(e.city), "Toronto");
+  EXPECT_EQ(e.rates[1].initial, 7.5);
+}
+
 TEST(PdbEditRules, RateRowByDistanceByKeyOrTheLastOne) {
   test::FakeServices services;
   services.rows = {test::MakeRateRow("AAA", "1", 50, {}), test::MakeRateRow("BBB", "2", 200, {}),
