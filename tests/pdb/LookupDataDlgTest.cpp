@@ -63,13 +63,12 @@ struct LookupDatabase {
     table(data::kInternationalTable, {{"Lagos", "", "Nigeria", 0, "1", 234, "", 6.45}});
     test::WriteRateFile(db, "dorv11", {{"Far Home Telephone", "HOME LONG DISTANCE"}});
     test::WriteRateFile(db, "dorv12", {{"Far Office Telephone", "OFFICE LONG DISTANCE"}});
-    // Services of two companies: the caption names the last one's.
-    test::WriteRateFile(db, "dorv13",
-                        {{"Globe One", "WORLD Globe One"}, {"Globe Two", "WORLD Globe Two"}});
+    test::WriteRateFile(db, "dorv13", {{"Globe One", "WORLD Globe One"}});
     test::WriteRateFile(db, "dorv14", {{"Near Home Telephone", "HOME NEARBY"}});
-    test::WriteRateFile(
-        db, "dorv15",
-        {{"Near Office Telephone", "OFFICE NEARBY"}, {"Near Office Telephone", "OFFICE SAVER"}});
+    // Services of two companies: the caption names the last one's.
+    test::WriteRateFile(db, "dorv15",
+                        {{"Near Saver Telephone", "OFFICE NEARBY"},
+                         {"Near Office Telephone", "OFFICE SAVER"}});
     tables.Open();
   }
 };
@@ -174,29 +173,8 @@ TEST(LookupDataDlg, OkWithoutAServiceOrSearchTextSaysSoAndKeepsTheLists) {
   EXPECT_EQ(lookup.Services(), QStringList{"HOME LONG DISTANCE"});
 }
 
-// The caption names the last company's services; the editor reads the chosen service from the
-// file the dialog left open.
-TEST(LookupDataDlg, OkHandsBackLocationAndServiceWithTheRateFileLeftOpen) {
-  OpenLookupData lookup;
-  lookup.Pick("Guadalajara", res::kServiceTypeInternational);
-  EXPECT_EQ(lookup.dialog.ServicesCaption()->text(),
-            QString(res::kLookupServicesFor).replace("%s", "Globe Two"));
-  test::ClickRow(lookup.dialog.ServiceList(), 1);
-  lookup.dialog.OkButton()->setFocus();
-  QTest::keyClick(lookup.dialog.OkButton(), Qt::Key_Return);
-  EXPECT_EQ(lookup.dialog.result(), 1);
-  ASSERT_TRUE(lookup.dialog.Choice().has_value());
-  const pdb::LookupChoice& choice = *lookup.dialog.Choice();
-  EXPECT_EQ(choice.location.city, "Guadalajara");
-  EXPECT_EQ(choice.location.areaCode, "33");
-  EXPECT_EQ(choice.service, LookupService::International);
-  EXPECT_EQ(choice.serviceIndex, 1);
-  ASSERT_TRUE(lookup.rateFile.IsOpen());
-  data::Service service{};
-  ASSERT_TRUE(lookup.rateFile.ReadService(choice.serviceIndex, service));
-  EXPECT_EQ(data::ReadField(service.callType), "WORLD Globe Two");
-}
-
+// OK (by Enter) hands back the location and the service, with the rate file left open for the
+// editor to read the chosen service from; Cancel hands back nothing.
 TEST(LookupDataDlg, RunLookupDataGivesTheWholeChoiceOnOkAndNothingOnCancel) {
   LookupDatabase sample;
   data::MyInfo info{};
@@ -208,17 +186,23 @@ TEST(LookupDataDlg, RunLookupDataGivesTheWholeChoiceOnOkAndNothingOnCancel) {
       SearchFor(dialog, "trenton", SearchCriterion::City);
       test::ClickRow(dialog.LocationList(), 0);
       test::ClickRow(dialog.TypeList(), 1);
-      test::ClickRow(dialog.ServiceList(), 0);
-      QTest::mouseClick(ok ? dialog.OkButton() : dialog.CancelButton(), Qt::LeftButton);
+      test::ClickRow(dialog.ServiceList(), 1);
+      QPushButton* button = ok ? dialog.OkButton() : dialog.CancelButton();
+      button->setFocus();
+      QTest::keyClick(button, Qt::Key_Return);
     });
     std::optional<pdb::LookupChoice> choice =
         pdb::RunLookupData(info, sample.tables, rateFile, nullptr);
     ASSERT_EQ(choice.has_value(), ok);
     if (!ok) break;
     EXPECT_EQ(choice->location.postalCode, "08608");
+    EXPECT_EQ(choice->location.areaCode, "609");
     EXPECT_EQ(choice->service, LookupService::Business);
+    EXPECT_EQ(choice->serviceIndex, 1);
     EXPECT_NEAR(choice->distance, 30.0, 0.01);
-    EXPECT_TRUE(rateFile.IsOpen());
+    data::Service service{};
+    ASSERT_TRUE(rateFile.ReadService(choice->serviceIndex, service));
+    EXPECT_EQ(data::ReadField(service.callType), "OFFICE SAVER");
   }
 }
 
