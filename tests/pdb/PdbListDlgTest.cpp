@@ -134,8 +134,9 @@ TEST(PdbListDialog, OneRowListIgnoresHeaderClicksAndKeepsTheFlags) {
 }
 
 // Which buttons a selection allows is the rules' table; buttons whose dialog is missing stay
-// disabled whatever is selected.
-TEST(PdbListDialog, TheSelectionAndTheOpenersSetTheButtons) {
+// disabled whatever is selected. The call screen gets the entry read from the book, which
+// must be readable.
+TEST(PdbListDialog, TheSelectionAndTheOpenersSetTheButtonsAndCallsGetTheEntry) {
   PdbTestBook book;
   book.Add(ThreeEntries());
   int editorCalls = 0;
@@ -148,15 +149,35 @@ TEST(PdbListDialog, TheSelectionAndTheOpenersSetTheButtons) {
                        ListButton::ViewContactLog, ListButton::PrintRecord})
     EXPECT_FALSE(plain.Enabled(b));
 
-  OpenList wired(book, AppendingEditor(book, "x", editorCalls));
+  pdb::PdbListOpeners openers = AppendingEditor(book, "x", editorCalls);
+  std::vector<std::pair<long, rating::CallScreenMode>> opened;
+  std::string name;
+  openers.callScreen = [&](long position, data::PdbRecord& entry, data::PdbKind,
+                           rating::CallScreenMode mode, QWidget*) {
+    opened.push_back({position, mode});
+    name = data::ReadField(entry.name);
+  };
+  OpenList wired(book, openers);
   EXPECT_TRUE(wired.Enabled(ListButton::Add));
   wired.ClickRow(0);
-  EXPECT_TRUE(wired.Enabled(ListButton::Edit));
   wired.ClickRow(2, Qt::ControlModifier);
   EXPECT_EQ(wired.dialog.SelectedRows(), (std::vector<int>{0, 2}));
   EXPECT_FALSE(wired.Enabled(ListButton::Duplicate));
   EXPECT_TRUE(wired.Enabled(ListButton::Delete));
+  wired.ClickRow(2);  // Family, bravo, at position 0
+  EXPECT_TRUE(wired.Enabled(ListButton::Edit));
+  wired.dialog.Button(ListButton::TimeACall).click();
+  wired.dialog.Button(ListButton::ManualCallEntry).click();
+  EXPECT_EQ(opened, (std::vector<std::pair<long, rating::CallScreenMode>>{
+                        {0, rating::CallScreenMode::Timing},
+                        {0, rating::CallScreenMode::ManualEntry}}));
+  EXPECT_EQ(name, "bravo");
   EXPECT_EQ(editorCalls, 0);
+  book.pdb.Close();
+  test::Prompter prompter{QMessageBox::Ok};
+  wired.dialog.OnTimeACall();
+  test::ExpectShown(prompter, {res::kErrorPersonalDatabase});
+  EXPECT_EQ(opened.size(), 2u);
 }
 
 // What the rewritten file holds is the compression's own test; the list reloads from it.
@@ -279,32 +300,6 @@ TEST(PdbListDialog, EditorResultsAddReplaceOrReport) {
   list.dialog.AfterEditor(pdb::PdbEditMode::Add, pdb::EditResult::NothingWritten);
   test::ExpectShown(prompter, {res::kErrorSaveEntry});
   EXPECT_EQ(list.dialog.Rows().rowCount(), 4);
-}
-
-TEST(PdbListDialog, CallScreenGetsTheEntryReadIntoTheWorkBuffer) {
-  PdbTestBook book;
-  book.Add(ThreeEntries());
-  std::vector<std::pair<long, rating::CallScreenMode>> opened;
-  std::string name;
-  pdb::PdbListOpeners openers;
-  openers.callScreen = [&](long position, data::PdbRecord& entry, data::PdbKind,
-                           rating::CallScreenMode mode, QWidget*) {
-    opened.push_back({position, mode});
-    name = data::ReadField(entry.name);
-  };
-  OpenList list(book, openers);
-  list.ClickRow(2);  // Family, bravo, at position 0
-  list.dialog.Button(ListButton::TimeACall).click();
-  list.dialog.Button(ListButton::ManualCallEntry).click();
-  EXPECT_EQ(opened, (std::vector<std::pair<long, rating::CallScreenMode>>{
-                        {0, rating::CallScreenMode::Timing},
-                        {0, rating::CallScreenMode::ManualEntry}}));
-  EXPECT_EQ(name, "bravo");
-  book.pdb.Close();
-  test::Prompter prompter{QMessageBox::Ok};
-  list.dialog.OnTimeACall();
-  test::ExpectShown(prompter, {res::kErrorPersonalDatabase});
-  EXPECT_EQ(opened.size(), 2u);
 }
 
 TEST(PdbListDialog, MenuCommandRunsTheListModallyAndCloseEndsWithOne) {
