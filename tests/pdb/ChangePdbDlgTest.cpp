@@ -84,6 +84,7 @@ TEST_F(ChangePdbTest, OkCollectsTheTypedRatesAndFields) {
   m_values.rates[2] = 0.35;  // its parts joined again would come out a little off
   auto dialog = Open();
   EXPECT_EQ(Parts(*dialog, 0, false), "0/10/00");
+  EXPECT_EQ(Parts(*dialog, 1, true), "//");  // a zero rate is not shown
   EXPECT_EQ(Parts(*dialog, 2, false), "//");
   EXPECT_FALSE(dialog->RatePart(2, true, 0)->isEnabled());
   EXPECT_EQ(dialog->SurchargePart(1)->text(), "25");
