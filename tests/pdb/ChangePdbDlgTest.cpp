@@ -115,7 +115,8 @@ TEST_F(ChangePdbTest, OkCollectsTheTypedRatesAndFields) {
   EXPECT_EQ(v.bandLines, m_values.bandLines);
 }
 
-TEST_F(ChangePdbTest, ChangeTelcoTakesTheChosenCompanyAndACancelledChoiceNothing) {
+// Typed fields stay as typed when a picker fills others; a cancelled choice changes nothing.
+TEST_F(ChangePdbTest, ChangeTelcoAndChangeLocationTakeTheChosenValues) {
   bool chosen = true;
   std::int32_t offeredCode = -1;
   std::string offeredName;
@@ -126,24 +127,6 @@ TEST_F(ChangePdbTest, ChangeTelcoTakesTheChosenCompanyAndACancelledChoiceNothing
     company = "Other Telco";
     return chosen;
   };
-  auto dialog = Open();
-  TypeInto(dialog->Field(F::TelcoAccess), "777");
-  Click(dialog->Button(B::ChangeTelco));
-  EXPECT_EQ(offeredCode, 777);  // what the field shows, typed or not
-  EXPECT_EQ(offeredName, "Sample Telco");
-  EXPECT_EQ(dialog->Field(F::Telco)->text(), "Other Telco");
-  Click(dialog->Button(B::Ok));
-  EXPECT_EQ(dialog->Values().telcoAccessCode, "10333");
-  EXPECT_EQ(dialog->Values().telco, "Other Telco");
-
-  chosen = false;
-  dialog = Open();
-  Click(dialog->Button(B::ChangeTelco));
-  EXPECT_EQ(dialog->Field(F::Telco)->text(), "Sample Telco");
-  EXPECT_EQ(dialog->Field(F::TelcoAccess)->text(), "");
-}
-
-TEST_F(ChangePdbTest, ChangeLocationTakesTheChosenPlace) {
   const data::LocationRow london =
       MakeLocationRow("London", "Greater London", "United Kingdom", 4, 0, "0171");
   m_openers.pickLocation = [&london](QWidget*) {
@@ -151,13 +134,27 @@ TEST_F(ChangePdbTest, ChangeLocationTakesTheChosenPlace) {
   };
   auto dialog = Open();
   TypeInto(dialog->Field(F::Comment), "kept");
+  TypeInto(dialog->Field(F::TelcoAccess), "777");
+  Click(dialog->Button(B::ChangeTelco));
+  EXPECT_EQ(offeredCode, 777);  // what the field shows, typed or not
+  EXPECT_EQ(offeredName, "Sample Telco");
+  EXPECT_EQ(dialog->Field(F::Telco)->text(), "Other Telco");
   Click(dialog->Button(B::ChangeLocation));
   EXPECT_EQ(dialog->Field(F::City)->text(), "London");
   EXPECT_EQ(dialog->Field(F::LocalTime)->text(), "3:00 PM");
-  EXPECT_EQ(dialog->Field(F::Comment)->text(), "kept");
   Click(dialog->Button(B::Ok));
-  EXPECT_EQ(dialog->Values().areaCode, "0171");
-  EXPECT_EQ(dialog->Values().timeZone, london.timeZone);
+  const ChangeDataValues& v = dialog->Values();
+  EXPECT_EQ(v.telcoAccessCode, "10333");
+  EXPECT_EQ(v.telco, "Other Telco");
+  EXPECT_EQ(v.comment, "kept");
+  EXPECT_EQ(v.areaCode, "0171");
+  EXPECT_EQ(v.timeZone, london.timeZone);
+
+  chosen = false;
+  dialog = Open();
+  Click(dialog->Button(B::ChangeTelco));
+  EXPECT_EQ(dialog->Field(F::Telco)->text(), "Sample Telco");
+  EXPECT_EQ(dialog->Field(F::TelcoAccess)->text(), "");
 }
 
 TEST_F(ChangePdbTest, ChangeBandsRebuildsTheBandLinesAndWhichRatesMayBeTyped) {
