@@ -183,14 +183,10 @@ TEST(PdbEditRules, RateRowByDistanceByKeyOrTheLastOne) {
     const char* name;
     bool international;
     double distance;
-    const char* key;
-    const char* taken;
-  };
-  const Case cases[] = {{"near", false, 10, "", "AAA"},
-                        {"on a bound", false, 50, "", "BBB"},
-                        {"beyond every bound", false, 5000, "", "CCC"},
-                        {"by key", true, 0, "BBB", "BBB"},
-                        {"unknown key", true, 0, "ZZZ", "CCC"}};
+    const char *key, *taken;
+  } cases[] = {{"near", false, 10, "", "AAA"},       {"on a bound", false, 50, "", "BBB"},
+               {"beyond every bound", false, 5000, "", "CCC"},
+               {"by key", true, 0, "BBB", "BBB"}, {"unknown key", true, 0, "ZZZ", "CCC"}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     data::Service s{};

@@ -301,17 +301,3 @@ TEST(PdbListDialog, EditorResultsAddReplaceOrReport) {
   test::ExpectShown(prompter, {res::kErrorSaveEntry});
   EXPECT_EQ(list.dialog.Rows().rowCount(), 4);
 }
-
-TEST(PdbListDialog, MenuCommandRunsTheListModallyAndCloseEndsWithOne) {
-  PdbTestBook book;
-  book.Add(ThreeEntries(), data::PdbKind::AudioTex);
-  int rows = -1;
-  test::ModalScript script([&](QDialog& dialog) {
-    auto& list = dynamic_cast<CPdbListDlg&>(dialog);
-    list.OnLoadTimer();
-    rows = list.Rows().rowCount();
-    list.Button(ListButton::Close).click();
-  });
-  EXPECT_EQ(pdb::RunPdbList(book.pdb, book.myInfo, data::PdbKind::AudioTex, nullptr), 1);
-  EXPECT_EQ(rows, 3);
-}
