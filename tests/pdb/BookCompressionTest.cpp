@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cerrno>
-
 #include "support/FaultInjector.h"
 #include "pdb/BookCompression.h"
 #include "pdb/PdbTestBook.h"
@@ -41,10 +39,13 @@ TEST(BookCompression, DropsDeletedEntriesKeepingOrderAndStoredBytes) {
   EXPECT_EQ(book.pdb.Count(data::PdbKind::TollFree), 0);
 }
 
-TEST(BookCompression, NothingDeletedOrEverythingDeleted) {
+TEST(BookCompression, OnlyTheChosenBookIsRewrittenWhateverIsDeleted) {
   PdbTestBook book;
   book.AddNumbered(5);
-  std::string before = book.db.ReadFile("DORV21");
+  book.Add({{"B", "free", "1", "2", "3", true}}, data::PdbKind::TollFree);
+  const std::string before = book.db.ReadFile("DORV21");
+  EXPECT_TRUE(pdb::CompressBook(book.pdb, data::PdbKind::TollFree).rewritten);
+  EXPECT_EQ(book.pdb.Count(data::PdbKind::TollFree), 0);
   EXPECT_TRUE(pdb::CompressBook(book.pdb, data::PdbKind::Toll).rewritten);
   EXPECT_EQ(book.db.ReadFile("DORV21"), before);
   for (long i = 0; i < 5; ++i) ASSERT_TRUE(book.pdb.SetDeleted(i, true, data::PdbKind::Toll));
@@ -52,32 +53,19 @@ TEST(BookCompression, NothingDeletedOrEverythingDeleted) {
   EXPECT_EQ(book.db.ReadFile("DORV21").size(), 0u);
 }
 
-TEST(BookCompression, OnlyTheChosenBookIsRewritten) {
-  PdbTestBook book;
-  book.Add({{"A", "toll", "1", "2", "3", true}});
-  book.Add({{"B", "free", "1", "2", "3", true}}, data::PdbKind::TollFree);
-  EXPECT_TRUE(pdb::CompressBook(book.pdb, data::PdbKind::TollFree).rewritten);
-  EXPECT_EQ(book.pdb.Count(data::PdbKind::TollFree), 0);
-  EXPECT_EQ(book.pdb.Count(data::PdbKind::Toll), 1);
-}
-
-TEST(BookCompression, AFailedRewriteLeavesTheBookAsItWasAndOpen) {
+// A failed rename, an unknown book or closed books leave the file as it was.
+TEST(BookCompression, AFailedRewriteLeavesTheBookAsItWas) {
   PdbTestBook book;
   book.AddNumbered(4, 2);
-  std::string before = book.db.ReadFile("DORV21");
-  test::FaultInjector failingRename(test::FailingCall::Rename, 1, test::Failure::Once);
-  pdb::CompressResult result = pdb::CompressBook(book.pdb, data::PdbKind::Toll);
-  EXPECT_FALSE(result.rewritten);
-  EXPECT_TRUE(result.booksOpen);
-  EXPECT_EQ(book.db.ReadFile("DORV21"), before);
+  const std::string before = book.db.ReadFile("DORV21");
+  {
+    test::FaultInjector failingRename(test::FailingCall::Rename, 1, test::Failure::Once);
+    pdb::CompressResult result = pdb::CompressBook(book.pdb, data::PdbKind::Toll);
+    EXPECT_FALSE(result.rewritten);
+    EXPECT_TRUE(result.booksOpen);
+  }
   EXPECT_FALSE(book.db.Exists("~PTEMP~.DAT"));
   EXPECT_EQ(book.pdb.Count(data::PdbKind::Toll), 4);
-}
-
-TEST(BookCompression, ClosedBooksOrNoBookFailWithoutTouchingFiles) {
-  PdbTestBook book;
-  book.AddNumbered(2, 2);
-  std::string before = book.db.ReadFile("DORV21");
   EXPECT_FALSE(pdb::CompressBook(book.pdb, static_cast<data::PdbKind>(7)).rewritten);
   book.pdb.Close();
   pdb::CompressResult result = pdb::CompressBook(book.pdb, data::PdbKind::Toll);

@@ -15,10 +15,8 @@ class FakeServices final : public pdb::ServiceSource {
   data::Service service{};
   std::vector<data::RateRow> rows;
   bool fails = false;
-  int reads = 0;
 
   bool ReadService(long, data::Service& out) override {
-    ++reads;
     if (fails) return false;
     out = service;
     m_next = 0;

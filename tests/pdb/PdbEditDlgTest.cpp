@@ -1,31 +1,26 @@
 #include <gtest/gtest.h>
 
-#include <optional>
-
 #include <QApplication>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTest>
 #include <functional>
+#include <optional>
 
-#include "support/Prompter.h"
 #include "data/CallLog.h"
-#include "support/FakeMemoCounter.h"
 #include "data/FixedText.h"
-#include "support/RecordingNotices.h"
-#include "support/SampleFixture.h"
 #include "pdb/CPdbEditDlg.h"
 #include "pdb/CPdbListDlg.h"
 #include "pdb/FakeEditSources.h"
 #include "pdb/PdbTestBook.h"
-#include "platform/Messages.h"
 #include "rating/callscreen/CCallScreenDlg.h"
 #include "res/Strings.h"
+#include "support/DialogDriver.h"
+#include "support/FakeMemoCounter.h"
+#include "support/RecordingNotices.h"
+#include "support/SampleFixture.h"
 
 using namespace dorv;
 using data::ReadField;
-using data::WriteField;
 using pdb::CPdbEditDlg;
 using pdb::EditButton;
 using pdb::EditField;
@@ -58,7 +53,7 @@ struct EditorSetup {
   pdb::PdbEditOpeners openers;
   std::function<void(CPdbEditDlg&)> script;
   std::unique_ptr<pdb::CPdbListDlg> list;
-  dorv::test::Prompter prompter;
+  test::Prompter prompter;
   EditResult lastResult = EditResult::WriteFailed;
   int nestedDialogs = 0;
   // The real call screen over the book, for the paths that log a call.
@@ -67,32 +62,29 @@ struct EditorSetup {
   data::CallLogFile callLog{notices};
   data::CallLogRecord currentCall{};
   std::time_t clock = 1772618400;  // 4 March 2026, 10:00 UTC: March in every time zone
+  test::ScopedModalHook hook{[this](QDialog& dialog) {
+    if (auto* screen = dynamic_cast<rating::CCallScreenDlg*>(&dialog)) return MakeCall(*screen);
+    auto* editor = dynamic_cast<CPdbEditDlg*>(&dialog);
+    if (!editor) {
+      ++nestedDialogs;
+      return 1;
+    }
+    editor->show();
+    script(*editor);
+    return editor->result();
+  }};
 
   explicit EditorSetup(std::vector<data::PdbRecord> entries) {
-    prompter.AnswerAllWith(QMessageBox::Ok);
     for (data::PdbRecord& e : entries) book.pdb.Append(e, data::PdbKind::Toll);
     pdb::PdbListOpeners listOpeners;
     listOpeners.editor = [this](const pdb::EditorRequest& request) {
-      lastResult = pdb::RunPdbEdit(request, {book.pdb, book.myInfo, sample, hours}, openers);
-      return lastResult;
+      return lastResult = pdb::RunPdbEdit(request, {book.pdb, book.myInfo, sample, hours}, openers);
     };
     list = std::make_unique<pdb::CPdbListDlg>(book.pdb, book.myInfo, data::PdbKind::Toll,
                                               std::move(listOpeners));
     list->show();
     list->OnLoadTimer();
-    platform::SetModalHook([this](QDialog& dialog) {
-      if (auto* screen = dynamic_cast<rating::CCallScreenDlg*>(&dialog)) return MakeCall(*screen);
-      auto* editor = dynamic_cast<CPdbEditDlg*>(&dialog);
-      if (!editor) {
-        ++nestedDialogs;
-        return 1;
-      }
-      editor->show();
-      script(*editor);
-      return editor->result();
-    });
   }
-  ~EditorSetup() { platform::SetModalHook({}); }
 
   void UseCallScreen() {
     book.pdb.SyncCounter(counter);
@@ -141,8 +133,7 @@ struct EditorSetup {
     return e;
   }
   QStringList Names() {
-    QStringList names;
-    for (int i = 0; i < list->Rows().rowCount(); ++i) names << list->Rows().Row(i)->Text(1);
+    QStringList names = test::ColumnTexts(&list->List(), 1);
     names.sort();
     return names;
   }
@@ -167,18 +158,27 @@ void UseFakeSources(CPdbEditDlg& editor, bool wholeDay = false) {
   services->rows = {test::MakeRateRow("", "", 100, {1000, 500, 750, 400, 0, 0})};
   auto bandSets = std::make_unique<test::FakeBandSets>();
   bandSets->sets[""] = wholeDay ? test::MakeBandSet("", "Day", {2400, 2400, 2400, 2400, 2400, 2400})
-               : test::MakeBandSet("", "Day", {800, 1700, 0, 0, 0, 0});
+                                : test::MakeBandSet("", "Day", {800, 1700, 0, 0, 0, 0});
   editor.SetSources(std::move(services), std::move(bandSets));
 }
 
 }  // namespace
 
-TEST(PdbEditDialog, EnterInNameMovesOnAndOkWithoutChangesWritesNothing) {
-  EditorSetup setup({Entry("Family", "Aunt May", "555")});
+// Opening shows the entry (rates of -1 reset to nothing, which is no change); letters in the
+// number offer Convert; Enter in Name moves on; buttons without their dialogs stay disabled;
+// OK without changes writes nothing.
+TEST(PdbEditDialog, AnUnchangedEntryIsShownAndOkWritesNothing) {
+  EditorSetup setup({Entry("Family", "Aunt May", "CALL")});
   const std::string before = setup.Stored();
-  const QString rowName = setup.list->Rows().Row(0)->Text(1);
-  EditResult result = setup.Open(PdbEditMode::Edit, 0, [](CPdbEditDlg& editor) {
-    EXPECT_EQ(editor.windowTitle().left(33), "Dorv - (PDB Edit Selected Record ");
+  EditResult result = setup.Open(PdbEditMode::Edit, 0, [&setup](CPdbEditDlg& editor) {
+    editor.Button(EditButton::Convert)->click();
+    EXPECT_EQ(setup.nestedDialogs, 1);
+    EXPECT_EQ(editor.RateField(1, 0)->text(), "");
+    EXPECT_EQ(editor.DiscountField(0)->text(), "25%");
+    EXPECT_TRUE(editor.ShowsSampleWarning());
+    for (EditButton b : {EditButton::Lookup, EditButton::TimeACall, EditButton::ManualEntry,
+                         EditButton::ViewMemo, EditButton::ContactLog, EditButton::PrintRecord})
+      EXPECT_FALSE(editor.Button(b)->isEnabled());
     editor.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&editor));
     editor.Field(EditField::Name)->setFocus();
@@ -189,36 +189,30 @@ TEST(PdbEditDialog, EnterInNameMovesOnAndOkWithoutChangesWritesNothing) {
   });
   EXPECT_EQ(result, EditResult::NothingWritten);
   EXPECT_EQ(setup.Stored(), before);
-  EXPECT_EQ(setup.list->Rows().Row(0)->Text(1), rowName);
   EXPECT_TRUE(setup.prompter.Shown().empty());
 }
 
-TEST(PdbEditDialog, OnlyTheWebSiteChangedWritesTheEntry) {
+// Cancel on a changed entry asks, and Yes saves it.
+TEST(PdbEditDialog, AccentedTextsAreStoredOneByteEachAndShownAsTyped) {
   EditorSetup setup({Entry("Family", "Aunt May", "555")});
-  EditResult result = setup.Open(PdbEditMode::Edit, 0, [](CPdbEditDlg& editor) {
-    editor.Field(EditField::WebSite)->setText("example.org");
-    editor.OnOk();
-  });
-  EXPECT_EQ(result, EditResult::Written);
-  data::PdbRecord stored = setup.At(0);
-  EXPECT_EQ(ReadField(stored.webSite), "example.org");
-  EXPECT_EQ(ReadField(stored.name), "Aunt May");
-  EXPECT_NE(stored.lastOpened, 0);
-  EXPECT_EQ(setup.book.pdb.Count(data::PdbKind::Toll), 1);
-}
-
-TEST(PdbEditDialog, AccentedTextsAreStoredOneByteEachAndShownAsTypedEverywhere) {
-  EditorSetup setup({Entry("Family", "Aunt May", "555")});
+  setup.prompter.Answer(QMessageBox::Yes);
   const QString name = QString::fromUtf8("Caf\u00e9 Ros\u00e9");
-  setup.Open(PdbEditMode::Edit, 0, [&](CPdbEditDlg& editor) {
+  EditResult result = setup.Open(PdbEditMode::Edit, 0, [&](CPdbEditDlg& editor) {
     editor.Field(EditField::Name)->clear();
     editor.Field(EditField::Name)->insert(name);
     // A character the book cannot hold is refused as it is typed or pasted.
     editor.Field(EditField::Name)->insert(QString::fromUtf8("\u20ac"));
     EXPECT_EQ(editor.Field(EditField::Name)->text(), name);
-    editor.OnOk();
+    editor.Field(EditField::WebSite)->setText("example.org");
+    editor.Button(EditButton::Cancel)->click();
   });
-  EXPECT_EQ(ReadField(setup.At(0).name), "Caf\xe9 Ros\xe9");
+  test::ExpectShown(setup.prompter, {res::kAskSavePersonalInformation});
+  EXPECT_EQ(result, EditResult::Written);
+  const data::PdbRecord stored = setup.At(0);
+  EXPECT_EQ(ReadField(stored.name), "Caf\xe9 Ros\xe9");
+  EXPECT_EQ(ReadField(stored.webSite), "example.org");
+  EXPECT_NE(stored.lastOpened, 0);
+  EXPECT_EQ(setup.book.pdb.Count(data::PdbKind::Toll), 1);
   EXPECT_EQ(setup.Names(), QStringList{name});
   setup.Open(PdbEditMode::Edit, 0, [&](CPdbEditDlg& editor) {
     EXPECT_EQ(editor.Field(EditField::Name)->text(), name);
@@ -226,223 +220,57 @@ TEST(PdbEditDialog, AccentedTextsAreStoredOneByteEachAndShownAsTypedEverywhere) 
   });
 }
 
-TEST(PdbEditDialog, DuplicateKeepsLocationAndRatesButNoIdentityAndIsAppended) {
-  EditorSetup setup({Entry("Family", "Aunt May", "555")});
-  const std::string before = setup.Stored();
-  EditResult result = setup.Open(PdbEditMode::Duplicate, 0, [](CPdbEditDlg& editor) {
-    for (EditField f : {EditField::Type, EditField::Name, EditField::Contact, EditField::Address1,
-                        EditField::Prefix, EditField::Suffix, EditField::WebSite, EditField::Note})
-      EXPECT_EQ(Text(editor, f), "");
-    EXPECT_EQ(Text(editor, EditField::City), "Toronto");
-    EXPECT_EQ(Text(editor, EditField::AreaCode), "416");
-    EXPECT_EQ(Text(editor, EditField::Telco), "Sample Telco");
-    EXPECT_EQ(editor.RateField(0, 1)->text(), "10");
-    editor.Field(EditField::Name)->setText("Uncle Ben");
-    editor.OnOk();
-  });
-  EXPECT_EQ(result, EditResult::Written);
-  ASSERT_EQ(setup.book.pdb.Count(data::PdbKind::Toll), 2);
-  EXPECT_EQ(setup.Stored().substr(0, sizeof(data::PdbRecord)), before);
-  data::PdbRecord copy = setup.At(1);
-  EXPECT_EQ(ReadField(copy.name), "Uncle Ben");
-  EXPECT_EQ(ReadField(copy.type), "");
-  EXPECT_EQ(copy.memoFileNumber, 0u);
-  EXPECT_EQ(copy.rates[1].initial, 7.5);
-  EXPECT_EQ(setup.Names(), (QStringList{"Aunt May", "Uncle Ben"}));
-}
-
 TEST(PdbEditDialog, EmptyStateIsLookedUpAndWrittenBackOnlyForTheEntryItself) {
   data::PdbRecord e = Entry("Family", "Aunt May", "555");
-  WriteField(e.state, "");
-  WriteField(e.stateCode, "ON");
+  data::WriteField(e.state, "");
+  data::WriteField(e.stateCode, "ON");
   EditorSetup setup({e});
   setup.book.db.WriteFile(data::kNorthAmericanStates,
                           test::EncodedImage({test::MakeState("ON", "Ontario", "011")},
                                              data::EncodeState));
   ASSERT_TRUE(setup.sample.northAmericanStates.Open(data::kNorthAmericanStates));
   const std::string before = setup.Stored();
-  setup.Open(PdbEditMode::Duplicate, 0, [](CPdbEditDlg& editor) {
-    EXPECT_EQ(Text(editor, EditField::State), "Ontario");
-    editor.reject();
-  });
-  EXPECT_EQ(setup.Stored(), before);
-  setup.Open(PdbEditMode::Edit, 0, [](CPdbEditDlg& editor) {
-    EXPECT_EQ(Text(editor, EditField::State), "Ontario");
-    editor.reject();
-  });
+  for (PdbEditMode mode : {PdbEditMode::Duplicate, PdbEditMode::Edit}) {
+    setup.Open(mode, 0, [](CPdbEditDlg& editor) {
+      EXPECT_EQ(Text(editor, EditField::State), "Ontario");
+      editor.reject();
+    });
+    if (mode == PdbEditMode::Duplicate) {
+      EXPECT_EQ(setup.Stored(), before);
+    }
+  }
   EXPECT_EQ(ReadField(setup.At(0).state), "Ontario");
   EXPECT_EQ(ReadField(setup.At(0).name), "Aunt May");
 }
 
-// Which countries get the access and country codes is the rules' table; the editor asks them
-// with the user's own country.
-TEST(PdbEditDialog, CanadaShowsAccessAndCountryCodeToAUserAbroad) {
-  EditorSetup setup({Entry("Family", "Aunt May", "555")});
-  WriteField(setup.book.myInfo.country, "France");
-  setup.Open(PdbEditMode::Edit, 0, [](CPdbEditDlg& editor) {
-    EXPECT_EQ(Text(editor, EditField::IntlAccess), "011");
-    EXPECT_EQ(Text(editor, EditField::CountryCode), "1");
-    editor.reject();
-  });
-}
-
-TEST(PdbEditDialog, RatesOfMinusOneShowEmptyAndDiscountsCompareWithBandOne) {
-  EditorSetup setup({Entry("Family", "Aunt May", "555")});
-  setup.Open(PdbEditMode::Edit, 0, [](CPdbEditDlg& editor) {
-    EXPECT_EQ(editor.RateField(1, 0)->text(), "");
-    EXPECT_EQ(editor.RateField(2, 1)->text(), "07");
-    EXPECT_EQ(editor.DiscountField(0)->text(), "25%");
-    EXPECT_TRUE(editor.ShowsSampleWarning());
-    editor.reject();
-  });
-  // Resetting -1.0 to 0 for the screen is no change of the entry.
-  EXPECT_EQ(setup.lastResult, EditResult::NothingWritten);
-  EXPECT_TRUE(setup.prompter.Shown().empty());
-}
-
-TEST(PdbEditDialog, PrefixWithLettersShowsConvert) {
-  EditorSetup setup({Entry("Family", "Aunt May", "CALL")});
-  setup.Open(PdbEditMode::Edit, 0, [&setup](CPdbEditDlg& editor) {
-    QPushButton* convert = editor.Button(EditButton::Convert);
-    EXPECT_TRUE(convert->isVisible());
-    editor.Field(EditField::Prefix)->clear();
-    EXPECT_FALSE(convert->isVisible());
-    editor.Field(EditField::Suffix)->setText("HOME");
-    editor.Field(EditField::Prefix)->setText("555");
-    EXPECT_TRUE(convert->isVisible());
-    convert->click();
-    EXPECT_EQ(setup.nestedDialogs, 1);
-    editor.reject();
-  });
-}
-
-TEST(PdbEditDialog, CancelAsksWhenChangedAndEndsAsAnswered) {
-  EditorSetup setup({Entry("Family", "Aunt May", "555")});
-  const std::string before = setup.Stored();
-  setup.prompter.Answer(QMessageBox::Cancel);
-  setup.prompter.Answer(QMessageBox::No);
-  EditResult result = setup.Open(PdbEditMode::Edit, 0, [](CPdbEditDlg& editor) {
-    editor.Field(EditField::Name)->setText("Aunt June");
-    QTest::keyClick(&editor, Qt::Key_Escape);
-    EXPECT_TRUE(editor.isVisible());
-    editor.Button(EditButton::Cancel)->click();
-    EXPECT_FALSE(editor.isVisible());
-  });
-  EXPECT_EQ(result, EditResult::NothingWritten);
-  EXPECT_EQ(setup.Stored(), before);
-  EXPECT_EQ(setup.prompter.Shown(),
-            (std::vector<QString>(2, res::kAskSavePersonalInformation)));
-
-  setup.prompter.Answer(QMessageBox::Yes);
-  result = setup.Open(PdbEditMode::Edit, 0, [](CPdbEditDlg& editor) {
-    editor.Field(EditField::Name)->setText("Aunt June");
-    editor.close();
-  });
-  EXPECT_EQ(result, EditResult::Written);
-  EXPECT_EQ(ReadField(setup.At(0).name), "Aunt June");
-  EXPECT_EQ(setup.Names(), (QStringList{"Aunt June"}));
-}
-
+// A step answered Cancel stays with the change; Yes saves it; an unchanged entry steps on
+// without a question.
 TEST(PdbEditDialog, PreviousAndNextStepThroughTheListSavingWhenAsked) {
   EditorSetup setup({Entry("A", "first", "111"), Entry("B", "second", "222"),
                      Entry("C", "third", "333")});
+  setup.prompter.Answer(QMessageBox::Cancel);
   setup.prompter.Answer(QMessageBox::Yes);
   setup.Open(PdbEditMode::Edit, 0, [&setup](CPdbEditDlg& editor) {
     EXPECT_FALSE(editor.Button(EditButton::Previous)->isEnabled());
+    editor.Field(EditField::Name)->setText("first, renamed");
     editor.Button(EditButton::Next)->click();
-    // Nothing changed: no question.
-    EXPECT_TRUE(setup.prompter.Shown().empty());
+    EXPECT_EQ(Text(editor, EditField::Name), "first, renamed");
+    editor.Button(EditButton::Next)->click();
     EXPECT_EQ(Text(editor, EditField::Name), "second");
     EXPECT_EQ(setup.list->SelectedRows(), (std::vector<int>{1}));
     EXPECT_TRUE(editor.Button(EditButton::Previous)->isEnabled());
-    editor.Field(EditField::Name)->setText("second, renamed");
     editor.Button(EditButton::Next)->click();
-    EXPECT_EQ(setup.prompter.Shown().size(), 1u);
     EXPECT_EQ(Text(editor, EditField::Name), "third");
     EXPECT_FALSE(editor.Button(EditButton::Next)->isEnabled());
     editor.OnPrevious();
-    EXPECT_EQ(Text(editor, EditField::Name), "second, renamed");
+    EXPECT_EQ(Text(editor, EditField::Name), "second");
     editor.OnOk();
   });
-  EXPECT_EQ(setup.lastResult, EditResult::NothingWritten);
-  EXPECT_EQ(ReadField(setup.At(1).name), "second, renamed");
-  EXPECT_EQ(setup.Names(), (QStringList{"first", "second, renamed", "third"}));
+  test::ExpectShown(setup.prompter,
+                    {res::kAskSavePersonalInformation, res::kAskSavePersonalInformation});
+  EXPECT_EQ(ReadField(setup.At(0).name), "first, renamed");
+  EXPECT_EQ(setup.Names(), (QStringList{"first, renamed", "second", "third"}));
   EXPECT_EQ(setup.book.pdb.Count(data::PdbKind::Toll), 3);
-}
-
-TEST(PdbEditDialog, ADuplicateLeftWithYesIsAppendedAndListed) {
-  EditorSetup setup({Entry("A", "first", "111"), Entry("B", "second", "222")});
-  const std::string before = setup.Stored();
-  setup.prompter.Answer(QMessageBox::Yes);
-  setup.Open(PdbEditMode::Duplicate, 0, [](CPdbEditDlg& editor) {
-    editor.Field(EditField::Name)->setText("copy of first");
-    editor.OnNext();
-    // The next entry is duplicated in its turn.
-    EXPECT_EQ(Text(editor, EditField::Name), "");
-    EXPECT_EQ(Text(editor, EditField::City), "Toronto");
-    editor.reject();
-  });
-  EXPECT_EQ(setup.Stored().substr(0, before.size()), before);
-  ASSERT_EQ(setup.book.pdb.Count(data::PdbKind::Toll), 3);
-  EXPECT_EQ(ReadField(setup.At(2).name), "copy of first");
-  EXPECT_EQ(setup.Names(), (QStringList{"copy of first", "first", "second"}));
-}
-
-TEST(PdbEditDialog, AddNeedsALookupAndBothPhonePartsBeforeTimingACallThatAppendsOnce) {
-  EditorSetup setup({});
-  int lookups = 0;
-  int calls = 0;
-  long calledPosition = -2;
-  WireLookup(setup, lookups);
-  setup.openers.callScreen = [&](long position, data::PdbRecord&, data::PdbKind,
-                                 rating::CallScreenMode mode,
-                                 QWidget*) {
-    ++calls;
-    calledPosition = position;
-    EXPECT_EQ(mode, rating::CallScreenMode::Timing);
-  };
-  EditResult result = setup.Open(PdbEditMode::Add, -1, [&](CPdbEditDlg& editor) {
-    EXPECT_EQ(editor.windowTitle(), "Dorv - (PDB Add New Record)");
-    EXPECT_FALSE(editor.Button(EditButton::Next)->isVisible());
-    EXPECT_EQ(editor.Button(EditButton::Lookup)->text(), res::kButtonLookupData);
-    QPushButton* time = editor.Button(EditButton::TimeACall);
-    editor.Field(EditField::Prefix)->setText("555");
-    editor.Field(EditField::Suffix)->setText("0100");
-    EXPECT_FALSE(time->isEnabled());
-    UseFakeSources(editor);
-    editor.Field(EditField::Suffix)->clear();
-    editor.Button(EditButton::Lookup)->click();
-    EXPECT_EQ(lookups, 1);
-    EXPECT_EQ(Text(editor, EditField::City), "Denver");
-    EXPECT_EQ(editor.RateField(0, 1)->text(), "10");
-    EXPECT_EQ(editor.Button(EditButton::Lookup)->text(), res::kButtonChangeData);
-    EXPECT_FALSE(time->isEnabled());
-    editor.Field(EditField::Suffix)->setText("0100");
-    EXPECT_TRUE(time->isEnabled());
-    editor.Field(EditField::Name)->setText("Pizza");
-    time->click();
-    EXPECT_EQ(calls, 1);
-    EXPECT_EQ(calledPosition, 0);
-    EXPECT_EQ(editor.Place().Position(), 0);
-    editor.Field(EditField::Name)->setText("Pizza Place");
-    editor.OnOk();
-  });
-  EXPECT_EQ(result, EditResult::Written);
-  ASSERT_EQ(setup.book.pdb.Count(data::PdbKind::Toll), 1);
-  EXPECT_EQ(ReadField(setup.At(0).name), "Pizza Place");
-  EXPECT_EQ(ReadField(setup.At(0).city), "Denver");
-  EXPECT_EQ(setup.Names(), (QStringList{"Pizza Place"}));
-}
-
-TEST(PdbEditDialog, ButtonsWithoutTheirDialogsStayDisabled) {
-  EditorSetup setup({Entry("A", "first", "111")});
-  setup.Open(PdbEditMode::Edit, 0, [](CPdbEditDlg& editor) {
-    for (EditButton b : {EditButton::Lookup, EditButton::TimeACall, EditButton::ManualEntry,
-                         EditButton::ViewMemo, EditButton::ContactLog, EditButton::PrintRecord})
-      EXPECT_FALSE(editor.Button(b)->isEnabled());
-    EXPECT_EQ(editor.Button(EditButton::Lookup)->text(), res::kButtonChangeData);
-    editor.reject();
-  });
 }
 
 TEST(PdbEditDialog, ChangeDataTakesTheReturnedRatesAndEndsTheSampleWarning) {
@@ -463,25 +291,11 @@ TEST(PdbEditDialog, ChangeDataTakesTheReturnedRatesAndEndsTheSampleWarning) {
   EXPECT_EQ(setup.At(0).ratesChanged, 1);
 }
 
-TEST(PdbEditDialog, ACancelledStepKeepsTheChangeForOk) {
-  EditorSetup setup({Entry("A", "first", "111"), Entry("B", "second", "222")});
-  setup.prompter.Answer(QMessageBox::Cancel);
-  EditResult result = setup.Open(PdbEditMode::Edit, 0, [](CPdbEditDlg& editor) {
-    editor.Field(EditField::Name)->setText("first, renamed");
-    editor.OnNext();
-    EXPECT_EQ(Text(editor, EditField::Name), "first, renamed");
-    editor.OnOk();
-  });
-  EXPECT_EQ(result, EditResult::Written);
-  EXPECT_EQ(ReadField(setup.At(0).name), "first, renamed");
-  EXPECT_EQ(setup.Names(), (QStringList{"first, renamed", "second"}));
-}
-
-TEST(PdbEditDialog, MemoContactLogPrintAndManualEntryGetTheEntry) {
+TEST(PdbEditDialog, MemoContactLogPrintAndTheCallsGetTheEntry) {
   EditorSetup setup({Entry("Caf\xE9", "Aunt May", "555")});
   QString title, phone;
   long printed = -1;
-  std::optional<rating::CallScreenMode> manualMode;
+  std::vector<rating::CallScreenMode> modes;
   std::string memoName;
   setup.openers.memoViewer = [&](data::PdbRecord& e, QWidget*) { memoName = ReadField(e.name); };
   setup.openers.contactLog = [&](long, data::PdbRecord&, const QString& t, const QString& p,
@@ -491,15 +305,14 @@ TEST(PdbEditDialog, MemoContactLogPrintAndManualEntryGetTheEntry) {
   };
   setup.openers.printRecord = [&](long position, data::PdbKind, QWidget*) { printed = position; };
   setup.openers.callScreen = [&](long, data::PdbRecord&, data::PdbKind,
-                                 rating::CallScreenMode mode, QWidget*) {
-    manualMode = mode;
-  };
+                                 rating::CallScreenMode mode, QWidget*) { modes.push_back(mode); };
   const std::string before = setup.Stored();
   setup.Open(PdbEditMode::Edit, 0, [](CPdbEditDlg& editor) {
     editor.Field(EditField::Name)->setText("not saved");
     for (EditButton b : {EditButton::ViewMemo, EditButton::ContactLog, EditButton::PrintRecord})
       editor.Button(b)->click();
     editor.Field(EditField::Name)->setText("Aunt May");
+    editor.Button(EditButton::TimeACall)->click();
     editor.Button(EditButton::ManualEntry)->click();
     editor.reject();
   });
@@ -507,28 +320,39 @@ TEST(PdbEditDialog, MemoContactLogPrintAndManualEntryGetTheEntry) {
   EXPECT_EQ(title, QString::fromLatin1("Caf\xE9 - Aunt May"));
   EXPECT_EQ(phone, "416.555.0100");
   EXPECT_EQ(printed, 0);
-  EXPECT_EQ(manualMode, rating::CallScreenMode::ManualEntry);
-  // Manual Entry on an unchanged entry writes nothing.
+  EXPECT_EQ(modes, (std::vector<rating::CallScreenMode>{rating::CallScreenMode::Timing,
+                                                        rating::CallScreenMode::ManualEntry}));
+  // A call on an unchanged entry writes nothing.
   EXPECT_EQ(setup.Stored(), before);
 }
 
-TEST(PdbEditDialog, CallsOnDuplicatesAreLoggedAgainstAppendedCopiesAndOriginalsStayAsStored) {
+// A copy keeps location and rates but no identity (the rules' table). A call on it appends it and logs the call
+// against it; a change after the call, saved with Yes on Next, rewrites it in place; the next
+// entry is duplicated in its turn; the originals stay as stored.
+TEST(PdbEditDialog, DuplicatesAreAppendedOnceWithTheirCallsLeavingTheOriginals) {
   EditorSetup setup({Callable(Entry("A", "first", "111")), Callable(Entry("B", "second", "222"))});
   const std::string originals = setup.Stored();
   setup.UseCallScreen();
+  setup.prompter.Answer(QMessageBox::Yes);
   setup.Open(PdbEditMode::Duplicate, 0, [](CPdbEditDlg& editor) {
+    EXPECT_EQ(Text(editor, EditField::Name), "");
+    EXPECT_EQ(Text(editor, EditField::City), "Toronto");
+    EXPECT_EQ(editor.RateField(0, 1)->text(), "10");
     editor.Field(EditField::Name)->setText("copy");
     editor.Field(EditField::Prefix)->setText("556");
     editor.Field(EditField::Suffix)->setText("0101");
     editor.Button(EditButton::ManualEntry)->click();
-    // The next entry's copy is called untouched.
+    editor.Field(EditField::Name)->setText("copy, renamed");
     editor.OnNext();
+    EXPECT_EQ(Text(editor, EditField::Name), "");
     editor.Button(EditButton::ManualEntry)->click();
     editor.reject();
   });
+  test::ExpectShown(setup.prompter, {res::kAskSavePersonalInformation});
   ASSERT_EQ(setup.book.pdb.Count(data::PdbKind::Toll), 4);
   EXPECT_EQ(setup.Stored().substr(0, originals.size()), originals);
-  EXPECT_EQ(ReadField(setup.At(2).name), "copy");
+  EXPECT_EQ(ReadField(setup.At(2).name), "copy, renamed");
+  EXPECT_EQ(setup.At(2).rates[1].initial, 7.5);
   const auto calls = setup.Calls();
   ASSERT_EQ(calls.size(), 2u);
   for (long copy : {2, 3}) {
@@ -537,39 +361,53 @@ TEST(PdbEditDialog, CallsOnDuplicatesAreLoggedAgainstAppendedCopiesAndOriginalsS
     EXPECT_EQ(calls[copy - 2].second, "memo");
   }
   EXPECT_EQ(ReadField(calls[0].first.name), "copy");
-  EXPECT_EQ(setup.Names(), (QStringList{"", "copy", "first", "second"}));
+  EXPECT_EQ(setup.Names(), (QStringList{"", "copy, renamed", "first", "second"}));
 }
 
-TEST(PdbEditDialog, AManualEntryOnANewEntryLogsItsCallAtItsRatesAndListsItOnce) {
+// A new entry can be called once a lookup gave it rates and both phone parts are there; the
+// call appends it and logs the call at its rates; OK then rewrites it in place.
+TEST(PdbEditDialog, ANewEntryIsLookedUpCalledAndListedOnce) {
   EditorSetup setup({});
+  setup.prompter.Answer(QMessageBox::Ok);
   int lookups = 0;
   WireLookup(setup, lookups);
   setup.UseCallScreen();
-  setup.Open(PdbEditMode::Add, -1, [&](CPdbEditDlg& editor) {
+  EditResult result = setup.Open(PdbEditMode::Add, -1, [&](CPdbEditDlg& editor) {
+    EXPECT_FALSE(editor.Button(EditButton::Next)->isVisible());
     UseFakeSources(editor, true);
     editor.Field(EditField::Name)->setText("Pizza");
     editor.Field(EditField::Prefix)->setText("555");
     editor.Field(EditField::Suffix)->setText("0100");
+    EXPECT_FALSE(editor.Button(EditButton::ManualEntry)->isEnabled());
     // Leaving the Address field before any lookup explains and runs it.
     editor.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&editor));
     editor.Field(EditField::Address1)->setFocus();
     editor.Field(EditField::Note)->setFocus();
     EXPECT_EQ(lookups, 1);
+    EXPECT_EQ(Text(editor, EditField::City), "Denver");
+    EXPECT_EQ(editor.RateField(0, 1)->text(), "10");
+    EXPECT_EQ(editor.Button(EditButton::Lookup)->text(), res::kButtonChangeData);
     editor.Button(EditButton::ManualEntry)->click();
+    EXPECT_EQ(editor.Place().Position(), 0);
+    editor.Field(EditField::Name)->setText("Pizza Place");
     editor.OnOk();
   });
-  EXPECT_EQ(setup.prompter.Shown(), std::vector<QString>{res::kEditLookupAdvice});
+  EXPECT_EQ(result, EditResult::Written);
+  test::ExpectShown(setup.prompter, {res::kEditLookupAdvice});
   ASSERT_EQ(setup.book.pdb.Count(data::PdbKind::Toll), 1);
+  EXPECT_EQ(ReadField(setup.At(0).city), "Denver");
   const auto calls = setup.Calls();
   ASSERT_EQ(calls.size(), 1u);
   EXPECT_EQ(ReadField(calls[0].first.name), "Pizza");
   // The service's first minute at 10 cents and the next at 5.
   EXPECT_EQ(calls[0].first.cost, 15.0);
   EXPECT_EQ(calls[0].second, "memo");
-  EXPECT_EQ(setup.Names(), (QStringList{"Pizza"}));
+  EXPECT_EQ(setup.Names(), (QStringList{"Pizza Place"}));
 }
 
+// No to the close question after a call wrote the entry keeps what was written, not the
+// later change.
 TEST(PdbEditDialog, AnEditDeclinedAfterAnEarlierWriteIsNotListed) {
   EditorSetup setup({Callable(Entry("A", "first", "111"))});
   setup.UseCallScreen();
@@ -580,6 +418,7 @@ TEST(PdbEditDialog, AnEditDeclinedAfterAnEarlierWriteIsNotListed) {
     editor.Field(EditField::Name)->setText("declined");
     editor.reject();
   });
+  test::ExpectShown(setup.prompter, {res::kAskSavePersonalInformation});
   EXPECT_EQ(ReadField(setup.At(0).name), "first, called");
   EXPECT_EQ(setup.Names(), (QStringList{"first, called"}));
 }

@@ -38,35 +38,38 @@ data::PdbRecord SampleEntry() {
 
 TEST(PdbEditRules, IntlAccessAndCountryCodeOnlyForCallsAbroad) {
   struct Case {
-    const char* name;
-    const char* entryCountry;
-    const char* myCountry;
+    const char *entryCountry, *myCountry;
     bool filled;
-  };
-  const Case cases[] = {
-      {"Canada from the United States", "Canada", "United States", false},
-      {"United States from Canada", "UNITED STATES", "canada", false},
-      {"Canada from France", "Canada", "France", true},
-      {"same country, other case", "france", "FRANCE", false},
-      {"France from the United States", "France", "United States", true},
-  };
+  } cases[] = {{"Canada", "United States", false}, {"UNITED STATES", "canada", false},
+               {"Canada", "France", true},         {"france", "FRANCE", false},
+               {"France", "United States", true}};
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
     pdb::IntlFields f = pdb::IntlFieldsOf(c.entryCountry, "33", UserIn(c.myCountry));
-    EXPECT_EQ(f.intlAccess, c.filled ? "011" : "");
-    EXPECT_EQ(f.countryCode, c.filled ? "33" : "");
+    EXPECT_EQ(f.intlAccess + "/" + f.countryCode, c.filled ? "011/33" : "/") << c.entryCountry;
   }
 }
 
 TEST(PdbEditRules, TelcoAccessCodeHiddenWhenZeroOrTheUsersOwn) {
   data::MyInfo me = UserIn("United States", 10288);
-  EXPECT_EQ(pdb::TelcoAccessShown("10333", me), "10333");
-  EXPECT_EQ(pdb::TelcoAccessShown("10288", me), "");
-  EXPECT_EQ(pdb::TelcoAccessShown("0", me), "");
-  EXPECT_EQ(pdb::TelcoAccessShown("", me), "");
+  const std::pair<const char*, const char*> rows[] = {
+      {"10333", "10333"}, {"10288", ""}, {"0", ""}, {"", ""}};
+  for (auto [code, shown] : rows) EXPECT_EQ(pdb::TelcoAccessShown(code, me), shown) << code;
 }
 
+// Convert shows for letters in the phone parts; the call buttons need both parts.
+TEST(PdbEditRules, LettersAndCallButtons) {
+  const std::pair<const char*, bool> rows[] = {
+      {"CALL", true}, {"55a", true}, {"555", false}, {"", false}, {"5-5", false}};
+  for (auto [text, letter] : rows) EXPECT_EQ(pdb::HasLetter(text), letter) << text;
+  EXPECT_TRUE(pdb::CallButtonsAllowed(true, "555", "0100"));
+  EXPECT_FALSE(pdb::CallButtonsAllowed(false, "555", "0100"));
+  EXPECT_FALSE(pdb::CallButtonsAllowed(true, "555", ""));
+  EXPECT_FALSE(pdb::CallButtonsAllowed(true, "", "0100"));
+}
+
+// Rates of -1 are reset and show nothing; an untitled band shows no rates and no discount.
 TEST(PdbEditRules, MoneyFieldsSkipMinusOneAndUntitledBandsAndShowDiscounts) {
+  auto text = [](const data::MoneyParts& p) { return p.dollars + "/" + p.cents + "/" + p.hundredths; };
   pdb::EditWorking w;
   w.bandTitle = {"Day", "Evening", ""};
   w.rates[0] = {10.0, -1.0};
@@ -74,25 +77,12 @@ TEST(PdbEditRules, MoneyFieldsSkipMinusOneAndUntitledBandsAndShowDiscounts) {
   w.rates[2] = {5.0, 2.0};
   w.surcharge = 125.5f;
   pdb::MoneyScreen m = pdb::MoneyScreenOf(w);
-  EXPECT_EQ(m.rates[0].dollars, "0");
-  EXPECT_EQ(m.rates[0].cents, "10");
-  EXPECT_EQ(m.rates[0].hundredths, "00");
-  // -1.0 is reset and shows nothing.
+  std::vector<std::string> rates;
+  for (const data::MoneyParts& p : m.rates) rates.push_back(text(p));
+  EXPECT_EQ(rates, (std::vector<std::string>{"0/10/00", "//", "0/07/50", "0/04/00", "//", "//"}));
   EXPECT_EQ(w.rates[0].additional, 0.0);
-  EXPECT_EQ(m.rates[1].dollars, "");
-  EXPECT_EQ(m.rates[2].cents, "07");
-  EXPECT_EQ(m.rates[2].hundredths, "50");
-  // Band 3 has no title: no rates and no discount.
-  EXPECT_EQ(m.rates[4].dollars, "");
-  EXPECT_EQ(m.rates[5].dollars, "");
-  EXPECT_EQ(m.discounts[0], "25%");
-  EXPECT_EQ(m.discounts[1], " ");
-  // Band 1 additional is 0 now.
-  EXPECT_EQ(m.discounts[2], " ");
-  EXPECT_EQ(m.discounts[3], " ");
-  EXPECT_EQ(m.surcharge.dollars, "1");
-  EXPECT_EQ(m.surcharge.cents, "25");
-  EXPECT_EQ(m.surcharge.hundredths, "50");
+  EXPECT_EQ(m.discounts, (std::array<std::string, 4>{"25%", " ", " ", " "}));
+  EXPECT_EQ(text(m.surcharge), "1/25/50");
 }
 
 TEST(PdbEditRules, LoadedEntryStoredBackIsNoChangeAndEveryListedFieldCounts) {
@@ -111,14 +101,10 @@ TEST(PdbEditRules, LoadedEntryStoredBackIsNoChangeAndEveryListedFieldCounts) {
   EXPECT_FALSE(pdb::StoreScreen(screen, working, false, full));
   pdb::LoadScreen(original, me, 0, screen, working);
 
-  const EditField editable[] = {
-      EditField::Type,     EditField::Name,       EditField::Contact,   EditField::DeptMailStop,
-      EditField::AreaCode, EditField::Prefix,     EditField::Suffix,    EditField::Extension,
-      EditField::Address1, EditField::Address2,   EditField::City,      EditField::State,
-      EditField::PostalCode, EditField::Country,  EditField::Note,      EditField::Email,
-      EditField::WebSite,  EditField::Telco,      EditField::CallType,  EditField::RateEffective,
-      EditField::Comment,  EditField::BandLine2};
-  for (EditField f : editable) {
+  using enum EditField;
+  for (EditField f : {Type, Name, Contact, DeptMailStop, AreaCode, Prefix, Suffix, Extension,
+                      Address1, Address2, City, State, PostalCode, Country, Note, Email, WebSite,
+                      Telco, CallType, RateEffective, Comment, BandLine2}) {
     SCOPED_TRACE(pdb::SpecOf(f).label);
     pdb::EditScreen changed = screen;
     changed[f] += "x";
@@ -175,6 +161,20 @@ TEST(PdbEditRules, StoringCopiesTheScreenAndTheWorkingCopiesIntoTheEntry) {
   EXPECT_EQ(data::ReadField(buffer.webSite), "old.example");
 }
 
+// A duplicate starts without the identity of the entry it copies, memo files included.
+TEST(PdbEditRules, ClearIdentityKeepsLocationAndRates) {
+  data::PdbRecord e = SampleEntry();
+  pdb::ClearIdentity(e);
+  using data::ReadField;
+  EXPECT_EQ(ReadField(e.type) + ReadField(e.name) + ReadField(e.contact) +
+                ReadField(e.address1) + ReadField(e.prefix) + ReadField(e.suffix) +
+                ReadField(e.webSite) + ReadField(e.note),
+            "");
+  EXPECT_EQ(e.memoFileNumber, 0u);
+  EXPECT_EQ(ReadField(e.city), "Toronto");
+  EXPECT_EQ(e.rates[1].initial, 7.5);
+}
+
 TEST(PdbEditRules, RateRowByDistanceByKeyOrTheLastOne) {
   test::FakeServices services;
   services.rows = {test::MakeRateRow("AAA", "1", 50, {}), test::MakeRateRow("BBB", "2", 200, {}),
@@ -183,14 +183,10 @@ TEST(PdbEditRules, RateRowByDistanceByKeyOrTheLastOne) {
     const char* name;
     bool international;
     double distance;
-    const char* key;
-    const char* taken;
-  };
-  const Case cases[] = {{"near", false, 10, "", "AAA"},
-                        {"on a bound", false, 50, "", "BBB"},
-                        {"beyond every bound", false, 5000, "", "CCC"},
-                        {"by key", true, 0, "BBB", "BBB"},
-                        {"unknown key", true, 0, "ZZZ", "CCC"}};
+    const char *key, *taken;
+  } cases[] = {{"near", false, 10, "", "AAA"},       {"on a bound", false, 50, "", "BBB"},
+               {"beyond every bound", false, 5000, "", "CCC"},
+               {"by key", true, 0, "BBB", "BBB"}, {"unknown key", true, 0, "ZZZ", "CCC"}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     data::Service s{};
@@ -255,27 +251,23 @@ pdb::LookupChoice Denver() {
 
 }  // namespace
 
+// The North American table and the group "011" pick Colorado, not Colima.
 TEST(PdbEditApply, LookupTakesLocationServiceRatesAndBands) {
   LookupCase c;
   EXPECT_TRUE(c.Apply(Denver()).empty());
-  EXPECT_EQ(c.screen[EditField::City], "Denver");
-  // The North American table and the group "011" pick Colorado, not Colima.
-  EXPECT_EQ(c.screen[EditField::State], "Colorado");
-  EXPECT_EQ(c.working.stateCode, "CO");
-  EXPECT_EQ(c.screen[EditField::PostalCode], "80201");
-  EXPECT_EQ(c.screen[EditField::AreaCode], "303");
-  EXPECT_EQ(c.screen[EditField::IntlAccess], "");
-  EXPECT_EQ(c.working.countryCode, "1");
+  Strings shown;
+  for (EditField f : {EditField::City, EditField::State, EditField::PostalCode,
+                      EditField::AreaCode, EditField::IntlAccess, EditField::Telco,
+                      EditField::CallType, EditField::RateEffective})
+    shown.push_back(c.screen[f]);
+  EXPECT_EQ(shown, (Strings{"Denver", "Colorado", "80201", "303", "", "Far Telco", "Direct",
+                            "Jan 11, 1970"}));
+  EXPECT_EQ(c.working.stateCode + "/" + c.working.countryCode, "CO/1");
   EXPECT_EQ(c.working.timeZone, -2);
   EXPECT_EQ(c.working.locationMark[0], 'M');
-  EXPECT_EQ(c.screen[EditField::Telco], "Far Telco");
-  EXPECT_EQ(c.screen[EditField::CallType], "Direct");
-  EXPECT_EQ(c.screen[EditField::RateEffective], "Jan 11, 1970");
   EXPECT_EQ(c.working.initialInterval, 60u);
-  EXPECT_DOUBLE_EQ(c.working.rates[0].initial, 10.0);
   EXPECT_DOUBLE_EQ(c.working.rates[1].initial, 7.5);
   EXPECT_EQ(c.working.bandTitle[1], "Night");
-  EXPECT_EQ(c.working.bandHours[1], 1700);
   EXPECT_EQ(c.screen[EditField::BandLine1],
             data::BandText("Day", {800, 1700, 0, 0, 0, 0}, false, true));
   EXPECT_EQ(c.working.ratesChanged, 0);

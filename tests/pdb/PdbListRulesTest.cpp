@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "pdb/PdbListRules.h"
+#include "res/Strings.h"
 
 using namespace dorv::pdb;
 
@@ -46,4 +47,21 @@ TEST(SortCodes, ClicksFlipEachColumnsFlagOnItsOwn) {
   EXPECT_FALSE(directions.Flag(1));
   directions.Reset();
   EXPECT_EQ(directions.Click(0), 0);
+}
+
+// Delete and the call buttons need a selection; Edit, Duplicate and Print exactly one row.
+TEST(SelectionButtons, FollowTheNumberOfSelectedRows) {
+  struct Row {
+    int selected;
+    bool rowButtons, singleButtons;
+    const char* question;
+  } rows[] = {{0, false, false, nullptr},
+              {1, true, true, dorv::res::kAskDeleteItem},
+              {3, true, false, dorv::res::kAskDeleteItems}};
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.selected);
+    EXPECT_EQ(ButtonsForSelection(row.selected).rowButtons, row.rowButtons);
+    EXPECT_EQ(ButtonsForSelection(row.selected).singleButtons, row.singleButtons);
+    EXPECT_STREQ(DeleteQuestion(row.selected), row.question);
+  }
 }

@@ -2,11 +2,9 @@
 
 #include <QHeaderView>
 
-#include "support/Prompter.h"
 #include "pdb/CPdbListDlg.h"
 #include "pdb/CPdbRecoveryDlg.h"
 #include "pdb/PdbTestBook.h"
-#include "platform/Messages.h"
 #include "support/DialogDriver.h"
 #include "res/Strings.h"
 
@@ -55,16 +53,16 @@ TEST(PdbRecoveryDialog, OkRecoversTheSelectedEntriesIntoTheListWindow) {
   pdb::CPdbListDlg list(book.pdb, book.myInfo, data::PdbKind::Toll);
   list.show();
   list.OnLoadTimer();
-  platform::SetModalHook([](QDialog& dialog) {
-    auto& recovery = dynamic_cast<CPdbRecoveryDlg&>(dialog);
-    recovery.OnLoadTimer();
-    Select(recovery, {0, 2});  // B and D
-    recovery.OkButton().click();
-    EXPECT_EQ(recovery.Rows().rowCount(), 1);
-    return recovery.result();
-  });
-  list.OnRecover();
-  platform::SetModalHook({});
+  {
+    test::ModalScript script([](QDialog& dialog) {
+      auto& recovery = dynamic_cast<CPdbRecoveryDlg&>(dialog);
+      recovery.OnLoadTimer();
+      Select(recovery, {0, 2});  // B and D
+      recovery.OkButton().click();
+      EXPECT_EQ(recovery.Rows().rowCount(), 1);
+    });
+    list.OnRecover();
+  }
   EXPECT_EQ(book.ActiveFlags(), (std::vector<std::uint32_t>{1, 1, 0, 1}));
   EXPECT_EQ(test::ColumnTexts(&list.List(), 1), (QStringList{"a kept", "b gone", "d gone"}));
   EXPECT_EQ(list.Item(2)->Position(), 3);
@@ -74,32 +72,15 @@ TEST(PdbRecoveryDialog, NothingSelectedOrCancelChangesNothing) {
   PdbTestBook book;
   book.Add({{"A", "gone", "1", "2", "3", true}, {"B", "kept"}});
   auto target = ListWindowRows();
-  {
+  for (bool cancel : {false, true}) {
     CPdbRecoveryDlg dialog(book.pdb, data::PdbKind::Toll, target);
     dialog.OnLoadTimer();
-    dialog.OkButton().click();
-    EXPECT_EQ(dialog.result(), 1);
-  }
-  {
-    CPdbRecoveryDlg dialog(book.pdb, data::PdbKind::Toll, target);
-    dialog.OnLoadTimer();
-    Select(dialog, {0});
-    dialog.CancelButton().click();
-    EXPECT_EQ(dialog.result(), 2);
+    if (cancel) Select(dialog, {0});
+    (cancel ? dialog.CancelButton() : dialog.OkButton()).click();
+    EXPECT_EQ(dialog.result(), cancel ? 2 : 1);
   }
   EXPECT_EQ(target.rowCount(), 0);
   EXPECT_EQ(book.ActiveFlags(), (std::vector<std::uint32_t>{0, 1}));
-}
-
-TEST(PdbRecoveryDialog, BookWithoutDeletedEntriesShowsAnEmptyList) {
-  PdbTestBook book;
-  book.AddNumbered(3);
-  auto target = ListWindowRows();
-  CPdbRecoveryDlg dialog(book.pdb, data::PdbKind::Toll, target);
-  dialog.OnLoadTimer();
-  EXPECT_EQ(dialog.Rows().rowCount(), 0);
-  dialog.OkButton().click();
-  EXPECT_EQ(dialog.result(), 1);
 }
 
 TEST(PdbRecoveryDialog, UnreadableBookOrFailedRecoveryIsReported) {
@@ -111,18 +92,16 @@ TEST(PdbRecoveryDialog, UnreadableBookOrFailedRecoveryIsReported) {
     dialog.OnLoadTimer();
     Select(dialog, {0, 1});
     book.pdb.Close();
-    dorv::test::Prompter prompter;
-    prompter.AnswerAllWith(QMessageBox::Ok);
+    test::Prompter prompter{QMessageBox::Ok};
     dialog.OnOk();
-    EXPECT_EQ(prompter.Shown(), (std::vector<QString>{res::kErrorDeleteEntry}));
+    test::ExpectShown(prompter, {res::kErrorDeleteEntry});
     EXPECT_EQ(dialog.result(), 1);
     EXPECT_EQ(dialog.Rows().rowCount(), 2);
   }
-  dorv::test::Prompter prompter;
-  prompter.AnswerAllWith(QMessageBox::Ok);
+  test::Prompter prompter{QMessageBox::Ok};
   CPdbRecoveryDlg dialog(book.pdb, data::PdbKind::Toll, target);
   dialog.OnLoadTimer();
-  EXPECT_EQ(prompter.Shown(), (std::vector<QString>{res::kErrorRecoveryAccess}));
+  test::ExpectShown(prompter, {res::kErrorRecoveryAccess});
   EXPECT_EQ(dialog.result(), 1);
   EXPECT_EQ(target.rowCount(), 0);
   ASSERT_TRUE(book.pdb.Open());

@@ -2,15 +2,12 @@
 
 #include <QHeaderView>
 #include <QLineEdit>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
 
-#include "support/Prompter.h"
 #include "data/PdbText.h"
 #include "pdb/CSampleLookupDlg.h"
 #include "support/LookupTables.h"
-#include "platform/Messages.h"
 #include "support/DialogDriver.h"
 #include "res/Strings.h"
 
@@ -30,7 +27,7 @@ struct OpenLookup {
     dialog.SetClock([] { return kNow; });
     dialog.show();
   }
-  void SearchFor(const char* text, data::SearchCriterion criterion) {
+  void SearchFor(const char* text, SearchCriterion criterion) {
     dialog.SearchField()->clear();
     QTest::keyClicks(dialog.SearchField(), text);
     QTest::mouseClick(dialog.CriterionButton(criterion), Qt::LeftButton);
@@ -41,121 +38,85 @@ struct OpenLookup {
 
 }  // namespace
 
-TEST(SampleLookupDlg, ViewRoleShowsOnlyCloseWhichAlwaysEndsWithTwo) {
+TEST(SampleLookupDlg, ViewRoleOnlyClosesWithTwoAndEmptySearchSaysSo) {
   OpenLookup lookup(false);
-  EXPECT_EQ(lookup.dialog.OkButton()->text(), res::kButtonClose);
   EXPECT_FALSE(lookup.dialog.CancelButton()->isVisible());
-  EXPECT_FALSE(lookup.dialog.Progress()->isVisible());
   EXPECT_EQ(lookup.dialog.focusWidget(), lookup.dialog.SearchField());
-  lookup.SearchFor("Dallas", data::SearchCriterion::City);
+  {
+    test::Prompter prompter{QMessageBox::Ok};
+    QTest::mouseClick(lookup.dialog.CriterionButton(SearchCriterion::City), Qt::LeftButton);
+    test::ExpectShown(prompter, {res::kErrorNoSearchParameters});
+    EXPECT_EQ(lookup.dialog.List()->Model()->rowCount(), 0);
+  }
+  lookup.SearchFor("Dallas", SearchCriterion::City);
   lookup.ClickRow(0);
   QTest::mouseClick(lookup.dialog.OkButton(), Qt::LeftButton);
   EXPECT_EQ(lookup.dialog.result(), 2);
   EXPECT_FALSE(lookup.dialog.Chosen().has_value());
 }
 
-TEST(SampleLookupDlg, EmptySearchSaysSoAndListsNothing) {
-  OpenLookup lookup(false);
-  dorv::test::Prompter prompter;
-  prompter.AnswerAllWith(QMessageBox::Ok);
-  QTest::mouseClick(lookup.dialog.CriterionButton(data::SearchCriterion::City), Qt::LeftButton);
-  ASSERT_EQ(prompter.Shown().size(), 1u);
-  EXPECT_EQ(prompter.Shown()[0], res::kErrorNoSearchParameters);
-  EXPECT_EQ(lookup.dialog.List()->Model()->rowCount(), 0);
-  EXPECT_FALSE(lookup.dialog.Progress()->isVisible());
-}
-
+// Column 0 shows area codes in North America and city codes elsewhere, sorted as numbers.
 TEST(SampleLookupDlg, ResultsSortByCodeAndTheCodeHeaderReversesFirst) {
   OpenLookup lookup(false);
-  lookup.SearchFor("san", data::SearchCriterion::City);
-  // Column 0 shows area codes in North America and city codes elsewhere, sorted as numbers.
-  EXPECT_EQ(lookup.Column(0), (QStringList{"2", "444", "505", "619", "902"}));
+  lookup.SearchFor("san", SearchCriterion::City);
+  const QStringList ascending{"2", "444", "505", "619", "902"};
+  EXPECT_EQ(lookup.Column(0), ascending);
   emit lookup.dialog.List()->header()->sectionClicked(0);
-  EXPECT_EQ(lookup.dialog.SortCode(), 1);
   EXPECT_EQ(lookup.Column(0), (QStringList{"902", "619", "505", "444", "2"}));
-  emit lookup.dialog.List()->header()->sectionClicked(0);
-  EXPECT_EQ(lookup.Column(0), (QStringList{"2", "444", "505", "619", "902"}));
   emit lookup.dialog.List()->header()->sectionClicked(1);
   EXPECT_EQ(lookup.Column(1).front(), "San Diego");
-  // A search keeps the current sort and makes Code's next click descending again.
-  lookup.SearchFor("s", data::SearchCriterion::City);
+  // A search keeps the current sort.
+  lookup.SearchFor("s", SearchCriterion::City);
   EXPECT_EQ(lookup.Column(1).front(), "San Diego");
 }
 
-TEST(SampleLookupDlg, FocusedRowFillsTheInformationFields) {
-  OpenLookup lookup(false);
+// The focused row fills the information fields, which a new search clears; Enter on the list
+// moves the focus on instead of closing; OK hands the focused location back.
+TEST(SampleLookupDlg, SelectRoleShowsAndHandsBackTheFocusedLocation) {
+  OpenLookup lookup(true);
   lookup.info.clock12 = 1;
-  lookup.SearchFor("sydney", data::SearchCriterion::City);
+  lookup.SearchFor("sydney", SearchCriterion::City);
   lookup.ClickRow(0);
-  EXPECT_EQ(lookup.dialog.InfoField(0)->text(), "");  // no area code outside North America
-  EXPECT_EQ(lookup.dialog.InfoField(1)->text(), "61");
-  EXPECT_EQ(lookup.dialog.InfoField(2)->text(), "2");
-  EXPECT_EQ(lookup.dialog.InfoField(3)->text(), "Sydney");
-  EXPECT_EQ(lookup.dialog.InfoField(6)->text(), "Australia");
+  QStringList shown;
+  for (int field : {0, 1, 2, 3, 6}) shown << lookup.dialog.InfoField(field)->text();
+  EXPECT_EQ(shown, (QStringList{"", "61", "2", "Sydney", "Australia"}));
   EXPECT_EQ(lookup.dialog.InfoField(7)->text().toStdString(),
             data::LocalTimeText(kNow, -5, "Australia", true));
-  // A new search clears them.
-  lookup.SearchFor("dal", data::SearchCriterion::City);
+  lookup.SearchFor("guad", SearchCriterion::City);
   EXPECT_EQ(lookup.dialog.InfoField(3)->text(), "");
   lookup.ClickRow(0);
-  EXPECT_EQ(lookup.dialog.InfoField(0)->text(), "214");
-}
-
-TEST(SampleLookupDlg, SelectRoleHandsBackTheSameLocationByClickOrByEnter) {
-  std::optional<pdb::ChosenLocation> byClick, byEnter;
-  {
-    OpenLookup lookup(true);
-    lookup.SearchFor("guad", data::SearchCriterion::City);
-    lookup.ClickRow(0);
-    // Enter on the list moves the focus on instead of closing.
-    lookup.dialog.List()->setFocus();
-    QTest::keyClick(lookup.dialog.List(), Qt::Key_Return);
-    EXPECT_TRUE(lookup.dialog.isVisible());
-    QTest::mouseClick(lookup.dialog.OkButton(), Qt::LeftButton);
-    EXPECT_EQ(lookup.dialog.result(), 1);
-    byClick = lookup.dialog.Chosen();
-  }
-  {
-    OpenLookup lookup(true);
-    lookup.SearchFor("guad", data::SearchCriterion::City);
-    lookup.ClickRow(0);
-    lookup.dialog.OkButton()->setFocus();
-    QTest::keyClick(lookup.dialog.OkButton(), Qt::Key_Return);
-    EXPECT_EQ(lookup.dialog.result(), 1);
-    byEnter = lookup.dialog.Chosen();
-  }
-  ASSERT_TRUE(byClick && byEnter);
-  EXPECT_EQ(byClick->location.city, "Guadalajara");
-  EXPECT_EQ(byClick->location.cityCode, "33");
-  EXPECT_EQ(byClick->location.region, 3);
-  EXPECT_DOUBLE_EQ(byClick->location.latitude, 40.7128);
-  EXPECT_FALSE(byClick->localTime.empty());
-  EXPECT_EQ(byEnter->location.city, byClick->location.city);
-  EXPECT_EQ(byEnter->location.latitude, byClick->location.latitude);
-  EXPECT_EQ(byEnter->localTime, byClick->localTime);
+  lookup.dialog.List()->setFocus();
+  QTest::keyClick(lookup.dialog.List(), Qt::Key_Return);
+  EXPECT_TRUE(lookup.dialog.isVisible());
+  QTest::mouseClick(lookup.dialog.OkButton(), Qt::LeftButton);
+  EXPECT_EQ(lookup.dialog.result(), 1);
+  const std::optional<pdb::ChosenLocation> chosen = lookup.dialog.Chosen();
+  ASSERT_TRUE(chosen.has_value());
+  EXPECT_EQ(chosen->location.city, "Guadalajara");
+  EXPECT_EQ(chosen->location.cityCode, "33");
+  EXPECT_EQ(chosen->location.region, 3);
+  EXPECT_DOUBLE_EQ(chosen->location.latitude, 40.7128);
+  EXPECT_EQ(chosen->localTime, lookup.dialog.InfoField(7)->text().toStdString());
 }
 
 TEST(SampleLookupDlg, OkWithoutASelectionOrCancelChoosesNothing) {
-  OpenLookup lookup(true);
-  lookup.SearchFor("san", data::SearchCriterion::City);
-  QTest::mouseClick(lookup.dialog.OkButton(), Qt::LeftButton);
-  EXPECT_EQ(lookup.dialog.result(), 2);
-  OpenLookup other(true);
-  other.SearchFor("san", data::SearchCriterion::City);
-  other.ClickRow(1);
-  QTest::mouseClick(other.dialog.CancelButton(), Qt::LeftButton);
-  EXPECT_EQ(other.dialog.result(), 2);
-  EXPECT_FALSE(other.dialog.Chosen().has_value());
+  for (bool select : {false, true}) {
+    OpenLookup lookup(true);
+    lookup.SearchFor("san", SearchCriterion::City);
+    if (select) lookup.ClickRow(1);
+    QTest::mouseClick(select ? lookup.dialog.CancelButton() : lookup.dialog.OkButton(),
+                      Qt::LeftButton);
+    EXPECT_EQ(lookup.dialog.result(), 2);
+    EXPECT_FALSE(lookup.dialog.Chosen().has_value());
+  }
 }
 
 TEST(SampleLookupDlg, AnUnreadableRegionNamesItselfAndChoosesNothing) {
   OpenLookup lookup(true);
   lookup.t.tables.canada.Close();
-  dorv::test::Prompter prompter;
-  prompter.AnswerAllWith(QMessageBox::Ok);
-  lookup.SearchFor("san", data::SearchCriterion::City);
-  ASSERT_EQ(prompter.Shown().size(), 1u);
-  EXPECT_EQ(prompter.Shown()[0], res::kErrorRegionTables[1]);
+  test::Prompter prompter{QMessageBox::Ok};
+  lookup.SearchFor("san", SearchCriterion::City);
+  test::ExpectShown(prompter, {res::kErrorRegionTables[1]});
   EXPECT_FALSE(lookup.dialog.isVisible());
   EXPECT_EQ(lookup.dialog.result(), 2);
   EXPECT_FALSE(lookup.dialog.Chosen().has_value());
