@@ -199,10 +199,10 @@ TEST_F(CallScreenDlgTest, AFailedSaveKeepsTheCallAndTheRetryStoresWhatTheScreenN
   const std::string log = w.db.Path("LOG/March2026.LOG");
   ASSERT_EQ(::mkfifo(log.c_str(), 0600), 0);  // opens, but takes no record
   {
-    Prompter prompter{QMessageBox::No};
-    prompter.AnswerAllWith(QMessageBox::Ok);
+    Prompter prompter{QMessageBox::No, QMessageBox::Ok, QMessageBox::Ok};
     Click(Child<QPushButton>(*dialog, "main"));
-    EXPECT_EQ(prompter.Shown().back(), res::kErrorSaveCall);
+    ExpectShown(prompter,
+                {res::kAskChargeBusyOrNoAnswer, res::kErrorCallLogAccess, res::kErrorSaveCall});
   }
   EXPECT_EQ(dialog->State(), CallScreenState::Stopped);
   EXPECT_EQ(Child<QPushButton>(*dialog, "main")->text(), res::kButtonSaveCall);
