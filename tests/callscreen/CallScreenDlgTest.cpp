@@ -2,8 +2,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QApplication>
-#include <QImage>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -11,20 +9,19 @@
 #include <cstring>
 #include <memory>
 
-#include "support/Prompter.h"
 #include "callscreen/CallScreenWorld.h"
 #include "data/FixedText.h"
 #include "rating/callscreen/CCallScreenDlg.h"
 #include "rating/callscreen/MoneyField.h"
 #include "rating/callscreen/StepField.h"
+#include "res/Strings.h"
 #include "support/Builders.h"
 #include "support/DialogDriver.h"
-#include "res/Strings.h"
+#include "support/Prompter.h"
 
 using namespace dorv;
 using namespace dorv::rating;
 using namespace dorv::test;
-
 
 namespace {
 
@@ -43,9 +40,9 @@ class CallScreenDlgTest : public ::testing::Test {
     ShowForUser(*dialog);
     return dialog;
   }
-  std::unique_ptr<CCallScreenDlg> Reopen(const data::CallLogRecord& logged, LoggedCall from) {
+  std::unique_ptr<CCallScreenDlg> Reopen(const data::CallLogRecord& logged) {
     m_current = logged;
-    auto dialog = std::make_unique<CCallScreenDlg>(Context(), from);
+    auto dialog = std::make_unique<CCallScreenDlg>(Context(), LoggedCall{0, 3, 2026});
     EXPECT_TRUE(dialog->Open());
     ShowForUser(*dialog);
     return dialog;
@@ -58,12 +55,10 @@ class CallScreenDlgTest : public ::testing::Test {
       m_now += 1;
       dialog.OnClockTick();
     }
-    dorv::test::Prompter prompter;
-    prompter.AnswerAllWith(QMessageBox::Ok);
+    Prompter prompter{QMessageBox::Ok};
     Click(Child<QPushButton>(dialog, "main"));
     ASSERT_EQ(dialog.State(), CallScreenState::Stopped);
-    ASSERT_EQ(prompter.Shown().size(), 1u);
-    EXPECT_EQ(prompter.Shown()[0], platform::ShownText(res::kCompleteMemoAndSave));
+    ExpectShown(prompter, {res::kCompleteMemoAndSave});
   }
   // Adds the user's first surcharge to the call through the Call Surcharges dialog.
   void AddFirstSurcharge(CCallScreenDlg& dialog) {
@@ -78,83 +73,45 @@ class CallScreenDlgTest : public ::testing::Test {
   QString MoneyText(CCallScreenDlg& dialog, const char* name) {
     return Child<MoneyField>(dialog, name)->Text();
   }
+  void Type(CCallScreenDlg& dialog, const char* field, const char* text) {
+    auto* step = Child<StepField>(dialog, field);
+    step->setFocus();
+    step->selectAll();
+    QTest::keyClicks(step, text);
+    Child<QPlainTextEdit>(dialog, "memo")->setFocus();  // leaving the field takes the value
+  }
 
   CallScreenWorld w;
   data::CallLogRecord m_current{};
   std::time_t m_now = LocalTime(2026, 3, 4, 10, 0, 20);  // a Wednesday morning: "Day"
 };
 
-TEST_F(CallScreenDlgTest, OpeningWhenNoBandCoversTheTimeKeepsStartTimingDisabled) {
-  m_now = LocalTime(2026, 3, 4, 3, 0);
-  dorv::test::Prompter prompter;
-  prompter.AnswerAllWith(QMessageBox::Ok);
+TEST_F(CallScreenDlgTest, ATimedCallShowsTheBandInForceAndIsSavedByteForByte) {
   auto dialog = OpenNew(CallScreenMode::Timing);
-  ASSERT_EQ(prompter.Shown().size(), 1u);
-  EXPECT_EQ(prompter.Shown()[0], platform::ShownText(res::kCallCannotBePlaced));
-  auto* main = Child<QPushButton>(*dialog, "main");
-  EXPECT_EQ(main->text(), res::kButtonStartTiming);
-  EXPECT_FALSE(main->isEnabled());
-  auto* bands = Child<QListWidget>(*dialog, "bands");
-  EXPECT_EQ(bands->count(), 3);
-  EXPECT_TRUE(bands->selectedItems().isEmpty());
-  EXPECT_EQ(MoneyText(*dialog, "rateFirst"), "$0.0000");
-
-  ClickRow(bands, 1);
-  EXPECT_EQ(dialog->Rating().selectedBand, 1);
-  EXPECT_EQ(MoneyText(*dialog, "rateFirst"), "$0.1000");
-  EXPECT_EQ(MoneyText(*dialog, "rateAdditional"), "$0.0500");
-  EXPECT_FALSE(main->isEnabled());
-}
-
-TEST_F(CallScreenDlgTest, OpeningShowsBothPartiesTheBandInForceAndItsPrices) {
-  auto dialog = OpenNew(CallScreenMode::Timing);
-  EXPECT_EQ(Child<QLabel>(*dialog, "fromName")->text(), "Pat Caller");
   EXPECT_EQ(Child<QLabel>(*dialog, "toName")->text(), "Aunt Mary");
-  auto* bands = Child<QListWidget>(*dialog, "bands");
-  ASSERT_EQ(bands->selectedItems().size(), 1);
-  EXPECT_EQ(bands->row(bands->selectedItems()[0]), 0);
-  EXPECT_EQ(MoneyText(*dialog, "rateFirst"), "$0.2000");
-  EXPECT_EQ(Child<QLabel>(*dialog, "rateFirstCaption")->text(), "Rate for the first 60 seconds");
   // Samples of 1, 3 and 10 minutes at 20 cents and 10 for each further minute.
-  EXPECT_EQ(Child<QLabel>(*dialog, "sampleLabel1")->text(), "3 minutes");
   EXPECT_EQ(MoneyText(*dialog, "sample1"), "$0.4000");
   EXPECT_EQ(MoneyText(*dialog, "sample2"), "$1.1000");
   EXPECT_EQ(MoneyText(*dialog, "surchargeTotal"), "$0.2500");
-  EXPECT_EQ(Child<StepField>(*dialog, "month")->Text(), "March");
-  EXPECT_EQ(Child<StepField>(*dialog, "time")->Text(), "10:00");
-  // Greenwich time plus the entry's six hours west.
   EXPECT_EQ(Child<QLabel>(*dialog, "farTime")->text(), "04:00");
-  EXPECT_EQ(Child<QLabel>(*dialog, "farDay")->text(), "4");
-  EXPECT_FALSE(Child<QPushButton>(*dialog, "callingInfo")->isEnabled());
   EXPECT_FALSE(dialog->ShowsSampleWarning());
-}
-
-TEST_F(CallScreenDlgTest, StartTimingWithoutASelectedBandWarnsAndStaysReady) {
-  auto dialog = OpenNew(CallScreenMode::Timing);
   auto* bands = Child<QListWidget>(*dialog, "bands");
   ClickRow(bands, 0, Qt::ControlModifier);  // deselects the band in force
-  ASSERT_TRUE(bands->selectedItems().isEmpty());
-  dorv::test::Prompter prompter;
-  prompter.AnswerAllWith(QMessageBox::Ok);
-  Click(Child<QPushButton>(*dialog, "main"));
-  ASSERT_EQ(prompter.Shown().size(), 1u);
-  EXPECT_EQ(prompter.Shown()[0], res::kWarnSelectRateband);
-  EXPECT_EQ(dialog->State(), CallScreenState::Ready);
-  EXPECT_FALSE(dialog->Clock().isActive());
-}
-
-TEST_F(CallScreenDlgTest, ATimedCallIsChargedIntervalByIntervalAndSavedByteForByte) {
-  auto dialog = OpenNew(CallScreenMode::Timing);
+  {
+    Prompter prompter{QMessageBox::Ok};
+    Click(Child<QPushButton>(*dialog, "main"));
+    ExpectShown(prompter, {res::kWarnSelectRateband});
+    EXPECT_EQ(dialog->State(), CallScreenState::Ready);
+    EXPECT_FALSE(dialog->Clock().isActive());
+  }
+  ClickRow(bands, 0);
   const std::time_t started = m_now;
   TimeCall(*dialog, 125);
   EXPECT_EQ(Child<StepField>(*dialog, "minutes")->Text(), "02");
-  EXPECT_EQ(Child<StepField>(*dialog, "seconds")->Text(), "05");
   EXPECT_EQ(MoneyText(*dialog, "charge"), "$0.4000");
-  Child<QPlainTextEdit>(*dialog, "memo")->setPlainText(QString::fromUtf8("About the trip to Montr\u00e9al"));
-  dorv::test::Prompter prompter;
+  Child<QPlainTextEdit>(*dialog, "memo")->setPlainText(QString::fromUtf8("Trip to Montr\u00e9al"));
+  Prompter prompter;
   Click(Child<QPushButton>(*dialog, "main"));
-  EXPECT_TRUE(prompter.Shown().empty());
-  EXPECT_FALSE(dialog->isVisible());
   EXPECT_EQ(dialog->result(), QDialog::Accepted);
 
   const std::string bytes = w.LogBytes(3, 2026);
@@ -173,11 +130,27 @@ TEST_F(CallScreenDlgTest, ATimedCallIsChargedIntervalByIntervalAndSavedByteForBy
   EXPECT_EQ(at(816, double{}), 20.0);
   EXPECT_EQ(at(904, std::uint32_t{}), 60u);
   // Memos are stored one byte a character, as the call log reads them.
-  EXPECT_EQ(w.MemoOf(1, static_cast<std::uint32_t>(started)), "About the trip to Montr\xe9"
+  EXPECT_EQ(w.MemoOf(1, static_cast<std::uint32_t>(started)), "Trip to Montr\xe9"
                                                                "al");
   data::PdbRecord stored{};
   ASSERT_TRUE(w.pdb.ReadAt(0, stored, data::PdbKind::Toll));
   EXPECT_EQ(stored.memoFileNumber, 1u);
+}
+
+TEST_F(CallScreenDlgTest, AtATimeNoBandCoversStartTimingStaysDisabledAndABandClickPrices) {
+  m_now = LocalTime(2026, 3, 4, 3, 0);
+  w.entry.ratesChanged = 0;
+  Prompter prompter{QMessageBox::Ok};
+  auto dialog = OpenNew(CallScreenMode::Timing);
+  ExpectShown(prompter, {res::kCallCannotBePlaced});
+  EXPECT_TRUE(dialog->ShowsSampleWarning());
+  auto* main = Child<QPushButton>(*dialog, "main");
+  EXPECT_FALSE(main->isEnabled());
+  EXPECT_EQ(MoneyText(*dialog, "rateFirst"), "$0.0000");
+  ClickRow(Child<QListWidget>(*dialog, "bands"), 1);
+  EXPECT_EQ(MoneyText(*dialog, "rateFirst"), "$0.1000");
+  EXPECT_EQ(MoneyText(*dialog, "rateAdditional"), "$0.0500");
+  EXPECT_FALSE(main->isEnabled());
 }
 
 TEST_F(CallScreenDlgTest, AnIncomingCallAnsweredNoIsSavedWithoutRateButWithSurcharges) {
@@ -186,243 +159,38 @@ TEST_F(CallScreenDlgTest, AnIncomingCallAnsweredNoIsSavedWithoutRateButWithSurch
   EXPECT_EQ(MoneyText(*dialog, "surchargeTotal"), "$1.2000");
   QTest::mouseClick(Child<QRadioButton>(*dialog, "incoming"), Qt::LeftButton);
   TimeCall(*dialog, 90);
-  dorv::test::Prompter prompter;
-  prompter.Answer(QMessageBox::No);
+  Prompter prompter{QMessageBox::No};
   Click(Child<QPushButton>(*dialog, "main"));
-  ASSERT_EQ(prompter.Shown().size(), 1u);
-  EXPECT_EQ(prompter.Shown()[0], platform::ShownText(res::kAskRateIncoming));
-  auto calls = w.Calls(3, 2026);
-  ASSERT_EQ(calls.size(), 1u);
-  EXPECT_EQ(calls[0].cost, 0.0);
-  EXPECT_EQ(calls[0].outgoing, 0);
-  EXPECT_EQ(calls[0].duration, 90u);
-  EXPECT_EQ(calls[0].surcharge, 25.0);
-  EXPECT_EQ(data::ReadField(calls[0].surcharges[0].description), "Card A");
-  EXPECT_EQ(calls[0].surcharges[0].cost, 95.0);
+  ExpectShown(prompter, {res::kAskRateIncoming});
+  const data::CallLogRecord call = w.Calls(3, 2026).at(0);
+  EXPECT_EQ(std::tuple(call.cost, call.outgoing, call.duration, call.surcharge),
+            std::tuple(0.0, 0, 90u, 25.0));
+  EXPECT_EQ(data::ReadField(call.surcharges[0].description), "Card A");
+  EXPECT_EQ(call.surcharges[0].cost, 95.0);
 }
 
-TEST_F(CallScreenDlgTest, BusyAnsweredNoSavesNoChargesAtAll) {
+TEST_F(CallScreenDlgTest, BusyAnsweredCancelKeepsTheScreenAndNoSavesNoChargesAtAll) {
   auto dialog = OpenNew(CallScreenMode::Timing);
   AddFirstSurcharge(*dialog);
   TimeCall(*dialog, 30);
   Click(Child<QPushButton>(*dialog, "busy"));
-  dorv::test::Prompter prompter;
-  prompter.Answer(QMessageBox::No);
+  Prompter prompter{QMessageBox::Cancel, QMessageBox::No};
   Click(Child<QPushButton>(*dialog, "main"));
-  ASSERT_EQ(prompter.Shown().size(), 1u);
-  EXPECT_EQ(prompter.Shown()[0], res::kAskChargeBusyOrNoAnswer);
-  auto calls = w.Calls(3, 2026);
-  ASSERT_EQ(calls.size(), 1u);
-  EXPECT_EQ(calls[0].cost, 0.0);
-  EXPECT_EQ(calls[0].surcharge, 0.0);
+  EXPECT_EQ(dialog->State(), CallScreenState::Stopped);
+  EXPECT_FALSE(w.db.Exists("LOG/March2026.LOG"));
+  Click(Child<QPushButton>(*dialog, "main"));
+  ExpectShown(prompter, {res::kAskChargeBusyOrNoAnswer, res::kAskChargeBusyOrNoAnswer});
+  const data::CallLogRecord call = w.Calls(3, 2026).at(0);
+  EXPECT_EQ(call.cost, 0.0);
+  EXPECT_EQ(call.surcharge, 0.0);
   const data::Surcharge empty{};
-  for (const data::Surcharge& slot : calls[0].surcharges)
+  for (const data::Surcharge& slot : call.surcharges)
     EXPECT_EQ(std::memcmp(&slot, &empty, sizeof slot), 0);
-  EXPECT_EQ(w.MemoOf(1, calls[0].start), res::kMemoBusy);
+  EXPECT_EQ(w.MemoOf(1, call.start), res::kMemoBusy);
 }
 
-TEST_F(CallScreenDlgTest, CancelAtEitherQuestionSavesNothingAndKeepsTheScreen) {
-  struct Row {
-    const char* name;
-    const char* button;  // what makes the question come
-    const char* question;
-  };
-  const Row rows[] = {{"incoming", "incoming", res::kAskRateIncoming},
-                      {"busy", "busy", res::kAskChargeBusyOrNoAnswer}};
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.name);
-    auto dialog = OpenNew(CallScreenMode::Timing);
-    TimeCall(*dialog, 10);
-    QTest::mouseClick(Child<QWidget>(*dialog, row.button), Qt::LeftButton);
-    dorv::test::Prompter prompter;
-    prompter.Answer(QMessageBox::Cancel);
-    Click(Child<QPushButton>(*dialog, "main"));
-    ASSERT_EQ(prompter.Shown().size(), 1u);
-    EXPECT_EQ(prompter.Shown()[0], platform::ShownText(row.question));
-    EXPECT_TRUE(dialog->isVisible());
-    EXPECT_EQ(dialog->State(), CallScreenState::Stopped);
-    EXPECT_FALSE(w.db.Exists("LOG/March2026.LOG"));
-  }
-}
-
-TEST_F(CallScreenDlgTest, AFailedSaveKeepsTheTimedCallForAnotherTry) {
-  auto dialog = OpenNew(CallScreenMode::Timing);
-  TimeCall(*dialog, 61);
-  ASSERT_EQ(::rmdir(w.db.Path("LOG").c_str()), 0);
-  {
-    dorv::test::Prompter prompter;
-    prompter.AnswerAllWith(QMessageBox::Ok);
-    Click(Child<QPushButton>(*dialog, "main"));
-    ASSERT_EQ(prompter.Shown().size(), 2u);
-    EXPECT_EQ(prompter.Shown()[0], res::kErrorCallLogAccess);
-    EXPECT_EQ(prompter.Shown()[1], res::kErrorSaveCall);
-  }
-  EXPECT_TRUE(dialog->isVisible());
-  EXPECT_EQ(dialog->State(), CallScreenState::Stopped);
-  EXPECT_EQ(Child<QPushButton>(*dialog, "main")->text(), res::kButtonSaveCall);
-  ASSERT_EQ(::mkdir(w.db.Path("LOG").c_str(), 0700), 0);
-  dorv::test::Prompter prompter;
-  Click(Child<QPushButton>(*dialog, "main"));
-  EXPECT_FALSE(dialog->isVisible());
-  auto calls = w.Calls(3, 2026);
-  ASSERT_EQ(calls.size(), 1u);
-  EXPECT_EQ(calls[0].duration, 61u);
-  EXPECT_EQ(calls[0].cost, 30.0);
-}
-
-TEST_F(CallScreenDlgTest, NoAnswerTwiceAppendsItsTextTwice) {
-  auto dialog = OpenNew(CallScreenMode::ManualEntry);
-  for (int i = 0; i < 2; ++i) Click(Child<QPushButton>(*dialog, "noAnswer"));
-  Click(Child<QPushButton>(*dialog, "leftMessage"));
-  const std::string expected =
-      std::string(res::kMemoNoAnswer) + res::kMemoNoAnswer + res::kMemoLeftMessage;
-  EXPECT_EQ(Child<QPlainTextEdit>(*dialog, "memo")->toPlainText().toStdString(), expected);
-  dorv::test::Prompter prompter;
-  Click(Child<QPushButton>(*dialog, "main"));
-  EXPECT_TRUE(prompter.Shown().empty()) << "a manual entry has no busy question";
-  auto calls = w.Calls(3, 2026);
-  ASSERT_EQ(calls.size(), 1u);
-  EXPECT_EQ(w.MemoOf(1, calls[0].start), expected);
-  EXPECT_EQ(calls[0].start, LocalTime(2026, 3, 4, 10, 0)) << "a manual entry starts on the minute";
-}
-
-TEST_F(CallScreenDlgTest, AManualEntryTakesItsDateTimeAndLengthFromTheFields) {
-  auto dialog = OpenNew(CallScreenMode::ManualEntry);
-  EXPECT_EQ(dialog->State(), CallScreenState::Stopped);
-  EXPECT_EQ(Child<QPushButton>(*dialog, "main")->text(), res::kButtonSaveCall);
-  auto* minutes = Child<StepField>(*dialog, "minutes");
-  minutes->stepBy(2);
-  EXPECT_EQ(minutes->Text(), "02");
-  EXPECT_EQ(MoneyText(*dialog, "charge"), "$0.3000");
-  Child<StepField>(*dialog, "seconds")->stepBy(-1);
-  EXPECT_EQ(Child<StepField>(*dialog, "seconds")->Text(), "00");
-
-  // From the hour digits the time moves by an hour: 10:00 to 17:00 brings the evening band.
-  auto* time = Child<StepField>(*dialog, "time");
-  time->SetCaretPosition(0);
-  for (int i = 0; i < 7; ++i) time->stepBy(1);
-  EXPECT_EQ(time->Text(), "17:00");
-  EXPECT_EQ(dialog->Rating().selectedBand, 1);
-  EXPECT_EQ(MoneyText(*dialog, "charge"), "$0.3000") << "only the length spins price the length";
-  // Behind the hour digits it moves by five minutes.
-  time->SetCaretPosition(4);
-  time->stepBy(1);
-  EXPECT_EQ(time->Text(), "17:05");
-
-  Click(Child<QPushButton>(*dialog, "main"));
-  auto calls = w.Calls(3, 2026);
-  ASSERT_EQ(calls.size(), 1u);
-  EXPECT_EQ(calls[0].start, LocalTime(2026, 3, 4, 17, 5));
-  EXPECT_EQ(calls[0].duration, 120u);
-  EXPECT_EQ(calls[0].cost, 30.0);
-}
-
-TEST_F(CallScreenDlgTest, TypedValuesAreTakenOverOnLeavingTheFieldAndBadOnesRefused) {
-  auto dialog = OpenNew(CallScreenMode::ManualEntry);
-  auto* month = Child<StepField>(*dialog, "month");
-  auto* memo = Child<QPlainTextEdit>(*dialog, "memo");
-  month->setFocus();
-  month->selectAll();
-  QTest::keyClicks(month, "July");
-  memo->setFocus();
-  EXPECT_EQ(month->Text(), "July");
-  EXPECT_EQ(dialog->StartTime(), LocalTime(2026, 7, 4, 10, 0));
-
-  auto* hours = Child<StepField>(*dialog, "hours");
-  dorv::test::Prompter prompter;
-  prompter.AnswerAllWith(QMessageBox::Ok);
-  hours->setFocus();
-  hours->selectAll();
-  QTest::keyClicks(hours, "123");
-  memo->setFocus();
-  ASSERT_EQ(prompter.Shown().size(), 1u);
-  EXPECT_EQ(prompter.Shown()[0], res::kErrorCallLength);
-  EXPECT_EQ(hours->Text(), "00");
-
-  auto* time = Child<StepField>(*dialog, "time");
-  time->setFocus();
-  time->selectAll();
-  QTest::keyClicks(time, "21:30");
-  memo->setFocus();
-  EXPECT_EQ(dialog->StartTime(), LocalTime(2026, 7, 4, 21, 30));
-  EXPECT_EQ(dialog->Rating().selectedBand, 2) << "4 July 2026 is a Saturday";
-}
-
-TEST_F(CallScreenDlgTest, ReopeningAndMovingTheDateIntoAnotherMonthMovesTheRecord) {
-  data::CallLogRecord logged = w.LogCall(LocalTime(2026, 3, 4, 10, 0), 125, "before");
-  auto dialog = Reopen(logged, {0, 3, 2026});
-  EXPECT_EQ(Child<QPlainTextEdit>(*dialog, "memo")->toPlainText(), "before");
-  EXPECT_EQ(Child<StepField>(*dialog, "minutes")->Text(), "02");
-  EXPECT_EQ(MoneyText(*dialog, "charge"), "$0.3000") << "the logged cost is shown as it was";
-  EXPECT_EQ(Child<QPushButton>(*dialog, "main")->text(), res::kButtonSaveCall);
-  Child<StepField>(*dialog, "month")->stepBy(1);
-  Child<QPlainTextEdit>(*dialog, "memo")->setPlainText("after");
-  dorv::test::Prompter prompter;
-  Click(Child<QPushButton>(*dialog, "main"));
-  EXPECT_TRUE(prompter.Shown().empty());
-  EXPECT_EQ(dialog->result(), QDialog::Accepted);
-  EXPECT_TRUE(w.Calls(3, 2026).empty());
-  auto april = w.Calls(4, 2026);
-  ASSERT_EQ(april.size(), 1u);
-  EXPECT_EQ(april[0].start, LocalTime(2026, 4, 4, 10, 0));
-  EXPECT_EQ(april[0].duration, 125u);
-  EXPECT_EQ(w.MemoOf(1, april[0].start), "after");
-  EXPECT_EQ(w.MemoOf(1, logged.start), "<none>");
-}
-
-TEST_F(CallScreenDlgTest, AReopenedIncomingCallAnsweredNoKeepsItsPlaceWithoutRateCharge) {
-  data::CallLogRecord logged = w.LogCall(LocalTime(2026, 3, 4, 10, 0), 125, "memo");
-  logged.outgoing = 0;
-  auto dialog = Reopen(logged, {0, 3, 2026});
-  EXPECT_TRUE(Child<QRadioButton>(*dialog, "incoming")->isChecked());
-  dorv::test::Prompter prompter;
-  prompter.Answer(QMessageBox::No);
-  Click(Child<QPushButton>(*dialog, "main"));
-  EXPECT_EQ(prompter.Shown().at(0), platform::ShownText(res::kAskRateIncoming));
-  EXPECT_FALSE(dialog->isVisible());
-  auto march = w.Calls(3, 2026);
-  ASSERT_EQ(march.size(), 1u);
-  EXPECT_EQ(march[0].cost, 0.0);
-  EXPECT_EQ(march[0].outgoing, 0);
-  EXPECT_EQ(march[0].duration, 125u);
-  EXPECT_EQ(w.MemoOf(1, march[0].start), "memo");
-}
-
-TEST_F(CallScreenDlgTest, ReopeningACallWhoseMemoCannotBeReadSaysSo) {
-  data::CallLogRecord logged = w.LogCall(LocalTime(2026, 3, 4, 10, 0), 60, "memo");
-  logged.memoFileNumber = 9;  // no such files
-  dorv::test::Prompter prompter;
-  prompter.AnswerAllWith(QMessageBox::Ok);
-  auto dialog = Reopen(logged, {0, 3, 2026});
-  ASSERT_EQ(prompter.Shown().size(), 1u);
-  EXPECT_EQ(prompter.Shown()[0], res::kErrorMemoFileAccess);
-  EXPECT_TRUE(Child<QPlainTextEdit>(*dialog, "memo")->toPlainText().isEmpty());
-  const std::string before = w.LogBytes(3, 2026);
-  dorv::test::Prompter saving;
-  saving.AnswerAllWith(QMessageBox::Ok);
-  Click(Child<QPushButton>(*dialog, "main"));
-  EXPECT_EQ(saving.Shown().at(0), platform::ShownText(res::kErrorMemoReenter));
-  EXPECT_EQ(w.LogBytes(3, 2026), before);
-}
-
-TEST_F(CallScreenDlgTest, TheFarEndTimeOutsideNorthAmericaTakesOffTheStoredFiveHours) {
-  data::WriteField(w.entry.country, "FRANCE");
-  w.entry.timeZone = 6;  // one hour east of Greenwich
-  auto dialog = OpenNew(CallScreenMode::Timing);
-  EXPECT_EQ(Child<QLabel>(*dialog, "farTime")->text(), "11:00");
-}
-
-TEST_F(CallScreenDlgTest, BandClicksAndDateSpinsKeepTheChargeOfAReopenedCall) {
-  data::CallLogRecord logged = w.LogCall(LocalTime(2026, 3, 4, 10, 0), 60, "memo");
-  auto dialog = Reopen(logged, {0, 3, 2026});
-  ClickRow(Child<QListWidget>(*dialog, "bands"), 1);
-  ClickRow(Child<QListWidget>(*dialog, "bands"), 2);
-  Child<StepField>(*dialog, "day")->stepBy(1);
-  Click(Child<QPushButton>(*dialog, "main"));
-  EXPECT_EQ(w.Calls(3, 2026).at(0).cost, 30.0);
-}
-
-TEST_F(CallScreenDlgTest, ARetriedSaveStoresWhatTheScreenNowShows) {
+// The first try drops the surcharges by its No; the retry answers Yes and must carry them.
+TEST_F(CallScreenDlgTest, AFailedSaveKeepsTheCallAndTheRetryStoresWhatTheScreenNowShows) {
   auto dialog = OpenNew(CallScreenMode::Timing);
   AddFirstSurcharge(*dialog);
   const std::time_t started = m_now;
@@ -431,47 +199,143 @@ TEST_F(CallScreenDlgTest, ARetriedSaveStoresWhatTheScreenNowShows) {
   const std::string log = w.db.Path("LOG/March2026.LOG");
   ASSERT_EQ(::mkfifo(log.c_str(), 0600), 0);  // opens, but takes no record
   {
-    dorv::test::Prompter prompter;
-    prompter.AnswerAllWith(QMessageBox::Ok);
-    prompter.Answer(QMessageBox::No);
+    Prompter prompter{QMessageBox::No, QMessageBox::Ok, QMessageBox::Ok};
     Click(Child<QPushButton>(*dialog, "main"));
-    EXPECT_EQ(prompter.Shown().back(), res::kErrorSaveCall);
+    ExpectShown(prompter,
+                {res::kAskChargeBusyOrNoAnswer, res::kErrorCallLogAccess, res::kErrorSaveCall});
   }
+  EXPECT_EQ(dialog->State(), CallScreenState::Stopped);
+  EXPECT_EQ(Child<QPushButton>(*dialog, "main")->text(), res::kButtonSaveCall);
   ASSERT_EQ(::unlink(log.c_str()), 0);
   Child<QPlainTextEdit>(*dialog, "memo")->setPlainText("Got through");
-  dorv::test::Prompter prompter;
-  prompter.Answer(QMessageBox::Yes);
+  Prompter prompter{QMessageBox::Yes};
   Click(Child<QPushButton>(*dialog, "main"));
-  auto calls = w.Calls(3, 2026);
-  ASSERT_EQ(calls.size(), 1u);
-  EXPECT_EQ(calls[0].start, started);
-  EXPECT_EQ(data::ReadField(calls[0].surcharges[0].description), "Card A");
+  EXPECT_FALSE(dialog->isVisible());
+  const data::CallLogRecord call = w.Calls(3, 2026).at(0);
+  EXPECT_EQ(call.start, started);
+  EXPECT_EQ(call.duration, 30u);
+  EXPECT_EQ(data::ReadField(call.surcharges[0].description), "Card A");
   EXPECT_EQ(w.MemoOf(1, started), "Got through");
 }
 
-TEST_F(CallScreenDlgTest, StoppingAtCancelAsksTheFinishingQuestionOnce) {
+TEST_F(CallScreenDlgTest, AManualEntryTakesItsDateTimeLengthAndMemoButtonsFromTheScreen) {
+  auto dialog = OpenNew(CallScreenMode::ManualEntry);
+  EXPECT_EQ(Child<QPushButton>(*dialog, "main")->text(), res::kButtonSaveCall);
+  for (int i = 0; i < 2; ++i) Click(Child<QPushButton>(*dialog, "noAnswer"));
+  Click(Child<QPushButton>(*dialog, "leftMessage"));
+  Child<StepField>(*dialog, "minutes")->stepBy(2);
+  EXPECT_EQ(MoneyText(*dialog, "charge"), "$0.3000");
+  // From the hour digits the time moves by an hour: 10:00 to 17:00 brings the evening band.
+  auto* time = Child<StepField>(*dialog, "time");
+  time->SetCaretPosition(0);
+  for (int i = 0; i < 7; ++i) time->stepBy(1);
+  EXPECT_EQ(dialog->Rating().selectedBand, 1);
+  EXPECT_EQ(MoneyText(*dialog, "charge"), "$0.3000") << "only the length spins price the length";
+  time->SetCaretPosition(4);  // behind the hour digits it moves by five minutes
+  time->stepBy(1);
+  Prompter prompter;  // a manual entry has no busy question
+  Click(Child<QPushButton>(*dialog, "main"));
+  const data::CallLogRecord call = w.Calls(3, 2026).at(0);
+  EXPECT_EQ(call.start, LocalTime(2026, 3, 4, 17, 5)) << "a manual entry starts on the minute";
+  EXPECT_EQ(call.duration, 120u);
+  EXPECT_EQ(call.cost, 30.0);
+  EXPECT_EQ(w.MemoOf(1, call.start),
+            std::string(res::kMemoNoAnswer) + res::kMemoNoAnswer + res::kMemoLeftMessage);
+}
+
+TEST_F(CallScreenDlgTest, TypedValuesAreTakenOverOnLeavingTheFieldAndBadOnesRefused) {
+  auto dialog = OpenNew(CallScreenMode::ManualEntry);
+  Type(*dialog, "month", "July");
+  EXPECT_EQ(dialog->StartTime(), LocalTime(2026, 7, 4, 10, 0));
+  {
+    Prompter prompter{QMessageBox::Ok};
+    Type(*dialog, "hours", "123");
+    ExpectShown(prompter, {res::kErrorCallLength});
+    EXPECT_EQ(Child<StepField>(*dialog, "hours")->Text(), "00");
+  }
+  Type(*dialog, "time", "21:30");
+  EXPECT_EQ(dialog->StartTime(), LocalTime(2026, 7, 4, 21, 30));
+  EXPECT_EQ(dialog->Rating().selectedBand, 2) << "4 July 2026 is a Saturday";
+}
+
+TEST_F(CallScreenDlgTest, AReopenedCallKeepsItsChargeAndMovesToTheMonthOfItsNewDate) {
+  data::CallLogRecord logged = w.LogCall(LocalTime(2026, 3, 4, 10, 0), 125, "before");
+  auto dialog = Reopen(logged);
+  EXPECT_EQ(Child<QPlainTextEdit>(*dialog, "memo")->toPlainText(), "before");
+  EXPECT_EQ(MoneyText(*dialog, "charge"), "$0.3000") << "the logged cost is shown as it was";
+  ClickRow(Child<QListWidget>(*dialog, "bands"), 1);
+  ClickRow(Child<QListWidget>(*dialog, "bands"), 2);
+  Child<StepField>(*dialog, "day")->stepBy(1);
+  Child<StepField>(*dialog, "month")->stepBy(1);
+  Child<QPlainTextEdit>(*dialog, "memo")->setPlainText("after");
+  Prompter prompter;
+  Click(Child<QPushButton>(*dialog, "main"));
+  EXPECT_EQ(dialog->result(), QDialog::Accepted);
+  EXPECT_TRUE(w.Calls(3, 2026).empty());
+  const data::CallLogRecord april = w.Calls(4, 2026).at(0);
+  EXPECT_EQ(april.start, LocalTime(2026, 4, 5, 10, 0));
+  EXPECT_EQ(april.duration, 125u);
+  EXPECT_EQ(april.cost, 30.0);
+  EXPECT_EQ(w.MemoOf(1, april.start), "after");
+  EXPECT_EQ(w.MemoOf(1, logged.start), "<none>");
+}
+
+TEST_F(CallScreenDlgTest, AReopenedIncomingCallAnsweredNoKeepsItsPlaceWithoutRateCharge) {
+  data::CallLogRecord logged = w.LogCall(LocalTime(2026, 3, 4, 10, 0), 125, "memo");
+  logged.outgoing = 0;
+  auto dialog = Reopen(logged);
+  Prompter prompter{QMessageBox::No};
+  Click(Child<QPushButton>(*dialog, "main"));
+  ExpectShown(prompter, {res::kAskRateIncoming});
+  const auto march = w.Calls(3, 2026);
+  ASSERT_EQ(march.size(), 1u);
+  EXPECT_EQ(std::tuple(march[0].cost, march[0].outgoing, march[0].duration),
+            std::tuple(0.0, 0, 125u));
+  EXPECT_EQ(w.MemoOf(1, march[0].start), "memo");
+}
+
+TEST_F(CallScreenDlgTest, ReopeningACallWhoseMemoCannotBeReadSaysSoAndSavesNothing) {
+  data::CallLogRecord logged = w.LogCall(LocalTime(2026, 3, 4, 10, 0), 60, "memo");
+  logged.memoFileNumber = 9;  // no such files
+  Prompter prompter{QMessageBox::Ok, QMessageBox::Ok};
+  auto dialog = Reopen(logged);
+  EXPECT_TRUE(Child<QPlainTextEdit>(*dialog, "memo")->toPlainText().isEmpty());
+  const std::string before = w.LogBytes(3, 2026);
+  Click(Child<QPushButton>(*dialog, "main"));
+  ExpectShown(prompter, {res::kErrorMemoFileAccess, res::kErrorMemoReenter});
+  EXPECT_EQ(w.LogBytes(3, 2026), before);
+}
+
+TEST_F(CallScreenDlgTest, YesToCancelWhileTimingAsksTheFinishingQuestionOnce) {
   auto dialog = OpenNew(CallScreenMode::Timing);
   QTest::mouseClick(Child<QRadioButton>(*dialog, "incoming"), Qt::LeftButton);
   Click(Child<QPushButton>(*dialog, "main"));
-  dorv::test::Prompter prompter;
-  prompter.AnswerAllWith(QMessageBox::Ok);
-  prompter.Answer(QMessageBox::Yes);
-  prompter.Answer(QMessageBox::No);
+  Prompter prompter{QMessageBox::Yes, QMessageBox::No, QMessageBox::Ok};
   Click(Child<QPushButton>(*dialog, "cancel"));
   Click(Child<QPushButton>(*dialog, "main"));
-  using platform::ShownText;
-  EXPECT_EQ(prompter.Shown(), (std::vector<QString>{res::kAskStopTimingAndSave,
-                                                    ShownText(res::kAskRateIncoming),
-                                                    ShownText(res::kCompleteMemoAndSave)}));
+  ExpectShown(prompter,
+              {res::kAskStopTimingAndSave, res::kAskRateIncoming, res::kCompleteMemoAndSave});
   EXPECT_EQ(w.Calls(3, 2026).at(0).cost, 0.0);
+}
+
+TEST_F(CallScreenDlgTest, NoOrCancelToCancelWhileTimingSavesNothing) {
+  for (auto answer : {QMessageBox::No, QMessageBox::Cancel}) {
+    auto dialog = OpenNew(CallScreenMode::Timing);
+    Click(Child<QPushButton>(*dialog, "main"));
+    Prompter prompter{answer};
+    Click(Child<QPushButton>(*dialog, "cancel"));
+    ExpectShown(prompter, {res::kAskStopTimingAndSave});
+    const bool keepsTiming = answer == QMessageBox::Cancel;
+    EXPECT_EQ(dialog->isVisible(), keepsTiming);
+    EXPECT_EQ(dialog->Clock().isActive(), keepsTiming);
+  }
+  EXPECT_FALSE(w.db.Exists("LOG/March2026.LOG"));
 }
 
 TEST_F(CallScreenDlgTest, ALowerBandSoonAsksToWaitAndYesClosesAtOnce) {
   m_now = LocalTime(2026, 3, 4, 16, 50);
   for (auto [answer, ends] : {std::pair{QMessageBox::Yes, true}, {QMessageBox::No, false}}) {
-    SCOPED_TRACE(ends ? "Yes" : "No");
-    dorv::test::Prompter prompter;
-    prompter.Answer(answer);
+    Prompter prompter{answer};
     CCallScreenDlg dialog(Context(), CallScreenMode::Timing, w.entry, w.place);
     EXPECT_TRUE(prompter.Shown().empty()) << "nothing is said before the opener opens it";
     EXPECT_EQ(dialog.Open(), !ends);
@@ -481,45 +345,14 @@ TEST_F(CallScreenDlgTest, ALowerBandSoonAsksToWaitAndYesClosesAtOnce) {
   EXPECT_FALSE(w.db.Exists("LOG/March2026.LOG"));
 }
 
-TEST_F(CallScreenDlgTest, CancelWhileTimingAsksWhetherToStopAndSave) {
-  struct Row {
-    const char* name;
-    QMessageBox::StandardButton answer;
-    bool staysOpen;
-    CallScreenState state;
-  };
-  const Row rows[] = {
-      {"Yes stops and waits for Save Call", QMessageBox::Yes, true, CallScreenState::Stopped},
-      {"No closes without saving", QMessageBox::No, false, CallScreenState::Timing},
-      {"Cancel keeps timing", QMessageBox::Cancel, true, CallScreenState::Timing},
-  };
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.name);
-    auto dialog = OpenNew(CallScreenMode::Timing);
-    Click(Child<QPushButton>(*dialog, "main"));
-    dorv::test::Prompter prompter;
-    prompter.AnswerAllWith(QMessageBox::Ok);
-    prompter.Answer(row.answer);
-    Click(Child<QPushButton>(*dialog, "cancel"));
-    EXPECT_EQ(prompter.Shown().at(0), res::kAskStopTimingAndSave);
-    EXPECT_EQ(dialog->isVisible(), row.staysOpen);
-    EXPECT_EQ(dialog->Clock().isActive(), row.answer == QMessageBox::Cancel);
-    if (row.staysOpen) {
-      EXPECT_EQ(dialog->State(), row.state);
-    }
-    EXPECT_FALSE(w.db.Exists("LOG/March2026.LOG"));
-  }
-}
-
 TEST_F(CallScreenDlgTest, ChangeSamplesPricesTheNewLengthsForThisScreenOnly) {
   auto dialog = OpenNew(CallScreenMode::Timing);
   ModalScript script([](QDialog& samples) {
     TypeInto(Child<QLineEdit>(samples, "sample0"), "2");
     TypeInto(Child<QLineEdit>(samples, "sample2"), "0");
-    dorv::test::Prompter prompter;
-    prompter.AnswerAllWith(QMessageBox::Ok);
+    Prompter prompter{QMessageBox::Ok};
     Click(Child<QPushButton>(samples, "ok"));
-    EXPECT_EQ(prompter.Shown().at(0), res::kErrorSampleTime);
+    ExpectShown(prompter, {res::kErrorSampleTime});
     TypeInto(Child<QLineEdit>(samples, "sample2"), "5");
     Click(Child<QPushButton>(samples, "ok"));
   });
@@ -530,10 +363,9 @@ TEST_F(CallScreenDlgTest, ChangeSamplesPricesTheNewLengthsForThisScreenOnly) {
   EXPECT_EQ(w.myInfo.sampleMinutes[0], 1);
 
   ClickRow(Child<QListWidget>(*dialog, "bands"), 0, Qt::ControlModifier);
-  dorv::test::Prompter prompter;
-  prompter.AnswerAllWith(QMessageBox::Ok);
+  Prompter prompter{QMessageBox::Ok};
   Click(Child<QPushButton>(*dialog, "changeSamples"));
-  EXPECT_EQ(prompter.Shown().at(0), res::kWarnSelectRateband);
+  ExpectShown(prompter, {res::kWarnSelectRateband});
   EXPECT_EQ(script.Runs(), 1);
 }
 
@@ -546,26 +378,9 @@ TEST_F(CallScreenDlgTest, CallingInfoAndCalculatorUseWhatTheOpenerGives) {
   ShowForUser(dialog);
   Click(Child<QPushButton>(dialog, "callingInfo"));
   EXPECT_EQ(opened, 1);
-  dorv::test::Prompter prompter;
-  prompter.AnswerAllWith(QMessageBox::Ok);
+  Prompter prompter{QMessageBox::Ok};
   Click(Child<QPushButton>(dialog, "calculator"));
-  EXPECT_EQ(prompter.Shown().at(0), platform::ShownText(res::kErrorNoCalculator));
-}
-
-TEST_F(CallScreenDlgTest, SampleRatesArePaintedAsAWarning) {
-  auto countYellow = [](const QImage& image) {
-    int yellow = 0;
-    for (int y = 0; y < image.height(); ++y)
-      for (int x = 0; x < image.width(); ++x)
-        if (image.pixelColor(x, y) == QColor(Qt::yellow)) ++yellow;
-    return yellow;
-  };
-  auto plain = OpenNew(CallScreenMode::Timing);
-  EXPECT_EQ(countYellow(plain->grab().toImage()), 0);
-  w.entry.ratesChanged = 0;
-  auto samples = OpenNew(CallScreenMode::Timing);
-  EXPECT_TRUE(samples->ShowsSampleWarning());
-  EXPECT_GT(countYellow(samples->grab().toImage()), 0);
+  ExpectShown(prompter, {res::kErrorNoCalculator});
 }
 
 }  // namespace

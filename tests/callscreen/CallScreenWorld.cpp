@@ -67,15 +67,17 @@ std::string CallScreenWorld::LogBytes(int month, int year) const {
   return db.ReadFile(data::CallLogName(data::MonthName(month), std::to_string(year)));
 }
 
-data::CallLogRecord CallScreenWorld::LogCall(std::time_t start, std::uint32_t duration,
-                                             const std::string& memo) {
-  rating::FinishedCall finished;
-  finished.duration = duration;
-  finished.charge = 30.0;
-  finished.start = static_cast<std::uint32_t>(start);
+data::CallLogRecord CallScreenWorld::NewCall(std::time_t start, std::uint32_t duration) {
   data::CallLogRecord call{};
   data::ClearCallRecord(call, true);
-  rating::FillNewCall(call, entry, finished);
+  rating::FillNewCall(call, entry, {.duration = duration, .charge = 30.0,
+                                    .start = static_cast<std::uint32_t>(start), .charging = {}});
+  return call;
+}
+
+data::CallLogRecord CallScreenWorld::LogCall(std::time_t start, std::uint32_t duration,
+                                             const std::string& memo) {
+  data::CallLogRecord call = NewCall(start, duration);
   rating::SaveReport report = rating::SaveNewCall(Stores(), entry, place, call, memo);
   if (!report.saved) throw std::runtime_error("the call was not logged");
   return call;

@@ -32,6 +32,8 @@ class CallScreenWorld {
   rating::CallStores Stores() { return {pdb, callLog, counter}; }
   std::vector<data::CallLogRecord> Calls(int month, int year);
   std::string LogBytes(int month, int year) const;
+  // A finished outgoing call of the entry, charged 30 cents, not yet saved.
+  data::CallLogRecord NewCall(std::time_t start, std::uint32_t duration = 90);
   // A logged call of the entry appended to its month, with its memo under its start.
   data::CallLogRecord LogCall(std::time_t start, std::uint32_t duration, const std::string& memo);
   std::string MemoOf(std::uint32_t number, std::uint32_t key);

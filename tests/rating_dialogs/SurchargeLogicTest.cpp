@@ -6,7 +6,6 @@
 #include "rating/dialogs/SurchargeRow.h"
 #include "rating/dialogs/SurchargeSlots.h"
 #include "support/Builders.h"
-#include "support/DialogDriver.h"
 #include "res/Strings.h"
 
 using namespace dorv;
@@ -33,10 +32,7 @@ std::vector<std::string> Descriptions(const std::vector<PickerEntry>& entries) {
 }
 
 void ExpectUnused(const data::Surcharge& slot) {
-  EXPECT_FALSE(SlotInUse(slot));
-  EXPECT_EQ(slot.cost, 0.0);
-  EXPECT_EQ(slot.kind, 1);
-  EXPECT_EQ(slot.minutes, 0);
+  EXPECT_TRUE(!SlotInUse(slot) && slot.cost == 0.0 && slot.kind == 1 && slot.minutes == 0);
 }
 }  // namespace
 
@@ -83,12 +79,10 @@ TEST(PickerRows, FillingTheCallTakesAtMostTenRows) {
     carried.push_back({MakeSurcharge('S' + std::to_string(i), 10 + i, 2, 6), i});
   const auto filled = FillCallSlots(carried);
   ASSERT_TRUE(filled);
-  for (int i = 0; i < kCallSlots; ++i) {
-    SCOPED_TRACE(i);
-    EXPECT_EQ(data::ReadField((*filled)[i].description), 'S' + std::to_string(i));
-    EXPECT_EQ((*filled)[i].cost, 10 + i);
-    EXPECT_EQ((*filled)[i].minutes, 6);
-  }
+  for (int i = 0; i < kCallSlots; ++i)
+    EXPECT_EQ(std::tuple(data::ReadField((*filled)[i].description), (*filled)[i].cost,
+                         (*filled)[i].minutes),
+              std::tuple('S' + std::to_string(i), 10.0 + i, 6));
   carried.push_back({MakeSurcharge("eleventh", 1), 10});
   EXPECT_EQ(FillCallSlots(carried), std::nullopt);
 
@@ -125,10 +119,8 @@ TEST(SurchargeFields, CostAndPeriodParsing) {
     std::optional<int> minutes;
   } periods[] = {{"1", 1}, {"60", 60}, {" 15 ", 15}, {"0", std::nullopt}, {"61", std::nullopt},
                  {"-5", std::nullopt}, {"7.5", std::nullopt}, {"", std::nullopt}};
-  for (const PeriodRow& row : periods) {
-    SCOPED_TRACE(row.text.toStdString());
-    EXPECT_EQ(ParsePeriodMinutes(row.text), row.minutes);
-  }
+  for (const PeriodRow& row : periods)
+    EXPECT_EQ(ParsePeriodMinutes(row.text), row.minutes) << row.text.toStdString();
   EXPECT_EQ(CostFieldText(50.0), "0.50");
   EXPECT_EQ(CostFieldText(0.0), "0.00");
   EXPECT_EQ(CostFieldText(123456.0), "1234.56");
@@ -173,11 +165,15 @@ TEST(SurchargeFields, FieldsGiveASurchargeOrTheFirstFault) {
   }
 }
 
-// The column texts are checked in the surcharge list; here the order of the rows.
-TEST(SurchargeRow, CostSortsByAmountOthersByTextWithoutCase) {
+TEST(SurchargeRow, ColumnTextsAndOrder) {
   const SurchargeRow nine(MakeSurcharge("nine", 900), 1);
-  const SurchargeRow ten(MakeSurcharge("Ten", 1000), 2);
-  EXPECT_LT(CompareSurchargeRows(nine, ten, 1), 0);
+  const SurchargeRow ten(MakeSurcharge("Ten", 1000, 2, 5), 2);
+  EXPECT_EQ(ten.Text(1), QString("$10.0000") + res::kSurchargePerHourSuffix);
+  EXPECT_EQ(ten.Text(2), res::kSurchargePerHour);
+  EXPECT_EQ(ten.Text(3), QString(res::kSurchargeIntervalMinutes).replace("%i", "5"));
+  EXPECT_EQ(nine.Text(2), res::kSurchargePerCall);
+  EXPECT_EQ(nine.Text(3), "");
+  EXPECT_LT(CompareSurchargeRows(nine, ten, 1), 0) << "cost by amount";
   EXPECT_GT(CompareSurchargeRows(ten, nine, 1), 0);
-  EXPECT_LT(CompareSurchargeRows(nine, ten, 0), 0);
+  EXPECT_LT(CompareSurchargeRows(nine, ten, 0), 0) << "text without case";
 }
