@@ -9,13 +9,9 @@
 #include <ctime>
 #include <vector>
 
-#include "support/Prompter.h"
 #include "app/MainFrame.h"
-#include "support/FakeMemoCounter.h"
 #include "data/FixedText.h"
 #include "data/MoneyText.h"
-#include "support/SampleFixture.h"
-#include "support/TempDatabase.h"
 #include "data/TextPattern.h"
 #include "pdb/CLookupDataDlg.h"
 #include "pdb/CPdbEditDlg.h"
@@ -27,10 +23,12 @@
 #include "rating/Charging.h"
 #include "rating/callscreen/CCallScreenDlg.h"
 #include "reports/CCallLogDlg.h"
-#include "support/DialogDriver.h"
 #include "reports/CallListItem.h"
 #include "res/Strings.h"
 #include "settings/CMyInfoDlg.h"
+#include "support/DialogDriver.h"
+#include "support/FakeMemoCounter.h"
+#include "support/SampleFixture.h"
 
 #ifdef DORV_SAMPLEDB_DIR
 
@@ -191,15 +189,16 @@ TEST(FirstSession, SetupAddThroughLookupTimeACallAndFindItInTheCallLog) {
 
   std::time_t clock = kCallStart;
   NewUser user(clock);
-  platform::SetModalHook([&](QDialog& dialog) { return user.Handle(dialog); });
-  dorv::test::Prompter prompter;
-  prompter.AnswerAllWith(QMessageBox::Ok);
+  test::ScopedModalHook hook([&](QDialog& dialog) { return user.Handle(dialog); });
+  // Stopping asks for the memo; saving the month's first call makes its log.
+  test::Prompter prompter{QMessageBox::Ok, QMessageBox::Ok};
   app::DataFiles files;
   files.memoCounter = std::make_unique<test::FakeMemoCounter>();
   app::CMainFrame frame(files, [] { return true; });
   frame.SetClock([&] { return clock; });
   ASSERT_TRUE(frame.OnCreate());
-  EXPECT_EQ(data::ReadField(files.myInfo.city), "Denver");
+  EXPECT_EQ(data::ReadField(files.myInfo.city), "Denver");  // picked through the lookup
+  EXPECT_NE(data::ReadField(files.myInfo.telcoName), "");   // and the company list
   EXPECT_EQ(files.myInfo.infoStored, 1);
 
   frame.OnToll();
@@ -210,7 +209,6 @@ TEST(FirstSession, SetupAddThroughLookupTimeACallAndFindItInTheCallLog) {
   EXPECT_EQ(data::ReadField(entry.city), "Boulder");
 
   frame.OnCallLog();
-  platform::SetModalHook({});
 
   EXPECT_EQ(user.opened,
             (std::vector<std::string>{"setup", "home location", "telco", "toll book", "editor",
@@ -228,11 +226,9 @@ TEST(FirstSession, SetupAddThroughLookupTimeACallAndFindItInTheCallLog) {
   EXPECT_EQ(entry.ratesChanged, 0);
   EXPECT_EQ(user.loggedRow[reports::CallListItem::kCost],
             QString::fromLatin1(data::MoneyText(cost, false)));
-  // Stopping asks for the memo; saving the month's first call makes its log.
-  EXPECT_EQ(prompter.Shown(),
-            (std::vector<QString>{
-                platform::ShownText(res::kCompleteMemoAndSave),
-                QString::fromStdString(data::FillPattern(res::kNoticeCallLogCreated, {"March", "2026"}))}));
+  test::ExpectShown(
+      prompter, {res::kCompleteMemoAndSave, QString::fromStdString(data::FillPattern(
+                                                res::kNoticeCallLogCreated, {"March", "2026"}))});
 }
 
 #endif

@@ -9,26 +9,25 @@
 #include <QTest>
 #include <filesystem>
 
-#include "support/Prompter.h"
 #include "app/MainFrame.h"
+#include "data/FixedText.h"
 #include "pdb/CAlphaConvertDlg.h"
 #include "pdb/CPdbListDlg.h"
 #include "pdb/CSampleLookupDlg.h"
 #include "pdb/CTelcoAccessDlg.h"
+#include "platform/Calculator.h"
+#include "platform/Messages.h"
 #include "rating/callscreen/CCallScreenDlg.h"
 #include "reports/CCallLogDlg.h"
 #include "reports/CRecurringChargesDlg.h"
+#include "res/Strings.h"
 #include "settings/CMyAdvancedDlg.h"
-#include "support/FakeMemoCounter.h"
-#include "data/FixedText.h"
-#include "support/SampleFixture.h"
-#include "support/TempDatabase.h"
+#include "settings/CMyInfoDlg.h"
 #include "support/Builders.h"
 #include "support/DialogDriver.h"
-#include "platform/Calculator.h"
-#include "platform/Messages.h"
-#include "res/Strings.h"
-#include "settings/CMyInfoDlg.h"
+#include "support/FakeMemoCounter.h"
+#include "support/SampleFixture.h"
+#include "support/TempDatabase.h"
 
 using namespace dorv;
 
@@ -54,7 +53,8 @@ struct StartedFrame {
 
 TEST(MainMenu, CalculatorTriesEachProgramThenSaysNoneStarted) {
   std::vector<QString> tried;
-  EXPECT_FALSE(platform::StartCalculator([&](const QString& p) { return tried.push_back(p), false; }));
+  EXPECT_FALSE(
+      platform::StartCalculator([&](const QString& p) { return tried.push_back(p), false; }));
   EXPECT_EQ(tried.size(), static_cast<std::size_t>(platform::CalculatorPrograms().size()));
   tried.clear();
   EXPECT_TRUE(platform::StartCalculator(
@@ -62,21 +62,18 @@ TEST(MainMenu, CalculatorTriesEachProgramThenSaysNoneStarted) {
   EXPECT_EQ(tried.back(), "galculator");
 
   StartedFrame started;
-  dorv::test::Prompter prompter;
-  prompter.AnswerAllWith(QMessageBox::Ok);
+  test::Prompter prompter{QMessageBox::Ok};
   started.frame->SetProgramStarter([](const QString&) { return false; });
   started.frame->OnCalculator();
-  ASSERT_EQ(prompter.Shown().size(), 1u);
-  EXPECT_EQ(prompter.Shown()[0], platform::ShownText(res::kErrorNoCalculator));
   started.frame->SetProgramStarter([](const QString&) { return true; });
   started.frame->OnCalculator();
-  EXPECT_EQ(prompter.Shown().size(), 1u);
+  test::ExpectShown(prompter, {res::kErrorNoCalculator});
 }
 
 TEST(MainMenu, PrinterShowsTheSystemPrintSetupWithoutFileOrRanges) {
   StartedFrame started;
-  bool shown = false;
-  platform::SetModalHook([&](QDialog& dialog) {
+  int shown = 0;
+  test::ScopedModalHook hook([&](QDialog& dialog) {
     auto* print = qobject_cast<QPrintDialog*>(&dialog);
     EXPECT_NE(print, nullptr);
     if (print) {
@@ -84,12 +81,10 @@ TEST(MainMenu, PrinterShowsTheSystemPrintSetupWithoutFileOrRanges) {
       EXPECT_FALSE(print->testOption(QAbstractPrintDialog::PrintPageRange));
       EXPECT_FALSE(print->testOption(QAbstractPrintDialog::PrintSelection));
     }
-    shown = true;
-    return 0;
+    return ++shown, 0;
   });
   started.frame->OnPrinter();
-  platform::SetModalHook({});
-  EXPECT_TRUE(shown);
+  EXPECT_EQ(shown, 1);
 }
 
 TEST(MainMenu, ContentsShowsTheGuideInOneWindow) {
@@ -103,54 +98,38 @@ TEST(MainMenu, ContentsShowsTheGuideInOneWindow) {
   EXPECT_EQ(started.frame->Help(), help);
 }
 
-TEST(MainMenu, PersonalDatabaseCommandsOpenTheListOfTheirBook) {
+// Each command opens its dialog: the books' lists, the conversion empty, the lookup and the
+// company list in the view role, and the call log at the month with a log.
+TEST(MainMenu, EachCommandOpensItsDialog) {
   StartedFrame started;
-  std::vector<QString> captions;
-  platform::SetModalHook([&](QDialog& dialog) {
-    EXPECT_NE(qobject_cast<pdb::CPdbListDlg*>(&dialog), nullptr);
-    captions.push_back(dialog.windowTitle());
-    return 1;
+  started.db.WriteFile("LOG/December1998.LOG", "");
+  QStringList opened;
+  test::ScopedModalHook hook([&](QDialog& dialog) {
+    if (qobject_cast<pdb::CPdbListDlg*>(&dialog)) opened << dialog.windowTitle();
+    if (auto* convert = qobject_cast<pdb::CAlphaConvertDlg*>(&dialog))
+      opened << "convert " + convert->AlphaField()->text();
+    if (auto* lookup = qobject_cast<pdb::CSampleLookupDlg*>(&dialog))
+      opened << "lookup " + lookup->OkButton()->text();
+    if (auto* telco = qobject_cast<pdb::CTelcoAccessDlg*>(&dialog))
+      opened << QString("telco %1 %2")
+                    .arg(telco->OkButton()->text())
+                    .arg(telco->List()->Model()->rowCount());
+    if (auto* callLog = qobject_cast<reports::CCallLogDlg*>(&dialog))
+      opened << "log " + callLog->MonthBox().currentText();
+    return 2;
   });
   started.frame->OnToll();
   started.frame->OnTollFree();
   started.frame->OnAudioTex();
-  platform::SetModalHook({});
-  ASSERT_EQ(captions.size(), 3u);
-  for (int i = 0; i < 3; ++i) EXPECT_TRUE(captions[i].contains(res::kBookNames[i])) << i;
-}
-
-TEST(MainMenu, ConvertAlphaOpensTheConversionEmpty) {
-  StartedFrame started;
-  int shown = 0;
-  platform::SetModalHook([&](QDialog& dialog) {
-    auto* convert = qobject_cast<pdb::CAlphaConvertDlg*>(&dialog);
-    EXPECT_NE(convert, nullptr);
-    if (convert) {
-      EXPECT_TRUE(convert->AlphaField()->text().isEmpty());
-    }
-    return ++shown;
-  });
   started.frame->OnAlphaConvert();
-  platform::SetModalHook({});
-  EXPECT_EQ(shown, 1);
-}
-
-TEST(MainMenu, LookupAndTelcoCommandsOpenTheirDialogsInTheViewRole) {
-  StartedFrame started;
-  std::vector<QString> buttons;
-  platform::SetModalHook([&](QDialog& dialog) {
-    if (auto* lookup = qobject_cast<pdb::CSampleLookupDlg*>(&dialog))
-      buttons.push_back(lookup->OkButton()->text());
-    if (auto* telco = qobject_cast<pdb::CTelcoAccessDlg*>(&dialog)) {
-      buttons.push_back(telco->OkButton()->text());
-      EXPECT_EQ(telco->List()->Model()->rowCount(), 1);  // the one company of the test files
-    }
-    return 2;
-  });
   started.frame->OnSampleLookup();
   started.frame->OnTelcoAccess();
-  platform::SetModalHook({});
-  EXPECT_EQ(buttons, (std::vector<QString>{res::kButtonClose, res::kButtonClose}));
+  started.frame->OnCallLog();
+  ASSERT_EQ(opened.size(), 7);
+  for (int i = 0; i < 3; ++i) EXPECT_TRUE(opened[i].contains(res::kBookNames[i])) << i;
+  EXPECT_EQ(opened.mid(3),
+            (QStringList{"convert ", QString("lookup ") + res::kButtonClose,
+                         QString("telco %1 1").arg(res::kButtonClose), "log December 1998"}));
 }
 
 TEST(MainMenu, PersonalPreferencesOpensThePersonalInformationWithTheFramesPickers) {
@@ -159,69 +138,15 @@ TEST(MainMenu, PersonalPreferencesOpensThePersonalInformationWithTheFramesPicker
   for (QAction* item : started.frame->menuBar()->actions()[4]->menu()->actions())
     if (item->text() == res::kMenuPersonalPreferences) preferences = item;
   ASSERT_NE(preferences, nullptr);
-  EXPECT_TRUE(preferences->isEnabled());
-
-  std::vector<bool> lookupEnabled;
-  platform::SetModalHook([&](QDialog& dialog) {
+  int shown = 0;
+  test::ScopedModalHook hook([&](QDialog& dialog) {
     EXPECT_NE(qobject_cast<settings::CMyInfoDlg*>(&dialog), nullptr);
-    // Not the first-time setup: the dialling information can be opened.
+    // Not the first-time setup, and the lookups are the frame's own pickers.
     EXPECT_TRUE(dialog.findChild<QPushButton*>("dialingInformation")->isEnabled());
-    lookupEnabled.push_back(dialog.findChild<QPushButton*>("lookupLocation")->isEnabled());
-    return 2;
+    EXPECT_TRUE(dialog.findChild<QPushButton*>("lookupLocation")->isEnabled());
+    return ++shown, 2;
   });
   preferences->trigger();
-  started.frame->SetMyInfoOpeners({});
-  started.frame->OnPersonalPreferences();
-  platform::SetModalHook({});
-  // The frame's own pickers are the lookups; without pickers the button stays disabled.
-  EXPECT_EQ(lookupEnabled, (std::vector<bool>{true, false}));
-}
-
-TEST(MainMenu, PersonalInformationPicksWithTheLookupAndTheCompanyList) {
-  StartedFrame started;
-  platform::SetModalHook([](QDialog& dialog) {
-    if (auto* lookup = qobject_cast<pdb::CSampleLookupDlg*>(&dialog)) {
-      EXPECT_EQ(lookup->OkButton()->text(), res::kButtonOk);  // the select role
-      lookup->SearchField()->setText("New York");
-      lookup->Search(data::SearchCriterion::City);
-      lookup->List()->setCurrentIndex(lookup->List()->Model()->index(0, 0));
-      QMetaObject::invokeMethod(lookup->OkButton(), "click");
-      return lookup->result();
-    }
-    auto* telco = qobject_cast<pdb::CTelcoAccessDlg*>(&dialog);
-    EXPECT_NE(telco, nullptr);
-    if (!telco) return 2;
-    EXPECT_EQ(telco->OkButton()->text(), res::kButtonOk);
-    telco->List()->setCurrentIndex(telco->List()->Model()->index(0, 0));
-    QMetaObject::invokeMethod(telco->OkButton(), "click");
-    return telco->result();
-  });
-  auto location = started.frame->MyInfoOpeners().pickLocation(started.frame.get());
-  std::int32_t code = 0;
-  std::string company;
-  bool chosen = started.frame->MyInfoOpeners().chooseTelco(code, company, started.frame.get());
-  platform::SetModalHook({});
-  ASSERT_TRUE(location.has_value());
-  EXPECT_EQ(location->city, "New York");
-  EXPECT_TRUE(chosen);
-  EXPECT_EQ(company, "Example Telephone");
-  EXPECT_EQ(code, 1010457);
-}
-
-TEST(MainMenu, CallLogOpensTheCallLogOfTheMonthsWithLogs) {
-  StartedFrame started;
-  started.db.WriteFile("LOG/December1998.LOG", "");
-  int shown = 0;
-  platform::SetModalHook([&](QDialog& dialog) {
-    auto* callLog = qobject_cast<reports::CCallLogDlg*>(&dialog);
-    EXPECT_NE(callLog, nullptr);
-    if (callLog) {
-      EXPECT_EQ(callLog->MonthBox().currentText(), "December 1998");
-    }
-    return ++shown;
-  });
-  started.frame->OnCallLog();
-  platform::SetModalHook({});
   EXPECT_EQ(shown, 1);
 }
 
@@ -236,16 +161,16 @@ TEST(MainMenu, EditInTheCallLogReopensTheCallWithItsCallingInformation) {
   data::WriteField(call.bandTitle[0], "Day");
   std::fill(std::begin(call.bandHours), std::begin(call.bandHours) + 6, 2400);
   data::PdbRecord holder{};
-  ASSERT_TRUE(started.files.pdb.CreateMemoFiles(*started.files.memoCounter, holder,
-                                                call.memoFileNumber));
+  ASSERT_TRUE(
+      started.files.pdb.CreateMemoFiles(*started.files.memoCounter, holder, call.memoFileNumber));
   ASSERT_TRUE(started.files.pdb.AddMemo("Birthday", static_cast<std::uint32_t>(call.start)));
   started.files.pdb.CloseMemoFiles();
   started.db.WriteFile("LOG/January1999.LOG",
                        std::string(reinterpret_cast<const char*>(&call), sizeof call));
-  dorv::test::Prompter prompter;
-  prompter.AnswerAllWith(QMessageBox::Ok);
+  // The minimal sample database has no rate files for the default rates to be read from.
+  test::Prompter prompter{QMessageBox::Ok};
   std::vector<std::string> opened;
-  platform::SetModalHook([&](QDialog& dialog) {
+  test::ScopedModalHook hook([&](QDialog& dialog) {
     if (auto* log = qobject_cast<reports::CCallLogDlg*>(&dialog)) {
       opened.push_back("log");
       log->List().setCurrentIndex(log->List().Model()->index(0, 0));
@@ -262,10 +187,8 @@ TEST(MainMenu, EditInTheCallLogReopensTheCallWithItsCallingInformation) {
     return 2;
   });
   started.frame->OnCallLog();
-  platform::SetModalHook({});
   EXPECT_EQ(opened, (std::vector<std::string>{"log", "screen", "calling info"}));
-  // The minimal sample database has no rate files for the default rates to be read from.
-  EXPECT_EQ(prompter.Shown(), (std::vector<QString>{res::kErrorRateFile}));
+  test::ExpectShown(prompter, {res::kErrorRateFile});
 }
 
 TEST(MainMenu, MonthlyBillingMakesTheMonthsRecurringFileFromTheDefaultsOnce) {

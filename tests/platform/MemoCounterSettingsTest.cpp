@@ -1,13 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "support/Prompter.h"
 #include "platform/MessageNotices.h"
-#include "platform/Messages.h"
 #include "platform/SettingsMemoCounter.h"
+#include "support/Prompter.h"
 
 using dorv::platform::SettingsMemoCounter;
 
@@ -34,32 +32,24 @@ TEST(SettingsMemoCounter, KeepsTheNumberAcrossRuns) {
 
 TEST(SettingsMemoCounter, UnreadableValueAndUnwritablePlaceFail) {
   QTemporaryDir dir;
-  QString file = dir.filePath("dorv.conf");
-  {
-    QFile text(file);
-    ASSERT_TRUE(text.open(QIODevice::WriteOnly));
-    text.write("[Dorv]\nNoteFile=seven\n");
-  }
-  SettingsMemoCounter counter(file);
+  QFile text(dir.filePath("dorv.conf"));
+  ASSERT_TRUE(text.open(QIODevice::WriteOnly));
+  text.write("[Dorv]\nNoteFile=seven\n");
+  text.close();
+  SettingsMemoCounter counter(text.fileName());
   bool created = true;
   ASSERT_TRUE(counter.OpenPlace(created));
   EXPECT_FALSE(created);
   std::uint32_t value = 0;
   EXPECT_FALSE(counter.ReadValue(value));
-
   // A settings file below a plain file can never be written.
-  QFile blocker(dir.filePath("blocker"));
-  ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-  blocker.close();
-  SettingsMemoCounter nowhere(dir.filePath("blocker/dorv.conf"));
+  SettingsMemoCounter nowhere(dir.filePath("dorv.conf/dorv.conf"));
   EXPECT_FALSE(nowhere.WriteValue(3));
 }
 
 TEST(MessageNotices, ShowsTheNoticeInAMessageBox) {
-  dorv::test::Prompter prompter;
-  prompter.AnswerAllWith(QMessageBox::Ok);
+  dorv::test::Prompter prompter{QMessageBox::Ok};
   dorv::platform::MessageNotices notices;
   notices.Notice("a notice");
-  ASSERT_EQ(prompter.Shown().size(), 1u);
-  EXPECT_EQ(prompter.Shown()[0], "a notice");
+  dorv::test::ExpectShown(prompter, {"a notice"});
 }

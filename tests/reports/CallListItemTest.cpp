@@ -2,11 +2,10 @@
 
 #include "data/FixedText.h"
 #include "reports/CallListItem.h"
+#include "reports/CallLogTestFiles.h"
 #include "reports/CallSorting.h"
 #include "reports/CallSurchargePane.h"
 #include "reports/CallTotals.h"
-#include "reports/CallLogTestFiles.h"
-#include "support/DialogDriver.h"
 #include "res/Strings.h"
 
 using namespace dorv;
@@ -16,16 +15,12 @@ using test::TestCall;
 
 namespace {
 
-data::MyInfo TestMyInfo(int clock12 = 0) {
+CallListItem ItemOf(const data::CallLogRecord& record, int clock12 = 0) {
   data::MyInfo info{};
   data::ClearMyInfo(info);
   data::WriteField(info.country, "UNITED STATES");
   info.clock12 = clock12;
-  return info;
-}
-
-CallListItem ItemOf(const data::CallLogRecord& record, int clock12 = 0) {
-  return CallListItem(record, TestMyInfo(clock12), {1, 1999, 4});
+  return CallListItem(record, info, {1, 1999, 4});
 }
 
 }  // namespace
@@ -68,16 +63,13 @@ TEST(CallListItem, SurchargeBreakdownChargesWholeIntervalsOnly) {
   record.surcharges[4] = test::MakeSurcharge("Odd period", 100.0, 2, 90);
   CallListItem item = ItemOf(record);
   auto lines = reports::SurchargeLinesOf(item);
-  ASSERT_EQ(lines.size(), 5u);
-  EXPECT_EQ(lines[0].description, res::kSurchargeEntryRow);
-  EXPECT_DOUBLE_EQ(lines[0].amount, 12.5);
-  EXPECT_EQ(lines[1].description, "Labor");
-  EXPECT_DOUBLE_EQ(lines[1].amount, 50.0);
-  EXPECT_EQ(lines[2].description, "Card");
-  EXPECT_DOUBLE_EQ(lines[2].amount, 95.0);
-  EXPECT_EQ(lines[3].description, "");
-  EXPECT_DOUBLE_EQ(lines[3].amount, 7.0);
-  EXPECT_DOUBLE_EQ(lines[4].amount, 0.0);
+  std::vector<std::pair<QString, double>> shown;
+  for (const auto& line : lines) shown.emplace_back(line.description, line.amount);
+  EXPECT_EQ(shown, (std::vector<std::pair<QString, double>>{{res::kSurchargeEntryRow, 12.5},
+                                                            {"Labor", 50.0},
+                                                            {"Card", 95.0},
+                                                            {"", 7.0},
+                                                            {"Odd period", 0.0}}));
   EXPECT_DOUBLE_EQ(item.SurchargeTotal(), 12.5 + 50.0 + 95.0 + 7.0);
   EXPECT_EQ(item.Text(CallListItem::kSurcharge), "$1.6450");
 }
@@ -135,4 +127,32 @@ TEST(CallTotals, TextsAreUnmarkedAndLengthsRunPastADay) {
   longCalls.Add(item);
   longCalls.Add(item);
   EXPECT_EQ(reports::TextsOf(longCalls).minutes, "2386092:56:30");
+}
+
+// A header click sorts its column ascending, the next descending; the call log sets the date's
+// toggle when it opens, so that its first click there sorts newest first.
+TEST(CallSortKeys, EachColumnTogglesItsOwnDirection) {
+  constexpr int kDate = CallListItem::kDate, kName = CallListItem::kName,
+                kCost = CallListItem::kCost;
+  struct Row {
+    const char* name;
+    std::vector<int> clicks;
+    bool dateToggled;
+    int key;  // column times 2, plus 1 for descending
+  } rows[] = {
+      {"first click ascends", {kCost}, false, 2 * kCost},
+      {"second click descends", {kCost, kCost}, false, 2 * kCost + 1},
+      {"third click ascends again", {kCost, kCost, kCost}, false, 2 * kCost},
+      {"another column keeps this one's toggle", {kCost, kName, kCost}, false, 2 * kCost + 1},
+      {"a toggled date descends first", {kDate}, true, 1},
+      {"then ascends", {kDate, kDate}, true, 0},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    reports::CallSortKeys keys;
+    if (row.dateToggled) keys.SetToggle(kDate);
+    for (int column : row.clicks) keys.Click(column);
+    EXPECT_EQ(keys.Key(), row.key);
+    EXPECT_EQ(keys.Ascending(), row.key % 2 == 0);
+  }
 }

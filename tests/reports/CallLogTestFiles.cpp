@@ -6,7 +6,6 @@
 
 namespace dorv::test {
 
-
 CallLogTestFiles::CallLogTestFiles() {
   data::ClearMyInfo(myInfo);
   data::WriteField(myInfo.country, "UNITED STATES");

@@ -7,10 +7,10 @@
 #include "data/CallLogRecord.h"
 #include "data/MyInfo.h"
 #include "data/PdbFiles.h"
-#include "support/RecordingNotices.h"
-#include "support/Builders.h"
-#include "support/TempDatabase.h"
 #include "reports/CallReports.h"
+#include "support/Builders.h"
+#include "support/RecordingNotices.h"
+#include "support/TempDatabase.h"
 
 namespace dorv::test {
 
@@ -18,7 +18,6 @@ namespace dorv::test {
 inline constexpr std::int32_t kJan1st1999 = 915148800;
 // 1 December 1998, 00:00:00 UTC.
 inline constexpr std::int32_t kDec1st1998 = 912470400;
-
 
 // The call report files over a fresh data directory, and ways to fill it.
 struct CallLogTestFiles {

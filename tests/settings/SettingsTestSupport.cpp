@@ -1,18 +1,11 @@
-#include "support/Prompter.h"
 #include "settings/SettingsTestSupport.h"
 
 #include <cstring>
 
-#include "data/FixedText.h"
-#include "data/RateFiles.h"
-#include "data/SampleImages.h"
-#include "platform/Messages.h"
-#include "support/DialogDriver.h"
 #include "res/Strings.h"
+#include "support/DialogDriver.h"
 
 namespace dorv::test {
-
-
 
 void SettingsTest::SetUp() {
   ASSERT_TRUE(m_file.Open());
@@ -30,30 +23,25 @@ data::MyInfo SettingsTest::StoredInfo() const {
   return stored;
 }
 
-void SettingsTest::ExpectCancelAnswers(const std::function<std::unique_ptr<QDialog>()>& open,
-                                       const std::function<void(QDialog&)>& change,
-                                       const std::function<void()>& expectSaved) {
+void SettingsTest::ExpectCancelAsksThenYesStores(
+    const std::function<std::unique_ptr<QDialog>()>& open,
+    const std::function<void(QDialog&)>& change, const std::function<void()>& expectSaved) {
   const data::MyInfo original = m_info;
   const std::string before = StoredBytes();
-  for (const CloseAnswer& answer : kCloseAnswers) {
-    SCOPED_TRACE(answer.name);
-    dorv::test::Prompter prompter;
-    prompter.Answer(answer.answer);
+  for (QMessageBox::StandardButton answer : {QMessageBox::No, QMessageBox::Yes}) {
+    Prompter prompter{answer};
     std::unique_ptr<QDialog> dialog = open();
     ShowForUser(*dialog);
     change(*dialog);
     Click(dialog->findChild<QPushButton*>("cancel"));
-    ExpectEndedAfterQuestion(*dialog, prompter, res::kAskSavePersonalInformation, answer);
-    if (answer.answer == QMessageBox::Yes) {
-      expectSaved();
-    } else {
+    ExpectShown(prompter, {res::kAskSavePersonalInformation});
+    EXPECT_FALSE(dialog->isVisible());
+    if (answer == QMessageBox::No) {
       EXPECT_EQ(StoredBytes(), before);
       EXPECT_EQ(std::memcmp(&m_info, &original, sizeof original), 0);
     }
-    if (answer.staysOpen) dialog->done(QDialog::Rejected);
-    m_info = original;
-    StoreInfo();
   }
+  expectSaved();
 }
 
 settings::MyInfoOpeners FakeOpeners::Openers() {

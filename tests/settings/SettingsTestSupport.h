@@ -3,20 +3,17 @@
 
 #include <QDialog>
 #include <functional>
-#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "data/LocationSearch.h"
 #include "data/MyInfo.h"
+#include "settings/MyInfoOpeners.h"
 #include "support/Builders.h"
 #include "support/TempDatabase.h"
-#include "settings/MyInfoOpeners.h"
 
 namespace dorv::test {
-
 
 // A settings file holding the record, open in the fixture; the record as the file holds it.
 class SettingsTest : public ::testing::Test {
@@ -25,12 +22,12 @@ class SettingsTest : public ::testing::Test {
   void StoreInfo();  // writes m_info to the file
   data::MyInfo StoredInfo() const;
   std::string StoredBytes() const { return m_database.ReadFile("MYINFO.BIN"); }
-  // Plays each answer to the question that Cancel asks after `change`: Yes must have stored
-  // (`expectSaved` checks what), No and Cancel leave the file byte for byte as it was. The
-  // record and its file are put back after each answer.
-  void ExpectCancelAnswers(const std::function<std::unique_ptr<QDialog>()>& open,
-                           const std::function<void(QDialog&)>& change,
-                           const std::function<void()>& expectSaved);
+  // Cancel after `change` asks the personal information question: No leaves the record and its
+  // file byte for byte as they were; Yes stores (`expectSaved` checks what). The shared
+  // question's answers themselves are the platform test's.
+  void ExpectCancelAsksThenYesStores(const std::function<std::unique_ptr<QDialog>()>& open,
+                                     const std::function<void(QDialog&)>& change,
+                                     const std::function<void()>& expectSaved);
 
   TempDatabase m_database;
   data::MyInfoFile m_file;
