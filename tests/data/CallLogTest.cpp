@@ -48,7 +48,7 @@ TEST(CallLogRecord, ClearKeepsPaddingAndOptionallyTheSurcharges) {
   EXPECT_EQ(static_cast<unsigned char>(call.surcharges[3].description[0]), 0xAB);
   ClearCallRecord(call, true);
   for (const Surcharge& slot : call.surcharges)
-    EXPECT_TRUE(slot.description[0] == 0 && slot.cost == 0.0 && slot.kind == 1 && slot.minutes == 0);
+    EXPECT_TRUE(!slot.description[0] && slot.cost == 0.0 && slot.kind == 1 && !slot.minutes);
 }
 
 TEST(CallLogFile, FirstCallOfAMonthCreatesTheFileAndSaysSoOnce) {
@@ -62,8 +62,9 @@ TEST(CallLogFile, FirstCallOfAMonthCreatesTheFileAndSaysSoOnce) {
   log.Close();
   ASSERT_TRUE(log.OpenMonthNumber(12, 1998, true));
   ASSERT_TRUE(log.AppendRecord(CallNamed("Second", 200)));
-  EXPECT_EQ(notices.shown, std::vector<std::string>{
-                               FillPattern(dorv::res::kNoticeCallLogCreated, {"December", "1998"})});
+  const std::string created =
+      FillPattern(dorv::res::kNoticeCallLogCreated, {"December", "1998"});
+  EXPECT_EQ(notices.shown, std::vector<std::string>{created});
   EXPECT_EQ(db.ReadFile("LOG/December1998.LOG").size(), 2 * sizeof(CallLogRecord));
   EXPECT_EQ(NamesIn(log), (std::vector<std::string>{"First", "Second"}));
   CallLogRecord read;

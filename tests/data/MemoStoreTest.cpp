@@ -167,7 +167,8 @@ TEST(MemoStore, SortGivesTheSameIndexAsPairwiseSwapping) {
   for (bool swapped = true; swapped;) {
     swapped = false;
     for (std::size_t j = 0; j + 1 < entries.size(); ++j)
-      if (entries[j].key > entries[j + 1].key) std::swap(entries[j], entries[j + 1]), swapped = true;
+      if (entries[j].key > entries[j + 1].key)
+        std::swap(entries[j], entries[j + 1]), swapped = true;
   }
   ASSERT_TRUE(setup.files.SortIndex());
   EXPECT_EQ(setup.db.ReadFile("MEMO/1.INX"), Bytes(entries.data(), size));

@@ -59,5 +59,6 @@ TEST(DateTexts, EnglishNamesInLocalTime) {
 TEST(MonthName, EnglishNamesAndUnknown) {
   EXPECT_EQ(MonthName(1), "January");
   EXPECT_EQ(MonthName(12), "December");
-  EXPECT_TRUE(MonthName(0) == dorv::res::kUnknownMonth && MonthName(13) == dorv::res::kUnknownMonth);
+  EXPECT_EQ(MonthName(0), dorv::res::kUnknownMonth);
+  EXPECT_EQ(MonthName(13), dorv::res::kUnknownMonth);
 }

@@ -17,7 +17,8 @@ TEST(MyInfoFile, FirstOpenCreatesTheNeutralRecord) {
   MyInfo info;
   ASSERT_TRUE(file.Read(info));
   EXPECT_EQ(info.reminderMinutes, 15);
-  EXPECT_EQ(std::vector(info.sampleMinutes, info.sampleMinutes + 3), (std::vector<std::int32_t>{1, 3, 10}));
+  EXPECT_EQ(std::vector(info.sampleMinutes, info.sampleMinutes + 3),
+            (std::vector<std::int32_t>{1, 3, 10}));
   EXPECT_TRUE(info.billingFromDay == 15 && info.billingThruDay == 14);
   EXPECT_TRUE(info.latitude == -1.0 && info.longitude == -1.0);
   EXPECT_EQ(info.infoStored, 0u);

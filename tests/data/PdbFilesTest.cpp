@@ -88,7 +88,8 @@ TEST_F(PdbFilesTest, FullWidthTextTrailingBlanksAndBytesBehindATerminator) {
   EXPECT_EQ(ReadField(back.city), "Two  Words");
   EXPECT_EQ(ReadField(back.contact), "");
   // What lay behind the terminator never reached the file.
-  EXPECT_EQ(std::string(back.note, sizeof back.note), "short" + std::string(sizeof back.note - 5, '\0'));
+  const std::size_t size = sizeof back.note;
+  EXPECT_EQ(std::string(back.note, size), "short" + std::string(size - 5, '\0'));
 }
 
 TEST_F(PdbFilesTest, PartialTailRecordIsNotCountedAndCannotBeRead) {
@@ -129,7 +130,8 @@ TEST_F(PdbFilesTest, WalkRewriteInPlaceAndDeleteTouchingOnlyActive) {
   ASSERT_TRUE(files.Append(entry, PdbKind::Toll));
   std::string before = db.ReadFile("DORV21");
   ASSERT_TRUE(files.SetDeleted(0, true, PdbKind::Toll));
-  EXPECT_EQ(db.ReadFile("DORV21"), before.substr(0, 1384) + std::string(4, '\0') + before.substr(1388));
+  EXPECT_EQ(db.ReadFile("DORV21"),
+            before.substr(0, 1384) + std::string(4, '\0') + before.substr(1388));
   ASSERT_TRUE(files.SetDeleted(0, false, PdbKind::Toll));
   EXPECT_EQ(db.ReadFile("DORV21"), before);
   EXPECT_FALSE(files.SetDeleted(5, true, PdbKind::Toll));
@@ -148,6 +150,7 @@ TEST(PdbScrambling, IsItsOwnInverseAndKeepsTheNulsOfAText) {
   WriteField(text.name, "abc");
   ScrambleRecord(text, false);
   EXPECT_NE(std::string(text.name, 3), "abc");
-  EXPECT_EQ(std::string(text.name + 3, sizeof text.name - 3), std::string(sizeof text.name - 3, '\0'));
+  const std::size_t rest = sizeof text.name - 3;
+  EXPECT_EQ(std::string(text.name + 3, rest), std::string(rest, '\0'));
   EXPECT_EQ(std::strlen(text.name), 3u);
 }

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <filesystem>
 
 #include <unistd.h>
 
@@ -25,7 +26,8 @@ TEST(RecurringFile, CreatedFromTheDefaultsAndKeptWhenTheyChange) {
   int fd = CreateRecurringFile("December", "1998", info, notices);
   ASSERT_GE(fd, 0);
   ::close(fd);
-  EXPECT_EQ(notices.shown, std::vector<std::string>{"A New Recurring Charge Log for December, 1998 Was Created"});
+  EXPECT_EQ(notices.shown,
+            std::vector<std::string>{"A New Recurring Charge Log for December, 1998 Was Created"});
 
   std::string raw = db.ReadFile("LOG/December1998.RCH");
   ASSERT_EQ(raw.size(), 1448u);
@@ -47,7 +49,8 @@ TEST(RecurringFile, CreatedFromTheDefaultsAndKeptWhenTheyChange) {
   EXPECT_EQ(db.ReadFile("LOG/December1998.RCH").compare(8 + 5 * 72, 10, "Extra line"), 0);
 }
 
-TEST(RecurringFile, CreationNeverOverwritesAnExistingMonthAndAnUnknownMonthOpensNothing) {
+// Nor does a creation that fails say a file was created.
+TEST(RecurringFile, CreationNeverOverwritesAMonthAndAnUnknownMonthOrMissingFolderMakesNothing) {
   TempDatabase db;
   db.WriteFile("LOG/???2003.RCH", std::string(1448, '\0'));
   EXPECT_EQ(OpenRecurringFileNumber(13, 2003), -1);
@@ -59,5 +62,7 @@ TEST(RecurringFile, CreationNeverOverwritesAnExistingMonthAndAnUnknownMonthOpens
   RecordedNotices notices;
   EXPECT_EQ(CreateRecurringFile("March", "2003", info, notices), -1);
   EXPECT_EQ(db.ReadFile("LOG/March2003.RCH"), edited);
+  std::filesystem::remove_all(db.Path("LOG"));
+  EXPECT_EQ(CreateRecurringFile("May", "2001", info, notices), -1);
   EXPECT_TRUE(notices.shown.empty());
 }

@@ -95,8 +95,9 @@ TEST(LookAhead, FutureTimeFollowsTheCalendarThroughDaylightSavingEnd) {
   const std::time_t start = LocalTime(2025, 11, 2, 1, 45, 0, 1);
   const std::time_t hourLater = start + 3600;
   std::tm before{}, after{};
-  ASSERT_TRUE(localtime_r(&start, &before)->tm_isdst > 0 && localtime_r(&hourLater, &after)->tm_isdst == 0 &&
-              before.tm_hour == 1 && after.tm_hour == 1);
+  localtime_r(&start, &before);
+  localtime_r(&hourLater, &after);
+  ASSERT_TRUE(before.tm_isdst > 0 && before.tm_hour == 1 && !after.tm_isdst && after.tm_hour == 1);
 
   data::PdbRecord entry = ThreeBandEntry();
   SetHours(entry, 0, DayType::Sunday, 200, 2200);
