@@ -15,8 +15,8 @@ using dorv::test::TempDatabase;
 
 namespace {
 
-std::string CounterBytes(std::uint32_t value) {
-  return std::string(reinterpret_cast<const char*>(&value), sizeof value);
+std::string Bytes(const void* data, std::size_t size) {
+  return std::string(static_cast<const char*>(data), size);
 }
 
 std::uint32_t CounterIn(const TempDatabase& db) {
@@ -49,49 +49,50 @@ struct EntryWithMemos {
 
 }  // namespace
 
-TEST(MemoCounter, FirstStartHandsOutOneThenTwo) {
-  EntryWithMemos setup;
-  EXPECT_EQ(setup.number, 1u);
-  EXPECT_EQ(setup.entry.memoFileNumber, 1u);
-  EXPECT_TRUE(setup.db.Exists("MEMO/1.MMO"));
-  EXPECT_TRUE(setup.db.Exists("MEMO/1.INX"));
-  EXPECT_EQ(setup.counter.value, 2u);
-  EXPECT_EQ(CounterIn(setup.db), 2u);
-
+TEST(MemoCounter, NumbersAreHandedOutOnceAndAnotherEntrysFilesAreNeverTruncated) {
+  TempDatabase db;
+  db.WriteFile("MEMO/1.MMO", "someone else's memo");
+  db.WriteFile("MEMO/1.INX", std::string(12, '\1'));
+  FakeMemoCounter counter;
+  PdbFiles files;
+  ASSERT_TRUE(files.SyncCounter(counter));  // first start: the counter begins at 1
+  PdbRecord entry{};
+  std::uint32_t number = 0;
+  ASSERT_TRUE(files.CreateMemoFiles(counter, entry, number));
+  EXPECT_EQ(number, 2u);  // 1 is taken on disk
+  EXPECT_EQ(entry.memoFileNumber, 2u);
+  EXPECT_TRUE(db.Exists("MEMO/2.MMO") && db.Exists("MEMO/2.INX"));
+  EXPECT_EQ(db.ReadFile("MEMO/1.MMO"), "someone else's memo");
+  EXPECT_EQ(counter.value, 3u);
+  EXPECT_EQ(CounterIn(db), 3u);
   // An entry that has its files keeps them and uses no number.
-  std::uint32_t again = 0;
-  EXPECT_TRUE(setup.files.CreateMemoFiles(setup.counter, setup.entry, again));
-  EXPECT_EQ(again, 1u);
-  EXPECT_EQ(setup.counter.value, 2u);
+  ASSERT_TRUE(files.CreateMemoFiles(counter, entry, number));
+  EXPECT_EQ(number, 2u);
+  EXPECT_EQ(counter.value, 3u);
 }
 
 TEST(MemoCounter, TheLargerCopyWinsAtStartUp) {
   struct Case {
     const char* name;
-    std::optional<std::uint32_t> stored;
-    std::optional<std::uint32_t> inFile;
+    std::optional<std::uint32_t> stored, inFile;
     std::uint32_t expected;
-  };
-  const Case cases[] = {{"settings 5, file 9", 5, 9, 9},
-                        {"settings 9, file 5", 9, 5, 9},
-                        {"no file", 7, std::nullopt, 7},
-                        {"no settings", std::nullopt, 4, 4},
-                        {"both zero", 0, 0, 1}};
+  } cases[] = {{"settings 5, file 9", 5, 9, 9}, {"settings 9, file 5", 9, 5, 9},
+               {"no file", 7, std::nullopt, 7}, {"no settings", std::nullopt, 4, 4},
+               {"both zero", 0, 0, 1}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     TempDatabase db;
     FakeMemoCounter counter;
     counter.placeExists = c.stored.has_value();
     counter.value = c.stored;
-    if (c.inFile) db.WriteFile("DORV98", CounterBytes(*c.inFile));
-    PdbFiles files;
-    ASSERT_TRUE(files.SyncCounter(counter));
+    if (c.inFile) db.WriteFile("DORV98", Bytes(&*c.inFile, 4));
+    ASSERT_TRUE(PdbFiles().SyncCounter(counter));
     EXPECT_EQ(counter.value, c.expected);
     EXPECT_EQ(CounterIn(db), c.expected);
   }
 }
 
-TEST(MemoCounter, FailuresAreReported) {
+TEST(MemoCounter, FailuresOfTheSettingsCopyAreReported) {
   TempDatabase db;
   FakeMemoCounter counter;
   PdbFiles files;
@@ -107,29 +108,13 @@ TEST(MemoCounter, FailuresAreReported) {
   EXPECT_EQ(entry.memoFileNumber, 0u);
 }
 
-TEST(MemoStore, ExistingMemoFilesOfAnotherEntryAreNeverTruncated) {
-  TempDatabase db;
-  FakeMemoCounter counter;
-  PdbFiles files;
-  db.WriteFile("MEMO/1.MMO", "someone else's memo");
-  db.WriteFile("MEMO/1.INX", std::string(12, '\1'));
-  ASSERT_TRUE(files.SyncCounter(counter));
-  PdbRecord entry{};
-  std::uint32_t number = 0;
-  ASSERT_TRUE(files.CreateMemoFiles(counter, entry, number));
-  EXPECT_EQ(number, 2u);
-  EXPECT_EQ(db.ReadFile("MEMO/1.MMO"), "someone else's memo");
-  EXPECT_EQ(counter.value, 3u);
-}
-
-TEST(MemoStore, IndexIsSortedByKeyAndTextsStayInWrittenOrder) {
+TEST(MemoStore, IndexIsSortedByKeyTextsStayInWrittenOrderAndDeletingLeavesAZeroEntryFirst) {
   EntryWithMemos setup;
   PdbFiles& files = setup.files;
   ASSERT_TRUE(files.AddMemo("later call", 200));
   ASSERT_TRUE(files.AddMemo("earlier", 100));
   ASSERT_TRUE(files.AddMemo("", 150));  // an empty text counts as an empty entry
   EXPECT_EQ(setup.db.ReadFile("MEMO/1.MMO"), "later callearlier");
-
   auto index = IndexOf(setup.db, 1);
   ASSERT_EQ(index.size(), 3u);
   EXPECT_EQ(index[0].key, 100u);
@@ -141,42 +126,29 @@ TEST(MemoStore, IndexIsSortedByKeyAndTextsStayInWrittenOrder) {
   ASSERT_TRUE(files.ReadMemoByKey(200, text));
   EXPECT_EQ(text, "later call");
   EXPECT_FALSE(files.ReadMemoByKey(300, text));
-
   ASSERT_EQ(files.ScanIndex(), 3);
   bool first = false, last = false;
   std::uint32_t key = 0;
   ASSERT_TRUE(files.ReadMemoAt(0, text, first, last, key));
-  EXPECT_TRUE(first);
-  EXPECT_FALSE(last);
+  EXPECT_TRUE(first && !last);
   EXPECT_EQ(text, "earlier");
   first = last = false;
   ASSERT_TRUE(files.ReadMemoAt(2, text, first, last, key));
-  EXPECT_FALSE(first);
-  EXPECT_TRUE(last);
+  EXPECT_TRUE(!first && last);
   EXPECT_EQ(key, 200u);
   EXPECT_FALSE(files.ReadMemoAt(3, text, first, last, key));
-}
 
-TEST(MemoStore, DeletedMemoLeavesAZeroEntryFirst) {
-  EntryWithMemos setup;
-  ASSERT_TRUE(setup.files.AddMemo("two hundred", 200));
-  ASSERT_TRUE(setup.files.AddMemo("one hundred", 100));
-  setup.files.CloseMemoFiles();
-
-  ASSERT_TRUE(setup.files.DeleteMemoByKey(100, 1));
-  EXPECT_FALSE(setup.files.DeleteMemoByKey(100, 1));  // nothing left with that key
-  auto index = IndexOf(setup.db, 1);
-  ASSERT_EQ(index.size(), 2u);
-  EXPECT_EQ(index[0].offset, 0u);
-  EXPECT_EQ(index[0].length, 0u);
-  EXPECT_EQ(index[0].key, 0u);
-  EXPECT_EQ(index[1].key, 200u);
-
-  ASSERT_TRUE(setup.files.OpenMemoFilesOf(setup.entry));
-  std::string text;
-  EXPECT_FALSE(setup.files.ReadMemoByKey(100, text));
-  ASSERT_TRUE(setup.files.ReadMemoByKey(200, text));
-  EXPECT_EQ(text, "two hundred");
+  files.CloseMemoFiles();
+  ASSERT_TRUE(files.DeleteMemoByKey(100, 1));
+  EXPECT_FALSE(files.DeleteMemoByKey(100, 1));  // nothing left with that key
+  index = IndexOf(setup.db, 1);
+  ASSERT_EQ(index.size(), 3u);
+  EXPECT_EQ(Bytes(&index[0], sizeof index[0]), std::string(sizeof index[0], '\0'));
+  EXPECT_EQ(index[1].key, 150u);
+  ASSERT_TRUE(files.OpenMemoFilesOf(setup.entry));
+  EXPECT_FALSE(files.ReadMemoByKey(100, text));
+  ASSERT_TRUE(files.ReadMemoByKey(200, text));
+  EXPECT_EQ(text, "later call");
 }
 
 TEST(MemoStore, SortGivesTheSameIndexAsPairwiseSwapping) {
@@ -189,19 +161,17 @@ TEST(MemoStore, SortGivesTheSameIndexAsPairwiseSwapping) {
     std::uint32_t key = (seed >> 16) % 7 == 0 ? 0 : ((seed >> 16) % 23) * 0x0B000000u;
     entries.push_back({i * 3, (seed >> 8) % 5, key});
   }
-  setup.db.WriteFile("MEMO/1.INX", std::string(reinterpret_cast<const char*>(entries.data()),
-                                               entries.size() * sizeof(MemoIndexEntry)));
+  const std::size_t size = entries.size() * sizeof(MemoIndexEntry);
+  setup.db.WriteFile("MEMO/1.INX", Bytes(entries.data(), size));
   // The reference: passes of neighbour swaps on a strictly greater key until none swaps.
-  std::vector<MemoIndexEntry> expected = entries;
   for (bool swapped = true; swapped;) {
     swapped = false;
-    for (std::size_t j = 0; j + 1 < expected.size(); ++j)
-      if (expected[j].key > expected[j + 1].key) std::swap(expected[j], expected[j + 1]), swapped = true;
+    for (std::size_t j = 0; j + 1 < entries.size(); ++j)
+      if (entries[j].key > entries[j + 1].key)
+        std::swap(entries[j], entries[j + 1]), swapped = true;
   }
   ASSERT_TRUE(setup.files.SortIndex());
-  std::string wanted(reinterpret_cast<const char*>(expected.data()),
-                     expected.size() * sizeof(MemoIndexEntry));
-  EXPECT_EQ(setup.db.ReadFile("MEMO/1.INX"), wanted);
+  EXPECT_EQ(setup.db.ReadFile("MEMO/1.INX"), Bytes(entries.data(), size));
 }
 
 TEST(MemoStore, MissingOrDamagedFilesFail) {
@@ -213,7 +183,7 @@ TEST(MemoStore, MissingOrDamagedFilesFail) {
   EXPECT_FALSE(files.OpenMemoFiles(4));  // the index is missing
   // An index entry pointing past the data file's end reads as a failure, not as garbage.
   MemoIndexEntry wild{1, 0x7fffffff, 42};
-  db.WriteFile("MEMO/4.INX", std::string(reinterpret_cast<const char*>(&wild), sizeof wild));
+  db.WriteFile("MEMO/4.INX", Bytes(&wild, sizeof wild));
   ASSERT_TRUE(files.OpenMemoFiles(4));
   std::string text;
   EXPECT_FALSE(files.ReadMemoByKey(42, text));
@@ -225,7 +195,6 @@ TEST(MemoStore, MissingOrDamagedFilesFail) {
 
 TEST(MemoStore, MissingMemoFolderFailsWithoutUsingUpANumber) {
   EntryWithMemos memos;
-  ASSERT_EQ(::rmdir(memos.db.Path("MEMO").c_str()), -1);  // holds the first entry's files
   std::filesystem::remove_all(memos.db.Path("MEMO"));
   PdbRecord another{};
   std::uint32_t number = 0;

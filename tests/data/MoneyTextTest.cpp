@@ -43,11 +43,9 @@ TEST(JoinMoney, ReadsTypedPartsAsCents) {
 }
 
 TEST(LengthText, HoursMinutesSeconds) {
-  EXPECT_EQ(LengthText(0), "00:00:00");
-  EXPECT_EQ(LengthText(59), "00:00:59");
-  EXPECT_EQ(LengthText(61), "00:01:01");
-  EXPECT_EQ(LengthText(3600), "01:00:00");
-  EXPECT_EQ(LengthText(360000), "100:00:00");
+  for (auto [seconds, text] : {std::pair{0, "00:00:00"}, {59, "00:00:59"}, {61, "00:01:01"},
+                               {3600, "01:00:00"}, {360000, "100:00:00"}})
+    EXPECT_EQ(LengthText(seconds), text);
 }
 
 TEST(DateTexts, EnglishNamesInLocalTime) {

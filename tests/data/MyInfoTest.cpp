@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "data/FixedText.h"
 #include "data/MyInfo.h"
 #include "support/TempDatabase.h"
@@ -15,38 +17,13 @@ TEST(MyInfoFile, FirstOpenCreatesTheNeutralRecord) {
   MyInfo info;
   ASSERT_TRUE(file.Read(info));
   EXPECT_EQ(info.reminderMinutes, 15);
-  EXPECT_EQ(info.sampleMinutes[0], 1);
-  EXPECT_EQ(info.sampleMinutes[1], 3);
-  EXPECT_EQ(info.sampleMinutes[2], 10);
-  EXPECT_EQ(info.billingFromDay, 15);
-  EXPECT_EQ(info.billingThruDay, 14);
-  EXPECT_EQ(info.latitude, -1.0);
-  EXPECT_EQ(info.longitude, -1.0);
+  EXPECT_EQ(std::vector(info.sampleMinutes, info.sampleMinutes + 3),
+            (std::vector<std::int32_t>{1, 3, 10}));
+  EXPECT_TRUE(info.billingFromDay == 15 && info.billingThruDay == 14);
+  EXPECT_TRUE(info.latitude == -1.0 && info.longitude == -1.0);
   EXPECT_EQ(info.infoStored, 0u);
-  for (const Surcharge& s : info.surcharges) {
-    EXPECT_EQ(s.kind, 1);
-    EXPECT_EQ(s.cost, 0.0);
-    EXPECT_EQ(ReadField(s.description), "");
-  }
-}
-
-TEST(MyInfoFile, ExistingFileIsKeptAndWritesRoundTrip) {
-  TempDatabase db;
-  {
-    MyInfoFile file;
-    ASSERT_TRUE(file.Open());
-    MyInfo info;
-    ClearMyInfo(info);
-    WriteField(info.name, "Pat");
-    info.infoStored = 1;
-    ASSERT_TRUE(file.Write(info));
-  }
-  MyInfoFile again;
-  ASSERT_TRUE(again.Open());
-  MyInfo info;
-  ASSERT_TRUE(again.Read(info));
-  EXPECT_EQ(ReadField(info.name), "Pat");
-  EXPECT_EQ(info.infoStored, 1u);
+  for (const Surcharge& s : info.surcharges)
+    EXPECT_TRUE(s.kind == 1 && s.cost == 0.0 && s.description[0] == '\0');
 }
 
 TEST(MyInfoFile, ShortFileReadsAsFailureWithNeutralRecord) {

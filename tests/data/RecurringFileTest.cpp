@@ -26,8 +26,8 @@ TEST(RecurringFile, CreatedFromTheDefaultsAndKeptWhenTheyChange) {
   int fd = CreateRecurringFile("December", "1998", info, notices);
   ASSERT_GE(fd, 0);
   ::close(fd);
-  ASSERT_EQ(notices.shown.size(), 1u);
-  EXPECT_EQ(notices.shown[0], "A New Recurring Charge Log for December, 1998 Was Created");
+  EXPECT_EQ(notices.shown,
+            std::vector<std::string>{"A New Recurring Charge Log for December, 1998 Was Created"});
 
   std::string raw = db.ReadFile("LOG/December1998.RCH");
   ASSERT_EQ(raw.size(), 1448u);
@@ -49,8 +49,12 @@ TEST(RecurringFile, CreatedFromTheDefaultsAndKeptWhenTheyChange) {
   EXPECT_EQ(db.ReadFile("LOG/December1998.RCH").compare(8 + 5 * 72, 10, "Extra line"), 0);
 }
 
-TEST(RecurringFile, CreationNeverOverwritesAnExistingMonth) {
+// Nor does a creation that fails say a file was created.
+TEST(RecurringFile, CreationNeverOverwritesAMonthAndAnUnknownMonthOrMissingFolderMakesNothing) {
   TempDatabase db;
+  db.WriteFile("LOG/???2003.RCH", std::string(1448, '\0'));
+  EXPECT_EQ(OpenRecurringFileNumber(13, 2003), -1);
+  EXPECT_EQ(OpenRecurringFileNumber(0, 2003), -1);
   std::string edited(1448, '\x01');
   db.WriteFile("LOG/March2003.RCH", edited);
   MyInfo info;
@@ -58,22 +62,7 @@ TEST(RecurringFile, CreationNeverOverwritesAnExistingMonth) {
   RecordedNotices notices;
   EXPECT_EQ(CreateRecurringFile("March", "2003", info, notices), -1);
   EXPECT_EQ(db.ReadFile("LOG/March2003.RCH"), edited);
-  EXPECT_TRUE(notices.shown.empty());
-}
-
-TEST(RecurringFile, MonthOutsideTheYearOpensNothing) {
-  TempDatabase db;
-  db.WriteFile("LOG/???1998.RCH", std::string(1448, '\0'));
-  EXPECT_EQ(OpenRecurringFileNumber(13, 1998), -1);
-  EXPECT_EQ(OpenRecurringFileNumber(0, 1998), -1);
-}
-
-TEST(RecurringFile, CreationFailsCleanlyWithoutALogFolder) {
-  TempDatabase db;
   std::filesystem::remove_all(db.Path("LOG"));
-  MyInfo info;
-  ClearMyInfo(info);
-  RecordedNotices notices;
   EXPECT_EQ(CreateRecurringFile("May", "2001", info, notices), -1);
   EXPECT_TRUE(notices.shown.empty());
 }

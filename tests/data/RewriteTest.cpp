@@ -6,37 +6,21 @@
 using namespace dorv::data;
 using dorv::test::TempDatabase;
 
-namespace {
-
-// Four 4-byte records "r0__" .. "r3__".
-std::string FourRecords() { return "r0__r1__r2__r3__"; }
-
-bool KeepOdd(const unsigned char*, long index) { return index % 2 == 1; }
-
-}  // namespace
-
-TEST(RewriteFile, KeepingAllGivesTheSameBytesAndKeepingNoneAnEmptyFile) {
+TEST(RewriteFile, KeepsTheChosenRecordsOverAStaleScratchFileAndDropsAPartialTail) {
   TempDatabase db;
-  db.WriteFile("DORV21", FourRecords());
+  const std::string four = "r0__r1__r2__r3__";  // four 4-byte records
+  db.WriteFile("DORV21", four);
   ASSERT_TRUE(RewriteFile("DORV21", 4, [](const unsigned char*, long) { return true; }));
-  EXPECT_EQ(db.ReadFile("DORV21"), FourRecords());
+  EXPECT_EQ(db.ReadFile("DORV21"), four);
   ASSERT_TRUE(RewriteFile("DORV21", 4, [](const unsigned char*, long) { return false; }));
   EXPECT_TRUE(db.Exists("DORV21"));
   EXPECT_EQ(db.ReadFile("DORV21"), "");
-}
 
-TEST(RewriteFile, LeftOverScratchFileIsOverwrittenAndPartialTailDropped) {
-  TempDatabase db;
   db.WriteFile("~PTEMP~.DAT", "stale scratch contents from a crash");
-  db.WriteFile("DORV22", FourRecords() + "xy");
-  ASSERT_TRUE(RewriteFile("DORV22", 4, KeepOdd));
+  db.WriteFile("DORV22", four + "xy");
+  ASSERT_TRUE(RewriteFile("DORV22", 4, [](const unsigned char*, long i) { return i % 2 == 1; }));
   EXPECT_EQ(db.ReadFile("DORV22"), "r1__r3__");
   EXPECT_FALSE(db.Exists("~PTEMP~.DAT"));
-}
-
-TEST(RewriteFile, MissingTargetFailsAndLeavesNoScratchFile) {
-  TempDatabase db;
-  EXPECT_FALSE(RewriteFile("DORV23", 4, KeepOdd));
-  EXPECT_FALSE(db.Exists("DORV23"));
-  EXPECT_FALSE(db.Exists("~PTEMP~.DAT"));
+  EXPECT_FALSE(RewriteFile("DORV23", 4, [](const unsigned char*, long) { return true; }));
+  EXPECT_FALSE(db.Exists("DORV23") || db.Exists("~PTEMP~.DAT"));
 }

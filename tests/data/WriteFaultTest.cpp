@@ -3,10 +3,10 @@
 // without failures leaves.
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <functional>
 
 #include "data/CallLog.h"
+#include "support/Builders.h"
 #include "support/FakeMemoCounter.h"
 #include "support/FaultInjector.h"
 #include "data/FixedText.h"
@@ -25,22 +25,13 @@ namespace {
 constexpr long kEntry = sizeof(PdbRecord);
 constexpr long kCall = sizeof(CallLogRecord);
 
-PdbRecord Entry(const std::string& name) {
-  PdbRecord entry;
-  ClearRecord(entry);
-  entry.lastOpened = 1000;
-  WriteField(entry.name, name);
+PdbRecord Entry(const char* name) {
+  PdbRecord entry = FullEntry("", name, "555");
+  entry.memoFileNumber = 0;  // no memo files yet
   return entry;
 }
 
-CallLogRecord Call(const std::string& name, std::uint32_t start) {
-  CallLogRecord call;
-  std::memset(&call, 0, sizeof call);
-  ClearCallRecord(call, true);
-  WriteField(call.name, name);
-  call.start = start;
-  return call;
-}
+CallLogRecord Call(const char* name, std::uint32_t start) { return MakeCall({name, start}); }
 
 MyInfo Settings(const std::string& name) {
   MyInfo info;

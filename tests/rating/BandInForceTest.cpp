@@ -37,9 +37,8 @@ TEST(BandInForce, NoTimeOnSundayNeverAppliesAndLeavesNoRates) {
   RatingEngine engine{RateView(entry)};
   const std::time_t sundayNoon = LocalTime(2025, 1, 19, 12, 0);
   EXPECT_EQ(engine.FindBandInForce(sundayNoon), kNoBand);
-  EXPECT_EQ(engine.State().selectedBand, kNoBand);
-  EXPECT_EQ(engine.State().current.initial, 0.0);
-  EXPECT_EQ(engine.State().current.additional, 0.0);
+  EXPECT_TRUE(engine.State().selectedBand == kNoBand && engine.State().current.initial == 0.0 &&
+              engine.State().current.additional == 0.0);
 
   SetHours(entry, 2, DayType::Sunday, 1200, 1800);  // seen through the view at once
   EXPECT_EQ(engine.FindBandInForce(sundayNoon), 2);
@@ -84,9 +83,8 @@ TEST(BandInForce, SelectedRowSuppliesTheRates) {
   EXPECT_EQ(engine.State().current.initial, 8.0);
   for (int outside : {-1, 3, 7}) {
     engine.SelectBand(outside);
-    EXPECT_EQ(engine.State().selectedBand, kNoBand);
-    EXPECT_EQ(engine.State().current.initial, 0.0);
-    EXPECT_EQ(engine.State().current.additional, 0.0);
+    EXPECT_TRUE(engine.State().selectedBand == kNoBand && engine.State().current.initial == 0.0 &&
+                engine.State().current.additional == 0.0) << outside;
   }
 }
 

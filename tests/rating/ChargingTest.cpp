@@ -43,34 +43,30 @@ TEST(Charging, EachIntervalIsChargedWhenItBegins) {
   }
 }
 
-TEST(Charging, NoChargeWhileNoBandIsSelected) {
-  const data::PdbRecord entry = ThreeBandEntry();
-  RatingEngine engine = EngineAtNoon(entry);
-  engine.StartCharge();
-  engine.SelectBand(kNoBand);
-  for (int i = 0; i < 200; ++i) engine.ChargeTick();
-  EXPECT_EQ(engine.State().elapsed, 200u);
-  EXPECT_EQ(engine.State().charge, 20.0);
-}
-
-TEST(Charging, LaterIntervalsUseTheNewlyFocusedBand) {
-  const data::PdbRecord entry = ThreeBandEntry();
-  RatingEngine engine = EngineAtNoon(entry);
-  engine.StartCharge();
-  for (int i = 0; i < 60; ++i) engine.ChargeTick();
-  engine.SelectBand(2);
-  for (int i = 0; i < 60; ++i) engine.ChargeTick();
-  EXPECT_EQ(engine.State().charge, 20.0 + 10.0 + 4.0);
-}
-
-TEST(Charging, ZeroAdditionalIntervalChargesNothingAfterTheFirst) {
-  data::PdbRecord entry = ThreeBandEntry();
-  entry.additionalInterval = 0;
-  RatingEngine engine = EngineAtNoon(entry);
-  engine.StartCharge();
-  for (int i = 0; i < 600; ++i) engine.ChargeTick();
-  EXPECT_EQ(engine.State().charge, 20.0);
-  EXPECT_EQ(engine.RateLength(600), 20.0);
+TEST(Charging, LaterIntervalsUseTheSelectedBandAndNoBandChargesNothingMore) {
+  struct Row {
+    const char* name;
+    std::uint32_t additionalInterval, selectAt;
+    int band;
+    std::uint32_t seconds;
+    double charge;
+  } rows[] = {{"band 3 from the second minute", 60, 60, 2, 120, 20.0 + 10.0 + 4.0},
+              {"no band from the start", 60, 0, kNoBand, 200, 20.0},
+              {"no additional interval", 0, 600, 0, 600, 20.0}};
+  const data::PdbRecord threeBands = ThreeBandEntry();
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    data::PdbRecord entry = threeBands;
+    entry.additionalInterval = row.additionalInterval;
+    RatingEngine engine = EngineAtNoon(entry);
+    engine.StartCharge();
+    for (std::uint32_t s = 0; s < row.seconds; ++s) {
+      if (s == row.selectAt) engine.SelectBand(row.band);
+      engine.ChargeTick();
+    }
+    EXPECT_EQ(engine.State().elapsed, row.seconds);
+    EXPECT_EQ(engine.State().charge, row.charge);
+  }
 }
 
 TEST(Charging, RateLengthRoundsAdditionalIntervalsUp) {
@@ -81,10 +77,9 @@ TEST(Charging, RateLengthRoundsAdditionalIntervalsUp) {
     std::uint32_t seconds;
     double charge;
   } rows[] = {{0, 0.0}, {1, 20.0}, {60, 20.0}, {61, 30.0}, {90, 30.0}, {91, 40.0}};
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.seconds);
-    EXPECT_EQ(engine.RateLength(row.seconds), row.charge);
-  }
+  for (const Row& row : rows) EXPECT_EQ(engine.RateLength(row.seconds), row.charge) << row.seconds;
+  entry.additionalInterval = 0;  // nothing after the first interval
+  EXPECT_EQ(EngineAtNoon(entry).RateLength(600), 20.0);
 }
 
 // A timed call of D seconds costs RateLength(D), or one additional interval more when D

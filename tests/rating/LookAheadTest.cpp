@@ -38,9 +38,8 @@ TEST(LookAhead, CheaperBandWithinTheReminderTime) {
   EXPECT_EQ(advice.kind, AdviceKind::Lower);
   EXPECT_EQ(advice.minutes, 20);
   EXPECT_EQ(AdviceText(advice), Filled(res::kAskWaitForLowerRate, "20"));
-  EXPECT_EQ(AdviceAt(entry, start, 19).kind, AdviceKind::None);
-  EXPECT_EQ(AdviceAt(entry, start, 0).kind, AdviceKind::None);
-  EXPECT_EQ(AdviceAt(entry, start, -600).kind, AdviceKind::None);
+  for (std::int32_t reminder : {19, 0, -600})
+    EXPECT_EQ(AdviceAt(entry, start, reminder).kind, AdviceKind::None) << reminder;
 }
 
 TEST(LookAhead, AdviceOnlyWhenBothRatesMoveTheSameWay) {
@@ -67,15 +66,6 @@ TEST(LookAhead, AdviceOnlyWhenBothRatesMoveTheSameWay) {
       EXPECT_EQ(AdviceText(advice), "");
     }
   }
-}
-
-TEST(LookAhead, ComparesWithTheFocusedRowsRates) {
-  const data::PdbRecord entry = ThreeBandEntry();
-  const std::time_t start = LocalTime(2025, 1, 15, 22, 40);
-  RatingEngine engine{RateView(entry)};
-  engine.FindBandInForce(start);
-  engine.SelectBand(2);
-  EXPECT_EQ(engine.LookAhead(start, 30).kind, AdviceKind::None);
 }
 
 TEST(LookAhead, CarriesOverMidnightMonthAndYear) {
@@ -107,8 +97,7 @@ TEST(LookAhead, FutureTimeFollowsTheCalendarThroughDaylightSavingEnd) {
   std::tm before{}, after{};
   localtime_r(&start, &before);
   localtime_r(&hourLater, &after);
-  ASSERT_TRUE(before.tm_isdst > 0 && before.tm_hour == 1 && after.tm_isdst == 0 &&
-              after.tm_hour == 1);
+  ASSERT_TRUE(before.tm_isdst > 0 && before.tm_hour == 1 && !after.tm_isdst && after.tm_hour == 1);
 
   data::PdbRecord entry = ThreeBandEntry();
   SetHours(entry, 0, DayType::Sunday, 200, 2200);
@@ -120,8 +109,13 @@ TEST(LookAhead, FutureTimeFollowsTheCalendarThroughDaylightSavingEnd) {
   EXPECT_EQ(advice.minutes, 15);
 }
 
-TEST(LookAhead, NoAdviceWhenTheCallCannotBePlacedNow) {
+TEST(LookAhead, NoAdviceWhenTheCallCannotBePlacedNowOrAnotherRowIsFocused) {
   data::PdbRecord entry = ThreeBandEntry();
+  const std::time_t start = LocalTime(2025, 1, 15, 22, 40);
+  RatingEngine engine{RateView(entry)};
+  engine.FindBandInForce(start);
+  engine.SelectBand(2);  // compared with the focused row's rates, which are the night's
+  EXPECT_EQ(engine.LookAhead(start, 30).kind, AdviceKind::None);
   SetHours(entry, 0, DayType::Sunday, 1200, 1800);
   EXPECT_EQ(AdviceAt(entry, LocalTime(2025, 1, 19, 11, 45), 30).kind, AdviceKind::None);
 }

@@ -76,10 +76,8 @@ TEST(RateBandCheck, SpinHoursAndTheirTexts) {
   }
   EXPECT_EQ(rating::SpinHourOfText("13 PM"), -1);
 
-  EXPECT_EQ(rating::EditorHourOf(2400), 24);
-  EXPECT_EQ(rating::EditorHourOf(830), 8);
-  EXPECT_EQ(rating::EditorHourOf(2500), 0);
-  EXPECT_EQ(rating::EditorHourOf(65535), 0);
+  for (auto [stored, hour] : {std::pair{2400, 24}, {830, 8}, {2500, 0}, {65535, 0}})
+    EXPECT_EQ(rating::EditorHourOf(stored), hour) << stored;
 
   // The arrow steps stop at Mid and at 0 in the band editor; a page step past Mid keeps the hour.
   EXPECT_EQ(rating::SteppedHour(20, 10), 20);

@@ -3,17 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <vector>
 
 #include "data/CallLogRecord.h"
 
 namespace dorv::rating {
 namespace {
-
-std::array<data::Surcharge, 10> FreeSlots() {
-  std::array<data::Surcharge, 10> slots;
-  for (data::Surcharge& slot : slots) data::ClearSurcharge(slot);
-  return slots;
-}
 
 data::Surcharge Slot(double cost, std::int32_t kind, std::int32_t minutes) {
   data::Surcharge slot;
@@ -25,42 +20,37 @@ data::Surcharge Slot(double cost, std::int32_t kind, std::int32_t minutes) {
   return slot;
 }
 
-TEST(Surcharges, PerTimeStepsAndPerCallCost) {
-  std::array<data::Surcharge, 10> slots = FreeSlots();
-  slots[3] = Slot(100.0, 2, 15);  // one dollar an hour in quarter hours
-  slots[7] = Slot(50.0, 1, 0);
+TEST(Surcharges, PerCallCostAndWholeStepsOfAPerTimeCost) {
   struct Row {
+    const char* name;
+    std::vector<data::Surcharge> used;
     std::uint32_t seconds;
-    double total;
-  } rows[] = {{0, 62.5}, {899, 62.5}, {900, 87.5}, {1799, 87.5}, {1800, 112.5}};
+    double base, total;
+  } rows[] = {
+      {"quarter hours and a call", {Slot(100.0, 2, 15), Slot(50.0, 1, 0)}, 0, 12.5, 62.5},
+      {"quarter hours and a call", {Slot(100.0, 2, 15), Slot(50.0, 1, 0)}, 899, 12.5, 62.5},
+      {"quarter hours and a call", {Slot(100.0, 2, 15), Slot(50.0, 1, 0)}, 900, 12.5, 87.5},
+      {"quarter hours and a call", {Slot(100.0, 2, 15), Slot(50.0, 1, 0)}, 1799, 12.5, 87.5},
+      {"quarter hours and a call", {Slot(100.0, 2, 15), Slot(50.0, 1, 0)}, 1800, 12.5, 112.5},
+      // 60 div 7 = 8 steps an hour: 10 cents a step.
+      {"7 minutes, before the first step", {Slot(80.0, 2, 7)}, 419, 0.0, 0.0},
+      {"7 minutes, first step", {Slot(80.0, 2, 7)}, 420, 0.0, 10.0},
+      {"7 minutes, before the second step", {Slot(80.0, 2, 7)}, 839, 0.0, 10.0},
+      {"7 minutes, second step", {Slot(80.0, 2, 7)}, 840, 0.0, 20.0},
+      {"hours", {Slot(80.0, 2, 60)}, 7200, 0.0, 160.0},
+      {"no period", {Slot(100.0, 2, 0)}, 100000, 5.0, 5.0},
+      {"period over an hour", {Slot(100.0, 2, 61)}, 100000, 5.0, 5.0},
+      {"negative period", {Slot(100.0, 2, -15)}, 100000, 5.0, 5.0},
+      {"huge period", {Slot(100.0, 2, 1 << 30)}, 100000, 5.0, 5.0},
+      {"unknown kinds", {Slot(100.0, 0, 0), Slot(100.0, 3, 15)}, 3600, 0.0, 0.0},
+  };
   for (const Row& row : rows) {
-    SCOPED_TRACE(row.seconds);
-    EXPECT_EQ(SumSurcharges(row.seconds, 12.5, slots), row.total);
+    SCOPED_TRACE(std::string(row.name) + " at " + std::to_string(row.seconds));
+    std::array<data::Surcharge, 10> slots;
+    for (data::Surcharge& slot : slots) data::ClearSurcharge(slot);
+    for (std::size_t i = 0; i < row.used.size(); ++i) slots[3 + 4 * i] = row.used[i];
+    EXPECT_EQ(SumSurcharges(row.seconds, row.base, slots), row.total);
   }
-}
-
-TEST(Surcharges, StepAmountUsesWholeStepsPerHour) {
-  std::array<data::Surcharge, 10> slots = FreeSlots();
-  slots[0] = Slot(80.0, 2, 7);  // 60 div 7 = 8 steps an hour: 10 cents a step
-  EXPECT_EQ(SumSurcharges(419, 0.0, slots), 0.0);
-  EXPECT_EQ(SumSurcharges(420, 0.0, slots), 10.0);
-  EXPECT_EQ(SumSurcharges(839, 0.0, slots), 10.0);
-  EXPECT_EQ(SumSurcharges(840, 0.0, slots), 20.0);
-  slots[0].minutes = 60;
-  EXPECT_EQ(SumSurcharges(7200, 0.0, slots), 160.0);
-}
-
-TEST(Surcharges, PeriodWithoutStepAmountAndUnknownKindsAddNothing) {
-  for (std::int32_t minutes : {0, 61, -15, 1 << 30}) {
-    SCOPED_TRACE(minutes);
-    std::array<data::Surcharge, 10> slots = FreeSlots();
-    slots[0] = Slot(100.0, 2, minutes);
-    EXPECT_EQ(SumSurcharges(100000, 5.0, slots), 5.0);
-  }
-  std::array<data::Surcharge, 10> slots = FreeSlots();
-  slots[1] = Slot(100.0, 0, 0);
-  slots[2] = Slot(100.0, 3, 15);
-  EXPECT_EQ(SumSurcharges(3600, 0.0, slots), 0.0);
 }
 
 }  // namespace
