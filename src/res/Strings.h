@@ -510,4 +510,39 @@ inline constexpr const char* kErrorMoneyPart =
     "example 0 12 50";
 inline constexpr const char* kFieldSurcharge = "Surcharge";
 
+// Recurring charges
+inline constexpr const char* kRecurringChargesCaption = "Recurring Charges";
+inline constexpr const char* kRecurringCaption = "Recurring";
+inline constexpr const char* kRecurringModeAdd = "Add";
+inline constexpr const char* kRecurringModeEdit = "Edit";
+inline constexpr const char* kRecurringLabelFromDay = "Monthly Cycle from the:";
+inline constexpr const char* kRecurringLabelThruDay = "to the month to the:";
+inline constexpr const char* kRecurringLabelOfTheMonth = "of the month";
+inline constexpr const char* kRecurringListHeading = "MONTHLY RECURRING CHARGES";
+inline constexpr const char* kRecurringColumnDescription = "Description";
+inline constexpr const char* kRecurringColumnCost = "Cost";
+inline constexpr const char* kRecurringLabelSubtotal = "Sub total Estimated Monthly Recurring:";
+inline constexpr const char* kRecurringLabelDollar = "$";
+inline constexpr const char* kRecurringLabelName = "Name:";
+inline constexpr const char* kRecurringLabelCost = "Cost:";
+inline constexpr const char* kRecurringThruEnd = "END";
+inline constexpr const char* kWarningInvalidDateRange =
+    "Warning - Invalid date range.  Please correct before saving";
+inline constexpr const char* kErrorRecurringFileAccess =
+    "Error - Cannot access the recurring monthly file (Contact Support)";
+inline constexpr const char* kErrorSaveRecurringCharges =
+    "Error - Could not save your recurring charges";
+inline constexpr const char* kErrorSaveRecurringData = "Error - Could not save the Recurring Data";
+inline constexpr const char* kAskSaveRecurring =
+    "The Recurring Charges Have Changed. Do You Want to Save ?";
+inline constexpr const char* kErrorRecurringNameEmpty =
+    "Error - Please enter a name for the recurring charge";
+inline constexpr const char* kErrorRecurringNameLong =
+    "Error - The name of a recurring charge can be at most 63 characters long";
+inline constexpr const char* kErrorRecurringCost =
+    "Error - The cost must be a number of dollars from 0 to 10000, for example 12.50";
+inline constexpr const char* kAskCreateRecurringFile =
+    "The Monthly Recurring File for %s, %i does not exist\r\nA new file will be created with the "
+    "defaults.\r\nDo you want to edit the defaults before they are copied into the file?";
+
 }  // namespace dorv::res
