@@ -77,6 +77,12 @@ bool CallLogFile::ReadRecord(long index, CallLogRecord& record) {
   return false;
 }
 
+bool CallLogFile::ReadRecords(long first, long count, CallLogRecord* records) {
+  if (!m_file.IsOpen() || first < 0 || count < 0) return false;
+  return m_file.ReadAt(static_cast<long long>(first) * kRecordSize, records,
+                       static_cast<std::size_t>(count) * kRecordSize);
+}
+
 bool CallLogFile::WriteRecord(long index, const CallLogRecord& record) {
   if (index < 0) return false;
   return m_file.WriteAt(index * kRecordSize, &record, sizeof record);

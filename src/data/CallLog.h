@@ -29,6 +29,8 @@ class CallLogFile {
 
   long Count();  // whole records; -1 when the length cannot be found
   bool ReadRecord(long index, CallLogRecord& record);
+  // Reads count records from first with one read; false when not all of them are there.
+  bool ReadRecords(long first, long count, CallLogRecord* records);
   bool WriteRecord(long index, const CallLogRecord& record);
   // Adds the call behind the last whole record; a failed append leaves the file as it was.
   bool AppendRecord(const CallLogRecord& record);
