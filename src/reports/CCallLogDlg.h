@@ -9,6 +9,7 @@
 
 #include "data/CallLog.h"
 #include "platform/ReportList.h"
+#include "reports/CallListPane.h"
 #include "reports/CallListItem.h"
 #include "reports/CallMemo.h"
 #include "reports/CallReports.h"
@@ -42,42 +43,30 @@ class CCallLogDlg final : public QDialog {
   void OnPrint();
 
   QComboBox& MonthBox() const { return *m_monthBox; }
-  platform::ReportList& List() const { return *m_list; }
-  platform::ReportListModel& Rows() const { return *m_rows; }
-  const CallListItem* Item(int row) const;
+  CallListPane& Calls() const { return *m_calls; }
+  platform::ReportList& List() const { return m_calls->List(); }
+  platform::ReportListModel& Rows() const { return m_calls->Rows(); }
+  const CallListItem* Item(int row) const { return m_calls->Item(row); }
   QPushButton& Button(CallLogButton button) const;
-  const CallTotalsPane& Totals() const { return *m_totalsPane; }
-  const CallMemoPane& Memo() const { return *m_memoPane; }
-  const CallSurchargePane& SurchargePane() const { return *m_surchargePane; }
-  const QLabel& SampleRatesNote() const { return *m_note; }
-  const CallSortKeys& SortKeys() const { return m_sort; }
+  const CallTotalsPane& Totals() const { return m_calls->Totals(); }
+  const CallMemoPane& Memo() const { return m_calls->Memo(); }
+  const CallSurchargePane& SurchargePane() const { return m_calls->SurchargePane(); }
+  const QLabel& SampleRatesNote() const { return m_calls->SampleRatesNote(); }
+  const CallSortKeys& SortKeys() const { return m_calls->SortKeys(); }
 
  private:
   void BuildControls();
   void FillMonthBox(const std::optional<data::LogMonth>& keep, std::time_t now);
-  void OnCurrentRowChanged(const QModelIndex& current);
-  void FocusCall(const CallListItem& call);
-  void ClearCallPanes();
-  void EnableRowButtons(bool enabled);
-  const CallListItem* SelectedItem() const;
 
   CallReportFiles m_files;
   CallReportOpeners m_openers;
   std::vector<data::LogMonth> m_months;  // the month box's entries, oldest first
   std::optional<data::LogMonth> m_shown;
-  CallTotals m_totals;
-  CallSortKeys m_sort;
-  const CallListItem* m_focused = nullptr;
-  bool m_loading = false;
 
   QComboBox* m_monthBox = nullptr;
-  platform::ReportListModel* m_rows = nullptr;
-  platform::ReportList* m_list = nullptr;
-  CallTotalsPane* m_totalsPane = nullptr;
-  CallMemoPane* m_memoPane = nullptr;
-  CallSurchargePane* m_surchargePane = nullptr;
-  QLabel* m_note = nullptr;
-  QPushButton* m_buttons[4] = {};
+  CallListPane* m_calls = nullptr;
+  QPushButton* m_print = nullptr;
+  QPushButton* m_close = nullptr;
 };
 
 }  // namespace dorv::reports

@@ -19,10 +19,9 @@ CallMemoState ReadCallMemo(data::PdbFiles& pdb, std::uint32_t memoFileNumber,
 
 CallMemoPane::CallMemoPane(QWidget* parent) : QPlainTextEdit(parent) { setReadOnly(true); }
 
-bool CallMemoPane::ShowMemoOf(data::PdbFiles& pdb, const CallListItem& call) {
+bool CallMemoPane::ShowMemo(CallMemoState state, const std::string& text) {
   clear();
-  std::string text;
-  if (ReadCallMemo(pdb, call.MemoFileNumber(), call.Start(), text) != CallMemoState::Found) {
+  if (state != CallMemoState::Found) {
     platform::Ask(this, res::kCallLogErrorMemoAccess);
     return false;
   }

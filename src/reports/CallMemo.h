@@ -23,9 +23,9 @@ CallMemoState ReadCallMemo(data::PdbFiles& pdb, std::uint32_t memoFileNumber,
 class CallMemoPane final : public QPlainTextEdit {
  public:
   explicit CallMemoPane(QWidget* parent = nullptr);
-  // Shows the call's memo; when there is none to show, the pane stays empty and the user is
-  // told that the memo file cannot be accessed. Returns whether a memo was shown.
-  bool ShowMemoOf(data::PdbFiles& pdb, const CallListItem& call);
+  // Shows a call's memo as read; when there is none to show, the pane stays empty and the user
+  // is told that the memo file cannot be accessed. Returns whether a memo was shown.
+  bool ShowMemo(CallMemoState state, const std::string& text);
 };
 
 }  // namespace dorv::reports
