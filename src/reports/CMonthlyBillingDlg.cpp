@@ -14,6 +14,7 @@
 #include "platform/Messages.h"
 #include "platform/RecordText.h"
 #include "platform/Texts.h"
+#include "reports/CCallSummaryDlg.h"
 #include "reports/RecurringRules.h"
 #include "res/Strings.h"
 
@@ -231,13 +232,13 @@ void CMonthlyBillingDlg::OnRecurringDetail() {
   ComputeBill();
 }
 
-void CMonthlyBillingDlg::OnClassDetail(BillingClass) {
+void CMonthlyBillingDlg::OnClassDetail(BillingClass billingClass) {
+  {
+    CCallSummaryDlg summary(*this, billingClass, m_openers, this);
+    platform::RunModal(summary);
+  }
+  // Edit may have moved a call out of the cycle or into another section.
   ComputeBill();
-}
-
-void CMonthlyBillingDlg::ForgetBilledCall(std::size_t position) {
-  if (position < m_bill.calls.size())
-    m_bill.calls.erase(m_bill.calls.begin() + static_cast<std::ptrdiff_t>(position));
 }
 
 }  // namespace dorv::reports

@@ -46,8 +46,6 @@ class CMonthlyBillingDlg final : public QDialog {
   const Bill& CurrentBill() const { return m_bill; }
   const MonthRecurring& Recurring() const { return m_recurring; }
   const CallReportFiles& Files() const { return m_files; }
-  // Leaves a deleted call off the bill until it is computed again.
-  void ForgetBilledCall(std::size_t position);
 
   DateSpin& MonthSpin() const { return *m_fromMonth; }
   DateSpin& DaySpin() const { return *m_fromDay; }
