@@ -8,6 +8,7 @@
 
 #include "app/Artwork.h"
 #include "app/StartupChecks.h"
+#include "app/MonthlyBillingCommand.h"
 #include "pdb/CAlphaConvertDlg.h"
 #include "pdb/CChangePdbDlg.h"
 #include "pdb/CLookupDataDlg.h"
@@ -192,6 +193,12 @@ void CMainFrame::OnCallLog() {
   reports::CCallLogDlg dialog({m_files.callLog, m_files.currentCall, m_files.pdb, m_files.myInfo},
                               std::move(openers), this);
   platform::RunModal(dialog);
+}
+
+void CMainFrame::OnMonthlyBilling() {
+  const BillingToday today = BillingTodayOf(m_now());
+  if (!PrepareMonthlyBilling(this, m_files, today.month, today.year)) return;
+  // the Monthly Billing dialog opens here, on today's month, year and day
 }
 
 rating::CallScreenContext CMainFrame::MakeCallScreenContext() {

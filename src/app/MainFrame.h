@@ -57,6 +57,7 @@ class CMainFrame final : public QMainWindow {
   void OnTelcoAccess();
   void OnPersonalPreferences();
   void OnCallLog();
+  void OnMonthlyBilling();
   void OnCalculator();
   void OnPrinter();
   void OnHelpContents();

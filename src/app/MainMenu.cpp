@@ -32,7 +32,7 @@ std::vector<Menu> MenuTable() {
         {res::kMenuAudioTex, res::kPromptAudioTex, &CMainFrame::OnAudioTex}}},
       {res::kMenuReports,
        {{res::kMenuCallLog, res::kPromptCallLog, &CMainFrame::OnCallLog},
-        {res::kMenuMonthlyBilling, res::kPromptMonthlyBilling, nullptr}}},
+        {res::kMenuMonthlyBilling, res::kPromptMonthlyBilling, &CMainFrame::OnMonthlyBilling}}},
       {res::kMenuUtilities,
        {{res::kMenuSampleLookup, res::kPromptSampleLookup, &CMainFrame::OnSampleLookup},
         {res::kMenuTelcoAccess, res::kPromptTelcoAccess, &CMainFrame::OnTelcoAccess},

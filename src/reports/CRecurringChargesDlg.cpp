@@ -122,7 +122,7 @@ CRecurringChargesDlg::CRecurringChargesDlg(Mode mode, const data::RecurringFile&
   layout->addWidget(m_list, 2, 0);
   layout->addLayout(buttons, 2, 1);
   layout->addLayout(sum, 3, 0, 1, 2);
-  resize(600, 420);
+  resize(800, 420);  // the cost column's 15 hundredths hold "$10000.0000"
 
   setWindowTitle(res::kRecurringChargesCaption);
   platform::SetCaption(*this);

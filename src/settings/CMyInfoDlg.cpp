@@ -18,6 +18,7 @@
 #include "platform/RecordText.h"
 #include "platform/Texts.h"
 #include "rating/dialogs/CSurchargeListDlg.h"
+#include "reports/MonthRecurring.h"
 #include "res/Strings.h"
 #include "settings/CMyAdvancedDlg.h"
 
@@ -92,8 +93,7 @@ CMyInfoDlg::CMyInfoDlg(int mode, data::MyInfo& info, data::MyInfoFile& file, MyI
   m_changeTelco->setEnabled(bool(m_openers.chooseTelco));
   m_dialingInformation->setEnabled(!firstTime);
   m_callSurcharges->setEnabled(!firstTime);
-  // Its dialog is not part of the program yet.
-  m_monthlyDefaults->setEnabled(false);
+  m_monthlyDefaults->setEnabled(!firstTime);
 
   for (const TextEdit& text : m_texts)
     connect(text.edit, &QLineEdit::textEdited, this, [this] { m_changed = true; });
@@ -109,6 +109,7 @@ CMyInfoDlg::CMyInfoDlg(int mode, data::MyInfo& info, data::MyInfoFile& file, MyI
   connect(m_changeTelco, &QPushButton::clicked, this, &CMyInfoDlg::ChangeTelco);
   connect(m_dialingInformation, &QPushButton::clicked, this, &CMyInfoDlg::OpenDialingInformation);
   connect(m_callSurcharges, &QPushButton::clicked, this, &CMyInfoDlg::OpenCallSurcharges);
+  connect(m_monthlyDefaults, &QPushButton::clicked, this, &CMyInfoDlg::OpenMonthlyDefaults);
   connect(m_ok, &QPushButton::clicked, this, &CMyInfoDlg::accept);
   connect(m_cancel, &QPushButton::clicked, this, &CMyInfoDlg::reject);
   TextField("name")->setFocus();
@@ -310,6 +311,15 @@ void CMyInfoDlg::OpenCallSurcharges() {
   platform::RunModal(dialog);
   std::copy(std::begin(m_info.surcharges), std::end(m_info.surcharges),
             std::begin(m_edit.surcharges));
+}
+
+void CMyInfoDlg::OpenMonthlyDefaults() {
+  reports::RunRecurringDefaults(this, m_info, m_file);
+  // That dialog stored its part itself; the copy keeps it when this one stores.
+  m_edit.billingFromDay = m_info.billingFromDay;
+  m_edit.billingThruDay = m_info.billingThruDay;
+  std::copy(std::begin(m_info.recurringDefaults), std::end(m_info.recurringDefaults),
+            std::begin(m_edit.recurringDefaults));
 }
 
 PersonalEntries CMyInfoDlg::Entries() const {

@@ -56,6 +56,7 @@ class CMyInfoDlg final : public platform::EntryDialog {
   void ChangeTelco();
   void OpenDialingInformation();
   void OpenCallSurcharges();
+  void OpenMonthlyDefaults();
   QLineEdit* TextField(const char* objectName) const;
   PersonalEntries Entries() const;
   // Checks, asks about digits fields that are no numbers, then stores and writes the file;

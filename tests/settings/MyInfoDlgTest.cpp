@@ -90,7 +90,7 @@ TEST_F(MyInfoDlgTest, ButtonsByModeAndOpeners) {
     EXPECT_EQ(Child<QPushButton>(dialog, "changeTelco")->isEnabled(), c.pickers);
     EXPECT_EQ(Child<QPushButton>(dialog, "dialingInformation")->isEnabled(), c.others);
     EXPECT_EQ(Child<QPushButton>(dialog, "callSurcharges")->isEnabled(), c.others);
-    EXPECT_FALSE(Child<QPushButton>(dialog, "monthlyDefaults")->isEnabled());
+    EXPECT_EQ(Child<QPushButton>(dialog, "monthlyDefaults")->isEnabled(), c.others);
   }
 }
 

@@ -22,6 +22,8 @@
 #include "platform/SettingsMemoCounter.h"
 #include "rating/callscreen/CCallScreenDlg.h"
 #include "reports/CCallLogDlg.h"
+#include "reports/CRecurringChargesDlg.h"
+#include "reports/CRecurringDlg.h"
 #include "res/Strings.h"
 #include "settings/CMyInfoDlg.h"
 
@@ -77,6 +79,22 @@ void ShootFirstTimeSetup(app::DataFiles& files, app::CMainFrame& frame) {
   Type(setup.findChild<QLineEdit*>("address"), "1200 Market Street");
   Shoot(setup, "first-time-setup.png");
   setup.hide();
+}
+
+// The default monthly charges of a new North American user, the second one being edited.
+void ShootRecurringCharges(app::DataFiles& files, app::CMainFrame& frame) {
+  data::MyInfo info = files.myInfo;
+  data::ApplyNorthAmericanDefaults(info);
+  reports::CRecurringChargesDlg charges(info, files.myInfoFile, &frame);
+  charges.move(40, 40);
+  charges.show();
+  ClickRow(charges.findChild<QAbstractItemView*>("list"), 1);
+  Shoot(charges, "recurring-charges.png");
+  reports::CRecurringDlg edit(reports::CRecurringDlg::kEdit, 1, charges.Entries(), &charges);
+  edit.move(120, 160);
+  Shoot(edit, "recurring.png");
+  edit.hide();
+  charges.hide();
 }
 
 // Plays a user who adds an entry through Lookup Data, times a call on it and opens the call
@@ -188,6 +206,8 @@ int main(int argc, char** argv) {
   lookup.List()->setCurrentIndex(lookup.List()->Model()->index(2, 0));
   Shoot(lookup, "sample-database-lookup.png");
   lookup.hide();
+
+  ShootRecurringCharges(files, frame);
 
   // From here on no window may wait for a person: messages are answered and nested
   // dialogs played by the session.
