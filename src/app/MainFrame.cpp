@@ -22,6 +22,7 @@
 #include "platform/StartupSound.h"
 #include "rating/callscreen/CCallScreenDlg.h"
 #include "reports/CCallLogDlg.h"
+#include "reports/CMonthlyBillingDlg.h"
 #include "res/Strings.h"
 #include "settings/CMyAdvancedDlg.h"
 #include "settings/CMyInfoDlg.h"
@@ -181,7 +182,7 @@ void CMainFrame::OnPersonalPreferences() {
   platform::RunModal(dialog);
 }
 
-void CMainFrame::OnCallLog() {
+reports::CallReportOpeners CMainFrame::MakeCallReportOpeners() {
   reports::CallReportOpeners openers;
   openers.callScreen = [this](const reports::LoggedCall& where, data::CallLogRecord&,
                               QWidget* parent) {
@@ -190,15 +191,22 @@ void CMainFrame::OnCallLog() {
                                   parent);
     return rating::RunCallScreen(screen);
   };
+  return openers;
+}
+
+void CMainFrame::OnCallLog() {
   reports::CCallLogDlg dialog({m_files.callLog, m_files.currentCall, m_files.pdb, m_files.myInfo},
-                              std::move(openers), this);
+                              MakeCallReportOpeners(), this);
   platform::RunModal(dialog);
 }
 
 void CMainFrame::OnMonthlyBilling() {
   const BillingToday today = BillingTodayOf(m_now());
   if (!PrepareMonthlyBilling(this, m_files, today.month, today.year)) return;
-  // the Monthly Billing dialog opens here, on today's month, year and day
+  reports::CMonthlyBillingDlg dialog(
+      {m_files.callLog, m_files.currentCall, m_files.pdb, m_files.myInfo},
+      {today.month, today.day, today.year}, MakeCallReportOpeners(), this, m_now());
+  platform::RunModal(dialog);
 }
 
 rating::CallScreenContext CMainFrame::MakeCallScreenContext() {

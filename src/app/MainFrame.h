@@ -10,6 +10,7 @@
 #include "app/HelpWindow.h"
 #include "platform/Calculator.h"
 #include "rating/callscreen/CCallScreenDlg.h"
+#include "reports/CallReports.h"
 #include "settings/MyInfoOpeners.h"
 
 namespace dorv::app {
@@ -84,6 +85,8 @@ class CMainFrame final : public QMainWindow {
   void OpenBook(data::PdbKind kind);
   // What the call screen works with, wherever it is opened from.
   rating::CallScreenContext MakeCallScreenContext();
+  // The call screen, for Edit in the call reports.
+  reports::CallReportOpeners MakeCallReportOpeners();
 
   DataFiles& m_files;
   SoundPlayer m_playSound;
