@@ -70,7 +70,11 @@ void CMonthlyBillingDlg::BuildControls() {
   m_fromMonth = new DateSpin(this);
   m_fromDay = new DateSpin(this);
   m_fromYear = new DateSpin(this);
-  m_fromMonth->setMinimumWidth(fontMetrics().horizontalAdvance("September") * 3 / 2);
+  // Room for the widest text of each part beside the arrows.
+  const int arrows = 2 * fontMetrics().height();
+  m_fromMonth->setMinimumWidth(fontMetrics().horizontalAdvance("September") + arrows);
+  m_fromDay->setMinimumWidth(fontMetrics().horizontalAdvance("00") + arrows);
+  m_fromYear->setMinimumWidth(fontMetrics().horizontalAdvance("0000") + arrows);
   m_fromMonth->onStep = [this](int steps) { OnMonthSpin(steps); };
   m_fromDay->onStep = [this](int steps) { OnDaySpin(steps); };
   m_fromYear->onStep = [this](int steps) { OnYearSpin(steps); };
