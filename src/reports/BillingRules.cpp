@@ -1,6 +1,7 @@
 #include "reports/BillingRules.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <limits>
 
 #include "data/Calendar.h"
@@ -62,7 +63,8 @@ BillDate FromDateAtOpening(const BillDate& today, int fromDay) {
 
 BillDate StepFromMonth(BillDate from, int steps) {
   BillDate moved = from;
-  for (int i = 0; i < std::abs(steps); ++i) moved = steps > 0 ? NextMonth(moved) : PreviousMonth(moved);
+  for (int i = 0; i < std::abs(steps); ++i)
+    moved = steps > 0 ? NextMonth(moved) : PreviousMonth(moved);
   return InBillYears(moved) ? KeepDayInMonth(moved) : from;
 }
 

@@ -124,14 +124,16 @@ TEST(BillingRules, ClassOfACall) {
     const char* state;
     char mark;
     BillingClass expected;
-  } rows[] = {
-      {"888 abroad is toll free", "888", "United Kingdom", "44", "", 'B', BillingClass::TollFreeAudioTex},
-      {"in-state with my mark in Canada", "212", "Canada", "", "new york", 'A', BillingClass::Local},
-      {"the same in Mexico", "212", "Mexico", "", "new york", 'A', BillingClass::LongDistance},
-      {"United States with code 1 from home", "212", "United States", "1", "New York", 'A', BillingClass::Local},
-      {"Canada with code 1 is not abroad", "416", "Canada", "1", "Ontario", 'A', BillingClass::LongDistance},
-      {"the United Kingdom with code 44", "20", "United Kingdom", "44", "", 'A', BillingClass::International},
-      {"unmarked locations are never local", "212", "United States", "", "New York", '-', BillingClass::LongDistance},
+  };
+  using enum BillingClass;
+  const Row rows[] = {
+      {"888 abroad is toll free", "888", "United Kingdom", "44", "", 'B', TollFreeAudioTex},
+      {"in-state with my mark in Canada", "212", "Canada", "", "new york", 'A', Local},
+      {"the same in Mexico", "212", "Mexico", "", "new york", 'A', LongDistance},
+      {"United States with code 1 from home", "212", "United States", "1", "New York", 'A', Local},
+      {"Canada with code 1 is not abroad", "416", "Canada", "1", "Ontario", 'A', LongDistance},
+      {"the United Kingdom with code 44", "20", "United Kingdom", "44", "", 'A', International},
+      {"unmarked is never local", "212", "United States", "", "New York", '-', LongDistance},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);

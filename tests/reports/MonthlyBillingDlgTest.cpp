@@ -140,6 +140,7 @@ TEST_F(MonthlyBillingDialog, ADeleteInASectionsListLeavesTheCallOffTheBill) {
   std::string memo;
   EXPECT_FALSE(world.files.ReadMemo(1, kDec15th1998, memo));
   EXPECT_EQ(prompter.Shown(),
-            (std::vector<QString>{res::kCallLogAskDelete, platform::ShownText(res::kCallLogErrorDelete),
+            (std::vector<QString>{res::kCallLogAskDelete,
+                                  platform::ShownText(res::kCallLogErrorDelete),
                                   res::kCallLogAskDelete}));
 }

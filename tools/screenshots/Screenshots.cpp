@@ -115,7 +115,7 @@ void LogMarchCalls(app::DataFiles& files) {
     double cost;
   } calls[] = {
       {"Dr. Lee's Office", "Philadelphia", "Pennsylvania", "United States", "", "215", 2, 9, 7, 135.0},
-      {"Harbor Freight Office", "Halifax", "Nova Scotia", "Canada", "1", "902", 2, 14, 23, 437.5},
+      {"Harbor Freight Office", "Halifax", "Nova Scotia", "Canada", "1", "902", 2, 14, 23, 437},
       {"Hotel Bristol", "London", "", "United Kingdom", "44", "20", 3, 8, 12, 1890.0},
       {"Pizza Roma", "Philadelphia", "Pennsylvania", "United States", "", "215", 3, 18, 3, 95.0},
       {"Airline Reservations", "", "", "United States", "", "800", 3, 19, 18, 0.0},
