@@ -6,6 +6,8 @@
 #include <QPrintDialog>
 #include <QPushButton>
 #include <QTextBrowser>
+#include <QTest>
+#include <filesystem>
 
 #include "app/MainFrame.h"
 #include "pdb/CAlphaConvertDlg.h"
@@ -14,6 +16,7 @@
 #include "pdb/CTelcoAccessDlg.h"
 #include "rating/callscreen/CCallScreenDlg.h"
 #include "reports/CCallLogDlg.h"
+#include "reports/CRecurringChargesDlg.h"
 #include "settings/CMyAdvancedDlg.h"
 #include "data/FakeMemoCounter.h"
 #include "data/FixedText.h"
@@ -259,4 +262,58 @@ TEST(MainMenu, EditInTheCallLogReopensTheCallWithItsCallingInformation) {
   EXPECT_EQ(opened, (std::vector<std::string>{"log", "screen", "calling info"}));
   // The minimal sample database has no rate files for the default rates to be read from.
   EXPECT_EQ(prompter.Shown(), (std::vector<QString>{res::kErrorRateFile}));
+}
+
+TEST(MainMenu, MonthlyBillingMakesTheMonthsRecurringFileFromTheDefaultsOnce) {
+  StartedFrame started;
+  std::time_t clock = 1772618400;  // 4 March 2026
+  started.frame->SetClock([&] { return clock; });
+  QAction* billing = nullptr;
+  for (QAction* item : started.frame->menuBar()->actions()[2]->menu()->actions())
+    if (item->text() == res::kMenuMonthlyBilling) billing = item;
+  ASSERT_NE(billing, nullptr);
+  const auto question = [](const char* month) {
+    return platform::ShownText(QString(res::kAskCreateRecurringFile)
+                                   .replace("%s", month)
+                                   .replace("%i", "2026"));
+  };
+  const auto created = [](const char* month) {
+    return QString(res::kNoticeRecurringCreated).replace("%s, %s", QString(month) + ", 2026");
+  };
+  std::vector<int> defaultsDays;  // the from day the Recurring Charges dialog saved, per opening
+  platform::SetModalHook([&](QDialog& dialog) {
+    auto* charges = qobject_cast<reports::CRecurringChargesDlg*>(&dialog);
+    EXPECT_NE(charges, nullptr);
+    if (!charges) return 2;
+    EXPECT_EQ(charges->DialogMode(), reports::CRecurringChargesDlg::kDefaults);
+    charges->show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(charges));
+    auto* fromDay = charges->findChild<QLineEdit*>("fromDay");
+    fromDay->selectAll();
+    QTest::keyClicks(fromDay, "20");
+    QTest::mouseClick(charges->findChild<QPushButton*>("close"), Qt::LeftButton);
+    defaultsDays.push_back(started.files.myInfo.billingFromDay);
+    return charges->result();
+  });
+
+  platform::ScriptedPrompter prompter;
+  prompter.Answer(QMessageBox::Cancel);
+  billing->trigger();
+  EXPECT_FALSE(std::filesystem::exists(started.db.Path("LOG/March2026.RCH")));
+  prompter.Answer(QMessageBox::No);
+  billing->trigger();  // then the creation notice, answered OK
+  billing->trigger();  // the month has its file now: nothing is asked
+  EXPECT_TRUE(defaultsDays.empty());
+  EXPECT_EQ(started.db.ReadFile("LOG/March2026.RCH")[0], 15);
+
+  clock += 31 * 86400;  // in April, Yes edits the defaults before they are copied
+  prompter.Answer(QMessageBox::Yes);
+  billing->trigger();
+  platform::SetModalHook({});
+  EXPECT_EQ(defaultsDays, std::vector<int>{20});
+  EXPECT_EQ(started.db.ReadFile("LOG/April2026.RCH")[0], 20);
+  EXPECT_EQ(started.db.ReadFile("LOG/March2026.RCH")[0], 15);
+  EXPECT_EQ(prompter.Shown(), (std::vector<QString>{question("March"), question("March"),
+                                                     created("March"), question("April"),
+                                                     created("April")}));
 }
