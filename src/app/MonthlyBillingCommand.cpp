@@ -35,8 +35,8 @@ bool PrepareMonthlyBilling(QWidget* parent, DataFiles& files, int month, int yea
                                .replace("%s", QString::fromStdString(monthName))
                                .replace("%i", QString::number(year));
   const auto answer =
-      platform::Ask(parent, question,
-                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Question);
+      platform::Ask(parent, question, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                    QMessageBox::Question);
   if (answer == QMessageBox::Yes)
     reports::RunRecurringDefaults(parent, files.myInfo, files.myInfoFile);
   else if (answer != QMessageBox::No)

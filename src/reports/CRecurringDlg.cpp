@@ -16,10 +16,14 @@ namespace dorv::reports {
 
 QString FaultText(RecurringFault fault) {
   switch (fault) {
-    case RecurringFault::NameEmpty: return res::kErrorRecurringNameEmpty;
-    case RecurringFault::NameTooLong: return res::kErrorRecurringNameLong;
-    case RecurringFault::CostInvalid: return res::kErrorRecurringCost;
-    case RecurringFault::ListFull: return res::kErrorSaveRecurringData;
+    case RecurringFault::NameEmpty:
+      return res::kErrorRecurringNameEmpty;
+    case RecurringFault::NameTooLong:
+      return res::kErrorRecurringNameLong;
+    case RecurringFault::CostInvalid:
+      return res::kErrorRecurringCost;
+    case RecurringFault::ListFull:
+      return res::kErrorSaveRecurringData;
   }
   return {};
 }

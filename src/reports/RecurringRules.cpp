@@ -20,7 +20,8 @@ std::string Trimmed(const std::string& text) {
 bool SameNoCase(const std::string& a, const char* b) {
   std::size_t i = 0;
   for (; i < a.size() && b[i]; ++i)
-    if (std::toupper(static_cast<unsigned char>(a[i])) != std::toupper(static_cast<unsigned char>(b[i])))
+    if (std::toupper(static_cast<unsigned char>(a[i])) !=
+        std::toupper(static_cast<unsigned char>(b[i])))
       return false;
   return i == a.size() && !b[i];
 }
@@ -62,7 +63,9 @@ std::optional<int> ThruDayOf(int fromDay) {
   return fromDay == 1 || fromDay >= 29 ? 0 : fromDay - 1;
 }
 
-std::string ThruDayText(int thruDay) { return thruDay == 0 ? res::kRecurringThruEnd : std::to_string(thruDay); }
+std::string ThruDayText(int thruDay) {
+  return thruDay == 0 ? res::kRecurringThruEnd : std::to_string(thruDay);
+}
 
 int ParseThruDay(const std::string& shown) {
   const std::string text = Trimmed(shown);
@@ -76,8 +79,8 @@ std::optional<double> ParseCostCents(const std::string& typed) {
   const std::string text = Trimmed(typed);
   double dollars = 0;
   // from_chars reads a decimal point whatever the desktop's locale.
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), dollars,
-                                            std::chars_format::fixed);
+  const auto [end, error] =
+      std::from_chars(text.data(), text.data() + text.size(), dollars, std::chars_format::fixed);
   if (text.empty() || error != std::errc() || end != text.data() + text.size() ||
       !std::isfinite(dollars))
     return std::nullopt;

@@ -6,6 +6,8 @@
 #include <QPrintDialog>
 #include <QPushButton>
 #include <QTextBrowser>
+#include <QTest>
+#include <filesystem>
 
 #include "app/MainFrame.h"
 #include "pdb/CAlphaConvertDlg.h"
@@ -14,6 +16,7 @@
 #include "pdb/CTelcoAccessDlg.h"
 #include "rating/callscreen/CCallScreenDlg.h"
 #include "reports/CCallLogDlg.h"
+#include "reports/CRecurringChargesDlg.h"
 #include "settings/CMyAdvancedDlg.h"
 #include "data/FakeMemoCounter.h"
 #include "data/FixedText.h"
@@ -259,4 +262,49 @@ TEST(MainMenu, EditInTheCallLogReopensTheCallWithItsCallingInformation) {
   EXPECT_EQ(opened, (std::vector<std::string>{"log", "screen", "calling info"}));
   // The minimal sample database has no rate files for the default rates to be read from.
   EXPECT_EQ(prompter.Shown(), (std::vector<QString>{res::kErrorRateFile}));
+}
+
+TEST(MainMenu, MonthlyBillingMakesTheMonthsRecurringFileFromTheDefaultsOnce) {
+  StartedFrame started;
+  std::time_t clock = 1772618400;  // 4 March 2026
+  started.frame->SetClock([&] { return clock; });
+  QAction* billing = started.frame->menuBar()->actions()[2]->menu()->actions()[2];
+  ASSERT_EQ(billing->text(), res::kMenuMonthlyBilling);
+  auto shown = [](const char* text, const char* month) {
+    return platform::ShownText(
+        QString(text).replace("%s, %s", "%s, 2026").replace("%s", month).replace("%i", "2026"));
+  };
+  // Yes opens the defaults, where the user makes the cycle start on the 20th.
+  int defaultsOpened = 0;
+  platform::SetModalHook([&](QDialog& dialog) {
+    auto* charges = qobject_cast<reports::CRecurringChargesDlg*>(&dialog);
+    EXPECT_TRUE(charges && charges->DialogMode() == reports::CRecurringChargesDlg::kDefaults);
+    charges->show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(charges));
+    charges->findChild<QLineEdit*>("fromDay")->selectAll();
+    QTest::keyClicks(charges->findChild<QLineEdit*>("fromDay"), "20");
+    QTest::mouseClick(charges->findChild<QPushButton*>("close"), Qt::LeftButton);
+    return ++defaultsOpened, charges->result();
+  });
+  platform::ScriptedPrompter prompter;
+  for (auto answer : {QMessageBox::Cancel, QMessageBox::No, QMessageBox::Ok})
+    prompter.Answer(answer);
+  billing->trigger();
+  EXPECT_FALSE(std::filesystem::exists(started.db.Path("LOG/March2026.RCH")));
+  billing->trigger();  // No, then the notice
+  billing->trigger();  // the month has its file now: nothing is asked
+  EXPECT_EQ(started.db.ReadFile("LOG/March2026.RCH")[0], 15);
+  EXPECT_EQ(defaultsOpened, 0);
+
+  clock += 31 * 86400;  // April
+  prompter.Answer(QMessageBox::Yes);
+  billing->trigger();
+  platform::SetModalHook({});
+  EXPECT_EQ(defaultsOpened, 1);
+  EXPECT_EQ(started.db.ReadFile("LOG/April2026.RCH")[0], 20);
+  const char* ask = res::kAskCreateRecurringFile;
+  const char* made = res::kNoticeRecurringCreated;
+  EXPECT_EQ(prompter.Shown(),
+            (std::vector<QString>{shown(ask, "March"), shown(ask, "March"), shown(made, "March"),
+                                  shown(ask, "April"), shown(made, "April")}));
 }

@@ -7,6 +7,7 @@
 #include "platform/Messages.h"
 #include "rating/dialogs/CSurchargeListDlg.h"
 #include "rating_dialogs/DialogDriver.h"
+#include "reports/CRecurringChargesDlg.h"
 #include "res/Strings.h"
 #include "settings/CMyAdvancedDlg.h"
 #include "settings/CMyInfoDlg.h"
@@ -257,7 +258,7 @@ TEST_F(MyInfoDlgTest, ChangeTelcoTakesADifferentChoice) {
   EXPECT_EQ(data::ReadField(StoredInfo().telcoName), "New Telephone");
 }
 
-TEST_F(MyInfoDlgTest, DialingInformationAndSurchargesKeepWhatTheyStored) {
+TEST_F(MyInfoDlgTest, DialingInformationSurchargesAndMonthlyDefaultsKeepWhatTheyStored) {
   StoreCompleteInfo();
   for (const char* rateFile : {"dorv11", "dorv13", "dorv14"})
     WriteRateFile(m_database, rateFile, {"DIRECT DIAL"});
@@ -267,6 +268,11 @@ TEST_F(MyInfoDlgTest, DialingInformationAndSurchargesKeepWhatTheyStored) {
     if (auto* advanced = qobject_cast<CMyAdvancedDlg*>(&nested)) {
       nested.findChild<QLineEdit*>("outsideLine")->setText("9");
       advanced->accept();
+    } else if (auto* recurring = qobject_cast<reports::CRecurringChargesDlg*>(&nested)) {
+      EXPECT_EQ(recurring->DialogMode(), reports::CRecurringChargesDlg::kDefaults);
+      ShowForUser(nested);
+      TypeInto(Child<QLineEdit>(nested, "fromDay"), "20");
+      Click(Child<QPushButton>(nested, "close"));
     } else {
       EXPECT_NE(qobject_cast<rating::CSurchargeListDlg*>(&nested), nullptr);
       nested.done(QDialog::Accepted);
@@ -279,7 +285,9 @@ TEST_F(MyInfoDlgTest, DialingInformationAndSurchargesKeepWhatTheyStored) {
   ShowForUser(dialog);
   Click(Child<QPushButton>(dialog, "callSurcharges"));
   Click(Child<QPushButton>(dialog, "dialingInformation"));
-  EXPECT_EQ(runs, 2);
+  Click(Child<QPushButton>(dialog, "monthlyDefaults"));
+  EXPECT_EQ(runs, 3);
+  EXPECT_EQ(StoredInfo().billingFromDay, 20);
   EXPECT_EQ(data::ReadField(StoredInfo().outsideLine), "9");
   TypeInto(Field(dialog, "prefix"), "777");
   Click(Child<QPushButton>(dialog, "ok"));
@@ -287,6 +295,7 @@ TEST_F(MyInfoDlgTest, DialingInformationAndSurchargesKeepWhatTheyStored) {
   EXPECT_TRUE(prompter.Shown().empty());
   EXPECT_EQ(data::ReadField(StoredInfo().outsideLine), "9");
   EXPECT_EQ(data::ReadField(StoredInfo().prefix), "777");
+  EXPECT_EQ(StoredInfo().billingThruDay, 19);
 }
 
 TEST_F(MyInfoDlgTest, AFailedWriteIsToldAndTheValuesStayInMemory) {

@@ -1,0 +1,170 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include "data/FaultInjector.h"
+#include "data/FixedText.h"
+#include "data/RecordingNotices.h"
+#include "data/TempDatabase.h"
+#include "platform/Messages.h"
+#include "rating_dialogs/DialogDriver.h"
+#include "reports/CRecurringChargesDlg.h"
+#include "reports/CRecurringDlg.h"
+#include "res/Strings.h"
+
+using namespace dorv;
+using namespace dorv::reports;
+using namespace dorv::test;
+
+namespace {
+
+// Stored settings with the North American defaults (five charges, $33.00, days 15 to 14), and
+// December 1998's recurring charge file made from them, open.
+class RecurringChargesDlgTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(m_file.Open());
+    data::ClearMyInfo(m_info);
+    data::ApplyNorthAmericanDefaults(m_info);
+    ASSERT_TRUE(m_file.Write(m_info));
+    RecordingNotices notices;
+    m_month = {{}, data::CreateRecurringFile("December", "1998", m_info, notices), 12, 1998};
+    ASSERT_TRUE(data::ReadRecurring(m_month.handle, m_month.contents));
+  }
+  void TearDown() override { ::close(m_month.handle); }
+
+  data::MyInfo StoredInfo() {
+    data::MyInfoFile file;
+    data::MyInfo stored{};
+    EXPECT_TRUE(file.Open() && file.Read(stored));
+    return stored;
+  }
+  data::RecurringFile StoredMonth() {
+    data::RecurringFile stored{};
+    const int fd = data::OpenRecurringFileNumber(12, 1998);
+    EXPECT_TRUE(data::ReadRecurring(fd, stored));
+    ::close(fd);
+    return stored;
+  }
+
+  TempDatabase m_database;
+  data::MyInfoFile m_file;
+  data::MyInfo m_info{};
+  MonthRecurring m_month;
+};
+
+QLineEdit* Field(QDialog& dialog, const char* name) { return Child<QLineEdit>(dialog, name); }
+QPushButton* Button(QDialog& dialog, const char* name) { return Child<QPushButton>(dialog, name); }
+QAbstractItemView* List(QDialog& dialog) { return Child<QAbstractItemView>(dialog, "list"); }
+
+// Plays the user in the Recurring dialog: types the name and cost given (null leaves a field)
+// and presses OK.
+std::function<void(QDialog&)> TypeCharge(const char* name, const char* cost) {
+  return [name, cost](QDialog& entry) {
+    if (name) TypeInto(Field(entry, "name"), name);
+    if (cost) TypeInto(Field(entry, "cost"), cost);
+    Click(Button(entry, "ok"));
+  };
+}
+
+}  // namespace
+
+TEST_F(RecurringChargesDlgTest, MonthChargesAreEditedAndTheMonthFileReplacedWhole) {
+  platform::ScriptedPrompter prompter;
+  CRecurringChargesDlg dialog(m_month);
+  ShowForUser(dialog);
+  EXPECT_EQ(Field(dialog, "thruDay")->text(), "14");
+  EXPECT_EQ(Field(dialog, "sum")->text(), "33.0000");
+  EXPECT_FALSE(Button(dialog, "edit")->isEnabled());
+  TypeInto(Field(dialog, "fromDay"), "1");
+  EXPECT_EQ(Field(dialog, "thruDay")->text(), res::kRecurringThruEnd);
+  ModalScript user(TypeCharge("Second line", "12.5"));
+  Click(Button(dialog, "add"));
+  EXPECT_EQ(CellText(List(dialog), 5, 1), "$12.5000");
+  EXPECT_EQ(Field(dialog, "sum")->text(), "45.5000");
+  Click(Button(dialog, "close"));
+  EXPECT_TRUE(prompter.Shown().empty());
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
+
+  // The billing dialog's copy, the file, and the file through the handle it holds show the save.
+  data::RecurringFile throughHandle{};
+  ASSERT_TRUE(data::ReadRecurring(m_month.handle, throughHandle));
+  for (const data::RecurringFile& month : {m_month.contents, StoredMonth(), throughHandle}) {
+    EXPECT_EQ(month.billingFromDay, 1);
+    EXPECT_EQ(month.billingThruDay, 0);
+    EXPECT_EQ(data::ReadField(month.charges[5].name), "Second line");
+    EXPECT_EQ(month.charges[5].amount, 1250.0);
+  }
+  EXPECT_EQ(StoredInfo().billingFromDay, 15);  // the defaults are not touched
+}
+
+TEST_F(RecurringChargesDlgTest, AFailedMonthSaveLeavesTheMonthFileAsItWas) {
+  platform::ScriptedPrompter prompter;
+  const std::string before = m_database.ReadFile("LOG/December1998.RCH");
+  CRecurringChargesDlg dialog(m_month);
+  ShowForUser(dialog);
+  ClickRow(List(dialog), 0);
+  Click(Button(dialog, "delete"));
+  {
+    FaultInjector fault(FailingCall::Write, 1, Failure::HalfThenSticky);
+    Click(Button(dialog, "close"));
+    EXPECT_TRUE(fault.Fired());
+  }
+  EXPECT_EQ(prompter.Shown(), std::vector<QString>{res::kErrorSaveRecurringCharges});
+  EXPECT_TRUE(dialog.isVisible());
+  EXPECT_TRUE(m_database.ReadFile("LOG/December1998.RCH") == before) << "the month file changed";
+  EXPECT_EQ(m_month.contents.charges[4].amount, 1000.0);
+
+  Click(Button(dialog, "close"));  // the disk recovered: the same save goes through
+  EXPECT_FALSE(dialog.isVisible());
+  EXPECT_EQ(StoredMonth().charges[4].name[0], '\0');
+}
+
+TEST_F(RecurringChargesDlgTest, DefaultsAreEditedAndSavedInTheSettings) {
+  platform::ScriptedPrompter prompter;
+  CRecurringChargesDlg dialog(m_info, m_file);
+  ShowForUser(dialog);
+  QString shownCost;
+  ModalScript user([&](QDialog& entry) {
+    shownCost = Field(entry, "cost")->text();
+    TypeCharge(nullptr, "12.5")(entry);
+  });
+  DoubleClickRow(List(dialog), 1);
+  EXPECT_EQ(shownCost, "3.50");
+  ClickRow(List(dialog), 0);
+  Click(Button(dialog, "delete"));
+  EXPECT_EQ(ColumnTexts(List(dialog), 1),
+            (QStringList{"$12.5000", "$0.5000", "$4.0000", "$10.0000"}));
+
+  TypeInto(Field(dialog, "fromDay"), "0");
+  Click(Button(dialog, "close"));
+  EXPECT_EQ(prompter.Shown(), std::vector<QString>{res::kWarningInvalidDateRange});
+  EXPECT_TRUE(dialog.isVisible());
+  EXPECT_EQ(StoredInfo().recurringDefaults[1].amount, 350.0);  // nothing stored
+
+  TypeInto(Field(dialog, "fromDay"), "20");
+  Click(Button(dialog, "close"));
+  EXPECT_FALSE(dialog.isVisible());
+  for (const data::MyInfo& info : {m_info, StoredInfo()}) {
+    EXPECT_EQ(info.billingFromDay, 20);
+    EXPECT_EQ(info.billingThruDay, 19);
+    EXPECT_EQ(data::ReadField(info.recurringDefaults[0].name),
+              "Network Access for Interstata Calling");
+    EXPECT_EQ(info.recurringDefaults[0].amount, 1250.0);
+    EXPECT_EQ(info.recurringDefaults[4].name[0], '\0');
+  }
+}
+
+TEST_F(RecurringChargesDlgTest, TwentyChargesLeaveNoRoomForAnother) {
+  platform::ScriptedPrompter prompter;
+  for (int i = 5; i < kRecurringSlots; ++i)
+    data::WriteField(m_info.recurringDefaults[i].name, "More");
+  CRecurringChargesDlg list(m_info, m_file);
+  EXPECT_FALSE(Button(list, "add")->isEnabled());
+  CRecurringDlg add(CRecurringDlg::kAdd, -1, list.Entries());
+  ShowForUser(add);
+  TypeCharge("Twenty-first", "1")(add);
+  EXPECT_EQ(prompter.Shown(), std::vector<QString>{res::kErrorSaveRecurringData});
+  EXPECT_TRUE(add.isVisible());
+  EXPECT_EQ(add.Entries()[kRecurringSlots - 1].amount, 0.0);
+  EXPECT_EQ(data::ReadField(add.Entries()[kRecurringSlots - 1].name), "More");
+}
