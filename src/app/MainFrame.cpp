@@ -21,6 +21,8 @@
 #include "platform/StartupSound.h"
 #include "rating/callscreen/CCallScreenDlg.h"
 #include "reports/CCallLogDlg.h"
+#include "reports/CContactLogDlg.h"
+#include "reports/CMemoDlg.h"
 #include "res/Strings.h"
 #include "settings/CMyAdvancedDlg.h"
 #include "settings/CMyInfoDlg.h"
@@ -141,8 +143,20 @@ void CMainFrame::OpenBook(data::PdbKind kind) {
                               rating::CallScreenMode mode, QWidget* parent) {
     rating::RunEntryCallScreen(MakeCallScreenContext(), entry, {book, position}, mode, parent);
   };
+  openers.memoViewer = [this](data::PdbRecord& entry, QWidget* parent) {
+    reports::CMemoDlg dialog(m_files.pdb, entry, m_files.myInfo, parent);
+    platform::RunModal(dialog);
+  };
+  openers.contactLog = [this](long position, data::PdbRecord& entry, const QString& title,
+                              const QString& phone, QWidget* parent) {
+    reports::CContactLogDlg dialog(ReportFiles(), MakeCallReportOpeners(),
+                                   {entry, position, title, phone}, parent);
+    platform::RunModal(dialog);
+  };
   pdb::PdbEditOpeners editOpeners;
   editOpeners.callScreen = openers.callScreen;
+  editOpeners.memoViewer = openers.memoViewer;
+  editOpeners.contactLog = openers.contactLog;
   editOpeners.lookupData = [this](data::RateFile& rateFile, QWidget* parent) {
     return pdb::RunLookupData(m_files.myInfo, m_files.sample, rateFile, parent);
   };
@@ -181,6 +195,15 @@ void CMainFrame::OnPersonalPreferences() {
 }
 
 void CMainFrame::OnCallLog() {
+  reports::CCallLogDlg dialog(ReportFiles(), MakeCallReportOpeners(), this);
+  platform::RunModal(dialog);
+}
+
+reports::CallReportFiles CMainFrame::ReportFiles() {
+  return {m_files.callLog, m_files.currentCall, m_files.pdb, m_files.myInfo};
+}
+
+reports::CallReportOpeners CMainFrame::MakeCallReportOpeners() {
   reports::CallReportOpeners openers;
   openers.callScreen = [this](const reports::LoggedCall& where, data::CallLogRecord&,
                               QWidget* parent) {
@@ -189,9 +212,7 @@ void CMainFrame::OnCallLog() {
                                   parent);
     return rating::RunCallScreen(screen);
   };
-  reports::CCallLogDlg dialog({m_files.callLog, m_files.currentCall, m_files.pdb, m_files.myInfo},
-                              std::move(openers), this);
-  platform::RunModal(dialog);
+  return openers;
 }
 
 rating::CallScreenContext CMainFrame::MakeCallScreenContext() {

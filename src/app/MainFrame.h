@@ -10,6 +10,7 @@
 #include "app/HelpWindow.h"
 #include "platform/Calculator.h"
 #include "rating/callscreen/CCallScreenDlg.h"
+#include "reports/CallReports.h"
 #include "settings/MyInfoOpeners.h"
 
 namespace dorv::app {
@@ -83,6 +84,9 @@ class CMainFrame final : public QMainWindow {
   void OpenBook(data::PdbKind kind);
   // What the call screen works with, wherever it is opened from.
   rating::CallScreenContext MakeCallScreenContext();
+  // What the call reports work on, and the dialogs they open.
+  reports::CallReportFiles ReportFiles();
+  reports::CallReportOpeners MakeCallReportOpeners();
 
   DataFiles& m_files;
   SoundPlayer m_playSound;

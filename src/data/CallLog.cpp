@@ -2,9 +2,11 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdlib>
 
 #include "DatabaseDir.h"
@@ -42,6 +44,13 @@ bool ParseLogName(const std::string& name, LogMonth& out) {
 
 std::string CallLogName(const std::string& monthName, const std::string& yearText) {
   return "LOG/" + monthName + yearText + kLogSuffix;
+}
+
+bool CallLogMissing(int month, int year) {
+  if (month < 1 || month > 12) return true;
+  auto path = DatabasePath(CallLogName(MonthName(month), std::to_string(year)));
+  struct stat info {};
+  return path && ::stat(path->c_str(), &info) != 0 && errno == ENOENT;
 }
 
 CallLogFile::~CallLogFile() { Close(); }

@@ -51,6 +51,9 @@ struct LogMonth {
   bool operator==(const LogMonth&) const = default;
 };
 
+// Whether a month has no log file at all, as opposed to one that is there but cannot be opened.
+bool CallLogMissing(int month, int year);
+
 // The months that have a log file, oldest first; names that are not <Month><Year>.LOG are skipped.
 std::vector<LogMonth> ListLogMonths();
 

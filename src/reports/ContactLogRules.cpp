@@ -1,0 +1,45 @@
+#include "reports/ContactLogRules.h"
+
+#include "data/FixedText.h"
+#include "reports/LogMonths.h"
+
+namespace dorv::reports {
+
+std::vector<data::LogMonth> MonthsFromThru(data::LogMonth from, data::LogMonth thru) {
+  std::vector<data::LogMonth> months;
+  if (from.month < 1 || from.month > 12 || thru.month < 1 || thru.month > 12) return months;
+  for (data::LogMonth month = from;
+       month.year < thru.year || (month.year == thru.year && month.month <= thru.month);) {
+    months.push_back(month);
+    month = month.month == 12 ? data::LogMonth{1, month.year + 1}
+                              : data::LogMonth{month.month + 1, month.year};
+  }
+  return months;
+}
+
+bool IsCallWith(const data::CallLogRecord& call, const data::PdbRecord& entry) {
+  using data::ReadField;
+  return ReadField(call.prefix) == ReadField(entry.prefix) &&
+         ReadField(call.suffix) == ReadField(entry.suffix) &&
+         ReadField(call.extension) == ReadField(entry.extension);
+}
+
+RangeRead ReadContactCalls(data::CallLogFile& log, const data::MyInfo& myInfo,
+                           const data::PdbRecord& entry, data::LogMonth from,
+                           data::LogMonth thru, CallRows& calls) {
+  RangeRead result = RangeRead::Complete;
+  data::CallLogRecord buffer{};
+  for (const data::LogMonth& month : MonthsFromThru(from, thru)) {
+    MonthRead read = ReadMonthCalls(log, buffer, month, [&](long index) {
+      if (!IsCallWith(buffer, entry)) return;
+      calls.Add(std::make_unique<CallListItem>(buffer, myInfo,
+                                               LoggedCall{month.month, month.year, index}));
+    });
+    if (read == MonthRead::Stopped ||
+        (read == MonthRead::NotOpened && !data::CallLogMissing(month.month, month.year)))
+      result = RangeRead::Unreadable;
+  }
+  return result;
+}
+
+}  // namespace dorv::reports
