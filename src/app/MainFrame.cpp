@@ -150,7 +150,7 @@ void CMainFrame::OpenBook(data::PdbKind kind) {
   openers.contactLog = [this](long position, data::PdbRecord& entry, const QString& title,
                               const QString& phone, QWidget* parent) {
     reports::CContactLogDlg dialog(ReportFiles(), MakeCallReportOpeners(),
-                                   {entry, position, title, phone}, parent);
+                                   {entry, position, title, phone}, parent, m_now());
     platform::RunModal(dialog);
   };
   pdb::PdbEditOpeners editOpeners;

@@ -86,6 +86,12 @@ bool CallLogFile::ReadRecord(long index, CallLogRecord& record) {
   return false;
 }
 
+bool CallLogFile::ReadRecords(long index, long count, CallLogRecord* records) {
+  if (!m_file.IsOpen() || index < 0 || count < 0) return false;
+  return count == 0 || m_file.ReadAt(index * kRecordSize, records,
+                                     static_cast<std::size_t>(count) * sizeof(CallLogRecord));
+}
+
 bool CallLogFile::WriteRecord(long index, const CallLogRecord& record) {
   if (index < 0) return false;
   return m_file.WriteAt(index * kRecordSize, &record, sizeof record);

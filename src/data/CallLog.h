@@ -29,6 +29,9 @@ class CallLogFile {
 
   long Count();  // whole records; -1 when the length cannot be found
   bool ReadRecord(long index, CallLogRecord& record);
+  // Reads count records from index on in one go; false, with nothing promised of the records,
+  // when any of them cannot be read.
+  bool ReadRecords(long index, long count, CallLogRecord* records);
   bool WriteRecord(long index, const CallLogRecord& record);
   // Adds the call behind the last whole record; a failed append leaves the file as it was.
   bool AppendRecord(const CallLogRecord& record);

@@ -1,6 +1,7 @@
 #include "reports/ContactLogRules.h"
 
-#include "data/FixedText.h"
+#include <cstring>
+
 #include "reports/LogMonths.h"
 
 namespace dorv::reports {
@@ -17,22 +18,29 @@ std::vector<data::LogMonth> MonthsFromThru(data::LogMonth from, data::LogMonth t
   return months;
 }
 
+namespace {
+
+// Two text fields of the same width hold the same text, compared byte for byte.
+template <std::size_t N>
+bool SameText(const char (&a)[N], const char (&b)[N]) {
+  return std::strncmp(a, b, N) == 0;
+}
+
+}  // namespace
+
 bool IsCallWith(const data::CallLogRecord& call, const data::PdbRecord& entry) {
-  using data::ReadField;
-  return ReadField(call.prefix) == ReadField(entry.prefix) &&
-         ReadField(call.suffix) == ReadField(entry.suffix) &&
-         ReadField(call.extension) == ReadField(entry.extension);
+  return SameText(call.prefix, entry.prefix) && SameText(call.suffix, entry.suffix) &&
+         SameText(call.extension, entry.extension);
 }
 
 RangeRead ReadContactCalls(data::CallLogFile& log, const data::MyInfo& myInfo,
                            const data::PdbRecord& entry, data::LogMonth from,
                            data::LogMonth thru, CallRows& calls) {
   RangeRead result = RangeRead::Complete;
-  data::CallLogRecord buffer{};
   for (const data::LogMonth& month : MonthsFromThru(from, thru)) {
-    MonthRead read = ReadMonthCalls(log, buffer, month, [&](long index) {
-      if (!IsCallWith(buffer, entry)) return;
-      calls.Add(std::make_unique<CallListItem>(buffer, myInfo,
+    MonthRead read = ReadMonthCalls(log, month, [&](long index, const data::CallLogRecord& call) {
+      if (!IsCallWith(call, entry)) return;
+      calls.Add(std::make_unique<CallListItem>(call, myInfo,
                                                LoggedCall{month.month, month.year, index}));
     });
     if (read == MonthRead::Stopped ||
