@@ -95,7 +95,7 @@ class Session {
       list->show();
       if (m_entryAdded) {
         QTest::qWait(300);  // the list loads once on screen
-        ClickRow(&list->List(), 0);
+        ClickRow(&list->List(), RowOf(&list->List(), "Family", "Cousin Sam"));
         list->OnViewContactLog();
         list->OnViewMemo();
       } else {
