@@ -22,6 +22,8 @@
 #include "platform/StartupSound.h"
 #include "rating/callscreen/CCallScreenDlg.h"
 #include "reports/CCallLogDlg.h"
+#include "reports/CContactLogDlg.h"
+#include "reports/CMemoDlg.h"
 #include "reports/CMonthlyBillingDlg.h"
 #include "res/Strings.h"
 #include "settings/CMyAdvancedDlg.h"
@@ -143,8 +145,20 @@ void CMainFrame::OpenBook(data::PdbKind kind) {
                               rating::CallScreenMode mode, QWidget* parent) {
     rating::RunEntryCallScreen(MakeCallScreenContext(), entry, {book, position}, mode, parent);
   };
+  openers.memoViewer = [this](data::PdbRecord& entry, QWidget* parent) {
+    reports::CMemoDlg dialog(m_files.pdb, entry, m_files.myInfo, parent);
+    platform::RunModal(dialog);
+  };
+  openers.contactLog = [this](long position, data::PdbRecord& entry, const QString& title,
+                              const QString& phone, QWidget* parent) {
+    reports::CContactLogDlg dialog(ReportFiles(), MakeCallReportOpeners(),
+                                   {entry, position, title, phone}, parent, m_now());
+    platform::RunModal(dialog);
+  };
   pdb::PdbEditOpeners editOpeners;
   editOpeners.callScreen = openers.callScreen;
+  editOpeners.memoViewer = openers.memoViewer;
+  editOpeners.contactLog = openers.contactLog;
   editOpeners.lookupData = [this](data::RateFile& rateFile, QWidget* parent) {
     return pdb::RunLookupData(m_files.myInfo, m_files.sample, rateFile, parent);
   };
@@ -182,6 +196,23 @@ void CMainFrame::OnPersonalPreferences() {
   platform::RunModal(dialog);
 }
 
+void CMainFrame::OnCallLog() {
+  reports::CCallLogDlg dialog(ReportFiles(), MakeCallReportOpeners(), this);
+  platform::RunModal(dialog);
+}
+
+void CMainFrame::OnMonthlyBilling() {
+  const BillingToday today = BillingTodayOf(m_now());
+  if (!PrepareMonthlyBilling(this, m_files, today.month, today.year)) return;
+  reports::CMonthlyBillingDlg dialog(ReportFiles(), {today.month, today.day, today.year},
+                                     MakeCallReportOpeners(), this, m_now());
+  platform::RunModal(dialog);
+}
+
+reports::CallReportFiles CMainFrame::ReportFiles() {
+  return {m_files.callLog, m_files.currentCall, m_files.pdb, m_files.myInfo};
+}
+
 reports::CallReportOpeners CMainFrame::MakeCallReportOpeners() {
   reports::CallReportOpeners openers;
   openers.callScreen = [this](const reports::LoggedCall& where, data::CallLogRecord&,
@@ -192,21 +223,6 @@ reports::CallReportOpeners CMainFrame::MakeCallReportOpeners() {
     return rating::RunCallScreen(screen);
   };
   return openers;
-}
-
-void CMainFrame::OnCallLog() {
-  reports::CCallLogDlg dialog({m_files.callLog, m_files.currentCall, m_files.pdb, m_files.myInfo},
-                              MakeCallReportOpeners(), this);
-  platform::RunModal(dialog);
-}
-
-void CMainFrame::OnMonthlyBilling() {
-  const BillingToday today = BillingTodayOf(m_now());
-  if (!PrepareMonthlyBilling(this, m_files, today.month, today.year)) return;
-  reports::CMonthlyBillingDlg dialog(
-      {m_files.callLog, m_files.currentCall, m_files.pdb, m_files.myInfo},
-      {today.month, today.day, today.year}, MakeCallReportOpeners(), this, m_now());
-  platform::RunModal(dialog);
 }
 
 rating::CallScreenContext CMainFrame::MakeCallScreenContext() {

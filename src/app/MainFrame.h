@@ -85,7 +85,8 @@ class CMainFrame final : public QMainWindow {
   void OpenBook(data::PdbKind kind);
   // What the call screen works with, wherever it is opened from.
   rating::CallScreenContext MakeCallScreenContext();
-  // The call screen, for Edit in the call reports.
+  // What the call reports work on, and the dialogs they open.
+  reports::CallReportFiles ReportFiles();
   reports::CallReportOpeners MakeCallReportOpeners();
 
   DataFiles& m_files;

@@ -2,9 +2,11 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdlib>
 
 #include "DatabaseDir.h"
@@ -44,6 +46,13 @@ std::string CallLogName(const std::string& monthName, const std::string& yearTex
   return "LOG/" + monthName + yearText + kLogSuffix;
 }
 
+bool CallLogMissing(int month, int year) {
+  if (month < 1 || month > 12) return true;
+  auto path = DatabasePath(CallLogName(MonthName(month), std::to_string(year)));
+  struct stat info {};
+  return path && ::stat(path->c_str(), &info) != 0 && errno == ENOENT;
+}
+
 CallLogFile::~CallLogFile() { Close(); }
 
 bool CallLogFile::OpenMonth(const std::string& monthName, const std::string& yearText,
@@ -77,10 +86,10 @@ bool CallLogFile::ReadRecord(long index, CallLogRecord& record) {
   return false;
 }
 
-bool CallLogFile::ReadRecords(long first, long count, CallLogRecord* records) {
-  if (!m_file.IsOpen() || first < 0 || count < 0) return false;
-  return m_file.ReadAt(static_cast<long long>(first) * kRecordSize, records,
-                       static_cast<std::size_t>(count) * kRecordSize);
+bool CallLogFile::ReadRecords(long index, long count, CallLogRecord* records) {
+  if (!m_file.IsOpen() || index < 0 || count < 0) return false;
+  return count == 0 || m_file.ReadAt(index * kRecordSize, records,
+                                     static_cast<std::size_t>(count) * sizeof(CallLogRecord));
 }
 
 bool CallLogFile::WriteRecord(long index, const CallLogRecord& record) {

@@ -29,8 +29,9 @@ class CallLogFile {
 
   long Count();  // whole records; -1 when the length cannot be found
   bool ReadRecord(long index, CallLogRecord& record);
-  // Reads count records from first with one read; false when not all of them are there.
-  bool ReadRecords(long first, long count, CallLogRecord* records);
+  // Reads count records from index on in one go; false, with nothing promised of the records,
+  // when any of them cannot be read.
+  bool ReadRecords(long index, long count, CallLogRecord* records);
   bool WriteRecord(long index, const CallLogRecord& record);
   // Adds the call behind the last whole record; a failed append leaves the file as it was.
   bool AppendRecord(const CallLogRecord& record);
@@ -52,6 +53,9 @@ struct LogMonth {
   int year;
   bool operator==(const LogMonth&) const = default;
 };
+
+// Whether a month has no log file at all, as opposed to one that is there but cannot be opened.
+bool CallLogMissing(int month, int year);
 
 // The months that have a log file, oldest first; names that are not <Month><Year>.LOG are skipped.
 std::vector<LogMonth> ListLogMonths();

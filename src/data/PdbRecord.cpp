@@ -4,6 +4,10 @@
 #include <ctime>
 #include <string_view>
 
+#include "FixedText.h"
+#include "TextPattern.h"
+#include "res/Strings.h"
+
 namespace dorv::data {
 namespace {
 
@@ -123,6 +127,10 @@ void ScrambleRecord(PdbRecord& r, bool reading) {
   ScrambleField(r.suffix, reading);
   ScrambleField(r.countryCode, reading);
   ScrambleField(r.locationMark, reading);
+}
+
+std::string TypeAndName(const PdbRecord& record) {
+  return FillPattern(res::kContactLogTitle, {ReadField(record.type), ReadField(record.name)});
 }
 
 }  // namespace dorv::data

@@ -2,6 +2,7 @@
 #include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 namespace dorv::data {
 
@@ -118,6 +119,10 @@ void ClearRecord(PdbRecord& record);
 
 // Field-by-field copy; text fields stop at the source's first NUL and are NUL-filled behind it.
 void CopyRecord(PdbRecord& destination, const PdbRecord& source);
+
+// The entry's type and name as "%s - %s", in the bytes stored (Latin-1): how the entry is
+// named at the head of its contact log and memos.
+std::string TypeAndName(const PdbRecord& record);
 
 // The self-inverse substitution applied to every scrambled text field. On reading,
 // trailing blanks of each field turn into NULs afterwards.

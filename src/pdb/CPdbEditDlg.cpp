@@ -464,8 +464,7 @@ void CPdbEditDlg::OnViewMemo() {
 
 void CPdbEditDlg::OnContactLog() {
   if (!m_openers.contactLog) return;
-  QString title = platform::FromRecord(data::FillPattern(
-      res::kContactLogTitle, {ReadField(m_buffer.type), ReadField(m_buffer.name)}));
+  QString title = platform::FromRecord(data::TypeAndName(m_buffer));
   QString phone = platform::FromRecord(data::FillPattern(
       res::kRecoveryPhone,
       {ReadField(m_buffer.areaCode), ReadField(m_buffer.prefix), ReadField(m_buffer.suffix)}));

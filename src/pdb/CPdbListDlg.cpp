@@ -399,11 +399,8 @@ void CPdbListDlg::OnViewContactLog() {
   long position;
   int row;
   if (!m_openers.contactLog || !ReadFirstSelected(position, row)) return;
-  const PdbListItem& item = *Item(row);
-  QString title = platform::FromRecord(data::FillPattern(
-      res::kContactLogTitle,
-      {platform::ToRecord(item.TypeText()), platform::ToRecord(item.NameText())}));
-  m_openers.contactLog(position, m_buffer, title, item.PhoneText(), this);
+  m_openers.contactLog(position, m_buffer, platform::FromRecord(data::TypeAndName(m_buffer)),
+                       Item(row)->PhoneText(), this);
 }
 
 void CPdbListDlg::OnPrintRecord() {

@@ -74,6 +74,7 @@ class CallListPane final : public QWidget {
   QPushButton& EditButton() const { return *m_edit; }
   QPushButton& DeleteButton() const { return *m_delete; }
   const CallTotalsPane& Totals() const { return *m_totalsPane; }
+  CallTotalsPane& Totals() { return *m_totalsPane; }
   const CallMemoPane& Memo() const { return *m_memoPane; }
   const CallSurchargePane& SurchargePane() const { return *m_surchargePane; }
   const QLabel& SampleRatesNote() const { return *m_note; }

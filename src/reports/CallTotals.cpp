@@ -1,7 +1,6 @@
 #include "reports/CallTotals.h"
 
 #include <QHBoxLayout>
-#include <QLabel>
 
 #include "data/MoneyText.h"
 #include "platform/RecordText.h"
@@ -22,11 +21,13 @@ CallTotalTexts TextsOf(const CallTotals& totals) {
 CallTotalsPane::CallTotalsPane(QWidget* parent) : QWidget(parent) {
   auto* layout = new QHBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
-  auto field = [&](const char* label) {
+  QLabel* label = nullptr;
+  auto field = [&](const char* text) {
     auto* edit = new QLineEdit(this);
     edit->setReadOnly(true);
     edit->setFocusPolicy(Qt::NoFocus);
-    layout->addWidget(new QLabel(label, this));
+    label = new QLabel(text, this);
+    layout->addWidget(label);
     layout->addWidget(edit, 1);
     return edit;
   };
@@ -34,6 +35,7 @@ CallTotalsPane::CallTotalsPane(QWidget* parent) : QWidget(parent) {
   m_surcharges = field(res::kCallLogLabelSurcharges);
   m_costs = field(res::kCallLogLabelCosts);
   m_total = field(res::kCallLogLabelTotal);
+  m_totalLabel = label;
 }
 
 void CallTotalsPane::Show(const CallTotals& totals) {

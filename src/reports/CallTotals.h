@@ -1,4 +1,5 @@
 #pragma once
+#include <QLabel>
 #include <QLineEdit>
 #include <QString>
 #include <QWidget>
@@ -35,6 +36,8 @@ class CallTotalsPane final : public QWidget {
   void Show(const CallTotals& totals);
   // Empties the four fields.
   void Clear();
+  // Reports word the last total differently.
+  void SetTotalLabel(const QString& label) { m_totalLabel->setText(label); }
 
   const QLineEdit& Minutes() const { return *m_minutes; }
   const QLineEdit& Surcharges() const { return *m_surcharges; }
@@ -46,6 +49,7 @@ class CallTotalsPane final : public QWidget {
   QLineEdit* m_surcharges;
   QLineEdit* m_costs;
   QLineEdit* m_total;
+  QLabel* m_totalLabel = nullptr;
 };
 
 }  // namespace dorv::reports

@@ -1,6 +1,7 @@
 #include "reports/LogMonths.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "data/MoneyText.h"
 #include "platform/RecordText.h"
@@ -23,21 +24,41 @@ int InitialMonthIndex(const std::vector<data::LogMonth>& months, const data::Log
   return found == months.end() ? 0 : static_cast<int>(found - months.begin());
 }
 
-MonthRead ReadMonthCalls(data::CallLogFile& log, data::CallLogRecord& buffer,
-                         const data::LogMonth& month,
-                         const std::function<void(long index)>& onCall) {
+MonthRead ReadMonthCalls(
+    data::CallLogFile& log, const data::LogMonth& month,
+    const std::function<void(long index, const data::CallLogRecord& call)>& onCall) {
+  // About a megabyte a read: a month of many calls comes in few system calls.
+  constexpr long kBlock = 1024;
   if (!log.OpenMonthNumber(month.month, month.year, false)) return MonthRead::NotOpened;
   long count = log.Count();
   MonthRead result = count < 0 ? MonthRead::Stopped : MonthRead::Complete;
-  for (long index = 0; index < count; ++index) {
-    if (!log.ReadRecord(index, buffer)) {
-      result = MonthRead::Stopped;
-      break;
+  std::vector<data::CallLogRecord> block(static_cast<std::size_t>(std::clamp(count, 0L, kBlock)) + 1);
+  for (long first = 0; first < count && result == MonthRead::Complete; first += kBlock) {
+    const long size = std::min(kBlock, count - first);
+    if (log.ReadRecords(first, size, block.data())) {
+      for (long i = 0; i < size; ++i) onCall(first + i, block[static_cast<std::size_t>(i)]);
+      continue;
     }
-    onCall(index);
+    // Deliver the calls of the block up to the one that cannot be read.
+    for (long index = first; index < first + size; ++index) {
+      if (!log.ReadRecord(index, block.back())) {
+        result = MonthRead::Stopped;
+        break;
+      }
+      onCall(index, block.back());
+    }
   }
   log.Close();
   return result;
+}
+
+MonthRead ReadMonthCalls(data::CallLogFile& log, data::CallLogRecord& buffer,
+                         const data::LogMonth& month,
+                         const std::function<void(long index)>& onCall) {
+  return ReadMonthCalls(log, month, [&](long index, const data::CallLogRecord& call) {
+    buffer = call;
+    onCall(index);
+  });
 }
 
 bool ReadLoggedCall(data::CallLogFile& log, const LoggedCall& where, data::CallLogRecord& record) {

@@ -24,8 +24,12 @@ enum class MonthRead {
   Stopped     // a record could not be read; the ones before it were delivered
 };
 
-// Reads every call of a month's log into the buffer in file order, calling onCall with each
-// one's index; the log is closed after. An existing log is never created.
+// Reads every call of a month's log in file order, many records at a time, calling onCall with
+// each one and its index; the log is closed after. An existing log is never created.
+MonthRead ReadMonthCalls(
+    data::CallLogFile& log, const data::LogMonth& month,
+    const std::function<void(long index, const data::CallLogRecord& call)>& onCall);
+// The same, each call read into the buffer before onCall is given its index.
 MonthRead ReadMonthCalls(data::CallLogFile& log, data::CallLogRecord& buffer,
                          const data::LogMonth& month, const std::function<void(long index)>& onCall);
 

@@ -573,4 +573,18 @@ inline constexpr const char* kSummaryCaptionLongDistance = "Long Distance Charge
 inline constexpr const char* kSummaryCaptionInternational = "International Charges";
 inline constexpr const char* kSummaryCaptionTollFree = "Toll Free and AudioTex Charges";
 
+// Contact log and memo viewer
+inline constexpr const char* kContactLogCaption = "Contact Log";
+inline constexpr const char* kContactLogLabelName = "Name:";
+inline constexpr const char* kContactLogLabelPhone = "Phone Number:";
+inline constexpr const char* kContactLogLabelRange = "Range";
+inline constexpr const char* kContactLogLabelFrom = "From:";
+inline constexpr const char* kContactLogLabelThru = "Thru:";
+inline constexpr const char* kContactLogLabelTotal = "Total Cost and Surcharges:";
+inline constexpr const char* kMemoViewerCaption = "Memo(s)";
+inline constexpr const char* kMemoViewerLabelFile = "Memo File #:";
+inline constexpr const char* kMemoViewerLabelName = "Name:";
+inline constexpr const char* kMemoViewerLabelDate = "Date:";
+inline constexpr const char* kMemoViewerLabelPhone = "Phone Number:";
+
 }  // namespace dorv::res

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
@@ -29,6 +30,8 @@
 #include "reports/CMonthlyBillingDlg.h"
 #include "reports/CRecurringChargesDlg.h"
 #include "reports/CRecurringDlg.h"
+#include "reports/CContactLogDlg.h"
+#include "reports/CMemoDlg.h"
 #include "res/Strings.h"
 #include "settings/CMyInfoDlg.h"
 
@@ -165,6 +168,9 @@ void ShootMonthlyBilling(app::DataFiles& files, app::CMainFrame& frame) {
 
 // Plays a user who adds an entry through Lookup Data, times a call on it and opens the call
 // log, saving the windows on the way. Messages are answered with OK.
+// Plays a user who adds an entry through Lookup Data, times a call on it, opens the call log,
+// and then the entry's contact log and memos, saving the windows on the way. Messages are
+// answered with OK.
 class Session {
  public:
   explicit Session(std::time_t& clock) : m_clock(clock) {}
@@ -173,7 +179,15 @@ class Session {
     dialog.move(40, 40);
     if (auto* list = qobject_cast<pdb::CPdbListDlg*>(&dialog)) {
       list->show();
-      list->OnAdd();
+      if (m_entryAdded) {
+        QTest::qWait(300);  // the list loads once on screen
+        ClickRow(&list->List(), RowOf(&list->List(), "Family", "Cousin Sam"));
+        list->OnViewContactLog();
+        list->OnViewMemo();
+      } else {
+        list->OnAdd();
+        m_entryAdded = true;
+      }
       list->reject();
     } else if (auto* editor = qobject_cast<pdb::CPdbEditDlg*>(&dialog)) {
       FillEntry(*editor);
@@ -185,6 +199,16 @@ class Session {
       log->resize(760, 460);
       Shoot(*log, "call-log.png");
       log->reject();
+    } else if (auto* contacts = qobject_cast<reports::CContactLogDlg*>(&dialog)) {
+      contacts->resize(900, 560);
+      contacts->FromMonth().setValue(1);
+      contacts->show();
+      ClickRow(&contacts->Calls().List(), 0);
+      Shoot(*contacts, "contact-log.png");
+      contacts->reject();
+    } else if (auto* memos = qobject_cast<reports::CMemoDlg*>(&dialog)) {
+      Shoot(*memos, "memo-viewer.png");
+      memos->reject();
     } else {
       dialog.reject();
     }
@@ -227,11 +251,13 @@ class Session {
       screen.OnClockTick();
     }
     Shoot(screen, "call-screen-timing.png");
+    screen.findChild<QPlainTextEdit*>("memo")->setPlainText("Asked about the visit in June");
     QTest::mouseClick(main, Qt::LeftButton);  // stop
     QTest::mouseClick(main, Qt::LeftButton);  // save
   }
 
   std::time_t& m_clock;
+  bool m_entryAdded = false;
 };
 
 }  // namespace
@@ -286,6 +312,7 @@ int main(int argc, char** argv) {
   frame.OnToll();
   frame.OnCallLog();
   ShootMonthlyBilling(files, frame);
+  frame.OnToll();
   platform::SetModalHook({});
   return 0;
 }
