@@ -1,6 +1,6 @@
 #include <benchmark/benchmark.h>
 
-#include "data/SampleFixture.h"
+#include "support/SampleFixture.h"
 #include "data/LocationSearch.h"
 
 using namespace dorv;

@@ -4,10 +4,10 @@
 #include <random>
 
 #include "data/CallLog.h"
-#include "data/FakeMemoCounter.h"
+#include "support/FakeMemoCounter.h"
 #include "data/FixedText.h"
 #include "data/PdbFiles.h"
-#include "data/TempDatabase.h"
+#include "support/TempDatabase.h"
 
 using namespace dorv::data;
 

@@ -6,7 +6,7 @@
 #include "FuzzInput.h"
 #include "data/CallLog.h"
 #include "data/MoneyText.h"
-#include "data/RecordingNotices.h"
+#include "support/RecordingNotices.h"
 #include "rating/Surcharges.h"
 #include "reports/CallListItem.h"
 #include "reports/CallTotals.h"

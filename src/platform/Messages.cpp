@@ -6,14 +6,9 @@
 
 namespace dorv::platform {
 namespace {
-ScriptedPrompter* g_prompter = nullptr;
+PromptHook g_promptHook;
 ModalHook g_modalHook;
 }  // namespace
-
-ScriptedPrompter::ScriptedPrompter() { g_prompter = this; }
-ScriptedPrompter::~ScriptedPrompter() {
-  if (g_prompter == this) g_prompter = nullptr;
-}
 
 QString ShownText(const QString& stored) {
   QString text = stored;
@@ -24,12 +19,7 @@ QString ShownText(const QString& stored) {
 QMessageBox::StandardButton Ask(QWidget* parent, const QString& text,
                                 QMessageBox::StandardButtons buttons, QMessageBox::Icon icon) {
   QString shown = ShownText(text);
-  if (g_prompter) {
-    g_prompter->m_shown.push_back(shown);
-    if (g_prompter->m_next < g_prompter->m_answers.size())
-      return g_prompter->m_answers[g_prompter->m_next++];
-    return QMessageBox::Ok;
-  }
+  if (g_promptHook) return g_promptHook(shown, buttons);
   QMessageBox box(icon, res::kProductTitle, shown, buttons, parent);
   return static_cast<QMessageBox::StandardButton>(box.exec());
 }
@@ -42,6 +32,8 @@ int RunModal(QDialog& dialog) {
   if (g_modalHook) return g_modalHook(dialog);
   return dialog.exec();
 }
+
+void SetPromptHook(PromptHook hook) { g_promptHook = std::move(hook); }
 
 void SetModalHook(ModalHook hook) { g_modalHook = std::move(hook); }
 

@@ -2,7 +2,6 @@
 #include <QMessageBox>
 #include <QString>
 #include <functional>
-#include <vector>
 
 class QDialog;
 class QWidget;
@@ -23,24 +22,11 @@ int RunModal(QDialog& dialog);
 // Turns stored "\r\n" and "\n\r" line breaks into one line break each.
 QString ShownText(const QString& stored);
 
-// Test double: records every text shown and answers from a queue (Ok when it runs dry).
-class ScriptedPrompter {
- public:
-  ScriptedPrompter();
-  ~ScriptedPrompter();
-  ScriptedPrompter(const ScriptedPrompter&) = delete;
-  ScriptedPrompter& operator=(const ScriptedPrompter&) = delete;
-
-  void Answer(QMessageBox::StandardButton button) { m_answers.push_back(button); }
-  const std::vector<QString>& Shown() const { return m_shown; }
-
- private:
-  friend QMessageBox::StandardButton Ask(QWidget*, const QString&, QMessageBox::StandardButtons,
-                                         QMessageBox::Icon);
-  std::vector<QString> m_shown;
-  std::vector<QMessageBox::StandardButton> m_answers;
-  std::size_t m_next = 0;
-};
+// Test hook: while installed, Ask hands the text it would show and the buttons to the hook
+// instead of showing a message box, and returns the hook's answer.
+using PromptHook =
+    std::function<QMessageBox::StandardButton(const QString& shown, QMessageBox::StandardButtons)>;
+void SetPromptHook(PromptHook hook);
 
 // Test hook: while installed, RunModal hands the dialog to the hook instead of running a loop.
 using ModalHook = std::function<int(QDialog&)>;

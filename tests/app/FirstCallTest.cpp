@@ -9,12 +9,13 @@
 #include <ctime>
 #include <vector>
 
+#include "support/Prompter.h"
 #include "app/MainFrame.h"
-#include "data/FakeMemoCounter.h"
+#include "support/FakeMemoCounter.h"
 #include "data/FixedText.h"
 #include "data/MoneyText.h"
-#include "data/SampleFixture.h"
-#include "data/TempDatabase.h"
+#include "support/SampleFixture.h"
+#include "support/TempDatabase.h"
 #include "data/TextPattern.h"
 #include "pdb/CLookupDataDlg.h"
 #include "pdb/CPdbEditDlg.h"
@@ -26,7 +27,7 @@
 #include "rating/Charging.h"
 #include "rating/callscreen/CCallScreenDlg.h"
 #include "reports/CCallLogDlg.h"
-#include "rating_dialogs/DialogDriver.h"
+#include "support/DialogDriver.h"
 #include "reports/CallListItem.h"
 #include "res/Strings.h"
 #include "settings/CMyInfoDlg.h"
@@ -191,7 +192,8 @@ TEST(FirstSession, SetupAddThroughLookupTimeACallAndFindItInTheCallLog) {
   std::time_t clock = kCallStart;
   NewUser user(clock);
   platform::SetModalHook([&](QDialog& dialog) { return user.Handle(dialog); });
-  platform::ScriptedPrompter prompter;
+  dorv::test::Prompter prompter;
+  prompter.AnswerAllWith(QMessageBox::Ok);
   app::DataFiles files;
   files.memoCounter = std::make_unique<test::FakeMemoCounter>();
   app::CMainFrame frame(files, [] { return true; });

@@ -6,14 +6,15 @@
 
 #include <sys/stat.h>
 
+#include "support/Prompter.h"
 #include "app/MainFrame.h"
-#include "data/FakeMemoCounter.h"
-#include "data/SampleFixture.h"
-#include "data/TempDatabase.h"
-#include "data/Unprivileged.h"
-#include "app/StoredSettings.h"
+#include "support/FakeMemoCounter.h"
+#include "support/SampleFixture.h"
+#include "support/TempDatabase.h"
+#include "support/Unprivileged.h"
+#include "support/Builders.h"
 #include "platform/Messages.h"
-#include "rating_dialogs/DialogDriver.h"
+#include "support/DialogDriver.h"
 #include "res/Strings.h"
 #include "settings/CMyInfoDlg.h"
 
@@ -34,7 +35,8 @@ void WriteStartFiles(const TempDatabase& db, bool settingsStored = true) {
 
 // Runs a start that must fail and gives the one message it showed.
 QString FailedStartMessage(app::DataFiles& files) {
-  platform::ScriptedPrompter prompter;
+  dorv::test::Prompter prompter;
+  prompter.AnswerAllWith(QMessageBox::Ok);
   app::CMainFrame frame(files, [] { return true; });
   EXPECT_FALSE(frame.OnCreate());
   EXPECT_EQ(prompter.Shown().size(), 1u);
@@ -47,7 +49,8 @@ TEST(MainFrameStartup, MissingTollFreeBookEndsWithOneMessage) {
   TempDatabase db;
   db.WriteFile("DORV23", "");
   dorv::test::WriteMinimalSampleFiles(db);
-  platform::ScriptedPrompter prompter;
+  dorv::test::Prompter prompter;
+  prompter.AnswerAllWith(QMessageBox::Ok);
   app::DataFiles files;
   app::CMainFrame frame(files, [] { return true; });
   EXPECT_FALSE(frame.OnCreate());
@@ -92,7 +95,7 @@ TEST(MainFrameStartup, StartsOnTheGeneratedSampleDatabase) {
   ASSERT_TRUE(dorv::test::CopySampleFiles(db, DORV_SAMPLEDB_DIR));
   dorv::test::WriteStoredSettings(db);
   {
-    platform::ScriptedPrompter prompter;
+    dorv::test::Prompter prompter;
     app::DataFiles files;
     app::CMainFrame frame(files, [] { return true; });
     ASSERT_TRUE(frame.OnCreate());
@@ -200,7 +203,8 @@ TEST(MainFrameStartup, MemoNumberingIsReconciledFirst) {
 TEST(MainFrameStartup, InconsistentMemoNumberingEndsBeforeAnyFileOpens) {
   TempDatabase db;
   WriteStartFiles(db, false);
-  platform::ScriptedPrompter prompter;
+  dorv::test::Prompter prompter;
+  prompter.AnswerAllWith(QMessageBox::Ok);
   app::DataFiles files;
   auto counter = std::make_unique<FakeMemoCounter>();
   counter->failWrite = true;
@@ -247,7 +251,8 @@ void WalkThroughSetup(QDialog& dialog) {
 TEST(MainFrameStartup, AFirstStartWalksThroughTheSetupIntoTheMainWindow) {
   TempDatabase db;
   WriteStartFiles(db, false);
-  platform::ScriptedPrompter prompter;
+  dorv::test::Prompter prompter;
+  prompter.AnswerAllWith(QMessageBox::Ok);
   {
     app::DataFiles firstFiles;
     firstFiles.memoCounter = std::make_unique<FakeMemoCounter>();
@@ -309,7 +314,7 @@ TEST(MainFrameStartup, CancellingTheFirstTimeSetupEndsWithEveryFileClosed) {
     TempDatabase db;
     WriteStartFiles(db, false);
     if (c.writeSettings) db.WriteFile("MYINFO.BIN", c.settings);
-    platform::ScriptedPrompter prompter;
+    dorv::test::Prompter prompter;
     app::DataFiles files;
     app::CMainFrame frame(files, [] { return true; });
     // Nothing changed: Cancel closes it without a question.

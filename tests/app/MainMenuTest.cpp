@@ -9,6 +9,7 @@
 #include <QTest>
 #include <filesystem>
 
+#include "support/Prompter.h"
 #include "app/MainFrame.h"
 #include "pdb/CAlphaConvertDlg.h"
 #include "pdb/CPdbListDlg.h"
@@ -16,14 +17,14 @@
 #include "pdb/CTelcoAccessDlg.h"
 #include "rating/callscreen/CCallScreenDlg.h"
 #include "reports/CCallLogDlg.h"
-#include "reports/CMonthlyBillingDlg.h"
 #include "reports/CRecurringChargesDlg.h"
 #include "settings/CMyAdvancedDlg.h"
-#include "data/FakeMemoCounter.h"
+#include "support/FakeMemoCounter.h"
 #include "data/FixedText.h"
-#include "data/SampleFixture.h"
-#include "data/TempDatabase.h"
-#include "app/StoredSettings.h"
+#include "support/SampleFixture.h"
+#include "support/TempDatabase.h"
+#include "support/Builders.h"
+#include "support/DialogDriver.h"
 #include "platform/Calculator.h"
 #include "platform/Messages.h"
 #include "res/Strings.h"
@@ -61,7 +62,8 @@ TEST(MainMenu, CalculatorTriesEachProgramThenSaysNoneStarted) {
   EXPECT_EQ(tried.back(), "galculator");
 
   StartedFrame started;
-  platform::ScriptedPrompter prompter;
+  dorv::test::Prompter prompter;
+  prompter.AnswerAllWith(QMessageBox::Ok);
   started.frame->SetProgramStarter([](const QString&) { return false; });
   started.frame->OnCalculator();
   ASSERT_EQ(prompter.Shown().size(), 1u);
@@ -240,7 +242,8 @@ TEST(MainMenu, EditInTheCallLogReopensTheCallWithItsCallingInformation) {
   started.files.pdb.CloseMemoFiles();
   started.db.WriteFile("LOG/January1999.LOG",
                        std::string(reinterpret_cast<const char*>(&call), sizeof call));
-  platform::ScriptedPrompter prompter;
+  dorv::test::Prompter prompter;
+  prompter.AnswerAllWith(QMessageBox::Ok);
   std::vector<std::string> opened;
   platform::SetModalHook([&](QDialog& dialog) {
     if (auto* log = qobject_cast<reports::CCallLogDlg*>(&dialog)) {
@@ -275,13 +278,9 @@ TEST(MainMenu, MonthlyBillingMakesTheMonthsRecurringFileFromTheDefaultsOnce) {
     return platform::ShownText(
         QString(text).replace("%s, %s", "%s, 2026").replace("%s", month).replace("%i", "2026"));
   };
-  // Yes opens the defaults, where the user makes the cycle start on the 20th. Once the month
-  // has its file the bill opens on the cycle today lies in.
+  // Yes opens the defaults, where the user makes the cycle start on the 20th.
   int defaultsOpened = 0;
-  std::vector<reports::BillDate> billsFrom;
-  platform::SetModalHook([&](QDialog& dialog) {
-    if (auto* bill = qobject_cast<reports::CMonthlyBillingDlg*>(&dialog))
-      return billsFrom.push_back(bill->From()), 1;
+  test::ScopedModalHook hook([&](QDialog& dialog) {
     auto* charges = qobject_cast<reports::CRecurringChargesDlg*>(&dialog);
     EXPECT_TRUE(charges && charges->DialogMode() == reports::CRecurringChargesDlg::kDefaults);
     charges->show();
@@ -291,9 +290,7 @@ TEST(MainMenu, MonthlyBillingMakesTheMonthsRecurringFileFromTheDefaultsOnce) {
     QTest::mouseClick(charges->findChild<QPushButton*>("close"), Qt::LeftButton);
     return ++defaultsOpened, charges->result();
   });
-  platform::ScriptedPrompter prompter;
-  for (auto answer : {QMessageBox::Cancel, QMessageBox::No, QMessageBox::Ok})
-    prompter.Answer(answer);
+  test::Prompter prompter{QMessageBox::Cancel, QMessageBox::No, QMessageBox::Ok};
   billing->trigger();
   EXPECT_FALSE(std::filesystem::exists(started.db.Path("LOG/March2026.RCH")));
   billing->trigger();  // No, then the notice
@@ -303,15 +300,12 @@ TEST(MainMenu, MonthlyBillingMakesTheMonthsRecurringFileFromTheDefaultsOnce) {
 
   clock += 31 * 86400;  // April
   prompter.Answer(QMessageBox::Yes);
+  prompter.Answer(QMessageBox::Ok);
   billing->trigger();
-  platform::SetModalHook({});
   EXPECT_EQ(defaultsOpened, 1);
-  EXPECT_EQ(billsFrom,
-            (std::vector<reports::BillDate>{{2, 15, 2026}, {2, 15, 2026}, {3, 20, 2026}}));
   EXPECT_EQ(started.db.ReadFile("LOG/April2026.RCH")[0], 20);
   const char* ask = res::kAskCreateRecurringFile;
   const char* made = res::kNoticeRecurringCreated;
-  EXPECT_EQ(prompter.Shown(),
-            (std::vector<QString>{shown(ask, "March"), shown(ask, "March"), shown(made, "March"),
-                                  shown(ask, "April"), shown(made, "April")}));
+  test::ExpectShown(prompter, {shown(ask, "March"), shown(ask, "March"), shown(made, "March"),
+                               shown(ask, "April"), shown(made, "April")});
 }

@@ -3,7 +3,8 @@
 #include "callscreen/CallScreenWorld.h"
 #include "data/FixedText.h"
 #include "rating/callscreen/CallFinish.h"
-#include "rating_dialogs/DialogDriver.h"
+#include "support/Builders.h"
+#include "support/DialogDriver.h"
 
 using namespace dorv;
 using namespace dorv::rating;

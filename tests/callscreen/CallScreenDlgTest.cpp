@@ -11,18 +11,20 @@
 #include <cstring>
 #include <memory>
 
+#include "support/Prompter.h"
 #include "callscreen/CallScreenWorld.h"
 #include "data/FixedText.h"
 #include "rating/callscreen/CCallScreenDlg.h"
 #include "rating/callscreen/MoneyField.h"
 #include "rating/callscreen/StepField.h"
-#include "rating_dialogs/DialogDriver.h"
+#include "support/Builders.h"
+#include "support/DialogDriver.h"
 #include "res/Strings.h"
 
 using namespace dorv;
 using namespace dorv::rating;
 using namespace dorv::test;
-using dorv::platform::ScriptedPrompter;
+
 
 namespace {
 
@@ -56,7 +58,8 @@ class CallScreenDlgTest : public ::testing::Test {
       m_now += 1;
       dialog.OnClockTick();
     }
-    ScriptedPrompter prompter;
+    dorv::test::Prompter prompter;
+    prompter.AnswerAllWith(QMessageBox::Ok);
     Click(Child<QPushButton>(dialog, "main"));
     ASSERT_EQ(dialog.State(), CallScreenState::Stopped);
     ASSERT_EQ(prompter.Shown().size(), 1u);
@@ -83,7 +86,8 @@ class CallScreenDlgTest : public ::testing::Test {
 
 TEST_F(CallScreenDlgTest, OpeningWhenNoBandCoversTheTimeKeepsStartTimingDisabled) {
   m_now = LocalTime(2026, 3, 4, 3, 0);
-  ScriptedPrompter prompter;
+  dorv::test::Prompter prompter;
+  prompter.AnswerAllWith(QMessageBox::Ok);
   auto dialog = OpenNew(CallScreenMode::Timing);
   ASSERT_EQ(prompter.Shown().size(), 1u);
   EXPECT_EQ(prompter.Shown()[0], platform::ShownText(res::kCallCannotBePlaced));
@@ -130,7 +134,8 @@ TEST_F(CallScreenDlgTest, StartTimingWithoutASelectedBandWarnsAndStaysReady) {
   auto* bands = Child<QListWidget>(*dialog, "bands");
   ClickRow(bands, 0, Qt::ControlModifier);  // deselects the band in force
   ASSERT_TRUE(bands->selectedItems().isEmpty());
-  ScriptedPrompter prompter;
+  dorv::test::Prompter prompter;
+  prompter.AnswerAllWith(QMessageBox::Ok);
   Click(Child<QPushButton>(*dialog, "main"));
   ASSERT_EQ(prompter.Shown().size(), 1u);
   EXPECT_EQ(prompter.Shown()[0], res::kWarnSelectRateband);
@@ -146,7 +151,7 @@ TEST_F(CallScreenDlgTest, ATimedCallIsChargedIntervalByIntervalAndSavedByteForBy
   EXPECT_EQ(Child<StepField>(*dialog, "seconds")->Text(), "05");
   EXPECT_EQ(MoneyText(*dialog, "charge"), "$0.4000");
   Child<QPlainTextEdit>(*dialog, "memo")->setPlainText(QString::fromUtf8("About the trip to Montr\u00e9al"));
-  ScriptedPrompter prompter;
+  dorv::test::Prompter prompter;
   Click(Child<QPushButton>(*dialog, "main"));
   EXPECT_TRUE(prompter.Shown().empty());
   EXPECT_FALSE(dialog->isVisible());
@@ -181,7 +186,7 @@ TEST_F(CallScreenDlgTest, AnIncomingCallAnsweredNoIsSavedWithoutRateButWithSurch
   EXPECT_EQ(MoneyText(*dialog, "surchargeTotal"), "$1.2000");
   QTest::mouseClick(Child<QRadioButton>(*dialog, "incoming"), Qt::LeftButton);
   TimeCall(*dialog, 90);
-  ScriptedPrompter prompter;
+  dorv::test::Prompter prompter;
   prompter.Answer(QMessageBox::No);
   Click(Child<QPushButton>(*dialog, "main"));
   ASSERT_EQ(prompter.Shown().size(), 1u);
@@ -201,7 +206,7 @@ TEST_F(CallScreenDlgTest, BusyAnsweredNoSavesNoChargesAtAll) {
   AddFirstSurcharge(*dialog);
   TimeCall(*dialog, 30);
   Click(Child<QPushButton>(*dialog, "busy"));
-  ScriptedPrompter prompter;
+  dorv::test::Prompter prompter;
   prompter.Answer(QMessageBox::No);
   Click(Child<QPushButton>(*dialog, "main"));
   ASSERT_EQ(prompter.Shown().size(), 1u);
@@ -229,7 +234,7 @@ TEST_F(CallScreenDlgTest, CancelAtEitherQuestionSavesNothingAndKeepsTheScreen) {
     auto dialog = OpenNew(CallScreenMode::Timing);
     TimeCall(*dialog, 10);
     QTest::mouseClick(Child<QWidget>(*dialog, row.button), Qt::LeftButton);
-    ScriptedPrompter prompter;
+    dorv::test::Prompter prompter;
     prompter.Answer(QMessageBox::Cancel);
     Click(Child<QPushButton>(*dialog, "main"));
     ASSERT_EQ(prompter.Shown().size(), 1u);
@@ -245,7 +250,8 @@ TEST_F(CallScreenDlgTest, AFailedSaveKeepsTheTimedCallForAnotherTry) {
   TimeCall(*dialog, 61);
   ASSERT_EQ(::rmdir(w.db.Path("LOG").c_str()), 0);
   {
-    ScriptedPrompter prompter;
+    dorv::test::Prompter prompter;
+    prompter.AnswerAllWith(QMessageBox::Ok);
     Click(Child<QPushButton>(*dialog, "main"));
     ASSERT_EQ(prompter.Shown().size(), 2u);
     EXPECT_EQ(prompter.Shown()[0], res::kErrorCallLogAccess);
@@ -255,7 +261,7 @@ TEST_F(CallScreenDlgTest, AFailedSaveKeepsTheTimedCallForAnotherTry) {
   EXPECT_EQ(dialog->State(), CallScreenState::Stopped);
   EXPECT_EQ(Child<QPushButton>(*dialog, "main")->text(), res::kButtonSaveCall);
   ASSERT_EQ(::mkdir(w.db.Path("LOG").c_str(), 0700), 0);
-  ScriptedPrompter prompter;
+  dorv::test::Prompter prompter;
   Click(Child<QPushButton>(*dialog, "main"));
   EXPECT_FALSE(dialog->isVisible());
   auto calls = w.Calls(3, 2026);
@@ -271,7 +277,7 @@ TEST_F(CallScreenDlgTest, NoAnswerTwiceAppendsItsTextTwice) {
   const std::string expected =
       std::string(res::kMemoNoAnswer) + res::kMemoNoAnswer + res::kMemoLeftMessage;
   EXPECT_EQ(Child<QPlainTextEdit>(*dialog, "memo")->toPlainText().toStdString(), expected);
-  ScriptedPrompter prompter;
+  dorv::test::Prompter prompter;
   Click(Child<QPushButton>(*dialog, "main"));
   EXPECT_TRUE(prompter.Shown().empty()) << "a manual entry has no busy question";
   auto calls = w.Calls(3, 2026);
@@ -323,7 +329,8 @@ TEST_F(CallScreenDlgTest, TypedValuesAreTakenOverOnLeavingTheFieldAndBadOnesRefu
   EXPECT_EQ(dialog->StartTime(), LocalTime(2026, 7, 4, 10, 0));
 
   auto* hours = Child<StepField>(*dialog, "hours");
-  ScriptedPrompter prompter;
+  dorv::test::Prompter prompter;
+  prompter.AnswerAllWith(QMessageBox::Ok);
   hours->setFocus();
   hours->selectAll();
   QTest::keyClicks(hours, "123");
@@ -350,7 +357,7 @@ TEST_F(CallScreenDlgTest, ReopeningAndMovingTheDateIntoAnotherMonthMovesTheRecor
   EXPECT_EQ(Child<QPushButton>(*dialog, "main")->text(), res::kButtonSaveCall);
   Child<StepField>(*dialog, "month")->stepBy(1);
   Child<QPlainTextEdit>(*dialog, "memo")->setPlainText("after");
-  ScriptedPrompter prompter;
+  dorv::test::Prompter prompter;
   Click(Child<QPushButton>(*dialog, "main"));
   EXPECT_TRUE(prompter.Shown().empty());
   EXPECT_EQ(dialog->result(), QDialog::Accepted);
@@ -368,7 +375,7 @@ TEST_F(CallScreenDlgTest, AReopenedIncomingCallAnsweredNoKeepsItsPlaceWithoutRat
   logged.outgoing = 0;
   auto dialog = Reopen(logged, {0, 3, 2026});
   EXPECT_TRUE(Child<QRadioButton>(*dialog, "incoming")->isChecked());
-  ScriptedPrompter prompter;
+  dorv::test::Prompter prompter;
   prompter.Answer(QMessageBox::No);
   Click(Child<QPushButton>(*dialog, "main"));
   EXPECT_EQ(prompter.Shown().at(0), platform::ShownText(res::kAskRateIncoming));
@@ -384,13 +391,15 @@ TEST_F(CallScreenDlgTest, AReopenedIncomingCallAnsweredNoKeepsItsPlaceWithoutRat
 TEST_F(CallScreenDlgTest, ReopeningACallWhoseMemoCannotBeReadSaysSo) {
   data::CallLogRecord logged = w.LogCall(LocalTime(2026, 3, 4, 10, 0), 60, "memo");
   logged.memoFileNumber = 9;  // no such files
-  ScriptedPrompter prompter;
+  dorv::test::Prompter prompter;
+  prompter.AnswerAllWith(QMessageBox::Ok);
   auto dialog = Reopen(logged, {0, 3, 2026});
   ASSERT_EQ(prompter.Shown().size(), 1u);
   EXPECT_EQ(prompter.Shown()[0], res::kErrorMemoFileAccess);
   EXPECT_TRUE(Child<QPlainTextEdit>(*dialog, "memo")->toPlainText().isEmpty());
   const std::string before = w.LogBytes(3, 2026);
-  ScriptedPrompter saving;
+  dorv::test::Prompter saving;
+  saving.AnswerAllWith(QMessageBox::Ok);
   Click(Child<QPushButton>(*dialog, "main"));
   EXPECT_EQ(saving.Shown().at(0), platform::ShownText(res::kErrorMemoReenter));
   EXPECT_EQ(w.LogBytes(3, 2026), before);
@@ -422,14 +431,15 @@ TEST_F(CallScreenDlgTest, ARetriedSaveStoresWhatTheScreenNowShows) {
   const std::string log = w.db.Path("LOG/March2026.LOG");
   ASSERT_EQ(::mkfifo(log.c_str(), 0600), 0);  // opens, but takes no record
   {
-    ScriptedPrompter prompter;
+    dorv::test::Prompter prompter;
+    prompter.AnswerAllWith(QMessageBox::Ok);
     prompter.Answer(QMessageBox::No);
     Click(Child<QPushButton>(*dialog, "main"));
     EXPECT_EQ(prompter.Shown().back(), res::kErrorSaveCall);
   }
   ASSERT_EQ(::unlink(log.c_str()), 0);
   Child<QPlainTextEdit>(*dialog, "memo")->setPlainText("Got through");
-  ScriptedPrompter prompter;
+  dorv::test::Prompter prompter;
   prompter.Answer(QMessageBox::Yes);
   Click(Child<QPushButton>(*dialog, "main"));
   auto calls = w.Calls(3, 2026);
@@ -443,7 +453,8 @@ TEST_F(CallScreenDlgTest, StoppingAtCancelAsksTheFinishingQuestionOnce) {
   auto dialog = OpenNew(CallScreenMode::Timing);
   QTest::mouseClick(Child<QRadioButton>(*dialog, "incoming"), Qt::LeftButton);
   Click(Child<QPushButton>(*dialog, "main"));
-  ScriptedPrompter prompter;
+  dorv::test::Prompter prompter;
+  prompter.AnswerAllWith(QMessageBox::Ok);
   prompter.Answer(QMessageBox::Yes);
   prompter.Answer(QMessageBox::No);
   Click(Child<QPushButton>(*dialog, "cancel"));
@@ -459,7 +470,7 @@ TEST_F(CallScreenDlgTest, ALowerBandSoonAsksToWaitAndYesClosesAtOnce) {
   m_now = LocalTime(2026, 3, 4, 16, 50);
   for (auto [answer, ends] : {std::pair{QMessageBox::Yes, true}, {QMessageBox::No, false}}) {
     SCOPED_TRACE(ends ? "Yes" : "No");
-    ScriptedPrompter prompter;
+    dorv::test::Prompter prompter;
     prompter.Answer(answer);
     CCallScreenDlg dialog(Context(), CallScreenMode::Timing, w.entry, w.place);
     EXPECT_TRUE(prompter.Shown().empty()) << "nothing is said before the opener opens it";
@@ -486,7 +497,8 @@ TEST_F(CallScreenDlgTest, CancelWhileTimingAsksWhetherToStopAndSave) {
     SCOPED_TRACE(row.name);
     auto dialog = OpenNew(CallScreenMode::Timing);
     Click(Child<QPushButton>(*dialog, "main"));
-    ScriptedPrompter prompter;
+    dorv::test::Prompter prompter;
+    prompter.AnswerAllWith(QMessageBox::Ok);
     prompter.Answer(row.answer);
     Click(Child<QPushButton>(*dialog, "cancel"));
     EXPECT_EQ(prompter.Shown().at(0), res::kAskStopTimingAndSave);
@@ -504,7 +516,8 @@ TEST_F(CallScreenDlgTest, ChangeSamplesPricesTheNewLengthsForThisScreenOnly) {
   ModalScript script([](QDialog& samples) {
     TypeInto(Child<QLineEdit>(samples, "sample0"), "2");
     TypeInto(Child<QLineEdit>(samples, "sample2"), "0");
-    ScriptedPrompter prompter;
+    dorv::test::Prompter prompter;
+    prompter.AnswerAllWith(QMessageBox::Ok);
     Click(Child<QPushButton>(samples, "ok"));
     EXPECT_EQ(prompter.Shown().at(0), res::kErrorSampleTime);
     TypeInto(Child<QLineEdit>(samples, "sample2"), "5");
@@ -517,7 +530,8 @@ TEST_F(CallScreenDlgTest, ChangeSamplesPricesTheNewLengthsForThisScreenOnly) {
   EXPECT_EQ(w.myInfo.sampleMinutes[0], 1);
 
   ClickRow(Child<QListWidget>(*dialog, "bands"), 0, Qt::ControlModifier);
-  ScriptedPrompter prompter;
+  dorv::test::Prompter prompter;
+  prompter.AnswerAllWith(QMessageBox::Ok);
   Click(Child<QPushButton>(*dialog, "changeSamples"));
   EXPECT_EQ(prompter.Shown().at(0), res::kWarnSelectRateband);
   EXPECT_EQ(script.Runs(), 1);
@@ -532,7 +546,8 @@ TEST_F(CallScreenDlgTest, CallingInfoAndCalculatorUseWhatTheOpenerGives) {
   ShowForUser(dialog);
   Click(Child<QPushButton>(dialog, "callingInfo"));
   EXPECT_EQ(opened, 1);
-  ScriptedPrompter prompter;
+  dorv::test::Prompter prompter;
+  prompter.AnswerAllWith(QMessageBox::Ok);
   Click(Child<QPushButton>(dialog, "calculator"));
   EXPECT_EQ(prompter.Shown().at(0), platform::ShownText(res::kErrorNoCalculator));
 }

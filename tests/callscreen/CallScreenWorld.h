@@ -5,13 +5,13 @@
 
 #include "data/CallLog.h"
 #include "data/CallLogRecord.h"
-#include "data/FakeMemoCounter.h"
+#include "support/FakeMemoCounter.h"
 #include "data/MyInfo.h"
 #include "data/PdbFiles.h"
-#include "data/RecordingNotices.h"
-#include "data/TempDatabase.h"
+#include "support/RecordingNotices.h"
+#include "support/TempDatabase.h"
 #include "rating/callscreen/CallSaving.h"
-#include "rating/RatingTestSupport.h"
+#include "support/RatingSupport.h"
 
 namespace dorv::test {
 

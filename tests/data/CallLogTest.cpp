@@ -4,8 +4,8 @@
 
 #include "data/CallLog.h"
 #include "data/FixedText.h"
-#include "data/RecordingNotices.h"
-#include "data/TempDatabase.h"
+#include "support/RecordingNotices.h"
+#include "support/TempDatabase.h"
 #include "data/TextPattern.h"
 #include "res/Strings.h"
 

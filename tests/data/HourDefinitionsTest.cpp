@@ -5,7 +5,7 @@
 #include "data/BandTitles.h"
 #include "data/FixedText.h"
 #include "data/HourDefinitions.h"
-#include "data/SampleFixture.h"
+#include "support/SampleFixture.h"
 #include "data/SampleScramble.h"
 
 using namespace dorv::data;

@@ -5,9 +5,9 @@
 
 #include <unistd.h>
 
-#include "data/FakeMemoCounter.h"
+#include "support/FakeMemoCounter.h"
 #include "data/PdbFiles.h"
-#include "data/TempDatabase.h"
+#include "support/TempDatabase.h"
 
 using namespace dorv::data;
 using dorv::test::FakeMemoCounter;

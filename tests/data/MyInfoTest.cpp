@@ -2,7 +2,7 @@
 
 #include "data/FixedText.h"
 #include "data/MyInfo.h"
-#include "data/TempDatabase.h"
+#include "support/TempDatabase.h"
 
 using namespace dorv::data;
 using dorv::test::TempDatabase;

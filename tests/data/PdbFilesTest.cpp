@@ -4,7 +4,7 @@
 
 #include "data/FixedText.h"
 #include "data/PdbFiles.h"
-#include "data/TempDatabase.h"
+#include "support/TempDatabase.h"
 
 using namespace dorv::data;
 using dorv::test::TempDatabase;

@@ -7,8 +7,8 @@
 
 #include "data/FixedText.h"
 #include "data/RecurringFile.h"
-#include "data/RecordingNotices.h"
-#include "data/TempDatabase.h"
+#include "support/RecordingNotices.h"
+#include "support/TempDatabase.h"
 #include "res/Strings.h"
 
 using namespace dorv::data;

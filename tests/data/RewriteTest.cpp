@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "data/Rewrite.h"
-#include "data/TempDatabase.h"
+#include "support/TempDatabase.h"
 
 using namespace dorv::data;
 using dorv::test::TempDatabase;

@@ -6,7 +6,7 @@
 #include "data/Distance.h"
 #include "data/FixedText.h"
 #include "data/RateFiles.h"
-#include "data/SampleFixture.h"
+#include "support/SampleFixture.h"
 
 using namespace dorv::data;
 using namespace dorv::test;

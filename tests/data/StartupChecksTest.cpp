@@ -5,10 +5,10 @@
 
 #include "data/DataDirectoryCheck.h"
 #include "data/SampleFileCheck.h"
-#include "data/SampleFixture.h"
+#include "support/SampleFixture.h"
 #include "data/SampleImages.h"
-#include "data/TempDatabase.h"
-#include "data/Unprivileged.h"
+#include "support/TempDatabase.h"
+#include "support/Unprivileged.h"
 
 using namespace dorv::data;
 using dorv::test::TempDatabase;

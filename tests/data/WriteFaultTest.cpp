@@ -7,15 +7,15 @@
 #include <functional>
 
 #include "data/CallLog.h"
-#include "data/FakeMemoCounter.h"
-#include "data/FaultInjector.h"
+#include "support/FakeMemoCounter.h"
+#include "support/FaultInjector.h"
 #include "data/FixedText.h"
 #include "data/MyInfo.h"
 #include "data/PdbFiles.h"
-#include "data/RecordingNotices.h"
+#include "support/RecordingNotices.h"
 #include "data/RecurringFile.h"
 #include "data/Rewrite.h"
-#include "data/TempDatabase.h"
+#include "support/TempDatabase.h"
 
 using namespace dorv::data;
 using namespace dorv::test;

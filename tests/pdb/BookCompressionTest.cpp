@@ -2,7 +2,7 @@
 
 #include <cerrno>
 
-#include "data/FaultInjector.h"
+#include "support/FaultInjector.h"
 #include "pdb/BookCompression.h"
 #include "pdb/PdbTestBook.h"
 

@@ -3,18 +3,19 @@
 #include <QLineEdit>
 #include <memory>
 
+#include "support/Prompter.h"
 #include "data/BandTitles.h"
 #include "data/FixedText.h"
 #include "data/HourDefinitions.h"
 #include "data/MyInfo.h"
 #include "data/SampleImages.h"
-#include "data/TempDatabase.h"
+#include "support/TempDatabase.h"
 #include "pdb/CChangePdbDlg.h"
 #include "pdb/ChangePdbRules.h"
 #include "platform/Messages.h"
 #include "rating/dialogs/CChangeRateBandsDlg.h"
 #include "rating/dialogs/HourSpinBox.h"
-#include "rating_dialogs/DialogDriver.h"
+#include "support/DialogDriver.h"
 #include "res/Strings.h"
 
 using namespace dorv;
@@ -82,13 +83,14 @@ class ChangePdbTest : public ::testing::Test {
   }
 
   // A new record of the texts shown; every test has one, so no real message box ever waits.
-  platform::ScriptedPrompter& FreshPrompter() {
-    m_prompter = std::make_unique<platform::ScriptedPrompter>();
+  dorv::test::Prompter& FreshPrompter() {
+    m_prompter = std::make_unique<dorv::test::Prompter>();
+    m_prompter->AnswerAllWith(QMessageBox::Ok);
     return *m_prompter;
   }
 
-  std::unique_ptr<platform::ScriptedPrompter> m_prompter =
-      std::make_unique<platform::ScriptedPrompter>();
+  std::unique_ptr<dorv::test::Prompter> m_prompter =
+      std::make_unique<dorv::test::Prompter>();
   data::MyInfo m_info{};
   ChangeDataValues m_values;
   ChangePdbOpeners m_openers;
@@ -278,7 +280,7 @@ TEST_F(ChangePdbTest, ChangeBandsRebuildsTheBandLinesAndWhichRatesMayBeTyped) {
 TEST_F(ChangePdbTest, CancelRightAfterOpeningAsksWhetherToSave) {
   for (const CloseAnswer& answer : kCloseAnswers) {
     SCOPED_TRACE(answer.name);
-    platform::ScriptedPrompter& prompter = FreshPrompter();
+    dorv::test::Prompter& prompter = FreshPrompter();
     prompter.Answer(answer.answer);
     auto dialog = Open();
     TypeRate(*dialog, 0, false, "0", "12", "34");
@@ -290,7 +292,7 @@ TEST_F(ChangePdbTest, CancelRightAfterOpeningAsksWhetherToSave) {
     if (answer.staysOpen) dialog->done(QDialog::Rejected);
   }
   // Right after opening the question comes too: the filling counts as a change.
-  platform::ScriptedPrompter& prompter = FreshPrompter();
+  dorv::test::Prompter& prompter = FreshPrompter();
   prompter.Answer(QMessageBox::No);
   auto untouched = Open();
   QTest::keyClick(untouched.get(), Qt::Key_Escape);
@@ -333,7 +335,7 @@ TEST_F(ChangePdbTest, RunUsesTheBandEditorAndHandsTheValuesBackOnOk) {
   EXPECT_EQ(values.bandLines[2], S(BandLine("Night", {2300, 800, 0, 0, 0, 0})));
 
   // Cancel and No hand nothing back.
-  platform::ScriptedPrompter& prompter = FreshPrompter();
+  dorv::test::Prompter& prompter = FreshPrompter();
   prompter.Answer(QMessageBox::No);
   ModalScript cancel([](QDialog& d) {
     auto& dialog = static_cast<CChangePdbDlg&>(d);

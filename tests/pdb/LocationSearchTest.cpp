@@ -4,7 +4,7 @@
 #include <filesystem>
 
 #include "data/LocationSearch.h"
-#include "pdb/LookupFixture.h"
+#include "support/LookupTables.h"
 
 using namespace dorv;
 using dorv::test::LookupTables;

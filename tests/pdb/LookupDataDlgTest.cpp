@@ -7,12 +7,14 @@
 #include <QTest>
 #include <filesystem>
 
+#include "support/Prompter.h"
 #include "data/FixedText.h"
-#include "data/SampleFixture.h"
+#include "support/Builders.h"
+#include "support/SampleFixture.h"
 #include "data/SampleImages.h"
 #include "pdb/CLookupDataDlg.h"
 #include "platform/Messages.h"
-#include "rating_dialogs/DialogDriver.h"
+#include "support/DialogDriver.h"
 #include "res/Strings.h"
 
 using namespace dorv;
@@ -49,20 +51,6 @@ data::SampleLocation LocationOf(const Place& p) {
   return l;
 }
 
-// A rate file whose services are given as company and call type, one rate row each.
-void WriteRateFile(const test::TempDatabase& db, const std::string& name,
-                   std::initializer_list<std::pair<const char*, const char*>> services) {
-  data::RateFileImage image;
-  for (const auto& [company, callType] : services) {
-    data::Service service{};
-    data::WriteField(service.company, company);
-    data::WriteField(service.callType, callType);
-    EXPECT_TRUE(data::AddService(image, service, {data::RateRow{}}));
-  }
-  db.WriteFile(name, image.data);
-  db.WriteFile(data::RateIndexFileName(name), image.index);
-}
-
 // A sample database with a few places at known distances from the user and the five rate
 // files, each with services named after it.
 struct LookupDatabase {
@@ -85,13 +73,13 @@ struct LookupDatabase {
     table(data::kMexicoTable,
           {{"Guadalajara", "JAL", "Mexico", "MX", 999, "33", 52, "44100", 20.67}});
     table(data::kInternationalTable, {{"Lagos", "", "Nigeria", "NG", 0, "1", 234, "", 6.45}});
-    WriteRateFile(db, "dorv11", {{"Far Home Telephone", "HOME LONG DISTANCE"}});
-    WriteRateFile(db, "dorv12", {{"Far Office Telephone", "OFFICE LONG DISTANCE"}});
+    test::WriteRateFile(db, "dorv11", {{"Far Home Telephone", "HOME LONG DISTANCE"}});
+    test::WriteRateFile(db, "dorv12", {{"Far Office Telephone", "OFFICE LONG DISTANCE"}});
     // Services of two companies: the caption names the last one's.
-    WriteRateFile(db, "dorv13",
+    test::WriteRateFile(db, "dorv13",
                   {{"Globe One", "WORLD Globe One"}, {"Globe Two", "WORLD Globe Two"}});
-    WriteRateFile(db, "dorv14", {{"Near Home Telephone", "HOME NEARBY"}});
-    WriteRateFile(
+    test::WriteRateFile(db, "dorv14", {{"Near Home Telephone", "HOME NEARBY"}});
+    test::WriteRateFile(
         db, "dorv15",
         {{"Near Office Telephone", "OFFICE NEARBY"}, {"Near Office Telephone", "OFFICE SAVER"}});
     tables.Open();
@@ -221,7 +209,8 @@ TEST(LookupDataDlg, ZipCodeColumnShowsPostalCodesAndSortsByThem) {
 
 TEST(LookupDataDlg, OkWithoutAServiceOrSearchTextSaysSoAndKeepsTheLists) {
   OpenLookupData lookup;
-  platform::ScriptedPrompter prompter;
+  dorv::test::Prompter prompter;
+  prompter.AnswerAllWith(QMessageBox::Ok);
   lookup.SearchFor("6", data::SearchCriterion::AreaOrCityCode);
   lookup.ClickRow(lookup.dialog.LocationList(), 1);
   lookup.ClickRow(lookup.dialog.TypeList(), 0);
@@ -307,7 +296,8 @@ TEST(LookupDataDlg, RunLookupDataGivesTheWholeChoiceOnOkAndNothingOnCancelOrEsca
 TEST(LookupDataDlg, AnUncountableRegionEndsAsCancelled) {
   OpenLookupData lookup;
   lookup.sample.tables.mexico.Close();
-  platform::ScriptedPrompter prompter;
+  dorv::test::Prompter prompter;
+  prompter.AnswerAllWith(QMessageBox::Ok);
   lookup.SearchFor("t", data::SearchCriterion::City);
   ASSERT_EQ(prompter.Shown().size(), 1u);
   EXPECT_EQ(prompter.Shown()[0],
@@ -320,7 +310,8 @@ TEST(LookupDataDlg, AnUncountableRegionEndsAsCancelled) {
 TEST(LookupDataDlg, AMissingRateFileIsToldAndListsNoServices) {
   OpenLookupData lookup;
   std::filesystem::remove(lookup.sample.db.Path("dorv13"));
-  platform::ScriptedPrompter prompter;
+  dorv::test::Prompter prompter;
+  prompter.AnswerAllWith(QMessageBox::Ok);
   lookup.Pick("Lagos", res::kServiceTypeInternational);
   ASSERT_EQ(prompter.Shown().size(), 1u);
   EXPECT_EQ(prompter.Shown()[0], res::kErrorRateFile);

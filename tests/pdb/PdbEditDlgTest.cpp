@@ -9,11 +9,12 @@
 #include <QTest>
 #include <functional>
 
+#include "support/Prompter.h"
 #include "data/CallLog.h"
-#include "data/FakeMemoCounter.h"
+#include "support/FakeMemoCounter.h"
 #include "data/FixedText.h"
-#include "data/RecordingNotices.h"
-#include "data/SampleFixture.h"
+#include "support/RecordingNotices.h"
+#include "support/SampleFixture.h"
 #include "pdb/CPdbEditDlg.h"
 #include "pdb/CPdbListDlg.h"
 #include "pdb/FakeEditSources.h"
@@ -57,7 +58,7 @@ struct EditorSetup {
   pdb::PdbEditOpeners openers;
   std::function<void(CPdbEditDlg&)> script;
   std::unique_ptr<pdb::CPdbListDlg> list;
-  platform::ScriptedPrompter prompter;
+  dorv::test::Prompter prompter;
   EditResult lastResult = EditResult::WriteFailed;
   int nestedDialogs = 0;
   // The real call screen over the book, for the paths that log a call.
@@ -68,6 +69,7 @@ struct EditorSetup {
   std::time_t clock = 1772618400;  // 4 March 2026, 10:00 UTC: March in every time zone
 
   explicit EditorSetup(std::vector<data::PdbRecord> entries) {
+    prompter.AnswerAllWith(QMessageBox::Ok);
     for (data::PdbRecord& e : entries) book.pdb.Append(e, data::PdbKind::Toll);
     pdb::PdbListOpeners listOpeners;
     listOpeners.editor = [this](const pdb::EditorRequest& request) {

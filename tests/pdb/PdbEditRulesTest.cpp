@@ -4,7 +4,7 @@
 
 #include "data/FixedText.h"
 #include "data/HourDefinitions.h"
-#include "data/SampleFixture.h"
+#include "support/SampleFixture.h"
 #include "pdb/FakeEditSources.h"
 #include "pdb/PdbEditApply.h"
 #include "pdb/PdbEditRules.h"

@@ -5,13 +5,14 @@
 #include <QHeaderView>
 #include <QTest>
 
-#include "data/FaultInjector.h"
+#include "support/Prompter.h"
+#include "support/FaultInjector.h"
 #include "data/FixedText.h"
 #include "pdb/CPdbListDlg.h"
 #include "pdb/CPdbRecoveryDlg.h"
 #include "pdb/PdbTestBook.h"
 #include "platform/Messages.h"
-#include "rating_dialogs/DialogDriver.h"
+#include "support/DialogDriver.h"
 #include "res/Strings.h"
 
 using namespace dorv;
@@ -206,7 +207,7 @@ TEST(PdbListDialog, DeletingThreeRowsAsksOnceAndRemovesThem) {
   ClickRow(list.dialog, 0);
   ClickRow(list.dialog, 2, Qt::ControlModifier);
   ClickRow(list.dialog, 4, Qt::ControlModifier);
-  platform::ScriptedPrompter prompter;
+  dorv::test::Prompter prompter;
   prompter.Answer(QMessageBox::Yes);
   list.dialog.Button(ListButton::Delete).click();
   EXPECT_EQ(prompter.Shown(), (std::vector<QString>{res::kAskDeleteItems}));
@@ -226,14 +227,15 @@ TEST(PdbListDialog, DeleteAnsweredNoOrFailingChangesNothingMore) {
   OpenList list(book);
   ClickRow(list.dialog, 1);
   {
-    platform::ScriptedPrompter prompter;
+    dorv::test::Prompter prompter;
     prompter.Answer(QMessageBox::No);
     list.dialog.OnDelete();
     EXPECT_EQ(prompter.Shown(), (std::vector<QString>{res::kAskDeleteItem}));
   }
   EXPECT_EQ(list.dialog.Rows().rowCount(), 3);
   book.pdb.Close();
-  platform::ScriptedPrompter prompter;
+  dorv::test::Prompter prompter;
+  prompter.AnswerAllWith(QMessageBox::Ok);
   prompter.Answer(QMessageBox::Yes);
   list.dialog.OnDelete();
   EXPECT_EQ(prompter.Shown(), (std::vector<QString>{res::kAskDeleteItem, res::kErrorDeleteEntry}));
@@ -250,7 +252,8 @@ TEST(PdbListDialog, UnreadableBookEndsTheDialogWithInternalError103) {
   CPdbListDlg dialog(book.pdb, book.myInfo, data::PdbKind::Toll);
   dialog.show();
   book.pdb.Close();
-  platform::ScriptedPrompter prompter;
+  dorv::test::Prompter prompter;
+  prompter.AnswerAllWith(QMessageBox::Ok);
   dialog.OnLoadTimer();
   ASSERT_EQ(prompter.Shown().size(), 1u);
   EXPECT_EQ(prompter.Shown()[0],
@@ -264,7 +267,7 @@ TEST(PdbListDialog, CompressingTenWithThreeDeletedLeavesSevenInOrder) {
   book.AddNumbered(10);
   OpenList list(book);
   for (int row : {0, 5, 7}) ClickRow(list.dialog, row, Qt::ControlModifier);
-  platform::ScriptedPrompter prompter;
+  dorv::test::Prompter prompter;
   prompter.Answer(QMessageBox::Yes);  // delete
   prompter.Answer(QMessageBox::Yes);  // compress
   prompter.Answer(QMessageBox::Ok);   // backed up
@@ -305,7 +308,8 @@ TEST(PdbListDialog, CompressDeclinedOrFailingLeavesTheBook) {
     std::optional<test::FaultInjector> failing;
     if (row.fault == kRename) failing.emplace(test::FailingCall::Rename, 1, test::Failure::Once);
     if (row.fault == kScratch) std::filesystem::create_directory(book.db.Path("~PTEMP~.DAT"));
-    platform::ScriptedPrompter prompter;
+    dorv::test::Prompter prompter;
+    prompter.AnswerAllWith(QMessageBox::Ok);
     prompter.Answer(row.first);
     prompter.Answer(row.second);
     list.dialog.OnCompress();
@@ -340,7 +344,8 @@ TEST(PdbListDialog, EditorResultsAddReplaceOrReport) {
   EXPECT_EQ(list.dialog.Item(selected[0])->Position(), 1);
   EXPECT_EQ(calls, 2);
 
-  platform::ScriptedPrompter prompter;
+  dorv::test::Prompter prompter;
+  prompter.AnswerAllWith(QMessageBox::Ok);
   list.dialog.AfterEditor(pdb::PdbEditMode::Duplicate, pdb::EditResult::WriteFailed);
   list.dialog.AfterEditor(pdb::PdbEditMode::Add, pdb::EditResult::NothingWritten);
   EXPECT_EQ(prompter.Shown(), (std::vector<QString>{res::kErrorSaveEntry}));
@@ -370,7 +375,8 @@ TEST(PdbListDialog, CallScreenGetsTheEntryReadIntoTheWorkBuffer) {
                                                        {0, rating::CallScreenMode::ManualEntry}}));
   EXPECT_EQ(name, "bravo");
   book.pdb.Close();
-  platform::ScriptedPrompter prompter;
+  dorv::test::Prompter prompter;
+  prompter.AnswerAllWith(QMessageBox::Ok);
   list.dialog.OnTimeACall();
   EXPECT_EQ(prompter.Shown(), (std::vector<QString>{res::kErrorPersonalDatabase}));
   EXPECT_EQ(opened.size(), 2u);

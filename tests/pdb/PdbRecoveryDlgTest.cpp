@@ -2,11 +2,12 @@
 
 #include <QHeaderView>
 
+#include "support/Prompter.h"
 #include "pdb/CPdbListDlg.h"
 #include "pdb/CPdbRecoveryDlg.h"
 #include "pdb/PdbTestBook.h"
 #include "platform/Messages.h"
-#include "rating_dialogs/DialogDriver.h"
+#include "support/DialogDriver.h"
 #include "res/Strings.h"
 
 using namespace dorv;
@@ -110,13 +111,15 @@ TEST(PdbRecoveryDialog, UnreadableBookOrFailedRecoveryIsReported) {
     dialog.OnLoadTimer();
     Select(dialog, {0, 1});
     book.pdb.Close();
-    platform::ScriptedPrompter prompter;
+    dorv::test::Prompter prompter;
+    prompter.AnswerAllWith(QMessageBox::Ok);
     dialog.OnOk();
     EXPECT_EQ(prompter.Shown(), (std::vector<QString>{res::kErrorDeleteEntry}));
     EXPECT_EQ(dialog.result(), 1);
     EXPECT_EQ(dialog.Rows().rowCount(), 2);
   }
-  platform::ScriptedPrompter prompter;
+  dorv::test::Prompter prompter;
+  prompter.AnswerAllWith(QMessageBox::Ok);
   CPdbRecoveryDlg dialog(book.pdb, data::PdbKind::Toll, target);
   dialog.OnLoadTimer();
   EXPECT_EQ(prompter.Shown(), (std::vector<QString>{res::kErrorRecoveryAccess}));

@@ -42,31 +42,6 @@ void PdbTestBook::AddNumbered(long count, long deletedEvery) {
   Add(entries);
 }
 
-data::PdbRecord FullEntry(const char* type, const char* name, const char* prefix) {
-  data::PdbRecord e;
-  data::ClearRecord(e);
-  e.lastOpened = 0;
-  data::WriteField(e.type, type);
-  data::WriteField(e.name, name);
-  data::WriteField(e.contact, "May");
-  data::WriteField(e.address1, "1 Road");
-  data::WriteField(e.webSite, "old.example");
-  data::WriteField(e.city, "Toronto");
-  data::WriteField(e.state, "Ontario");
-  data::WriteField(e.country, "Canada");
-  data::WriteField(e.countryCode, "1");
-  data::WriteField(e.areaCode, "416");
-  data::WriteField(e.prefix, prefix);
-  data::WriteField(e.suffix, "0100");
-  data::WriteField(e.telco, "Sample Telco");
-  data::WriteField(e.note, "a note");
-  data::WriteField(e.bandTitle[0], "Day");
-  data::WriteField(e.bandTitle[1], "Evening");
-  e.rates[0] = {10.0, -1.0};
-  e.rates[1] = {7.5, 4.0};
-  e.memoFileNumber = 3;
-  return e;
-}
 
 std::vector<std::string> PdbTestBook::NamesInFile(data::PdbKind kind) {
   std::vector<std::string> names;

@@ -4,7 +4,8 @@
 
 #include "data/MyInfo.h"
 #include "data/PdbFiles.h"
-#include "data/TempDatabase.h"
+#include "support/Builders.h"
+#include "support/TempDatabase.h"
 
 namespace dorv::test {
 
@@ -18,9 +19,6 @@ struct TestEntry {
   bool hidden = false;
 };
 
-// An entry with every text field filled, a day and an evening band, a -1 for "no additional
-// rate" and memo files numbered 3.
-data::PdbRecord FullEntry(const char* type, const char* name, const char* prefix);
 
 // A temporary database with three empty books, opened, that tests fill with entries.
 class PdbTestBook {

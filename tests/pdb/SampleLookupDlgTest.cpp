@@ -6,11 +6,12 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "support/Prompter.h"
 #include "data/PdbText.h"
 #include "pdb/CSampleLookupDlg.h"
-#include "pdb/LookupFixture.h"
+#include "support/LookupTables.h"
 #include "platform/Messages.h"
-#include "rating_dialogs/DialogDriver.h"
+#include "support/DialogDriver.h"
 #include "res/Strings.h"
 
 using namespace dorv;
@@ -55,7 +56,8 @@ TEST(SampleLookupDlg, ViewRoleShowsOnlyCloseWhichAlwaysEndsWithTwo) {
 
 TEST(SampleLookupDlg, EmptySearchSaysSoAndListsNothing) {
   OpenLookup lookup(false);
-  platform::ScriptedPrompter prompter;
+  dorv::test::Prompter prompter;
+  prompter.AnswerAllWith(QMessageBox::Ok);
   QTest::mouseClick(lookup.dialog.CriterionButton(data::SearchCriterion::City), Qt::LeftButton);
   ASSERT_EQ(prompter.Shown().size(), 1u);
   EXPECT_EQ(prompter.Shown()[0], res::kErrorNoSearchParameters);
@@ -149,7 +151,8 @@ TEST(SampleLookupDlg, OkWithoutASelectionOrCancelChoosesNothing) {
 TEST(SampleLookupDlg, AnUnreadableRegionNamesItselfAndChoosesNothing) {
   OpenLookup lookup(true);
   lookup.t.tables.canada.Close();
-  platform::ScriptedPrompter prompter;
+  dorv::test::Prompter prompter;
+  prompter.AnswerAllWith(QMessageBox::Ok);
   lookup.SearchFor("san", data::SearchCriterion::City);
   ASSERT_EQ(prompter.Shown().size(), 1u);
   EXPECT_EQ(prompter.Shown()[0], res::kErrorRegionTables[1]);

@@ -4,10 +4,11 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "data/SampleFixture.h"
+#include "support/Prompter.h"
+#include "support/SampleFixture.h"
 #include "pdb/CTelcoAccessDlg.h"
 #include "platform/Messages.h"
-#include "rating_dialogs/DialogDriver.h"
+#include "support/DialogDriver.h"
 #include "res/Strings.h"
 
 using namespace dorv;
@@ -87,7 +88,8 @@ TEST(TelcoAccessDlg, CancelKeepsTheOpenersChoiceAndAnUnknownChoiceSelectsNothing
 TEST(TelcoAccessDlg, AnUnreadableFileSaysSoAndEnds) {
   Telcos telcos;
   telcos.file.Close();
-  platform::ScriptedPrompter prompter;
+  dorv::test::Prompter prompter;
+  prompter.AnswerAllWith(QMessageBox::Ok);
   CTelcoAccessDlg dialog(telcos.file, true, 0, {});
   ASSERT_EQ(prompter.Shown().size(), 1u);
   EXPECT_EQ(prompter.Shown()[0], res::kErrorTelcoDatabase);

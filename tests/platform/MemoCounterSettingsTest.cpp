@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "support/Prompter.h"
 #include "platform/MessageNotices.h"
 #include "platform/Messages.h"
 #include "platform/SettingsMemoCounter.h"
@@ -55,7 +56,8 @@ TEST(SettingsMemoCounter, UnreadableValueAndUnwritablePlaceFail) {
 }
 
 TEST(MessageNotices, ShowsTheNoticeInAMessageBox) {
-  dorv::platform::ScriptedPrompter prompter;
+  dorv::test::Prompter prompter;
+  prompter.AnswerAllWith(QMessageBox::Ok);
   dorv::platform::MessageNotices notices;
   notices.Notice("a notice");
   ASSERT_EQ(prompter.Shown().size(), 1u);

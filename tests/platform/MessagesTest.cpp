@@ -1,7 +1,9 @@
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 #include <QWidget>
 
+#include "support/Prompter.h"
 #include "platform/Messages.h"
 #include "platform/StartupSound.h"
 #include "platform/Texts.h"
@@ -9,22 +11,25 @@
 
 using namespace dorv::platform;
 
-TEST(Messages, PrompterRecordsTextsAndAnswersInOrder) {
-  ScriptedPrompter prompter;
-  prompter.Answer(QMessageBox::No);
+TEST(Messages, PrompterAnswersInOrderAndAStrayMessageFailsTheTest) {
+  dorv::test::Prompter prompter{QMessageBox::No};
   EXPECT_EQ(Ask(nullptr, "one\r\ntwo\n\rthree", QMessageBox::Yes | QMessageBox::No),
             QMessageBox::No);
-  EXPECT_EQ(Ask(nullptr, "again"), QMessageBox::Ok);
-  ASSERT_EQ(prompter.Shown().size(), 2u);
-  EXPECT_EQ(prompter.Shown()[0], "one\ntwo\nthree");
+  EXPECT_NONFATAL_FAILURE(
+      EXPECT_EQ(Ask(nullptr, "again", QMessageBox::Yes | QMessageBox::Cancel), QMessageBox::Cancel),
+      "a message no test scripted: again");
+  dorv::test::ExpectShown(prompter, {"one\ntwo\r\nthree", "again"});
+  EXPECT_NONFATAL_FAILURE(dorv::test::ExpectShown(prompter, {"one\ntwo\nthree"}), "expected:");
+}
+
+TEST(Messages, AMessageWithNoPrompterFailsTheTest) {
+  EXPECT_NONFATAL_FAILURE(Ask(nullptr, "nobody answers"), "a message no test scripted");
 }
 
 TEST(Messages, InternalErrorShowsTheCode) {
-  ScriptedPrompter prompter;
+  dorv::test::Prompter prompter{QMessageBox::Ok};
   InternalError(nullptr, 42);
-  ASSERT_EQ(prompter.Shown().size(), 1u);
-  EXPECT_EQ(prompter.Shown()[0],
-            ShownText(QString(dorv::res::kErrorInternal).replace("%i", "42")));
+  dorv::test::ExpectShown(prompter, {QString(dorv::res::kErrorInternal).replace("%i", "42")});
   EXPECT_TRUE(prompter.Shown()[0].endsWith("Error Code 42"));
 }
 

@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "RatingTestSupport.h"
+#include "support/RatingSupport.h"
 #include "rating/RatingEngine.h"
 
 namespace dorv::rating {

@@ -6,7 +6,7 @@
 #include <cmath>
 #include <random>
 
-#include "RatingTestSupport.h"
+#include "support/RatingSupport.h"
 #include "rating/RatingEngine.h"
 
 namespace dorv::rating {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "RatingTestSupport.h"
+#include "support/RatingSupport.h"
 #include "res/Strings.h"
 
 namespace dorv::rating {

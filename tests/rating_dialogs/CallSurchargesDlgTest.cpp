@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "support/Prompter.h"
 #include "data/CallLogRecord.h"
 #include "data/FixedText.h"
 #include "data/MyInfo.h"
@@ -9,7 +10,8 @@
 #include "platform/ReportList.h"
 #include "rating/Surcharges.h"
 #include "rating/dialogs/CCallSurchargesDlg.h"
-#include "rating_dialogs/DialogDriver.h"
+#include "support/Builders.h"
+#include "support/DialogDriver.h"
 #include "res/Strings.h"
 
 using namespace dorv;
@@ -82,7 +84,7 @@ TEST_F(CallSurchargesDlgTest, OpensWithTheEntryRowAndTheCallsSurcharges) {
 }
 
 TEST_F(CallSurchargesDlgTest, AddingAndOkFillTheCallsSlotsInListOrder) {
-  platform::ScriptedPrompter prompter;
+  dorv::test::Prompter prompter;
   CCallSurchargesDlg dialog(m_info.surcharges, m_call.surcharges, 150.0);
   ShowForUser(dialog);
   PickerControls c = ControlsOf(dialog);
@@ -105,7 +107,8 @@ TEST_F(CallSurchargesDlgTest, AddingAndOkFillTheCallsSlotsInListOrder) {
 }
 
 TEST_F(CallSurchargesDlgTest, TheEntryRowCannotBeRemoved) {
-  platform::ScriptedPrompter prompter;
+  dorv::test::Prompter prompter;
+  prompter.AnswerAllWith(QMessageBox::Ok);
   CCallSurchargesDlg dialog(m_info.surcharges, m_call.surcharges, 150.0);
   ShowForUser(dialog);
   PickerControls c = ControlsOf(dialog);
@@ -122,7 +125,7 @@ TEST_F(CallSurchargesDlgTest, TheEntryRowCannotBeRemoved) {
 }
 
 TEST_F(CallSurchargesDlgTest, WithoutAnEntrySurchargeRemoveMovesEveryRow) {
-  platform::ScriptedPrompter prompter;
+  dorv::test::Prompter prompter;
   m_call.surcharges[1] = MakeSurcharge("Card A", 95);
   CCallSurchargesDlg dialog(m_info.surcharges, m_call.surcharges, 0.0);
   ShowForUser(dialog);
@@ -142,7 +145,8 @@ TEST_F(CallSurchargesDlgTest, WithoutAnEntrySurchargeRemoveMovesEveryRow) {
 }
 
 TEST_F(CallSurchargesDlgTest, ACallNeverCarriesMoreThanTenSurcharges) {
-  platform::ScriptedPrompter prompter;
+  dorv::test::Prompter prompter;
+  prompter.AnswerAllWith(QMessageBox::Ok);
   for (int i = 3; i < kListSlots; ++i)
     m_info.surcharges[i] = MakeSurcharge('S' + std::to_string(i), i);
   for (int i = 1; i < 8; ++i) m_call.surcharges[i] = m_info.surcharges[i + 2];  // 8 carried
@@ -185,7 +189,7 @@ TEST_F(CallSurchargesDlgTest, CancelAsksAfterAMove) {
   }
   for (const CloseAnswer& answer : kCloseAnswers) {
     SCOPED_TRACE(answer.name);
-    platform::ScriptedPrompter prompter;
+    dorv::test::Prompter prompter;
     prompter.Answer(answer.answer);
     CCallSurchargesDlg dialog(m_info.surcharges, m_call.surcharges, 0.0);
     ShowForUser(dialog);

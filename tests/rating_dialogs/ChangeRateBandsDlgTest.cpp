@@ -2,16 +2,17 @@
 
 #include <QLineEdit>
 
+#include "support/Prompter.h"
 #include "data/BandTitles.h"
 #include "data/FixedText.h"
 #include "data/HourDefinitions.h"
 #include "data/MyInfo.h"
 #include "data/SampleImages.h"
-#include "data/TempDatabase.h"
+#include "support/TempDatabase.h"
 #include "platform/Messages.h"
 #include "rating/dialogs/CChangeRateBandsDlg.h"
 #include "rating/dialogs/HourSpinBox.h"
-#include "rating_dialogs/DialogDriver.h"
+#include "support/DialogDriver.h"
 #include "res/Strings.h"
 
 using namespace dorv;
@@ -50,14 +51,15 @@ class ChangeRateBandsTest : public ::testing::Test {
   }
 
   // A new record of the texts shown; every test has one, so no real message box ever waits.
-  platform::ScriptedPrompter& FreshPrompter() {
-    m_prompter = std::make_unique<platform::ScriptedPrompter>();
+  dorv::test::Prompter& FreshPrompter() {
+    m_prompter = std::make_unique<dorv::test::Prompter>();
+    m_prompter->AnswerAllWith(QMessageBox::Ok);
     return *m_prompter;
   }
 
   TempDatabase m_db;
-  std::unique_ptr<platform::ScriptedPrompter> m_prompter =
-      std::make_unique<platform::ScriptedPrompter>();
+  std::unique_ptr<dorv::test::Prompter> m_prompter =
+      std::make_unique<dorv::test::Prompter>();
   data::MyInfo m_info{};
   RateBandValues m_values;
 };
@@ -81,7 +83,7 @@ QString BandTextOf(const std::string& title, std::array<std::uint16_t, 6> h, boo
 
 TEST_F(ChangeRateBandsTest, OpensOnTheEntrysBands) {
   m_values.bandHours[2] = 2500;  // a stored time past Mid
-  platform::ScriptedPrompter& prompter = FreshPrompter();
+  dorv::test::Prompter& prompter = FreshPrompter();
   auto dialog = Open();
   EXPECT_TRUE(prompter.Shown().empty());
   QComboBox* titles = dialog->TitleBox(0);
@@ -182,7 +184,7 @@ TEST_F(ChangeRateBandsTest, OverlappingHoursKeepTheDialogOpenWithOneMessage) {
   m_values.bandHours = {800,  1700, 800,  1200, 0,    0,  //
                         1600, 2300, 1000, 1400, 2400, 2400,  //
                         2300, 800,  0,    0,    900,  1000};
-  platform::ScriptedPrompter& prompter = FreshPrompter();
+  dorv::test::Prompter& prompter = FreshPrompter();
   auto dialog = Open();
   Click(dialog->OkButton());
   ASSERT_EQ(prompter.Shown().size(), 1u);
@@ -205,7 +207,7 @@ TEST_F(ChangeRateBandsTest, OverlappingHoursKeepTheDialogOpenWithOneMessage) {
 TEST_F(ChangeRateBandsTest, CancelAfterAChangeAsksWhetherToSave) {
   for (const CloseAnswer& answer : kCloseAnswers) {
     SCOPED_TRACE(answer.name);
-    platform::ScriptedPrompter& prompter = FreshPrompter();
+    dorv::test::Prompter& prompter = FreshPrompter();
     prompter.Answer(answer.answer);
     auto dialog = Open();
     StepTo(dialog->HourSpin(0, 0), 9);
@@ -225,7 +227,7 @@ TEST_F(ChangeRateBandsTest, TitlesFileProblemsAreReported) {
     // Without the file only the empty entry is offered; the entry's own titles stay.
     m_db.WriteFile(data::kBandTitleFileName, "");
     std::remove(m_db.Path(data::kBandTitleFileName).c_str());
-    platform::ScriptedPrompter& prompter = FreshPrompter();
+    dorv::test::Prompter& prompter = FreshPrompter();
     auto dialog = Open();
     ASSERT_EQ(prompter.Shown().size(), 1u);
     EXPECT_EQ(prompter.Shown()[0], res::kErrorTitlesFile);
@@ -238,7 +240,7 @@ TEST_F(ChangeRateBandsTest, TitlesFileProblemsAreReported) {
   {
     // A title that can no longer be read at OK keeps the dialog open.
     WriteTitles({"Day", "Evening", "Night/Weekend"});
-    platform::ScriptedPrompter& prompter = FreshPrompter();
+    dorv::test::Prompter& prompter = FreshPrompter();
     auto dialog = Open();
     ChooseEntry(dialog->TitleBox(2), 3);
     WriteTitles({"Day"});
@@ -274,7 +276,7 @@ TEST_F(ChangeRateBandsTest, RunHandsTheBandsBackOnlyOnOk) {
   }
   EXPECT_EQ(values.bandHours[0], 700);
   {
-    platform::ScriptedPrompter& prompter = FreshPrompter();
+    dorv::test::Prompter& prompter = FreshPrompter();
     prompter.Answer(QMessageBox::No);
     ModalScript script([](QDialog& d) {
       auto& dialog = static_cast<CChangeRateBandsDlg&>(d);

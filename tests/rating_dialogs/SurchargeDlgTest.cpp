@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include "support/Prompter.h"
 #include "data/FixedText.h"
 #include "platform/Messages.h"
 #include "rating/dialogs/CSurchargeDlg.h"
-#include "rating_dialogs/DialogDriver.h"
+#include "support/Builders.h"
+#include "support/DialogDriver.h"
 #include "res/Strings.h"
 
 using namespace dorv;
@@ -37,7 +39,7 @@ Fields FieldsOf(CSurchargeDlg& dialog) {
 }  // namespace
 
 TEST(SurchargeDlg, AddTypesAPerTimeSurchargeIntoTheFirstFreeSlot) {
-  platform::ScriptedPrompter prompter;
+  dorv::test::Prompter prompter;
   SurchargeList list = SampleList();
   list[2] = MakeSurcharge("Third", 1);
   list[1] = MakeSurcharge("", 0);  // a free slot between used ones is taken first
@@ -66,7 +68,7 @@ TEST(SurchargeDlg, AddTypesAPerTimeSurchargeIntoTheFirstFreeSlot) {
 }
 
 TEST(SurchargeDlg, EditShowsTheStoredValuesAndAnUntouchedOkStoresThemAgain) {
-  platform::ScriptedPrompter prompter;
+  dorv::test::Prompter prompter;
   const SurchargeList list = SampleList();
   CSurchargeDlg card(Mode::Edit, 0, list);
   ShowForUser(card);
@@ -96,7 +98,7 @@ TEST(SurchargeDlg, EditShowsTheStoredValuesAndAnUntouchedOkStoresThemAgain) {
 }
 
 TEST(SurchargeDlg, AnUntouchedCostKeepsItsHundredthsOfACent) {
-  platform::ScriptedPrompter prompter;
+  dorv::test::Prompter prompter;
   SurchargeList list = SampleList();
   list[0].cost = 95.25;
   CSurchargeDlg dialog(Mode::Edit, 0, list);
@@ -112,7 +114,8 @@ TEST(SurchargeDlg, AnUntouchedCostKeepsItsHundredthsOfACent) {
 // Which fields are refused with which message is the field rules' table; here the dialog shows
 // the refusal and stores nothing.
 TEST(SurchargeDlg, ARefusedFieldShowsItsMessageAndStoresNothing) {
-  platform::ScriptedPrompter prompter;
+  dorv::test::Prompter prompter;
+  prompter.AnswerAllWith(QMessageBox::Ok);
   const SurchargeList list = SampleList();
   CSurchargeDlg dialog(Mode::Add, -1, list);
   ShowForUser(dialog);
@@ -129,7 +132,8 @@ TEST(SurchargeDlg, ARefusedFieldShowsItsMessageAndStoresNothing) {
 }
 
 TEST(SurchargeDlg, AddingToAFullListIsRefused) {
-  platform::ScriptedPrompter prompter;
+  dorv::test::Prompter prompter;
+  prompter.AnswerAllWith(QMessageBox::Ok);
   SurchargeList list{};
   for (int i = 0; i < kListSlots; ++i) list[i] = MakeSurcharge('S' + std::to_string(i), i);
   CSurchargeDlg dialog(Mode::Add, -1, list);
@@ -151,7 +155,7 @@ TEST(SurchargeDlg, CancelAsksOnlyAfterAChange) {
   }
   for (const CloseAnswer& answer : kCloseAnswers) {
     SCOPED_TRACE(answer.name);
-    platform::ScriptedPrompter prompter;
+    dorv::test::Prompter prompter;
     prompter.Answer(answer.answer);
     CSurchargeDlg dialog(Mode::Edit, 0, list);
     ShowForUser(dialog);
@@ -163,7 +167,7 @@ TEST(SurchargeDlg, CancelAsksOnlyAfterAChange) {
 }
 
 TEST(SurchargeDlg, EnterMovesToTheNextFieldAndOnlyOkSaves) {
-  platform::ScriptedPrompter prompter;
+  dorv::test::Prompter prompter;
   const SurchargeList list = SampleList();
   CSurchargeDlg dialog(Mode::Add, -1, list);
   ShowForUser(dialog);

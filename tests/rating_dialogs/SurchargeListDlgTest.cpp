@@ -2,14 +2,16 @@
 
 #include <cstring>
 
+#include "support/Prompter.h"
 #include "data/FixedText.h"
 #include "data/MyInfo.h"
-#include "data/TempDatabase.h"
+#include "support/Builders.h"
+#include "support/TempDatabase.h"
 #include "platform/Messages.h"
 #include "platform/ReportList.h"
 #include "rating/dialogs/CSurchargeDlg.h"
 #include "rating/dialogs/CSurchargeListDlg.h"
-#include "rating_dialogs/DialogDriver.h"
+#include "support/DialogDriver.h"
 #include "res/Strings.h"
 
 using namespace dorv;
@@ -80,7 +82,7 @@ TEST_F(SurchargeListDlgTest, OpensWithOneRowPerSlotInUse) {
 }
 
 TEST_F(SurchargeListDlgTest, DeletingTheFirstOfThreeMovesTheOthersUpAndCloseSavesIt) {
-  platform::ScriptedPrompter prompter;
+  dorv::test::Prompter prompter;
   CSurchargeListDlg dialog(m_info, m_file);
   ShowForUser(dialog);
   ListControls c = ControlsOf(dialog);
@@ -107,7 +109,7 @@ TEST_F(SurchargeListDlgTest, DeletingTheFirstOfThreeMovesTheOthersUpAndCloseSave
 }
 
 TEST_F(SurchargeListDlgTest, AddIsDisabledAtTwentyRows) {
-  platform::ScriptedPrompter prompter;
+  dorv::test::Prompter prompter;
   for (int i = 3; i < kListSlots - 1; ++i)
     m_info.surcharges[i] = MakeSurcharge('S' + std::to_string(i), i);
   CSurchargeListDlg dialog(m_info, m_file);
@@ -133,7 +135,7 @@ TEST_F(SurchargeListDlgTest, AddIsDisabledAtTwentyRows) {
 }
 
 TEST_F(SurchargeListDlgTest, EditByDoubleClickAndCancelledEditsChangeNothing) {
-  platform::ScriptedPrompter prompter;
+  dorv::test::Prompter prompter;
   CSurchargeListDlg dialog(m_info, m_file);
   ShowForUser(dialog);
   ListControls c = ControlsOf(dialog);
@@ -163,7 +165,7 @@ TEST_F(SurchargeListDlgTest, EditByDoubleClickAndCancelledEditsChangeNothing) {
 TEST_F(SurchargeListDlgTest, TheCloseBoxAsksWhenTheListChanged) {
   for (const CloseAnswer& answer : kCloseAnswers) {
     SCOPED_TRACE(answer.name);
-    platform::ScriptedPrompter prompter;
+    dorv::test::Prompter prompter;
     prompter.Answer(answer.answer);
     ASSERT_TRUE(m_file.Write(m_info));
     data::MyInfo info = m_info;
@@ -177,7 +179,7 @@ TEST_F(SurchargeListDlgTest, TheCloseBoxAsksWhenTheListChanged) {
     EXPECT_EQ(data::ReadField(StoredInfo().surcharges[1].description), second);
   }
   // Unchanged, the close box closes without a question.
-  platform::ScriptedPrompter prompter;
+  dorv::test::Prompter prompter;
   CSurchargeListDlg dialog(m_info, m_file);
   ShowForUser(dialog);
   EXPECT_TRUE(dialog.close());
@@ -189,7 +191,8 @@ TEST_F(SurchargeListDlgTest, AFailedSaveKeepsTheChangesInMemoryAndSaysSo) {
   data::MyInfoFile unwritable;  // never opened: every write fails
   {
     SCOPED_TRACE("Close");
-    platform::ScriptedPrompter prompter;
+    dorv::test::Prompter prompter;
+    prompter.AnswerAllWith(QMessageBox::Ok);
     data::MyInfo info = m_info;
     CSurchargeListDlg dialog(info, unwritable);
     ShowForUser(dialog);
@@ -203,7 +206,8 @@ TEST_F(SurchargeListDlgTest, AFailedSaveKeepsTheChangesInMemoryAndSaysSo) {
   }
   {
     SCOPED_TRACE("close box, Yes");
-    platform::ScriptedPrompter prompter;
+    dorv::test::Prompter prompter;
+    prompter.AnswerAllWith(QMessageBox::Ok);
     prompter.Answer(QMessageBox::Yes);
     data::MyInfo info = m_info;
     CSurchargeListDlg dialog(info, unwritable);

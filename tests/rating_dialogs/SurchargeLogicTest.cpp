@@ -5,7 +5,8 @@
 #include "rating/dialogs/SurchargeFields.h"
 #include "rating/dialogs/SurchargeRow.h"
 #include "rating/dialogs/SurchargeSlots.h"
-#include "rating_dialogs/DialogDriver.h"
+#include "support/Builders.h"
+#include "support/DialogDriver.h"
 #include "res/Strings.h"
 
 using namespace dorv;

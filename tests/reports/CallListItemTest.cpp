@@ -6,7 +6,7 @@
 #include "reports/CallSurchargePane.h"
 #include "reports/CallTotals.h"
 #include "reports/CallLogTestFiles.h"
-#include "rating_dialogs/DialogDriver.h"
+#include "support/DialogDriver.h"
 #include "res/Strings.h"
 
 using namespace dorv;

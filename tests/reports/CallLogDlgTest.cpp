@@ -4,10 +4,11 @@
 #include <QTest>
 #include <filesystem>
 
+#include "support/Prompter.h"
 #include "data/FixedText.h"
 #include "data/MoneyText.h"
 #include "platform/Messages.h"
-#include "rating_dialogs/DialogDriver.h"
+#include "support/DialogDriver.h"
 #include "reports/CCallLogDlg.h"
 #include "reports/CallLogTestFiles.h"
 #include "reports/LogMonths.h"
@@ -73,7 +74,8 @@ void FocusCall(CCallLogDlg& dialog, const QString& name) {
 // Every message is answered from the script, so that none waits for a user.
 class CallLogDialog : public ::testing::Test {
  protected:
-  platform::ScriptedPrompter prompter;
+  void SetUp() override { prompter.AnswerAllWith(QMessageBox::Ok); }
+  dorv::test::Prompter prompter;
 };
 
 }  // namespace

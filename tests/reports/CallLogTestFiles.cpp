@@ -6,23 +6,6 @@
 
 namespace dorv::test {
 
-data::CallLogRecord MakeCall(const TestCall& call) {
-  data::CallLogRecord record{};
-  data::ClearCallRecord(record, true);
-  data::WriteField(record.name, call.name);
-  data::WriteField(record.areaCode, "212");
-  data::WriteField(record.prefix, "555");
-  data::WriteField(record.suffix, "0100");
-  data::WriteField(record.country, "UNITED STATES");
-  record.start = call.start;
-  record.duration = call.duration;
-  record.cost = call.cost;
-  record.surcharge = call.entrySurcharge;
-  record.outgoing = call.outgoing ? 1 : 0;
-  record.ratesChanged = call.sampleRates ? 0 : 1;
-  record.memoFileNumber = call.memoFileNumber;
-  return record;
-}
 
 CallLogTestFiles::CallLogTestFiles() {
   data::ClearMyInfo(myInfo);

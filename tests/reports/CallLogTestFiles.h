@@ -7,8 +7,9 @@
 #include "data/CallLogRecord.h"
 #include "data/MyInfo.h"
 #include "data/PdbFiles.h"
-#include "data/RecordingNotices.h"
-#include "data/TempDatabase.h"
+#include "support/RecordingNotices.h"
+#include "support/Builders.h"
+#include "support/TempDatabase.h"
 #include "reports/CallReports.h"
 
 namespace dorv::test {
@@ -18,18 +19,6 @@ inline constexpr std::int32_t kJan1st1999 = 915148800;
 // 1 December 1998, 00:00:00 UTC.
 inline constexpr std::int32_t kDec1st1998 = 912470400;
 
-struct TestCall {
-  std::string name;
-  std::uint32_t start;
-  std::uint32_t duration = 60;
-  double cost = 0;
-  double entrySurcharge = 0;
-  bool outgoing = true;
-  bool sampleRates = false;
-  std::uint32_t memoFileNumber = 0;
-};
-
-data::CallLogRecord MakeCall(const TestCall& call);
 
 // The call report files over a fresh data directory, and ways to fill it.
 struct CallLogTestFiles {

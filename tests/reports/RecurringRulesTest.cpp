@@ -12,11 +12,7 @@ using namespace dorv;
 using namespace dorv::reports;
 
 TEST(RecurringRules, TheThruDayFollowsTheFromDay) {
-  struct Row {
-    const char* typed;
-    std::optional<int> from;
-    const char* thruShown;
-  };
+  struct Row { const char* typed; std::optional<int> from; const char* thruShown; };
   const Row rows[] = {
       {"15", 15, "14"},  {"2", 2, "1"},     {"28", 28, "27"},  {" 7 ", 7, "6"}, {"1", 1, "END"},
       {"29", 29, "END"}, {"30", 30, "END"}, {"31", 31, "END"}, {"0", {}, ""},   {"32", {}, ""},
@@ -34,12 +30,7 @@ TEST(RecurringRules, TheThruDayFollowsTheFromDay) {
 }
 
 TEST(RecurringRules, CostsAreTypedInDollarsAndKeptInCents) {
-  struct Row {
-    const char* typed;
-    std::optional<double> cents;
-    const char* listed;
-    const char* edited;
-  };
+  struct Row { const char* typed; std::optional<double> cents; const char *listed, *edited; };
   const Row rows[] = {
       {"12.5", 1250.0, "$12.5000", "12.50"},
       {" 0 ", 0.0, "$0.0000", "0.00"},
@@ -67,11 +58,7 @@ TEST(RecurringRules, CostsAreTypedInDollarsAndKeptInCents) {
 }
 
 TEST(RecurringRules, AnEntryNeedsANameThatFitsAndACost) {
-  struct Row {
-    std::string name;
-    const char* cost;
-    std::optional<RecurringFault> fault;
-  };
+  struct Row { std::string name; const char* cost; std::optional<RecurringFault> fault; };
   const Row rows[] = {
       {"Taxes", "10", {}},
       {std::string(63, 'n'), "1", {}},

@@ -13,7 +13,7 @@
 #include "data/FixedText.h"
 #include "data/HourDefinitions.h"
 #include "data/RateFiles.h"
-#include "data/SampleFixture.h"
+#include "support/SampleFixture.h"
 #include "data/SampleTables.h"
 
 using namespace dorv;

@@ -4,9 +4,10 @@
 #include <cstring>
 #include <filesystem>
 
+#include "support/Prompter.h"
 #include "data/FixedText.h"
 #include "platform/Messages.h"
-#include "rating_dialogs/DialogDriver.h"
+#include "support/DialogDriver.h"
 #include "res/Strings.h"
 #include "settings/CMyAdvancedDlg.h"
 #include "settings/SettingsTestSupport.h"
@@ -30,9 +31,12 @@ class MyAdvancedDlgTest : public SettingsTest {
  protected:
   void SetUp() override {
     SettingsTest::SetUp();
-    WriteRateFile(m_database, "dorv11", {"DIRECT DIAL", "EVENING SAVER"});
-    WriteRateFile(m_database, "dorv13", {"DIRECT DIAL", "WORLD SAVER", "GLOBAL ONE RATE"});
-    WriteRateFile(m_database, "dorv14", {"DIRECT DIAL", "NEIGHBOR PLAN", "LOCAL ONE RATE"});
+    const char* co = "Test Telephone";
+    WriteRateFile(m_database, "dorv11", {{co, "DIRECT DIAL"}, {co, "EVENING SAVER"}});
+    WriteRateFile(m_database, "dorv13",
+                  {{co, "DIRECT DIAL"}, {co, "WORLD SAVER"}, {co, "GLOBAL ONE RATE"}});
+    WriteRateFile(m_database, "dorv14",
+                  {{co, "DIRECT DIAL"}, {co, "NEIGHBOR PLAN"}, {co, "LOCAL ONE RATE"}});
     data::ApplyNorthAmericanDefaults(m_info);
     data::WriteField(m_info.defaultRateLocal, "NEIGHBOR PLAN");
     data::WriteField(m_info.country, "Canada");
@@ -53,7 +57,7 @@ TEST_F(MyAdvancedDlgTest, EachDefaultRateBoxListsItsFileAndSelectsTheStoredName)
                                 {"DIRECT DIAL", "EVENING SAVER"},
                                 {"DIRECT DIAL", "WORLD SAVER", "GLOBAL ONE RATE"}};
   const QString selected[3] = {"NEIGHBOR PLAN", "DIRECT DIAL", "DIRECT DIAL"};
-  platform::ScriptedPrompter prompter;
+  dorv::test::Prompter prompter;
   CMyAdvancedDlg dialog(CMyAdvancedDlg::kEditing, m_info, m_file);
   EXPECT_TRUE(prompter.Shown().empty());
   for (int i = 0; i < 3; ++i) {
@@ -116,7 +120,8 @@ TEST_F(MyAdvancedDlgTest, ReadOnlyModeChangesNothing) {
 TEST_F(MyAdvancedDlgTest, AnUnreadableRateFileIsToldOnceAndKeepsTheStoredName) {
   std::filesystem::remove(m_database.Path("dorv18"));  // the index of dorv13
   data::WriteField(m_info.country, "Mexico");
-  platform::ScriptedPrompter prompter;
+  dorv::test::Prompter prompter;
+  prompter.AnswerAllWith(QMessageBox::Ok);
   CMyAdvancedDlg dialog(CMyAdvancedDlg::kEditing, m_info, m_file);
   ASSERT_EQ(prompter.Shown().size(), 1u);
   EXPECT_EQ(prompter.Shown()[0], res::kErrorRateFile);

@@ -3,11 +3,12 @@
 #include <QCheckBox>
 #include <QRadioButton>
 
+#include "support/Prompter.h"
 #include "data/FixedText.h"
 #include "platform/Messages.h"
 #include "rating/dialogs/CSurchargeListDlg.h"
-#include "rating_dialogs/DialogDriver.h"
 #include "reports/CRecurringChargesDlg.h"
+#include "support/DialogDriver.h"
 #include "res/Strings.h"
 #include "settings/CMyAdvancedDlg.h"
 #include "settings/CMyInfoDlg.h"
@@ -98,7 +99,8 @@ TEST_F(MyInfoDlgTest, ButtonsByModeAndOpeners) {
 // Which entries make the record complete is the rules test's; here the refusal is wired.
 TEST_F(MyInfoDlgTest, AnIncompleteRecordIsToldAndNotStored) {
   m_fakes.location = MakeLocationRow("Town", "", "United States", 1, 518);
-  platform::ScriptedPrompter prompter;
+  dorv::test::Prompter prompter;
+  prompter.AnswerAllWith(QMessageBox::Ok);
   CMyInfoDlg dialog(CMyInfoDlg::kFirstTimeSetup, m_info, m_file, m_fakes.Openers());
   ShowForUser(dialog);
   TypeInto(Field(dialog, "address"), "1 Main St");
@@ -113,7 +115,8 @@ TEST_F(MyInfoDlgTest, AnIncompleteRecordIsToldAndNotStored) {
 
 TEST_F(MyInfoDlgTest, LeavingTheAddressInTheSetupAsksForTheLocationOnce) {
   m_fakes.location = MakeLocationRow("Albany", "New York", "United States", 1, 518);
-  platform::ScriptedPrompter prompter;
+  dorv::test::Prompter prompter;
+  prompter.AnswerAllWith(QMessageBox::Ok);
   CMyInfoDlg dialog(CMyInfoDlg::kFirstTimeSetup, m_info, m_file, m_fakes.Openers());
   ShowForUser(dialog);
   TypeInto(Field(dialog, "address"), "1 Main St");
@@ -144,7 +147,8 @@ TEST_F(MyInfoDlgTest, LeavingTheAddressInTheSetupAsksForTheLocationOnce) {
 // The defaults each country brings are the rules test's; here the chosen location is stored.
 TEST_F(MyInfoDlgTest, TheChosenLocationAndItsDefaultsAreStored) {
   m_fakes.location = MakeLocationRow("Albany", "New York", "United States", 1, 518);
-  platform::ScriptedPrompter prompter;
+  dorv::test::Prompter prompter;
+  prompter.AnswerAllWith(QMessageBox::Ok);
   CMyInfoDlg dialog(CMyInfoDlg::kFirstTimeSetup, m_info, m_file, m_fakes.Openers());
   ShowForUser(dialog);
   TypePersonalEntries(dialog);
@@ -191,7 +195,7 @@ TEST_F(MyInfoDlgTest, PreferencesAreStoredInTheirPlaces) {
 TEST_F(MyInfoDlgTest, ADigitsFieldHoldingTextIsToldBeforeItIsStoredAsZero) {
   StoreCompleteInfo();
   const std::string before = StoredBytes();
-  platform::ScriptedPrompter prompter;
+  dorv::test::Prompter prompter;
   prompter.Answer(QMessageBox::No);
   prompter.Answer(QMessageBox::Yes);
   CMyInfoDlg dialog(CMyInfoDlg::kPreferences, m_info, m_file, m_fakes.Openers());
@@ -261,7 +265,7 @@ TEST_F(MyInfoDlgTest, ChangeTelcoTakesADifferentChoice) {
 TEST_F(MyInfoDlgTest, DialingInformationSurchargesAndMonthlyDefaultsKeepWhatTheyStored) {
   StoreCompleteInfo();
   for (const char* rateFile : {"dorv11", "dorv13", "dorv14"})
-    WriteRateFile(m_database, rateFile, {"DIRECT DIAL"});
+    WriteRateFile(m_database, rateFile, {{"Test Telephone", "DIRECT DIAL"}});
   int runs = 0;
   platform::SetModalHook([&](QDialog& nested) {
     ++runs;
@@ -279,7 +283,7 @@ TEST_F(MyInfoDlgTest, DialingInformationSurchargesAndMonthlyDefaultsKeepWhatThey
     }
     return nested.result();
   });
-  platform::ScriptedPrompter prompter;
+  dorv::test::Prompter prompter;
   prompter.Answer(QMessageBox::No);
   CMyInfoDlg dialog(CMyInfoDlg::kPreferences, m_info, m_file, m_fakes.Openers());
   ShowForUser(dialog);
@@ -301,7 +305,8 @@ TEST_F(MyInfoDlgTest, DialingInformationSurchargesAndMonthlyDefaultsKeepWhatThey
 TEST_F(MyInfoDlgTest, AFailedWriteIsToldAndTheValuesStayInMemory) {
   StoreCompleteInfo();
   const std::string before = StoredBytes();
-  platform::ScriptedPrompter prompter;
+  dorv::test::Prompter prompter;
+  prompter.AnswerAllWith(QMessageBox::Ok);
   CMyInfoDlg dialog(CMyInfoDlg::kPreferences, m_info, m_file, m_fakes.Openers());
   ShowForUser(dialog);
   TypeInto(Field(dialog, "prefix"), "777");

@@ -1,3 +1,4 @@
+#include "support/Prompter.h"
 #include "settings/SettingsTestSupport.h"
 
 #include <cstring>
@@ -6,44 +7,12 @@
 #include "data/RateFiles.h"
 #include "data/SampleImages.h"
 #include "platform/Messages.h"
-#include "rating_dialogs/DialogDriver.h"
+#include "support/DialogDriver.h"
 #include "res/Strings.h"
 
 namespace dorv::test {
 
-data::LocationRow MakeLocationRow(const std::string& city, const std::string& state,
-                                  const std::string& country, int region, int areaCode,
-                                  const std::string& cityCode) {
-  data::LocationRow row;
-  row.city = city;
-  row.state = state;
-  row.stateCode = state.substr(0, 2);
-  row.postalCode = "12345";
-  row.country = country;
-  row.countryShort = country.substr(0, 2);
-  row.cityCode = cityCode;
-  row.region = region;
-  row.areaCode = areaCode;
-  row.countryCode = region <= 2 ? 1 : 52;
-  row.timeZone = -5;
-  row.locationMark = 'L';
-  row.latitude = 40.5;
-  row.longitude = -74.25;
-  return row;
-}
 
-void WriteRateFile(const TempDatabase& db, const std::string& name,
-                   std::initializer_list<const char*> serviceNames) {
-  data::RateFileImage image;
-  for (const char* serviceName : serviceNames) {
-    data::Service service{};
-    data::WriteField(service.company, "Test Telephone");
-    data::WriteField(service.callType, serviceName);
-    ASSERT_TRUE(data::AddService(image, service, {data::RateRow{}}));
-  }
-  db.WriteFile(name, image.data);
-  db.WriteFile(data::RateIndexFileName(name), image.index);
-}
 
 void SettingsTest::SetUp() {
   ASSERT_TRUE(m_file.Open());
@@ -68,7 +37,7 @@ void SettingsTest::ExpectCancelAnswers(const std::function<std::unique_ptr<QDial
   const std::string before = StoredBytes();
   for (const CloseAnswer& answer : kCloseAnswers) {
     SCOPED_TRACE(answer.name);
-    platform::ScriptedPrompter prompter;
+    dorv::test::Prompter prompter;
     prompter.Answer(answer.answer);
     std::unique_ptr<QDialog> dialog = open();
     ShowForUser(*dialog);

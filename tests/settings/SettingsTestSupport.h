@@ -11,18 +11,12 @@
 
 #include "data/LocationSearch.h"
 #include "data/MyInfo.h"
-#include "data/TempDatabase.h"
+#include "support/Builders.h"
+#include "support/TempDatabase.h"
 #include "settings/MyInfoOpeners.h"
 
 namespace dorv::test {
 
-data::LocationRow MakeLocationRow(const std::string& city, const std::string& state,
-                                  const std::string& country, int region, int areaCode,
-                                  const std::string& cityCode = "");
-
-// A rate file and its index with one service per name (the name is the service's call type).
-void WriteRateFile(const TempDatabase& db, const std::string& name,
-                   std::initializer_list<const char*> serviceNames);
 
 // A settings file holding the record, open in the fixture; the record as the file holds it.
 class SettingsTest : public ::testing::Test {

@@ -9,7 +9,7 @@
 #include "data/PdbText.h"
 #include "data/RateFiles.h"
 #include "data/SampleLocation.h"
-#include "data/TempDatabase.h"
+#include "support/TempDatabase.h"
 
 using namespace dorv;
 using dorv::test::TempDatabase;

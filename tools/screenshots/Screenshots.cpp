@@ -306,7 +306,7 @@ int main(int argc, char** argv) {
   std::time_t clock = 1772618400;  // Wednesday 4 March 2026, 10:00
   frame.SetClock([&] { return clock; });
   Session session(clock);
-  platform::ScriptedPrompter answersOk;
+  platform::SetPromptHook([](const QString&, QMessageBox::StandardButtons) { return QMessageBox::Ok; });
   platform::SetModalHook([&](QDialog& dialog) { return session.Handle(dialog); });
   ShootFirstTimeSetup(files, frame);
   frame.OnToll();

@@ -12,24 +12,11 @@
 #include <functional>
 #include <string>
 
-#include "data/CallLogRecord.h"
-#include "data/Charges.h"
-#include "data/FixedText.h"
+#include "support/Prompter.h"
 #include "platform/Messages.h"
 #include "res/Strings.h"
 
 namespace dorv::test {
-
-inline data::Surcharge MakeSurcharge(const std::string& description, double cents, int kind = 1,
-                                     int minutes = 0) {
-  data::Surcharge surcharge{};
-  data::ClearSurcharge(surcharge);
-  data::WriteField(surcharge.description, description);
-  surcharge.cost = cents;
-  surcharge.kind = kind;
-  surcharge.minutes = minutes;
-  return surcharge;
-}
 
 template <typename T>
 T* Child(QWidget& dialog, const char* name) {
@@ -106,7 +93,7 @@ inline const CloseAnswer kCloseAnswers[] = {
 
 // Checks that exactly the question was asked and the dialog ended as the answer says.
 inline void ExpectEndedAfterQuestion(const QDialog& dialog,
-                                     const platform::ScriptedPrompter& prompter,
+                                     const dorv::test::Prompter& prompter,
                                      const char* question, const CloseAnswer& answer) {
   ASSERT_EQ(prompter.Shown().size(), 1u);
   EXPECT_EQ(prompter.Shown()[0], platform::ShownText(question));
@@ -118,7 +105,7 @@ inline void ExpectEndedAfterQuestion(const QDialog& dialog,
 
 // An unchanged dialog's Cancel closes it at once, without a question.
 inline void ExpectCancelAsksNothing(QDialog& dialog) {
-  platform::ScriptedPrompter prompter;
+  dorv::test::Prompter prompter;
   ShowForUser(dialog);
   QTest::mouseClick(dialog.findChild<QPushButton*>("cancel"), Qt::LeftButton);
   EXPECT_TRUE(prompter.Shown().empty());
@@ -126,29 +113,36 @@ inline void ExpectCancelAsksNothing(QDialog& dialog) {
   EXPECT_EQ(dialog.result(), QDialog::Rejected);
 }
 
-// Installs a modal hook for the test's lifetime: the action plays the user in the nested
-// dialog, which is shown first; the hook returns the dialog's result.
+// Installs a modal hook for the scope's lifetime, so that a failing assertion cannot leave it
+// behind for the next test.
+class ScopedModalHook {
+ public:
+  explicit ScopedModalHook(platform::ModalHook hook) { platform::SetModalHook(std::move(hook)); }
+  ~ScopedModalHook() { platform::SetModalHook({}); }
+  ScopedModalHook(const ScopedModalHook&) = delete;
+  ScopedModalHook& operator=(const ScopedModalHook&) = delete;
+};
+
+// Plays the user in every nested dialog for the scope's lifetime: the dialog is shown, the
+// action runs, and the hook returns the dialog's result.
 class ModalScript {
  public:
-  explicit ModalScript(std::function<void(QDialog&)> action) {
-    platform::SetModalHook([this, action](QDialog& dialog) {
-      ++m_runs;
-      ShowForUser(dialog);
-      action(dialog);
-      if (dialog.isVisible()) {
-        ADD_FAILURE() << "the nested dialog was left open";
-        dialog.done(QDialog::Rejected);
-      }
-      return dialog.result();
-    });
-  }
-  ~ModalScript() { platform::SetModalHook({}); }
-  ModalScript(const ModalScript&) = delete;
-  ModalScript& operator=(const ModalScript&) = delete;
+  explicit ModalScript(std::function<void(QDialog&)> action)
+      : m_hook([this, action](QDialog& dialog) {
+          ++m_runs;
+          ShowForUser(dialog);
+          action(dialog);
+          if (dialog.isVisible()) {
+            ADD_FAILURE() << "the nested dialog was left open";
+            dialog.done(QDialog::Rejected);
+          }
+          return dialog.result();
+        }) {}
   int Runs() const { return m_runs; }
 
  private:
   int m_runs = 0;
+  ScopedModalHook m_hook;
 };
 
 }  // namespace dorv::test

@@ -1,4 +1,4 @@
-#include "RatingTestSupport.h"
+#include "support/RatingSupport.h"
 
 #include <cstdlib>
 #include <cstring>

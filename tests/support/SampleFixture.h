@@ -9,7 +9,7 @@
 #include "data/SampleLocation.h"
 #include "data/StateTables.h"
 #include "data/TelcoFile.h"
-#include "data/TempDatabase.h"
+#include "support/TempDatabase.h"
 
 namespace dorv::test {
 

@@ -1,4 +1,4 @@
-#include "data/FaultInjector.h"
+#include "support/FaultInjector.h"
 
 #include <dirent.h>
 #include <sys/stat.h>

@@ -1,4 +1,4 @@
-#include "data/SampleFixture.h"
+#include "support/SampleFixture.h"
 
 #include <algorithm>
 #include <filesystem>

@@ -1,8 +1,8 @@
 #pragma once
 #include "data/FixedText.h"
-#include "data/SampleFixture.h"
+#include "support/SampleFixture.h"
 #include "data/SampleTables.h"
-#include "data/TempDatabase.h"
+#include "support/TempDatabase.h"
 
 namespace dorv::test {
 

@@ -1,4 +1,4 @@
-#include "data/TempDatabase.h"
+#include "support/TempDatabase.h"
 
 #include <sys/stat.h>
 #include <unistd.h>

@@ -1,0 +1,78 @@
+#include "support/Prompter.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "platform/Messages.h"
+
+namespace dorv::test {
+namespace {
+
+// What closing the box would answer.
+QMessageBox::StandardButton Dismissal(QMessageBox::StandardButtons buttons) {
+  if (buttons & QMessageBox::Cancel) return QMessageBox::Cancel;
+  if (buttons & QMessageBox::No) return QMessageBox::No;
+  return QMessageBox::Ok;
+}
+
+// The living prompters, newest last; the newest answers.
+std::vector<Prompter*> g_living;
+
+QMessageBox::StandardButton FailUnscripted(const QString& shown,
+                                           QMessageBox::StandardButtons buttons) {
+  ADD_FAILURE() << "a message no test scripted: " << shown.toStdString();
+  return Dismissal(buttons);
+}
+
+}  // namespace
+
+Prompter::Prompter(std::initializer_list<QMessageBox::StandardButton> answers,
+                   std::source_location where)
+    : m_answers(answers), m_where(where) {
+  g_living.push_back(this);
+  Install();
+}
+
+Prompter::~Prompter() {
+  std::erase(g_living, this);
+  if (g_living.empty())
+    FailUnscriptedMessages();
+  else
+    g_living.back()->Install();
+}
+
+void Prompter::Install() {
+  platform::SetPromptHook([this](const QString& shown, QMessageBox::StandardButtons buttons) {
+    return Respond(shown, buttons);
+  });
+}
+
+QMessageBox::StandardButton Prompter::Respond(const QString& shown,
+                                              QMessageBox::StandardButtons buttons) {
+  m_shown.push_back(shown);
+  if (m_next < m_answers.size()) return m_answers[m_next++];
+  if (m_fallback != QMessageBox::NoButton) return m_fallback;
+  ADD_FAILURE_AT(m_where.file_name(), static_cast<int>(m_where.line()))
+      << "a message no test scripted: " << shown.toStdString();
+  return Dismissal(buttons);
+}
+
+void FailUnscriptedMessages() { platform::SetPromptHook(FailUnscripted); }
+
+void ExpectShown(const Prompter& prompter, std::initializer_list<QString> texts,
+                 std::source_location where) {
+  std::vector<std::string> expected, shown;
+  for (const QString& text : texts) expected.push_back(platform::ShownText(text).toStdString());
+  for (const QString& text : prompter.Shown()) shown.push_back(text.toStdString());
+  if (shown != expected) {
+    ::testing::Message message;
+    message << "messages shown:";
+    for (const std::string& text : shown) message << "\n  \"" << text << '"';
+    message << "\nexpected:";
+    for (const std::string& text : expected) message << "\n  \"" << text << '"';
+    ADD_FAILURE_AT(where.file_name(), static_cast<int>(where.line())) << message;
+  }
+}
+
+}  // namespace dorv::test
