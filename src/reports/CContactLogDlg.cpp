@@ -148,13 +148,12 @@ void CContactLogDlg::OpenEntryMemo() {
 
 CallMemoState CContactLogDlg::ReadMemo(const CallListItem& call, std::string& text) {
   text.clear();
-  if (m_entryMemoOpen && call.MemoFileNumber() == m_entry.memoFileNumber) {
-    if (m_files.pdb.ReadMemoByKey(call.Start(), text)) return CallMemoState::Found;
-    text.clear();
-    return CallMemoState::Missing;
-  }
+  if (m_entryMemoOpen && call.MemoFileNumber() == m_entry.memoFileNumber &&
+      m_files.pdb.ReadMemoByKey(call.Start(), text))
+    return CallMemoState::Found;
   // A call logged from another entry with the same number keeps its memo in that entry's
-  // files; reading them closes the entry's own, which are opened again.
+  // files, and the entry's own may have been closed by another reader: the call's memo files
+  // are read afresh, and the entry's opened again after.
   CallMemoState state = ReadCallMemo(m_files.pdb, call.MemoFileNumber(), call.Start(), text);
   OpenEntryMemo();
   return state;

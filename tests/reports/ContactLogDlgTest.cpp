@@ -1,0 +1,173 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "data/FaultInjector.h"
+#include "data/FixedText.h"
+#include "platform/Messages.h"
+#include "platform/RecordText.h"
+#include "rating_dialogs/DialogDriver.h"
+#include "reports/CContactLogDlg.h"
+#include "reports/CallLogTestFiles.h"
+#include "res/Strings.h"
+
+using namespace dorv;
+using reports::CallListItem;
+using reports::CContactLogDlg;
+using reports::ContactLogButton;
+
+namespace {
+
+constexpr std::uint32_t kDay = 86400;
+constexpr std::uint32_t kNov1998 = test::kDec1st1998 - 30 * kDay;
+constexpr std::uint32_t kFeb1999 = test::kJan1st1999 + 31 * kDay;
+constexpr std::time_t kMidFebruary1999 = kFeb1999 + 14 * kDay;
+
+data::CallLogRecord Call(const char* name, std::uint32_t start, const char* suffix = "0100",
+                         const char* areaCode = "212", std::uint32_t memoFile = 7) {
+  test::TestCall call{name, start, 60, 100.0};
+  call.memoFileNumber = memoFile;
+  data::CallLogRecord record = test::MakeCall(call);
+  data::WriteField(record.suffix, suffix);
+  data::WriteField(record.areaCode, areaCode);
+  return record;
+}
+
+// The calls with 212-555-0100 from October 1998 to March 1999; a November and a December
+// call are to another number, and January's is to the same number in area 303, made from another entry
+// whose memo files are 8.
+struct ContactWorld {
+  test::CallLogTestFiles files;
+  data::PdbRecord entry{};
+  platform::ScriptedPrompter prompter;
+
+  ContactWorld() {
+    data::WriteField(entry.type, "Friend");
+    data::WriteField(entry.name, "Jos\xE9");
+    data::WriteField(entry.areaCode, "212");
+    data::WriteField(entry.prefix, "555");
+    data::WriteField(entry.suffix, "0100");
+    entry.memoFileNumber = 7;
+    files.WriteMonth("October1998", {Call("Oct", kNov1998 - 10 * kDay)});
+    files.WriteMonth("November1998", {Call("Nov", kNov1998 + kDay),
+                                      Call("Other", kNov1998 + 2 * kDay, "0199")});
+    files.WriteMonth("December1998", {Call("Other", test::kDec1st1998, "0199"),
+                                      Call("Dec", test::kDec1st1998 + kDay)});
+    files.WriteMonth("January1999", {Call("Jan", test::kJan1st1999 + kDay, "0100", "303", 8)});
+    files.WriteMonth("February1999", {Call("Feb", kFeb1999 + kDay)});
+    files.WriteMonth("March1999", {Call("Mar", kFeb1999 + 30 * kDay)});
+    EXPECT_TRUE(files.AddMemo(7, kNov1998 + kDay, "November\r\ncall"));
+    EXPECT_TRUE(files.AddMemo(7, test::kDec1st1998 + kDay, "December call"));
+    EXPECT_TRUE(files.AddMemo(8, test::kJan1st1999 + kDay, "From the office"));
+  }
+
+  // Opened as the list and the editor open it, on the middle of February 1999.
+  std::unique_ptr<CContactLogDlg> Open() {
+    auto dialog = std::make_unique<CContactLogDlg>(
+        files.Files(), reports::CallReportOpeners{},
+        reports::ContactLogEntry{entry, 3, platform::FromRecord(data::TypeAndName(entry)),
+                                 "212.555.0100"},
+        nullptr, kMidFebruary1999);
+    test::ShowForUser(*dialog);
+    return dialog;
+  }
+};
+
+QStringList Names(const CContactLogDlg& dialog) {
+  QStringList names;
+  for (const CallListItem* call : dialog.Calls().ShownCalls()) names << call->Name();
+  return names;
+}
+
+void Focus(CContactLogDlg& dialog, const QString& name) {
+  test::ClickRow(&dialog.Calls().List(), static_cast<int>(Names(dialog).indexOf(name)));
+}
+
+}  // namespace
+
+TEST(ContactLogDialog, NovemberThroughFebruaryListsTheEntrysCallsOfFourMonthsInOrder) {
+  ContactWorld world;
+  auto dialog = world.Open();
+  EXPECT_EQ(dialog->NameField().text(), QString::fromUtf8("Friend - Jos\u00e9"));
+  EXPECT_EQ(Names(*dialog), QStringList{"Feb"});
+  dialog->FromYear().setValue(1998);
+  dialog->FromMonth().setValue(11);
+  EXPECT_EQ(dialog->FromMonth().text(), "November");
+  // Another area code counts; another suffix does not.
+  EXPECT_EQ(Names(*dialog), (QStringList{"Nov", "Dec", "Jan", "Feb"}));
+  std::vector<int> months;
+  for (const CallListItem* call : dialog->Calls().ShownCalls()) months.push_back(call->Where().month);
+  EXPECT_EQ(months, (std::vector<int>{11, 12, 1, 2}));
+  EXPECT_EQ(dialog->Calls().Totals().Minutes().text(), "00:04:00");
+  // There is nothing to print on yet.
+  EXPECT_FALSE(dialog->Button(ContactLogButton::Print).isEnabled());
+  EXPECT_TRUE(world.prompter.Shown().empty());
+}
+
+TEST(ContactLogDialog, FromAfterThruLeavesTheListEmptyAndTheButtonsOff) {
+  ContactWorld world;
+  auto dialog = world.Open();
+  dialog->FromMonth().setValue(3);
+  EXPECT_EQ(dialog->Calls().Rows().rowCount(), 0);
+  EXPECT_EQ(dialog->Calls().Totals().Minutes().text(), "");
+  for (ContactLogButton b : {ContactLogButton::Edit, ContactLogButton::Delete,
+                             ContactLogButton::Print})
+    EXPECT_FALSE(dialog->Button(b).isEnabled());
+}
+
+TEST(ContactLogDialog, TheMonthSpinsStopAtDecemberAndJanuary) {
+  ContactWorld world;
+  auto dialog = world.Open();
+  dialog->FromMonth().setValue(12);
+  dialog->FromMonth().stepBy(1);
+  EXPECT_EQ(dialog->FromMonth().value(), 12);
+  EXPECT_EQ(dialog->FromYear().value(), 1999);
+  dialog->ThruMonth().setValue(1);
+  dialog->ThruMonth().stepBy(-1);
+  EXPECT_EQ(dialog->ThruMonth().value(), 1);
+}
+
+// The memos of the entry's calls come from its open memo files, the memo of a call made from
+// another entry from that entry's; both stay readable after a Delete.
+TEST(ContactLogDialog, MemosShowForEveryCallAndDeleteRemovesTheCallAndItsMemo) {
+  ContactWorld world;
+  auto dialog = world.Open();
+  dialog->FromYear().setValue(1998);
+  dialog->FromMonth().setValue(11);
+  Focus(*dialog, "Jan");
+  EXPECT_EQ(dialog->Calls().Memo().toPlainText(), "From the office");
+  Focus(*dialog, "Nov");
+  EXPECT_EQ(dialog->Calls().Memo().toPlainText(), "November\ncall");
+
+  world.prompter.Answer(QMessageBox::Yes);
+  dialog->Button(ContactLogButton::Delete).click();
+  EXPECT_EQ(Names(*dialog), (QStringList{"Dec", "Jan", "Feb"}));
+  EXPECT_EQ(world.files.ReadMonth("November1998").size(), 1u);
+  std::string memo;
+  EXPECT_FALSE(world.files.ReadMemo(7, kNov1998 + kDay, memo));
+  Focus(*dialog, "Dec");
+  EXPECT_EQ(dialog->Calls().Memo().toPlainText(), "December call");
+  EXPECT_EQ(world.prompter.Shown(), std::vector<QString>{res::kCallLogAskDelete});
+}
+
+// Whichever write of a Delete fails, a call still in its log keeps its memo as stored.
+TEST(ContactLogDialog, AFailedDeleteNeverLeavesACallWithoutItsMemo) {
+  for (int nth = 1; nth <= 4; ++nth) {
+    SCOPED_TRACE(nth);
+    ContactWorld world;
+    auto dialog = world.Open();
+    dialog->FromYear().setValue(1998);
+    dialog->FromMonth().setValue(11);
+    Focus(*dialog, "Nov");
+    world.prompter.Answer(QMessageBox::Yes);
+    {
+      test::FaultInjector failing(test::FailingCall::Write, nth, test::Failure::Sticky);
+      dialog->Button(ContactLogButton::Delete).click();
+    }
+    if (world.files.ReadMonth("November1998").size() < 2) continue;  // the call went
+    EXPECT_EQ(world.prompter.Shown().back(), platform::ShownText(res::kCallLogErrorDelete));
+    std::string memo;
+    ASSERT_TRUE(world.files.ReadMemo(7, kNov1998 + kDay, memo));
+    EXPECT_EQ(memo, "November\r\ncall");
+  }
+}
