@@ -225,12 +225,6 @@ reports::CallReportOpeners CMainFrame::MakeCallReportOpeners() {
   return openers;
 }
 
-void CMainFrame::OnMonthlyBilling() {
-  const BillingToday today = BillingTodayOf(m_now());
-  if (!PrepareMonthlyBilling(this, m_files, today.month, today.year)) return;
-  // the Monthly Billing dialog opens here, on today's month, year and day
-}
-
 rating::CallScreenContext CMainFrame::MakeCallScreenContext() {
   rating::CallScreenContext context{m_files.pdb, m_files.callLog, *m_files.memoCounter,
                                     m_files.myInfo, m_files.currentCall};

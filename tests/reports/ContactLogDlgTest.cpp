@@ -2,11 +2,12 @@
 
 #include <filesystem>
 
-#include "data/FaultInjector.h"
+#include "support/FaultInjector.h"
 #include "data/FixedText.h"
 #include "platform/Messages.h"
+#include "support/Prompter.h"
 #include "platform/RecordText.h"
-#include "rating_dialogs/DialogDriver.h"
+#include "support/DialogDriver.h"
 #include "reports/CContactLogDlg.h"
 #include "reports/CallLogTestFiles.h"
 #include "res/Strings.h"
@@ -39,7 +40,7 @@ data::CallLogRecord Call(const char* name, std::uint32_t start, const char* suff
 struct ContactWorld {
   test::CallLogTestFiles files;
   data::PdbRecord entry{};
-  platform::ScriptedPrompter prompter;
+  test::Prompter prompter;
 
   ContactWorld() {
     data::WriteField(entry.type, "Friend");
@@ -74,9 +75,7 @@ struct ContactWorld {
 };
 
 QStringList Names(const CContactLogDlg& dialog) {
-  QStringList names;
-  for (const CallListItem* call : dialog.Calls().ShownCalls()) names << call->Name();
-  return names;
+  return test::ColumnTexts(&dialog.Calls().List(), CallListItem::kName);
 }
 
 void Focus(CContactLogDlg& dialog, const QString& name) {
@@ -101,7 +100,6 @@ TEST(ContactLogDialog, NovemberThroughFebruaryListsTheEntrysCallsOfFourMonthsInO
   EXPECT_EQ(dialog->Calls().Totals().Minutes().text(), "00:04:00");
   // There is nothing to print on yet.
   EXPECT_FALSE(dialog->Button(ContactLogButton::Print).isEnabled());
-  EXPECT_TRUE(world.prompter.Shown().empty());
 }
 
 TEST(ContactLogDialog, FromAfterThruLeavesTheListEmptyAndTheButtonsOff) {
@@ -147,7 +145,7 @@ TEST(ContactLogDialog, MemosShowForEveryCallAndDeleteRemovesTheCallAndItsMemo) {
   EXPECT_FALSE(world.files.ReadMemo(7, kNov1998 + kDay, memo));
   Focus(*dialog, "Dec");
   EXPECT_EQ(dialog->Calls().Memo().toPlainText(), "December call");
-  EXPECT_EQ(world.prompter.Shown(), std::vector<QString>{res::kCallLogAskDelete});
+  test::ExpectShown(world.prompter, {res::kCallLogAskDelete});
 }
 
 // Whichever write of a Delete fails, a call still in its log keeps its memo as stored.
@@ -160,6 +158,7 @@ TEST(ContactLogDialog, AFailedDeleteNeverLeavesACallWithoutItsMemo) {
     dialog->FromMonth().setValue(11);
     Focus(*dialog, "Nov");
     world.prompter.Answer(QMessageBox::Yes);
+    world.prompter.AnswerAllWith(QMessageBox::Ok);
     {
       test::FaultInjector failing(test::FailingCall::Write, nth, test::Failure::Sticky);
       dialog->Button(ContactLogButton::Delete).click();

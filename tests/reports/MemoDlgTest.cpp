@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "data/FixedText.h"
-#include "platform/Messages.h"
 #include "reports/CMemoDlg.h"
 #include "reports/CallLogTestFiles.h"
 
@@ -14,7 +13,6 @@ namespace {
 struct MemoWorld {
   test::CallLogTestFiles files;
   data::PdbRecord entry{};
-  platform::ScriptedPrompter prompter;
 
   MemoWorld() {
     data::WriteField(entry.type, "Friend");
@@ -37,7 +35,6 @@ TEST(MemoDialog, AnEntryWithoutMemoFilesOpensEmptyWithBothButtonsOff) {
     EXPECT_EQ(field->text(), "");
   EXPECT_FALSE(world.Enabled(dialog, MemoButton::Previous));
   EXPECT_FALSE(world.Enabled(dialog, MemoButton::Next));
-  EXPECT_TRUE(world.prompter.Shown().empty());
 }
 
 TEST(MemoDialog, OneMemoShowsInTheUsersClockWithBothButtonsOff) {
