@@ -7,7 +7,8 @@
 #include "data/FixedText.h"
 #include "data/RecurringFile.h"
 #include "platform/Messages.h"
-#include "rating_dialogs/DialogDriver.h"
+#include "support/DialogDriver.h"
+#include "support/Prompter.h"
 #include "reports/CCallSummaryDlg.h"
 #include "reports/CMonthlyBillingDlg.h"
 #include "reports/CallLogTestFiles.h"
@@ -78,12 +79,12 @@ QString Figures(const CMonthlyBillingDlg& bill, BillingClass section) {
 class MonthlyBillingDialog : public ::testing::Test {
  protected:
   BillingWorld world;
-  platform::ScriptedPrompter prompter;
 };
 
 }  // namespace
 
 TEST_F(MonthlyBillingDialog, BillsTheCycleInFourSectionsAndFollowsTheFromDay) {
+  test::Prompter prompter;
   CMonthlyBillingDlg bill(world.files.Files(), {12, 20, 1998}, {}, nullptr, kNow);
   EXPECT_EQ(bill.MonthSpin().Text() + ' ' + bill.DaySpin().Text() + ' ' + bill.YearSpin().Text(),
             "December 15 1998");
@@ -104,22 +105,23 @@ TEST_F(MonthlyBillingDialog, BillsTheCycleInFourSectionsAndFollowsTheFromDay) {
   bill.DaySpin().stepBy(-1);
   EXPECT_EQ(bill.ThruText(), "January 13 1999");
   EXPECT_EQ(Figures(bill, BillingClass::Local), "3 00:30:00 $13.2500");
-  EXPECT_TRUE(prompter.Shown().empty());
+  test::ExpectShown(prompter, {});
 }
 
 TEST_F(MonthlyBillingDialog, ADeleteInASectionsListLeavesTheCallOffTheBill) {
+  test::Prompter prompter;
   CMonthlyBillingDlg bill(world.files.Files(), {12, 20, 1998}, {}, nullptr, kNow);
   QStringList listed;
-  platform::SetModalHook([&](QDialog& dialog) {
+  test::ModalScript script([&](QDialog& dialog) {
     auto& summary = dynamic_cast<reports::CCallSummaryDlg&>(dialog);
     EXPECT_TRUE(summary.windowTitle().contains(res::kSummaryCaptionLocal));
-    test::ShowForUser(summary);
     reports::CallListPane& calls = summary.Calls();
     test::ClickRow(&calls.List(), 0);
     // While the log cannot be rewritten (its scratch file cannot be made) the call and its
     // memo stay; once it can, both go.
     std::filesystem::create_directory(world.files.db.Path("~PTEMP~.DAT"));
     prompter.Answer(QMessageBox::Yes);
+    prompter.Answer(QMessageBox::Ok);
     test::Click(&calls.DeleteButton());
     std::string memo;
     EXPECT_TRUE(world.files.ReadMemo(1, kDec15th1998, memo));
@@ -129,18 +131,16 @@ TEST_F(MonthlyBillingDialog, ADeleteInASectionsListLeavesTheCallOffTheBill) {
     prompter.Answer(QMessageBox::Yes);
     test::Click(&calls.DeleteButton());
     listed = test::ColumnTexts(&calls.List(), reports::CallListItem::kName);
-    return 1;
+    test::Click(&summary.CloseButton());
   });
   test::Click(bill.Fields(BillingClass::Local).detail);
-  platform::SetModalHook({});
+  EXPECT_EQ(script.Runs(), 1);
 
   EXPECT_EQ(listed, QStringList{"Local with surcharge"});
   EXPECT_EQ(Figures(bill, BillingClass::Local), "1 00:10:00 $2.2500");
   EXPECT_EQ(world.files.ReadMonth("December1998").size(), 3u);
   std::string memo;
   EXPECT_FALSE(world.files.ReadMemo(1, kDec15th1998, memo));
-  EXPECT_EQ(prompter.Shown(),
-            (std::vector<QString>{res::kCallLogAskDelete,
-                                  platform::ShownText(res::kCallLogErrorDelete),
-                                  res::kCallLogAskDelete}));
+  test::ExpectShown(prompter,
+                    {res::kCallLogAskDelete, res::kCallLogErrorDelete, res::kCallLogAskDelete});
 }

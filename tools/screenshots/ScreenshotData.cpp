@@ -5,7 +5,7 @@
 #include "data/FixedText.h"
 #include "data/MyInfo.h"
 #include "data/PdbFiles.h"
-#include "data/SampleFixture.h"
+#include "support/SampleFixture.h"
 
 namespace dorv::screenshots {
 namespace {

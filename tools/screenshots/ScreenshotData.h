@@ -1,5 +1,5 @@
 #pragma once
-#include "data/TempDatabase.h"
+#include "support/TempDatabase.h"
 
 namespace dorv::screenshots {
 
