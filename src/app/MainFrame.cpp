@@ -24,6 +24,7 @@
 #include "reports/CCallLogDlg.h"
 #include "reports/CContactLogDlg.h"
 #include "reports/CMemoDlg.h"
+#include "reports/CMonthlyBillingDlg.h"
 #include "res/Strings.h"
 #include "settings/CMyAdvancedDlg.h"
 #include "settings/CMyInfoDlg.h"
@@ -200,6 +201,14 @@ void CMainFrame::OnCallLog() {
   platform::RunModal(dialog);
 }
 
+void CMainFrame::OnMonthlyBilling() {
+  const BillingToday today = BillingTodayOf(m_now());
+  if (!PrepareMonthlyBilling(this, m_files, today.month, today.year)) return;
+  reports::CMonthlyBillingDlg dialog(ReportFiles(), {today.month, today.day, today.year},
+                                     MakeCallReportOpeners(), this, m_now());
+  platform::RunModal(dialog);
+}
+
 reports::CallReportFiles CMainFrame::ReportFiles() {
   return {m_files.callLog, m_files.currentCall, m_files.pdb, m_files.myInfo};
 }
@@ -214,12 +223,6 @@ reports::CallReportOpeners CMainFrame::MakeCallReportOpeners() {
     return rating::RunCallScreen(screen);
   };
   return openers;
-}
-
-void CMainFrame::OnMonthlyBilling() {
-  const BillingToday today = BillingTodayOf(m_now());
-  if (!PrepareMonthlyBilling(this, m_files, today.month, today.year)) return;
-  // the Monthly Billing dialog opens here, on today's month, year and day
 }
 
 rating::CallScreenContext CMainFrame::MakeCallScreenContext() {

@@ -19,6 +19,14 @@ bool EqualsNoCase(const std::string& a, const std::string& b) {
   return true;
 }
 
+bool DialledAbroad(const std::string& farCountry, const std::string& myCountry) {
+  auto northAmerican = [](const std::string& country) {
+    return EqualsNoCase(country, "United States") || EqualsNoCase(country, "Canada");
+  };
+  if (northAmerican(farCountry) && northAmerican(myCountry)) return false;
+  return !EqualsNoCase(farCountry, myCountry);
+}
+
 std::string AlphaToDigits(const std::string& text) {
   static constexpr char kKeys[] = "22233344455566677778889999";
   std::string out = text;

@@ -40,4 +40,8 @@ std::string LocalTimeText(std::time_t now, int timeZone, const std::string& coun
 
 bool EqualsNoCase(const std::string& a, const std::string& b);
 
+// Whether a number in farCountry is dialled abroad from myCountry: the countries differ
+// (letter case ignored), the United States and Canada counting as one.
+bool DialledAbroad(const std::string& farCountry, const std::string& myCountry);
+
 }  // namespace dorv::data

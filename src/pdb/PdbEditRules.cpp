@@ -174,11 +174,7 @@ void ClearIdentity(data::PdbRecord& entry) {
 
 IntlFields IntlFieldsOf(const std::string& entryCountry, const std::string& countryCode,
                         const data::MyInfo& myInfo) {
-  const std::string mine = ReadField(myInfo.country);
-  auto is = [](const std::string& a, const char* b) { return data::EqualsNoCase(a, b); };
-  bool northAmerica = (is(entryCountry, "United States") && is(mine, "Canada")) ||
-                      (is(entryCountry, "Canada") && is(mine, "United States"));
-  if (data::EqualsNoCase(entryCountry, mine) || northAmerica) return {};
+  if (!data::DialledAbroad(entryCountry, ReadField(myInfo.country))) return {};
   return {ReadField(myInfo.intlAccessCode), countryCode};
 }
 

@@ -510,20 +510,6 @@ inline constexpr const char* kErrorMoneyPart =
     "example 0 12 50";
 inline constexpr const char* kFieldSurcharge = "Surcharge";
 
-// Contact log and memo viewer
-inline constexpr const char* kContactLogCaption = "Contact Log";
-inline constexpr const char* kContactLogLabelName = "Name:";
-inline constexpr const char* kContactLogLabelPhone = "Phone Number:";
-inline constexpr const char* kContactLogLabelRange = "Range";
-inline constexpr const char* kContactLogLabelFrom = "From:";
-inline constexpr const char* kContactLogLabelThru = "Thru:";
-inline constexpr const char* kContactLogLabelTotal = "Total Cost and Surcharges:";
-inline constexpr const char* kMemoViewerCaption = "Memo(s)";
-inline constexpr const char* kMemoViewerLabelFile = "Memo File #:";
-inline constexpr const char* kMemoViewerLabelName = "Name:";
-inline constexpr const char* kMemoViewerLabelDate = "Date:";
-inline constexpr const char* kMemoViewerLabelPhone = "Phone Number:";
-
 // Recurring charges
 inline constexpr const char* kRecurringChargesCaption = "Recurring Charges";
 inline constexpr const char* kRecurringCaption = "Recurring";
@@ -558,5 +544,47 @@ inline constexpr const char* kErrorRecurringCost =
 inline constexpr const char* kAskCreateRecurringFile =
     "The Monthly Recurring File for %s, %i does not exist\r\nA new file will be created with the "
     "defaults.\r\nDo you want to edit the defaults before they are copied into the file?";
+
+// Monthly billing
+inline constexpr const char* kBillingCaption = "Monthly Billing";
+inline constexpr const char* kBillingHeadingPeriod = "REPORT PERIOD";
+inline constexpr const char* kBillingHeadingRecurring =
+    "APPROMIMATE MONTHLY RECURRING CHARGE SUMMARY";
+inline constexpr const char* kBillingHeadingNonRecurring =
+    "APPROXIMATE MONTHLY NON_RECURRING CHARGE SUMMARY";
+inline constexpr const char* kBillingLabelFrom = "From:";
+inline constexpr const char* kBillingLabelThru = "Thru:";
+inline constexpr const char* kBillingLabelReportDate = "Report Date:";
+inline constexpr const char* kBillingLabelTelephone = "Telephone Number:";
+inline constexpr const char* kBillingLabelRecurring =
+    "Sub total Estimated Monthly Recurring Charges:";
+inline constexpr const char* kBillingLabelLocal = "Local and Local Toll Call Charges:";
+inline constexpr const char* kBillingLabelLongDistance = "Long Distance Call Charges:";
+inline constexpr const char* kBillingLabelInternational = "International Call Charges:";
+inline constexpr const char* kBillingLabelTollFree = "Toll Free/AudioTex Charges:";
+inline constexpr const char* kBillingLabelLength = "calls for a total length of:";
+inline constexpr const char* kBillingLabelCost = "for a total cost of";
+inline constexpr const char* kBillingLabelNonRecurring =
+    "Sub total Approximate Monthly Non-Recurring Charges:";
+inline constexpr const char* kBillingLabelTotal = "Total Estimated Monthly Billing:";
+inline constexpr const char* kBillingButtonDetail = "Detail";
+inline constexpr const char* kSummaryCaptionLocal = "Local Call Charges";
+inline constexpr const char* kSummaryCaptionLongDistance = "Long Distance Charges";
+inline constexpr const char* kSummaryCaptionInternational = "International Charges";
+inline constexpr const char* kSummaryCaptionTollFree = "Toll Free and AudioTex Charges";
+
+// Contact log and memo viewer
+inline constexpr const char* kContactLogCaption = "Contact Log";
+inline constexpr const char* kContactLogLabelName = "Name:";
+inline constexpr const char* kContactLogLabelPhone = "Phone Number:";
+inline constexpr const char* kContactLogLabelRange = "Range";
+inline constexpr const char* kContactLogLabelFrom = "From:";
+inline constexpr const char* kContactLogLabelThru = "Thru:";
+inline constexpr const char* kContactLogLabelTotal = "Total Cost and Surcharges:";
+inline constexpr const char* kMemoViewerCaption = "Memo(s)";
+inline constexpr const char* kMemoViewerLabelFile = "Memo File #:";
+inline constexpr const char* kMemoViewerLabelName = "Name:";
+inline constexpr const char* kMemoViewerLabelDate = "Date:";
+inline constexpr const char* kMemoViewerLabelPhone = "Phone Number:";
 
 }  // namespace dorv::res

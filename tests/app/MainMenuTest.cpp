@@ -19,6 +19,7 @@
 #include "platform/Messages.h"
 #include "rating/callscreen/CCallScreenDlg.h"
 #include "reports/CCallLogDlg.h"
+#include "reports/CMonthlyBillingDlg.h"
 #include "reports/CRecurringChargesDlg.h"
 #include "res/Strings.h"
 #include "settings/CMyAdvancedDlg.h"
@@ -201,9 +202,13 @@ TEST(MainMenu, MonthlyBillingMakesTheMonthsRecurringFileFromTheDefaultsOnce) {
     return platform::ShownText(
         QString(text).replace("%s, %s", "%s, 2026").replace("%s", month).replace("%i", "2026"));
   };
-  // Yes opens the defaults, where the user makes the cycle start on the 20th.
+  // Yes opens the defaults, where the user makes the cycle start on the 20th. Once the month
+  // has its file the bill opens on the cycle today lies in.
   int defaultsOpened = 0;
+  std::vector<reports::BillDate> billsFrom;
   test::ScopedModalHook hook([&](QDialog& dialog) {
+    if (auto* bill = qobject_cast<reports::CMonthlyBillingDlg*>(&dialog))
+      return billsFrom.push_back(bill->From()), 1;
     auto* charges = qobject_cast<reports::CRecurringChargesDlg*>(&dialog);
     EXPECT_TRUE(charges && charges->DialogMode() == reports::CRecurringChargesDlg::kDefaults);
     charges->show();
@@ -226,6 +231,8 @@ TEST(MainMenu, MonthlyBillingMakesTheMonthsRecurringFileFromTheDefaultsOnce) {
   prompter.Answer(QMessageBox::Ok);
   billing->trigger();
   EXPECT_EQ(defaultsOpened, 1);
+  EXPECT_EQ(billsFrom,
+            (std::vector<reports::BillDate>{{2, 15, 2026}, {2, 15, 2026}, {3, 20, 2026}}));
   EXPECT_EQ(started.db.ReadFile("LOG/April2026.RCH")[0], 20);
   const char* ask = res::kAskCreateRecurringFile;
   const char* made = res::kNoticeRecurringCreated;

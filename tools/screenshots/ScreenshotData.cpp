@@ -40,6 +40,7 @@ void LayOutUserData(const test::TempDatabase& db) {
   data::MyInfo info;
   if (!infoFile.Open() || !infoFile.Read(info)) data::ClearMyInfo(info);
   data::WriteField(info.name, "Pat Example");
+  data::WriteField(info.address, "1200 Market Street");
   data::WriteField(info.city, "Philadelphia");
   data::WriteField(info.state, "Pennsylvania");
   data::WriteField(info.country, "United States");

@@ -11,9 +11,12 @@
 #include <cstdio>
 #include <ctime>
 #include <time.h>
+#include <unistd.h>
 
 #include "ScreenshotData.h"
 #include "app/DataFiles.h"
+#include "data/FixedText.h"
+#include "data/RecurringFile.h"
 #include "app/MainFrame.h"
 #include "pdb/CLookupDataDlg.h"
 #include "pdb/CPdbEditDlg.h"
@@ -23,10 +26,12 @@
 #include "platform/SettingsMemoCounter.h"
 #include "rating/callscreen/CCallScreenDlg.h"
 #include "reports/CCallLogDlg.h"
-#include "reports/CContactLogDlg.h"
-#include "reports/CMemoDlg.h"
+#include "reports/CCallSummaryDlg.h"
+#include "reports/CMonthlyBillingDlg.h"
 #include "reports/CRecurringChargesDlg.h"
 #include "reports/CRecurringDlg.h"
+#include "reports/CContactLogDlg.h"
+#include "reports/CMemoDlg.h"
 #include "res/Strings.h"
 #include "settings/CMyInfoDlg.h"
 
@@ -100,6 +105,69 @@ void ShootRecurringCharges(app::DataFiles& files, app::CMainFrame& frame) {
   charges.hide();
 }
 
+// A few days of calls in March 2026, one or more in each section of the bill.
+void LogMarchCalls(app::DataFiles& files) {
+  struct Call {
+    const char* name;
+    const char* city;
+    const char* state;
+    const char* country;
+    const char* countryCode;
+    const char* areaCode;
+    int day, hour, minutes;
+    double cost;
+  } calls[] = {
+      {"Dr. Lee's Office", "Philadelphia", "Pennsylvania", "United States", "", "215", 2, 9, 7, 135.0},
+      {"Harbor Freight Office", "Halifax", "Nova Scotia", "Canada", "1", "902", 2, 14, 23, 437},
+      {"Hotel Bristol", "London", "", "United Kingdom", "44", "20", 3, 8, 12, 1890.0},
+      {"Pizza Roma", "Philadelphia", "Pennsylvania", "United States", "", "215", 3, 18, 3, 95.0},
+      {"Airline Reservations", "", "", "United States", "", "800", 3, 19, 18, 0.0},
+      {"Aunt Rosa", "Santa Fe", "New Mexico", "United States", "", "505", 3, 20, 41, 512.0},
+  };
+  if (!files.callLog.OpenMonthNumber(3, 2026, true)) return;
+  for (const Call& c : calls) {
+    data::CallLogRecord record{};
+    data::ClearCallRecord(record, true);
+    data::WriteField(record.name, c.name);
+    data::WriteField(record.city, c.city);
+    data::WriteField(record.state, c.state);
+    data::WriteField(record.country, c.country);
+    data::WriteField(record.countryCode, c.countryCode);
+    data::WriteField(record.areaCode, c.areaCode);
+    data::WriteField(record.prefix, "555");
+    data::WriteField(record.suffix, "0110");
+    record.locationMark = static_cast<char>(files.myInfo.locationMark);
+    record.start = static_cast<std::uint32_t>(1772323200 + (c.day - 1) * 86400 + c.hour * 3600);
+    record.duration = static_cast<std::uint32_t>(c.minutes * 60 + 17);
+    record.cost = c.cost;
+    record.ratesChanged = 1;
+    files.callLog.AppendRecord(record);
+  }
+  files.callLog.Close();
+}
+
+// The bill of March 2026 and its local calls, as the user sees them on 4 March.
+void ShootMonthlyBilling(app::DataFiles& files, app::CMainFrame& frame) {
+  data::MyInfo defaults = files.myInfo;
+  data::ApplyNorthAmericanDefaults(defaults);
+  defaults.billingFromDay = 1;
+  int handle = data::CreateRecurringFile("March", "2026", defaults, files.notices);
+  if (handle >= 0) ::close(handle);
+  LogMarchCalls(files);
+  reports::CMonthlyBillingDlg bill({files.callLog, files.currentCall, files.pdb, files.myInfo},
+                                   {3, 4, 2026}, {}, &frame, 1772618400);
+  bill.move(20, 20);
+  Shoot(bill, "monthly-billing.png");
+  reports::CCallSummaryDlg summary(bill, reports::BillingClass::Local, {}, &bill);
+  summary.move(40, 40);
+  summary.resize(900, 520);
+  Shoot(summary, "call-summary.png");
+  summary.hide();
+  bill.hide();
+}
+
+// Plays a user who adds an entry through Lookup Data, times a call on it and opens the call
+// log, saving the windows on the way. Messages are answered with OK.
 // Plays a user who adds an entry through Lookup Data, times a call on it, opens the call log,
 // and then the entry's contact log and memos, saving the windows on the way. Messages are
 // answered with OK.
@@ -243,6 +311,7 @@ int main(int argc, char** argv) {
   ShootFirstTimeSetup(files, frame);
   frame.OnToll();
   frame.OnCallLog();
+  ShootMonthlyBilling(files, frame);
   frame.OnToll();
   platform::SetModalHook({});
   return 0;

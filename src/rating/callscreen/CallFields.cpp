@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cstdio>
 
+#include "data/Calendar.h"
 #include "data/EnglishLocale.h"
 #include "data/PdbText.h"
 #include "rating/BandInForce.h"
@@ -11,12 +12,7 @@
 
 namespace dorv::rating {
 
-int DaysInMonth(int month, int year) {
-  static constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  if (month < 1 || month > 12) return 31;
-  const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-  return month == 2 && leap ? 29 : kDays[month - 1];
-}
+int DaysInMonth(int month, int year) { return data::DaysInMonth(month, year); }
 
 CallDate DateOfTime(std::time_t when) {
   std::tm parts{};

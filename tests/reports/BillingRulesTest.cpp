@@ -1,0 +1,166 @@
+#include <gtest/gtest.h>
+
+#include "data/FixedText.h"
+#include "reports/BillingRules.h"
+#include "reports/CallLogTestFiles.h"
+
+namespace dorv::reports {
+// Dates and sections read as such in a failure.
+void PrintTo(const BillDate& date, std::ostream* out) {
+  *out << date.month << '/' << date.day << '/' << date.year;
+}
+void PrintTo(BillingClass billingClass, std::ostream* out) {
+  *out << "section " << static_cast<int>(billingClass);
+}
+}  // namespace dorv::reports
+
+using namespace dorv;
+using reports::BillDate;
+using reports::BillingClass;
+
+namespace {
+
+struct DateRow {
+  const char* name;
+  BillDate given;
+  BillDate expected;
+};
+
+}  // namespace
+
+TEST(BillingRules, ThruDateOfAFromDate) {
+  const DateRow rows[] = {
+      {"first of the month: the calendar month", {4, 1, 1998}, {4, 30, 1998}},
+      {"mid month: the day before in the next month", {12, 15, 1998}, {1, 14, 1999}},
+      {"30 January: end of February", {1, 30, 1999}, {2, 28, 1999}},
+      {"30 January of a leap year", {1, 30, 2000}, {2, 29, 2000}},
+      {"30 January 2100: no leap day in a century", {1, 30, 2100}, {2, 28, 2100}},
+      {"last day of February 2100: end of March", {2, 28, 2100}, {3, 31, 2100}},
+  };
+  for (const DateRow& row : rows) {
+    SCOPED_TRACE(row.name);
+    EXPECT_EQ(reports::ThruDate(row.given), row.expected);
+  }
+}
+
+TEST(BillingRules, FromDateAtOpening) {
+  struct Row {
+    const char* name;
+    BillDate today;
+    int fromDay;
+    BillDate expected;
+  } rows[] = {
+      {"before the from day: last month", {1, 5, 1999}, 15, {12, 15, 1998}},
+      {"on the from day", {4, 1, 1998}, 1, {4, 1, 1998}},
+      {"from day past the month's end", {3, 5, 1999}, 31, {2, 28, 1999}},
+      {"damaged from day 0 starts on the first", {3, 5, 1999}, 0, {3, 1, 1999}},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    EXPECT_EQ(reports::FromDateAtOpening(row.today, row.fromDay), row.expected);
+  }
+}
+
+TEST(BillingRules, SpinSteps) {
+  struct Row {
+    const char* name;
+    BillDate (*step)(BillDate, int);
+    BillDate given;
+    int steps;
+    BillDate expected;
+  } rows[] = {
+      {"year 2999 up stays", reports::StepFromYear, {5, 1, 2999}, 1, {5, 1, 2999}},
+      {"year 1980 down stays", reports::StepFromYear, {5, 1, 1980}, -1, {5, 1, 1980}},
+      {"year from a leap day", reports::StepFromYear, {2, 29, 2000}, 1, {2, 28, 2001}},
+      {"month up from December", reports::StepFromMonth, {12, 10, 1998}, 1, {1, 10, 1999}},
+      {"month down from January", reports::StepFromMonth, {1, 31, 1999}, -1, {12, 31, 1998}},
+      {"month into a shorter month", reports::StepFromMonth, {1, 31, 1999}, 1, {2, 28, 1999}},
+      {"month past 2999 stays", reports::StepFromMonth, {12, 1, 2999}, 1, {12, 1, 2999}},
+      {"day down from the first", reports::StepFromDay, {3, 1, 1999}, -1, {2, 28, 1999}},
+      {"day up from the last", reports::StepFromDay, {12, 31, 1998}, 1, {1, 1, 1999}},
+      {"day up within the month", reports::StepFromDay, {12, 14, 1998}, 1, {12, 15, 1998}},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    EXPECT_EQ(row.step(row.given, row.steps), row.expected);
+  }
+}
+
+// Runs with TZ=UTC.
+TEST(BillingRules, CycleBounds) {
+  const reports::BillCycle january({1, 1, 1999}, {1, 31, 1999});
+  const std::uint32_t endOfJanuary = test::kJan1st1999 + 31 * 86400 - 1;
+  // The first second of 19 January 2038 past the signed 32-bit range.
+  const reports::BillCycle late({1, 19, 2038}, {2, 18, 2038});
+  struct Row {
+    const char* name;
+    const reports::BillCycle& cycle;
+    std::uint32_t start;
+    bool counts;
+  } rows[] = {
+      {"00:00:00 of the From date", january, test::kJan1st1999, true},
+      {"23:59:59 the day before", january, test::kJan1st1999 - 1, false},
+      {"23:59:59 of the Thru date", january, endOfJanuary, true},
+      {"the second after the Thru date", january, endOfJanuary + 1, false},
+      {"a start beyond 2038 read unsigned", late, 2147483648u, true},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    EXPECT_EQ(row.cycle.Contains(row.start), row.counts);
+  }
+}
+
+TEST(BillingRules, ClassOfACall) {
+  data::MyInfo me{};
+  data::ClearMyInfo(me);
+  data::WriteField(me.country, "United States");
+  data::WriteField(me.state, "New York");
+  me.locationMark = 'A';
+  struct Row {
+    const char* name;
+    const char* areaCode;
+    const char* country;
+    const char* countryCode;
+    const char* state;
+    char mark;
+    BillingClass expected;
+  };
+  using enum BillingClass;
+  const Row rows[] = {
+      {"888 abroad is toll free", "888", "United Kingdom", "44", "", 'B', TollFreeAudioTex},
+      {"in-state with my mark in Canada", "212", "Canada", "", "new york", 'A', Local},
+      {"the same in Mexico", "212", "Mexico", "", "new york", 'A', LongDistance},
+      {"United States with code 1 from home", "212", "United States", "1", "New York", 'A', Local},
+      {"Canada with code 1 is not abroad", "416", "Canada", "1", "Ontario", 'A', LongDistance},
+      {"the United Kingdom with code 44", "20", "United Kingdom", "44", "", 'A', International},
+      {"unmarked is never local", "212", "United States", "", "New York", '-', LongDistance},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    data::CallLogRecord call = test::MakeCall({"Call", test::kJan1st1999});
+    data::WriteField(call.areaCode, row.areaCode);
+    data::WriteField(call.country, row.country);
+    data::WriteField(call.countryCode, row.countryCode);
+    data::WriteField(call.state, row.state);
+    call.locationMark = row.mark;
+    EXPECT_EQ(reports::ClassOf(call, me), row.expected);
+  }
+}
+
+TEST(BillingRules, TotalsAndTheirTexts) {
+  reports::BillTotals totals;
+  totals.recurring = 3300.0;
+  totals.AddCall(BillingClass::Local, 125.5, 3725);
+  totals.AddCall(BillingClass::Local, 100.0, 60);
+  totals.AddCall(BillingClass::International, 1000.0, 600);
+  const reports::BillTexts texts = reports::TextsOf(totals);
+  EXPECT_EQ(texts.recurring, "$33.0000");
+  EXPECT_EQ(texts.classes[0].count, "2");
+  EXPECT_EQ(texts.classes[0].length, "01:03:05");
+  EXPECT_EQ(texts.classes[0].cost, "$2.2550");
+  EXPECT_EQ(texts.classes[1].count, "0");
+  EXPECT_EQ(texts.classes[1].cost, "$0.0000");
+  EXPECT_EQ(texts.classes[2].cost, "$10.0000");
+  EXPECT_EQ(texts.calls, "$12.2550");
+  EXPECT_EQ(texts.total, "$45.2550");
+}
