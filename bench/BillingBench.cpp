@@ -93,13 +93,3 @@ void BM_ReadTwoLogsRaw(benchmark::State& state) {
 BENCHMARK(BM_ReadTwoLogsRaw)->Unit(benchmark::kMillisecond)->Iterations(20);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  setenv("TZ", "UTC", 0);
-  QApplication application(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

@@ -42,13 +42,3 @@ void BM_OpenCallLogOf20000Calls(benchmark::State& state) {
 BENCHMARK(BM_OpenCallLogOf20000Calls)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  setenv("TZ", "UTC", 0);
-  QApplication application(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

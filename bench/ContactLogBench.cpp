@@ -94,13 +94,3 @@ void BM_ReadThe24LogsRaw(benchmark::State& state) {
 BENCHMARK(BM_ReadThe24LogsRaw)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  setenv("TZ", "UTC", 0);
-  QApplication application(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

@@ -63,12 +63,3 @@ void BM_CompressBookOf100000TenPercentDeleted(benchmark::State& state) {
 BENCHMARK(BM_CompressBookOf100000TenPercentDeleted)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  QApplication application(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
