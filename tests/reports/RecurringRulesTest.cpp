@@ -81,8 +81,10 @@ TEST(RecurringRules, AnEntryNeedsANameThatFitsAndACost) {
 
 TEST(RecurringRules, EntriesStayPackedAtTheFront) {
   RecurringList entries{};
-  for (int i = 0; i < kRecurringSlots; ++i)
-    data::WriteField(entries[i].name, "C" + std::to_string(i));
+  for (int i = 0; i < kRecurringSlots; ++i) {
+    std::string name = "C";  // appended, not prefixed: GCC 12 misreads a prefixed copy
+    data::WriteField(entries[i].name, name += std::to_string(i));
+  }
   const data::RecurringCharge spare = entries[0];
   EXPECT_EQ(StoreEntry(entries, -1, spare), RecurringFault::ListFull);  // no place for a 21st
   DeleteEntry(entries, kRecurringSlots - 1);
