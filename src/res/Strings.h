@@ -587,4 +587,7 @@ inline constexpr const char* kMemoViewerLabelName = "Name:";
 inline constexpr const char* kMemoViewerLabelDate = "Date:";
 inline constexpr const char* kMemoViewerLabelPhone = "Phone Number:";
 
+// Printing
+inline constexpr const char* kPrintEndOfPrintout = "***END OF PRINTOUT***";
+
 }  // namespace dorv::res
