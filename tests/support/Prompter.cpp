@@ -28,7 +28,7 @@ QMessageBox::StandardButton FailUnscripted(const QString& shown,
 }  // namespace
 
 Prompter::Prompter(std::initializer_list<QMessageBox::StandardButton> answers,
-                   std::source_location where)
+                   CallSite where)
     : m_answers(answers), m_where(where) {
   g_living.push_back(this);
   Install();
@@ -53,7 +53,7 @@ QMessageBox::StandardButton Prompter::Respond(const QString& shown,
   m_shown.push_back(shown);
   if (m_next < m_answers.size()) return m_answers[m_next++];
   if (m_fallback != QMessageBox::NoButton) return m_fallback;
-  ADD_FAILURE_AT(m_where.file_name(), static_cast<int>(m_where.line()))
+  ADD_FAILURE_AT(m_where.file, m_where.line)
       << "a message no test scripted: " << shown.toStdString();
   return Dismissal(buttons);
 }
@@ -61,7 +61,7 @@ QMessageBox::StandardButton Prompter::Respond(const QString& shown,
 void FailUnscriptedMessages() { platform::SetPromptHook(FailUnscripted); }
 
 void ExpectShown(const Prompter& prompter, std::initializer_list<QString> texts,
-                 std::source_location where) {
+                 CallSite where) {
   std::vector<std::string> expected, shown;
   for (const QString& text : texts) expected.push_back(platform::ShownText(text).toStdString());
   for (const QString& text : prompter.Shown()) shown.push_back(text.toStdString());
@@ -71,7 +71,7 @@ void ExpectShown(const Prompter& prompter, std::initializer_list<QString> texts,
     for (const std::string& text : shown) message << "\n  \"" << text << '"';
     message << "\nexpected:";
     for (const std::string& text : expected) message << "\n  \"" << text << '"';
-    ADD_FAILURE_AT(where.file_name(), static_cast<int>(where.line())) << message;
+    ADD_FAILURE_AT(where.file, where.line) << message;
   }
 }
 

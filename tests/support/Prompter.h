@@ -2,10 +2,17 @@
 #include <QMessageBox>
 #include <QString>
 #include <initializer_list>
-#include <source_location>
 #include <vector>
 
 namespace dorv::test {
+
+// The test line a helper was called from, as a default argument: {__builtin_FILE(),
+// __builtin_LINE()} there names the caller (std::source_location is not in every standard
+// library the suite builds with).
+struct CallSite {
+  const char* file;
+  int line;
+};
 
 // Answers the message boxes of the test that owns it, in the order scripted, and keeps every
 // text shown (line breaks as shown). A message beyond the scripted answers fails the test at
@@ -14,7 +21,7 @@ namespace dorv::test {
 class Prompter {
  public:
   Prompter(std::initializer_list<QMessageBox::StandardButton> answers = {},
-           std::source_location where = std::source_location::current());
+           CallSite where = {__builtin_FILE(), __builtin_LINE()});
   ~Prompter();
   Prompter(const Prompter&) = delete;
   Prompter& operator=(const Prompter&) = delete;
@@ -32,7 +39,7 @@ class Prompter {
   std::vector<QMessageBox::StandardButton> m_answers;
   std::size_t m_next = 0;
   QMessageBox::StandardButton m_fallback = QMessageBox::NoButton;
-  std::source_location m_where;
+  CallSite m_where;
 };
 
 // Makes every message shown while no Prompter lives fail the test.
@@ -40,6 +47,6 @@ void FailUnscriptedMessages();
 
 // Checks that exactly these texts were shown, in order (stored line breaks count as shown).
 void ExpectShown(const Prompter& prompter, std::initializer_list<QString> texts,
-                 std::source_location where = std::source_location::current());
+                 CallSite where = {__builtin_FILE(), __builtin_LINE()});
 
 }  // namespace dorv::test
