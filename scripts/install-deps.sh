@@ -2,8 +2,9 @@
 # Installs the Debian packages that building and testing Dorv needs (the tests build with both
 # GCC and clang); with the argument "fuzz" also the runtime that the fuzz targets need.
 set -eu
-# A font is needed so that text measurement in the widget tests is real.
-packages="cmake g++ clang make qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev fonts-dejavu-core"
+# A font is needed so that text measurement in the widget tests is real; pdftotext reads the
+# printed PDFs back in the tests; Qt Charts draws the cost trends.
+packages="cmake g++ clang make qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev fonts-dejavu-core poppler-utils qt6-charts-dev"
 [ "${1:-}" = fuzz ] && packages="$packages libclang-rt-dev"
 missing=""
 for p in $packages; do
