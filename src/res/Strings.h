@@ -589,5 +589,54 @@ inline constexpr const char* kMemoViewerLabelPhone = "Phone Number:";
 
 // Printing
 inline constexpr const char* kPrintEndOfPrintout = "***END OF PRINTOUT***";
+inline constexpr const char* kErrorSetupPrinter = "Error - Could not setup the printer";
+inline constexpr const char* kErrorPrintUnfinished =
+    "Error - The printout could not be completed; nothing was kept of it";
+inline constexpr const char* kPrintSavedAsPdf =
+    "No printer is set up, so the printout was saved as a PDF file:\n%1";
+inline constexpr const char* kNoPrinter =
+    "No printer is set up on this computer. Printouts are saved as PDF files in your Documents "
+    "folder.";
+inline constexpr const char* kPrintGroupSelect = "Select to Print";
+inline constexpr const char* kPrintButtonPreview = "Preview";
+inline constexpr const char* kPrintBoxLog = "Log";
+inline constexpr const char* kPrintBoxAll = "All";
+inline constexpr const char* kPrintBoxSummary = "Summary (Page 1)";
+inline constexpr const char* kPrintBoxLocal = "Local";
+inline constexpr const char* kPrintBoxLongDistance = "Long Distance";
+inline constexpr const char* kPrintBoxInternational = "International";
+inline constexpr const char* kPrintBoxTollFree = "Toll Free/AudioText";
+inline constexpr const char* kPrintBoxData = "Data";
+inline constexpr const char* kPrintBoxMemo = "Memo";
+inline constexpr const char* kPrintCallLogCaption = "Printing Call Log";
+inline constexpr const char* kPrintContactLogCaption = "Printing Contact Log";
+inline constexpr const char* kPrintBillCaption = "Print Monthly Bill";
+inline constexpr const char* kPrintRecordCaption = "Print Database Record";
+inline constexpr const char* kPrintCallLogStatus = "Printing Call Log";
+inline constexpr const char* kPrintBillStatus = "Printing Monthly Bill (from %s to %s)";
+inline constexpr const char* kPrintContactLogForRecord = "Printing Contact Log for Record %i";
+inline constexpr const char* kPrintRecordNumber = "Printing Record %i";
+inline constexpr const char* kPrintNameLine = "%s - %s";
+inline constexpr const char* kPrintCallLogJob = "Dorv Call Log Print Job";
+inline constexpr const char* kPrintContactLogJob = "Dorv Contact Log Print Job";
+inline constexpr const char* kPrintBillJob = "Dorv Monthly Bill Print Job";
+inline constexpr const char* kPrintRecordJob = "Dorv Database Print Job";
+inline constexpr const char* kPrintPrintedFor = "Printed for: %s          Phone Number: %s";
+inline constexpr const char* kPrintPrintedOn = "Printed on: %s          Page Number: %i";
+inline constexpr const char* kPrintContactLine = "Contact: %s      Phone Number: %s";
+inline constexpr const char* kPrintUserPhone = "%s.%s.%s";
+inline constexpr const char* kPrintUserPhoneExt = "%s.%s.%s ext. %s";
+inline constexpr const char* kPrintSubTotals = "Sub Totals   ";
+inline constexpr const char* kPrintTotalSurchargeAndCost = "Total Surcharge And Cost";
+inline constexpr const char* kPrintHeadDateTime = "Date/Time";
+inline constexpr const char* kPrintHeadName = "Name";
+inline constexpr const char* kPrintHeadDirection = "Direction";
+inline constexpr const char* kPrintHeadNumber = "Number";
+inline constexpr const char* kPrintHeadLength = "Length";
+inline constexpr const char* kPrintHeadSurcharge = "Surcharge";
+inline constexpr const char* kPrintHeadCost = "Cost";
+inline constexpr const char* kPrintHeadPlaceNumber = "Place/Number";
+inline constexpr const char* kPrintCallLogHeading = "CALL LOG";
+inline constexpr const char* kPrintContactLogHeading = "CONTACT LOG";
 
 }  // namespace dorv::res

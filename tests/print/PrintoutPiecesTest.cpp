@@ -1,0 +1,101 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <sstream>
+
+#include "data/FixedText.h"
+#include "print/CallTable.h"
+#include "print/PrintDestination.h"
+#include "print/RecordingDevice.h"
+#include "support/RatingSupport.h"
+
+using namespace dorv;
+using namespace dorv::print;
+using test::RecordingDevice;
+
+namespace {
+
+// The texts drawn after the job started, each as "page:line text".
+std::string PlacedTexts(const std::string& log) {
+  std::istringstream lines(log);
+  std::string line, placed;
+  int page = 0;
+  while (std::getline(lines, line)) {
+    if (line == "page") ++page;
+    const auto comma = line.find(','), blank = line.find(' ', comma);
+    if (line.rfind("text ", 0) != 0 && line.rfind("bold ", 0) != 0) continue;
+    const int y = std::stoi(line.substr(comma + 1, blank - comma - 1));
+    placed += std::to_string(page) + ":" + std::to_string(y / 100) + " " + line.substr(blank + 1) +
+              "\n";
+  }
+  return placed;
+}
+
+}  // namespace
+
+TEST(CallTable, RowsInFivesAndTheHeaderOnEveryPage) {
+  RecordingDevice device;  // ten lines a page
+  PrintJob job(device);
+  ASSERT_TRUE(job.Setup(9, false) && job.StartDoc("Job"));
+  PrintoutPages pages(job, [](PrintoutPages& p, int number) {
+    p.Text("HEAD " + QString::number(number), TextAlign::Centred, true, 0, 1);
+  });
+  const Columns columns(job, {"DDDD", "LLL", "SSS", "CCC", "TTTT"});
+  pages.StartPage();
+  PrintCallHeadings(pages, columns, {"Date", "Length", "Surcharge", "Cost"});
+  std::vector<CallTableRow> rows;
+  for (int i = 1; i <= 11; ++i) rows.push_back({{"r" + QString::number(i), "", "", ""}, i == 7});
+  EXPECT_TRUE(PrintCallRows(pages, columns, rows));
+  std::string placed = PlacedTexts(device.log);
+  for (const char* shown : {"1:1 HEAD 1", "1:4 r1", "1:8 r5", "1:10 r6", "2:1 HEAD 2", "2:2 r7",
+                            "2:5 r10", "2:7 r11"})
+    EXPECT_NE(placed.find(std::string(shown) + "\n"), std::string::npos) << shown << "\n" << placed;
+}
+
+TEST(CallTable, TotalsUnderTheLastColumns) {
+  RecordingDevice device;
+  PrintJob job(device);
+  ASSERT_TRUE(job.Setup(9, false) && job.StartDoc("Job"));
+  PrintoutPages pages(job, [](PrintoutPages&, int) {});
+  // Widths 40, 30, 30, 30, 40: the table starts at (2000 - 170) / 2 - 150 = 765.
+  const Columns columns(job, {"DDDD", "LLL", "SSS", "CCC", "TTTT"});
+  pages.StartPage();
+  device.log.clear();
+  PrintCallTotals(pages, columns, {"1:00", "$0.10", "$2.00", "$2.10"});
+  EXPECT_EQ(device.log,
+            "rule 955-1045,100 4\n"               // from Length's left to Cost's right edge
+            "bold 825,200 Sub Totals   \n"        // ends at Length's left edge
+            "text 955,200 1:00\ntext 965,200 $0.10\ntext 995,200 $2.00\n"
+            "rule 1045-1085,300 4\n"              // under the grand total's column
+            "bold 805,400 Total Surcharge And Cost\ntext 1035,400 $2.10\n");
+}
+
+TEST(PrintedFor, NameNumberAndClock) {
+  rating::test::ScopedTimeZone zone("UTC");
+  data::MyInfo me{};
+  data::WriteField(me.name, "Ann");
+  data::WriteField(me.areaCode, "555");
+  data::WriteField(me.prefix, "123");
+  data::WriteField(me.suffix, "4567");
+  const std::time_t now = rating::test::LocalTime(2026, 12, 7, 15, 5);
+  PrintedFor who = PrintedForOf(me, now);
+  EXPECT_EQ(PrintedForLine(who), "Printed for: Ann          Phone Number: 555.123.4567");
+  EXPECT_EQ(PrintedOnLine(who, 2), "Printed on: Mon Dec 07, 2026  15:05          Page Number: 2");
+  data::WriteField(me.extension, "12");
+  me.clock12 = 1;
+  who = PrintedForOf(me, now);
+  EXPECT_EQ(who.phone, "555.123.4567 ext. 12");
+  EXPECT_EQ(who.printedOn, "Mon Dec 07, 2026  03:05 PM");
+}
+
+TEST(PrintDestination, PdfNamesNeverTakeAnExistingFile) {
+  QTemporaryDir dir;
+  const QDate day(2026, 12, 7);
+  const QString first = UnusedPdfPath(dir.path(), "Dorv Call Log Print Job", day);
+  EXPECT_EQ(QDir(dir.path()).relativeFilePath(first), "Dorv Call Log Print Job 2026-12-07.pdf");
+  QFile(first).open(QIODevice::WriteOnly);
+  EXPECT_EQ(QDir(dir.path()).relativeFilePath(UnusedPdfPath(dir.path(), "Dorv Call Log Print Job", day)),
+            "Dorv Call Log Print Job 2026-12-07 (2).pdf");
+}
