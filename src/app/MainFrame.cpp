@@ -20,7 +20,9 @@
 #include "platform/Messages.h"
 #include "platform/PrintSetup.h"
 #include "platform/StartupSound.h"
+#include "print/CPrintCallLogDlg.h"
 #include "rating/callscreen/CCallScreenDlg.h"
+#include "reports/CallPrintRows.h"
 #include "reports/CCallLogDlg.h"
 #include "reports/CContactLogDlg.h"
 #include "reports/CMemoDlg.h"
@@ -222,7 +224,20 @@ reports::CallReportOpeners CMainFrame::MakeCallReportOpeners() {
                                   parent);
     return rating::RunCallScreen(screen);
   };
+  openers.print = [this](const reports::CallListPrint& list, QWidget* parent) {
+    print::CPrintCallLogDlg dialog(reports::CallLogPrintoutOf(list, PrintedFor()), parent);
+    print::RunPrintDialog(dialog);
+  };
+  openers.printContact = [this](const reports::ContactLogPrint& contact, QWidget* parent) {
+    print::CPrintContactLogDlg dialog(reports::ContactLogPrintoutOf(contact, PrintedFor()),
+                                      contact.statusLine, parent);
+    print::RunPrintDialog(dialog);
+  };
   return openers;
+}
+
+print::PrintedFor CMainFrame::PrintedFor() const {
+  return print::PrintedForOf(m_files.myInfo, m_now());
 }
 
 rating::CallScreenContext CMainFrame::MakeCallScreenContext() {

@@ -9,6 +9,7 @@
 #include "app/DataFiles.h"
 #include "app/HelpWindow.h"
 #include "platform/Calculator.h"
+#include "print/PrintoutPages.h"
 #include "rating/callscreen/CCallScreenDlg.h"
 #include "reports/CallReports.h"
 #include "settings/MyInfoOpeners.h"
@@ -88,6 +89,8 @@ class CMainFrame final : public QMainWindow {
   // What the call reports work on, and the dialogs they open.
   reports::CallReportFiles ReportFiles();
   reports::CallReportOpeners MakeCallReportOpeners();
+  // The user and the time every printout's page header names.
+  print::PrintedFor PrintedFor() const;
 
   DataFiles& m_files;
   SoundPlayer m_playSound;

@@ -2,12 +2,20 @@
 
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 
 #include "Messages.h"
+#include "res/Strings.h"
 
 namespace dorv::platform {
 
-void ShowPrintSetup(QWidget* parent) {
+bool PrinterExists() { return !QPrinterInfo::availablePrinterNames().isEmpty(); }
+
+void ShowPrintSetup(QWidget* parent, bool printerExists) {
+  if (!printerExists) {
+    Ask(parent, res::kNoPrinter, QMessageBox::Ok, QMessageBox::Information);
+    return;
+  }
   QPrinter printer;
   QPrintDialog dialog(&printer, parent);
   dialog.setOption(QAbstractPrintDialog::PrintToFile, false);

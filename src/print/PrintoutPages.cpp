@@ -36,6 +36,14 @@ QString PrintedOnLine(const PrintedFor& who, int page) {
   return QString::asprintf(res::kPrintPrintedOn, qPrintable(who.printedOn), page);
 }
 
+QString NameLine(const QString& type, const QString& name, const char* fallback,
+                 long recordNumber) {
+  if (!type.isEmpty() && !name.isEmpty())
+    return QString::asprintf(res::kPrintNameLine, qPrintable(type), qPrintable(name));
+  if (!type.isEmpty() || !name.isEmpty()) return type + name;
+  return QString::asprintf(fallback, int(recordNumber));
+}
+
 void PrintoutPages::StartPage() {
   m_job.StartPage();
   m_inHeader = true;

@@ -27,6 +27,10 @@ QString PrintedForLine(const PrintedFor& who);
 // "Printed on: ...          Page Number: n"
 QString PrintedOnLine(const PrintedFor& who, int page);
 
+// The status line of a contact log or record printout: "type - name", or whichever of the two
+// is not empty, or the fallback with the record number when both are empty.
+QString NameLine(const QString& type, const QString& name, const char* fallback, long recordNumber);
+
 // Prints through a job and, whenever a line ends a page, starts the next page and prints the
 // header on it. The header is given the page number, which grows by one per header printed.
 class PrintoutPages {

@@ -6,8 +6,11 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "data/FixedText.h"
 #include "platform/Messages.h"
+#include "platform/RecordText.h"
 #include "platform/Texts.h"
+#include "print/PrintoutPages.h"
 #include "reports/ContactLogRules.h"
 #include "reports/LogMonths.h"
 #include "res/Strings.h"
@@ -113,6 +116,7 @@ void CContactLogDlg::BuildControls(const ContactLogEntry& contact) {
 
   m_close->setDefault(true);
   connect(m_close, &QPushButton::clicked, this, [this] { done(1); });
+  connect(m_print, &QPushButton::clicked, this, &CContactLogDlg::OnPrint);
 }
 
 QPushButton& CContactLogDlg::Button(ContactLogButton button) const {
@@ -137,9 +141,21 @@ void CContactLogDlg::LoadRange() {
   // A range that ends before it begins lists nothing, and has no totals to show.
   if (MonthsFromThru(from, thru).empty()) m_calls->ClearTotals();
   list.setUpdatesEnabled(true);
-  // Print stays off even with rows until the contact log printout exists to open.
-  m_print->setEnabled(false);
+  m_print->setEnabled(m_calls->Rows().rowCount() > 0 && m_openers.printContact);
   if (read != RangeRead::Complete) platform::Ask(this, res::kCallLogErrorAccess);
+}
+
+void CContactLogDlg::OnPrint() {
+  if (!m_openers.printContact || m_calls->Rows().rowCount() == 0) return;
+  ContactLogPrint contact;
+  contact.list.rows = m_calls->ShownCalls();
+  contact.list.totals = m_calls->Sums();
+  contact.nameText = m_name->text();
+  contact.numberText = m_number->text();
+  contact.statusLine = print::NameLine(platform::FromRecord(data::ReadField(m_entry.type)),
+                                       platform::FromRecord(data::ReadField(m_entry.name)),
+                                       res::kPrintContactLogForRecord, m_recordNumber);
+  m_openers.printContact(contact, this);
 }
 
 void CContactLogDlg::OpenEntryMemo() {

@@ -48,6 +48,8 @@ class CContactLogDlg final : public QDialog {
   CallListPane& Calls() const { return *m_calls; }
   long RecordNumber() const { return m_recordNumber; }
   QPushButton& Button(ContactLogButton button) const;
+  // Hands the calls as listed, their totals and the entry to the contact log printout.
+  void OnPrint();
 
  private:
   void BuildControls(const ContactLogEntry& contact);

@@ -29,6 +29,15 @@ struct CallListPrint {
   CallTotals totals;
 };
 
+// What a contact log hands its printout: its list, the entry's texts it shows, and the
+// printout dialog's status line naming the entry.
+struct ContactLogPrint {
+  CallListPrint list;
+  QString nameText;
+  QString numberText;
+  QString statusLine;
+};
+
 // The dialogs a call report opens that live elsewhere. A button whose opener is not set
 // stays disabled.
 struct CallReportOpeners {
@@ -37,6 +46,7 @@ struct CallReportOpeners {
   std::function<int(const LoggedCall& where, data::CallLogRecord& call, QWidget* parent)>
       callScreen;
   std::function<void(const CallListPrint& list, QWidget* parent)> print;
+  std::function<void(const ContactLogPrint& contact, QWidget* parent)> printContact;
 };
 
 }  // namespace dorv::reports

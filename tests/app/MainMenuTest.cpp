@@ -17,6 +17,8 @@
 #include "pdb/CTelcoAccessDlg.h"
 #include "platform/Calculator.h"
 #include "platform/Messages.h"
+#include "platform/PrintSetup.h"
+#include "print/CPrintDialog.h"
 #include "rating/callscreen/CCallScreenDlg.h"
 #include "reports/CCallLogDlg.h"
 #include "reports/CMonthlyBillingDlg.h"
@@ -27,6 +29,7 @@
 #include "support/Builders.h"
 #include "support/DialogDriver.h"
 #include "support/FakeMemoCounter.h"
+#include "support/PdfText.h"
 #include "support/SampleFixture.h"
 #include "support/TempDatabase.h"
 
@@ -71,7 +74,7 @@ TEST(MainMenu, CalculatorTriesEachProgramThenSaysNoneStarted) {
   test::ExpectShown(prompter, {res::kErrorNoCalculator});
 }
 
-TEST(MainMenu, PrinterShowsTheSystemPrintSetupWithoutFileOrRanges) {
+TEST(MainMenu, PrinterShowsTheSystemPrintSetupWithoutFileOrRangesOrSaysThereIsNone) {
   StartedFrame started;
   int shown = 0;
   test::ScopedModalHook hook([&](QDialog& dialog) {
@@ -84,8 +87,43 @@ TEST(MainMenu, PrinterShowsTheSystemPrintSetupWithoutFileOrRanges) {
     }
     return ++shown, 0;
   });
-  started.frame->OnPrinter();
+  platform::ShowPrintSetup(started.frame.get(), true);
   EXPECT_EQ(shown, 1);
+  test::Prompter prompter{QMessageBox::Ok};
+  platform::ShowPrintSetup(started.frame.get(), false);
+  test::ExpectShown(prompter, {res::kNoPrinter});
+  EXPECT_EQ(shown, 1);
+}
+
+// The call log's Print opens its printout dialog; OK writes the calls as listed, with their
+// totals, onto the pages.
+TEST(MainMenu, CallLogPrintsItsCallsIntoAPdf) {
+  StartedFrame started;
+  std::string log;
+  for (const char* name : {"Alice", "Bob"}) {
+    const data::CallLogRecord call = test::MakeCall({name, 912470400 + 3600, 125, 150});
+    log.append(reinterpret_cast<const char*>(&call), sizeof call);
+  }
+  started.db.WriteFile("LOG/December1998.LOG", log);
+  const std::string pdf = started.db.Path("log.pdf");
+  qputenv("DORV_PRINT_PDF", QByteArray::fromStdString(pdf));
+  QString status;
+  test::ScopedModalHook hook([&](QDialog& dialog) {
+    if (auto* callLog = qobject_cast<reports::CCallLogDlg*>(&dialog))
+      test::Click(&callLog->Button(reports::CallLogButton::Print));
+    if (auto* print = qobject_cast<print::CPrintDialog*>(&dialog)) {
+      status = dialog.findChild<QLineEdit*>("status")->text();
+      test::Click(&print->OkButton());
+    }
+    return 1;
+  });
+  started.frame->OnCallLog();
+  qunsetenv("DORV_PRINT_PDF");
+  EXPECT_EQ(status, res::kPrintCallLogStatus);
+  const std::string text = test::PdfText(pdf);
+  for (const char* shown : {"CALL LOG", "December 1998", "Alice", "Bob", "00:04:10", "$3.0000",
+                            "***END OF PRINTOUT***"})
+    EXPECT_NE(text.find(shown), std::string::npos) << shown << "\n" << text;
 }
 
 TEST(MainMenu, ContentsShowsTheGuideInOneWindow) {

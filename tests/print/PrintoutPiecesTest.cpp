@@ -3,37 +3,19 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <sstream>
 
 #include "data/FixedText.h"
 #include "print/CallTable.h"
 #include "print/PrintDestination.h"
+#include "print/PlacedTexts.h"
 #include "print/RecordingDevice.h"
 #include "support/RatingSupport.h"
 
 using namespace dorv;
 using namespace dorv::print;
+using test::PlacedTexts;
 using test::RecordingDevice;
 
-namespace {
-
-// The texts drawn after the job started, each as "page:line text".
-std::string PlacedTexts(const std::string& log) {
-  std::istringstream lines(log);
-  std::string line, placed;
-  int page = 0;
-  while (std::getline(lines, line)) {
-    if (line == "page") ++page;
-    const auto comma = line.find(','), blank = line.find(' ', comma);
-    if (line.rfind("text ", 0) != 0 && line.rfind("bold ", 0) != 0) continue;
-    const int y = std::stoi(line.substr(comma + 1, blank - comma - 1));
-    placed += std::to_string(page) + ":" + std::to_string(y / 100) + " " + line.substr(blank + 1) +
-              "\n";
-  }
-  return placed;
-}
-
-}  // namespace
 
 TEST(CallTable, RowsInFivesAndTheHeaderOnEveryPage) {
   RecordingDevice device;  // ten lines a page
@@ -98,4 +80,12 @@ TEST(PrintDestination, PdfNamesNeverTakeAnExistingFile) {
   QFile(first).open(QIODevice::WriteOnly);
   EXPECT_EQ(QDir(dir.path()).relativeFilePath(UnusedPdfPath(dir.path(), "Dorv Call Log Print Job", day)),
             "Dorv Call Log Print Job 2026-12-07 (2).pdf");
+}
+
+TEST(PrintedFor, NameLineOfAnEntry) {
+  const char* fallback = "Printing Record %i";
+  EXPECT_EQ(NameLine("Friend", "Ann", fallback, 4), "Friend - Ann");
+  EXPECT_EQ(NameLine("Friend", "", fallback, 4), "Friend");
+  EXPECT_EQ(NameLine("", "Ann", fallback, 4), "Ann");
+  EXPECT_EQ(NameLine("", "", fallback, 4), "Printing Record 4");
 }

@@ -65,7 +65,7 @@ void FocusCall(CCallLogDlg& dialog, const QString& name) {
 
 TEST(CallLogDialog, NoLogsLeavesTheBoxAndListEmptyAndTheButtonsOff) {
   CallLogTestFiles files;
-  reports::CallReportOpeners openers{[](auto&, auto&, auto*) { return 1; }, [](auto&, auto*) {}};
+  reports::CallReportOpeners openers{[](auto&, auto&, auto*) { return 1; }, [](auto&, auto*) {}, {}};
   CCallLogDlg dialog(files.Files(), openers, nullptr, kNow);
   EXPECT_EQ(dialog.MonthBox().count(), 0);
   EXPECT_EQ(dialog.Rows().rowCount(), 0);
@@ -116,7 +116,7 @@ TEST(CallLogDialog, ListsOldestFirstWithTotalsPrintsAsShownAndFocusShowsTheCalls
                                          printed.push_back(row->Name());
                                        EXPECT_EQ(list.monthText, "January 1999");
                                        EXPECT_EQ(list.totals.seconds, 3905);
-                                     }};
+                                     }, {}};
   CCallLogDlg dialog(log.files.Files(), openers, nullptr, kNow);
   EXPECT_EQ(Names(dialog), (QStringList{"alpha", "Bravo", "Charlie"}));
   EXPECT_EQ(test::ColumnTexts(&dialog.List(), CallListItem::kLength),

@@ -63,9 +63,9 @@ struct ContactWorld {
   }
 
   // Opened as the list and the editor open it, on the middle of February 1999.
-  std::unique_ptr<CContactLogDlg> Open() {
+  std::unique_ptr<CContactLogDlg> Open(reports::CallReportOpeners openers = {}) {
     auto dialog = std::make_unique<CContactLogDlg>(
-        files.Files(), reports::CallReportOpeners{},
+        files.Files(), std::move(openers),
         reports::ContactLogEntry{entry, 3, platform::FromRecord(data::TypeAndName(entry)),
                                  "212.555.0100"},
         nullptr, kMidFebruary1999);
@@ -86,7 +86,13 @@ void Focus(CContactLogDlg& dialog, const QString& name) {
 
 TEST(ContactLogDialog, NovemberThroughFebruaryListsTheEntrysCallsOfFourMonthsInOrder) {
   ContactWorld world;
-  auto dialog = world.Open();
+  reports::CallReportOpeners openers;
+  QStringList printed;
+  openers.printContact = [&](const reports::ContactLogPrint& contact, QWidget*) {
+    printed << contact.statusLine << contact.nameText << contact.numberText;
+    for (const CallListItem* call : contact.list.rows) printed << call->Name();
+  };
+  auto dialog = world.Open(openers);
   EXPECT_EQ(dialog->NameField().text(), QString::fromUtf8("Friend - Jos\u00e9"));
   EXPECT_EQ(Names(*dialog), QStringList{"Feb"});
   dialog->FromYear().setValue(1998);
@@ -98,8 +104,9 @@ TEST(ContactLogDialog, NovemberThroughFebruaryListsTheEntrysCallsOfFourMonthsInO
   for (const CallListItem* call : dialog->Calls().ShownCalls()) months.push_back(call->Where().month);
   EXPECT_EQ(months, (std::vector<int>{11, 12, 1, 2}));
   EXPECT_EQ(dialog->Calls().Totals().Minutes().text(), "00:04:00");
-  // There is nothing to print on yet.
-  EXPECT_FALSE(dialog->Button(ContactLogButton::Print).isEnabled());
+  test::Click(&dialog->Button(ContactLogButton::Print));
+  const QString name = QString::fromUtf8("Friend - Jos\u00e9");
+  EXPECT_EQ(printed, (QStringList{name, name, "212.555.0100", "Nov", "Dec", "Jan", "Feb"}));
 }
 
 TEST(ContactLogDialog, FromAfterThruLeavesTheListEmptyAndTheButtonsOff) {
