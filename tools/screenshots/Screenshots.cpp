@@ -2,13 +2,16 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <cstdio>
+#include <functional>
 #include <ctime>
 #include <time.h>
 #include <unistd.h>
@@ -24,6 +27,7 @@
 #include "pdb/CSampleLookupDlg.h"
 #include "platform/Messages.h"
 #include "platform/SettingsMemoCounter.h"
+#include "print/CPrintDialog.h"
 #include "rating/callscreen/CCallScreenDlg.h"
 #include "reports/CCallLogDlg.h"
 #include "reports/CCallSummaryDlg.h"
@@ -52,6 +56,22 @@ void Shoot(QWidget& window, const char* fileName) {
   QString path = QDir(g_outputDir).filePath(fileName);
   if (!shot.save(path)) std::fprintf(stderr, "could not save %s\n", qPrintable(path));
   std::printf("%s\n", qPrintable(path));
+}
+
+// Lets the click print into docs/printouts/<name>.pdf, beside the screenshots, and saves a
+// picture of the first page as <name>.png.
+void PrintTo(const char* name, const std::function<void()>& clickPrint) {
+  const QString folder = QDir(g_outputDir).absoluteFilePath("../printouts");
+  QDir().mkpath(folder);
+  const QString pdf = QDir(folder).filePath(QString(name) + ".pdf");
+  QFile::remove(pdf);
+  qputenv("DORV_PRINT_PDF", pdf.toLocal8Bit());
+  clickPrint();
+  qunsetenv("DORV_PRINT_PDF");
+  if (QProcess::execute("pdftoppm", {"-png", "-r", "60", "-singlefile", pdf,
+                                     QDir(folder).filePath(name)}) != 0)
+    std::fprintf(stderr, "could not picture %s\n", qPrintable(pdf));
+  std::printf("%s\n", qPrintable(pdf));
 }
 
 void Type(QLineEdit* field, const QString& text) {
@@ -197,7 +217,11 @@ class Session {
       TimeCall(*screen);
     } else if (auto* log = qobject_cast<reports::CCallLogDlg*>(&dialog)) {
       log->resize(760, 460);
-      Shoot(*log, "call-log.png");
+      if (m_printCallLog) {
+        PrintTo("call-log", [log] { log->Button(reports::CallLogButton::Print).click(); });
+      } else {
+        Shoot(*log, "call-log.png");
+      }
       log->reject();
     } else if (auto* contacts = qobject_cast<reports::CContactLogDlg*>(&dialog)) {
       contacts->resize(900, 560);
@@ -205,7 +229,13 @@ class Session {
       contacts->show();
       ClickRow(&contacts->Calls().List(), 0);
       Shoot(*contacts, "contact-log.png");
+      PrintTo("contact-log", [contacts] {
+        contacts->Button(reports::ContactLogButton::Print).click();
+      });
       contacts->reject();
+    } else if (auto* printout = qobject_cast<print::CPrintDialog*>(&dialog)) {
+      Shoot(*printout, "print-dialog.png");
+      printout->OkButton().click();
     } else if (auto* memos = qobject_cast<reports::CMemoDlg*>(&dialog)) {
       Shoot(*memos, "memo-viewer.png");
       memos->reject();
@@ -214,6 +244,9 @@ class Session {
     }
     return dialog.result();
   }
+
+  // The next call log opened is printed rather than pictured.
+  void PrintCallLogNext() { m_printCallLog = true; }
 
  private:
   void FillEntry(pdb::CPdbEditDlg& editor) {
@@ -258,6 +291,7 @@ class Session {
 
   std::time_t& m_clock;
   bool m_entryAdded = false;
+  bool m_printCallLog = false;
 };
 
 }  // namespace
@@ -313,6 +347,8 @@ int main(int argc, char** argv) {
   frame.OnCallLog();
   ShootMonthlyBilling(files, frame);
   frame.OnToll();
+  session.PrintCallLogNext();
+  frame.OnCallLog();
   platform::SetModalHook({});
   return 0;
 }
