@@ -1,0 +1,86 @@
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QFile>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QTemporaryDir>
+
+#include "print/CPrintCallLogDlg.h"
+#include "support/DialogDriver.h"
+#include "support/PdfText.h"
+
+using namespace dorv;
+using namespace dorv::print;
+
+namespace {
+
+CallLogPrintout OneCall() {
+  return {{"Ann", "555.123.4567", "Mon Dec 07, 2026  15:05"},
+          "December 2026",
+          {{{"Mon Dec 07, 2026  09:00", "Bob", "Out", "555.222.3333", "00:01:00", "$0.0000",
+             "$0.1000"}}},
+          {"00:01:00", "$0.0000", "$0.1000", "$0.1000"}};
+}
+
+// Environment variables set for a scope.
+class ScopedEnv {
+ public:
+  ScopedEnv(const char* name, const QString& value) : m_name(name), m_old(qgetenv(name)) {
+    m_had = qEnvironmentVariableIsSet(name);
+    qputenv(name, value.toLocal8Bit());
+  }
+  ~ScopedEnv() { m_had ? qputenv(m_name, m_old) : qunsetenv(m_name); }
+
+ private:
+  const char* m_name;
+  QByteArray m_old;
+  bool m_had;
+};
+
+}  // namespace
+
+TEST(PrintDialog, PreviewShowsThePagesAndUncheckingTheBoxLeavesNothingToPrint) {
+  QTemporaryDir dir;
+  ScopedEnv pdf("DORV_PRINT_PDF", dir.filePath("never.pdf"));
+  CPrintCallLogDlg dialog(OneCall());
+  ASSERT_TRUE(dialog.SetUpPrinter());
+  int pages = 0;
+  {
+    test::ScopedModalHook hook([&](QDialog& shown) {
+      auto* preview = shown.findChild<QPrintPreviewWidget*>();
+      EXPECT_NE(qobject_cast<QPrintPreviewDialog*>(&shown), nullptr);
+      if (preview) preview->updatePreview(), pages = preview->pageCount();
+      return 0;
+    });
+    test::Click(&dialog.PreviewButton());
+  }
+  EXPECT_EQ(pages, 1);
+  dialog.findChild<QCheckBox*>()->setChecked(false);
+  EXPECT_FALSE(dialog.OkButton().isEnabled());
+  EXPECT_FALSE(QFile::exists(dir.filePath("never.pdf"))) << "a preview prints nothing";
+}
+
+// Without a printer the job becomes a new PDF in the documents folder, and the user is told
+// where; a PDF that cannot be written is not called printed.
+TEST(PrintDialog, WithoutAPrinterThePrintoutIsAPdfInTheDocumentsFolder) {
+  if (HasDefaultPrinter()) GTEST_SKIP() << "this machine has a printer";
+  QTemporaryDir home;
+  ScopedEnv homeDir("HOME", home.path()), config("XDG_CONFIG_HOME", home.filePath(".config"));
+  CPrintCallLogDlg dialog(OneCall());
+  ASSERT_TRUE(dialog.SetUpPrinter());
+  test::Prompter prompter{QMessageBox::Ok};
+  test::Click(&dialog.OkButton());
+  const QString pdf = home.filePath("Documents/Dorv Call Log Print Job " +
+                                    QDate::currentDate().toString(Qt::ISODate) + ".pdf");
+  ASSERT_EQ(prompter.Shown().size(), 1u);
+  EXPECT_TRUE(prompter.Shown()[0].endsWith("\n" + pdf)) << prompter.Shown()[0].toStdString();
+  EXPECT_NE(test::PdfText(pdf.toStdString()).find("***END OF PRINTOUT***"), std::string::npos);
+
+  ScopedEnv unwritable("DORV_PRINT_PDF", home.filePath("missing/folder.pdf"));
+  CPrintCallLogDlg failing(OneCall());
+  ASSERT_TRUE(failing.SetUpPrinter());
+  test::Prompter refused{QMessageBox::Ok};
+  test::Click(&failing.OkButton());
+  test::ExpectShown(refused, {res::kErrorSetupPrinter});
+}
