@@ -16,6 +16,7 @@
 #include "platform/Messages.h"
 #include "platform/RecordText.h"
 #include "platform/Texts.h"
+#include "platform/WarningNote.h"
 #include "res/Strings.h"
 
 namespace dorv::pdb {
@@ -485,14 +486,9 @@ void CPdbEditDlg::paintEvent(QPaintEvent* event) {
   platform::EntryDialog::paintEvent(event);
   if (!ShowsSampleWarning()) return;
   QPainter painter(this);
-  QFont font("Times New Roman");
-  font.setBold(true);
-  font.setPixelSize(12);
-  painter.setFont(font);
-  painter.setPen(QColor(255, 255, 0));
   QRect place = m_warningPlace->geometry();
   QRect band(place.left(), place.top() - 20, place.width(), 20);
-  painter.drawText(band, Qt::AlignHCenter | Qt::AlignTop, res::kWarnSampleRates);
+  platform::PaintWarning(painter, band, Qt::AlignHCenter | Qt::AlignTop, res::kWarnSampleRates);
 }
 
 EditResult RunPdbEdit(const EditorRequest& request, const PdbEditFiles& files,

@@ -7,12 +7,14 @@
 namespace dorv::platform {
 
 void SetCaption(QWidget& window, const QString& captionText, const QString& subTitle) {
-  QString caption = QString(res::kProductTitle) + " - (" + window.windowTitle();
+  QString inner = window.windowTitle();
   if (!captionText.isEmpty()) {
-    caption += " " + captionText;
-    if (!subTitle.isEmpty()) caption += " - " + subTitle;
+    // A window without a caption of its own shows the caption text alone, with no blank first.
+    if (!inner.isEmpty()) inner += ' ';
+    inner += captionText;
+    if (!subTitle.isEmpty()) inner += " - " + subTitle;
   }
-  window.setWindowTitle(caption + ")");
+  window.setWindowTitle(QString(res::kProductTitle) + " - (" + inner + ")");
 }
 
 QString FitText(const QFontMetrics& metrics, const QString& text, int width, int margin) {

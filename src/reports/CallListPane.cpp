@@ -7,6 +7,7 @@
 
 #include "platform/Messages.h"
 #include "reports/LogMonths.h"
+#include "platform/WarningNote.h"
 #include "res/Strings.h"
 
 namespace dorv::reports {
@@ -14,14 +15,7 @@ namespace {
 
 QLabel* NewSampleRatesNote(QWidget* parent) {
   auto* note = new QLabel(res::kCallLogSampleRatesNote, parent);
-  QFont font("Times New Roman");
-  font.setPixelSize(12);
-  font.setWeight(QFont::Bold);
-  note->setFont(font);
-  QPalette palette = note->palette();
-  palette.setColor(QPalette::WindowText, QColor(255, 255, 0));
-  note->setPalette(palette);
-  note->setAttribute(Qt::WA_TranslucentBackground);
+  platform::StyleWarningLabel(*note);
   return note;
 }
 

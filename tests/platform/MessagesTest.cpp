@@ -1,11 +1,13 @@
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
+#include <QWidget>
 #include <QtEndian>
 
 #include "platform/Messages.h"
 #include "platform/StartupSound.h"
 #include "platform/Texts.h"
+#include "platform/WarningNote.h"
 #include "res/Strings.h"
 #include "support/Prompter.h"
 
@@ -55,4 +57,29 @@ TEST(StartupSound, ChimeIsAWellFormedWav) {
   EXPECT_EQ(le32(4), quint32(wav.size() - 8));
   EXPECT_EQ(wav.mid(36, 4), "data");
   EXPECT_EQ(le32(40), quint32(wav.size() - 44));
+}
+
+TEST(Texts, CaptionsJoinTheirPartsWithoutAStrayBlank) {
+  const struct Row {
+    const char* old;
+    const char* text;
+    const char* subTitle;
+    const char* expected;
+  } rows[] = {
+      {"Call Log", "", "", "Dorv - (Call Log)"},
+      {"", "Sample Database Lookup", "", "Dorv - (Sample Database Lookup)"},
+      {"Edit", "Entry", "opened", "Dorv - (Edit Entry - opened)"},
+  };
+  for (const Row& row : rows) {
+    QWidget window;
+    window.setWindowTitle(row.old);
+    SetCaption(window, row.text, row.subTitle);
+    EXPECT_EQ(window.windowTitle(), row.expected);
+  }
+}
+
+TEST(Texts, TheSampleRatesNotesReadOnTheirBand) {
+  EXPECT_NEAR(ContrastRatio(Qt::black, Qt::white), 21.0, 0.01);
+  EXPECT_LT(ContrastRatio(kWarningText, QColor(239, 239, 239)), 1.1) << "yellow on a light grey";
+  EXPECT_GE(ContrastRatio(kWarningText, kWarningBand), 4.5);
 }

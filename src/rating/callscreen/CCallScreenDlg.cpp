@@ -26,6 +26,7 @@
 #include "rating/callscreen/MoneyField.h"
 #include "rating/callscreen/StepField.h"
 #include "rating/dialogs/CCallSurchargesDlg.h"
+#include "platform/WarningNote.h"
 #include "res/Strings.h"
 
 namespace dorv::rating {
@@ -120,6 +121,14 @@ void CCallScreenDlg::BuildControls() {
   m_year = NamedStep("year", this);
   m_day = NamedStep("day", this);
   m_time = NamedStep("time", this);
+  QStringList months, clocks;
+  for (int month = 1; month <= 12; ++month) months << platform::FromRecord(data::MonthName(month));
+  for (int hour = 0; hour < 24; ++hour)
+    clocks << platform::FromRecord(ClockText(hour, 58, Twelve()));
+  m_month->SetWidestTexts(months);
+  m_time->SetWidestTexts(clocks);
+  m_year->SetWidestTexts({"8888"});
+  m_day->SetWidestTexts({"28"});
   m_farMonth = NamedLabel("farMonth", this);
   m_farYear = NamedLabel("farYear", this);
   m_farDay = NamedLabel("farDay", this);
@@ -697,15 +706,9 @@ void CCallScreenDlg::paintEvent(QPaintEvent* event) {
   QDialog::paintEvent(event);
   if (!ShowsSampleWarning()) return;
   QPainter painter(this);
-  QFont font("Times New Roman");
-  font.setPixelSize(12);
-  font.setWeight(QFont::Bold);
-  painter.setFont(font);
-  painter.setPen(Qt::yellow);
-  painter.setBackgroundMode(Qt::TransparentMode);
   const QPoint at = m_warningPlace->pos() - QPoint(0, 20);
-  painter.drawText(QRect(at, QSize(width() - at.x(), 20)), Qt::AlignLeft | Qt::AlignVCenter,
-                   res::kSampleRatesWarning);
+  platform::PaintWarning(painter, QRect(at, QSize(width() - at.x(), 20)),
+                         Qt::AlignLeft | Qt::AlignVCenter, res::kSampleRatesWarning);
 }
 
 int RunCallScreen(CCallScreenDlg& dialog) {
