@@ -220,6 +220,13 @@ TEST_F(CallScreenDlgTest, AFailedSaveKeepsTheCallAndTheRetryStoresWhatTheScreenN
 
 TEST_F(CallScreenDlgTest, AManualEntryTakesItsDateTimeLengthAndMemoButtonsFromTheScreen) {
   auto dialog = OpenNew(CallScreenMode::ManualEntry);
+  ShowForUser(*dialog);
+  for (auto [name, longest] : {std::pair{"month", "September"}, {"time", "23:58"}}) {
+    auto* field = Child<StepField>(*dialog, name);
+    EXPECT_GE(field->findChild<QLineEdit*>()->width(),
+              field->fontMetrics().horizontalAdvance(longest))
+        << name << " cuts its longest text";
+  }
   EXPECT_EQ(Child<QPushButton>(*dialog, "main")->text(), res::kButtonSaveCall);
   for (int i = 0; i < 2; ++i) Click(Child<QPushButton>(*dialog, "noAnswer"));
   Click(Child<QPushButton>(*dialog, "leftMessage"));

@@ -1,6 +1,9 @@
 #include "rating/callscreen/StepField.h"
 
 #include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionSpinBox>
+#include <algorithm>
 
 namespace dorv::rating {
 
@@ -28,6 +31,26 @@ void StepField::SetEditable(bool editable) {
   m_editable = editable;
   setReadOnly(!editable);
   setButtonSymbols(editable ? QAbstractSpinBox::UpDownArrows : QAbstractSpinBox::NoButtons);
+}
+
+void StepField::SetWidestTexts(QStringList texts) {
+  m_widestTexts = std::move(texts);
+  updateGeometry();
+}
+
+QSize StepField::sizeHint() const {
+  const QSize standard = QAbstractSpinBox::sizeHint();
+  if (m_widestTexts.isEmpty()) return standard;
+  ensurePolished();
+  int width = 0;
+  for (const QString& text : m_widestTexts)
+    width = std::max(width, fontMetrics().horizontalAdvance(text + ' '));
+  // As the spin box measures its own texts: room for the caret, then the frame and buttons.
+  QStyleOptionSpinBox option;
+  initStyleOption(&option);
+  const QSize content(width + 2, lineEdit()->sizeHint().height());
+  return style()->sizeFromContents(QStyle::CT_SpinBox, &option, content, this)
+      .expandedTo(QSize(0, standard.height()));
 }
 
 int StepField::CaretPosition() const { return lineEdit()->cursorPosition(); }

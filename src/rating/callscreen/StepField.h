@@ -1,5 +1,6 @@
 #pragma once
 #include <QAbstractSpinBox>
+#include <QStringList>
 #include <functional>
 
 namespace dorv::rating {
@@ -24,12 +25,17 @@ class StepField final : public QAbstractSpinBox {
   std::function<void(const QString& text)> onTyped;
 
   void stepBy(int steps) override;
+  // The field is made wide enough for the widest of these texts in its font.
+  void SetWidestTexts(QStringList texts);
+  QSize sizeHint() const override;
+  QSize minimumSizeHint() const override { return sizeHint(); }
 
  protected:
   StepEnabled stepEnabled() const override;
 
  private:
   bool m_editable = true;
+  QStringList m_widestTexts;
 };
 
 }  // namespace dorv::rating
