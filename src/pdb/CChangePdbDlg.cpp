@@ -95,7 +95,14 @@ QLineEdit* CChangePdbDlg::AddField(ChangePdbField field, int limit) {
 }
 
 void CChangePdbDlg::BuildLayout() {
+  // Two columns, so that the dialog fits a screen 768 pixels high with its buttons in view.
   auto* layout = new QVBoxLayout(this);
+  auto* columns = new QHBoxLayout;
+  auto* left = new QVBoxLayout;
+  auto* right = new QVBoxLayout;
+  columns->addLayout(left);
+  columns->addLayout(right);
+  layout->addLayout(columns);
   auto addButton = [this](ChangePdbButton button, const char* text) {
     auto* push = new QPushButton(text, this);
     push->setAutoDefault(false);
@@ -112,7 +119,7 @@ void CChangePdbDlg::BuildLayout() {
                        AddField(F::PostalCode, Limit(EditField::PostalCode)));
   locationForm->addRow(res::kLabelLocalTime, AddField(F::LocalTime, 0));
   locationForm->addRow(addButton(B::ChangeLocation, res::kButtonChangeLocation));
-  layout->addWidget(location);
+  left->addWidget(location);
 
   auto* service = new QGroupBox(res::kChangePdbGroupService, this);
   auto* serviceForm = new QFormLayout(service);
@@ -131,7 +138,8 @@ void CChangePdbDlg::BuildLayout() {
   surcharge->addStretch();
   serviceForm->addRow(res::kLabelSurchargeParts, surcharge);
   serviceForm->addRow(addButton(B::ChangeTelco, res::kButtonChangeTelco));
-  layout->addWidget(service);
+  left->addWidget(service);
+  left->addStretch();
 
   auto* bands = new QGroupBox(res::kChangePdbGroupRateBands, this);
   auto* bandLines = new QVBoxLayout(bands);
@@ -142,7 +150,7 @@ void CChangePdbDlg::BuildLayout() {
     bandLines->addWidget(edit);
   }
   bandLines->addWidget(addButton(B::ChangeBands, res::kButtonChangeRateTimeBands));
-  layout->addWidget(bands);
+  right->addWidget(bands);
 
   auto* rates = new QGroupBox(res::kChangePdbGroupRates, this);
   auto* grid = new QGridLayout(rates);
@@ -165,7 +173,8 @@ void CChangePdbDlg::BuildLayout() {
     grid->addWidget(seconds, 4, 1 + column * 3, 1, 2);
     grid->addWidget(new QLabel(res::kLabelSeconds, this), 4, 3 + column * 3);
   }
-  layout->addWidget(rates);
+  right->addWidget(rates);
+  right->addStretch();
 
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
