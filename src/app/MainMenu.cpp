@@ -37,7 +37,7 @@ std::vector<Menu> MenuTable() {
        {{res::kMenuSampleLookup, res::kPromptSampleLookup, &CMainFrame::OnSampleLookup},
         {res::kMenuTelcoAccess, res::kPromptTelcoAccess, &CMainFrame::OnTelcoAccess},
         {res::kMenuAlphaConvert, res::kPromptAlphaConvert, &CMainFrame::OnAlphaConvert},
-        {res::kMenuCalculator, res::kPromptCalculator, &CMainFrame::OnCalculator}}},
+        {res::kMenuCalculatorItem, res::kPromptCalculator, &CMainFrame::OnCalculator}}},
       {res::kMenuSetup,
        {{res::kMenuPersonalPreferences, res::kPromptPersonalPreferences,
          &CMainFrame::OnPersonalPreferences},

@@ -126,13 +126,23 @@ TEST(MainMenu, CallLogPrintsItsCallsIntoAPdf) {
     EXPECT_NE(text.find(shown), std::string::npos) << shown << "\n" << text;
 }
 
+TEST(MainMenu, EveryMenuAndItemHasAnAltKey) {
+  StartedFrame started;
+  for (QAction* menu : started.frame->menuBar()->actions()) {
+    EXPECT_TRUE(menu->text().contains('&')) << menu->text().toStdString();
+    for (QAction* item : menu->menu()->actions()) {
+      if (!item->isSeparator()) EXPECT_TRUE(item->text().contains('&')) << item->text().toStdString();
+    }
+  }
+}
+
 TEST(MainMenu, ContentsShowsTheGuideInOneWindow) {
   StartedFrame started;
   started.frame->OnHelpContents();
   app::HelpWindow* help = started.frame->Help();
   ASSERT_NE(help, nullptr);
   EXPECT_TRUE(help->isVisible());
-  EXPECT_TRUE(help->Browser()->toPlainText().contains(res::kMenuToll));
+  EXPECT_TRUE(help->Browser()->toPlainText().contains(QString(res::kMenuToll).remove('&')));
   started.frame->OnHelpContents();
   EXPECT_EQ(started.frame->Help(), help);
 }
