@@ -1,5 +1,7 @@
 #include "print/PrintoutPages.h"
 
+#include <cstdint>
+
 #include "data/FixedText.h"
 #include "data/MoneyText.h"
 #include "platform/RecordText.h"
@@ -62,12 +64,17 @@ void PrintoutPages::AfterLine(bool pageEnded) {
   if (pageEnded && !m_inHeader) StartPage();
 }
 
-Columns::Columns(const PrintJob& job, std::initializer_list<const char*> samples) {
+Columns::Columns(const PrintJob& job, std::initializer_list<const char*> samples, int fitWidth) {
   int total = 0;
   std::vector<int> widths;
   for (const char* sample : samples) {
     widths.push_back(job.TextExtent(QString::fromLatin1(sample)).width);
     total += widths.back();
+  }
+  if (fitWidth > 0 && total > fitWidth) {
+    const int wide = total;
+    total = 0;
+    for (int& width : widths) total += width = int(std::int64_t(width) * fitWidth / wide);
   }
   int edge = (job.PageWidth() - total) / 2 - kLeftMargin;
   m_edges.push_back(edge);

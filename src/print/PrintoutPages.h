@@ -61,7 +61,8 @@ class PrintoutPages {
 // page. Positions are those a printout gives (the job adds the left margin).
 class Columns {
  public:
-  Columns(const PrintJob& job, std::initializer_list<const char*> samples);
+  // With fitWidth, a table wider than that is narrowed to it, every column by the same share.
+  Columns(const PrintJob& job, std::initializer_list<const char*> samples, int fitWidth = 0);
   int Left(std::size_t column) const { return m_edges[column]; }
   int Right(std::size_t column) const { return m_edges[column + 1]; }
   std::size_t Count() const { return m_edges.size() - 1; }

@@ -14,6 +14,8 @@
 #include "platform/Messages.h"
 #include "platform/RecordText.h"
 #include "platform/Texts.h"
+#include "print/CMonthlyBillPrintDlg.h"
+#include "reports/BillPrintInput.h"
 #include "reports/CCallSummaryDlg.h"
 #include "reports/RecurringRules.h"
 #include "res/Strings.h"
@@ -162,13 +164,14 @@ void CMonthlyBillingDlg::BuildControls() {
   layout->addStretch();
   layout->addLayout(buttons);
 
-  // Print opens the bill's printout.
+  // Print waits for a bill to print.
   m_print->setEnabled(false);
   m_close->setDefault(true);
   connect(m_recurringDetail, &QPushButton::clicked, this, &CMonthlyBillingDlg::OnRecurringDetail);
   for (int i = 0; i < kBillingClassCount; ++i)
     connect(m_classFields[i].detail, &QPushButton::clicked, this,
             [this, i] { OnClassDetail(static_cast<BillingClass>(i + 1)); });
+  connect(m_print, &QPushButton::clicked, this, &CMonthlyBillingDlg::OnPrint);
   connect(m_close, &QPushButton::clicked, this, [this] { done(1); });
 }
 
@@ -192,6 +195,7 @@ void CMonthlyBillingDlg::ComputeBill() {
             charges.begin());
   m_bill = reports::ComputeBill(m_files.callLog, m_files.myInfo, m_from, m_thru, SumOf(charges));
   ShowFigures();
+  m_print->setEnabled(true);
   for (int i = 0; i < m_bill.logsCutShort; ++i) platform::Ask(this, res::kCallLogErrorAccess);
 }
 
@@ -243,6 +247,11 @@ void CMonthlyBillingDlg::OnClassDetail(BillingClass billingClass) {
   }
   // Edit may have moved a call out of the cycle or into another section.
   ComputeBill();
+}
+
+void CMonthlyBillingDlg::OnPrint() {
+  print::CMonthlyBillPrintDlg printout(BillPrintoutOf(*this, std::time(nullptr)), this);
+  print::RunPrintDialog(printout);
 }
 
 }  // namespace dorv::reports

@@ -40,6 +40,8 @@ class CMonthlyBillingDlg final : public QDialog {
   void ComputeBill();
   void OnRecurringDetail();
   void OnClassDetail(BillingClass billingClass);
+  // Opens the printout of the bill as it stands.
+  void OnPrint();
 
   const BillDate& From() const { return m_from; }
   const BillDate& Thru() const { return m_thru; }

@@ -640,4 +640,31 @@ inline constexpr const char* kPrintHeadPlaceNumber = "Place/Number";
 inline constexpr const char* kPrintCallLogHeading = "CALL LOG";
 inline constexpr const char* kPrintContactLogHeading = "CONTACT LOG";
 
+// Monthly bill printout
+inline constexpr const char* kBillPrintHeading = "ESTIMATED MONTHLY SUMMARY BILLING REPORT";
+inline constexpr const char* kBillPrintReportPeriod = "Report Period:";
+inline constexpr const char* kBillPrintPeriod = "%s  to  %s";
+inline constexpr const char* kBillPrintReportFor = "Report For:";
+inline constexpr const char* kBillPrintRecurringHeading =
+    "APPROXIMATE MONTHLY RECURRING CHARGE SUMMARY";
+inline constexpr const char* kBillPrintRecurringSubTotal =
+    "Sub Total Estimated Monthly Recurring Charges";
+inline constexpr const char* kBillPrintNonRecurringHeading =
+    "APPROXIMATE MONTHLY NON-RECURRING CHARGE SUMMARY";
+inline constexpr const char* kBillPrintClassLocal = "Local and Local Toll Call Charges";
+inline constexpr const char* kBillPrintClassLongDistance = "Long Distance Call Charges";
+inline constexpr const char* kBillPrintClassInternational = "International Call Charges";
+inline constexpr const char* kBillPrintClassTollFree = "Toll Free and AudioTex Call Charges";
+inline constexpr const char* kBillPrintCallsFor = "  call(s) for a total of";
+inline constexpr const char* kBillPrintCosting = "   costing";
+inline constexpr const char* kBillPrintNonRecurringSubTotal =
+    "Sub Total Approximate Monthly Non-Recurring Charges";
+inline constexpr const char* kBillPrintTotal = "Total Estimated Monthly Billing";
+inline constexpr const char* kBillPrintSectionHeading = "APPROXIMATE NON-RECURRING CHARGE SUMMARY";
+inline constexpr const char* kBillPrintSectionLocal = "Local and Local Toll Calls";
+inline constexpr const char* kBillPrintSectionLongDistance = "Long Distance Calls";
+inline constexpr const char* kBillPrintSectionInternational = "International Calls";
+inline constexpr const char* kBillPrintSectionTollFree = "Toll Free and AudioTex Calls";
+inline constexpr const char* kBillPrintContinued = " (con't)";
+
 }  // namespace dorv::res

@@ -2,11 +2,16 @@
 
 #include <unistd.h>
 
+#include <QCheckBox>
+#include <QScopeGuard>
+#include <QTemporaryDir>
 #include <filesystem>
 
 #include "data/FixedText.h"
 #include "data/RecurringFile.h"
 #include "platform/Messages.h"
+#include "print/CMonthlyBillPrintDlg.h"
+#include "support/PdfText.h"
 #include "support/DialogDriver.h"
 #include "support/Prompter.h"
 #include "reports/CCallSummaryDlg.h"
@@ -99,7 +104,7 @@ TEST_F(MonthlyBillingDialog, BillsTheCycleInFourSectionsAndFollowsTheFromDay) {
   EXPECT_EQ(bill.NameField().text(), "Pat Example");
   EXPECT_EQ(bill.PhoneField().text(), "212.555.0175");
   EXPECT_EQ(bill.ReportDateField().text(), "Sun Dec 20, 1998  09:00");
-  EXPECT_FALSE(bill.PrintButton().isEnabled());
+  EXPECT_TRUE(bill.PrintButton().isEnabled());
 
   // A day earlier the cycle takes in the last second of the 14th.
   bill.DaySpin().stepBy(-1);
@@ -143,4 +148,34 @@ TEST_F(MonthlyBillingDialog, ADeleteInASectionsListLeavesTheCallOffTheBill) {
   EXPECT_FALSE(world.files.ReadMemo(1, kDec15th1998, memo));
   test::ExpectShown(prompter,
                     {res::kCallLogAskDelete, res::kCallLogErrorDelete, res::kCallLogAskDelete});
+}
+
+TEST_F(MonthlyBillingDialog, PrintPrintsTheWholeBill) {
+  test::Prompter prompter;
+  QTemporaryDir dir;
+  const QString pdf = dir.filePath("bill.pdf");
+  qputenv("DORV_PRINT_PDF", pdf.toLocal8Bit());
+  const auto unset = qScopeGuard([] { qunsetenv("DORV_PRINT_PDF"); });
+  CMonthlyBillingDlg bill(world.files.Files(), {12, 20, 1998}, {}, nullptr, kNow);
+  test::ModalScript script([](QDialog& dialog) {
+    auto& printout = dynamic_cast<print::CMonthlyBillPrintDlg&>(dialog);
+    EXPECT_EQ(test::Child<QLineEdit>(dialog, "status")->text(),
+              "Printing Monthly Bill (from Tue Dec 15, 1998 to Thu Jan 14, 1999)");
+    // A single section clears All; All again takes the whole bill.
+    printout.Box(print::kBoxLocal).click();
+    EXPECT_FALSE(printout.Box(print::kBoxAll).isChecked());
+    printout.Box(print::kBoxAll).click();
+    EXPECT_FALSE(printout.Box(print::kBoxLocal).isChecked());
+    test::Click(&printout.OkButton());
+  });
+  test::Click(&bill.PrintButton());
+  EXPECT_EQ(script.Runs(), 1);
+  const std::string text = test::PdfText(pdf.toStdString());
+  for (const char* shown : {"ESTIMATED MONTHLY SUMMARY BILLING REPORT", "Report Period:",
+                            "Thu Jan 14, 1999", "$15.0000",
+                            "Total Estimated Monthly Billing", "$33.7500",
+                            "Long Distance Calls", "Long distance", "$3.0000",
+                            "Total Surcharge And Cost", "***END OF PRINTOUT***"})
+    EXPECT_NE(text.find(shown), std::string::npos) << shown << "\n" << text;
+  test::ExpectShown(prompter, {});
 }
