@@ -21,6 +21,7 @@
 #include "platform/PrintSetup.h"
 #include "platform/StartupSound.h"
 #include "print/CPrintCallLogDlg.h"
+#include "print/CPrintPdbDlg.h"
 #include "rating/callscreen/CCallScreenDlg.h"
 #include "reports/CallPrintRows.h"
 #include "reports/CCallLogDlg.h"
@@ -157,10 +158,15 @@ void CMainFrame::OpenBook(data::PdbKind kind) {
                                    {entry, position, title, phone}, parent, m_now());
     platform::RunModal(dialog);
   };
+  openers.printRecord = [this](long position, data::PdbKind book, QWidget* parent) {
+    print::CPrintPdbDlg dialog(m_files.pdb, m_files.myInfoFile, book, position, m_now(), parent);
+    print::RunPrintDialog(dialog);
+  };
   pdb::PdbEditOpeners editOpeners;
   editOpeners.callScreen = openers.callScreen;
   editOpeners.memoViewer = openers.memoViewer;
   editOpeners.contactLog = openers.contactLog;
+  editOpeners.printRecord = openers.printRecord;
   editOpeners.lookupData = [this](data::RateFile& rateFile, QWidget* parent) {
     return pdb::RunLookupData(m_files.myInfo, m_files.sample, rateFile, parent);
   };

@@ -38,12 +38,15 @@ QString PrintedOnLine(const PrintedFor& who, int page) {
   return QString::asprintf(res::kPrintPrintedOn, qPrintable(who.printedOn), page);
 }
 
+QString TypeDashName(const QString& type, const QString& name) {
+  if (type.isEmpty() || name.isEmpty()) return type + name;
+  return QString::asprintf(res::kPrintNameLine, qUtf8Printable(type), qUtf8Printable(name));
+}
+
 QString NameLine(const QString& type, const QString& name, const char* fallback,
                  long recordNumber) {
-  if (!type.isEmpty() && !name.isEmpty())
-    return QString::asprintf(res::kPrintNameLine, qPrintable(type), qPrintable(name));
-  if (!type.isEmpty() || !name.isEmpty()) return type + name;
-  return QString::asprintf(fallback, int(recordNumber));
+  const QString line = TypeDashName(type, name);
+  return line.isEmpty() ? QString::asprintf(fallback, int(recordNumber)) : line;
 }
 
 void PrintoutPages::StartPage() {

@@ -27,6 +27,8 @@ QString PrintedForLine(const PrintedFor& who);
 // "Printed on: ...          Page Number: n"
 QString PrintedOnLine(const PrintedFor& who, int page);
 
+// "type - name", or whichever of the two is not empty.
+QString TypeDashName(const QString& type, const QString& name);
 // The status line of a contact log or record printout: "type - name", or whichever of the two
 // is not empty, or the fallback with the record number when both are empty.
 QString NameLine(const QString& type, const QString& name, const char* fallback, long recordNumber);

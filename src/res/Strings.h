@@ -667,4 +667,33 @@ inline constexpr const char* kBillPrintSectionInternational = "International Cal
 inline constexpr const char* kBillPrintSectionTollFree = "Toll Free and AudioTex Calls";
 inline constexpr const char* kBillPrintContinued = " (con't)";
 
+// Database record printout
+inline constexpr const char* kPrintRecordEntryHeading = "PERSONAL DATABASE ENTRY";
+inline constexpr const char* kPrintRecordMemoHeading = "PERSONAL DATABASE MEMO";
+// The value column of the record printout starts at the printed width of this text.
+inline constexpr const char* kPrintRecordValueColumn = "PHONE NUMBER:   ";
+inline constexpr const char* kPrintRecordPersonal = "PERSONAL INFORMATION";
+inline constexpr const char* kPrintRecordRateData = "RATE DATA";
+inline constexpr const char* kPrintRecordName = "Name:";
+inline constexpr const char* kPrintRecordMenuId = "MenuID:";
+inline constexpr const char* kPrintRecordContact = "Contact:";
+inline constexpr const char* kPrintRecordDepartment = "Department:";
+inline constexpr const char* kPrintRecordAddress = "Address:";
+inline constexpr const char* kPrintRecordCityLine = "%s, %s  %s";
+inline constexpr const char* kPrintRecordCityLineNoState = "%s  %s";
+inline constexpr const char* kPrintRecordCountry = "Country:";
+inline constexpr const char* kPrintRecordLocalTime = "Local Time:";
+inline constexpr const char* kPrintRecordPhone = "Phone Number:";
+inline constexpr const char* kPrintRecordEmail = "Email Address:";
+inline constexpr const char* kPrintRecordWebSite = "Web Site:";
+inline constexpr const char* kPrintRecordNote = "Note:";
+inline constexpr const char* kPrintRecordService = "Service:";
+inline constexpr const char* kPrintRecordDateEffective = "Date Effective:";
+inline constexpr const char* kPrintRecordCallType = "Call Type:";
+inline constexpr const char* kPrintRecordSurcharge = "Surcharge:";
+inline constexpr const char* kPrintRecordComment = "Comment:";
+inline constexpr const char* kPrintRecordFirstInterval = "%s cents for first %i seconds";
+inline constexpr const char* kPrintRecordEachAdditional = "%s cents for each additional %i seconds";
+inline constexpr const char* kPrintRecordNoMemos = "No memos found for this record";
+
 }  // namespace dorv::res
