@@ -5,7 +5,7 @@
 #include "data/CallLogRecord.h"
 #include "data/MyInfo.h"
 #include "reports/BillingRules.h"
-#include "reports/CallListItem.h"
+#include "reports/CallRow.h"
 
 namespace dorv::reports {
 

@@ -4,6 +4,7 @@
 #include <QVBoxLayout>
 
 #include "platform/Messages.h"
+#include "platform/RecordText.h"
 #include "platform/Texts.h"
 #include "reports/LogMonths.h"
 #include "res/Strings.h"
@@ -65,7 +66,8 @@ QPushButton& CCallLogDlg::Button(CallLogButton button) const {
 void CCallLogDlg::FillMonthBox(const std::optional<data::LogMonth>& keep, std::time_t now) {
   m_months = data::ListLogMonths();
   m_monthBox->clear();
-  for (const data::LogMonth& month : m_months) m_monthBox->addItem(MonthText(month));
+  for (const data::LogMonth& month : m_months)
+    m_monthBox->addItem(platform::FromRecord(MonthText(month)));
   int selected = InitialMonthIndex(m_months, keep.value_or(MonthOf(now)));
   m_monthBox->setCurrentIndex(selected);
   m_shown = selected >= 0 ? std::optional(m_months[selected]) : std::nullopt;

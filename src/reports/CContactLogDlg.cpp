@@ -131,8 +131,10 @@ void CContactLogDlg::LoadRange() {
   list.setUpdatesEnabled(false);
   const data::LogMonth from{m_fromMonth->value(), m_fromYear->value()};
   const data::LogMonth thru{m_thruMonth->value(), m_thruYear->value()};
+  std::vector<CallRow> found;
+  RangeRead read = ReadContactCalls(m_files.callLog, m_files.myInfo, m_entry, from, thru, found);
   CallRows calls;
-  RangeRead read = ReadContactCalls(m_files.callLog, m_files.myInfo, m_entry, from, thru, calls);
+  for (CallRow& call : found) calls.Add(std::make_unique<CallListItem>(std::move(call)));
   m_calls->ShowCalls(std::move(calls));
   // A range that ends before it begins lists nothing, and has no totals to show.
   if (MonthsFromThru(from, thru).empty()) m_calls->ClearTotals();

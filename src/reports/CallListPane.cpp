@@ -37,7 +37,7 @@ AtExit(Action) -> AtExit<Action>;
 }  // namespace
 
 void CallRows::Add(std::unique_ptr<CallListItem> call) {
-  totals.Add(*call);
+  totals.Add(call->Row());
   sampleRates = sampleRates || call->SampleRates();
   rows.push_back(std::move(call));
 }

@@ -5,7 +5,7 @@
 #include "data/CallLogRecord.h"
 #include "data/MyInfo.h"
 #include "data/PdbRecord.h"
-#include "reports/CallListPane.h"
+#include "reports/CallRow.h"
 
 namespace dorv::reports {
 
@@ -27,6 +27,6 @@ enum class RangeRead {
 // the calls read before the failure.
 RangeRead ReadContactCalls(data::CallLogFile& log, const data::MyInfo& myInfo,
                            const data::PdbRecord& entry, data::LogMonth from,
-                           data::LogMonth thru, CallRows& calls);
+                           data::LogMonth thru, std::vector<CallRow>& calls);
 
 }  // namespace dorv::reports

@@ -4,12 +4,11 @@
 #include <vector>
 
 #include "data/MoneyText.h"
-#include "platform/RecordText.h"
 
 namespace dorv::reports {
 
-QString MonthText(const data::LogMonth& month) {
-  return platform::FromRecord(data::MonthName(month.month)) + ' ' + QString::number(month.year);
+std::string MonthText(const data::LogMonth& month) {
+  return data::MonthName(month.month) + ' ' + std::to_string(month.year);
 }
 
 data::LogMonth MonthOf(std::time_t when) {

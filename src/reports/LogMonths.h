@@ -1,17 +1,17 @@
 #pragma once
-#include <QString>
 #include <ctime>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "data/CallLog.h"
 #include "data/CallLogRecord.h"
-#include "reports/CallListItem.h"
+#include "reports/CallRow.h"
 
 namespace dorv::reports {
 
 // "December 1998".
-QString MonthText(const data::LogMonth& month);
+std::string MonthText(const data::LogMonth& month);
 // The month of a time, in local time.
 data::LogMonth MonthOf(std::time_t when);
 // The entry of the month box selected at opening: the given (current) month when it has a
