@@ -29,6 +29,11 @@ CallRow CallRowOf(const data::CallLogRecord& call, const data::MyInfo& myInfo, L
   return row;
 }
 
+void SortCallRowsByStart(std::vector<CallRow>& calls) {
+  std::stable_sort(calls.begin(), calls.end(),
+                   [](const CallRow& a, const CallRow& b) { return a.start < b.start; });
+}
+
 std::string CallRowText(const CallRow& call, int column) {
   switch (column) {
     case kCallDate:

@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <ctime>
 #include <string>
+#include <vector>
 
 #include "data/CallLogRecord.h"
 #include "data/Charges.h"
@@ -47,6 +48,9 @@ struct CallRow {
 };
 
 CallRow CallRowOf(const data::CallLogRecord& call, const data::MyInfo& myInfo, LoggedCall where);
+
+// Oldest first, calls that start together kept in their order: the order a call list opens in.
+void SortCallRowsByStart(std::vector<CallRow>& calls);
 
 // The text of a column of the call's row; the cost is marked when the call was rated with the
 // sample rates.

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "data/MoneyText.h"
+#include "rating/Surcharges.h"
 
 namespace dorv::reports {
 
@@ -57,6 +58,16 @@ MonthRead ReadMonthCalls(data::CallLogFile& log, data::CallLogRecord& buffer,
   return ReadMonthCalls(log, month, [&](long index, const data::CallLogRecord& call) {
     buffer = call;
     onCall(index);
+  });
+}
+
+MonthRead SummariseMonth(data::CallLogFile& log, const data::LogMonth& month,
+                         MonthSummary& summary) {
+  summary = {month};
+  return ReadMonthCalls(log, month, [&summary](long, const data::CallLogRecord& call) {
+    ++summary.calls;
+    summary.total +=
+        call.cost + rating::SumSurcharges(call.duration, call.surcharge, call.surcharges);
   });
 }
 

@@ -33,6 +33,15 @@ MonthRead ReadMonthCalls(
 MonthRead ReadMonthCalls(data::CallLogFile& log, data::CallLogRecord& buffer,
                          const data::LogMonth& month, const std::function<void(long index)>& onCall);
 
+// A month that has a log: its number of calls and the total of their costs and surcharges.
+struct MonthSummary {
+  data::LogMonth month;
+  long calls = 0;
+  double total = 0;  // cents
+};
+MonthRead SummariseMonth(data::CallLogFile& log, const data::LogMonth& month,
+                         MonthSummary& summary);
+
 // Reads one logged call into the record, the log being closed after; false when the month's
 // log cannot be opened or holds no record at that position.
 bool ReadLoggedCall(data::CallLogFile& log, const LoggedCall& where, data::CallLogRecord& record);
