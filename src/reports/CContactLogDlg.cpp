@@ -9,6 +9,8 @@
 #include "platform/Messages.h"
 #include "platform/Texts.h"
 #include "reports/ContactLogRules.h"
+#include "reports/CsvExport.h"
+#include "reports/ReportCsv.h"
 #include "reports/LogMonths.h"
 #include "res/Strings.h"
 
@@ -86,6 +88,14 @@ void CContactLogDlg::BuildControls(const ContactLogEntry& contact) {
   m_print = new QPushButton(res::kCallLogButtonPrint, this);
   m_close = new QPushButton(res::kButtonClose, this);
   m_calls->AddButton(m_print);
+  m_export = new QPushButton(res::kExportButton, this);
+  m_calls->AddButton(m_export);
+  connect(m_export, &QPushButton::clicked, this, [this] {
+    const std::string from = MonthKey({m_fromMonth->value(), m_fromYear->value()});
+    const std::string thru = MonthKey({m_thruMonth->value(), m_thruYear->value()});
+    ExportCsv(this, QString::fromStdString("contact-" + from + "-" + thru + ".csv"),
+              CallsCsv(m_calls->ShownRows()));
+  });
   m_calls->AddButton(m_close);
 
   auto* entryRow = new QHBoxLayout;

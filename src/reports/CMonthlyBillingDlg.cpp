@@ -15,6 +15,8 @@
 #include "platform/RecordText.h"
 #include "platform/Texts.h"
 #include "reports/CCallSummaryDlg.h"
+#include "reports/CsvExport.h"
+#include "reports/ReportCsv.h"
 #include "reports/RecurringRules.h"
 #include "res/Strings.h"
 
@@ -94,6 +96,7 @@ void CMonthlyBillingDlg::BuildControls() {
   m_callsField = NewField(this, 12);
   m_totalField = NewField(this, 12);
   m_print = new QPushButton(res::kCallLogButtonPrint, this);
+  m_export = new QPushButton(res::kExportButton, this);
   m_close = new QPushButton(res::kButtonClose, this);
   auto label = [this](const char* text) { return new QLabel(text, this); };
 
@@ -152,6 +155,7 @@ void CMonthlyBillingDlg::BuildControls() {
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
   buttons->addWidget(m_print);
+  buttons->addWidget(m_export);
   buttons->addWidget(m_close);
 
   auto* layout = new QVBoxLayout(this);
@@ -170,6 +174,7 @@ void CMonthlyBillingDlg::BuildControls() {
     connect(m_classFields[i].detail, &QPushButton::clicked, this,
             [this, i] { OnClassDetail(static_cast<BillingClass>(i + 1)); });
   connect(m_close, &QPushButton::clicked, this, [this] { done(1); });
+  connect(m_export, &QPushButton::clicked, this, &CMonthlyBillingDlg::OnExport);
 }
 
 void CMonthlyBillingDlg::OpenRecurring() {
@@ -243,6 +248,16 @@ void CMonthlyBillingDlg::OnClassDetail(BillingClass billingClass) {
   }
   // Edit may have moved a call out of the cycle or into another section.
   ComputeBill();
+}
+
+void CMonthlyBillingDlg::OnExport() {
+  const std::vector<data::RecurringCharge> charges(std::begin(m_recurring.contents.charges),
+                                                   std::end(m_recurring.contents.charges));
+  ExportCsv(this,
+            QString("bill-%1-%2.csv")
+                .arg(QString::fromStdString(MonthKey({m_from.month, m_from.year})))
+                .arg(m_from.day, 2, 10, QChar('0')),
+            BillCsv(charges, BillRowsOf(m_bill, m_files.myInfo)));
 }
 
 }  // namespace dorv::reports

@@ -110,6 +110,12 @@ std::vector<const CallListItem*> CallListPane::ShownCalls() const {
   return calls;
 }
 
+std::vector<CallRow> CallListPane::ShownRows() const {
+  std::vector<CallRow> calls;
+  for (const CallListItem* call : ShownCalls()) calls.push_back(call->Row());
+  return calls;
+}
+
 const CallListItem* CallListPane::SelectedItem() const {
   QModelIndexList rows = m_list->selectionModel()->selectedRows();
   return rows.isEmpty() ? nullptr : Item(rows.front().row());
