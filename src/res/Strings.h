@@ -610,5 +610,14 @@ inline constexpr const char* kExportCaption = "Export";
 inline constexpr const char* kExportFilter = "CSV files (*.csv)";
 inline constexpr const char* kExportErrorWrite =
     "Error - Could not write the export file %s\r\nNothing was saved.";
+inline constexpr const char* kMenuCostTrends = "Cost Trends";
+inline constexpr const char* kPromptCostTrends =
+    "Show what the bills of the last twelve billing cycles came to";
+inline constexpr const char* kTrendsCaption = "Cost Trends";
+inline constexpr const char* kTrendsLocal = "Local";
+inline constexpr const char* kTrendsLongDistance = "Long distance";
+inline constexpr const char* kTrendsInternational = "International";
+inline constexpr const char* kTrendsTollFree = "Toll free and AudioTex";
+inline constexpr const char* kTrendsRecurring = "Recurring charges";
 
 }  // namespace dorv::res
