@@ -18,13 +18,13 @@
 namespace dorv::reports {
 namespace {
 
-// "Dec 15 1998" and the cycle's total under it.
+// "Dec 15", the year and the cycle's total under it, in dollars and cents to fit under a bar.
 QString CycleLabel(const CycleCosts& cycle) {
-  return QString("%1 %2 %3\n%4")
+  return QString("%1 %2<br>%3<br><b>$%4</b>")
       .arg(platform::FromRecord(data::MonthName(cycle.from.month)).left(3))
       .arg(cycle.from.day)
       .arg(cycle.from.year)
-      .arg(platform::FromRecord(data::MoneyText(cycle.Total(), true)));
+      .arg(cycle.Total() / 100.0, 0, 'f', 2);
 }
 
 }  // namespace
@@ -60,6 +60,7 @@ CCostTrendsDlg::CCostTrendsDlg(const CallReportFiles& files, const BillDate& tod
   series->attachAxis(cyclesAxis);
   auto* dollars = new QValueAxis;
   dollars->setRange(0, highest > 0 ? highest * 1.1 : 1);
+  dollars->applyNiceNumbers();
   dollars->setLabelFormat("$%.2f");
   m_chart->addAxis(dollars, Qt::AlignLeft);
   series->attachAxis(dollars);
