@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <cstring>
 #include <filesystem>
 
@@ -22,8 +24,8 @@ TEST(Export, TheDialogsSaveTheCsvOfTheCommandLineReports) {
   const std::string settings = files.db.ReadFile("MYINFO.BIN");
   std::memcpy(&files.myInfo, settings.data(), sizeof files.myInfo);
   const std::string root = test::DataDirOf(files.db);
-  QString saveAs;
-  platform::SetSaveNameHook([&saveAs](const QString&) { return saveAs; });
+  QString saveAs, suggested;
+  platform::SetSaveNameHook([&](const QString& offered) { return suggested = offered, saveAs; });
   auto exported = [&](QPushButton& button, const std::string& name) {
     saveAs = QString::fromStdString(root + '/' + name);
     button.click();
@@ -34,6 +36,8 @@ TEST(Export, TheDialogsSaveTheCsvOfTheCommandLineReports) {
   reports::CCallLogDlg log(files.Files(), {}, nullptr, test::kDec1st1998 + 19 * 86400);
   EXPECT_EQ(exported(log.Button(reports::CallLogButton::Export), "log.csv"),
             test::RunDorvReport("--data " + root + " --csv log 1998-12").out);
+  EXPECT_EQ(suggested, QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+                           .filePath("calls-1998-12.csv"));
   reports::CMonthlyBillingDlg bill(files.Files(), {12, 20, 1998});
   EXPECT_EQ(exported(bill.ExportButton(), "bill.csv"),
             test::RunDorvReport("--data " + root + " --csv bill --from 1998-12-15").out);
