@@ -9,7 +9,7 @@
 #include "support/RecordingNotices.h"
 #include "rating/Surcharges.h"
 #include "reports/CallListItem.h"
-#include "reports/CallTotals.h"
+#include "reports/CallRow.h"
 
 namespace {
 
@@ -32,7 +32,7 @@ void ShowCall(const CallLogRecord& call, const MyInfo& myInfo, long index, std::
     row.Text(column);
     dorv::reports::CompareCallRows(blank, row, column);
   }
-  totals.Add(row);
+  totals.Add(row.Row());
 }
 
 }  // namespace

@@ -3,8 +3,9 @@
 # GCC and clang); with the argument "fuzz" also the runtime that the fuzz targets need.
 set -eu
 # A font is needed so that text measurement in the widget tests is real; pdftotext reads the
-# printed PDFs back in the tests; Qt Charts draws the cost trends.
-packages="cmake g++ clang make qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev fonts-dejavu-core poppler-utils qt6-charts-dev"
+# printed PDFs back in the tests; Qt Charts draws the cost trends (its CMake package needs the
+# OpenGL development files).
+packages="cmake g++ clang make qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev fonts-dejavu-core poppler-utils qt6-charts-dev libqt6opengl6-dev"
 [ "${1:-}" = fuzz ] && packages="$packages libclang-rt-dev"
 missing=""
 for p in $packages; do

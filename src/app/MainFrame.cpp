@@ -27,6 +27,7 @@
 #include "reports/CCallLogDlg.h"
 #include "reports/CContactLogDlg.h"
 #include "reports/CMemoDlg.h"
+#include "reports/CCostTrendsDlg.h"
 #include "reports/CMonthlyBillingDlg.h"
 #include "res/Strings.h"
 #include "settings/CMyAdvancedDlg.h"
@@ -214,6 +215,12 @@ void CMainFrame::OnMonthlyBilling() {
   if (!PrepareMonthlyBilling(this, m_files, today.month, today.year)) return;
   reports::CMonthlyBillingDlg dialog(ReportFiles(), {today.month, today.day, today.year},
                                      MakeCallReportOpeners(), this, m_now());
+  platform::RunModal(dialog);
+}
+
+void CMainFrame::OnCostTrends() {
+  const BillingToday today = BillingTodayOf(m_now());
+  reports::CCostTrendsDlg dialog(ReportFiles(), {today.month, today.day, today.year}, this);
   platform::RunModal(dialog);
 }
 

@@ -60,6 +60,7 @@ class CMainFrame final : public QMainWindow {
   void OnPersonalPreferences();
   void OnCallLog();
   void OnMonthlyBilling();
+  void OnCostTrends();
   void OnCalculator();
   void OnPrinter();
   void OnHelpContents();

@@ -62,6 +62,7 @@ bool CallLogFile::OpenMonth(const std::string& monthName, const std::string& yea
   auto path = DatabasePath(name);
   if (!path) return false;
   m_path = *path;
+  if (m_readOnly) return m_file.Open(name, false);
   if (!create) return m_file.Open(name, true);
   bool created = false;
   if (!m_file.OpenOrCreate(name, created)) return false;

@@ -14,6 +14,10 @@ namespace dorv::data {
 class CallLogFile {
  public:
   explicit CallLogFile(Notices& notices) : m_notices(notices) {}
+  // Read-only: every month is opened for reading only and none is ever created, whatever an
+  // open asks for.
+  struct ReadOnly {};
+  CallLogFile(Notices& notices, ReadOnly) : m_notices(notices), m_readOnly(true) {}
   ~CallLogFile();
   CallLogFile(const CallLogFile&) = delete;
   CallLogFile& operator=(const CallLogFile&) = delete;
@@ -41,6 +45,7 @@ class CallLogFile {
 
  private:
   Notices& m_notices;
+  bool m_readOnly = false;
   RecordFile m_file;
   std::string m_path;
 };

@@ -123,6 +123,8 @@ bool MyInfoFile::Open() {
   return false;
 }
 
+bool MyInfoFile::OpenReadOnly() { return m_file.Open(kMyInfoName, false); }
+
 bool MyInfoFile::Close() {
   m_file.Close();
   return true;

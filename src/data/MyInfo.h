@@ -145,6 +145,8 @@ class MyInfoFile {
   MyInfoFile& operator=(const MyInfoFile&) = delete;
 
   bool Open();
+  // Opens an existing file for reading only; a missing one fails and is not made.
+  bool OpenReadOnly();
   bool Close();
   // On a short read the record is the neutral one and the result is false.
   bool Read(MyInfo& info);

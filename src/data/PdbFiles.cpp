@@ -31,6 +31,17 @@ bool PdbFiles::Open() {
   return true;
 }
 
+bool PdbFiles::OpenReadOnly() {
+  Close();
+  for (int i = 0; i < 3; ++i) {
+    if (!m_books[i].Open(kBookNames[i], false)) {
+      Close();
+      return false;
+    }
+  }
+  return true;
+}
+
 bool PdbFiles::Close() {
   CloseMemoFiles();
   for (RecordFile& book : m_books) book.Close();

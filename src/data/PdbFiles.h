@@ -26,6 +26,8 @@ class PdbFiles {
 
   // Opens Toll (created empty when missing), Toll Free and AudioTex, in that order.
   bool Open();
+  // Opens the three books for reading only; none is created.
+  bool OpenReadOnly();
   bool Close();
   bool IsOpen() const { return m_books[0].IsOpen(); }
 

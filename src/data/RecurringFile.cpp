@@ -51,6 +51,13 @@ int OpenRecurringFileNumber(int month, int year) {
   return OpenRecurringFile(MonthName(month), std::to_string(year));
 }
 
+int OpenRecurringFileForReading(int month, int year) {
+  if (month < 1 || month > 12) return -1;
+  auto path = DatabasePath(RelativeName(MonthName(month), std::to_string(year)));
+  if (!path) return -1;
+  return ::open(path->c_str(), O_RDONLY | O_CLOEXEC);
+}
+
 bool ReadRecurring(int handle, RecurringFile& contents) {
   return ReadFully(handle, &contents, sizeof contents, 0);
 }

@@ -29,6 +29,8 @@ int CreateRecurringFile(const std::string& monthName, const std::string& yearTex
 // Opens an existing month's file for reading and writing; -1 when it is missing.
 int OpenRecurringFile(const std::string& monthName, const std::string& yearText);
 int OpenRecurringFileNumber(int month, int year);
+// Opens an existing month's file for reading only; -1 when it is missing or cannot be opened.
+int OpenRecurringFileForReading(int month, int year);
 
 bool ReadRecurring(int handle, RecurringFile& contents);
 // Replaces the month's file whole through the scratch file, so a failure leaves the stored

@@ -49,7 +49,7 @@ print::BillPrintout BillPrintoutOf(const CMonthlyBillingDlg& bill, std::time_t n
     CallTotals sums;
     for (const auto& item : items[i]) {
       rows.push_back(item.get());
-      sums.Add(*item);
+      sums.Add(item->Row());
     }
     print::BillClassPrintout& section = out.classes[i];
     section.count = Text(texts.classes[i].count);

@@ -1,6 +1,9 @@
 #include "reports/BillReading.h"
 
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <memory>
 #include <numeric>
 
@@ -15,9 +18,13 @@ constexpr long kBlock = 256;
 // Adds the month's calls inside the cycle; false when a record could not be read.
 bool AddMonth(data::CallLogFile& log, const data::MyInfo& myInfo, int month, int year,
               const BillCycle& cycle, Bill& bill) {
-  if (!log.OpenMonthNumber(month, year, false)) return true;
+  if (!log.OpenMonthNumber(month, year, false)) {
+    if (!data::CallLogMissing(month, year)) bill.unreadable.push_back({month, year});
+    return true;
+  }
   const long count = log.Count();
   bool complete = count >= 0;
+  if (!complete) bill.unreadable.push_back({month, year});
   if (count > 0) bill.calls.reserve(bill.calls.size() + static_cast<std::size_t>(count));
   auto block = std::make_unique<data::CallLogRecord[]>(kBlock);
   for (long first = 0; complete && first < count; first += kBlock) {
@@ -28,6 +35,7 @@ bool AddMonth(data::CallLogFile& log, const data::MyInfo& myInfo, int month, int
       while (readable < size && log.ReadRecord(first + readable, block[readable])) ++readable;
       size = readable;
       complete = false;
+      bill.unreadable.push_back({month, year});
     }
     for (long i = 0; i < size; ++i) {
       const data::CallLogRecord& call = block[i];
@@ -75,6 +83,23 @@ Bill ComputeBill(data::CallLogFile& log, const data::MyInfo& myInfo, const BillD
   SortByStart(bill.calls);
   bill.totals.recurring = recurringSum;
   return bill;
+}
+
+RecurringSource ReadMonthRecurring(int month, int year, const data::MyInfo& myInfo,
+                                   data::RecurringFile& contents) {
+  contents = {};
+  const int handle = data::OpenRecurringFileForReading(month, year);
+  if (handle < 0) {
+    if (errno != ENOENT) return RecurringSource::Unreadable;
+    contents.billingFromDay = myInfo.billingFromDay;
+    contents.billingThruDay = myInfo.billingThruDay;
+    std::copy(std::begin(myInfo.recurringDefaults), std::end(myInfo.recurringDefaults),
+              std::begin(contents.charges));
+    return RecurringSource::Defaults;
+  }
+  const bool read = data::ReadRecurring(handle, contents);
+  ::close(handle);
+  return read ? RecurringSource::MonthFile : RecurringSource::Unreadable;
 }
 
 }  // namespace dorv::reports

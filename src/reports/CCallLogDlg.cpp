@@ -4,8 +4,11 @@
 #include <QVBoxLayout>
 
 #include "platform/Messages.h"
+#include "platform/RecordText.h"
 #include "platform/Texts.h"
+#include "reports/CsvExport.h"
 #include "reports/LogMonths.h"
+#include "reports/ReportCsv.h"
 #include "res/Strings.h"
 
 namespace dorv::reports {
@@ -34,6 +37,9 @@ void CCallLogDlg::BuildControls() {
   m_print = new QPushButton(res::kCallLogButtonPrint, this);
   m_close = new QPushButton(res::kButtonClose, this);
   m_calls->AddButton(m_print);
+  m_export = new QPushButton(res::kExportButton, this);
+  m_calls->AddButton(m_export);
+  connect(m_export, &QPushButton::clicked, this, &CCallLogDlg::OnExport);
   m_calls->AddButton(m_close);
 
   auto* monthRow = new QHBoxLayout;
@@ -57,6 +63,7 @@ QPushButton& CCallLogDlg::Button(CallLogButton button) const {
     case CallLogButton::Edit: return m_calls->EditButton();
     case CallLogButton::Delete: return m_calls->DeleteButton();
     case CallLogButton::Print: return *m_print;
+    case CallLogButton::Export: return *m_export;
     case CallLogButton::Close: break;
   }
   return *m_close;
@@ -65,7 +72,8 @@ QPushButton& CCallLogDlg::Button(CallLogButton button) const {
 void CCallLogDlg::FillMonthBox(const std::optional<data::LogMonth>& keep, std::time_t now) {
   m_months = data::ListLogMonths();
   m_monthBox->clear();
-  for (const data::LogMonth& month : m_months) m_monthBox->addItem(MonthText(month));
+  for (const data::LogMonth& month : m_months)
+    m_monthBox->addItem(platform::FromRecord(MonthText(month)));
   int selected = InitialMonthIndex(m_months, keep.value_or(MonthOf(now)));
   m_monthBox->setCurrentIndex(selected);
   m_shown = selected >= 0 ? std::optional(m_months[selected]) : std::nullopt;
@@ -95,6 +103,7 @@ void CCallLogDlg::LoadMonth() {
   m_calls->ShowCalls(std::move(calls));
   if (!anyMonth) m_calls->ClearTotals();
   m_print->setEnabled(m_calls->Rows().rowCount() > 0 && m_openers.print);
+  m_export->setEnabled(anyMonth);
   if (read != MonthRead::Complete) platform::Ask(this, res::kCallLogErrorAccess);
 }
 
@@ -109,6 +118,12 @@ void CCallLogDlg::OnPrint() {
   list.monthText = m_monthBox->currentText();
   list.totals = m_calls->Sums();
   m_openers.print(list, this);
+}
+
+void CCallLogDlg::OnExport() {
+  if (!m_shown) return;
+  ExportCsv(this, QString("calls-%1.csv").arg(QString::fromStdString(MonthKey(*m_shown))),
+            CallsCsv(m_calls->ShownRows()));
 }
 
 }  // namespace dorv::reports

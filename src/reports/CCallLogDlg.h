@@ -19,7 +19,7 @@
 
 namespace dorv::reports {
 
-enum class CallLogButton { Edit, Delete, Print, Close };
+enum class CallLogButton { Edit, Delete, Print, Export, Close };
 
 // The calls of one month, chosen among the months that have a log: their list with totals,
 // the focused call's memo and surcharges, and Edit, Delete and Print of a call.
@@ -41,6 +41,7 @@ class CCallLogDlg final : public QDialog {
   void OnEdit();
   void OnDelete();
   void OnPrint();
+  void OnExport();
 
   QComboBox& MonthBox() const { return *m_monthBox; }
   CallListPane& Calls() const { return *m_calls; }
@@ -66,6 +67,7 @@ class CCallLogDlg final : public QDialog {
   QComboBox* m_monthBox = nullptr;
   CallListPane* m_calls = nullptr;
   QPushButton* m_print = nullptr;
+  QPushButton* m_export = nullptr;
   QPushButton* m_close = nullptr;
 };
 

@@ -4,6 +4,8 @@
 
 #include "platform/Texts.h"
 #include "reports/CMonthlyBillingDlg.h"
+#include "reports/CsvExport.h"
+#include "reports/ReportCsv.h"
 #include "res/Strings.h"
 
 namespace dorv::reports {
@@ -29,8 +31,16 @@ CCallSummaryDlg::CCallSummaryDlg(CMonthlyBillingDlg& bill, BillingClass billingC
     Load();
   };
   m_calls = new CallListPane(bill.Files(), openers, std::move(hooks), this);
+  m_export = new QPushButton(res::kExportButton, this);
   m_close = new QPushButton(res::kButtonClose, this);
+  m_calls->AddButton(m_export);
   m_calls->AddButton(m_close);
+  connect(m_export, &QPushButton::clicked, this, [this] {
+    std::vector<BillRow> rows;
+    for (CallRow& call : m_calls->ShownRows()) rows.push_back({m_class, std::move(call)});
+    ExportCsv(this, QString("bill-class-%1.csv").arg(static_cast<int>(m_class)),
+              BillCsv({}, rows));
+  });
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(m_calls, 1);
   resize(1000, 620);

@@ -27,11 +27,13 @@ class CCallSummaryDlg final : public QDialog {
 
   CallListPane& Calls() const { return *m_calls; }
   QPushButton& CloseButton() const { return *m_close; }
+  QPushButton& ExportButton() const { return *m_export; }
 
  private:
   CMonthlyBillingDlg& m_bill;
   BillingClass m_class;
   CallListPane* m_calls = nullptr;
+  QPushButton* m_export = nullptr;
   QPushButton* m_close = nullptr;
 };
 

@@ -12,6 +12,8 @@
 #include "platform/Texts.h"
 #include "print/PrintoutPages.h"
 #include "reports/ContactLogRules.h"
+#include "reports/CsvExport.h"
+#include "reports/ReportCsv.h"
 #include "reports/LogMonths.h"
 #include "res/Strings.h"
 
@@ -89,6 +91,14 @@ void CContactLogDlg::BuildControls(const ContactLogEntry& contact) {
   m_print = new QPushButton(res::kCallLogButtonPrint, this);
   m_close = new QPushButton(res::kButtonClose, this);
   m_calls->AddButton(m_print);
+  m_export = new QPushButton(res::kExportButton, this);
+  m_calls->AddButton(m_export);
+  connect(m_export, &QPushButton::clicked, this, [this] {
+    const std::string from = MonthKey({m_fromMonth->value(), m_fromYear->value()});
+    const std::string thru = MonthKey({m_thruMonth->value(), m_thruYear->value()});
+    ExportCsv(this, QString::fromStdString("contact-" + from + "-" + thru + ".csv"),
+              CallsCsv(m_calls->ShownRows()));
+  });
   m_calls->AddButton(m_close);
 
   auto* entryRow = new QHBoxLayout;
@@ -135,8 +145,10 @@ void CContactLogDlg::LoadRange() {
   list.setUpdatesEnabled(false);
   const data::LogMonth from{m_fromMonth->value(), m_fromYear->value()};
   const data::LogMonth thru{m_thruMonth->value(), m_thruYear->value()};
+  std::vector<CallRow> found;
+  RangeRead read = ReadContactCalls(m_files.callLog, m_files.myInfo, m_entry, from, thru, found);
   CallRows calls;
-  RangeRead read = ReadContactCalls(m_files.callLog, m_files.myInfo, m_entry, from, thru, calls);
+  for (CallRow& call : found) calls.Add(std::make_unique<CallListItem>(std::move(call)));
   m_calls->ShowCalls(std::move(calls));
   // A range that ends before it begins lists nothing, and has no totals to show.
   if (MonthsFromThru(from, thru).empty()) m_calls->ClearTotals();

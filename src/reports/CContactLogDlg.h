@@ -70,6 +70,7 @@ class CContactLogDlg final : public QDialog {
   QSpinBox* m_thruYear = nullptr;
   CallListPane* m_calls = nullptr;
   QPushButton* m_print = nullptr;
+  QPushButton* m_export = nullptr;
   QPushButton* m_close = nullptr;
 };
 

@@ -17,6 +17,8 @@
 #include "print/CMonthlyBillPrintDlg.h"
 #include "reports/BillPrintInput.h"
 #include "reports/CCallSummaryDlg.h"
+#include "reports/CsvExport.h"
+#include "reports/ReportCsv.h"
 #include "reports/RecurringRules.h"
 #include "res/Strings.h"
 
@@ -96,6 +98,7 @@ void CMonthlyBillingDlg::BuildControls() {
   m_callsField = NewField(this, 12);
   m_totalField = NewField(this, 12);
   m_print = new QPushButton(res::kCallLogButtonPrint, this);
+  m_export = new QPushButton(res::kExportButton, this);
   m_close = new QPushButton(res::kButtonClose, this);
   auto label = [this](const char* text) { return new QLabel(text, this); };
 
@@ -154,6 +157,7 @@ void CMonthlyBillingDlg::BuildControls() {
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
   buttons->addWidget(m_print);
+  buttons->addWidget(m_export);
   buttons->addWidget(m_close);
 
   auto* layout = new QVBoxLayout(this);
@@ -173,6 +177,7 @@ void CMonthlyBillingDlg::BuildControls() {
             [this, i] { OnClassDetail(static_cast<BillingClass>(i + 1)); });
   connect(m_print, &QPushButton::clicked, this, &CMonthlyBillingDlg::OnPrint);
   connect(m_close, &QPushButton::clicked, this, [this] { done(1); });
+  connect(m_export, &QPushButton::clicked, this, &CMonthlyBillingDlg::OnExport);
 }
 
 void CMonthlyBillingDlg::OpenRecurring() {
@@ -252,6 +257,16 @@ void CMonthlyBillingDlg::OnClassDetail(BillingClass billingClass) {
 void CMonthlyBillingDlg::OnPrint() {
   print::CMonthlyBillPrintDlg printout(BillPrintoutOf(*this, std::time(nullptr)), this);
   print::RunPrintDialog(printout);
+}
+
+void CMonthlyBillingDlg::OnExport() {
+  const std::vector<data::RecurringCharge> charges(std::begin(m_recurring.contents.charges),
+                                                   std::end(m_recurring.contents.charges));
+  ExportCsv(this,
+            QString("bill-%1-%2.csv")
+                .arg(QString::fromStdString(MonthKey({m_from.month, m_from.year})))
+                .arg(m_from.day, 2, 10, QChar('0')),
+            BillCsv(charges, BillRowsOf(m_bill, m_files.myInfo)));
 }
 
 }  // namespace dorv::reports

@@ -42,6 +42,7 @@ class CMonthlyBillingDlg final : public QDialog {
   void OnClassDetail(BillingClass billingClass);
   // Opens the printout of the bill as it stands.
   void OnPrint();
+  void OnExport();
 
   const BillDate& From() const { return m_from; }
   const BillDate& Thru() const { return m_thru; }
@@ -73,6 +74,7 @@ class CMonthlyBillingDlg final : public QDialog {
   const QLineEdit& ReportDateField() const { return *m_reportDate; }
   QPushButton& RecurringDetail() const { return *m_recurringDetail; }
   QPushButton& PrintButton() const { return *m_print; }
+  QPushButton& ExportButton() const { return *m_export; }
 
  private:
   void BuildControls();
@@ -106,6 +108,7 @@ class CMonthlyBillingDlg final : public QDialog {
   QLineEdit* m_callsField = nullptr;
   QLineEdit* m_totalField = nullptr;
   QPushButton* m_print = nullptr;
+  QPushButton* m_export = nullptr;
   QPushButton* m_close = nullptr;
 };
 

@@ -2,11 +2,8 @@
 
 #include <algorithm>
 
-#include "data/CallLog.h"
 #include "data/FixedText.h"
-#include "data/MoneyText.h"
 #include "platform/RecordText.h"
-#include "rating/Surcharges.h"
 #include "res/Strings.h"
 
 namespace dorv::reports {
@@ -26,39 +23,20 @@ int Compare(T a, T b) {
 
 CallListItem::CallListItem(const data::CallLogRecord& call, const data::MyInfo& myInfo,
                            LoggedCall where)
-    : m_name(TextOf(call.name)),
-      m_numberText(platform::FromRecord(data::DialText(
-          call, data::ReadField(myInfo.country), data::ReadField(myInfo.intlAccessCode), false))),
-      m_duration(call.duration),
-      m_memoFileNumber(call.memoFileNumber),
-      m_start(call.start),
-      m_cost(call.cost),
-      m_surcharge(call.surcharge),
-      m_surchargeTotal(rating::SumSurcharges(call.duration, call.surcharge, call.surcharges)),
-      m_incoming(call.outgoing == 0),
-      m_ratesChanged(call.ratesChanged != 0),
-      m_where(where),
-      m_dateText(platform::FromRecord(
-          data::DateTimeText(static_cast<std::time_t>(m_start), myInfo.clock12 == 1))) {
-  std::copy(std::begin(call.surcharges), std::end(call.surcharges), std::begin(m_surcharges));
-}
+    : CallListItem(CallRowOf(call, myInfo, where)) {}
+
+CallListItem::CallListItem(CallRow row)
+    : m_row(std::move(row)),
+      m_name(platform::FromRecord(m_row.name)),
+      m_numberText(platform::FromRecord(m_row.numberText)) {}
 
 bool CallListItem::IsCopyOf(const data::CallLogRecord& record) const {
-  return m_start == record.start && m_duration == record.duration &&
-         m_memoFileNumber == record.memoFileNumber && m_name == TextOf(record.name);
+  return m_row.start == record.start && m_row.duration == record.duration &&
+         m_row.memoFileNumber == record.memoFileNumber && m_name == TextOf(record.name);
 }
 
 QString CallListItem::Text(int column) const {
-  switch (column) {
-    case kDate: return m_dateText;
-    case kName: return m_name;
-    case kType: return m_incoming ? res::kCallLogIncoming : res::kCallLogOutgoing;
-    case kNumber: return m_numberText;
-    case kLength: return platform::FromRecord(data::LengthText(m_duration));
-    case kSurcharge: return platform::FromRecord(data::MoneyText(m_surchargeTotal, true));
-    case kCost: return platform::FromRecord(data::MoneyText(m_cost, !SampleRates()));
-    default: return {};
-  }
+  return platform::FromRecord(CallRowText(m_row, column));
 }
 
 std::vector<platform::ListColumn> CallListColumns() {

@@ -7,60 +7,48 @@
 #include "data/Charges.h"
 #include "data/MyInfo.h"
 #include "platform/ReportList.h"
+#include "reports/CallRow.h"
 
 namespace dorv::reports {
 
-// Where a logged call lies: its month file and its position in it.
-struct LoggedCall {
-  int month;  // 1-12
-  int year;
-  long recordIndex;
-};
-
-// The row object of every call list and of the call printouts: a copy of the display fields
-// of one logged call, where it lies, and the texts of its row.
+// The row object of every call list and of the call printouts: the call's row as every call
+// list shows it.
 class CallListItem final : public platform::ListRow {
  public:
   enum Column {
-    kDate = 0, kName, kType, kNumber, kLength, kSurcharge, kCost, kColumnCount
+    kDate = kCallDate, kName = kCallName, kType = kCallType, kNumber = kCallNumber,
+    kLength = kCallLength, kSurcharge = kCallSurcharge, kCost = kCallCost,
+    kColumnCount = kCallColumnCount
   };
 
   CallListItem(const data::CallLogRecord& call, const data::MyInfo& myInfo, LoggedCall where);
+  explicit CallListItem(CallRow row);
 
   QString Text(int column) const override;
 
   const QString& Name() const { return m_name; }
   const QString& NumberText() const { return m_numberText; }
-  std::uint32_t Duration() const { return m_duration; }
-  std::uint32_t MemoFileNumber() const { return m_memoFileNumber; }
-  std::uint32_t Start() const { return m_start; }
-  double Cost() const { return m_cost; }
+  std::uint32_t Duration() const { return m_row.duration; }
+  std::uint32_t MemoFileNumber() const { return m_row.memoFileNumber; }
+  std::uint32_t Start() const { return m_row.start; }
+  double Cost() const { return m_row.cost; }
   // The personal database entry's part of the surcharges.
-  double EntrySurcharge() const { return m_surcharge; }
-  const data::Surcharge (&Surcharges() const)[10] { return m_surcharges; }
+  double EntrySurcharge() const { return m_row.surcharge; }
+  const data::Surcharge (&Surcharges() const)[10] { return m_row.surcharges; }
   // The entry surcharge and every slot's charge for this call's length.
-  double SurchargeTotal() const { return m_surchargeTotal; }
-  bool Incoming() const { return m_incoming; }
+  double SurchargeTotal() const { return m_row.surchargeTotal; }
+  bool Incoming() const { return m_row.incoming; }
   // Rated with the sample rates supplied with the program, not with the user's own.
-  bool SampleRates() const { return !m_ratesChanged; }
-  const LoggedCall& Where() const { return m_where; }
+  bool SampleRates() const { return m_row.sampleRates; }
+  const LoggedCall& Where() const { return m_row.where; }
+  const CallRow& Row() const { return m_row; }
   // Whether a record read from where this call lay is still this call.
   bool IsCopyOf(const data::CallLogRecord& record) const;
 
  private:
+  CallRow m_row;
   QString m_name;
   QString m_numberText;
-  std::uint32_t m_duration;  // seconds as stored, however long
-  std::uint32_t m_memoFileNumber;
-  std::uint32_t m_start;
-  double m_cost;
-  double m_surcharge;
-  data::Surcharge m_surcharges[10];
-  double m_surchargeTotal;
-  bool m_incoming;
-  bool m_ratesChanged;
-  LoggedCall m_where;
-  QString m_dateText;
 };
 
 // The columns of a call list: Date, Name, Type, Phone Number, Length, Surcharge, Cost.

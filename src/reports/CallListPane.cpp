@@ -31,7 +31,7 @@ AtExit(Action) -> AtExit<Action>;
 }  // namespace
 
 void CallRows::Add(std::unique_ptr<CallListItem> call) {
-  totals.Add(*call);
+  totals.Add(call->Row());
   sampleRates = sampleRates || call->SampleRates();
   rows.push_back(std::move(call));
 }
@@ -101,6 +101,12 @@ std::vector<const CallListItem*> CallListPane::ShownCalls() const {
   std::vector<const CallListItem*> calls;
   calls.reserve(static_cast<std::size_t>(m_rows->rowCount()));
   for (int row = 0; row < m_rows->rowCount(); ++row) calls.push_back(Item(row));
+  return calls;
+}
+
+std::vector<CallRow> CallListPane::ShownRows() const {
+  std::vector<CallRow> calls;
+  for (const CallListItem* call : ShownCalls()) calls.push_back(call->Row());
   return calls;
 }
 

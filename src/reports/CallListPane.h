@@ -70,6 +70,7 @@ class CallListPane final : public QWidget {
   const CallListItem* Item(int row) const;
   // The rows in the order shown.
   std::vector<const CallListItem*> ShownCalls() const;
+  std::vector<CallRow> ShownRows() const;
   const CallTotals& Sums() const { return m_totals; }
   QPushButton& EditButton() const { return *m_edit; }
   QPushButton& DeleteButton() const { return *m_delete; }

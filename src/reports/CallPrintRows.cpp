@@ -1,5 +1,7 @@
 #include "reports/CallPrintRows.h"
 
+#include "platform/RecordText.h"
+
 namespace dorv::reports {
 
 std::vector<print::CallTableRow> PrintRowsOf(const std::vector<const CallListItem*>& rows,
@@ -16,7 +18,9 @@ std::vector<print::CallTableRow> PrintRowsOf(const std::vector<const CallListIte
 
 print::CallTableTotals PrintTotalsOf(const CallTotals& totals) {
   const CallTotalTexts texts = TextsOf(totals);
-  return {texts.minutes, texts.surcharges, texts.costs, texts.total};
+  using platform::FromRecord;
+  return {FromRecord(texts.minutes), FromRecord(texts.surcharges), FromRecord(texts.costs),
+          FromRecord(texts.total)};
 }
 
 print::CallLogPrintout CallLogPrintoutOf(const CallListPrint& list, const print::PrintedFor& who) {

@@ -2,22 +2,10 @@
 
 #include <QHBoxLayout>
 
-#include "data/MoneyText.h"
 #include "platform/RecordText.h"
 #include "res/Strings.h"
 
 namespace dorv::reports {
-namespace {
-
-QString Money(double cents) { return platform::FromRecord(data::MoneyText(cents, true)); }
-
-}  // namespace
-
-CallTotalTexts TextsOf(const CallTotals& totals) {
-  return {platform::FromRecord(data::LengthText(static_cast<long>(totals.seconds))),
-          Money(totals.surcharges), Money(totals.costs), Money(totals.surcharges + totals.costs)};
-}
-
 CallTotalsPane::CallTotalsPane(QWidget* parent) : QWidget(parent) {
   auto* layout = new QHBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -39,11 +27,11 @@ CallTotalsPane::CallTotalsPane(QWidget* parent) : QWidget(parent) {
 }
 
 void CallTotalsPane::Show(const CallTotals& totals) {
-  CallTotalTexts texts = TextsOf(totals);
-  m_minutes->setText(texts.minutes);
-  m_surcharges->setText(texts.surcharges);
-  m_costs->setText(texts.costs);
-  m_total->setText(texts.total);
+  const CallTotalTexts texts = TextsOf(totals);
+  m_minutes->setText(platform::FromRecord(texts.minutes));
+  m_surcharges->setText(platform::FromRecord(texts.surcharges));
+  m_costs->setText(platform::FromRecord(texts.costs));
+  m_total->setText(platform::FromRecord(texts.total));
 }
 
 void CallTotalsPane::Clear() {

@@ -5,28 +5,9 @@
 #include <QWidget>
 #include <cstdint>
 
-#include "reports/CallListItem.h"
+#include "reports/CallRow.h"
 
 namespace dorv::reports {
-
-// The running totals of a call list.
-struct CallTotals {
-  double costs = 0;       // cents
-  double surcharges = 0;  // cents, the calls' surcharge totals
-  std::int64_t seconds = 0;
-
-  void Add(const CallListItem& call) {
-    costs += call.Cost();
-    surcharges += call.SurchargeTotal();
-    seconds += call.Duration();
-  }
-};
-
-// The totals as shown, always in the unmarked money form.
-struct CallTotalTexts {
-  QString minutes, surcharges, costs, total;
-};
-CallTotalTexts TextsOf(const CallTotals& totals);
 
 // The four read-only totals under a call list: "Minutes:", "Surcharges:", "Costs:" and
 // "Total Costs and Surcharges:".

@@ -35,17 +35,19 @@ bool IsCallWith(const data::CallLogRecord& call, const data::PdbRecord& entry) {
 
 RangeRead ReadContactCalls(data::CallLogFile& log, const data::MyInfo& myInfo,
                            const data::PdbRecord& entry, data::LogMonth from,
-                           data::LogMonth thru, CallRows& calls) {
+                           data::LogMonth thru, std::vector<CallRow>& calls,
+                           std::vector<data::LogMonth>* unreadable) {
   RangeRead result = RangeRead::Complete;
   for (const data::LogMonth& month : MonthsFromThru(from, thru)) {
     MonthRead read = ReadMonthCalls(log, month, [&](long index, const data::CallLogRecord& call) {
       if (!IsCallWith(call, entry)) return;
-      calls.Add(std::make_unique<CallListItem>(call, myInfo,
-                                               LoggedCall{month.month, month.year, index}));
+      calls.push_back(CallRowOf(call, myInfo, LoggedCall{month.month, month.year, index}));
     });
     if (read == MonthRead::Stopped ||
-        (read == MonthRead::NotOpened && !data::CallLogMissing(month.month, month.year)))
+        (read == MonthRead::NotOpened && !data::CallLogMissing(month.month, month.year))) {
       result = RangeRead::Unreadable;
+      if (unreadable) unreadable->push_back(month);
+    }
   }
   return result;
 }

@@ -5,7 +5,7 @@
 #include "data/CallLogRecord.h"
 #include "data/MyInfo.h"
 #include "data/PdbRecord.h"
-#include "reports/CallListPane.h"
+#include "reports/CallRow.h"
 
 namespace dorv::reports {
 
@@ -24,9 +24,10 @@ enum class RangeRead {
 
 // Gathers the calls with the entry from every month's log from one month through another, in
 // month order. A month without a log is skipped and never created; an unreadable month gives
-// the calls read before the failure.
+// the calls read before the failure, and is added to unreadable when that is given.
 RangeRead ReadContactCalls(data::CallLogFile& log, const data::MyInfo& myInfo,
                            const data::PdbRecord& entry, data::LogMonth from,
-                           data::LogMonth thru, CallRows& calls);
+                           data::LogMonth thru, std::vector<CallRow>& calls,
+                           std::vector<data::LogMonth>* unreadable = nullptr);
 
 }  // namespace dorv::reports

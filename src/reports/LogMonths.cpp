@@ -4,12 +4,12 @@
 #include <vector>
 
 #include "data/MoneyText.h"
-#include "platform/RecordText.h"
+#include "rating/Surcharges.h"
 
 namespace dorv::reports {
 
-QString MonthText(const data::LogMonth& month) {
-  return platform::FromRecord(data::MonthName(month.month)) + ' ' + QString::number(month.year);
+std::string MonthText(const data::LogMonth& month) {
+  return data::MonthName(month.month) + ' ' + std::to_string(month.year);
 }
 
 data::LogMonth MonthOf(std::time_t when) {
@@ -58,6 +58,16 @@ MonthRead ReadMonthCalls(data::CallLogFile& log, data::CallLogRecord& buffer,
   return ReadMonthCalls(log, month, [&](long index, const data::CallLogRecord& call) {
     buffer = call;
     onCall(index);
+  });
+}
+
+MonthRead SummariseMonth(data::CallLogFile& log, const data::LogMonth& month,
+                         MonthSummary& summary) {
+  summary = {month};
+  return ReadMonthCalls(log, month, [&summary](long, const data::CallLogRecord& call) {
+    ++summary.calls;
+    summary.total +=
+        call.cost + rating::SumSurcharges(call.duration, call.surcharge, call.surcharges);
   });
 }
 

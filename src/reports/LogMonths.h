@@ -1,17 +1,17 @@
 #pragma once
-#include <QString>
 #include <ctime>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "data/CallLog.h"
 #include "data/CallLogRecord.h"
-#include "reports/CallListItem.h"
+#include "reports/CallRow.h"
 
 namespace dorv::reports {
 
 // "December 1998".
-QString MonthText(const data::LogMonth& month);
+std::string MonthText(const data::LogMonth& month);
 // The month of a time, in local time.
 data::LogMonth MonthOf(std::time_t when);
 // The entry of the month box selected at opening: the given (current) month when it has a
@@ -32,6 +32,15 @@ MonthRead ReadMonthCalls(
 // The same, each call read into the buffer before onCall is given its index.
 MonthRead ReadMonthCalls(data::CallLogFile& log, data::CallLogRecord& buffer,
                          const data::LogMonth& month, const std::function<void(long index)>& onCall);
+
+// A month that has a log: its number of calls and the total of their costs and surcharges.
+struct MonthSummary {
+  data::LogMonth month;
+  long calls = 0;
+  double total = 0;  // cents
+};
+MonthRead SummariseMonth(data::CallLogFile& log, const data::LogMonth& month,
+                         MonthSummary& summary);
 
 // Reads one logged call into the record, the log being closed after; false when the month's
 // log cannot be opened or holds no record at that position.

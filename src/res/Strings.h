@@ -696,4 +696,34 @@ inline constexpr const char* kPrintRecordFirstInterval = "%s cents for first %i 
 inline constexpr const char* kPrintRecordEachAdditional = "%s cents for each additional %i seconds";
 inline constexpr const char* kPrintRecordNoMemos = "No memos found for this record";
 
+// Command-line reports and exports
+inline constexpr const char* kReportUsage =
+    "usage: dorv-report [--data DIR] [--csv] months\n"
+    "       dorv-report [--data DIR] [--csv] log YYYY-MM\n"
+    "       dorv-report [--data DIR] [--csv] contact --book toll|tollfree|audiotex --entry N\n"
+    "                   --from YYYY-MM --thru YYYY-MM\n"
+    "       dorv-report [--data DIR] [--csv] bill --from YYYY-MM-DD\n";
+inline constexpr const char* kReportErrorDataDir = "dorv-report: cannot use the directory %s";
+inline constexpr const char* kReportErrorNoDatabase = "dorv-report: %s holds no DATABASE/ directory";
+inline constexpr const char* kReportErrorRead = "dorv-report: cannot read %s";
+inline constexpr const char* kReportErrorNoLog = "dorv-report: there is no call log %s";
+inline constexpr const char* kReportErrorNoEntry = "dorv-report: %s has no entry %s";
+inline constexpr const char* kReportColumnMonth = "Month";
+inline constexpr const char* kReportColumnCalls = "Calls";
+inline constexpr const char* kReportColumnTotal = "Total";
+inline constexpr const char* kExportButton = "Export...";
+inline constexpr const char* kExportCaption = "Export";
+inline constexpr const char* kExportFilter = "CSV files (*.csv)";
+inline constexpr const char* kExportErrorWrite =
+    "Error - Could not write the export file %s\r\nNothing was saved.";
+inline constexpr const char* kMenuCostTrends = "Cost &Trends";
+inline constexpr const char* kPromptCostTrends =
+    "Show what the bills of the last twelve billing cycles came to";
+inline constexpr const char* kTrendsCaption = "Cost Trends";
+inline constexpr const char* kTrendsLocal = "Local";
+inline constexpr const char* kTrendsLongDistance = "Long distance";
+inline constexpr const char* kTrendsInternational = "International";
+inline constexpr const char* kTrendsTollFree = "Toll free and AudioTex";
+inline constexpr const char* kTrendsRecurring = "Recurring charges";
+
 }  // namespace dorv::res

@@ -21,6 +21,7 @@
 #include "print/CPrintDialog.h"
 #include "rating/callscreen/CCallScreenDlg.h"
 #include "reports/CCallLogDlg.h"
+#include "reports/CCostTrendsDlg.h"
 #include "reports/CMonthlyBillingDlg.h"
 #include "reports/CRecurringChargesDlg.h"
 #include "res/Strings.h"
@@ -131,7 +132,8 @@ TEST(MainMenu, EveryMenuAndItemHasAnAltKey) {
   for (QAction* menu : started.frame->menuBar()->actions()) {
     EXPECT_TRUE(menu->text().contains('&')) << menu->text().toStdString();
     for (QAction* item : menu->menu()->actions()) {
-      if (!item->isSeparator()) EXPECT_TRUE(item->text().contains('&')) << item->text().toStdString();
+      if (item->isSeparator()) continue;
+      EXPECT_TRUE(item->text().contains('&')) << item->text().toStdString();
     }
   }
 }
@@ -148,7 +150,8 @@ TEST(MainMenu, ContentsShowsTheGuideInOneWindow) {
 }
 
 // Each command opens its dialog: the books' lists, the conversion empty, the lookup and the
-// company list in the view role, and the call log at the month with a log.
+// company list in the view role, the call log at the month with a log, and the cost trends
+// (after Monthly Billing) over twelve cycles.
 TEST(MainMenu, EachCommandOpensItsDialog) {
   StartedFrame started;
   started.db.WriteFile("LOG/December1998.LOG", "");
@@ -165,6 +168,8 @@ TEST(MainMenu, EachCommandOpensItsDialog) {
                     .arg(telco->List()->Model()->rowCount());
     if (auto* callLog = qobject_cast<reports::CCallLogDlg*>(&dialog))
       opened << "log " + callLog->MonthBox().currentText();
+    if (auto* trends = qobject_cast<reports::CCostTrendsDlg*>(&dialog))
+      opened << QString("trends %1").arg(trends->Cycles().size());
     return 2;
   });
   started.frame->OnToll();
@@ -174,11 +179,15 @@ TEST(MainMenu, EachCommandOpensItsDialog) {
   started.frame->OnSampleLookup();
   started.frame->OnTelcoAccess();
   started.frame->OnCallLog();
-  ASSERT_EQ(opened.size(), 7);
+  QAction* trends = started.frame->menuBar()->actions()[2]->menu()->actions()[4];
+  ASSERT_EQ(trends->text(), res::kMenuCostTrends);
+  trends->trigger();
+  ASSERT_EQ(opened.size(), 8);
   for (int i = 0; i < 3; ++i) EXPECT_TRUE(opened[i].contains(res::kBookNames[i])) << i;
   EXPECT_EQ(opened.mid(3),
             (QStringList{"convert ", QString("lookup ") + res::kButtonClose,
-                         QString("telco %1 1").arg(res::kButtonClose), "log December 1998"}));
+                         QString("telco %1 1").arg(res::kButtonClose), "log December 1998",
+                         "trends 12"}));
 }
 
 TEST(MainMenu, PersonalPreferencesOpensThePersonalInformationWithTheFramesPickers) {

@@ -111,8 +111,8 @@ TEST(CallTotals, TextsAreUnmarkedAndLengthsRunPastADay) {
   reports::CallTotals totals;
   TestCall sample{"Eve", test::kJan1st1999, 99000, 150.0, 10.0};
   sample.sampleRates = true;
-  totals.Add(ItemOf(MakeCall(sample)));
-  totals.Add(ItemOf(MakeCall({"Fay", test::kJan1st1999, 1000, 50.0, 5.0})));
+  totals.Add(ItemOf(MakeCall(sample)).Row());
+  totals.Add(ItemOf(MakeCall({"Fay", test::kJan1st1999, 1000, 50.0, 5.0})).Row());
   reports::CallTotalTexts texts = reports::TextsOf(totals);
   EXPECT_EQ(texts.minutes, "27:46:40");
   EXPECT_EQ(texts.costs, "$2.0000");
@@ -124,8 +124,8 @@ TEST(CallTotals, TextsAreUnmarkedAndLengthsRunPastADay) {
   reports::CallTotals longCalls;
   CallListItem item = ItemOf(MakeCall({"Long", test::kJan1st1999, 0xFFFFFFFFu}));
   EXPECT_EQ(item.Text(CallListItem::kLength), "1193046:28:15");
-  longCalls.Add(item);
-  longCalls.Add(item);
+  longCalls.Add(item.Row());
+  longCalls.Add(item.Row());
   EXPECT_EQ(reports::TextsOf(longCalls).minutes, "2386092:56:30");
 }
 

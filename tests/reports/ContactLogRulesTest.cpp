@@ -64,20 +64,20 @@ TEST(ContactLogRules, AMissingMonthIsSkippedUncreatedAndAnUnreadableOneIsReporte
   data::WriteField(entry.suffix, "0100");
   files.WriteMonth("November1998", {test::MakeCall({"Nov", test::kDec1st1998 - 86400})});
   files.WriteMonth("January1999", {test::MakeCall({"Jan", test::kJan1st1999})});
-  reports::CallRows calls;
+  std::vector<reports::CallRow> calls;
   EXPECT_EQ(reports::ReadContactCalls(files.callLog, files.myInfo, entry, {11, 1998}, {1, 1999},
                                       calls),
             reports::RangeRead::Complete);
-  EXPECT_EQ(calls.rows.size(), 2u);
+  EXPECT_EQ(calls.size(), 2u);
   EXPECT_FALSE(files.db.Exists("LOG/December1998.LOG"));
 
   // A log that is there but cannot be opened as a file.
   ASSERT_EQ(::mkdir(files.db.Path("LOG/December1998.LOG").c_str(), 0700), 0);
-  reports::CallRows unread;
+  std::vector<reports::CallRow> unread;
   EXPECT_EQ(reports::ReadContactCalls(files.callLog, files.myInfo, entry, {11, 1998}, {1, 1999},
                                       unread),
             reports::RangeRead::Unreadable);
-  EXPECT_EQ(unread.rows.size(), 2u) << "the other months are read";
+  EXPECT_EQ(unread.size(), 2u) << "the other months are read";
 }
 
 TEST(MemoSteps, DeletedMemosAreSteppedOverAndTheEndsDisableTheButtons) {

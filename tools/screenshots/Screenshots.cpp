@@ -31,6 +31,7 @@
 #include "rating/callscreen/CCallScreenDlg.h"
 #include "reports/CCallLogDlg.h"
 #include "reports/CCallSummaryDlg.h"
+#include "reports/CCostTrendsDlg.h"
 #include "reports/CMonthlyBillingDlg.h"
 #include "reports/CRecurringChargesDlg.h"
 #include "reports/CRecurringDlg.h"
@@ -184,6 +185,60 @@ void ShootMonthlyBilling(app::DataFiles& files, app::CMainFrame& frame) {
   Shoot(summary, "call-summary.png");
   summary.hide();
   bill.hide();
+}
+
+// A year of calls before March 2026, a few a month with costs that move, and the chart of the
+// twelve cycles up to March.
+void ShootCostTrends(app::DataFiles& files, app::CMainFrame& frame) {
+  data::MyInfo defaults = files.myInfo;
+  data::ApplyNorthAmericanDefaults(defaults);
+  defaults.billingFromDay = 1;
+  std::tm first{};
+  first.tm_mday = 5;
+  first.tm_hour = 10;
+  for (int month = 0; month < 11; ++month) {
+    first.tm_year = 125 + (month + 3) / 12;  // April 2025 to February 2026
+    first.tm_mon = (month + 3) % 12;
+    const std::uint32_t start = static_cast<std::uint32_t>(timegm(&first));
+    const int handle = data::CreateRecurringFile(data::MonthName(first.tm_mon + 1),
+                                                 std::to_string(first.tm_year + 1900), defaults,
+                                                 files.notices);
+    if (handle >= 0) ::close(handle);
+    if (!files.callLog.OpenMonthNumber(first.tm_mon + 1, first.tm_year + 1900, true)) continue;
+    const struct {
+      const char* areaCode;
+      const char* state;
+      const char* countryCode;
+      double cost;
+    } calls[] = {{"215", "Pennsylvania", "", 300.0 + 40 * (month % 4)},
+                 {"505", "New Mexico", "", 450.0 + 90 * ((month * 7) % 5)},
+                 {"20", "", "44", month % 3 == 0 ? 1900.0 : 600.0},
+                 {"800", "", "", 0.0}};
+    for (int i = 0; i < 4; ++i) {
+      data::CallLogRecord record{};
+      data::ClearCallRecord(record, true);
+      data::WriteField(record.name, "Trend call");
+      data::WriteField(record.areaCode, calls[i].areaCode);
+      data::WriteField(record.state, calls[i].state);
+      data::WriteField(record.countryCode, calls[i].countryCode);
+      data::WriteField(record.country, *calls[i].countryCode ? "United Kingdom" : "United States");
+      data::WriteField(record.prefix, "555");
+      data::WriteField(record.suffix, "0120");
+      record.locationMark = static_cast<char>(files.myInfo.locationMark);
+      record.start = start + static_cast<std::uint32_t>(i) * 86400;
+      record.duration = 600;
+      record.cost = calls[i].cost;
+      record.ratesChanged = 1;
+      files.callLog.AppendRecord(record);
+    }
+  }
+  files.callLog.Close();
+  reports::CCostTrendsDlg trends({files.callLog, files.currentCall, files.pdb, files.myInfo},
+                                 {3, 4, 2026}, &frame);
+  trends.move(10, 10);
+  trends.resize(1000, 560);
+  Shoot(trends, "cost-trends.png");
+  trends.hide();
 }
 
 // Plays a user who adds an entry through Lookup Data, times a call on it and opens the call
@@ -346,6 +401,7 @@ int main(int argc, char** argv) {
   frame.OnToll();
   frame.OnCallLog();
   ShootMonthlyBilling(files, frame);
+  ShootCostTrends(files, frame);
   frame.OnToll();
   session.PrintCallLogNext();
   frame.OnCallLog();

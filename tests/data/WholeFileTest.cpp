@@ -1,0 +1,34 @@
+#include <gtest/gtest.h>
+
+#include "data/WholeFile.h"
+#include "support/FaultInjector.h"
+#include "support/TempDatabase.h"
+
+using namespace dorv;
+
+// A write that fails at any step leaves the old file whole and no scratch file beside it.
+TEST(WholeFile, AFailedWriteLeavesTheOldFileAndNoScratch) {
+  struct Row {
+    test::FailingCall call;
+    test::Failure failure;
+  };
+  const Row rows[] = {{test::FailingCall::Open, test::Failure::Once},
+                      {test::FailingCall::Write, test::Failure::HalfThenSticky},
+                      {test::FailingCall::Fsync, test::Failure::Once},
+                      {test::FailingCall::Rename, test::Failure::Once}};
+  for (const Row& row : rows) {
+    SCOPED_TRACE(test::NameOf(row.call));
+    test::TempDatabase db;
+    db.WriteFile("export.csv", "old\r\n");
+    {
+      test::FaultInjector fault(row.call, 1, row.failure);
+      EXPECT_FALSE(data::WriteWholeFile(db.Path("export.csv"), "new,longer\r\n"));
+      EXPECT_TRUE(fault.Fired());
+    }
+    EXPECT_EQ(test::SnapshotDatabase(),
+              (std::map<std::string, std::string>{{"export.csv", "old\r\n"}}));
+  }
+  test::TempDatabase db;
+  EXPECT_TRUE(data::WriteWholeFile(db.Path("export.csv"), "new\r\n"));
+  EXPECT_EQ(db.ReadFile("export.csv"), "new\r\n");
+}
