@@ -1,6 +1,7 @@
 #include "platform/EntryDialog.h"
 
 #include <QKeyEvent>
+#include <QPushButton>
 
 #include "platform/Messages.h"
 
@@ -9,8 +10,12 @@ namespace dorv::platform {
 void EntryDialog::keyPressEvent(QKeyEvent* event) {
   const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
   if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-    // A focused push button handles Enter itself; what reaches here came from another control.
-    focusNextChild();
+    // A push button with the focus acts on Enter even when it is not an automatic default
+    // (the lookups' criteria buttons, which must not catch Enter typed into a field).
+    if (auto* button = qobject_cast<QPushButton*>(focusWidget()); button && button->isEnabled())
+      button->click();
+    else
+      focusNextChild();
     event->accept();
     return;
   }

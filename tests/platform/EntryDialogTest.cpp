@@ -36,3 +36,21 @@ TEST(EntryDialog, CancelAsksOnlyAfterAChangeAndTheAnswerDecides) {
   EXPECT_FALSE(unchanged.isVisible());
   EXPECT_EQ(unchanged.result(), QDialog::Rejected);
 }
+
+// Enter moves from a field to the next control, and presses a focused push button even when
+// that button is no automatic default.
+TEST(EntryDialog, EnterMovesOnFromAFieldAndPressesAFocusedButton) {
+  AskingDialog dialog(false);
+  auto* field = new QLineEdit(&dialog);
+  auto* button = new QPushButton("City", &dialog);
+  button->setAutoDefault(false);
+  int clicks = 0;
+  QObject::connect(button, &QPushButton::clicked, [&] { ++clicks; });
+  test::ShowForUser(dialog);
+  field->setFocus();
+  QTest::keyClick(field, Qt::Key_Return);
+  EXPECT_EQ(dialog.focusWidget(), button);
+  EXPECT_EQ(clicks, 0);
+  QTest::keyClick(button, Qt::Key_Return);
+  EXPECT_EQ(clicks, 1);
+}
