@@ -185,7 +185,18 @@ ReportList::ReportList(bool viewRole, QWidget* parent) : QTreeView(parent) {
 void ReportList::SetModel(ReportListModel* model) {
   m_model = model;
   setModel(model);
+  // The column the rows are sorted by shows its arrow, whoever sorted them.
+  header()->setSortIndicatorShown(true);
+  if (model)
+    connect(model, &QAbstractItemModel::layoutChanged, this, &ReportList::ShowSortIndicator);
+  ShowSortIndicator();
   ApplyColumnWidths();
+}
+
+void ReportList::ShowSortIndicator() {
+  if (!m_model) return;
+  header()->setSortIndicator(m_model->SortColumn(),
+                             m_model->Ascending() ? Qt::AscendingOrder : Qt::DescendingOrder);
 }
 
 void ReportList::ApplyColumnWidths() {

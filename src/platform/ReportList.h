@@ -121,6 +121,7 @@ class ReportList final : public QTreeView {
   void SetModel(ReportListModel* model);
   ReportListModel* Model() const { return m_model; }
   void ApplyColumnWidths();
+  void ShowSortIndicator();
   // Replaces the model's own header-click sorting with the dialog's.
   void SetHeaderClickHandler(std::function<void(int column)> handler) {
     m_headerClick = std::move(handler);

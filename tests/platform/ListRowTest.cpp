@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QFontMetrics>
+#include <QHeaderView>
 
 #include "platform/ReportList.h"
 
@@ -36,9 +37,13 @@ TEST(ReportListModel, HeaderClickSortsIgnoringCaseSecondClickReversesAndRowsKeep
   model.SortByColumn(0);
   EXPECT_EQ(FirstColumn(model), (QStringList{"Alpha", "bravo", "charlie"}));
   EXPECT_TRUE(model.Ascending());
+  ReportList list;
+  list.SetModel(&model);
   model.SortByColumn(0);
   EXPECT_EQ(FirstColumn(model), (QStringList{"charlie", "bravo", "Alpha"}));
   EXPECT_EQ(charlie.row(), 0);
+  EXPECT_EQ(list.header()->sortIndicatorSection(), 0) << "the sorted column shows its arrow";
+  EXPECT_EQ(list.header()->sortIndicatorOrder(), Qt::DescendingOrder);
   model.SortByColumn(1);
   EXPECT_TRUE(model.Ascending());
   EXPECT_EQ(model.SortColumn(), 1);
