@@ -27,7 +27,10 @@
 #include "pdb/CSampleLookupDlg.h"
 #include "platform/Messages.h"
 #include "platform/SettingsMemoCounter.h"
+#include "print/CMonthlyBillPrintDlg.h"
+#include "print/CPrintCallLogDlg.h"
 #include "print/CPrintDialog.h"
+#include "print/CPrintPdbDlg.h"
 #include "rating/callscreen/CCallScreenDlg.h"
 #include "reports/CCallLogDlg.h"
 #include "reports/CCallSummaryDlg.h"
@@ -184,6 +187,7 @@ void ShootMonthlyBilling(app::DataFiles& files, app::CMainFrame& frame) {
   summary.resize(900, 520);
   Shoot(summary, "call-summary.png");
   summary.hide();
+  PrintTo("monthly-bill", [&bill] { bill.PrintButton().click(); });
   bill.hide();
 }
 
@@ -259,6 +263,7 @@ class Session {
         ClickRow(&list->List(), RowOf(&list->List(), "Family", "Cousin Sam"));
         list->OnViewContactLog();
         list->OnViewMemo();
+        PrintTo("database-record", [list] { list->OnPrintRecord(); });
       } else {
         list->OnAdd();
         m_entryAdded = true;
@@ -289,7 +294,12 @@ class Session {
       });
       contacts->reject();
     } else if (auto* printout = qobject_cast<print::CPrintDialog*>(&dialog)) {
-      Shoot(*printout, "print-dialog.png");
+      if (dynamic_cast<print::CMonthlyBillPrintDlg*>(printout))
+        Shoot(*printout, "print-monthly-bill.png");
+      else if (dynamic_cast<print::CPrintPdbDlg*>(printout))
+        Shoot(*printout, "print-record.png");
+      else if (dynamic_cast<print::CPrintCallLogDlg*>(printout))
+        Shoot(*printout, "print-call-log.png");
       printout->OkButton().click();
     } else if (auto* memos = qobject_cast<reports::CMemoDlg*>(&dialog)) {
       Shoot(*memos, "memo-viewer.png");
