@@ -5,6 +5,13 @@
 
 namespace dorv::pdb {
 
+void ShowStep(QProgressBar& bar, long step, PaintPacer& pacer) {
+  if (!bar.isVisible() || !pacer.Due(PaintPacer::Clock::now())) return;
+  // Books just above a multiple of a hundred take more steps than the bar has room for.
+  // setValue repaints at once when the change shows.
+  bar.setValue(static_cast<int>(std::min<long>(step, bar.maximum())));
+}
+
 void LoadProgress::SetUp(long recordCount) {
   m_plan = ProgressPlanFor(recordCount);
   m_bar.setRange(0, std::max(1, m_plan.maximum));
@@ -13,15 +20,13 @@ void LoadProgress::SetUp(long recordCount) {
 
 void LoadProgress::Begin() {
   m_stepper = ProgressStepper(m_plan.recordsPerStep);
+  m_pacer.Reset();
   m_bar.setValue(0);
   m_bar.show();
 }
 
 void LoadProgress::Record() {
-  if (!m_stepper.Advance()) return;
-  // Books just above a multiple of a hundred take more steps than the bar has room for.
-  m_bar.setValue(std::min(m_bar.value() + 1, m_bar.maximum()));
-  if (m_bar.isVisible()) m_bar.repaint();
+  if (m_stepper.Advance()) ShowStep(m_bar, m_stepper.Steps(), m_pacer);
 }
 
 DeferredLoad::DeferredLoad(int delayMs, std::function<void()> load) : m_load(std::move(load)) {

@@ -11,8 +11,12 @@
 
 namespace dorv::pdb {
 
+// Moves the bar to the step and paints it, when the bar is on screen and the pacer says a paint
+// is due; the reading holds the event loop, so the paint is done at once, and only once.
+void ShowStep(QProgressBar& bar, long step, PaintPacer& pacer);
+
 // The progress bar of a list that reads a whole book: set up from the record count, stepped
-// every so many records, painted at once because the reading holds the event loop.
+// every so many records, painted as ShowStep paints.
 class LoadProgress {
  public:
   explicit LoadProgress(QProgressBar& bar) : m_bar(bar) {}
@@ -29,6 +33,7 @@ class LoadProgress {
   QProgressBar& m_bar;
   ProgressPlan m_plan{0, 1};
   ProgressStepper m_stepper{1};
+  PaintPacer m_pacer;
 };
 
 // Shows the wait cursor while it lives.
