@@ -5,6 +5,10 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <algorithm>
+#include <cstdint>
+#include <utility>
+#include <string>
+#include <string_view>
 
 #include "platform/Texts.h"
 
@@ -13,6 +17,52 @@ namespace dorv::platform {
 int CompareTextsNoCase(const ListRow& a, const ListRow& b, int column) {
   return QString::compare(a.Text(column), b.Text(column), Qt::CaseInsensitive);
 }
+
+void AppendFolded(const QString& text, std::u16string& folded) {
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    char32_t unit = text[i].unicode();
+    if (QChar::isHighSurrogate(unit) && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+      char32_t point = QChar::toCaseFolded(QChar::surrogateToUcs4(text[i], text[i + 1]));
+      folded += QChar::highSurrogate(point);
+      folded += QChar::lowSurrogate(point);
+      ++i;
+    } else {
+      folded += static_cast<char16_t>(QChar::toCaseFolded(unit));
+    }
+  }
+}
+
+namespace {
+
+bool ComparesTextsNoCase(const RowCompare& compare) {
+  using Plain = int (*)(const ListRow&, const ListRow&, int);
+  const Plain* plain = compare.target<Plain>();
+  return !compare || (plain && *plain == &CompareTextsNoCase);
+}
+
+// The rows' texts of one column folded once, end to end in one buffer: sorting compares their
+// code units, which orders them as CompareTextsNoCase does, without a call or string per step.
+class FoldedColumn {
+ public:
+  FoldedColumn(const std::vector<std::unique_ptr<ListRow>>& rows, int column) {
+    m_spans.reserve(rows.size());
+    for (const auto& row : rows) {
+      const std::size_t start = m_texts.size();
+      AppendFolded(row->Text(column), m_texts);
+      m_spans.push_back({static_cast<std::uint32_t>(start),
+                         static_cast<std::uint32_t>(m_texts.size() - start)});
+    }
+  }
+  std::u16string_view Key(int row) const {
+    return std::u16string_view(m_texts).substr(m_spans[row].first, m_spans[row].second);
+  }
+
+ private:
+  std::u16string m_texts;
+  std::vector<std::pair<std::uint32_t, std::uint32_t>> m_spans;  // start, length
+};
+
+}  // namespace
 
 ReportListModel::ReportListModel(std::vector<ListColumn> columns, RowCompare compare,
                                  QObject* parent)
@@ -88,10 +138,17 @@ void ReportListModel::Sort(int column, bool ascending) {
   emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
   std::vector<int> order(m_rows.size());
   for (std::size_t i = 0; i < order.size(); ++i) order[i] = static_cast<int>(i);
-  std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-    int result = m_compare(*m_rows[a], *m_rows[b], column);
-    return ascending ? result < 0 : result > 0;
-  });
+  if (ComparesTextsNoCase(m_compare)) {
+    const FoldedColumn keys(m_rows, column);
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+      return ascending ? keys.Key(a) < keys.Key(b) : keys.Key(b) < keys.Key(a);
+    });
+  } else {
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+      int result = m_compare(*m_rows[a], *m_rows[b], column);
+      return ascending ? result < 0 : result > 0;
+    });
+  }
   std::vector<std::unique_ptr<ListRow>> sorted(m_rows.size());
   std::vector<int> newRowOf(m_rows.size());
   for (std::size_t i = 0; i < order.size(); ++i) {

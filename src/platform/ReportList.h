@@ -5,6 +5,7 @@
 #include <QTreeView>
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace dorv::platform {
@@ -27,6 +28,9 @@ using RowCompare = std::function<int(const ListRow& a, const ListRow& b, int col
 
 // Compares the column texts without regard to letter case.
 int CompareTextsNoCase(const ListRow& a, const ListRow& b, int column);
+// Appends the text folded as that comparison folds it: two folded texts compare, code unit by
+// code unit and then by length, as CompareTextsNoCase compares the texts.
+void AppendFolded(const QString& text, std::u16string& folded);
 
 // A comparison written for the one kind of row a list holds; should rows of another kind
 // meet it, they compare by their texts.
@@ -61,6 +65,11 @@ class ReportListModel final : public QAbstractTableModel {
   template <class Row>
   const Row* RowAs(int index) const {
     return dynamic_cast<const Row*>(this->Row(index));
+  }
+  // The same, to change what a row keeps beyond its texts (their changes are not announced).
+  template <class Row>
+  Row* EditRowAs(int index) {
+    return index >= 0 && index < rowCount() ? dynamic_cast<Row*>(m_rows[index].get()) : nullptr;
   }
   const std::vector<ListColumn>& Columns() const { return m_columns; }
 

@@ -62,6 +62,25 @@ TEST(ReportListModel, DialogComparisonDecidesTheOrder) {
   EXPECT_EQ(FirstColumn(model), (QStringList{"9", "10", "100"}));
 }
 
+// The list sorts on folded texts; they must order every pair as the comparison without case.
+TEST(ReportListModel, FoldedTextsOrderAsTheComparisonWithoutCase) {
+  const char16_t* pairs[][2] = {
+      {u"abc", u"ABD"},    {u"Zebra", u"_under"}, {u"alpha", u"Alpha"}, {u"ab", u"ABC"},
+      {u"", u"a"},         {u"stra\u00DFe", u"STRASSE"}, {u"\u00B5", u"\u00FF"},
+      {u"\u00C9mile", u"emile"}, {u"\u00E9", u"F"},     {u"9", u"a"},     {u"[", u"a"},
+      {u"\u00DE", u"\u00FE"},    {u"\U0001D400", u"\uFFFD"}, {u"\U00010400", u"\U00010428"},
+  };
+  for (const auto& pair : pairs) {
+    const QString a = QString::fromUtf16(pair[0]), b = QString::fromUtf16(pair[1]);
+    SCOPED_TRACE((a + " | " + b).toStdString());
+    std::u16string foldedA, foldedB;
+    AppendFolded(a, foldedA);
+    AppendFolded(b, foldedB);
+    auto sign = [](int v) { return (v > 0) - (v < 0); };
+    EXPECT_EQ(sign(foldedA.compare(foldedB)), sign(QString::compare(a, b, Qt::CaseInsensitive)));
+  }
+}
+
 TEST(ReportListLayout, ColumnWidthsInHundredthsLastTakesTheRest) {
   std::vector<ListColumn> columns = {{"a", 25}, {"b", 25}, {"c", 10}};
   EXPECT_EQ(ColumnWidths(400, columns, 16), (std::vector<int>{100, 100, 184}));
