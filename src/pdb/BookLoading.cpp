@@ -56,10 +56,11 @@ std::vector<int> SelectedRowsOf(const QAbstractItemView& list) {
 }
 
 long ReadBook(data::PdbFiles& pdb, data::PdbKind kind, long count, data::PdbRecord& buffer,
-              const std::function<void(long position)>& onRecord) {
+              const std::function<void(long position)>& onRecord, data::PdbFields fields) {
   long position = 0;
   for (; position < count; ++position) {
-    bool read = position == 0 ? pdb.ReadAt(0, buffer, kind) : pdb.ReadNext(buffer, kind);
+    bool read = position == 0 ? pdb.ReadAt(0, buffer, kind, fields)
+                              : pdb.ReadNext(buffer, kind, fields);
     if (!read) break;
     onRecord(position);
   }

@@ -68,6 +68,7 @@ std::vector<int> SelectedRowsOf(const QAbstractItemView& list);
 // later one as the next record, calling onRecord after each; stops at the first failed read.
 // Returns how many were read.
 long ReadBook(data::PdbFiles& pdb, data::PdbKind kind, long count, data::PdbRecord& buffer,
-              const std::function<void(long position)>& onRecord);
+              const std::function<void(long position)>& onRecord,
+              data::PdbFields fields = data::PdbFields::All);
 
 }  // namespace dorv::pdb
