@@ -37,9 +37,8 @@ CallListItem::CallListItem(const data::CallLogRecord& call, const data::MyInfo& 
       m_surchargeTotal(rating::SumSurcharges(call.duration, call.surcharge, call.surcharges)),
       m_incoming(call.outgoing == 0),
       m_ratesChanged(call.ratesChanged != 0),
-      m_where(where),
-      m_dateText(platform::FromRecord(
-          data::DateTimeText(static_cast<std::time_t>(m_start), myInfo.clock12 == 1))) {
+      m_clock12(myInfo.clock12 == 1),
+      m_where(where) {
   std::copy(std::begin(call.surcharges), std::end(call.surcharges), std::begin(m_surcharges));
 }
 
@@ -50,7 +49,9 @@ bool CallListItem::IsCopyOf(const data::CallLogRecord& record) const {
 
 QString CallListItem::Text(int column) const {
   switch (column) {
-    case kDate: return m_dateText;
+    // Formatted when asked, as the other texts are: a month lists many more calls than a
+    // window paints.
+    case kDate: return platform::FromRecord(data::DateTimeText(m_start, m_clock12));
     case kName: return m_name;
     case kType: return m_incoming ? res::kCallLogIncoming : res::kCallLogOutgoing;
     case kNumber: return m_numberText;

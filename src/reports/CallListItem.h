@@ -44,6 +44,7 @@ class CallListItem final : public platform::ListRow {
   // Rated with the sample rates supplied with the program, not with the user's own.
   bool SampleRates() const { return !m_ratesChanged; }
   const LoggedCall& Where() const { return m_where; }
+  void MoveTo(const LoggedCall& where) { m_where = where; }
   // Whether a record read from where this call lay is still this call.
   bool IsCopyOf(const data::CallLogRecord& record) const;
 
@@ -59,9 +60,13 @@ class CallListItem final : public platform::ListRow {
   double m_surchargeTotal;
   bool m_incoming;
   bool m_ratesChanged;
+  bool m_clock12;
   LoggedCall m_where;
-  QString m_dateText;
 };
+
+// Where a call lies once another call was deleted from the logs: behind it in the same month's
+// file, one place nearer the start; anywhere else, where it was.
+LoggedCall PlaceAfterDeleting(const LoggedCall& call, const LoggedCall& deleted);
 
 // The columns of a call list: Date, Name, Type, Phone Number, Length, Surcharge, Cost.
 std::vector<platform::ListColumn> CallListColumns();
