@@ -177,6 +177,30 @@ void CallListPane::MemoFilesUsed() {
   if (m_hooks.memoFilesUsed) m_hooks.memoFilesUsed();
 }
 
+void CallListPane::RemoveDeletedCall(int row) {
+  const CallListItem* gone = Item(row);
+  if (!gone) return;
+  const LoggedCall deleted = gone->Where();
+  m_loading = true;
+  m_totals.Remove(*gone);
+  m_focused = nullptr;
+  m_list->selectionModel()->clear();
+  m_rows->TakeRow(row);
+  bool sampleRates = false;
+  for (int i = 0; i < m_rows->rowCount(); ++i) {
+    CallListItem* call = m_rows->EditRowAs<CallListItem>(i);
+    call->MoveTo(PlaceAfterDeleting(call->Where(), deleted));
+    sampleRates = sampleRates || call->SampleRates();
+  }
+  ClearCallPanes();
+  EnableRowButtons(false);
+  m_sort.SetToggle(CallListItem::kDate);
+  m_totalsPane->Show(m_totals);
+  m_note->setVisible(sampleRates);
+  m_loading = false;
+  if (m_hooks.callRemoved) m_hooks.callRemoved();
+}
+
 void CallListPane::CallsChanged() {
   if (m_hooks.callsChanged) m_hooks.callsChanged();
 }
@@ -201,7 +225,9 @@ void CallListPane::OnEdit() {
 }
 
 void CallListPane::OnDelete() {
-  const CallListItem* call = SelectedItem();
+  QModelIndexList selected = m_list->selectionModel()->selectedRows();
+  const int row = selected.isEmpty() ? -1 : selected.front().row();
+  const CallListItem* call = Item(row);
   if (!call) return;
   if (platform::Ask(this, res::kCallLogAskDelete, QMessageBox::Yes | QMessageBox::No,
                     QMessageBox::Question) != QMessageBox::Yes)
@@ -227,7 +253,7 @@ void CallListPane::OnDelete() {
   }
   bool memoGone = memoState == CallMemoState::Missing || memoState == CallMemoState::NoMemoFile ||
                   (memoState == CallMemoState::Found && m_files.pdb.DeleteMemoByKey(key, memoFile));
-  CallsChanged();
+  RemoveDeletedCall(row);
   if (!memoGone) platform::Ask(this, res::kCallLogErrorDelete);
 }
 

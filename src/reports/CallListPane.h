@@ -34,8 +34,10 @@ struct CallListHooks {
   std::function<CallMemoState(const CallListItem& call, std::string& text)> readMemo;
   // Edit or Delete opened and closed memo files, so whatever memo files were open are closed.
   std::function<void()> memoFilesUsed;
-  // Edit saved a call or Delete removed one: the report lists its calls anew.
+  // Edit saved a call, or a log changed since it was listed: the report lists its calls anew.
   std::function<void()> callsChanged;
+  // Delete removed a call's row, and the totals follow.
+  std::function<void()> callRemoved;
 };
 
 // The call list of the call reports: the calls with their totals, the focused call's memo and
@@ -87,6 +89,8 @@ class CallListPane final : public QWidget {
   void ClearCallPanes();
   void EnableRowButtons(bool enabled);
   const CallListItem* SelectedItem() const;
+  // Takes the row of a deleted call out of the list and its totals, as a fresh read would.
+  void RemoveDeletedCall(int row);
   void MemoFilesUsed();
   void CallsChanged();
 

@@ -20,6 +20,11 @@ struct CallTotals {
     surcharges += call.SurchargeTotal();
     seconds += call.Duration();
   }
+  void Remove(const CallListItem& call) {
+    costs -= call.Cost();
+    surcharges -= call.SurchargeTotal();
+    seconds -= call.Duration();
+  }
 };
 
 // The totals as shown, always in the unmarked money form.
