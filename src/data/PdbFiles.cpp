@@ -65,6 +65,16 @@ bool PdbFiles::ReadNext(PdbRecord& record, PdbKind kind, PdbFields fields) {
   return Unscramble(book->ReadHere(&record, sizeof record), record, fields);
 }
 
+bool PdbFiles::ReadRecords(long index, long count, PdbRecord* records, PdbKind kind,
+                           PdbFields fields) {
+  RecordFile* book = BookOf(kind);
+  if (!book || index < 0 || count < 0) return false;
+  if (!book->ReadAt(index * kRecordSize, records, static_cast<std::size_t>(count) * sizeof *records))
+    return false;
+  for (long i = 0; i < count; ++i) Unscramble(true, records[i], fields);
+  return true;
+}
+
 const PdbRecord& PdbFiles::Prepared(const PdbRecord& record) {
   std::memset(&m_work, 0, sizeof m_work);
   CopyRecord(m_work, record);

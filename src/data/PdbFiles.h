@@ -31,6 +31,10 @@ class PdbFiles {
 
   bool ReadAt(long index, PdbRecord& record, PdbKind kind, PdbFields fields = PdbFields::All);
   bool ReadNext(PdbRecord& record, PdbKind kind, PdbFields fields = PdbFields::All);
+  // Reads `count` records from the index on into `records`, each as ReadAt reads it, in one
+  // system call; false when any of them cannot be read whole.
+  bool ReadRecords(long index, long count, PdbRecord* records, PdbKind kind,
+                   PdbFields fields = PdbFields::All);
   bool WriteAt(long index, const PdbRecord& record, PdbKind kind);
   // Sets record.active to 1 and adds it at the end; a failed write leaves the book as it was.
   bool Append(PdbRecord& record, PdbKind kind);

@@ -57,11 +57,21 @@ std::vector<int> SelectedRowsOf(const QAbstractItemView& list) {
 
 long ReadBook(data::PdbFiles& pdb, data::PdbKind kind, long count, data::PdbRecord& buffer,
               const std::function<void(long position)>& onRecord, data::PdbFields fields) {
+  // About a megabyte a read: a large book comes in few system calls.
+  constexpr long kBlock = 720;
+  std::vector<data::PdbRecord> block(static_cast<std::size_t>(std::clamp(count, 0L, kBlock)));
   long position = 0;
+  for (long size; position < count; position += size) {
+    size = std::min(kBlock, count - position);
+    if (!pdb.ReadRecords(position, size, block.data(), kind, fields)) break;
+    for (long i = 0; i < size; ++i) {
+      buffer = block[static_cast<std::size_t>(i)];
+      onRecord(position + i);
+    }
+  }
+  // A block that cannot be read whole is read record by record, up to the one that fails.
   for (; position < count; ++position) {
-    bool read = position == 0 ? pdb.ReadAt(0, buffer, kind, fields)
-                              : pdb.ReadNext(buffer, kind, fields);
-    if (!read) break;
+    if (!pdb.ReadAt(position, buffer, kind, fields)) break;
     onRecord(position);
   }
   return position;

@@ -64,9 +64,9 @@ class DeferredLoad {
 // The selected rows of a list, in list order.
 std::vector<int> SelectedRowsOf(const QAbstractItemView& list);
 
-// Reads the first `count` records of a book into the buffer, the first by position and every
-// later one as the next record, calling onRecord after each; stops at the first failed read.
-// Returns how many were read.
+// Reads the first `count` records of a book into the buffer one after the other, calling
+// onRecord after each; stops at the first record that cannot be read. Returns how many were
+// read.
 long ReadBook(data::PdbFiles& pdb, data::PdbKind kind, long count, data::PdbRecord& buffer,
               const std::function<void(long position)>& onRecord,
               data::PdbFields fields = data::PdbFields::All);
