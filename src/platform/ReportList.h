@@ -66,11 +66,6 @@ class ReportListModel final : public QAbstractTableModel {
   const Row* RowAs(int index) const {
     return dynamic_cast<const Row*>(this->Row(index));
   }
-  // The same, to change what a row keeps beyond its texts (their changes are not announced).
-  template <class Row>
-  Row* EditRowAs(int index) {
-    return index >= 0 && index < rowCount() ? dynamic_cast<Row*>(m_rows[index].get()) : nullptr;
-  }
   const std::vector<ListColumn>& Columns() const { return m_columns; }
 
   // A first click on a column sorts it ascending; a second click on the same column reverses.

@@ -43,8 +43,8 @@ class CallListItem final : public platform::ListRow {
   bool Incoming() const { return m_incoming; }
   // Rated with the sample rates supplied with the program, not with the user's own.
   bool SampleRates() const { return !m_ratesChanged; }
+  // Where the call lay when it was read.
   const LoggedCall& Where() const { return m_where; }
-  void MoveTo(const LoggedCall& where) { m_where = where; }
   // Whether a record read from where this call lay is still this call.
   bool IsCopyOf(const data::CallLogRecord& record) const;
 

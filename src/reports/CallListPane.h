@@ -19,11 +19,11 @@
 namespace dorv::reports {
 
 // The calls a report lists, gathered before they are shown: their rows and running totals,
-// and whether any was rated with the sample rates.
+// and how many were rated with the sample rates.
 struct CallRows {
   std::vector<std::unique_ptr<platform::ListRow>> rows;
   CallTotals totals;
-  bool sampleRates = false;
+  long sampleRated = 0;  // calls rated with the sample rates
 
   void Add(std::unique_ptr<CallListItem> call);
 };
@@ -91,6 +91,8 @@ class CallListPane final : public QWidget {
   const CallListItem* SelectedItem() const;
   // Takes the row of a deleted call out of the list and its totals, as a fresh read would.
   void RemoveDeletedCall(int row);
+  // Where a listed call lies now, after the deletions since the calls were read.
+  LoggedCall PlaceOf(const CallListItem& call) const;
   void MemoFilesUsed();
   void CallsChanged();
 
@@ -99,6 +101,8 @@ class CallListPane final : public QWidget {
   CallListHooks m_hooks;
   CallTotals m_totals;
   CallSortKeys m_sort;
+  long m_sampleRated = 0;
+  std::vector<LoggedCall> m_deletions;  // places of the calls deleted since, in turn
   const CallListItem* m_focused = nullptr;
   bool m_loading = false;
 
