@@ -6,6 +6,8 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <type_traits>
+#include <typeinfo>
 #include <vector>
 
 namespace dorv::platform {
@@ -37,9 +39,16 @@ void AppendFolded(const QString& text, std::u16string& folded);
 template <class Row>
 RowCompare CompareAs(int (*compare)(const Row& a, const Row& b, int column)) {
   return [compare](const ListRow& a, const ListRow& b, int column) {
-    const auto* first = dynamic_cast<const Row*>(&a);
-    const auto* second = dynamic_cast<const Row*>(&b);
-    return first && second ? compare(*first, *second, column) : CompareTextsNoCase(a, b, column);
+    if constexpr (std::is_final_v<Row>) {
+      // A final class is told by its type alone, far quicker than a cast a sort makes millions of.
+      if (typeid(a) == typeid(Row) && typeid(b) == typeid(Row))
+        return compare(static_cast<const Row&>(a), static_cast<const Row&>(b), column);
+    } else {
+      const auto* first = dynamic_cast<const Row*>(&a);
+      const auto* second = dynamic_cast<const Row*>(&b);
+      if (first && second) return compare(*first, *second, column);
+    }
+    return CompareTextsNoCase(a, b, column);
   };
 }
 
