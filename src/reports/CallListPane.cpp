@@ -179,16 +179,17 @@ void CallListPane::MemoFilesUsed() {
   if (m_hooks.memoFilesUsed) m_hooks.memoFilesUsed();
 }
 
-void CallListPane::RemoveDeletedCall(int row) {
-  const CallListItem* gone = Item(row);
-  if (!gone) return;
+void CallListPane::RemoveDeletedCall(const CallListItem& gone) {
+  int row = 0;
+  while (row < m_rows->rowCount() && m_rows->Row(row) != &gone) ++row;
+  if (row == m_rows->rowCount()) return;
   m_loading = true;
-  m_deletions.push_back(PlaceOf(*gone));
-  m_totals.Remove(*gone);
-  if (gone->SampleRates()) --m_sampleRated;
+  m_deletions.push_back(PlaceOf(gone));
+  m_totals.Remove(gone);
+  if (gone.SampleRates()) --m_sampleRated;
   m_focused = nullptr;
   m_list->selectionModel()->clear();
-  m_rows->TakeRow(row);
+  m_rows->TakeRow(row);  // the last use of `gone`, which goes with its row
   ClearCallPanes();
   EnableRowButtons(false);
   m_sort.SetToggle(CallListItem::kDate);
@@ -228,9 +229,7 @@ void CallListPane::OnEdit() {
 }
 
 void CallListPane::OnDelete() {
-  QModelIndexList selected = m_list->selectionModel()->selectedRows();
-  const int row = selected.isEmpty() ? -1 : selected.front().row();
-  const CallListItem* call = Item(row);
+  const CallListItem* call = SelectedItem();
   if (!call) return;
   if (platform::Ask(this, res::kCallLogAskDelete, QMessageBox::Yes | QMessageBox::No,
                     QMessageBox::Question) != QMessageBox::Yes)
@@ -256,7 +255,7 @@ void CallListPane::OnDelete() {
   }
   bool memoGone = memoState == CallMemoState::Missing || memoState == CallMemoState::NoMemoFile ||
                   (memoState == CallMemoState::Found && m_files.pdb.DeleteMemoByKey(key, memoFile));
-  RemoveDeletedCall(row);
+  RemoveDeletedCall(*call);
   if (!memoGone) platform::Ask(this, res::kCallLogErrorDelete);
 }
 

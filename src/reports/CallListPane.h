@@ -90,7 +90,7 @@ class CallListPane final : public QWidget {
   void EnableRowButtons(bool enabled);
   const CallListItem* SelectedItem() const;
   // Takes the row of a deleted call out of the list and its totals, as a fresh read would.
-  void RemoveDeletedCall(int row);
+  void RemoveDeletedCall(const CallListItem& gone);
   // Where a listed call lies now, after the deletions since the calls were read.
   LoggedCall PlaceOf(const CallListItem& call) const;
   void MemoFilesUsed();
