@@ -51,6 +51,25 @@ TEST(ReportListModel, HeaderClickSortsIgnoringCaseSecondClickReversesAndRowsKeep
   EXPECT_EQ(FirstColumn(model), (QStringList{"bravo", "charlie"}));
 }
 
+// Texts alike in their first eight letters, of every length around eight, in both directions;
+// rows that compare equal keep their order.
+TEST(ReportListModel, TextSortOfLongAndShortLookAlikes) {
+  ReportListModel model(TwoColumns());
+  const QStringList texts = {"Businesses", "business", "b", "BUSINESS PARTNER", "",
+                             "Busi",       "BUSINESS", "business partner", "Businesse"};
+  for (int i = 0; i < texts.size(); ++i)
+    model.AddRow(std::make_unique<TextRow>(QStringList{texts[i], QString::number(i)}));
+  auto order = [&] {
+    QStringList rows;
+    for (int i = 0; i < model.rowCount(); ++i) rows << model.Row(i)->Text(1);
+    return rows.join(' ');
+  };
+  model.Sort(0, true);
+  EXPECT_EQ(order(), "4 2 5 1 6 3 7 8 0");
+  model.Sort(0, false);
+  EXPECT_EQ(order(), "0 8 3 7 1 6 5 2 4");
+}
+
 TEST(ReportListModel, DialogComparisonDecidesTheOrder) {
   auto byNumber = [](const ListRow& a, const ListRow& b, int column) {
     return a.Text(column).toInt() - b.Text(column).toInt();
