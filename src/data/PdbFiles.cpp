@@ -53,23 +53,37 @@ RecordFile* PdbFiles::BookOf(PdbKind kind) {
   return (k >= 1 && k <= 3 && m_books[k - 1].IsOpen()) ? &m_books[k - 1] : nullptr;
 }
 
-bool PdbFiles::Unscramble(bool read, PdbRecord& record) {
-  if (read) ScrambleRecord(record, true);
-  return read;
+bool PdbFiles::Unscramble(bool read, PdbRecord& record, PdbFields fields) {
+  if (!read) return false;
+  if (fields == PdbFields::Listed)
+    UnscrambleListedFields(record);
+  else
+    ScrambleRecord(record, true);
+  return true;
 }
 
-bool PdbFiles::ReadAt(long index, PdbRecord& record, PdbKind kind) {
+bool PdbFiles::ReadAt(long index, PdbRecord& record, PdbKind kind, PdbFields fields) {
   ClearRecord(record);
   RecordFile* book = BookOf(kind);
   if (!book || index < 0) return false;
-  return Unscramble(book->ReadAt(index * kRecordSize, &record, sizeof record), record);
+  return Unscramble(book->ReadAt(index * kRecordSize, &record, sizeof record), record, fields);
 }
 
-bool PdbFiles::ReadNext(PdbRecord& record, PdbKind kind) {
+bool PdbFiles::ReadNext(PdbRecord& record, PdbKind kind, PdbFields fields) {
   ClearRecord(record);
   RecordFile* book = BookOf(kind);
   if (!book) return false;
-  return Unscramble(book->ReadHere(&record, sizeof record), record);
+  return Unscramble(book->ReadHere(&record, sizeof record), record, fields);
+}
+
+bool PdbFiles::ReadRecords(long index, long count, PdbRecord* records, PdbKind kind,
+                           PdbFields fields) {
+  RecordFile* book = BookOf(kind);
+  if (!book || index < 0 || count < 0) return false;
+  if (!book->ReadAt(index * kRecordSize, records, static_cast<std::size_t>(count) * sizeof *records))
+    return false;
+  for (long i = 0; i < count; ++i) Unscramble(true, records[i], fields);
+  return true;
 }
 
 const PdbRecord& PdbFiles::Prepared(const PdbRecord& record) {

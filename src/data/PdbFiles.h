@@ -31,8 +31,12 @@ class PdbFiles {
   bool Close();
   bool IsOpen() const { return m_books[0].IsOpen(); }
 
-  bool ReadAt(long index, PdbRecord& record, PdbKind kind);
-  bool ReadNext(PdbRecord& record, PdbKind kind);
+  bool ReadAt(long index, PdbRecord& record, PdbKind kind, PdbFields fields = PdbFields::All);
+  bool ReadNext(PdbRecord& record, PdbKind kind, PdbFields fields = PdbFields::All);
+  // Reads `count` records from the index on into `records`, each as ReadAt reads it, in one
+  // system call; false when any of them cannot be read whole.
+  bool ReadRecords(long index, long count, PdbRecord* records, PdbKind kind,
+                   PdbFields fields = PdbFields::All);
   bool WriteAt(long index, const PdbRecord& record, PdbKind kind);
   // Sets record.active to 1 and adds it at the end; a failed write leaves the book as it was.
   bool Append(PdbRecord& record, PdbKind kind);
@@ -63,7 +67,7 @@ class PdbFiles {
 
  private:
   RecordFile* BookOf(PdbKind kind);
-  bool Unscramble(bool read, PdbRecord& record);
+  bool Unscramble(bool read, PdbRecord& record, PdbFields fields);
   const PdbRecord& Prepared(const PdbRecord& record);
   // Puts a new index in the place of the open one, through the scratch file.
   bool ReplaceIndex(const std::vector<MemoIndexEntry>& entries);

@@ -129,6 +129,18 @@ void ScrambleRecord(PdbRecord& r, bool reading) {
   ScrambleField(r.locationMark, reading);
 }
 
+void UnscrambleListedFields(PdbRecord& r) {
+  ScrambleField(r.type, true);
+  ScrambleField(r.name, true);
+  ScrambleField(r.country, true);
+  ScrambleField(r.countryCode, true);
+  ScrambleField(r.dialPrefix, true);
+  ScrambleField(r.areaCode, true);
+  ScrambleField(r.prefix, true);
+  ScrambleField(r.suffix, true);
+  ScrambleField(r.extension, true);
+}
+
 std::string TypeAndName(const PdbRecord& record) {
   return FillPattern(res::kContactLogTitle, {ReadField(record.type), ReadField(record.name)});
 }

@@ -128,4 +128,10 @@ std::string TypeAndName(const PdbRecord& record);
 // trailing blanks of each field turn into NULs afterwards.
 void ScrambleRecord(PdbRecord& record, bool reading);
 
+// Which fields a read of a book unscrambles: every one, or only those a list row shows (the
+// type, the name and the parts of the number), leaving the others as stored.
+enum class PdbFields { All, Listed };
+// Unscrambles, as a read does, only the fields a list row shows.
+void UnscrambleListedFields(PdbRecord& record);
+
 }  // namespace dorv::data

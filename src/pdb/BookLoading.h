@@ -11,8 +11,12 @@
 
 namespace dorv::pdb {
 
+// Moves the bar to the step and paints it, when the bar is on screen and the pacer says a paint
+// is due; the reading holds the event loop, so the paint is done at once, and only once.
+void ShowStep(QProgressBar& bar, long step, PaintPacer& pacer);
+
 // The progress bar of a list that reads a whole book: set up from the record count, stepped
-// every so many records, painted at once because the reading holds the event loop.
+// every so many records, painted as ShowStep paints.
 class LoadProgress {
  public:
   explicit LoadProgress(QProgressBar& bar) : m_bar(bar) {}
@@ -29,6 +33,7 @@ class LoadProgress {
   QProgressBar& m_bar;
   ProgressPlan m_plan{0, 1};
   ProgressStepper m_stepper{1};
+  PaintPacer m_pacer;
 };
 
 // Shows the wait cursor while it lives.
@@ -59,10 +64,11 @@ class DeferredLoad {
 // The selected rows of a list, in list order.
 std::vector<int> SelectedRowsOf(const QAbstractItemView& list);
 
-// Reads the first `count` records of a book into the buffer, the first by position and every
-// later one as the next record, calling onRecord after each; stops at the first failed read.
-// Returns how many were read.
+// Reads the first `count` records of a book into the buffer one after the other, calling
+// onRecord after each; stops at the first record that cannot be read. Returns how many were
+// read.
 long ReadBook(data::PdbFiles& pdb, data::PdbKind kind, long count, data::PdbRecord& buffer,
-              const std::function<void(long position)>& onRecord);
+              const std::function<void(long position)>& onRecord,
+              data::PdbFields fields = data::PdbFields::All);
 
 }  // namespace dorv::pdb

@@ -157,13 +157,19 @@ void CPdbListDlg::Load() {
   }
   std::vector<std::unique_ptr<platform::ListRow>> rows;
   bool anyDeleted = false;
-  long read = ReadBook(m_pdb, m_kind, count, m_buffer, [&](long position) {
-    m_progress.Record();
-    if (m_buffer.active == 1 && m_buffer.hidden == 0)
-      rows.push_back(std::make_unique<PdbListItem>(ListItemOf(m_buffer, m_myInfo, position)));
-    else if (m_buffer.active == 0)
-      anyDeleted = true;
-  });
+  // Only the fields a row shows are unscrambled, in a buffer of the list's own: the work
+  // buffer is for whole entries, which the editor and the other buttons read afresh.
+  data::PdbRecord listed;
+  long read = ReadBook(
+      m_pdb, m_kind, count, listed,
+      [&](long position) {
+        m_progress.Record();
+        if (listed.active == 1 && listed.hidden == 0)
+          rows.push_back(std::make_unique<PdbListItem>(ListItemOf(listed, m_myInfo, position)));
+        else if (listed.active == 0)
+          anyDeleted = true;
+      },
+      data::PdbFields::Listed);
   m_rows->AddRows(std::move(rows));
   if (anyDeleted) {
     Enable(ListButton::Recover, true);

@@ -6,6 +6,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 
+#include "pdb/BookLoading.h"
 #include "res/Strings.h"
 
 namespace dorv::pdb {
@@ -63,11 +64,10 @@ data::SearchOutcome LocationSearchProgress::Run(data::SearchCriterion criterion,
                                                 const std::string& typed) {
   m_bar->setValue(0);
   m_bar->show();
-  data::SearchOutcome outcome =
-      data::SearchLocations(m_tables, criterion, typed, m_recordsPerStep, [this] {
-        m_bar->setValue(m_bar->value() + 1);
-        m_bar->repaint();
-      });
+  PaintPacer pacer;
+  long steps = 0;
+  data::SearchOutcome outcome = data::SearchLocations(
+      m_tables, criterion, typed, m_recordsPerStep, [&] { ShowStep(*m_bar, ++steps, pacer); });
   m_bar->hide();
   return outcome;
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include <algorithm>
 #include <array>
+#include <chrono>
 #include <vector>
 #include <cstdint>
 
@@ -30,6 +31,27 @@ class ProgressStepper {
   long m_perStep;
   long m_sinceStep = 0;
   long m_steps = 0;
+};
+
+// Whether a step of a progress bar is painted: the first at once, each later one only when a
+// frame's time (a sixtieth of a second) has passed since the last paint. The eye sees no more,
+// and every paint holds up the reading that runs on the same thread.
+class PaintPacer {
+ public:
+  using Clock = std::chrono::steady_clock;
+  static constexpr std::chrono::milliseconds kFrame{16};
+
+  bool Due(Clock::time_point now) {
+    if (m_painted && now - m_last < kFrame) return false;
+    m_painted = true;
+    m_last = now;
+    return true;
+  }
+  void Reset() { m_painted = false; }
+
+ private:
+  bool m_painted = false;
+  Clock::time_point m_last{};
 };
 
 // Sort codes of the lists: column × 2, plus 1 for descending; a code outside the columns is 0.

@@ -5,6 +5,9 @@
 #include <QTreeView>
 #include <functional>
 #include <memory>
+#include <string>
+#include <type_traits>
+#include <typeinfo>
 #include <vector>
 
 namespace dorv::platform {
@@ -27,15 +30,25 @@ using RowCompare = std::function<int(const ListRow& a, const ListRow& b, int col
 
 // Compares the column texts without regard to letter case.
 int CompareTextsNoCase(const ListRow& a, const ListRow& b, int column);
+// Appends the text folded as that comparison folds it: two folded texts compare, code unit by
+// code unit and then by length, as CompareTextsNoCase compares the texts.
+void AppendFolded(const QString& text, std::u16string& folded);
 
 // A comparison written for the one kind of row a list holds; should rows of another kind
 // meet it, they compare by their texts.
 template <class Row>
 RowCompare CompareAs(int (*compare)(const Row& a, const Row& b, int column)) {
   return [compare](const ListRow& a, const ListRow& b, int column) {
-    const auto* first = dynamic_cast<const Row*>(&a);
-    const auto* second = dynamic_cast<const Row*>(&b);
-    return first && second ? compare(*first, *second, column) : CompareTextsNoCase(a, b, column);
+    if constexpr (std::is_final_v<Row>) {
+      // A final class is told by its type alone, far quicker than a cast a sort makes millions of.
+      if (typeid(a) == typeid(Row) && typeid(b) == typeid(Row))
+        return compare(static_cast<const Row&>(a), static_cast<const Row&>(b), column);
+    } else {
+      const auto* first = dynamic_cast<const Row*>(&a);
+      const auto* second = dynamic_cast<const Row*>(&b);
+      if (first && second) return compare(*first, *second, column);
+    }
+    return CompareTextsNoCase(a, b, column);
   };
 }
 

@@ -33,6 +33,9 @@ void CCallLogDlg::BuildControls() {
     FillMonthBox(m_shown, std::time(nullptr));
     LoadMonth();
   };
+  hooks.callRemoved = [this] {
+    m_print->setEnabled(m_calls->Rows().rowCount() > 0 && m_openers.print);
+  };
   m_calls = new CallListPane(m_files, m_openers, std::move(hooks), this);
   m_print = new QPushButton(res::kCallLogButtonPrint, this);
   m_close = new QPushButton(res::kButtonClose, this);

@@ -39,6 +39,14 @@ QString CallListItem::Text(int column) const {
   return platform::FromRecord(CallRowText(m_row, column));
 }
 
+LoggedCall PlaceAfterDeleting(const LoggedCall& call, const LoggedCall& deleted) {
+  LoggedCall place = call;
+  if (call.month == deleted.month && call.year == deleted.year &&
+      call.recordIndex > deleted.recordIndex)
+    --place.recordIndex;
+  return place;
+}
+
 std::vector<platform::ListColumn> CallListColumns() {
   // The money columns get the room a marked amount of dollars needs to be read in full.
   return {{res::kCallLogColumnDate, 21, Qt::AlignLeft},

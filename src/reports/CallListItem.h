@@ -40,6 +40,7 @@ class CallListItem final : public platform::ListRow {
   bool Incoming() const { return m_row.incoming; }
   // Rated with the sample rates supplied with the program, not with the user's own.
   bool SampleRates() const { return m_row.sampleRates; }
+  // Where the call lay when it was read.
   const LoggedCall& Where() const { return m_row.where; }
   const CallRow& Row() const { return m_row; }
   // Whether a record read from where this call lay is still this call.
@@ -50,6 +51,10 @@ class CallListItem final : public platform::ListRow {
   QString m_name;
   QString m_numberText;
 };
+
+// Where a call lies once another call was deleted from the logs: behind it in the same month's
+// file, one place nearer the start; anywhere else, where it was.
+LoggedCall PlaceAfterDeleting(const LoggedCall& call, const LoggedCall& deleted);
 
 // The columns of a call list: Date, Name, Type, Phone Number, Length, Surcharge, Cost.
 std::vector<platform::ListColumn> CallListColumns();

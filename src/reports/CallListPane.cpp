@@ -32,7 +32,7 @@ AtExit(Action) -> AtExit<Action>;
 
 void CallRows::Add(std::unique_ptr<CallListItem> call) {
   totals.Add(call->Row());
-  sampleRates = sampleRates || call->SampleRates();
+  if (call->SampleRates()) ++sampleRated;
   rows.push_back(std::move(call));
 }
 
@@ -138,12 +138,14 @@ void CallListPane::ShowCalls(CallRows calls) {
   ClearCalls();
   m_loading = true;
   m_totals = calls.totals;
+  m_sampleRated = calls.sampleRated;
+  m_deletions.clear();
   m_rows->AddRows(std::move(calls.rows));
   m_sort.SortRows(*m_rows);
   // The next click on Date sorts the newest call first.
   m_sort.SetToggle(CallListItem::kDate);
   m_totalsPane->Show(m_totals);
-  m_note->setVisible(calls.sampleRates);
+  m_note->setVisible(m_sampleRated > 0);
   m_loading = false;
 }
 
@@ -177,6 +179,32 @@ void CallListPane::MemoFilesUsed() {
   if (m_hooks.memoFilesUsed) m_hooks.memoFilesUsed();
 }
 
+void CallListPane::RemoveDeletedCall(const CallListItem& gone) {
+  int row = 0;
+  while (row < m_rows->rowCount() && m_rows->Row(row) != &gone) ++row;
+  if (row == m_rows->rowCount()) return;
+  m_loading = true;
+  m_deletions.push_back(PlaceOf(gone));
+  m_totals.Remove(gone.Row());
+  if (gone.SampleRates()) --m_sampleRated;
+  m_focused = nullptr;
+  m_list->selectionModel()->clear();
+  m_rows->TakeRow(row);  // the last use of `gone`, which goes with its row
+  ClearCallPanes();
+  EnableRowButtons(false);
+  m_sort.SetToggle(CallListItem::kDate);
+  m_totalsPane->Show(m_totals);
+  m_note->setVisible(m_sampleRated > 0);
+  m_loading = false;
+  if (m_hooks.callRemoved) m_hooks.callRemoved();
+}
+
+LoggedCall CallListPane::PlaceOf(const CallListItem& call) const {
+  LoggedCall place = call.Where();
+  for (const LoggedCall& deleted : m_deletions) place = PlaceAfterDeleting(place, deleted);
+  return place;
+}
+
 void CallListPane::CallsChanged() {
   if (m_hooks.callsChanged) m_hooks.callsChanged();
 }
@@ -184,7 +212,7 @@ void CallListPane::CallsChanged() {
 void CallListPane::OnEdit() {
   const CallListItem* call = SelectedItem();
   if (!m_openers.callScreen || !call) return;
-  const LoggedCall where = call->Where();
+  const LoggedCall where = PlaceOf(*call);
   if (!ReadLoggedCall(m_files.callLog, where, m_files.currentCall)) {
     platform::Ask(this, res::kCallLogErrorAccess);
     return;
@@ -206,7 +234,7 @@ void CallListPane::OnDelete() {
   if (platform::Ask(this, res::kCallLogAskDelete, QMessageBox::Yes | QMessageBox::No,
                     QMessageBox::Question) != QMessageBox::Yes)
     return;
-  const LoggedCall where = call->Where();
+  const LoggedCall where = PlaceOf(*call);
   const std::uint32_t memoFile = call->MemoFileNumber();
   const std::uint32_t key = call->Start();
   // Only the call the row shows is deleted; a log changed since it was listed is shown anew.
@@ -227,7 +255,7 @@ void CallListPane::OnDelete() {
   }
   bool memoGone = memoState == CallMemoState::Missing || memoState == CallMemoState::NoMemoFile ||
                   (memoState == CallMemoState::Found && m_files.pdb.DeleteMemoByKey(key, memoFile));
-  CallsChanged();
+  RemoveDeletedCall(*call);
   if (!memoGone) platform::Ask(this, res::kCallLogErrorDelete);
 }
 

@@ -19,11 +19,11 @@
 namespace dorv::reports {
 
 // The calls a report lists, gathered before they are shown: their rows and running totals,
-// and whether any was rated with the sample rates.
+// and how many were rated with the sample rates.
 struct CallRows {
   std::vector<std::unique_ptr<platform::ListRow>> rows;
   CallTotals totals;
-  bool sampleRates = false;
+  long sampleRated = 0;  // calls rated with the sample rates
 
   void Add(std::unique_ptr<CallListItem> call);
 };
@@ -34,8 +34,10 @@ struct CallListHooks {
   std::function<CallMemoState(const CallListItem& call, std::string& text)> readMemo;
   // Edit or Delete opened and closed memo files, so whatever memo files were open are closed.
   std::function<void()> memoFilesUsed;
-  // Edit saved a call or Delete removed one: the report lists its calls anew.
+  // Edit saved a call, or a log changed since it was listed: the report lists its calls anew.
   std::function<void()> callsChanged;
+  // Delete removed a call's row, and the totals follow.
+  std::function<void()> callRemoved;
 };
 
 // The call list of the call reports: the calls with their totals, the focused call's memo and
@@ -88,6 +90,10 @@ class CallListPane final : public QWidget {
   void ClearCallPanes();
   void EnableRowButtons(bool enabled);
   const CallListItem* SelectedItem() const;
+  // Takes the row of a deleted call out of the list and its totals, as a fresh read would.
+  void RemoveDeletedCall(const CallListItem& gone);
+  // Where a listed call lies now, after the deletions since the calls were read.
+  LoggedCall PlaceOf(const CallListItem& call) const;
   void MemoFilesUsed();
   void CallsChanged();
 
@@ -96,6 +102,8 @@ class CallListPane final : public QWidget {
   CallListHooks m_hooks;
   CallTotals m_totals;
   CallSortKeys m_sort;
+  long m_sampleRated = 0;
+  std::vector<LoggedCall> m_deletions;  // places of the calls deleted since, in turn
   const CallListItem* m_focused = nullptr;
   bool m_loading = false;
 

@@ -25,7 +25,7 @@ CallRow CallRowOf(const data::CallLogRecord& call, const data::MyInfo& myInfo, L
   row.incoming = call.outgoing == 0;
   row.sampleRates = call.ratesChanged == 0;
   row.where = where;
-  row.dateText = data::DateTimeText(static_cast<std::time_t>(call.start), myInfo.clock12 == 1);
+  row.clock12 = myInfo.clock12 == 1;
   return row;
 }
 
@@ -37,7 +37,9 @@ void SortCallRowsByStart(std::vector<CallRow>& calls) {
 std::string CallRowText(const CallRow& call, int column) {
   switch (column) {
     case kCallDate:
-      return call.dateText;
+      // Formatted when asked, as the other texts are: a month lists many more calls than a
+      // window paints.
+      return data::DateTimeText(static_cast<std::time_t>(call.start), call.clock12);
     case kCallName:
       return call.name;
     case kCallType:

@@ -44,7 +44,7 @@ struct CallRow {
   bool incoming;
   bool sampleRates;  // rated with the sample rates supplied with the program
   LoggedCall where;
-  std::string dateText;
+  bool clock12;  // the date text follows the user's 12-hour clock
 };
 
 CallRow CallRowOf(const data::CallLogRecord& call, const data::MyInfo& myInfo, LoggedCall where);
@@ -66,6 +66,11 @@ struct CallTotals {
     costs += call.cost;
     surcharges += call.surchargeTotal;
     seconds += call.duration;
+  }
+  void Remove(const CallRow& call) {
+    costs -= call.cost;
+    surcharges -= call.surchargeTotal;
+    seconds -= call.duration;
   }
 };
 

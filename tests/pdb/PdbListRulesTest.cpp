@@ -35,6 +35,21 @@ TEST(ProgressPlan, AtMostAboutAHundredSteps) {
   EXPECT_EQ(ProgressPlanFor(-1).maximum, 0);
 }
 
+TEST(PaintPacer, FirstStepPaintsThenAtMostOneAFrame) {
+  struct Row {
+    int atMs;
+    bool paints;
+  } rows[] = {{0, true}, {5, false}, {15, false}, {16, true}, {31, false}, {40, true}, {200, true}};
+  PaintPacer pacer;
+  const PaintPacer::Clock::time_point start{};
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.atMs);
+    EXPECT_EQ(pacer.Due(start + std::chrono::milliseconds(row.atMs)), row.paints);
+  }
+  pacer.Reset();
+  EXPECT_TRUE(pacer.Due(start + std::chrono::milliseconds(201)));
+}
+
 TEST(SortCodes, ClicksFlipEachColumnsFlagOnItsOwn) {
   SortDirections directions;
   directions.SetFlag(0);  // as a load leaves them

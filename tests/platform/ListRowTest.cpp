@@ -56,6 +56,25 @@ TEST(ReportListModel, HeaderClickSortsIgnoringCaseSecondClickReversesAndRowsKeep
   EXPECT_EQ(FirstColumn(model), (QStringList{"bravo", "charlie"}));
 }
 
+// Texts alike in their first eight letters, of every length around eight, in both directions;
+// rows that compare equal keep their order.
+TEST(ReportListModel, TextSortOfLongAndShortLookAlikes) {
+  ReportListModel model(TwoColumns());
+  const QStringList texts = {"Businesses", "business", "b", "BUSINESS PARTNER", "",
+                             "Busi",       "BUSINESS", "business partner", "Businesse"};
+  for (int i = 0; i < texts.size(); ++i)
+    model.AddRow(std::make_unique<TextRow>(QStringList{texts[i], QString::number(i)}));
+  auto order = [&] {
+    QStringList rows;
+    for (int i = 0; i < model.rowCount(); ++i) rows << model.Row(i)->Text(1);
+    return rows.join(' ');
+  };
+  model.Sort(0, true);
+  EXPECT_EQ(order(), "4 2 5 1 6 3 7 8 0");
+  model.Sort(0, false);
+  EXPECT_EQ(order(), "0 8 3 7 1 6 5 2 4");
+}
+
 TEST(ReportListModel, DialogComparisonDecidesTheOrder) {
   auto byNumber = [](const ListRow& a, const ListRow& b, int column) {
     return a.Text(column).toInt() - b.Text(column).toInt();
@@ -65,6 +84,25 @@ TEST(ReportListModel, DialogComparisonDecidesTheOrder) {
     model.AddRow(std::make_unique<TextRow>(QStringList{cost, cost}));
   model.SortByColumn(1);
   EXPECT_EQ(FirstColumn(model), (QStringList{"9", "10", "100"}));
+}
+
+// The list sorts on folded texts; they must order every pair as the comparison without case.
+TEST(ReportListModel, FoldedTextsOrderAsTheComparisonWithoutCase) {
+  const char16_t* pairs[][2] = {
+      {u"abc", u"ABD"},    {u"Zebra", u"_under"}, {u"alpha", u"Alpha"}, {u"ab", u"ABC"},
+      {u"", u"a"},         {u"stra\u00DFe", u"STRASSE"}, {u"\u00B5", u"\u00FF"},
+      {u"\u00C9mile", u"emile"}, {u"\u00E9", u"F"},     {u"9", u"a"},     {u"[", u"a"},
+      {u"\u00DE", u"\u00FE"},    {u"\U0001D400", u"\uFFFD"}, {u"\U00010400", u"\U00010428"},
+  };
+  for (const auto& pair : pairs) {
+    const QString a = QString::fromUtf16(pair[0]), b = QString::fromUtf16(pair[1]);
+    SCOPED_TRACE((a + " | " + b).toStdString());
+    std::u16string foldedA, foldedB;
+    AppendFolded(a, foldedA);
+    AppendFolded(b, foldedB);
+    auto sign = [](int v) { return (v > 0) - (v < 0); };
+    EXPECT_EQ(sign(foldedA.compare(foldedB)), sign(QString::compare(a, b, Qt::CaseInsensitive)));
+  }
 }
 
 TEST(ReportListLayout, ColumnWidthsInHundredthsLastTakesTheRest) {

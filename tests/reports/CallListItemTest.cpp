@@ -107,6 +107,27 @@ TEST(CallListItem, ComparisonOfEachColumn) {
   }
 }
 
+TEST(CallListItem, PlaceAfterDeletingMovesOnlyTheCallsBehindItInItsFile) {
+  using reports::LoggedCall;
+  const LoggedCall deleted{1, 1999, 4};
+  struct Row {
+    const char* name;
+    LoggedCall call;
+    long index;  // afterwards
+  } rows[] = {
+      {"behind", {1, 1999, 5}, 4},        {"far behind", {1, 1999, 900}, 899},
+      {"before", {1, 1999, 3}, 3},        {"other month", {2, 1999, 9}, 9},
+      {"same month, other year", {1, 2000, 9}, 9},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    LoggedCall place = reports::PlaceAfterDeleting(row.call, deleted);
+    EXPECT_EQ(place.recordIndex, row.index);
+    EXPECT_EQ(place.month, row.call.month);
+    EXPECT_EQ(place.year, row.call.year);
+  }
+}
+
 TEST(CallTotals, TextsAreUnmarkedAndLengthsRunPastADay) {
   reports::CallTotals totals;
   TestCall sample{"Eve", test::kJan1st1999, 99000, 150.0, 10.0};

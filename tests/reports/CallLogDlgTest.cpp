@@ -233,6 +233,26 @@ TEST(CallLogDialog, DeleteAsksThenRemovesTheCallAndItsMemoAndAFailedRewriteKeeps
   EXPECT_FALSE(Enabled(dialog, CallLogButton::Delete));
 }
 
+// The list and totals follow each Delete without reading the month again: the call that lay
+// behind a deleted one in the file is found at its new place.
+TEST(CallLogDialog, TwoDeletesInARowRemoveTheRightCallsAndKeepTheTotals) {
+  JanuaryLog log;
+  CCallLogDlg dialog(log.files.Files(), {}, nullptr, kNow);
+  test::Prompter prompter{QMessageBox::Yes, QMessageBox::Ok, QMessageBox::Yes};
+  FocusCall(dialog, "Bravo");
+  dialog.Button(CallLogButton::Delete).click();
+  FocusCall(dialog, "alpha");  // a call without a memo says so
+  dialog.Button(CallLogButton::Delete).click();
+  test::ExpectShown(prompter, {res::kCallLogAskDelete, res::kCallLogErrorMemoAccess,
+                               res::kCallLogAskDelete});
+  auto left = log.files.ReadMonth("January1999");
+  ASSERT_EQ(left.size(), 1u);
+  EXPECT_EQ(data::ReadField(left[0].name), "Charlie");
+  EXPECT_EQ(Names(dialog), QStringList{"Charlie"});
+  EXPECT_EQ(dialog.Totals().Minutes().text(), "01:02:05");
+  EXPECT_EQ(dialog.Totals().Costs().text(), "$3.0000");
+}
+
 TEST(CallLogDialog, DeleteAndEditOfALogChangedOrGoneSinceListingTouchNothing) {
   JanuaryLog log;
   int opened = 0;
