@@ -48,6 +48,8 @@ CSurchargeDlg::CSurchargeDlg(Mode mode, int slot,
   auto* periodRow = new QHBoxLayout;
   periodRow->addWidget(m_period);
   periodRow->addWidget(new QLabel(res::kSurchargeLabelMinutes, this));
+  m_period->setAccessibleName(QString(res::kSurchargeLabelUpdatedEvery) + " " +
+                              res::kSurchargeLabelMinutes);
   form->addRow(res::kSurchargeLabelUpdatedEvery, periodRow);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
