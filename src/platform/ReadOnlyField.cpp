@@ -39,12 +39,15 @@ QString CutTextTip(const QFontMetrics& metrics, const QString& text, int width) 
   return metrics.horizontalAdvance(text) > width ? text : QString();
 }
 
-void MarkReadOnly(QLineEdit& field) {
-  field.setReadOnly(true);
-  field.setFocusPolicy(Qt::ClickFocus);
-  QPalette palette = field.palette();
-  for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-    palette.setColor(group, QPalette::Base, palette.color(group, QPalette::Window));
+void MarkReadOnly(QLineEdit& field, bool readOnly) {
+  field.setReadOnly(readOnly);
+  field.setFocusPolicy(readOnly ? Qt::ClickFocus : Qt::StrongFocus);
+  QPalette palette;  // editable: the colours of the parent again
+  if (readOnly) {
+    palette = field.palette();
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+      palette.setColor(group, QPalette::Base, palette.color(group, QPalette::Window));
+  }
   field.setPalette(palette);
   if (field.property("dorvReadOnly").toBool()) return;
   field.setProperty("dorvReadOnly", true);

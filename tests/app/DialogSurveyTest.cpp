@@ -51,7 +51,12 @@ QStringList Faults(QDialog& dialog) {
     auto* button = qobject_cast<QPushButton*>(widget);
     if (button && !kRoom.contains(QRect(widget->mapTo(&dialog, QPoint()), widget->size())))
       faults << name + " " + button->text() + " off the screen";
-    if (button || qobject_cast<QLineEdit*>(widget) || qobject_cast<QAbstractSpinBox*>(widget) ||
+    auto* edit = qobject_cast<QLineEdit*>(widget);
+    if (edit && edit->isReadOnly() &&
+        ((edit->focusPolicy() & Qt::TabFocus) ||
+         edit->palette().color(QPalette::Base) == dialog.palette().color(QPalette::Base)))
+      faults << name + " is read-only but looks editable";
+    if (button || edit || qobject_cast<QAbstractSpinBox*>(widget) ||
         qobject_cast<QComboBox*>(widget) || qobject_cast<QAbstractScrollArea*>(widget))
       if (QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name).isEmpty())
         faults << name + " has no name";
