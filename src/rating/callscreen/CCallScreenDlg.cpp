@@ -41,6 +41,17 @@ RateView RatesOf(CallScreenMode mode, const data::CallLogRecord& call,
   return mode == CallScreenMode::Reopen ? RateView(call) : RateView(*entry);
 }
 
+// A list or text box that asks for no more height than its minimum and takes what height the
+// window has beyond it, so that the whole screen fits a 768-pixel display.
+template <class Area>
+class CompactArea final : public Area {
+ public:
+  explicit CompactArea(QWidget* parent) : Area(parent) {
+    this->setMinimumHeight(this->fontMetrics().lineSpacing() * 4 + 2 * this->frameWidth() + 8);
+  }
+  QSize sizeHint() const override { return {Area::sizeHint().width(), this->minimumHeight()}; }
+};
+
 QLabel* NamedLabel(const char* name, QWidget* parent) {
   auto* label = new QLabel(parent);
   label->setObjectName(name);
@@ -135,7 +146,7 @@ void CCallScreenDlg::BuildControls() {
   m_farYear = NamedLabel("farYear", this);
   m_farDay = NamedLabel("farDay", this);
   m_farTime = NamedLabel("farTime", this);
-  m_bands = new QListWidget(this);
+  m_bands = new CompactArea<QListWidget>(this);
   m_bands->setObjectName("bands");
   m_bands->setAccessibleName(res::kCallGroupBands);
   m_rateFirstCaption = NamedLabel("rateFirstCaption", this);
@@ -151,14 +162,8 @@ void CCallScreenDlg::BuildControls() {
   m_seconds = NamedStep("seconds", this);
   m_charge = NamedMoney("charge", this);
   m_surchargeTotal = NamedMoney("surchargeTotal", this);
-  m_memo = new QPlainTextEdit(this);
+  m_memo = new CompactArea<QPlainTextEdit>(this);
   m_memo->setObjectName("memo");
-  // The band list and the memo take what height the window has beyond a few lines each,
-  // so that the whole screen fits a 768-pixel display.
-  for (QAbstractScrollArea* area : std::initializer_list<QAbstractScrollArea*>{m_bands, m_memo}) {
-    area->setSizePolicy(area->sizePolicy().horizontalPolicy(), QSizePolicy::Ignored);
-    area->setMinimumHeight(area->fontMetrics().lineSpacing() * 4 + 2 * area->frameWidth() + 8);
-  }
   m_incoming = new QRadioButton(res::kCallIncoming, this);
   m_incoming->setObjectName("incoming");
   m_outgoing = new QRadioButton(res::kCallOutgoing, this);
