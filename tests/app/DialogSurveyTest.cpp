@@ -56,6 +56,9 @@ QStringList Faults(QDialog& dialog) {
         ((edit->focusPolicy() & Qt::TabFocus) ||
          edit->palette().color(QPalette::Base) == dialog.palette().color(QPalette::Base)))
       faults << name + " is read-only but looks editable";
+    if (edit && edit->isReadOnly() && edit->toolTip() != edit->text() &&
+        edit->fontMetrics().horizontalAdvance(edit->text()) > edit->width())
+      faults << name + " is cut short without a tool tip";
     if (button || edit || qobject_cast<QAbstractSpinBox*>(widget) ||
         qobject_cast<QComboBox*>(widget) || qobject_cast<QAbstractScrollArea*>(widget))
       if (QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name).isEmpty())
