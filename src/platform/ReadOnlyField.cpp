@@ -49,8 +49,8 @@ void MarkReadOnly(QLineEdit& field, bool readOnly) {
       palette.setColor(group, QPalette::Base, palette.color(group, QPalette::Window));
   }
   field.setPalette(palette);
-  if (field.property("dorvReadOnly").toBool()) return;
-  field.setProperty("dorvReadOnly", true);
+  if (field.property("dorvWholeTextTip").toBool()) return;
+  field.setProperty("dorvWholeTextTip", true);
   field.installEventFilter(new TipOnResize(&field));
   QObject::connect(&field, &QLineEdit::textChanged, &field, [&field] { UpdateTip(field); });
 }
