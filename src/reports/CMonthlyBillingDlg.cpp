@@ -147,6 +147,8 @@ void CMonthlyBillingDlg::BuildControls() {
   recurringRow->addStretch();
   recurringRow->addWidget(m_recurringField);
   recurringRow->addWidget(m_recurringDetail);
+  m_recurringDetail->setAccessibleName(QString(res::kBillingLabelRecurring) + " " +
+                                       m_recurringDetail->text());
 
   auto* calls = new QGroupBox(res::kBillingHeadingNonRecurring, this);
   auto* grid = new QGridLayout(calls);
@@ -155,6 +157,7 @@ void CMonthlyBillingDlg::BuildControls() {
     grid->addWidget(labelFor(kClassLabels[i], fields.count), i, 0);
     fields.length->setAccessibleName(QString(kClassLabels[i]) + " " + res::kBillingLabelLength);
     fields.cost->setAccessibleName(QString(kClassLabels[i]) + " " + res::kBillingLabelCost);
+    fields.detail->setAccessibleName(QString(kClassLabels[i]) + " " + fields.detail->text());
     grid->addWidget(fields.count, i, 1);
     grid->addWidget(label(res::kBillingLabelLength), i, 2);
     grid->addWidget(fields.length, i, 3);
