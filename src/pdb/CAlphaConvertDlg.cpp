@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "data/PdbText.h"
+#include "platform/ReadOnlyField.h"
 #include "platform/Texts.h"
 #include "res/Strings.h"
 
@@ -15,7 +16,7 @@ namespace dorv::pdb {
 CAlphaConvertDlg::CAlphaConvertDlg(const QString& alpha, QWidget* parent)
     : EntryDialog(parent), m_alpha(new QLineEdit(alpha, this)), m_numeric(new QLineEdit(this)) {
   platform::SetCaption(*this, res::kAlphaConvertCaption);
-  m_numeric->setReadOnly(true);
+  platform::MarkReadOnly(*m_numeric);
   auto* fields = new QFormLayout;
   fields->addRow(res::kLabelAlpha, m_alpha);
   fields->addRow(res::kLabelNumeric, m_numeric);

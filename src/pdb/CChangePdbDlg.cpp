@@ -16,7 +16,9 @@
 #include "pdb/CTelcoAccessDlg.h"
 #include "pdb/ChangePdbRules.h"
 #include "pdb/PdbEditRules.h"
+#include "platform/FieldLabel.h"
 #include "platform/Messages.h"
+#include "platform/ReadOnlyField.h"
 #include "platform/RecordText.h"
 #include "platform/Texts.h"
 #include "rating/dialogs/CChangeRateBandsDlg.h"
@@ -131,9 +133,10 @@ void CChangePdbDlg::BuildLayout() {
   serviceForm->addRow(res::kLabelComment, AddField(F::Comment, Limit(EditField::Comment)));
   serviceForm->addRow(res::kLabelCallType, AddField(F::CallType, Limit(EditField::CallType)));
   auto* surcharge = new QHBoxLayout;
-  for (QLineEdit*& part : m_surchargeParts) {
-    part = MoneyPart(this);
-    surcharge->addWidget(part);
+  for (int i = 0; i < 3; ++i) {
+    m_surchargeParts[i] = MoneyPart(this);
+    m_surchargeParts[i]->setAccessibleName(platform::MoneyPartName(res::kLabelSurchargeParts, i));
+    surcharge->addWidget(m_surchargeParts[i]);
   }
   surcharge->addStretch();
   serviceForm->addRow(res::kLabelSurchargeParts, surcharge);
@@ -145,8 +148,9 @@ void CChangePdbDlg::BuildLayout() {
   auto* bandLines = new QVBoxLayout(bands);
   for (F line : {F::BandLine1, F::BandLine2, F::BandLine3}) {
     QLineEdit* edit = AddField(line, 0);
-    edit->setReadOnly(true);
-    edit->setFocusPolicy(Qt::NoFocus);
+    platform::MarkReadOnly(*edit);
+    edit->setAccessibleName(QString::asprintf(
+        res::kLabelBandNumber, static_cast<int>(line) - static_cast<int>(F::BandLine1) + 1));
     bandLines->addWidget(edit);
   }
   bandLines->addWidget(addButton(B::ChangeBands, res::kButtonChangeRateTimeBands));
@@ -157,11 +161,15 @@ void CChangePdbDlg::BuildLayout() {
   grid->addWidget(new QLabel(res::kLabelFirstInterval, this), 0, 1, 1, 3);
   grid->addWidget(new QLabel(res::kLabelAdditionalInterval, this), 0, 4, 1, 3);
   for (int band = 0; band < 3; ++band) {
-    grid->addWidget(new QLabel(QString::asprintf(res::kLabelBandNumber, band + 1), this),
-                    band + 1, 0);
+    const QString bandName = QString::asprintf(res::kLabelBandNumber, band + 1);
+    grid->addWidget(new QLabel(bandName, this), band + 1, 0);
     for (int column = 0; column < 2; ++column)
       for (int part = 0; part < 3; ++part) {
         QLineEdit* edit = MoneyPart(this);
+        edit->setAccessibleName(platform::MoneyPartName(
+            bandName + ", " +
+                (column == 0 ? res::kLabelFirstInterval : res::kLabelAdditionalInterval),
+            part));
         m_rateParts[(band * 2 + column) * 3 + part] = edit;
         grid->addWidget(edit, band + 1, 1 + column * 3 + part);
       }
@@ -170,6 +178,9 @@ void CChangePdbDlg::BuildLayout() {
   for (int column = 0; column < 2; ++column) {
     QLineEdit* seconds = AddField(column == 0 ? F::InitialInterval : F::AdditionalInterval, 9);
     seconds->setValidator(digits);
+    seconds->setAccessibleName(
+        QString(column == 0 ? res::kLabelFirstInterval : res::kLabelAdditionalInterval) + ", " +
+        res::kLabelSeconds);
     grid->addWidget(seconds, 4, 1 + column * 3, 1, 2);
     grid->addWidget(new QLabel(res::kLabelSeconds, this), 4, 3 + column * 3);
   }

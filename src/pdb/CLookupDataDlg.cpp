@@ -51,6 +51,7 @@ void CLookupDataDlg::BuildLayout() {
   auto* locationGroup = new QGroupBox(res::kLookupGroupLocation, this);
   auto* locationLayout = new QVBoxLayout(locationGroup);
   m_locations = new platform::ReportList(false, locationGroup);
+  m_locations->setAccessibleName(res::kLookupGroupLocation);
   m_locationRows = new platform::ReportListModel(LocationColumns(LocationColumnSet::WithPostalCode),
                                                  platform::CompareAs(CompareLocationRows), this);
   m_locations->SetModel(m_locationRows);
@@ -64,6 +65,7 @@ void CLookupDataDlg::BuildLayout() {
   auto* ratesGroup = new QGroupBox(res::kLookupGroupRates, this);
   auto* ratesLayout = new QVBoxLayout(ratesGroup);
   m_types = new platform::ReportList(false, ratesGroup);
+  m_types->setAccessibleName(res::kColumnTypesOfService);
   m_typeRows = new platform::ReportListModel({{res::kColumnTypesOfService, 100}},
                                              platform::CompareTextsNoCase, this);
   m_types->SetModel(m_typeRows);
@@ -77,6 +79,7 @@ void CLookupDataDlg::BuildLayout() {
   m_servicesCaption->hide();
   ratesLayout->addWidget(m_servicesCaption);
   m_services = new platform::ReportList(false, ratesGroup);
+  m_services->setAccessibleName(res::kColumnServiceType);
   m_serviceRows = new platform::ReportListModel({{res::kColumnServiceType, 100}},
                                                 platform::CompareTextsNoCase, this);
   m_services->SetModel(m_serviceRows);

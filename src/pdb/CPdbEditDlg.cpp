@@ -13,7 +13,9 @@
 #include "data/FixedText.h"
 #include "data/TextPattern.h"
 #include "pdb/CAlphaConvertDlg.h"
+#include "platform/FieldLabel.h"
 #include "platform/Messages.h"
+#include "platform/ReadOnlyField.h"
 #include "platform/RecordText.h"
 #include "platform/Texts.h"
 #include "platform/WarningNote.h"
@@ -67,9 +69,10 @@ void CPdbEditDlg::SetSources(std::unique_ptr<ServiceSource> services,
   m_bandSets = std::move(bandSets);
 }
 
-QLineEdit* CPdbEditDlg::AddMoneyEdit() {
+QLineEdit* CPdbEditDlg::AddMoneyEdit(const QString& name) {
   auto* edit = new QLineEdit(this);
-  edit->setReadOnly(true);
+  edit->setAccessibleName(name);
+  platform::MarkReadOnly(*edit);
   edit->setMaximumWidth(48);
   return edit;
 }
@@ -90,12 +93,13 @@ void CPdbEditDlg::BuildControls() {
     }
     auto* edit = new QLineEdit(this);
     if (spec.limit > 0) edit->setMaxLength(spec.limit);
-    edit->setReadOnly(spec.readOnly);
-    if (spec.readOnly) edit->setFocusPolicy(Qt::NoFocus);
+    if (spec.readOnly) platform::MarkReadOnly(*edit);
     m_fields[i] = edit;
     // The second address line goes unlabelled under the first.
     if (spec.field != EditField::Address2)
-      grid->addWidget(new QLabel(spec.label, this), row, labelColumn);
+      grid->addWidget(platform::LabelFor(spec.label, edit), row, labelColumn);
+    else
+      edit->setAccessibleName(res::kNameAddressLine2);
     grid->addWidget(edit, row, labelColumn + 1);
     ++row;
   }
@@ -118,27 +122,33 @@ void CPdbEditDlg::BuildControls() {
   rates->addWidget(new QLabel(res::kLabelDiscount, this), 0, 7, 1, 2);
   for (int band = 0; band < 3; ++band) {
     int line = static_cast<int>(EditField::BandLine1) + band;
+    const QString bandName = QString::asprintf(res::kLabelBandNumber, band + 1);
     auto* edit = new QLineEdit(this);
-    edit->setReadOnly(true);
-    edit->setFocusPolicy(Qt::NoFocus);
+    platform::MarkReadOnly(*edit);
+    edit->setAccessibleName(bandName);
     m_fields[line] = edit;
     rates->addWidget(edit, band + 1, 0);
     for (int column = 0; column < 2; ++column)
       for (int part = 0; part < 3; ++part) {
-        QLineEdit* money = AddMoneyEdit();
+        QLineEdit* money = AddMoneyEdit(platform::MoneyPartName(
+            bandName + ", " +
+                (column == 0 ? res::kLabelFirstInterval : res::kLabelAdditionalInterval),
+            part));
         m_rateFields[(band * 2 + column) * 3 + part] = money;
         rates->addWidget(money, band + 1, 1 + column * 3 + part);
       }
   }
   for (int column = 0; column < 2; ++column)
     for (int band = 1; band < 3; ++band) {
-      QLineEdit* discount = AddMoneyEdit();
+      QLineEdit* discount = AddMoneyEdit(
+          QString(res::kLabelDiscount) + ", " + QString::asprintf(res::kLabelBandNumber, band + 1) +
+          ", " + (column == 0 ? res::kLabelFirstInterval : res::kLabelAdditionalInterval));
       m_discountFields[column * 2 + band - 1] = discount;
       rates->addWidget(discount, band + 1, 7 + column);
     }
   rates->addWidget(new QLabel(res::kLabelSurcharge, this), 4, 0);
   for (int part = 0; part < 3; ++part) {
-    m_surchargeFields[part] = AddMoneyEdit();
+    m_surchargeFields[part] = AddMoneyEdit(platform::MoneyPartName(res::kLabelSurcharge, part));
     rates->addWidget(m_surchargeFields[part], 4, 1 + part);
   }
 

@@ -101,7 +101,7 @@ class CPdbEditDlg final : public platform::EntryDialog {
   enum class SaveOutcome { NothingToSave, Written, Failed };
 
   void BuildControls();
-  QLineEdit* AddMoneyEdit();
+  QLineEdit* AddMoneyEdit(const QString& name);
   bool LoadEntry();
   void FillStateOf(data::PdbRecord& entry);
   void ShowScreen();

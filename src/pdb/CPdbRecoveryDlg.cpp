@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "pdb/PdbListItem.h"
+#include "platform/FieldLabel.h"
 #include "platform/Messages.h"
 #include "platform/Texts.h"
 #include "res/Strings.h"
@@ -33,7 +34,7 @@ CPdbRecoveryDlg::CPdbRecoveryDlg(data::PdbFiles& pdb, data::PdbKind kind,
   buttons->addWidget(m_ok);
   buttons->addWidget(m_cancel);
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(new QLabel(res::kRecoveryPrompt, this));
+  layout->addWidget(platform::LabelFor(res::kRecoveryPrompt, m_list));
   layout->addWidget(m_list, 1);
   layout->addLayout(buttons);
   resize(520, 360);

@@ -13,7 +13,9 @@
 #include "data/PdbText.h"
 #include "pdb/LocationListRow.h"
 #include "pdb/LocationSearchBar.h"
+#include "platform/FieldLabel.h"
 #include "platform/Messages.h"
+#include "platform/ReadOnlyField.h"
 #include "platform/RecordText.h"
 #include "platform/Texts.h"
 #include "res/Strings.h"
@@ -48,6 +50,7 @@ void CSampleLookupDlg::BuildLayout() {
   m_search = m_searchBar.text;
 
   m_list = new platform::ReportList(!m_selectRole, this);
+  m_list->setAccessibleName(res::kSampleLookupCaption);
   m_rows = new platform::ReportListModel(LocationColumns(),
                                          platform::CompareAs(CompareLocationRows), this);
   m_list->SetModel(m_rows);
@@ -60,9 +63,8 @@ void CSampleLookupDlg::BuildLayout() {
   auto* info = new QGridLayout;
   for (int i = 0; i < 8; ++i) {
     m_info[i] = new QLineEdit(this);
-    m_info[i]->setReadOnly(true);
-    m_info[i]->setFocusPolicy(Qt::NoFocus);
-    info->addWidget(new QLabel(kInfoLabels[i], this), i / 2, (i % 2) * 2);
+    platform::MarkReadOnly(*m_info[i]);
+    info->addWidget(platform::LabelFor(kInfoLabels[i], m_info[i]), i / 2, (i % 2) * 2);
     info->addWidget(m_info[i], i / 2, (i % 2) * 2 + 1);
   }
   layout->addLayout(info);

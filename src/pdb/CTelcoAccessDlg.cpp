@@ -50,6 +50,7 @@ CTelcoAccessDlg::CTelcoAccessDlg(data::TelcoFile& telcos, bool viewRole, std::in
   platform::SetCaption(*this, res::kTelcoAccessCaption);
   auto* layout = new QVBoxLayout(this);
   m_list = new platform::ReportList(m_viewRole, this);
+  m_list->setAccessibleName(res::kTelcoAccessCaption);
   m_rows = new platform::ReportListModel(
       {{res::kColumnTelephoneCompany, 80}, {res::kColumnAccessCode, 20}},
       platform::CompareAs(CompareTelcoRows), this);

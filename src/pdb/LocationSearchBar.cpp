@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "pdb/BookLoading.h"
+#include "platform/FieldLabel.h"
 #include "res/Strings.h"
 
 namespace dorv::pdb {
@@ -33,7 +34,7 @@ LocationSearchBar AddLocationSearchBar(QWidget& owner, QBoxLayout& layout,
   LocationSearchBar bar;
   auto* searchRow = new QHBoxLayout;
   bar.text = new QLineEdit(&owner);
-  searchRow->addWidget(new QLabel(res::kLabelSearchUsing, &owner));
+  searchRow->addWidget(platform::LabelFor(res::kLabelSearchUsing, bar.text));
   searchRow->addWidget(bar.text, 1);
   layout.addLayout(searchRow);
 

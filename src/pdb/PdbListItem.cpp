@@ -48,6 +48,7 @@ std::vector<platform::ListColumn> ListColumns(int typeUnits, int nameUnits, int 
 platform::ReportList* NewEntryList(QWidget& parent, platform::ReportListModel& rows,
                                    std::function<void(int column)> onHeaderClick) {
   auto* list = new platform::ReportList(false, &parent);
+  list->setAccessibleName(res::kPdbListCaption);
   list->SetModel(&rows);
   list->setSelectionMode(QAbstractItemView::ExtendedSelection);
   list->SetHeaderClickHandler(std::move(onHeaderClick));

@@ -2,8 +2,10 @@
 
 #include <QApplication>
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QToolTip>
 #include <algorithm>
 #include <cstdint>
 #include <utility>
@@ -108,7 +110,8 @@ int ReportListModel::columnCount(const QModelIndex& parent) const {
 
 QVariant ReportListModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid() || index.row() >= rowCount()) return {};
-  if (role == Qt::DisplayRole) return m_rows[index.row()]->Text(index.column());
+  if (role == Qt::DisplayRole || role == Qt::ToolTipRole)
+    return m_rows[index.row()]->Text(index.column());
   if (role == Qt::TextAlignmentRole)
     return QVariant::fromValue(m_columns[index.column()].alignment | Qt::AlignVCenter);
   return {};
@@ -220,6 +223,10 @@ CellPlan PlanCell(const QFontMetrics& metrics, const QString& text, int cellWidt
   return {fitted, alignment, 6};
 }
 
+QString CellToolTip(const QFontMetrics& metrics, const QString& text, int cellWidth, int column) {
+  return PlanCell(metrics, text, cellWidth, column, Qt::AlignLeft).text == text ? QString() : text;
+}
+
 RowColours ColoursOf(bool selected, bool viewRole, const QColor& buttonFace) {
   if (selected) return {QColor(175, 4, 4), QColor(Qt::white)};
   return {viewRole ? buttonFace : QColor(Qt::white), QColor()};
@@ -249,6 +256,18 @@ void ListRowPainter::paint(QPainter* painter, const QStyleOptionViewItem& option
     painter->drawRect(option.rect.adjusted(0, 0, -1, -1));
   }
   painter->restore();
+}
+
+bool ListRowPainter::helpEvent(QHelpEvent* event, QAbstractItemView* view,
+                               const QStyleOptionViewItem& option, const QModelIndex& index) {
+  if (event->type() == QEvent::ToolTip &&
+      CellToolTip(option.fontMetrics, index.data(Qt::DisplayRole).toString(), option.rect.width(),
+                  index.column())
+          .isEmpty()) {
+    QToolTip::hideText();
+    return true;
+  }
+  return QStyledItemDelegate::helpEvent(event, view, option, index);
 }
 
 ReportList::ReportList(bool viewRole, QWidget* parent) : QTreeView(parent) {

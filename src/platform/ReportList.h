@@ -106,6 +106,8 @@ struct CellPlan {
 };
 CellPlan PlanCell(const QFontMetrics& metrics, const QString& text, int cellWidth, int column,
                   Qt::Alignment columnAlignment);
+// The tool tip of a cell: its whole text when the painted text is shortened, else none.
+QString CellToolTip(const QFontMetrics& metrics, const QString& text, int cellWidth, int column);
 
 struct RowColours {
   QColor background;
@@ -121,6 +123,9 @@ class ListRowPainter final : public QStyledItemDelegate {
       : QStyledItemDelegate(parent), m_viewRole(viewRole) {}
   void paint(QPainter* painter, const QStyleOptionViewItem& option,
              const QModelIndex& index) const override;
+  // Shows a cell's tool tip only while the cell shows its text shortened.
+  bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                 const QModelIndex& index) override;
 
  private:
   bool m_viewRole;

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "platform/Messages.h"
+#include "platform/ReadOnlyField.h"
 #include "platform/Texts.h"
 #include "print/QtPageDevice.h"
 #include "res/Strings.h"
@@ -27,8 +28,8 @@ CPrintDialog::CPrintDialog(const PrintJobSpec& spec, QWidget* parent)
   layout->addWidget(group);
   m_status = new QLineEdit(this);
   m_status->setObjectName("status");
-  m_status->setReadOnly(true);
-  m_status->setFocusPolicy(Qt::NoFocus);
+  m_status->setAccessibleName(res::kNameStatusLine);
+  platform::MarkReadOnly(*m_status);
   m_status->setMinimumWidth(fontMetrics().averageCharWidth() * 48);
   layout->addWidget(m_status);
   auto* buttons = new QDialogButtonBox(this);

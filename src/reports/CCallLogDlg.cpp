@@ -3,6 +3,7 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include "platform/FieldLabel.h"
 #include "platform/Messages.h"
 #include "platform/RecordText.h"
 #include "platform/Texts.h"
@@ -46,7 +47,7 @@ void CCallLogDlg::BuildControls() {
   m_calls->AddButton(m_close);
 
   auto* monthRow = new QHBoxLayout;
-  monthRow->addWidget(new QLabel(res::kCallLogLabelLogsAvailable, this));
+  monthRow->addWidget(platform::LabelFor(res::kCallLogLabelLogsAvailable, m_monthBox));
   monthRow->addWidget(m_monthBox, 1);
   monthRow->addStretch(2);
 

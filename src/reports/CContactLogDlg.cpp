@@ -7,7 +7,9 @@
 #include <QVBoxLayout>
 
 #include "data/FixedText.h"
+#include "platform/FieldLabel.h"
 #include "platform/Messages.h"
+#include "platform/ReadOnlyField.h"
 #include "platform/RecordText.h"
 #include "platform/Texts.h"
 #include "print/PrintoutPages.h"
@@ -26,7 +28,7 @@ constexpr int kLastYear = 2106;
 
 QLineEdit* NewReadOnlyField(const QString& text, QWidget* parent) {
   auto* field = new QLineEdit(text, parent);
-  field->setReadOnly(true);
+  platform::MarkReadOnly(*field);
   return field;
 }
 
@@ -102,21 +104,23 @@ void CContactLogDlg::BuildControls(const ContactLogEntry& contact) {
   m_calls->AddButton(m_close);
 
   auto* entryRow = new QHBoxLayout;
-  entryRow->addWidget(new QLabel(res::kContactLogLabelName, this));
+  entryRow->addWidget(platform::LabelFor(res::kContactLogLabelName, m_name));
   entryRow->addWidget(m_name, 3);
-  entryRow->addWidget(new QLabel(res::kContactLogLabelPhone, this));
+  entryRow->addWidget(platform::LabelFor(res::kContactLogLabelPhone, m_number));
   entryRow->addWidget(m_number, 2);
 
   auto* range = new QGroupBox(res::kContactLogLabelRange, this);
   auto* rangeRow = new QHBoxLayout(range);
-  rangeRow->addWidget(new QLabel(res::kContactLogLabelFrom, range));
+  rangeRow->addWidget(platform::LabelFor(res::kContactLogLabelFrom, m_fromMonth));
   rangeRow->addWidget(m_fromMonth);
   rangeRow->addWidget(m_fromYear);
   rangeRow->addSpacing(24);
-  rangeRow->addWidget(new QLabel(res::kContactLogLabelThru, range));
+  rangeRow->addWidget(platform::LabelFor(res::kContactLogLabelThru, m_thruMonth));
   rangeRow->addWidget(m_thruMonth);
   rangeRow->addWidget(m_thruYear);
   rangeRow->addStretch();
+  m_fromYear->setAccessibleName(QString(res::kContactLogLabelFrom) + " " + res::kNameYear);
+  m_thruYear->setAccessibleName(QString(res::kContactLogLabelThru) + " " + res::kNameYear);
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(entryRow);

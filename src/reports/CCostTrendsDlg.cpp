@@ -67,6 +67,7 @@ CCostTrendsDlg::CCostTrendsDlg(const CallReportFiles& files, const BillDate& tod
   m_chart->legend()->setAlignment(Qt::AlignBottom);
 
   auto* view = new QChartView(m_chart, this);
+  view->setAccessibleName(res::kTrendsCaption);
   view->setRenderHint(QPainter::Antialiasing);
   m_close = new QPushButton(res::kButtonClose, this);
   m_close->setDefault(true);

@@ -8,6 +8,7 @@
 #include "data/MoneyText.h"
 #include "data/PdbText.h"
 #include "platform/Messages.h"
+#include "platform/ReadOnlyField.h"
 #include "platform/RecordText.h"
 #include "platform/Texts.h"
 #include "reports/MemoSteps.h"
@@ -18,7 +19,7 @@ namespace {
 
 QLineEdit* NewReadOnlyField(QWidget* parent) {
   auto* field = new QLineEdit(parent);
-  field->setReadOnly(true);
+  platform::MarkReadOnly(*field);
   return field;
 }
 
@@ -49,6 +50,7 @@ void CMemoDlg::BuildControls() {
   m_number = NewReadOnlyField(this);
   m_text = new QPlainTextEdit(this);
   m_text->setReadOnly(true);
+  m_text->setAccessibleName(res::kCallLogLabelMemo);
   m_previous = new QPushButton(res::kButtonPrevious, this);
   m_next = new QPushButton(res::kButtonNext, this);
   m_close = new QPushButton(res::kButtonClose, this);

@@ -3,23 +3,26 @@
 #include <unistd.h>
 
 #include <QGridLayout>
-#include <algorithm>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <tuple>
 
 #include "data/FixedText.h"
 #include "data/MoneyText.h"
+#include "platform/FieldLabel.h"
 #include "platform/Messages.h"
+#include "platform/ReadOnlyField.h"
 #include "platform/RecordText.h"
 #include "platform/Texts.h"
 #include "print/CMonthlyBillPrintDlg.h"
 #include "reports/BillPrintInput.h"
 #include "reports/CCallSummaryDlg.h"
 #include "reports/CsvExport.h"
-#include "reports/ReportCsv.h"
 #include "reports/RecurringRules.h"
+#include "reports/ReportCsv.h"
 #include "res/Strings.h"
 
 namespace dorv::reports {
@@ -31,7 +34,7 @@ constexpr const char* kClassLabels[kBillingClassCount] = {
 
 QLineEdit* NewField(QWidget* parent, int minimumChars = 0) {
   auto* field = new QLineEdit(parent);
-  field->setReadOnly(true);
+  platform::MarkReadOnly(*field);
   if (minimumChars > 0)
     field->setMinimumWidth(field->fontMetrics().horizontalAdvance(QString(minimumChars, '0')));
   return field;
@@ -101,44 +104,60 @@ void CMonthlyBillingDlg::BuildControls() {
   m_export = new QPushButton(res::kExportButton, this);
   m_close = new QPushButton(res::kButtonClose, this);
   auto label = [this](const char* text) { return new QLabel(text, this); };
+  const auto labelFor = [](const char* text, QWidget* field) {
+    return platform::LabelFor(text, field);
+  };
 
   auto* period = new QGroupBox(res::kBillingHeadingPeriod, this);
   auto* dates = new QGridLayout(period);
-  dates->addWidget(label(res::kBillingLabelFrom), 0, 0);
+  dates->addWidget(labelFor(res::kBillingLabelFrom, m_fromMonth), 0, 0);
   dates->addWidget(m_fromMonth, 0, 1);
   dates->addWidget(m_fromDay, 0, 2);
   dates->addWidget(m_fromYear, 0, 3);
-  dates->addWidget(label(res::kBillingLabelThru), 1, 0);
+  dates->addWidget(labelFor(res::kBillingLabelThru, m_thruMonth), 1, 0);
   dates->addWidget(m_thruMonth, 1, 1);
   dates->addWidget(m_thruDay, 1, 2);
   dates->addWidget(m_thruYear, 1, 3);
-  dates->addWidget(label(res::kBillingLabelReportDate), 2, 0);
+  dates->addWidget(labelFor(res::kBillingLabelReportDate, m_reportDate), 2, 0);
   dates->addWidget(m_reportDate, 2, 1, 1, 3);
 
   auto* user = new QGridLayout;
-  user->addWidget(label(res::kLabelName), 0, 0);
+  user->addWidget(labelFor(res::kLabelName, m_name), 0, 0);
   user->addWidget(m_name, 0, 1);
-  user->addWidget(label(res::kBillingLabelTelephone), 1, 0);
+  user->addWidget(labelFor(res::kBillingLabelTelephone, m_phone), 1, 0);
   user->addWidget(m_phone, 1, 1);
-  user->addWidget(label(res::kLabelAddress), 2, 0);
+  user->addWidget(labelFor(res::kLabelAddress, m_address), 2, 0);
   user->addWidget(m_address, 2, 1);
   user->addWidget(m_location, 3, 1);
+  m_location->setAccessibleName(res::kNameAddressLine2);
+  using PartName = std::tuple<QWidget*, const char*, const char*>;
+  for (const auto& [field, text, part] :
+       {PartName{m_fromDay, res::kBillingLabelFrom, res::kNameDay},
+        PartName{m_fromYear, res::kBillingLabelFrom, res::kNameYear},
+        PartName{m_thruDay, res::kBillingLabelThru, res::kNameDay},
+        PartName{m_thruYear, res::kBillingLabelThru, res::kNameYear}})
+    field->setAccessibleName(QString(text) + " " + part);
   auto* top = new QHBoxLayout;
   top->addLayout(user, 3);
   top->addWidget(period, 2);
 
   auto* recurring = new QGroupBox(res::kBillingHeadingRecurring, this);
   auto* recurringRow = new QHBoxLayout(recurring);
-  recurringRow->addWidget(label(res::kBillingLabelRecurring));
+  recurringRow->addWidget(labelFor(res::kBillingLabelRecurring, m_recurringField));
   recurringRow->addStretch();
   recurringRow->addWidget(m_recurringField);
   recurringRow->addWidget(m_recurringDetail);
+  m_recurringDetail->setAccessibleName(QString(res::kBillingLabelRecurring) + " " +
+                                       m_recurringDetail->text());
 
   auto* calls = new QGroupBox(res::kBillingHeadingNonRecurring, this);
   auto* grid = new QGridLayout(calls);
   for (int i = 0; i < kBillingClassCount; ++i) {
     const ClassFields& fields = m_classFields[i];
-    grid->addWidget(label(kClassLabels[i]), i, 0);
+    grid->addWidget(labelFor(kClassLabels[i], fields.count), i, 0);
+    fields.length->setAccessibleName(QString(kClassLabels[i]) + " " + res::kBillingLabelLength);
+    fields.cost->setAccessibleName(QString(kClassLabels[i]) + " " + res::kBillingLabelCost);
+    fields.detail->setAccessibleName(QString(kClassLabels[i]) + " " + fields.detail->text());
     grid->addWidget(fields.count, i, 1);
     grid->addWidget(label(res::kBillingLabelLength), i, 2);
     grid->addWidget(fields.length, i, 3);
@@ -146,13 +165,13 @@ void CMonthlyBillingDlg::BuildControls() {
     grid->addWidget(fields.cost, i, 5);
     grid->addWidget(fields.detail, i, 6);
   }
-  grid->addWidget(label(res::kBillingLabelNonRecurring), kBillingClassCount, 0, 1, 5,
-                  Qt::AlignRight);
+  grid->addWidget(labelFor(res::kBillingLabelNonRecurring, m_callsField), kBillingClassCount, 0, 1,
+                  5, Qt::AlignRight);
   grid->addWidget(m_callsField, kBillingClassCount, 5);
 
   auto* totalRow = new QHBoxLayout;
   totalRow->addStretch();
-  totalRow->addWidget(label(res::kBillingLabelTotal));
+  totalRow->addWidget(labelFor(res::kBillingLabelTotal, m_totalField));
   totalRow->addWidget(m_totalField);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();

@@ -10,7 +10,9 @@
 
 #include "data/FixedText.h"
 #include "data/MoneyText.h"
+#include "platform/FieldLabel.h"
 #include "platform/Messages.h"
+#include "platform/ReadOnlyField.h"
 #include "platform/RecordText.h"
 #include "platform/ReportList.h"
 #include "platform/Texts.h"
@@ -88,10 +90,8 @@ CRecurringChargesDlg::CRecurringChargesDlg(Mode mode, const data::RecurringFile&
   m_delete->setObjectName("delete");
   m_close->setObjectName("close");
   m_fromDay->setMaxLength(2);
-  m_thruDay->setReadOnly(true);
-  m_thruDay->setFocusPolicy(Qt::NoFocus);
-  m_sum->setReadOnly(true);
-  m_sum->setFocusPolicy(Qt::NoFocus);
+  platform::MarkReadOnly(*m_thruDay);
+  platform::MarkReadOnly(*m_sum);
   m_sum->setAlignment(Qt::AlignRight);
   const int dayWidth = m_fromDay->fontMetrics().horizontalAdvance(QStringLiteral("WEND")) + 16;
   m_fromDay->setFixedWidth(dayWidth);
@@ -101,9 +101,9 @@ CRecurringChargesDlg::CRecurringChargesDlg(Mode mode, const data::RecurringFile&
   m_close->setDefault(true);
 
   auto* range = new QHBoxLayout;
-  range->addWidget(new QLabel(res::kRecurringLabelFromDay, this));
+  range->addWidget(platform::LabelFor(res::kRecurringLabelFromDay, m_fromDay));
   range->addWidget(m_fromDay);
-  range->addWidget(new QLabel(res::kRecurringLabelThruDay, this));
+  range->addWidget(platform::LabelFor(res::kRecurringLabelThruDay, m_thruDay));
   range->addWidget(m_thruDay);
   range->addWidget(new QLabel(res::kRecurringLabelOfTheMonth, this));
   range->addStretch();
@@ -111,14 +111,14 @@ CRecurringChargesDlg::CRecurringChargesDlg(Mode mode, const data::RecurringFile&
   for (QPushButton* button : {m_add, m_edit, m_delete}) buttons->addWidget(button);
   buttons->addStretch();
   auto* sum = new QHBoxLayout;
-  sum->addWidget(new QLabel(res::kRecurringLabelSubtotal, this));
+  sum->addWidget(platform::LabelFor(res::kRecurringLabelSubtotal, m_sum));
   sum->addWidget(new QLabel(res::kRecurringLabelDollar, this));
   sum->addWidget(m_sum);
   sum->addStretch();
   sum->addWidget(m_close);
   auto* layout = new QGridLayout(this);
   layout->addLayout(range, 0, 0, 1, 2);
-  layout->addWidget(new QLabel(res::kRecurringListHeading, this), 1, 0);
+  layout->addWidget(platform::LabelFor(res::kRecurringListHeading, m_list), 1, 0);
   layout->addWidget(m_list, 2, 0);
   layout->addLayout(buttons, 2, 1);
   layout->addLayout(sum, 3, 0, 1, 2);

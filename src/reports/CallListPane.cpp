@@ -49,6 +49,7 @@ void CallListPane::BuildControls() {
   m_rows =
       new platform::ReportListModel(CallListColumns(), platform::CompareAs(CompareCallRows), this);
   m_list = new platform::ReportList(false, this);
+  m_list->setAccessibleName(res::kNameCalls);
   m_list->SetModel(m_rows);
   m_list->SetHeaderClickHandler([this](int column) { OnColumnClick(column); });
   m_totalsPane = new CallTotalsPane(this);

@@ -49,6 +49,7 @@ CallSurchargePane::CallSurchargePane(QWidget* parent) : QWidget(parent) {
       {{res::kColumnType, 75, Qt::AlignLeft}, {res::kCallLogColumnCost, 25, Qt::AlignRight}},
       platform::CompareTextsNoCase, this);
   m_list = new platform::ReportList(true, this);
+  m_list->setAccessibleName(res::kCallLogLabelCallSurcharges);
   m_list->SetModel(m_rows);
   m_list->header()->setSectionsClickable(false);
   m_list->setSelectionMode(QAbstractItemView::NoSelection);

@@ -2,6 +2,8 @@
 
 #include <QHBoxLayout>
 
+#include "platform/FieldLabel.h"
+#include "platform/ReadOnlyField.h"
 #include "platform/RecordText.h"
 #include "res/Strings.h"
 
@@ -12,9 +14,8 @@ CallTotalsPane::CallTotalsPane(QWidget* parent) : QWidget(parent) {
   QLabel* label = nullptr;
   auto field = [&](const char* text) {
     auto* edit = new QLineEdit(this);
-    edit->setReadOnly(true);
-    edit->setFocusPolicy(Qt::NoFocus);
-    label = new QLabel(text, this);
+    platform::MarkReadOnly(*edit);
+    label = platform::LabelFor(text, edit);
     layout->addWidget(label);
     layout->addWidget(edit, 1);
     return edit;

@@ -726,4 +726,26 @@ inline constexpr const char* kTrendsInternational = "International";
 inline constexpr const char* kTrendsTollFree = "Toll free and AudioTex";
 inline constexpr const char* kTrendsRecurring = "Recurring charges";
 
+// Screen reader names of fields that no label names alone (the parts of a telephone number or
+// of an amount, lists under a heading). Not shown on the screen.
+inline constexpr const char* kNameAreaCode = "area code";
+inline constexpr const char* kNamePrefix = "prefix";
+inline constexpr const char* kNameSuffix = "suffix";
+inline constexpr const char* kNameYear = "year";
+inline constexpr const char* kNameDay = "day";
+inline constexpr const char* kNameMonth = "month";
+inline constexpr const char* kNameTime = "time";
+inline constexpr const char* kNameHours = "hours";
+inline constexpr const char* kNameMinutes = "minutes";
+inline constexpr const char* kNameSeconds = "seconds";
+inline constexpr const char* kNameStarts = "starts";
+inline constexpr const char* kNameEnds = "ends";
+inline constexpr const char* kNameSurchargesOfCall = "Surcharges of this call";
+inline constexpr const char* kNameCalls = "Calls";
+inline constexpr const char* kNameStatusLine = "Status line";
+inline constexpr const char* kNameDollars = "dollars";
+inline constexpr const char* kNameCents = "cents";
+inline constexpr const char* kNameHundredths = "hundredths of a cent";
+inline constexpr const char* kNameAddressLine2 = "Address, second line";
+
 }  // namespace dorv::res

@@ -14,6 +14,7 @@
 
 #include "data/FixedText.h"
 #include "platform/Messages.h"
+#include "platform/ReadOnlyField.h"
 #include "platform/RecordText.h"
 #include "platform/Texts.h"
 #include "res/Strings.h"
@@ -190,10 +191,7 @@ void CMyAdvancedDlg::FillRateChoices() {
 }
 
 void CMyAdvancedDlg::MakeReadOnly() {
-  for (const Edit& edit : m_edits) {
-    edit.edit->setReadOnly(true);
-    edit.edit->setFocusPolicy(Qt::NoFocus);
-  }
+  for (const Edit& edit : m_edits) platform::MarkReadOnly(*edit.edit);
   for (const RateChoice& rate : m_rates) {
     rate.box->setEnabled(false);
     rate.box->setFocusPolicy(Qt::NoFocus);

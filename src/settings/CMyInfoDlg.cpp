@@ -14,7 +14,9 @@
 #include <QVBoxLayout>
 
 #include "data/FixedText.h"
+#include "platform/FieldLabel.h"
 #include "platform/Messages.h"
+#include "platform/ReadOnlyField.h"
 #include "platform/RecordText.h"
 #include "platform/Texts.h"
 #include "rating/dialogs/CSurchargeListDlg.h"
@@ -121,7 +123,7 @@ void CMyInfoDlg::BuildControls() {
     edit->setObjectName(def.objectName);
     const int room = static_cast<int>(def.place.size) - 1;
     edit->setMaxLength(def.typedLimit > 0 && def.typedLimit < room ? def.typedLimit : room);
-    edit->setReadOnly(def.fromLocation);
+    if (def.fromLocation) platform::MarkReadOnly(*edit);
     m_texts.push_back({def.place, edit});
   }
   for (const DigitsDef& def : kDigitsDefs) {
@@ -165,9 +167,9 @@ QLineEdit* CMyInfoDlg::TextField(const char* objectName) const {
 
 void CMyInfoDlg::BuildLayout() {
   auto* grid = new QGridLayout;
-  auto label = [this](const char* text) { return new QLabel(text, this); };
+  auto label = [](const char* text, QWidget* field) { return platform::LabelFor(text, field); };
   auto row = [&](int at, const char* text, std::initializer_list<QWidget*> widgets) {
-    if (text) grid->addWidget(label(text), at, 0);
+    if (text) grid->addWidget(label(text, *widgets.begin()), at, 0);
     auto* line = new QHBoxLayout;
     for (QWidget* widget : widgets) line->addWidget(widget);
     grid->addLayout(line, at, 1);
@@ -175,21 +177,21 @@ void CMyInfoDlg::BuildLayout() {
   row(0, res::kMyInfoLabelName, {TextField("name")});
   row(1, res::kMyInfoLabelAddress, {TextField("address")});
   row(2, res::kMyInfoLabelCity,
-      {TextField("city"), label(res::kMyInfoLabelState), TextField("state")});
+      {TextField("city"), label(res::kMyInfoLabelState, TextField("state")), TextField("state")});
   row(3, res::kMyInfoLabelPostalCode,
-      {TextField("postalCode"), label(res::kMyInfoLabelCountry), TextField("country"),
-       m_lookupLocation});
+      {TextField("postalCode"), label(res::kMyInfoLabelCountry, TextField("country")),
+       TextField("country"), m_lookupLocation});
   row(4, res::kMyInfoLabelTelephone,
       {TextField("areaCode"), TextField("prefix"), TextField("suffix"),
-       label(res::kMyInfoLabelExtension), TextField("extension")});
+       label(res::kMyInfoLabelExtension, TextField("extension")), TextField("extension")});
   row(5, res::kMyInfoLabelFax,
       {TextField("faxAreaCode"), TextField("faxPrefix"), TextField("faxSuffix")});
   row(6, res::kMyInfoLabelEmail, {TextField("email")});
   row(7, res::kMyInfoLabelTelcoAccess,
-      {TextField("telcoAccessNumber"), label(res::kMyInfoLabelTelcoName), TextField("telcoName"),
-       m_changeTelco});
+      {TextField("telcoAccessNumber"), label(res::kMyInfoLabelTelcoName, TextField("telcoName")),
+       TextField("telcoName"), m_changeTelco});
   row(8, res::kMyInfoLabelReminder,
-      {TextField("reminderMinutes"), label(res::kSurchargeLabelMinutes), m_soundOff});
+      {TextField("reminderMinutes"), new QLabel(res::kSurchargeLabelMinutes, this), m_soundOff});
 
   auto* clockBox = new QGroupBox(res::kMyInfoTimeDisplay, this);
   auto* clockLine = new QHBoxLayout(clockBox);
@@ -197,9 +199,23 @@ void CMyInfoDlg::BuildLayout() {
   clockLine->addWidget(m_clock12);
   grid->addWidget(clockBox, 9, 0, 1, 2);
   row(10, res::kMyInfoLabelFirstInterval,
-      {TextField("sampleMinutes1"), label(res::kMyInfoLabelSecondInterval),
-       TextField("sampleMinutes2"), label(res::kMyInfoLabelThirdInterval),
+      {TextField("sampleMinutes1"),
+       label(res::kMyInfoLabelSecondInterval, TextField("sampleMinutes2")),
+       TextField("sampleMinutes2"),
+       label(res::kMyInfoLabelThirdInterval, TextField("sampleMinutes3")),
        TextField("sampleMinutes3")});
+
+  // The parts of the telephone numbers after the first, which the row's label names.
+  struct PartName {
+    const char* field;
+    const char* row;
+    const char* part;
+  };
+  for (const PartName& name : {PartName{"prefix", res::kMyInfoLabelTelephone, res::kNamePrefix},
+                               PartName{"suffix", res::kMyInfoLabelTelephone, res::kNameSuffix},
+                               PartName{"faxPrefix", res::kMyInfoLabelFax, res::kNamePrefix},
+                               PartName{"faxSuffix", res::kMyInfoLabelFax, res::kNameSuffix}})
+    TextField(name.field)->setAccessibleName(QString(name.row) + " " + name.part);
 
   auto* buttons = new QHBoxLayout;
   for (QPushButton* button : {m_dialingInformation, m_callSurcharges, m_monthlyDefaults})

@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QHeaderView>
 
+#include "platform/ReadOnlyField.h"
 #include "platform/ReportList.h"
 
 using namespace dorv::platform;
@@ -121,4 +122,24 @@ TEST(ReportListLayout, CellPlanFitsAndAligns) {
   CellPlan squeezed = PlanCell(metrics, "$123456789.0000", 40, 1, Qt::AlignRight);
   EXPECT_TRUE(squeezed.text.endsWith("..."));
   EXPECT_EQ(squeezed.alignment, Qt::AlignLeft);
+}
+
+// A cell or field cut short offers its whole text as a tool tip; one that fits offers none.
+TEST(ReportListLayout, CutTextsOfferTheirWholeTextAsToolTip) {
+  const QFontMetrics metrics(QFont("Sans Serif", 10));
+  const QString text = "Evening and weekend band, Mon-Fri 5:00 PM - 8:00 AM";
+  const int wide = metrics.horizontalAdvance(text);
+  struct Case {
+    int column;
+    int width;
+    bool cut;
+  };
+  for (const Case c : {Case{0, wide + 8, false}, Case{0, wide + 7, true}, Case{1, wide + 12, false},
+                       Case{1, wide + 11, true}, Case{-1, wide, false}, Case{-1, wide - 1, true}}) {
+    SCOPED_TRACE(testing::Message() << c.column << " " << c.width - wide);
+    const QString tip = c.column < 0 ? CutTextTip(metrics, text, c.width)
+                                     : CellToolTip(metrics, text, c.width, c.column);
+    EXPECT_EQ(tip, c.cut ? text : QString());
+  }
+  EXPECT_EQ(CellToolTip(metrics, "", 0, 1), "");
 }

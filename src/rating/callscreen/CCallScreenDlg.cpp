@@ -1,8 +1,6 @@
 #include "rating/callscreen/CCallScreenDlg.h"
 
 #include <QButtonGroup>
-#include <algorithm>
-#include <utility>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -13,20 +11,24 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <tuple>
+#include <utility>
 
 #include "data/FixedText.h"
 #include "data/MoneyText.h"
 #include "data/PdbText.h"
+#include "platform/FieldLabel.h"
 #include "platform/Messages.h"
 #include "platform/RecordText.h"
 #include "platform/Texts.h"
+#include "platform/WarningNote.h"
 #include "rating/Surcharges.h"
 #include "rating/callscreen/BandRows.h"
 #include "rating/callscreen/CSampleTimeCalculationsDlg.h"
 #include "rating/callscreen/MoneyField.h"
 #include "rating/callscreen/StepField.h"
 #include "rating/dialogs/CCallSurchargesDlg.h"
-#include "platform/WarningNote.h"
 #include "res/Strings.h"
 
 namespace dorv::rating {
@@ -38,6 +40,17 @@ RateView RatesOf(CallScreenMode mode, const data::CallLogRecord& call,
                  const data::PdbRecord* entry) {
   return mode == CallScreenMode::Reopen ? RateView(call) : RateView(*entry);
 }
+
+// A list or text box that asks for no more height than its minimum and takes what height the
+// window has beyond it, so that the whole screen fits a 768-pixel display.
+template <class Area>
+class CompactArea final : public Area {
+ public:
+  explicit CompactArea(QWidget* parent) : Area(parent) {
+    this->setMinimumHeight(this->fontMetrics().lineSpacing() * 4 + 2 * this->frameWidth() + 8);
+  }
+  QSize sizeHint() const override { return {Area::sizeHint().width(), this->minimumHeight()}; }
+};
 
 QLabel* NamedLabel(const char* name, QWidget* parent) {
   auto* label = new QLabel(parent);
@@ -133,8 +146,9 @@ void CCallScreenDlg::BuildControls() {
   m_farYear = NamedLabel("farYear", this);
   m_farDay = NamedLabel("farDay", this);
   m_farTime = NamedLabel("farTime", this);
-  m_bands = new QListWidget(this);
+  m_bands = new CompactArea<QListWidget>(this);
   m_bands->setObjectName("bands");
+  m_bands->setAccessibleName(res::kCallGroupBands);
   m_rateFirstCaption = NamedLabel("rateFirstCaption", this);
   m_rateAdditionalCaption = NamedLabel("rateAdditionalCaption", this);
   m_rateFirst = NamedMoney("rateFirst", this);
@@ -148,7 +162,7 @@ void CCallScreenDlg::BuildControls() {
   m_seconds = NamedStep("seconds", this);
   m_charge = NamedMoney("charge", this);
   m_surchargeTotal = NamedMoney("surchargeTotal", this);
-  m_memo = new QPlainTextEdit(this);
+  m_memo = new CompactArea<QPlainTextEdit>(this);
   m_memo->setObjectName("memo");
   m_incoming = new QRadioButton(res::kCallIncoming, this);
   m_incoming->setObjectName("incoming");
@@ -209,6 +223,16 @@ void CCallScreenDlg::BuildControls() {
 
   auto* timing = new QGridLayout;
   timing->addWidget(new QLabel(res::kCallLabelLength, this), 0, 0);
+  // The parts of the date and of the length, as a screen reader names them.
+  for (const auto& [field, group, part] :
+       {std::tuple{m_month, res::kCallGroupStart, res::kNameMonth},
+        std::tuple{m_day, res::kCallGroupStart, res::kNameDay},
+        std::tuple{m_year, res::kCallGroupStart, res::kNameYear},
+        std::tuple{m_time, res::kCallGroupStart, res::kNameTime},
+        std::tuple{m_hours, res::kCallLabelLength, res::kNameHours},
+        std::tuple{m_minutes, res::kCallLabelLength, res::kNameMinutes},
+        std::tuple{m_seconds, res::kCallLabelLength, res::kNameSeconds}})
+    field->setAccessibleName(QString(group) + " " + part);
   auto* length = new QHBoxLayout;
   for (StepField* field : {m_hours, m_minutes, m_seconds}) length->addWidget(field);
   timing->addLayout(length, 0, 1);
@@ -234,7 +258,7 @@ void CCallScreenDlg::BuildControls() {
   layout->addWidget(bands, 2, 0);
   layout->addWidget(samples, 2, 1);
   layout->addLayout(timing, 3, 0);
-  layout->addWidget(new QLabel(res::kCallMemoCaption, this), 4, 0, 1, 2);
+  layout->addWidget(platform::LabelFor(res::kCallMemoCaption, m_memo), 4, 0, 1, 2);
   layout->addWidget(m_memo, 5, 0, 1, 2);
   layout->addLayout(status, 6, 0, 1, 2);
   layout->addWidget(m_warningPlace, 8, 0, 1, 2);
@@ -362,6 +386,7 @@ void CCallScreenDlg::FillBandRows() {
   m_bands->clear();
   for (const BandRow& row : m_farEnd.bands) {
     auto* item = new QListWidgetItem(platform::FromRecord(row.text), m_bands);
+    item->setToolTip(item->text());  // the list may be too narrow for a long band title
     item->setData(Qt::UserRole, row.band);
   }
   m_fillingBands = false;

@@ -36,6 +36,8 @@ CCallSurchargesDlg::CCallSurchargesDlg(std::span<const data::Surcharge, kListSlo
       m_cancel(new QPushButton(res::kButtonCancel, this)) {
   m_available->setObjectName("available");
   m_carried->setObjectName("carried");
+  m_available->setAccessibleName(res::kSurchargeListCaption);
+  m_carried->setAccessibleName(res::kNameSurchargesOfCall);
   m_addToCall->setObjectName("addToCall");
   m_removeFromCall->setObjectName("removeFromCall");
   m_ok->setObjectName("ok");

@@ -10,7 +10,9 @@
 
 #include "data/BandTitles.h"
 #include "data/HourDefinitions.h"
+#include "platform/FieldLabel.h"
 #include "platform/Messages.h"
+#include "platform/ReadOnlyField.h"
 #include "platform/RecordText.h"
 #include "platform/Texts.h"
 #include "rating/dialogs/HourSpinBox.h"
@@ -62,18 +64,21 @@ void CChangeRateBandsDlg::BuildLayout() {
   for (int day = 0; day < 3; ++day) grid->addWidget(new QLabel(days[day], this), 0, 2 + day * 2, 1, 2);
   for (int band = 0; band < 3; ++band) {
     const int row = 1 + band * 2;
-    grid->addWidget(new QLabel(QString::asprintf(res::kLabelBandNumber, band + 1), this), row, 0);
+    const QString bandName = QString::asprintf(res::kLabelBandNumber, band + 1);
     m_titleBoxes[band] = new QComboBox(this);
+    grid->addWidget(platform::LabelFor(bandName, m_titleBoxes[band]), row, 0);
     grid->addWidget(m_titleBoxes[band], row, 1);
     for (int hour = 0; hour < 6; ++hour) {
       auto* spin = new HourSpinBox(this);
+      spin->setAccessibleName(bandName + ", " + days[hour / 2] + ", " +
+                              (hour % 2 == 0 ? res::kNameStarts : res::kNameEnds));
       m_hourSpins[band * 6 + hour] = spin;
       grid->addWidget(spin, row, 2 + hour);
     }
-    grid->addWidget(new QLabel(res::kLabelBandText, this), row + 1, 0);
     m_bandTexts[band] = new QLineEdit(this);
-    m_bandTexts[band]->setReadOnly(true);
-    m_bandTexts[band]->setFocusPolicy(Qt::NoFocus);
+    platform::MarkReadOnly(*m_bandTexts[band]);
+    m_bandTexts[band]->setAccessibleName(bandName + ", " + res::kLabelBandText);
+    grid->addWidget(new QLabel(res::kLabelBandText, this), row + 1, 0);
     grid->addWidget(m_bandTexts[band], row + 1, 1, 1, 7);
   }
   m_ok = new QPushButton(res::kButtonOk, this);

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "platform/Messages.h"
+#include "platform/ReadOnlyField.h"
 #include "platform/RecordText.h"
 #include "platform/Texts.h"
 #include "rating/dialogs/SurchargeFields.h"
@@ -48,6 +49,8 @@ CSurchargeDlg::CSurchargeDlg(Mode mode, int slot,
   auto* periodRow = new QHBoxLayout;
   periodRow->addWidget(m_period);
   periodRow->addWidget(new QLabel(res::kSurchargeLabelMinutes, this));
+  m_period->setAccessibleName(QString(res::kSurchargeLabelUpdatedEvery) + " " +
+                              res::kSurchargeLabelMinutes);
   form->addRow(res::kSurchargeLabelUpdatedEvery, periodRow);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
@@ -92,8 +95,7 @@ void CSurchargeDlg::FillFields() {
 
 void CSurchargeDlg::ShowPeriodState() {
   const bool perTime = m_type->currentIndex() == kPerTimeEntry;
-  m_period->setReadOnly(!perTime);
-  m_period->setFocusPolicy(perTime ? Qt::StrongFocus : Qt::ClickFocus);
+  platform::MarkReadOnly(*m_period, !perTime);
 }
 
 bool CSurchargeDlg::Save() {

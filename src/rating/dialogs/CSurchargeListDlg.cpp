@@ -46,6 +46,7 @@ CSurchargeListDlg::CSurchargeListDlg(data::MyInfo& info, data::MyInfoFile& file,
   resize(560, 320);
 
   setWindowTitle(res::kSurchargeListCaption);
+  m_list->setAccessibleName(res::kSurchargeListCaption);
   platform::SetCaption(*this);
   FillList();
 
