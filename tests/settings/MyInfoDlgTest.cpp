@@ -84,6 +84,7 @@ TEST_F(MyInfoDlgTest, TheSetupAsksForTheLocationOnceAndStoresOnlyACompleteRecord
   Click(Child<QPushButton>(dialog, "ok"));  // no prefix yet
   EXPECT_TRUE(dialog.isVisible());
   EXPECT_EQ(StoredInfo().infoStored, 0u);
+  EXPECT_TRUE(Field(dialog, "prefix")->hasFocus());
   TypeInto(Field(dialog, "prefix"), "555");
   Click(Child<QPushButton>(dialog, "ok"));
   ExpectShown(prompter, {res::kMyInfoPickLocation, res::kMyInfoIncomplete});
