@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QRadioButton>
 
 #include "data/FixedText.h"
@@ -62,6 +63,8 @@ TEST_F(MyInfoDlgTest, ButtonsByModeAndOpeners) {
     EXPECT_EQ(Child<QPushButton>(dialog, "dialingInformation")->isEnabled(), c.others);
     EXPECT_EQ(Child<QPushButton>(dialog, "callSurcharges")->isEnabled(), c.others);
     EXPECT_EQ(Child<QPushButton>(dialog, "monthlyDefaults")->isEnabled(), c.others);
+    // Only the first-time setup says what it is for.
+    EXPECT_EQ(dialog.findChild<QLabel*>("firstTimeIntro") != nullptr, !c.others);
   }
 }
 
