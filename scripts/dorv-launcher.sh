@@ -3,6 +3,8 @@
 set -eu
 libexec="$(dirname "$(readlink -f "$0")")/../libexec/dorv"
 data="${XDG_DATA_HOME:-$HOME/.local/share}/dorv"
-"$libexec/prepare-datadir.sh" "$data" "$libexec/../../share/dorv/sampledb"
-cd "$data"
+# Started from the desktop's menu, nobody sees this script's messages: when laying out fails,
+# Dorv starts all the same and its start-up names the folder or file at fault.
+"$libexec/prepare-datadir.sh" "$data" "$libexec/../../share/dorv/sampledb" || :
+cd "$data" 2> /dev/null || cd /
 exec "$libexec/dorv" "$@"

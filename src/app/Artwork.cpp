@@ -55,16 +55,17 @@ QPixmap MakeLogo() {
   return logo;
 }
 
+QImage MarkImage(int size) {
+  QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  QPainter p(&image);
+  DrawMark(p, QRectF(0, 0, size, size));
+  return image;
+}
+
 QIcon MakeIcon() {
   QIcon icon;
-  for (int size : {16, 32, 48, 64}) {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    DrawMark(p, QRectF(0, 0, size, size));
-    p.end();
-    icon.addPixmap(pixmap);
-  }
+  for (int size : {16, 32, 48, 64}) icon.addPixmap(QPixmap::fromImage(MarkImage(size)));
   return icon;
 }
 

@@ -14,8 +14,14 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent), m_browser(new QTextBr
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(m_browser);
-  m_browser->setSource(QUrl("qrc:/help/guide.html"));
+  ShowTopic({});
   resize(560, 640);
+}
+
+void HelpWindow::ShowTopic(const QString& anchor) {
+  QUrl guide("qrc:/help/guide.html");
+  if (!anchor.isEmpty()) guide.setFragment(anchor);
+  m_browser->setSource(guide);
 }
 
 }  // namespace dorv::app

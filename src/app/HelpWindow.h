@@ -11,6 +11,8 @@ class HelpWindow final : public QDialog {
  public:
   explicit HelpWindow(QWidget* parent = nullptr);
   QTextBrowser* Browser() const { return m_browser; }
+  // Shows the guide at a topic's anchor; at its start when the anchor is empty.
+  void ShowTopic(const QString& anchor);
 
  private:
   QTextBrowser* m_browser;

@@ -7,6 +7,7 @@
 #include <QStatusBar>
 
 #include "app/Artwork.h"
+#include "app/ContextHelp.h"
 #include "app/StartupChecks.h"
 #include "app/MonthlyBillingCommand.h"
 #include "pdb/CAlphaConvertDlg.h"
@@ -269,14 +270,23 @@ rating::CallScreenContext CMainFrame::MakeCallScreenContext() {
 
 void CMainFrame::OnPrinter() { platform::ShowPrintSetup(this); }
 
-void CMainFrame::OnHelpContents() {
-  if (!m_help) m_help = new HelpWindow(this);
+void CMainFrame::OnHelpContents() { ShowHelp(this, {}); }
+
+void CMainFrame::ShowHelp(QWidget* window, const QString& anchor) {
+  // A modal dialog blocks every window but its own, so the guide becomes a window of the one
+  // the user asked from.
+  QWidget* owner = window == m_help ? m_help->parentWidget() : window;
+  if (!m_help) m_help = new HelpWindow(owner);
+  if (m_help->parentWidget() != owner) m_help->setParent(owner, m_help->windowFlags());
+  m_help->ShowTopic(anchor);
   m_help->show();
   m_help->raise();
+  m_help->activateWindow();
 }
 
 void CMainFrame::OnAbout() {
-  platform::Ask(this, res::kAboutText, QMessageBox::Ok, QMessageBox::Information);
+  const QString text = QString(res::kAboutText).arg(DORV_VERSION) + "\r\n\r\n" + res::kAboutCredits;
+  platform::Ask(this, text, QMessageBox::Ok, QMessageBox::Information);
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

@@ -2,6 +2,7 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QPixmap>
+#include <QPointer>
 #include <QTimer>
 #include <ctime>
 #include <functional>
@@ -75,7 +76,7 @@ class CMainFrame final : public QMainWindow {
   const settings::MyInfoOpeners& MyInfoOpeners() const { return m_myInfoOpeners; }
 
   LogoArea* Logo() const { return m_logoArea; }
-  HelpWindow* Help() const { return m_help; }
+  HelpWindow* Help() const { return m_help.data(); }
   QTimer& LogoTimer() { return m_logoTimer; }
 
  protected:
@@ -84,6 +85,8 @@ class CMainFrame final : public QMainWindow {
  private:
   void BuildMenus();
   void BuildStatusBar();
+  // Shows the guide at a topic over the window the user asked from.
+  void ShowHelp(QWidget* window, const QString& anchor);
   void OpenBook(data::PdbKind kind);
   // What the call screen works with, wherever it is opened from.
   rating::CallScreenContext MakeCallScreenContext();
@@ -98,7 +101,8 @@ class CMainFrame final : public QMainWindow {
   LogoArea* m_logoArea;
   QTimer m_logoTimer;
   bool m_filesOpen = false;
-  HelpWindow* m_help = nullptr;
+  // Owned by the window it was last opened over, which may close and take it along.
+  QPointer<HelpWindow> m_help;
   platform::ProgramStarter m_startProgram = platform::StartDetached;
   std::function<std::time_t()> m_now = [] { return std::time(nullptr); };
   settings::MyInfoOpeners m_myInfoOpeners;

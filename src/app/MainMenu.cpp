@@ -2,9 +2,8 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
-#include <QShortcut>
-#include <QWhatsThis>
 
+#include "app/ContextHelp.h"
 #include "app/MainFrame.h"
 #include "res/Strings.h"
 
@@ -65,11 +64,9 @@ void CMainFrame::BuildMenus() {
         action->setEnabled(false);
     }
   }
-  // F1 opens the guide; Shift+F1 lets the user click a control to learn what it does.
-  auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
-  connect(help, &QShortcut::activated, this, &CMainFrame::OnHelpContents);
-  auto* contextHelp = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F1), this);
-  connect(contextHelp, &QShortcut::activated, [] { QWhatsThis::enterWhatsThisMode(); });
+  // F1 opens the guide at the topic of the window it is pressed in.
+  new ContextHelp([this](QWidget* window, const QString& anchor) { ShowHelp(window, anchor); },
+                  this);
 }
 
 }  // namespace dorv::app

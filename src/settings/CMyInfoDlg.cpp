@@ -105,7 +105,12 @@ CMyInfoDlg::CMyInfoDlg(int mode, data::MyInfo& info, data::MyInfoFile& file, MyI
        {static_cast<QAbstractButton*>(m_soundOff), static_cast<QAbstractButton*>(m_clock24),
         static_cast<QAbstractButton*>(m_clock12)})
     connect(button, &QAbstractButton::clicked, this, [this] { m_changed = true; });
-  if (firstTime) TextField("address")->installEventFilter(this);
+  if (firstTime) {
+    TextField("address")->installEventFilter(this);
+    auto* intro = new QLabel(res::kMyInfoFirstTimeIntro, this);
+    intro->setObjectName("firstTimeIntro");
+    static_cast<QBoxLayout*>(layout())->insertWidget(0, intro);
+  }
 
   connect(m_lookupLocation, &QPushButton::clicked, this, &CMyInfoDlg::LookupLocation);
   connect(m_changeTelco, &QPushButton::clicked, this, &CMyInfoDlg::ChangeTelco);
@@ -345,8 +350,14 @@ PersonalEntries CMyInfoDlg::Entries() const {
 }
 
 bool CMyInfoDlg::Store() {
-  if (!PersonalInfoComplete(Entries())) {
+  if (const std::string_view missing = FirstMissingEntry(Entries()); !missing.empty()) {
     platform::Ask(this, res::kMyInfoIncomplete);
+    // Fields filled from the location are read-only: the lookup is the way to fill them.
+    QLineEdit* field = TextField(std::string(missing).c_str());
+    if (field->isReadOnly())
+      m_lookupLocation->setFocus();
+    else
+      field->setFocus();
     return false;
   }
   for (const DigitsEdit& digits : m_digits) {

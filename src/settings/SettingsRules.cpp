@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstring>
+#include <utility>
 
 #include "data/FixedText.h"
 
@@ -41,11 +42,23 @@ bool IsNorthAmericanCountry(std::string_view country) {
   return SameIgnoringCase(country, "United States") || SameIgnoringCase(country, "Canada");
 }
 
-bool PersonalInfoComplete(const PersonalEntries& e) {
-  for (const std::string* text :
-       {&e.name, &e.address, &e.city, &e.postalCode, &e.areaCode, &e.prefix, &e.suffix})
-    if (text->empty()) return false;
-  return !e.state.empty() || !IsNorthAmericanCountry(e.country);
+bool PersonalInfoComplete(const PersonalEntries& e) { return FirstMissingEntry(e).empty(); }
+
+std::string_view FirstMissingEntry(const PersonalEntries& e) {
+  const bool stateNeeded = IsNorthAmericanCountry(e.country);
+  const std::pair<std::string_view, const std::string*> needed[] = {
+      {"name", &e.name},
+      {"address", &e.address},
+      {"city", &e.city},
+      {"state", stateNeeded ? &e.state : nullptr},
+      {"postalCode", &e.postalCode},
+      {"areaCode", &e.areaCode},
+      {"prefix", &e.prefix},
+      {"suffix", &e.suffix},
+  };
+  for (const auto& [field, text] : needed)
+    if (text && text->empty()) return field;
+  return {};
 }
 
 DigitsValue ParseDigits(std::string_view text) {

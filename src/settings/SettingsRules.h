@@ -33,6 +33,9 @@ struct PersonalEntries {
 };
 // Everything filled in; the state may stay empty outside the United States and Canada.
 bool PersonalInfoComplete(const PersonalEntries& entries);
+// The first entry still needed, in the order the fields stand on the screen, named as the
+// PersonalEntries member ("postalCode"); empty when everything needed is there.
+std::string_view FirstMissingEntry(const PersonalEntries& entries);
 
 // A digits field: its value, and whether the text was a number at all (an empty field counts
 // as 0). A text that is not a number gives 0.

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QRadioButton>
 
 #include "data/FixedText.h"
@@ -62,6 +63,8 @@ TEST_F(MyInfoDlgTest, ButtonsByModeAndOpeners) {
     EXPECT_EQ(Child<QPushButton>(dialog, "dialingInformation")->isEnabled(), c.others);
     EXPECT_EQ(Child<QPushButton>(dialog, "callSurcharges")->isEnabled(), c.others);
     EXPECT_EQ(Child<QPushButton>(dialog, "monthlyDefaults")->isEnabled(), c.others);
+    // Only the first-time setup says what it is for.
+    EXPECT_EQ(dialog.findChild<QLabel*>("firstTimeIntro") != nullptr, !c.others);
   }
 }
 
@@ -84,6 +87,7 @@ TEST_F(MyInfoDlgTest, TheSetupAsksForTheLocationOnceAndStoresOnlyACompleteRecord
   Click(Child<QPushButton>(dialog, "ok"));  // no prefix yet
   EXPECT_TRUE(dialog.isVisible());
   EXPECT_EQ(StoredInfo().infoStored, 0u);
+  EXPECT_TRUE(Field(dialog, "prefix")->hasFocus());
   TypeInto(Field(dialog, "prefix"), "555");
   Click(Child<QPushButton>(dialog, "ok"));
   ExpectShown(prompter, {res::kMyInfoPickLocation, res::kMyInfoIncomplete});

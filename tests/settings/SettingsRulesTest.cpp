@@ -33,20 +33,23 @@ TEST(SettingsRules, DigitsFieldsGiveTheirNumberOrZero) {
 TEST(SettingsRules, EveryPersonalEntryIsNeededButTheStateOutsideNorthAmerica) {
   struct Case {
     const char* name;
+    const char* city;
     const char* state;
     const char* country;
     const char* prefix;
-    bool complete;
-  } cases[] = {{"all filled", "New York", "United States", "555", true},
-               {"no prefix", "New York", "United States", "", false},
-               {"no state in the United States", "", "United States", "555", false},
-               {"no state in Canada, any case", "", "canada", "555", false},
-               {"no state in Mexico", "", "Mexico", "555", true}};
+    const char* missing;  // the first entry needed, "" when complete
+  } cases[] = {{"all filled", "Town", "New York", "United States", "555", ""},
+               {"no prefix", "Town", "New York", "United States", "", "prefix"},
+               {"no state in the United States", "Town", "", "United States", "555", "state"},
+               {"no state in Canada, any case", "Town", "", "canada", "555", "state"},
+               {"no state in Mexico", "Town", "", "Mexico", "555", ""},
+               {"the first of several on the screen", "", "", "United States", "", "city"}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    PersonalEntries entries{"Ann", "1 Main St", "Town", c.state, "12345", c.country,
+    PersonalEntries entries{"Ann", "1 Main St", c.city, c.state, "12345", c.country,
                             "212", c.prefix, "0100"};
-    EXPECT_EQ(PersonalInfoComplete(entries), c.complete);
+    EXPECT_EQ(FirstMissingEntry(entries), c.missing);
+    EXPECT_EQ(PersonalInfoComplete(entries), *c.missing == 0);
   }
 }
 
