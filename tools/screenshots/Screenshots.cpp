@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProcess>
@@ -60,6 +61,11 @@ void Shoot(QWidget& window, const char* fileName) {
   QString path = QDir(g_outputDir).filePath(fileName);
   if (!shot.save(path)) std::fprintf(stderr, "could not save %s\n", qPrintable(path));
   std::printf("%s\n", qPrintable(path));
+  // The whole 1024x768 screen as well, to show that the window fits a small screen.
+  const QString screenPath = QDir(g_outputDir).filePath(QString("1024x768/") + fileName);
+  QDir().mkpath(QFileInfo(screenPath).path());
+  if (!window.screen()->grabWindow(0).save(screenPath))
+    std::fprintf(stderr, "could not save %s\n", qPrintable(screenPath));
 }
 
 // Lets the click print into docs/printouts/<name>.pdf, beside the screenshots, and saves a
