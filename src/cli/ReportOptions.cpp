@@ -4,6 +4,7 @@
 #include <charconv>
 
 #include "data/Calendar.h"
+#include "res/Strings.h"
 
 namespace dorv::cli {
 namespace {
@@ -69,58 +70,58 @@ ParsedOptions ParseReportOptions(const std::vector<std::string>& arguments) {
     if (word == "--csv") {
       options.csv = true;
     } else if (word == "--data") {
-      if (!value(dataDir)) return {std::nullopt, "--data needs a directory"};
+      if (!value(dataDir)) return {std::nullopt, res::kReportErrorDataNeedsDir};
       options.dataDir = *dataDir;
     } else if (word == "--book" || word == "--entry" || word == "--from" || word == "--thru") {
       auto& into = word == "--book"    ? book
                    : word == "--entry" ? entry
                    : word == "--from"  ? from
                                        : thru;
-      if (!value(into)) return {std::nullopt, word + " needs a value"};
+      if (!value(into)) return {std::nullopt, word + res::kReportErrorNeedsValue};
     } else if (word.size() > 1 && word[0] == '-') {
-      return {std::nullopt, "unknown option " + word};
+      return {std::nullopt, res::kReportErrorUnknownOption + word};
     } else {
       words.push_back(word);
     }
   }
-  if (words.empty()) return {std::nullopt, "no command given"};
+  if (words.empty()) return {std::nullopt, res::kReportErrorNoCommand};
   const std::string& command = words[0];
   const std::size_t wanted = command == "log" ? 2 : 1;
-  if (words.size() != wanted) return {std::nullopt, "wrong number of arguments for " + command};
+  if (words.size() != wanted) return {std::nullopt, res::kReportErrorArgumentCount + command};
   const bool contact = command == "contact", bill = command == "bill";
-  if ((book || entry || thru) && !contact) return {std::nullopt, "option not used by " + command};
-  if (from && !contact && !bill) return {std::nullopt, "--from not used by " + command};
+  if ((book || entry || thru) && !contact) return {std::nullopt, res::kReportErrorOptionNotUsed + command};
+  if (from && !contact && !bill) return {std::nullopt, res::kReportErrorFromNotUsed + command};
 
   if (command == "months") {
     options.command = Command::Months;
   } else if (command == "log") {
     const auto month = ParseMonth(words[1]);
-    if (!month) return {std::nullopt, "not a month (YYYY-MM): " + words[1]};
+    if (!month) return {std::nullopt, res::kReportErrorNotMonth + words[1]};
     options.command = Command::Log;
     options.month = *month;
   } else if (contact) {
     options.command = Command::Contact;
     if (!book || !entry || !from || !thru)
-      return {std::nullopt, "contact needs --book, --entry, --from and --thru"};
+      return {std::nullopt, res::kReportErrorContactOptions};
     const auto kind = ParseBook(*book);
-    if (!kind) return {std::nullopt, "not a book: " + *book};
+    if (!kind) return {std::nullopt, res::kReportErrorNotBook + *book};
     const auto number = ParseEntry(*entry);
-    if (!number) return {std::nullopt, "not an entry number: " + *entry};
+    if (!number) return {std::nullopt, res::kReportErrorNotEntry + *entry};
     const auto first = ParseMonth(*from), last = ParseMonth(*thru);
-    if (!first) return {std::nullopt, "not a month (YYYY-MM): " + *from};
-    if (!last) return {std::nullopt, "not a month (YYYY-MM): " + *thru};
+    if (!first) return {std::nullopt, res::kReportErrorNotMonth + *from};
+    if (!last) return {std::nullopt, res::kReportErrorNotMonth + *thru};
     options.book = *kind;
     options.entry = *number;
     options.from = *first;
     options.thru = *last;
   } else if (bill) {
     options.command = Command::Bill;
-    if (!from) return {std::nullopt, "bill needs --from"};
+    if (!from) return {std::nullopt, res::kReportErrorBillFrom};
     const auto day = ParseDay(*from);
-    if (!day) return {std::nullopt, "not a day (YYYY-MM-DD): " + *from};
+    if (!day) return {std::nullopt, res::kReportErrorNotDay + *from};
     options.billFrom = *day;
   } else {
-    return {std::nullopt, "unknown command " + command};
+    return {std::nullopt, res::kReportErrorUnknownCommand + command};
   }
   return {options, {}};
 }
