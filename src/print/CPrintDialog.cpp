@@ -9,6 +9,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "platform/Messages.h"
 #include "platform/ReadOnlyField.h"
@@ -51,7 +52,15 @@ QCheckBox& CPrintDialog::AddBox(const char* label, bool checked) {
   return *box;
 }
 
-void CPrintDialog::SetStatus(const QString& text) { m_status->setText(text); }
+void CPrintDialog::SetStatus(const QString& text) {
+  m_status->setText(text);
+  m_status->setCursorPosition(0);
+  // The status names the whole job: the field grows to show all of it, beyond its usual width.
+  const QMargins margins = m_status->textMargins() + m_status->contentsMargins();
+  const int wanted = m_status->fontMetrics().horizontalAdvance(text) + margins.left() +
+                     margins.right() + 4 * m_status->fontMetrics().averageCharWidth();
+  m_status->setMinimumWidth(std::max(fontMetrics().averageCharWidth() * 48, wanted));
+}
 
 void CPrintDialog::EnableOkWhenChosen() {
   bool chosen = false;

@@ -159,8 +159,10 @@ TEST_F(MonthlyBillingDialog, PrintPrintsTheWholeBill) {
   CMonthlyBillingDlg bill(world.files.Files(), {12, 20, 1998}, {}, nullptr, kNow);
   test::ModalScript script([](QDialog& dialog) {
     auto& printout = dynamic_cast<print::CMonthlyBillPrintDlg&>(dialog);
-    EXPECT_EQ(test::Child<QLineEdit>(dialog, "status")->text(),
-              "Printing Monthly Bill (from Tue Dec 15, 1998 to Thu Jan 14, 1999)");
+    const QLineEdit* status = test::Child<QLineEdit>(dialog, "status");
+    EXPECT_EQ(status->text(), "Printing Monthly Bill (from Tue Dec 15, 1998 to Thu Jan 14, 1999)");
+    EXPECT_GT(status->width(), status->fontMetrics().horizontalAdvance(status->text()))
+        << "the status shows all of itself";
     // A single section clears All; All again takes the whole bill.
     printout.Box(print::kBoxLocal).click();
     EXPECT_FALSE(printout.Box(print::kBoxAll).isChecked());
