@@ -1,40 +1,49 @@
 #include <gtest/gtest.h>
 
-#include "support/FaultInjector.h"
 #include "pdb/BookCompression.h"
+#include "pdb/BookLoading.h"
 #include "pdb/PdbTestBook.h"
+#include "support/FaultInjector.h"
 
 using namespace dorv;
 using dorv::test::PdbTestBook;
+using Names = std::vector<std::string>;
 
-namespace {
-constexpr std::size_t kSize = sizeof(data::PdbRecord);
-
-std::string StoredRecord(const std::string& file, std::size_t index) {
-  return file.substr(index * kSize, kSize);
+TEST(BookLoading, ReadsInOrderAndStopsAtTheFirstFailedRead) {
+  PdbTestBook book;
+  book.AddNumbered(3);
+  data::PdbRecord buffer;
+  Names names;
+  auto collect = [&](long position) {
+    names.push_back(std::to_string(position) + ":" + data::ReadField(buffer.name));
+  };
+  // A count beyond the file's end is what a book shortened while being read looks like.
+  EXPECT_EQ(pdb::ReadBook(book.pdb, data::PdbKind::Toll, 5, buffer, collect), 3);
+  EXPECT_EQ(names, (Names{"0:Entry 0", "1:Entry 1", "2:Entry 2"}));
+  book.pdb.Close();
+  EXPECT_EQ(pdb::ReadBook(book.pdb, data::PdbKind::Toll, 3, buffer, collect), 0);
 }
-}  // namespace
 
 TEST(BookCompression, DropsDeletedEntriesKeepingOrderAndStoredBytes) {
+  constexpr std::size_t kSize = sizeof(data::PdbRecord);
   PdbTestBook book;
   book.AddNumbered(10);
-  for (long deleted : {0, 4, 9}) ASSERT_TRUE(book.pdb.SetDeleted(deleted, true, data::PdbKind::Toll));
-  std::string before = book.db.ReadFile("DORV21");
+  for (long deleted : {0, 4, 9})
+    ASSERT_TRUE(book.pdb.SetDeleted(deleted, true, data::PdbKind::Toll));
+  const std::string before = book.db.ReadFile("DORV21");
   long looked = 0;
-  pdb::CompressResult result =
-      pdb::CompressBook(book.pdb, data::PdbKind::Toll, [&] { ++looked; });
+  pdb::CompressResult result = pdb::CompressBook(book.pdb, data::PdbKind::Toll, [&] { ++looked; });
   EXPECT_TRUE(result.rewritten);
   EXPECT_TRUE(result.booksOpen);
   EXPECT_EQ(result.kept, 7);
   EXPECT_EQ(looked, 10);
-  std::string after = book.db.ReadFile("DORV21");
+  const std::string after = book.db.ReadFile("DORV21");
   ASSERT_EQ(after.size(), 7 * kSize);
   std::size_t kept = 0;
   for (std::size_t i : {1, 2, 3, 5, 6, 7, 8})
-    EXPECT_EQ(StoredRecord(after, kept++), StoredRecord(before, i)) << i;
-  EXPECT_EQ(book.NamesInFile(), (std::vector<std::string>{"Entry 1", "Entry 2", "Entry 3",
-                                                          "Entry 5", "Entry 6", "Entry 7",
-                                                          "Entry 8"}));
+    EXPECT_EQ(after.substr(kSize * kept++, kSize), before.substr(kSize * i, kSize)) << i;
+  EXPECT_EQ(book.NamesInFile(),
+            (Names{"Entry 1", "Entry 2", "Entry 3", "Entry 5", "Entry 6", "Entry 7", "Entry 8"}));
   EXPECT_FALSE(book.db.Exists("~PTEMP~.DAT"));
   EXPECT_EQ(book.pdb.Count(data::PdbKind::TollFree), 0);
 }

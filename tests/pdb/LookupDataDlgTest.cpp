@@ -10,6 +10,7 @@
 #include "data/FixedText.h"
 #include "data/SampleImages.h"
 #include "pdb/CLookupDataDlg.h"
+#include "pdb/LookupDataRules.h"
 #include "res/Strings.h"
 #include "support/Builders.h"
 #include "support/DialogDriver.h"
@@ -66,9 +67,9 @@ struct LookupDatabase {
     test::WriteRateFile(db, "dorv13", {{"Globe One", "WORLD Globe One"}});
     test::WriteRateFile(db, "dorv14", {{"Near Home Telephone", "HOME NEARBY"}});
     // Services of two companies: the caption names the last one's.
-    test::WriteRateFile(db, "dorv15",
-                        {{"Near Saver Telephone", "OFFICE NEARBY"},
-                         {"Near Office Telephone", "OFFICE SAVER"}});
+    test::WriteRateFile(
+        db, "dorv15",
+        {{"Near Saver Telephone", "OFFICE NEARBY"}, {"Near Office Telephone", "OFFICE SAVER"}});
     tables.Open();
   }
 };
@@ -98,19 +99,20 @@ struct OpenLookupData {
   void SearchFor(const char* text, SearchCriterion criterion) {
     ::SearchFor(dialog, text, criterion);
   }
-  static QStringList Column(const platform::ReportList* list, int column) {
-    return test::ColumnTexts(list, column);
-  }
   // Searches a city, focuses its only row and then the type of service with the given text.
   void Pick(const char* city, const char* serviceType) {
     SearchFor(city, SearchCriterion::City);
     ASSERT_EQ(dialog.LocationList()->Model()->rowCount(), 1);
     test::ClickRow(dialog.LocationList(), 0);
-    int row = Column(dialog.TypeList(), 0).indexOf(serviceType);
+    int row = Types().indexOf(serviceType);
     ASSERT_GE(row, 0) << serviceType;
     test::ClickRow(dialog.TypeList(), row);
   }
-  QStringList Services() const { return Column(dialog.ServiceList(), 0); }
+  QStringList Locations(int column) const {
+    return test::ColumnTexts(dialog.LocationList(), column);
+  }
+  QStringList Types() const { return test::ColumnTexts(dialog.TypeList(), 0); }
+  QStringList Services() const { return test::ColumnTexts(dialog.ServiceList(), 0); }
 };
 
 }  // namespace
@@ -121,10 +123,9 @@ TEST(LookupDataDlg, FocusingALocationListsItsTypesAndATypeItsServices) {
   OpenLookupData lookup;
   EXPECT_FALSE(lookup.dialog.TypeList()->isEnabled());
   lookup.SearchFor("6", SearchCriterion::AreaOrCityCode);  // Trenton 609, Allentown 610
-  ASSERT_EQ(lookup.Column(lookup.dialog.LocationList(), 1), (QStringList{"Trenton", "Allentown"}));
+  ASSERT_EQ(lookup.Locations(1), (QStringList{"Trenton", "Allentown"}));
   test::ClickRow(lookup.dialog.LocationList(), 0);
-  EXPECT_EQ(lookup.Column(lookup.dialog.TypeList(), 0),
-            (QStringList{res::kServiceTypeResidental, res::kServiceTypeBusiness}));
+  EXPECT_EQ(lookup.Types(), (QStringList{res::kServiceTypeResidental, res::kServiceTypeBusiness}));
   EXPECT_FALSE(lookup.dialog.ServiceList()->isEnabled());
   test::ClickRow(lookup.dialog.TypeList(), 1);
   EXPECT_EQ(lookup.Services(), (QStringList{"OFFICE NEARBY", "OFFICE SAVER"}));
@@ -147,15 +148,13 @@ TEST(LookupDataDlg, ZipCodeColumnShowsPostalCodesAndSortsByThem) {
   OpenLookupData lookup;
   lookup.SearchFor("united", SearchCriterion::Country);
   // Sorted by code after the search: 214, 302, 609, 610.
-  EXPECT_EQ(lookup.Column(lookup.dialog.LocationList(), 3),
-            (QStringList{"75201", "19801", "08608", "18101"}));
+  EXPECT_EQ(lookup.Locations(3), (QStringList{"75201", "19801", "08608", "18101"}));
   auto* header = lookup.dialog.LocationList()->header();
   emit header->sectionClicked(3);
-  EXPECT_EQ(lookup.Column(lookup.dialog.LocationList(), 3),
-            (QStringList{"08608", "18101", "19801", "75201"}));
+  EXPECT_EQ(lookup.Locations(3), (QStringList{"08608", "18101", "19801", "75201"}));
   // The search left Code's flag set, so its first click sorts descending.
   emit header->sectionClicked(0);
-  EXPECT_EQ(lookup.Column(lookup.dialog.LocationList(), 0).front(), "610");
+  EXPECT_EQ(lookup.Locations(0).front(), "610");
 }
 
 TEST(LookupDataDlg, OkWithoutAServiceOrSearchTextSaysSoAndKeepsTheLists) {
@@ -225,4 +224,62 @@ TEST(LookupDataDlg, AMissingRateFileIsToldAndListsNoServices) {
   test::ExpectShown(prompter, {res::kErrorRateFile});
   EXPECT_TRUE(lookup.Services().isEmpty());
   EXPECT_FALSE(lookup.rateFile.IsOpen());
+}
+
+TEST(LookupDataRules, NearbyRateFilesServeOnlyBelowFiftyAndOnlyAtHome) {
+  const struct {
+    LookupService type;
+    double distance;
+    const char* file;
+  } rows[] = {
+      {LookupService::Residential, 0.0, "dorv14"},    {LookupService::Residential, 49.99, "dorv14"},
+      {LookupService::Residential, 50.0, "dorv11"},   {LookupService::Business, 30.0, "dorv15"},
+      {LookupService::Business, 50.0, "dorv12"},      {LookupService::Business, 9999.0, "dorv12"},
+      {LookupService::International, 10.0, "dorv13"}, {LookupService::None, 10.0, "dorv13"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.distance);
+    EXPECT_EQ(pdb::RateFileFor(row.type, row.distance), row.file);
+  }
+}
+
+TEST(LookupDataRules, OwnCountryOffersResidentialAndBusinessElsewhereOnlyInternational) {
+  const std::vector<LookupService> home{LookupService::Residential, LookupService::Business};
+  const std::vector<LookupService> abroad{LookupService::International};
+  EXPECT_EQ(pdb::ServiceTypesFor("United States", "united states"), home);
+  EXPECT_EQ(pdb::ServiceTypesFor("CANADA", "United States"), abroad);
+}
+
+TEST(LookupDataRules, AreaCodeInTheUnitedStatesAndCanadaCityCodeElsewhere) {
+  const struct {
+    const char* country;
+    int areaCode;
+    const char* cityCode;
+    const char* taken;
+  } rows[] = {
+      {"United States", 609, "", "609"}, {"united states", 303, "", "303"},
+      {"CANADA", 416, "4160", "416"},    {"Mexico", 999, "33", "33"},
+      {"Nigeria", 0, "1", "1"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.country);
+    data::LocationRow place;
+    place.country = row.country;
+    place.areaCode = row.areaCode;
+    place.cityCode = row.cityCode;
+    EXPECT_EQ(pdb::AreaOrCityCodeOf(place), row.taken);
+  }
+}
+
+// The distance and the service are the lookup dialog's run; the rest rides along.
+TEST(LookupDataRules, TheChoiceCarriesTheWholeLocation) {
+  data::LocationRow place = test::MakeLocationRow("Guadalajara", "Jalisco", "Mexico", 3, 0, "33");
+  place.rateKey = "MX";
+  const pdb::LookupLocation l =
+      pdb::ChoiceOf(place, LookupService::International, 1, 1500.0).location;
+  EXPECT_EQ(l.city + "|" + l.stateCode + "|" + l.stateName + "|" + l.postalCode + "|" + l.areaCode +
+                "|" + l.country + "|" + l.countryCode + "|" + l.rateKey,
+            "Guadalajara|Ja|Jalisco|12345|33|Mexico|52|MX");
+  EXPECT_EQ(l.timeZone, place.timeZone);
+  EXPECT_EQ(l.locationMark, place.locationMark);
 }

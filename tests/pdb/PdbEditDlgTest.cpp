@@ -139,42 +139,28 @@ struct EditorSetup {
   }
 };
 
-// A lookup that picks Denver and one service with rates from the fakes.
-void WireLookup(EditorSetup& setup, int& lookups) {
-  setup.openers.lookupData = [&lookups](data::RateFile&, QWidget*) {
-    ++lookups;
-    pdb::LookupChoice r;
-    r.location = {"Denver", "CO", "Colorado", "80201", "303", "United States", "1", "", 0, 0};
-    r.service = pdb::LookupService::Residential;
-    r.serviceIndex = 0;
-    return std::optional<pdb::LookupChoice>(r);
-  };
-}
-
-void UseFakeSources(CPdbEditDlg& editor, bool wholeDay = false) {
+// One service and a band set covering the whole day, as the lookup's rate file would give them.
+void UseFakeSources(CPdbEditDlg& editor) {
   auto services = std::make_unique<test::FakeServices>();
   services->service.initialInterval = 60;
   services->service.additionalInterval = 60;
   services->rows = {test::MakeRateRow("", "", 100, {1000, 500, 750, 400, 0, 0})};
   auto bandSets = std::make_unique<test::FakeBandSets>();
-  bandSets->sets[""] = wholeDay ? test::MakeBandSet("", "Day", {2400, 2400, 2400, 2400, 2400, 2400})
-                                : test::MakeBandSet("", "Day", {800, 1700, 0, 0, 0, 0});
+  bandSets->sets[""] = test::MakeBandSet("", "Day", {2400, 2400, 2400, 2400, 2400, 2400});
   editor.SetSources(std::move(services), std::move(bandSets));
 }
 
 }  // namespace
 
-// Opening shows the entry (rates of -1 reset to nothing, which is no change); letters in the
-// number offer Convert; Enter in Name moves on; buttons without their dialogs stay disabled;
-// OK without changes writes nothing.
+// Opening resets rates of -1, which is no change; letters in the number offer Convert; Enter
+// in Name moves on; buttons without their dialogs stay disabled; OK without changes writes
+// nothing.
 TEST(PdbEditDialog, AnUnchangedEntryIsShownAndOkWritesNothing) {
   EditorSetup setup({Entry("Family", "Aunt May", "CALL")});
   const std::string before = setup.Stored();
   EditResult result = setup.Open(PdbEditMode::Edit, 0, [&setup](CPdbEditDlg& editor) {
     editor.Button(EditButton::Convert)->click();
     EXPECT_EQ(setup.nestedDialogs, 1);
-    EXPECT_EQ(editor.RateField(1, 0)->text(), "");
-    EXPECT_EQ(editor.DiscountField(0)->text(), "25%");
     EXPECT_TRUE(editor.ShowsSampleWarning());
     for (EditButton b : {EditButton::Lookup, EditButton::TimeACall, EditButton::ManualEntry,
                          EditButton::ViewMemo, EditButton::ContactLog, EditButton::PrintRecord})
@@ -192,10 +178,15 @@ TEST(PdbEditDialog, AnUnchangedEntryIsShownAndOkWritesNothing) {
   EXPECT_TRUE(setup.prompter.Shown().empty());
 }
 
-// Cancel on a changed entry asks, and Yes saves it.
-TEST(PdbEditDialog, AccentedTextsAreStoredOneByteEachAndShownAsTyped) {
+// Cancel on a changed entry asks, and Yes saves what was typed and what Change Data returned.
+TEST(PdbEditDialog, AChangedEntryIsSavedAsTypedWithTheRatesChangeDataReturned) {
   EditorSetup setup({Entry("Family", "Aunt May", "555")});
   setup.prompter.Answer(QMessageBox::Yes);
+  setup.openers.changeData = [](pdb::ChangeDataValues& values, QWidget*) {
+    EXPECT_EQ(values.city, "Toronto");
+    values.rates[0] = 12.0;
+    return true;
+  };
   const QString name = QString::fromUtf8("Caf\u00e9 Ros\u00e9");
   EditResult result = setup.Open(PdbEditMode::Edit, 0, [&](CPdbEditDlg& editor) {
     editor.Field(EditField::Name)->clear();
@@ -204,6 +195,9 @@ TEST(PdbEditDialog, AccentedTextsAreStoredOneByteEachAndShownAsTyped) {
     editor.Field(EditField::Name)->insert(QString::fromUtf8("\u20ac"));
     EXPECT_EQ(editor.Field(EditField::Name)->text(), name);
     editor.Field(EditField::WebSite)->setText("example.org");
+    editor.Button(EditButton::Lookup)->click();
+    EXPECT_EQ(editor.RateField(0, 1)->text(), "12");
+    EXPECT_FALSE(editor.ShowsSampleWarning());
     editor.Button(EditButton::Cancel)->click();
   });
   test::ExpectShown(setup.prompter, {res::kAskSavePersonalInformation});
@@ -211,6 +205,8 @@ TEST(PdbEditDialog, AccentedTextsAreStoredOneByteEachAndShownAsTyped) {
   const data::PdbRecord stored = setup.At(0);
   EXPECT_EQ(ReadField(stored.name), "Caf\xe9 Ros\xe9");
   EXPECT_EQ(ReadField(stored.webSite), "example.org");
+  EXPECT_EQ(stored.rates[0].initial, 12.0);
+  EXPECT_EQ(stored.ratesChanged, 1);
   EXPECT_NE(stored.lastOpened, 0);
   EXPECT_EQ(setup.book.pdb.Count(data::PdbKind::Toll), 1);
   EXPECT_EQ(setup.Names(), QStringList{name});
@@ -225,9 +221,9 @@ TEST(PdbEditDialog, EmptyStateIsLookedUpAndWrittenBackOnlyForTheEntryItself) {
   data::WriteField(e.state, "");
   data::WriteField(e.stateCode, "ON");
   EditorSetup setup({e});
-  setup.book.db.WriteFile(data::kNorthAmericanStates,
-                          test::EncodedImage({test::MakeState("ON", "Ontario", "011")},
-                                             data::EncodeState));
+  setup.book.db.WriteFile(
+      data::kNorthAmericanStates,
+      test::EncodedImage({test::MakeState("ON", "Ontario", "011")}, data::EncodeState));
   ASSERT_TRUE(setup.sample.northAmericanStates.Open(data::kNorthAmericanStates));
   const std::string before = setup.Stored();
   for (PdbEditMode mode : {PdbEditMode::Duplicate, PdbEditMode::Edit}) {
@@ -246,8 +242,8 @@ TEST(PdbEditDialog, EmptyStateIsLookedUpAndWrittenBackOnlyForTheEntryItself) {
 // A step answered Cancel stays with the change; Yes saves it; an unchanged entry steps on
 // without a question.
 TEST(PdbEditDialog, PreviousAndNextStepThroughTheListSavingWhenAsked) {
-  EditorSetup setup({Entry("A", "first", "111"), Entry("B", "second", "222"),
-                     Entry("C", "third", "333")});
+  EditorSetup setup(
+      {Entry("A", "first", "111"), Entry("B", "second", "222"), Entry("C", "third", "333")});
   setup.prompter.Answer(QMessageBox::Cancel);
   setup.prompter.Answer(QMessageBox::Yes);
   setup.Open(PdbEditMode::Edit, 0, [&setup](CPdbEditDlg& editor) {
@@ -273,24 +269,6 @@ TEST(PdbEditDialog, PreviousAndNextStepThroughTheListSavingWhenAsked) {
   EXPECT_EQ(setup.book.pdb.Count(data::PdbKind::Toll), 3);
 }
 
-TEST(PdbEditDialog, ChangeDataTakesTheReturnedRatesAndEndsTheSampleWarning) {
-  EditorSetup setup({Entry("A", "first", "111")});
-  setup.openers.changeData = [](pdb::ChangeDataValues& values, QWidget*) {
-    EXPECT_EQ(values.city, "Toronto");
-    values.rates[0] = 12.0;
-    return true;
-  };
-  EditResult result = setup.Open(PdbEditMode::Edit, 0, [](CPdbEditDlg& editor) {
-    editor.Button(EditButton::Lookup)->click();
-    EXPECT_EQ(editor.RateField(0, 1)->text(), "12");
-    EXPECT_FALSE(editor.ShowsSampleWarning());
-    editor.OnOk();
-  });
-  EXPECT_EQ(result, EditResult::Written);
-  EXPECT_EQ(setup.At(0).rates[0].initial, 12.0);
-  EXPECT_EQ(setup.At(0).ratesChanged, 1);
-}
-
 TEST(PdbEditDialog, MemoContactLogPrintAndTheCallsGetTheEntry) {
   EditorSetup setup({Entry("Caf\xE9", "Aunt May", "555")});
   QString title, phone;
@@ -304,8 +282,8 @@ TEST(PdbEditDialog, MemoContactLogPrintAndTheCallsGetTheEntry) {
     phone = p;
   };
   setup.openers.printRecord = [&](long position, data::PdbKind, QWidget*) { printed = position; };
-  setup.openers.callScreen = [&](long, data::PdbRecord&, data::PdbKind,
-                                 rating::CallScreenMode mode, QWidget*) { modes.push_back(mode); };
+  setup.openers.callScreen = [&](long, data::PdbRecord&, data::PdbKind, rating::CallScreenMode mode,
+                                 QWidget*) { modes.push_back(mode); };
   const std::string before = setup.Stored();
   setup.Open(PdbEditMode::Edit, 0, [](CPdbEditDlg& editor) {
     editor.Field(EditField::Name)->setText("not saved");
@@ -326,9 +304,9 @@ TEST(PdbEditDialog, MemoContactLogPrintAndTheCallsGetTheEntry) {
   EXPECT_EQ(setup.Stored(), before);
 }
 
-// A copy keeps location and rates but no identity (the rules' table). A call on it appends it and logs the call
-// against it; a change after the call, saved with Yes on Next, rewrites it in place; the next
-// entry is duplicated in its turn; the originals stay as stored.
+// A copy keeps location and rates but no identity (the rules' table). A call on it appends it
+// and logs the call against it; a change after the call, saved with Yes on Next, rewrites it in
+// place; the next entry is duplicated in its turn; the originals stay as stored.
 TEST(PdbEditDialog, DuplicatesAreAppendedOnceWithTheirCallsLeavingTheOriginals) {
   EditorSetup setup({Callable(Entry("A", "first", "111")), Callable(Entry("B", "second", "222"))});
   const std::string originals = setup.Stored();
@@ -370,11 +348,18 @@ TEST(PdbEditDialog, ANewEntryIsLookedUpCalledAndListedOnce) {
   EditorSetup setup({});
   setup.prompter.Answer(QMessageBox::Ok);
   int lookups = 0;
-  WireLookup(setup, lookups);
+  setup.openers.lookupData = [&lookups](data::RateFile&, QWidget*) {
+    ++lookups;
+    pdb::LookupChoice denver;
+    denver.location = {"Denver", "CO", "Colorado", "80201", "303", "United States", "1", "", 0, 0};
+    denver.service = pdb::LookupService::Residential;
+    denver.serviceIndex = 0;
+    return std::optional<pdb::LookupChoice>(denver);
+  };
   setup.UseCallScreen();
   EditResult result = setup.Open(PdbEditMode::Add, -1, [&](CPdbEditDlg& editor) {
     EXPECT_FALSE(editor.Button(EditButton::Next)->isVisible());
-    UseFakeSources(editor, true);
+    UseFakeSources(editor);
     editor.Field(EditField::Name)->setText("Pizza");
     editor.Field(EditField::Prefix)->setText("555");
     editor.Field(EditField::Suffix)->setText("0100");

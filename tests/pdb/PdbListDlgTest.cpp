@@ -15,9 +15,12 @@
 
 using namespace dorv;
 using dorv::pdb::CPdbListDlg;
+using dorv::pdb::CPdbRecoveryDlg;
 using dorv::pdb::ListButton;
 using dorv::test::PdbTestBook;
 using dorv::test::TestEntry;
+using Flags = std::vector<std::uint32_t>;
+using Rows = std::vector<int>;
 
 namespace {
 
@@ -66,13 +69,21 @@ pdb::PdbListOpeners AppendingEditor(PdbTestBook& book, const char* name, int& ca
   return openers;
 }
 
+void Select(CPdbRecoveryDlg& dialog, std::initializer_list<int> rows) {
+  for (int row : rows)
+    dialog.List().selectionModel()->select(dialog.Rows().index(row, 0),
+                                           QItemSelectionModel::Select | QItemSelectionModel::Rows);
+}
+
 }  // namespace
 
 // The rows come with the timer's tick; deleted and hidden entries and a partial tail are not
 // listed, and a deleted one enables Recover and Compress.
 TEST(PdbListDialog, TheTimersTickListsTheActiveShownEntries) {
   PdbTestBook book;
-  book.Add({{"A", "shown"}, {"A", "hidden", "1", "2", "3", false, true}, {"A", "gone", "1", "2", "3", true}});
+  book.Add({{"A", "shown"},
+            {"A", "hidden", "1", "2", "3", false, true},
+            {"A", "gone", "1", "2", "3", true}});
   book.pdb.Close();
   book.db.WriteFile("DORV21", book.db.ReadFile("DORV21") + std::string(100, '\0'));
   ASSERT_TRUE(book.pdb.Open());
@@ -86,51 +97,28 @@ TEST(PdbListDialog, TheTimersTickListsTheActiveShownEntries) {
   EXPECT_TRUE(dialog.Button(ListButton::Compress).isEnabled());
 }
 
-TEST(PdbListDialog, HeaderClicksSortTheirColumnEachWayInTurn) {
+// Types sort ignoring letter case; names differing only in case keep their order either way;
+// the selection stays on its entry.
+TEST(PdbListDialog, HeaderClicksSortTheirColumnEachWayInTurnKeepingTheSelection) {
   PdbTestBook book;
-  book.Add(ThreeEntries());
+  book.Add({{"business", "smith", "555", "200", "0002"},
+            {"Dial", "Zed", "555", "300", "0003"},
+            {"Club", "SMITH", "555", "100", "0001"},
+            {"Family", "Smith", "555", "400", "0004"}});
   OpenList list(book);
-  EXPECT_EQ(list.Column(0), (QStringList{"business", "Club", "Family"}));
-  list.ClickHeader(0);  // the load set Type's flag
-  EXPECT_EQ(list.Column(0), (QStringList{"Family", "Club", "business"}));
-  list.ClickHeader(2);
-  EXPECT_EQ(list.Column(2), (QStringList{"555.100.0001", "555.200.0002", "555.300.0003"}));
-}
-
-TEST(PdbListDialog, SortKeepsTheSelectionOnItsRowAndNamesDifferingInCaseStayInOrder) {
-  PdbTestBook book;
-  book.Add({{"A", "smith"}, {"B", "Zed"}, {"C", "SMITH"}, {"D", "Smith"}});
-  OpenList list(book);
-  list.ClickRow(1);  // "Zed"
+  EXPECT_EQ(list.Column(0), (QStringList{"business", "Club", "Dial", "Family"}));
+  list.ClickRow(2);  // "Zed"
   list.ClickHeader(1);
   EXPECT_EQ(list.Column(1), (QStringList{"smith", "SMITH", "Smith", "Zed"}));
-  ASSERT_EQ(list.dialog.SelectedRows(), (std::vector<int>{3}));
+  ASSERT_EQ(list.dialog.SelectedRows(), (Rows{3}));
   list.ClickHeader(1);
   EXPECT_EQ(list.Column(1), (QStringList{"Zed", "smith", "SMITH", "Smith"}));
-  EXPECT_EQ(list.dialog.SelectedRows(), (std::vector<int>{0}));
-}
-
-TEST(PdbListDialog, OneRowListIgnoresHeaderClicksAndKeepsTheFlags) {
-  PdbTestBook book;
-  book.Add({{"Only", "one"}, {"Gone", "two", "1", "2", "3", true}});
-  OpenList list(book);
-  list.ClickHeader(0);
-  list.ClickHeader(1);
-  EXPECT_EQ(list.dialog.SortCode(), 0);
-  // Bring the second entry back; the first click on Type still sorts descending.
-  {
-    test::ModalScript recover([](QDialog& dialog) {
-      auto& recovery = dynamic_cast<pdb::CPdbRecoveryDlg&>(dialog);
-      recovery.OnLoadTimer();
-      recovery.List().selectAll();
-      recovery.OnOk();
-    });
-    list.dialog.Button(ListButton::Recover).click();
-  }
-  ASSERT_EQ(list.dialog.Rows().rowCount(), 2);
-  list.ClickHeader(0);
-  EXPECT_EQ(list.dialog.SortCode(), 1);
-  EXPECT_EQ(list.Column(0), (QStringList{"Only", "Gone"}));
+  EXPECT_EQ(list.dialog.SelectedRows(), (Rows{0}));
+  list.ClickHeader(0);  // the load set Type's flag
+  EXPECT_EQ(list.Column(0), (QStringList{"Family", "Dial", "Club", "business"}));
+  list.ClickHeader(2);
+  EXPECT_EQ(list.Column(2),
+            (QStringList{"555.100.0001", "555.200.0002", "555.300.0003", "555.400.0004"}));
 }
 
 // Which buttons a selection allows is the rules' table; buttons whose dialog is missing stay
@@ -139,16 +127,16 @@ TEST(PdbListDialog, OneRowListIgnoresHeaderClicksAndKeepsTheFlags) {
 TEST(PdbListDialog, TheSelectionAndTheOpenersSetTheButtonsAndCallsGetTheEntry) {
   PdbTestBook book;
   book.Add(ThreeEntries());
-  int editorCalls = 0;
   OpenList plain(book);
   EXPECT_FALSE(plain.Enabled(ListButton::Add));
   plain.ClickRow(0);
   EXPECT_TRUE(plain.Enabled(ListButton::Delete));
-  for (ListButton b : {ListButton::Edit, ListButton::Duplicate, ListButton::TimeACall,
-                       ListButton::ManualCallEntry, ListButton::ViewMemo,
-                       ListButton::ViewContactLog, ListButton::PrintRecord})
+  for (ListButton b :
+       {ListButton::Edit, ListButton::Duplicate, ListButton::TimeACall, ListButton::ManualCallEntry,
+        ListButton::ViewMemo, ListButton::ViewContactLog, ListButton::PrintRecord})
     EXPECT_FALSE(plain.Enabled(b));
 
+  int editorCalls = 0;
   pdb::PdbListOpeners openers = AppendingEditor(book, "x", editorCalls);
   std::vector<std::pair<long, rating::CallScreenMode>> opened;
   std::string name;
@@ -161,16 +149,15 @@ TEST(PdbListDialog, TheSelectionAndTheOpenersSetTheButtonsAndCallsGetTheEntry) {
   EXPECT_TRUE(wired.Enabled(ListButton::Add));
   wired.ClickRow(0);
   wired.ClickRow(2, Qt::ControlModifier);
-  EXPECT_EQ(wired.dialog.SelectedRows(), (std::vector<int>{0, 2}));
+  EXPECT_EQ(wired.dialog.SelectedRows(), (Rows{0, 2}));
   EXPECT_FALSE(wired.Enabled(ListButton::Duplicate));
-  EXPECT_TRUE(wired.Enabled(ListButton::Delete));
   wired.ClickRow(2);  // Family, bravo, at position 0
   EXPECT_TRUE(wired.Enabled(ListButton::Edit));
   wired.dialog.Button(ListButton::TimeACall).click();
   wired.dialog.Button(ListButton::ManualCallEntry).click();
-  EXPECT_EQ(opened, (std::vector<std::pair<long, rating::CallScreenMode>>{
-                        {0, rating::CallScreenMode::Timing},
-                        {0, rating::CallScreenMode::ManualEntry}}));
+  EXPECT_EQ(opened,
+            (std::vector<std::pair<long, rating::CallScreenMode>>{
+                {0, rating::CallScreenMode::Timing}, {0, rating::CallScreenMode::ManualEntry}}));
   EXPECT_EQ(name, "bravo");
   EXPECT_EQ(editorCalls, 0);
   book.pdb.Close();
@@ -180,18 +167,34 @@ TEST(PdbListDialog, TheSelectionAndTheOpenersSetTheButtonsAndCallsGetTheEntry) {
   EXPECT_EQ(opened.size(), 2u);
 }
 
-// What the rewritten file holds is the compression's own test; the list reloads from it.
-TEST(PdbListDialog, DeletingThreeRowsAsksOnceAndCompressingDropsThem) {
+// No or a failed write changes nothing; Yes asks once for all selected rows and a compression
+// drops them (what the rewritten file holds is the compression's own test).
+TEST(PdbListDialog, DeleteAsksOnceAndCompressingDropsTheDeletedRows) {
   PdbTestBook book;
   book.AddNumbered(5);
   OpenList list(book);
+  list.ClickRow(1);
+  {
+    test::Prompter prompter{QMessageBox::No};
+    list.dialog.OnDelete();
+    book.pdb.Close();
+    prompter.Answer(QMessageBox::Yes);
+    prompter.Answer(QMessageBox::Ok);
+    list.dialog.OnDelete();
+    test::ExpectShown(prompter, {res::kAskDeleteItem, res::kAskDeleteItem, res::kErrorDeleteEntry});
+  }
+  EXPECT_EQ(list.dialog.Rows().rowCount(), 5);
+  EXPECT_EQ(list.dialog.SelectedRows(), (Rows{1}));
+  ASSERT_TRUE(book.pdb.Open());
+  EXPECT_EQ(book.ActiveFlags(), (Flags{1, 1, 1, 1, 1}));
+
   list.ClickRow(0);
   list.ClickRow(2, Qt::ControlModifier);
   list.ClickRow(4, Qt::ControlModifier);
   test::Prompter prompter{QMessageBox::Yes, QMessageBox::Yes, QMessageBox::Ok};
   list.dialog.Button(ListButton::Delete).click();
   EXPECT_EQ(list.Column(1), (QStringList{"Entry 1", "Entry 3"}));
-  EXPECT_EQ(book.ActiveFlags(), (std::vector<std::uint32_t>{0, 1, 0, 1, 0}));
+  EXPECT_EQ(book.ActiveFlags(), (Flags{0, 1, 0, 1, 0}));
   EXPECT_FALSE(list.Enabled(ListButton::Delete));
   EXPECT_TRUE(list.Enabled(ListButton::Recover));
   list.dialog.Button(ListButton::Compress).click();
@@ -201,27 +204,6 @@ TEST(PdbListDialog, DeletingThreeRowsAsksOnceAndCompressingDropsThem) {
   EXPECT_EQ(list.dialog.Item(1)->Position(), 1);
   EXPECT_FALSE(list.Enabled(ListButton::Recover));
   EXPECT_FALSE(list.Enabled(ListButton::Compress));
-}
-
-TEST(PdbListDialog, DeleteAnsweredNoOrFailingChangesNothingMore) {
-  PdbTestBook book;
-  book.AddNumbered(3);
-  OpenList list(book);
-  list.ClickRow(1);
-  {
-    test::Prompter prompter{QMessageBox::No};
-    list.dialog.OnDelete();
-    test::ExpectShown(prompter, {res::kAskDeleteItem});
-  }
-  EXPECT_EQ(list.dialog.Rows().rowCount(), 3);
-  book.pdb.Close();
-  test::Prompter prompter{QMessageBox::Yes, QMessageBox::Ok};
-  list.dialog.OnDelete();
-  test::ExpectShown(prompter, {res::kAskDeleteItem, res::kErrorDeleteEntry});
-  EXPECT_EQ(list.dialog.Rows().rowCount(), 3);
-  EXPECT_EQ(list.dialog.SelectedRows(), (std::vector<int>{1}));
-  ASSERT_TRUE(book.pdb.Open());
-  EXPECT_EQ(book.ActiveFlags(), (std::vector<std::uint32_t>{1, 1, 1}));
 }
 
 TEST(PdbListDialog, UnreadableBookEndsTheDialogWithInternalError103) {
@@ -282,7 +264,7 @@ TEST(PdbListDialog, EditorResultsAddReplaceOrReport) {
   list.ClickHeader(1);  // by name, ascending
   list.dialog.Button(ListButton::Add).click();
   EXPECT_EQ(list.Column(1), (QStringList{"Alpha", "bravo", "charlie", "Zulu"}));
-  ASSERT_EQ(list.dialog.SelectedRows(), (std::vector<int>{3}));
+  ASSERT_EQ(list.dialog.SelectedRows(), (Rows{3}));
   EXPECT_EQ(list.dialog.Item(3)->Position(), 3);
   EXPECT_EQ(list.dialog.Item(3)->PhoneText(), "011-33-1.");
 
@@ -300,4 +282,84 @@ TEST(PdbListDialog, EditorResultsAddReplaceOrReport) {
   list.dialog.AfterEditor(pdb::PdbEditMode::Add, pdb::EditResult::NothingWritten);
   test::ExpectShown(prompter, {res::kErrorSaveEntry});
   EXPECT_EQ(list.dialog.Rows().rowCount(), 4);
+}
+
+TEST(PdbRecoveryDialog, ListsDeletedAndHiddenDeletedEntriesSortedByType) {
+  PdbTestBook book;
+  book.Add({{"Zoo", "kept"},
+            {"Work", "gone", "212", "555", "0100", true},
+            {"home", "hidden gone", "212", "555", "0101", true, true}});
+  platform::ReportListModel target(pdb::ListColumns(30, 45, 25));
+  CPdbRecoveryDlg dialog(book.pdb, data::PdbKind::Toll, target);
+  dialog.show();
+  dialog.OnLoadTimer();
+  ASSERT_EQ(dialog.Rows().rowCount(), 2);
+  EXPECT_EQ(dialog.Rows().Row(0)->Text(1), "hidden gone");
+  EXPECT_EQ(dialog.Rows().Row(1)->Text(2), "212.555.0100");
+  emit dialog.List().header()->sectionClicked(1);
+  emit dialog.List().header()->sectionClicked(1);  // always ascending
+  EXPECT_EQ(dialog.SortCode(), 1);
+  EXPECT_EQ(dialog.Rows().Row(0)->Text(1), "gone");
+}
+
+// A one-row list ignores header clicks and keeps the flags for when recovery brings rows back.
+TEST(PdbRecoveryDialog, OkRecoversTheSelectedEntriesIntoTheListWindow) {
+  PdbTestBook book;
+  book.Add({{"B", "b gone", "1", "2", "3", true},
+            {"A", "a kept"},
+            {"C", "c gone", "1", "2", "3", true},
+            {"D", "d gone", "1", "2", "3", true}});
+  OpenList list(book);
+  list.ClickHeader(0);
+  list.ClickHeader(1);
+  EXPECT_EQ(list.dialog.SortCode(), 0);
+  {
+    test::ModalScript script([](QDialog& dialog) {
+      auto& recovery = dynamic_cast<CPdbRecoveryDlg&>(dialog);
+      recovery.OnLoadTimer();
+      Select(recovery, {0, 2});  // B and D
+      recovery.OkButton().click();
+      EXPECT_EQ(recovery.Rows().rowCount(), 1);
+    });
+    list.dialog.Button(ListButton::Recover).click();
+  }
+  EXPECT_EQ(book.ActiveFlags(), (Flags{1, 1, 0, 1}));
+  EXPECT_EQ(list.Column(1), (QStringList{"a kept", "b gone", "d gone"}));
+  EXPECT_EQ(list.dialog.Item(2)->Position(), 3);
+  list.ClickHeader(0);  // still the load's flag: descending
+  EXPECT_EQ(list.dialog.SortCode(), 1);
+  EXPECT_EQ(list.Column(0), (QStringList{"D", "B", "A"}));
+}
+
+// Nothing selected or Cancel recovers nothing; a failed recovery and an unreadable book are told.
+TEST(PdbRecoveryDialog, CancelledOrFailingRecoveryChangesNothing) {
+  PdbTestBook book;
+  book.Add({{"A", "gone", "1", "2", "3", true}, {"B", "gone too", "1", "2", "3", true}});
+  platform::ReportListModel target(pdb::ListColumns(30, 45, 25));
+  for (bool cancel : {false, true}) {
+    CPdbRecoveryDlg dialog(book.pdb, data::PdbKind::Toll, target);
+    dialog.OnLoadTimer();
+    if (cancel) Select(dialog, {0});
+    (cancel ? dialog.CancelButton() : dialog.OkButton()).click();
+    EXPECT_EQ(dialog.result(), cancel ? 2 : 1);
+  }
+  {
+    CPdbRecoveryDlg dialog(book.pdb, data::PdbKind::Toll, target);
+    dialog.OnLoadTimer();
+    Select(dialog, {0, 1});
+    book.pdb.Close();
+    test::Prompter prompter{QMessageBox::Ok};
+    dialog.OnOk();
+    test::ExpectShown(prompter, {res::kErrorDeleteEntry});
+    EXPECT_EQ(dialog.result(), 1);
+    EXPECT_EQ(dialog.Rows().rowCount(), 2);
+  }
+  test::Prompter prompter{QMessageBox::Ok};
+  CPdbRecoveryDlg dialog(book.pdb, data::PdbKind::Toll, target);
+  dialog.OnLoadTimer();
+  test::ExpectShown(prompter, {res::kErrorRecoveryAccess});
+  EXPECT_EQ(dialog.result(), 1);
+  EXPECT_EQ(target.rowCount(), 0);
+  ASSERT_TRUE(book.pdb.Open());
+  EXPECT_EQ(book.ActiveFlags(), (Flags{0, 0}));
 }

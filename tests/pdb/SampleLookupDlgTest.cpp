@@ -4,12 +4,14 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <filesystem>
 
+#include "data/LocationSearch.h"
 #include "data/PdbText.h"
 #include "pdb/CSampleLookupDlg.h"
-#include "support/LookupTables.h"
-#include "support/DialogDriver.h"
 #include "res/Strings.h"
+#include "support/DialogDriver.h"
+#include "support/LookupTables.h"
 
 using namespace dorv;
 using data::SearchCriterion;
@@ -36,9 +38,87 @@ struct OpenLookup {
   void ClickRow(int row) { test::ClickRow(dialog.List(), row); }
 };
 
+using Cities = std::vector<std::string>;
+
+Cities CitiesOf(const data::SearchOutcome& outcome) {
+  Cities cities;
+  for (const data::LocationRow& row : outcome.rows) cities.push_back(row.city);
+  return cities;
+}
+
+Cities CitiesFound(test::LookupTables& t, SearchCriterion criterion, const std::string& text) {
+  data::SearchOutcome outcome = data::SearchLocations(t.tables, criterion, text);
+  EXPECT_EQ(outcome.failedRegion, 0);
+  return CitiesOf(outcome);
+}
+
 }  // namespace
 
-TEST(SampleLookupDlg, ViewRoleOnlyClosesWithTwoAndEmptySearchSaysSo) {
+TEST(LocationSearch, PrefixesMatchWithoutRegardToCaseInEveryRegion) {
+  test::LookupTables t;
+  ASSERT_TRUE(t.tables.international.IsOpen());
+  EXPECT_EQ(CitiesFound(t, SearchCriterion::City, "san"),
+            (Cities{"San Diego", "Santa Fe", "Sandy Cove", "SAN LUIS POTOSI", "Santiago"}));
+  EXPECT_EQ(CitiesFound(t, SearchCriterion::City, "SANTA"), (Cities{"Santa Fe"}));
+  // "61" is a prefix of area codes 610-619 and of city codes beginning with 61.
+  EXPECT_EQ(CitiesFound(t, SearchCriterion::AreaOrCityCode, "61"),
+            (Cities{"San Diego", "Philadelphia", "Lagos"}));
+  EXPECT_EQ(CitiesFound(t, SearchCriterion::StateOrProvince, "ns"),
+            (Cities{"Sandy Cove", "Sydney"}));
+  EXPECT_TRUE(CitiesFound(t, SearchCriterion::PostalCode, "99999").empty());
+}
+
+TEST(LocationSearch, CountrySearchTakesUsaAsUsAndMatchesCountryCodes) {
+  test::LookupTables t;
+  EXPECT_EQ(data::EffectiveSearchText(SearchCriterion::Country, "usa"), "US");
+  EXPECT_EQ(data::EffectiveSearchText(SearchCriterion::City, "usa"), "usa");
+  EXPECT_EQ(CitiesFound(t, SearchCriterion::Country, "usa").size(), 4u);
+  EXPECT_EQ(CitiesFound(t, SearchCriterion::Country, "52"),
+            (Cities{"SAN LUIS POTOSI", "Guadalajara"}));
+  EXPECT_EQ(CitiesFound(t, SearchCriterion::Country, "nig"), (Cities{"Lagos"}));
+  EXPECT_EQ(CitiesFound(t, SearchCriterion::Country, "56abc"), (Cities{"Santiago"}));
+}
+
+TEST(LocationSearch, RowsCarryTheirRegionSortValueAndIndex) {
+  test::LookupTables t;
+  data::SearchOutcome outcome = data::SearchLocations(t.tables, SearchCriterion::City, "Guad");
+  ASSERT_EQ(outcome.rows.size(), 1u);
+  const data::LocationRow& row = outcome.rows[0];
+  EXPECT_EQ(row.region, 3);
+  EXPECT_EQ(row.sortValue, 33);
+  EXPECT_EQ(row.recordIndex, 1);
+  EXPECT_EQ(row.rateKey, "MX");
+  EXPECT_EQ(row.countryCode, 52);
+}
+
+TEST(LocationSearch, ProgressStepsAcrossRegionsAndAFailedRegionIsNamed) {
+  test::LookupTables t;
+  EXPECT_EQ(data::TotalLocationCount(t.tables), 10);
+  int steps = 0;
+  data::SearchLocations(t.tables, SearchCriterion::City, "x", 3, [&] { ++steps; });
+  EXPECT_EQ(steps, 3);  // 10 records, a step every 3
+  t.tables.mexico.Close();
+  EXPECT_EQ(data::SearchLocations(t.tables, SearchCriterion::City, "san").failedRegion, 3);
+}
+
+TEST(LocationSearch, AnUnreadableRecordStopsOnlyItsRegionAndIsNamed) {
+  test::LookupTables t;
+  bool truncated = false;
+  // The United States table loses all but its first record while it is being scanned.
+  data::SearchOutcome outcome =
+      data::SearchLocations(t.tables, SearchCriterion::City, "san", 1, [&] {
+        if (!truncated) std::filesystem::resize_file(t.db.Path(data::kUnitedStatesTable), 208);
+        truncated = true;
+      });
+  EXPECT_EQ(outcome.failedRegion, 0);
+  EXPECT_EQ(outcome.unreadRegions, std::vector<int>{1});
+  EXPECT_EQ(CitiesOf(outcome), (Cities{"San Diego", "Sandy Cove", "SAN LUIS POTOSI", "Santiago"}));
+}
+
+// An empty search says so; column 0 shows area codes in North America and city codes
+// elsewhere, sorted as numbers; the Code header reverses first and a search keeps the sort;
+// the view role only closes.
+TEST(SampleLookupDlg, ViewRoleSortsTheResultsAndOnlyCloses) {
   OpenLookup lookup(false);
   EXPECT_FALSE(lookup.dialog.CancelButton()->isVisible());
   EXPECT_EQ(lookup.dialog.focusWidget(), lookup.dialog.SearchField());
@@ -48,26 +128,18 @@ TEST(SampleLookupDlg, ViewRoleOnlyClosesWithTwoAndEmptySearchSaysSo) {
     test::ExpectShown(prompter, {res::kErrorNoSearchParameters});
     EXPECT_EQ(lookup.dialog.List()->Model()->rowCount(), 0);
   }
-  lookup.SearchFor("Dallas", SearchCriterion::City);
-  lookup.ClickRow(0);
-  QTest::mouseClick(lookup.dialog.OkButton(), Qt::LeftButton);
-  EXPECT_EQ(lookup.dialog.result(), 2);
-  EXPECT_FALSE(lookup.dialog.Chosen().has_value());
-}
-
-// Column 0 shows area codes in North America and city codes elsewhere, sorted as numbers.
-TEST(SampleLookupDlg, ResultsSortByCodeAndTheCodeHeaderReversesFirst) {
-  OpenLookup lookup(false);
   lookup.SearchFor("san", SearchCriterion::City);
-  const QStringList ascending{"2", "444", "505", "619", "902"};
-  EXPECT_EQ(lookup.Column(0), ascending);
+  EXPECT_EQ(lookup.Column(0), (QStringList{"2", "444", "505", "619", "902"}));
   emit lookup.dialog.List()->header()->sectionClicked(0);
   EXPECT_EQ(lookup.Column(0), (QStringList{"902", "619", "505", "444", "2"}));
   emit lookup.dialog.List()->header()->sectionClicked(1);
   EXPECT_EQ(lookup.Column(1).front(), "San Diego");
-  // A search keeps the current sort.
   lookup.SearchFor("s", SearchCriterion::City);
   EXPECT_EQ(lookup.Column(1).front(), "San Diego");
+  lookup.ClickRow(0);
+  QTest::mouseClick(lookup.dialog.OkButton(), Qt::LeftButton);
+  EXPECT_EQ(lookup.dialog.result(), 2);
+  EXPECT_FALSE(lookup.dialog.Chosen().has_value());
 }
 
 // The focused row fills the information fields, which a new search clears; Enter on the list
