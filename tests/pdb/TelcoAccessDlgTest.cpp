@@ -27,10 +27,6 @@ struct Telcos {
   }
 };
 
-QStringList Column(const CTelcoAccessDlg& dialog, int column) {
-  return test::ColumnTexts(dialog.List(), column);
-}
-
 QStringList SelectedNames(const CTelcoAccessDlg& dialog) {
   QStringList names;
   for (const QModelIndex& index : dialog.List()->selectionModel()->selectedRows())
@@ -45,11 +41,11 @@ TEST(TelcoAccessDlg, FromTheMenuListsByNameSortsByCodeAndOnlyCloses) {
   CTelcoAccessDlg dialog(telcos.file, true, 0, {});
   dialog.show();
   EXPECT_FALSE(dialog.CancelButton()->isVisible());
-  EXPECT_EQ(Column(dialog, 0),
+  EXPECT_EQ(test::ColumnTexts(dialog.List(), 0),
             (QStringList{"acme dial", "Bluebird Telephone", "Northwind Long Lines"}));
   emit dialog.List()->header()->sectionClicked(1);
   emit dialog.List()->header()->sectionClicked(1);
-  EXPECT_EQ(Column(dialog, 1), (QStringList{"1010321", "1010220", "1010105"}));
+  EXPECT_EQ(test::ColumnTexts(dialog.List(), 1), (QStringList{"1010321", "1010220", "1010105"}));
   QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
   EXPECT_FALSE(dialog.isVisible());
 }
