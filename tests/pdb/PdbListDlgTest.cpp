@@ -77,13 +77,15 @@ void Select(CPdbRecoveryDlg& dialog, std::initializer_list<int> rows) {
 
 }  // namespace
 
-// The rows come with the timer's tick; deleted and hidden entries and a partial tail are not
-// listed, and a deleted one enables Recover and Compress.
-TEST(PdbListDialog, TheTimersTickListsTheActiveShownEntries) {
+// The rows come with the timer's tick: the list shows the active entries that are not hidden,
+// the recovery dialog the deleted ones, hidden or not, sorted by type (its header sorts only
+// ascending); a partial tail is in neither, and a deleted entry enables Recover and Compress.
+TEST(PdbListDialog, TheTimersTickListsTheActiveShownEntriesAndRecoveryTheDeleted) {
   PdbTestBook book;
   book.Add({{"A", "shown"},
             {"A", "hidden", "1", "2", "3", false, true},
-            {"A", "gone", "1", "2", "3", true}});
+            {"Work", "gone", "212", "555", "0100", true},
+            {"home", "hidden gone", "212", "555", "0101", true, true}});
   book.pdb.Close();
   book.db.WriteFile("DORV21", book.db.ReadFile("DORV21") + std::string(100, '\0'));
   ASSERT_TRUE(book.pdb.Open());
@@ -95,6 +97,17 @@ TEST(PdbListDialog, TheTimersTickListsTheActiveShownEntries) {
   EXPECT_EQ(dialog.Item(0)->PhoneText(), "555.123.4567");
   EXPECT_TRUE(dialog.Button(ListButton::Recover).isEnabled());
   EXPECT_TRUE(dialog.Button(ListButton::Compress).isEnabled());
+
+  platform::ReportListModel target(pdb::ListColumns(30, 45, 25));
+  CPdbRecoveryDlg recovery(book.pdb, data::PdbKind::Toll, target);
+  recovery.show();
+  recovery.OnLoadTimer();
+  EXPECT_EQ(test::ColumnTexts(&recovery.List(), 1), (QStringList{"hidden gone", "gone"}));
+  EXPECT_EQ(recovery.Rows().Row(1)->Text(2), "212.555.0100");
+  emit recovery.List().header()->sectionClicked(1);
+  emit recovery.List().header()->sectionClicked(1);
+  EXPECT_EQ(recovery.SortCode(), 1);
+  EXPECT_EQ(recovery.Rows().Row(0)->Text(1), "gone");
 }
 
 // Types sort ignoring letter case; names differing only in case keep their order either way;
@@ -282,24 +295,6 @@ TEST(PdbListDialog, EditorResultsAddReplaceOrReport) {
   list.dialog.AfterEditor(pdb::PdbEditMode::Add, pdb::EditResult::NothingWritten);
   test::ExpectShown(prompter, {res::kErrorSaveEntry});
   EXPECT_EQ(list.dialog.Rows().rowCount(), 4);
-}
-
-TEST(PdbRecoveryDialog, ListsDeletedAndHiddenDeletedEntriesSortedByType) {
-  PdbTestBook book;
-  book.Add({{"Zoo", "kept"},
-            {"Work", "gone", "212", "555", "0100", true},
-            {"home", "hidden gone", "212", "555", "0101", true, true}});
-  platform::ReportListModel target(pdb::ListColumns(30, 45, 25));
-  CPdbRecoveryDlg dialog(book.pdb, data::PdbKind::Toll, target);
-  dialog.show();
-  dialog.OnLoadTimer();
-  ASSERT_EQ(dialog.Rows().rowCount(), 2);
-  EXPECT_EQ(dialog.Rows().Row(0)->Text(1), "hidden gone");
-  EXPECT_EQ(dialog.Rows().Row(1)->Text(2), "212.555.0100");
-  emit dialog.List().header()->sectionClicked(1);
-  emit dialog.List().header()->sectionClicked(1);  // always ascending
-  EXPECT_EQ(dialog.SortCode(), 1);
-  EXPECT_EQ(dialog.Rows().Row(0)->Text(1), "gone");
 }
 
 // A one-row list ignores header clicks and keeps the flags for when recovery brings rows back.
