@@ -54,6 +54,7 @@ Cities CitiesFound(test::LookupTables& t, SearchCriterion criterion, const std::
 
 }  // namespace
 
+// The search behind the lookup, without widgets.
 TEST(LocationSearch, PrefixesMatchWithoutRegardToCaseInEveryRegion) {
   test::LookupTables t;
   ASSERT_TRUE(t.tables.international.IsOpen());
