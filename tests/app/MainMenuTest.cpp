@@ -177,7 +177,9 @@ TEST(MainMenu, EveryMenuAndItemHasAnAltKey) {
   }
 }
 
-TEST(MainMenu, ContentsShowsTheGuideInOneWindow) {
+// Contents shows the guide in one window; F1 in a dialog opens it at the dialog's topic, over
+// the dialog so that it can be read while the dialog is open; About names the build's version.
+TEST(MainMenu, TheHelpMenuAndF1ShowTheGuideAndAboutNamesTheVersion) {
   StartedFrame started;
   started.frame->OnHelpContents();
   app::HelpWindow* help = started.frame->Help();
@@ -186,34 +188,28 @@ TEST(MainMenu, ContentsShowsTheGuideInOneWindow) {
   EXPECT_TRUE(help->Browser()->toPlainText().contains(QString(res::kMenuToll).remove('&')));
   started.frame->OnHelpContents();
   EXPECT_EQ(started.frame->Help(), help);
-}
 
-TEST(MainMenu, AboutNamesTheVersionOfTheBuild) {
-  StartedFrame started;
+  QString topic;
+  bool shownOverDialog = false;
+  {
+    test::ModalScript script([&](QDialog& dialog) {
+      QTest::keyClick(dialog.focusWidget() ? dialog.focusWidget() : &dialog, Qt::Key_F1);
+      app::HelpWindow* over = started.frame->Help();
+      ASSERT_NE(over, nullptr);
+      shownOverDialog = over->isVisible() && over->parentWidget() == &dialog;
+      topic = over->Browser()->source().fragment();
+      dialog.reject();
+    });
+    started.frame->OnAlphaConvert();
+  }
+  EXPECT_TRUE(shownOverDialog);
+  EXPECT_EQ(topic, "alpha-convert");
+
   test::Prompter prompter{QMessageBox::Ok};
   started.frame->OnAbout();
   ASSERT_EQ(prompter.Shown().size(), 1u);
   EXPECT_TRUE(prompter.Shown()[0].startsWith("Dorv version " DORV_TEST_VERSION "\n"))
       << prompter.Shown()[0].toStdString();
-}
-
-// F1 in a dialog opens the guide at the dialog's topic, over the dialog so that it can be read
-// while the dialog is open.
-TEST(MainMenu, F1InADialogShowsTheGuideAtItsTopic) {
-  StartedFrame started;
-  QString topic;
-  bool shownOverDialog = false;
-  test::ModalScript script([&](QDialog& dialog) {
-    QTest::keyClick(dialog.focusWidget() ? dialog.focusWidget() : &dialog, Qt::Key_F1);
-    app::HelpWindow* help = started.frame->Help();
-    ASSERT_NE(help, nullptr);
-    shownOverDialog = help->isVisible() && help->parentWidget() == &dialog;
-    topic = help->Browser()->source().fragment();
-    dialog.reject();
-  });
-  started.frame->OnAlphaConvert();
-  EXPECT_TRUE(shownOverDialog);
-  EXPECT_EQ(topic, "alpha-convert");
 }
 
 // Each command opens its dialog: the books' lists, the conversion empty, the lookup and the
