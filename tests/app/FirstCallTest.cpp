@@ -7,7 +7,6 @@
 #include <QPushButton>
 #include <QTest>
 #include <ctime>
-#include <vector>
 
 #include "app/MainFrame.h"
 #include "data/FixedText.h"
@@ -40,21 +39,16 @@ namespace {
 constexpr std::time_t kCallStart = 1772618400;
 constexpr int kCallSeconds = 185;
 
+using test::Child;
+using test::Click;
 using test::ClickRow;
 constexpr auto Type = test::TypeInto;
 
-int RowWithText(const platform::ReportList* list, const QString& text) {
-  for (int r = 0; r < list->Model()->rowCount(); ++r)
-    if (list->Model()->Row(r)->Text(0) == text) return r;
-  return -1;
-}
-
 // The row of a location list found by its city that lies in Colorado.
-int ColoradoRow(const platform::ReportList* list, const QString& city) {
-  const int columns = list->Model()->columnCount();
+int ColoradoRow(platform::ReportList* list, const QString& city) {
   for (int r = 0; r < list->Model()->rowCount(); ++r) {
     QStringList texts;
-    for (int c = 0; c < columns; ++c) texts << list->Model()->Row(r)->Text(c);
+    for (int c = 0; c < list->Model()->columnCount(); ++c) texts << test::CellText(list, r, c);
     if (texts.contains(city) && (texts.contains("CO") || texts.contains("Colorado"))) return r;
   }
   ADD_FAILURE() << city.toStdString() << " in Colorado is not listed";
@@ -68,110 +62,96 @@ class NewUser {
 
   int Handle(QDialog& dialog) {
     test::ShowForUser(dialog);
-    if (auto* setup = qobject_cast<settings::CMyInfoDlg*>(&dialog)) return Setup(*setup);
-    if (auto* lookup = qobject_cast<pdb::CSampleLookupDlg*>(&dialog)) return PickHome(*lookup);
-    if (auto* telco = qobject_cast<pdb::CTelcoAccessDlg*>(&dialog)) return PickTelco(*telco);
-    if (auto* list = qobject_cast<pdb::CPdbListDlg*>(&dialog)) return AddFromList(*list);
-    if (auto* editor = qobject_cast<pdb::CPdbEditDlg*>(&dialog)) return FillEntry(*editor);
-    if (auto* lookup = qobject_cast<pdb::CLookupDataDlg*>(&dialog)) return PickBoulder(*lookup);
-    if (auto* screen = qobject_cast<rating::CCallScreenDlg*>(&dialog)) return TimeCall(*screen);
-    if (auto* log = qobject_cast<reports::CCallLogDlg*>(&dialog)) return ReadLog(*log);
-    ADD_FAILURE() << "unexpected dialog " << dialog.metaObject()->className();
-    return 0;
+    opened << QString(dialog.metaObject()->className()).section("::", -1);
+    if (auto* setup = qobject_cast<settings::CMyInfoDlg*>(&dialog)) Setup(*setup);
+    else if (auto* lookup = qobject_cast<pdb::CSampleLookupDlg*>(&dialog)) PickHome(*lookup);
+    else if (auto* telco = qobject_cast<pdb::CTelcoAccessDlg*>(&dialog)) PickTelco(*telco);
+    else if (auto* list = qobject_cast<pdb::CPdbListDlg*>(&dialog)) AddFromList(*list);
+    else if (auto* editor = qobject_cast<pdb::CPdbEditDlg*>(&dialog)) FillEntry(*editor);
+    else if (auto* lookup = qobject_cast<pdb::CLookupDataDlg*>(&dialog)) PickBoulder(*lookup);
+    else if (auto* screen = qobject_cast<rating::CCallScreenDlg*>(&dialog)) TimeCall(*screen);
+    else if (auto* log = qobject_cast<reports::CCallLogDlg*>(&dialog)) ReadLog(*log);
+    else ADD_FAILURE() << "unexpected dialog";
+    return dialog.result();
   }
 
-  std::vector<std::string> opened;
+  QStringList opened;
   QStringList loggedRow;
 
  private:
-  int Setup(settings::CMyInfoDlg& setup) {
-    opened.push_back("setup");
-    Type(setup.findChild<QLineEdit*>("name"), "Pat Doe");
-    setup.findChild<QLineEdit*>("address")->setText("12 Elm Street");
-    QTest::mouseClick(setup.findChild<QPushButton*>("lookupLocation"), Qt::LeftButton);
-    EXPECT_EQ(setup.findChild<QLineEdit*>("city")->text(), "Denver");
-    EXPECT_EQ(setup.findChild<QLineEdit*>("areaCode")->text(), "303");
-    QTest::mouseClick(setup.findChild<QPushButton*>("changeTelco"), Qt::LeftButton);
-    Type(setup.findChild<QLineEdit*>("prefix"), "555");
-    Type(setup.findChild<QLineEdit*>("suffix"), "0199");
-    QTest::mouseClick(setup.findChild<QPushButton*>("ok"), Qt::LeftButton);
-    return setup.result();
+  void Setup(settings::CMyInfoDlg& setup) {
+    Type(Child<QLineEdit>(setup, "name"), "Pat Doe");
+    Child<QLineEdit>(setup, "address")->setText("12 Elm Street");
+    Click(Child<QPushButton>(setup, "lookupLocation"));
+    EXPECT_EQ(Child<QLineEdit>(setup, "city")->text(), "Denver");
+    EXPECT_EQ(Child<QLineEdit>(setup, "areaCode")->text(), "303");
+    Click(Child<QPushButton>(setup, "changeTelco"));
+    Type(Child<QLineEdit>(setup, "prefix"), "555");
+    Type(Child<QLineEdit>(setup, "suffix"), "0199");
+    Click(Child<QPushButton>(setup, "ok"));
   }
 
-  int PickHome(pdb::CSampleLookupDlg& lookup) {
-    opened.push_back("home location");
+  void PickHome(pdb::CSampleLookupDlg& lookup) {
     Type(lookup.SearchField(), "Denver");
-    QTest::mouseClick(lookup.CriterionButton(data::SearchCriterion::City), Qt::LeftButton);
+    Click(lookup.CriterionButton(data::SearchCriterion::City));
     ClickRow(lookup.List(), ColoradoRow(lookup.List(), "Denver"));
-    QTest::mouseClick(lookup.OkButton(), Qt::LeftButton);
-    return lookup.result();
+    Click(lookup.OkButton());
   }
 
-  int PickTelco(pdb::CTelcoAccessDlg& telco) {
-    opened.push_back("telco");
+  void PickTelco(pdb::CTelcoAccessDlg& telco) {
     ClickRow(telco.List(), 0);
-    QTest::mouseClick(telco.OkButton(), Qt::LeftButton);
-    return telco.result();
+    Click(telco.OkButton());
   }
 
-  int AddFromList(pdb::CPdbListDlg& list) {
-    opened.push_back("toll book");
+  void AddFromList(pdb::CPdbListDlg& list) {
     list.OnAdd();
     list.reject();
-    return list.result();
   }
 
-  int FillEntry(pdb::CPdbEditDlg& editor) {
+  void FillEntry(pdb::CPdbEditDlg& editor) {
     using pdb::EditButton;
     using pdb::EditField;
-    opened.push_back("editor");
-    QTest::mouseClick(editor.Button(EditButton::Lookup), Qt::LeftButton);
+    Click(editor.Button(EditButton::Lookup));
     EXPECT_EQ(editor.Field(EditField::City)->text(), "Boulder");
     Type(editor.Field(EditField::Name), "Cousin Sam");
     Type(editor.Field(EditField::Prefix), "555");
     Type(editor.Field(EditField::Suffix), "0142");
-    QTest::mouseClick(editor.Button(EditButton::TimeACall), Qt::LeftButton);
-    QTest::mouseClick(editor.Button(EditButton::Ok), Qt::LeftButton);
-    return editor.result();
+    Click(editor.Button(EditButton::TimeACall));
+    Click(editor.Button(EditButton::Ok));
   }
 
-  int PickBoulder(pdb::CLookupDataDlg& lookup) {
-    opened.push_back("lookup data");
+  void PickBoulder(pdb::CLookupDataDlg& lookup) {
     Type(lookup.SearchField(), "Boulder");
-    QTest::mouseClick(lookup.CriterionButton(data::SearchCriterion::City), Qt::LeftButton);
+    Click(lookup.CriterionButton(data::SearchCriterion::City));
     ClickRow(lookup.LocationList(), ColoradoRow(lookup.LocationList(), "Boulder"));
-    const int residential = RowWithText(lookup.TypeList(), res::kServiceTypeResidental);
+    const int residential =
+        test::ColumnTexts(lookup.TypeList(), 0).indexOf(res::kServiceTypeResidental);
     EXPECT_GE(residential, 0);
     ClickRow(lookup.TypeList(), residential);
     EXPECT_GT(lookup.ServiceList()->Model()->rowCount(), 0);
     ClickRow(lookup.ServiceList(), 0);
-    QTest::mouseClick(lookup.OkButton(), Qt::LeftButton);
-    return lookup.result();
+    Click(lookup.OkButton());
   }
 
-  int TimeCall(rating::CCallScreenDlg& screen) {
-    opened.push_back("call screen");
-    QPushButton* main = screen.findChild<QPushButton*>("main");
-    QTest::mouseClick(main, Qt::LeftButton);
+  void TimeCall(rating::CCallScreenDlg& screen) {
+    QPushButton* main = Child<QPushButton>(screen, "main");
+    Click(main);
     EXPECT_EQ(screen.State(), rating::CallScreenState::Timing);
     for (int second = 0; second < kCallSeconds; ++second) {
       ++m_clock;
       screen.OnClockTick();
     }
-    QTest::mouseClick(main, Qt::LeftButton);  // stop
-    QTest::mouseClick(main, Qt::LeftButton);  // save
-    return screen.result();
+    Click(main);  // stop
+    Click(main);  // save
   }
 
-  int ReadLog(reports::CCallLogDlg& log) {
-    opened.push_back("call log");
+  void ReadLog(reports::CCallLogDlg& log) {
     EXPECT_EQ(log.MonthBox().currentText(), "March 2026");
     EXPECT_EQ(log.Rows().rowCount(), 1);
     if (log.Rows().rowCount() == 1)
       for (int column = 0; column < reports::CallListItem::kColumnCount; ++column)
         loggedRow << log.Rows().Row(0)->Text(column);
     log.reject();
-    return log.result();
   }
 
   std::time_t& m_clock;
@@ -210,9 +190,8 @@ TEST(FirstSession, SetupAddThroughLookupTimeACallAndFindItInTheCallLog) {
 
   frame.OnCallLog();
 
-  EXPECT_EQ(user.opened,
-            (std::vector<std::string>{"setup", "home location", "telco", "toll book", "editor",
-                                      "lookup data", "call screen", "call log"}));
+  EXPECT_EQ(user.opened.join(" "), "CMyInfoDlg CSampleLookupDlg CTelcoAccessDlg CPdbListDlg "
+                                   "CPdbEditDlg CLookupDataDlg CCallScreenDlg CCallLogDlg");
   // The engine's charge for the call: the band in force at its start, interval by interval.
   const rating::RateView rates(entry);
   const int band = rating::BandInForceAt(rates, kCallStart);

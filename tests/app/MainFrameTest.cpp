@@ -16,6 +16,7 @@
 #include "support/Unprivileged.h"
 
 using namespace dorv;
+using dorv::test::Child;
 using dorv::test::FakeMemoCounter;
 using dorv::test::TempDatabase;
 
@@ -30,6 +31,11 @@ void WriteStartFiles(const TempDatabase& db, bool settingsStored = true) {
   if (settingsStored) dorv::test::WriteStoredSettings(db);
 }
 
+template <typename T>
+std::string Bytes(const T& value) {
+  return std::string(reinterpret_cast<const char*>(&value), sizeof value);
+}
+
 // Runs a start that must fail and gives the one message it showed.
 QString FailedStartMessage(app::DataFiles& files) {
   dorv::test::Prompter prompter{QMessageBox::Ok};
@@ -39,41 +45,49 @@ QString FailedStartMessage(app::DataFiles& files) {
   return prompter.Shown().empty() ? QString() : prompter.Shown()[0];
 }
 
+void ExpectAllClosed(const app::DataFiles& files) {
+  const data::SampleTables& s = files.sample;
+  EXPECT_FALSE(files.pdb.IsOpen() || files.hourDefinitions.IsOpen() || s.unitedStates.IsOpen() ||
+               s.canada.IsOpen() || s.mexico.IsOpen() || s.international.IsOpen() ||
+               s.northAmericanStates.IsOpen() || s.otherStates.IsOpen() || s.telcos.IsOpen());
+}
+
 }  // namespace
 
-TEST(MainFrameStartup, MissingTollFreeBookEndsWithOneMessage) {
-  TempDatabase db;
-  db.WriteFile("DORV23", "");
-  dorv::test::WriteMinimalSampleFiles(db);
-  app::DataFiles files;
-  EXPECT_EQ(FailedStartMessage(files), res::kErrorPersonalDatabase);
-  EXPECT_FALSE(files.pdb.IsOpen());
-  EXPECT_FALSE(files.sample.international.IsOpen());
-}
-
-TEST(MainFrameStartup, AMissingSampleFileEndsBeforeTheSettingsAreTouched) {
-  for (const char* name : {"dorv3", "dorv5", "dorv4", "dorv6", "dorv7", "dorv8", "dorv9"}) {
-    SCOPED_TRACE(name);
+// Each missing or inconsistent file ends the start with its message, every file closed, and
+// nothing made by the steps that follow it (the settings come after the sample files).
+TEST(MainFrameStartup, EachFaultEndsTheStartWithItsMessageAndEveryFileClosed) {
+  struct Row {
+    std::string name;
+    bool settingsStored;
+    QString message;
+    const char* made;    // by the steps before the fault
+    const char* unmade;  // by the steps after it
+  };
+  std::vector<Row> rows = {
+      {"DORV22", false, res::kErrorPersonalDatabase, "MYINFO.BIN", nullptr},
+      {"dorv10", true, res::kErrorHourDefinitions, "DORV21", nullptr},
+      {"memo numbering", false, platform::ShownText(res::kErrorMemoNumbering), nullptr,
+       "MYINFO.BIN"}};
+  for (const char* name : {"dorv3", "dorv5", "dorv4", "dorv6", "dorv7", "dorv8", "dorv9"})
+    rows.push_back({name, false, res::kErrorSampleDatabase, nullptr, "MYINFO.BIN"});
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
     TempDatabase db;
-    WriteStartFiles(db, false);
-    std::filesystem::remove(db.Path(name));
+    WriteStartFiles(db, row.settingsStored);
     app::DataFiles files;
-    EXPECT_EQ(FailedStartMessage(files), res::kErrorSampleDatabase);
-    EXPECT_FALSE(db.Exists("MYINFO.BIN"));
-    EXPECT_FALSE(files.sample.unitedStates.IsOpen());
-    EXPECT_FALSE(files.sample.northAmericanStates.IsOpen());
+    if (row.name == "memo numbering") {
+      auto counter = std::make_unique<FakeMemoCounter>();
+      counter->failWrite = true;
+      files.memoCounter = std::move(counter);
+    } else {
+      std::filesystem::remove(db.Path(row.name));
+    }
+    EXPECT_EQ(FailedStartMessage(files), row.message);
+    ExpectAllClosed(files);
+    EXPECT_TRUE(!row.made || db.Exists(row.made));
+    EXPECT_TRUE(!row.unmade || !db.Exists(row.unmade));
   }
-}
-
-TEST(MainFrameStartup, MissingHourDefinitionsEndAfterTheBooksWereOpened) {
-  TempDatabase db;
-  WriteStartFiles(db);
-  std::filesystem::remove(db.Path("dorv10"));
-  app::DataFiles files;
-  EXPECT_EQ(FailedStartMessage(files), res::kErrorHourDefinitions);
-  EXPECT_TRUE(db.Exists("DORV21"));
-  EXPECT_FALSE(files.pdb.IsOpen());
-  EXPECT_FALSE(files.sample.telcos.IsOpen());
 }
 
 TEST(MainFrameStartup, ASecondStartOnTheSameDataEndsAndLeavesTheFirstRunning) {
@@ -120,28 +134,21 @@ TEST(MainFrameStartup, WhatKeepsTheDataFromUseIsNamedAndNothingIsWritten) {
 // sound off is respected, and the logo goes at the second paint.
 TEST(MainFrameStartup, AStartReconcilesTheMemoNumberingKeepsQuietAndDropsTheLogo) {
   TempDatabase db;
-  WriteStartFiles(db);
-  {
-    data::MyInfoFile file;
-    ASSERT_TRUE(file.Open());
-    data::MyInfo info;
-    data::ClearMyInfo(info);
-    info.infoStored = 1;
-    info.soundOff = 1;
-    ASSERT_TRUE(file.Write(info));
-  }
-  std::uint32_t nine = 9;
-  db.WriteFile("DORV98", std::string(reinterpret_cast<const char*>(&nine), 4));
+  WriteStartFiles(db, false);
+  data::MyInfo quiet;
+  data::ClearMyInfo(quiet);
+  quiet.infoStored = quiet.soundOff = 1;
+  db.WriteFile("MYINFO.BIN", Bytes(quiet));
+  db.WriteFile("DORV98", Bytes(std::uint32_t{9}));
   app::DataFiles files;
-  auto counter = std::make_unique<FakeMemoCounter>();
+  auto* counter = new FakeMemoCounter{};
+  files.memoCounter.reset(counter);
   counter->placeExists = true;
   counter->value = 5;
-  FakeMemoCounter& stored = *counter;
-  files.memoCounter = std::move(counter);
   int sounds = 0;
   app::CMainFrame frame(files, [&] { return ++sounds, true; });
   ASSERT_TRUE(frame.OnCreate());
-  EXPECT_EQ(stored.value, 9u);
+  EXPECT_EQ(counter->value, 9u);
   EXPECT_EQ(sounds, 0);
   app::LogoArea* logo = frame.Logo();
   EXPECT_EQ(logo->LogoState(), 0);
@@ -154,36 +161,8 @@ TEST(MainFrameStartup, AStartReconcilesTheMemoNumberingKeepsQuietAndDropsTheLogo
   EXPECT_EQ(logo->LogoState(), 2);
 }
 
-TEST(MainFrameStartup, InconsistentMemoNumberingEndsBeforeAnyFileOpens) {
-  TempDatabase db;
-  WriteStartFiles(db, false);
-  app::DataFiles files;
-  auto counter = std::make_unique<FakeMemoCounter>();
-  counter->failWrite = true;
-  files.memoCounter = std::move(counter);
-  EXPECT_EQ(FailedStartMessage(files), platform::ShownText(res::kErrorMemoNumbering));
-  EXPECT_FALSE(files.pdb.IsOpen());
-  EXPECT_FALSE(files.sample.telcos.IsOpen());
-  EXPECT_FALSE(db.Exists("MYINFO.BIN"));
-}
-
-namespace {
-
 // A user who types the first-time setup through: name and address, the location picked when
 // the address is left, the telephone number, then OK.
-void WalkThroughSetup(QDialog& dialog) {
-  EXPECT_NE(qobject_cast<settings::CMyInfoDlg*>(&dialog), nullptr);
-  EXPECT_FALSE(dialog.findChild<QPushButton*>("dialingInformation")->isEnabled());
-  dorv::test::TypeInto(dialog.findChild<QLineEdit*>("name"), "Ann Smith");
-  dorv::test::TypeInto(dialog.findChild<QLineEdit*>("address"), "1 Main St");
-  QTest::keyClick(dialog.findChild<QLineEdit*>("address"), Qt::Key_Tab);
-  dorv::test::TypeInto(dialog.findChild<QLineEdit*>("prefix"), "555");
-  dorv::test::TypeInto(dialog.findChild<QLineEdit*>("suffix"), "0100");
-  QTest::mouseClick(dialog.findChild<QPushButton*>("ok"), Qt::LeftButton);
-}
-
-}  // namespace
-
 TEST(MainFrameStartup, AFirstStartWalksThroughTheSetupIntoTheMainWindow) {
   TempDatabase db;
   WriteStartFiles(db, false);
@@ -199,7 +178,18 @@ TEST(MainFrameStartup, AFirstStartWalksThroughTheSetupIntoTheMainWindow) {
                                     "Albany", "New York", "United States", 1, 518));
                               },
                               {}});
-      dorv::test::ModalScript setup(WalkThroughSetup);
+      dorv::test::ModalScript setup([](QDialog& dialog) {
+        EXPECT_NE(qobject_cast<settings::CMyInfoDlg*>(&dialog), nullptr);
+        auto type = [&](const char* field, const char* text) {
+          dorv::test::TypeInto(Child<QLineEdit>(dialog, field), text);
+        };
+        type("name", "Ann Smith");
+        type("address", "1 Main St");
+        QTest::keyClick(Child<QLineEdit>(dialog, "address"), Qt::Key_Tab);
+        type("prefix", "555");
+        type("suffix", "0100");
+        dorv::test::Click(Child<QPushButton>(dialog, "ok"));
+      });
       ASSERT_TRUE(frame.OnCreate());
       EXPECT_EQ(setup.Runs(), 1);
       dorv::test::ExpectShown(prompter, {res::kMyInfoPickLocation});
@@ -207,18 +197,14 @@ TEST(MainFrameStartup, AFirstStartWalksThroughTheSetupIntoTheMainWindow) {
       // The toll book and the memo numbering are created on the way.
       EXPECT_TRUE(db.Exists("DORV21"));
       EXPECT_EQ(db.ReadFile("DORV21").size(), 0u);
-      std::uint32_t one = 1;
-      EXPECT_EQ(db.ReadFile("DORV98"), std::string(reinterpret_cast<const char*>(&one), 4));
+      EXPECT_EQ(db.ReadFile("DORV98"), Bytes(std::uint32_t{1}));
       EXPECT_EQ(sounds, 1);
       EXPECT_TRUE(firstFiles.pdb.IsOpen());
       EXPECT_TRUE(firstFiles.sample.telcos.IsOpen());
       EXPECT_TRUE(firstFiles.hourDefinitions.IsOpen());
       EXPECT_TRUE(frame.LogoTimer().isActive());
     }
-    // Destroying the frame closes every file.
-    EXPECT_FALSE(firstFiles.pdb.IsOpen());
-    EXPECT_FALSE(firstFiles.sample.unitedStates.IsOpen());
-    EXPECT_FALSE(firstFiles.hourDefinitions.IsOpen());
+    ExpectAllClosed(firstFiles);  // destroying the frame closes every file
   }
   // The settings are on disk: the next start goes straight to the main window.
   app::DataFiles files;
@@ -231,32 +217,22 @@ TEST(MainFrameStartup, AFirstStartWalksThroughTheSetupIntoTheMainWindow) {
 TEST(MainFrameStartup, CancellingTheFirstTimeSetupEndsWithEveryFileClosed) {
   data::MyInfo neverStored;
   data::ClearMyInfo(neverStored);
-  struct Case {
-    const char* name;
-    bool writeSettings;
-    std::string settings;
-  };
-  const Case cases[] = {
-      {"no settings file", false, ""},
-      {"a settings file too short to read", true, "short"},
-      {"settings never stored", true,
-       std::string(reinterpret_cast<const char*>(&neverStored), sizeof neverStored)},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
+  const std::pair<const char*, std::optional<std::string>> cases[] = {
+      {"no settings file", std::nullopt},
+      {"a settings file too short to read", "short"},
+      {"settings never stored", Bytes(neverStored)}};
+  for (const auto& [name, settings] : cases) {
+    SCOPED_TRACE(name);
     TempDatabase db;
     WriteStartFiles(db, false);
-    if (c.writeSettings) db.WriteFile("MYINFO.BIN", c.settings);
+    if (settings) db.WriteFile("MYINFO.BIN", *settings);
     app::DataFiles files;
     app::CMainFrame frame(files, [] { return true; });
     // Nothing changed: Cancel closes it without a question (any message fails the test).
     dorv::test::ModalScript setup([](QDialog& dialog) { dialog.reject(); });
     EXPECT_FALSE(frame.OnCreate());
     EXPECT_EQ(setup.Runs(), 1);
-    EXPECT_FALSE(files.pdb.IsOpen());
-    EXPECT_FALSE(files.sample.unitedStates.IsOpen());
-    EXPECT_FALSE(files.sample.telcos.IsOpen());
-    EXPECT_FALSE(files.hourDefinitions.IsOpen());
+    ExpectAllClosed(files);
     EXPECT_EQ(files.myInfoFile.Write(files.myInfo), false);  // its handle is closed too
   }
 }

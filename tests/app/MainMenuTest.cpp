@@ -1,14 +1,18 @@
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPrintDialog>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTextBrowser>
 #include <QTest>
 #include <filesystem>
+#include <functional>
 
+#include "app/HelpTopics.h"
 #include "app/MainFrame.h"
 #include "data/FixedText.h"
 #include "pdb/CAlphaConvertDlg.h"
@@ -19,6 +23,7 @@
 #include "platform/Messages.h"
 #include "platform/PrintSetup.h"
 #include "print/CPrintDialog.h"
+#include "print/CPrintPdbDlg.h"
 #include "rating/callscreen/CCallScreenDlg.h"
 #include "reports/CCallLogDlg.h"
 #include "reports/CCostTrendsDlg.h"
@@ -53,6 +58,21 @@ struct StartedFrame {
     EXPECT_TRUE(frame->OnCreate());
   }
 };
+
+// Runs a command with the printouts going into a PDF, the user acting in each dialog it opens;
+// gives the PDF's text.
+std::string PrintedText(StartedFrame& started, void (app::CMainFrame::*command)(),
+                        const std::function<void(QDialog&)>& user) {
+  const std::string pdf = started.db.Path("printout.pdf");
+  std::filesystem::remove(pdf);
+  qputenv("DORV_PRINT_PDF", QByteArray::fromStdString(pdf));
+  {
+    test::ModalScript script(user);
+    (started.frame.get()->*command)();
+  }
+  qunsetenv("DORV_PRINT_PDF");
+  return test::PdfText(pdf);
+}
 
 }  // namespace
 
@@ -96,9 +116,9 @@ TEST(MainMenu, PrinterShowsTheSystemPrintSetupWithoutFileOrRangesOrSaysThereIsNo
   EXPECT_EQ(shown, 1);
 }
 
-// The call log's Print opens its printout dialog; OK writes the calls as listed, with their
-// totals, onto the pages.
-TEST(MainMenu, CallLogPrintsItsCallsIntoAPdf) {
+// The call log's Print and a book list's Print Record open their printout dialogs; OK prints
+// the calls as listed with their totals, and the entry's data with its memos.
+TEST(MainMenu, CallLogAndPrintRecordPrintIntoAPdf) {
   StartedFrame started;
   std::string log;
   for (const char* name : {"Alice", "Bob"}) {
@@ -106,25 +126,44 @@ TEST(MainMenu, CallLogPrintsItsCallsIntoAPdf) {
     log.append(reinterpret_cast<const char*>(&call), sizeof call);
   }
   started.db.WriteFile("LOG/December1998.LOG", log);
-  const std::string pdf = started.db.Path("log.pdf");
-  qputenv("DORV_PRINT_PDF", QByteArray::fromStdString(pdf));
-  QString status;
-  test::ScopedModalHook hook([&](QDialog& dialog) {
-    if (auto* callLog = qobject_cast<reports::CCallLogDlg*>(&dialog))
+  data::PdbRecord entry = test::FullEntry("Family", "Aunt Rosa", "555");
+  entry.memoFileNumber = 0;
+  data::PdbFiles& pdb = started.files.pdb;
+  ASSERT_TRUE(pdb.CreateMemoFiles(*started.files.memoCounter, entry, entry.memoFileNumber) &&
+              pdb.AddMemo("Asked about the party", 915148800) &&
+              pdb.Append(entry, data::PdbKind::Toll));
+  pdb.CloseMemoFiles();
+  QStringList status;
+  auto print = [&](QDialog& dialog, QPushButton& ok) {
+    status << dialog.findChild<QLineEdit*>("status")->text();
+    test::Click(&ok);
+  };
+  const std::string logText = PrintedText(started, &app::CMainFrame::OnCallLog, [&](QDialog& d) {
+    if (auto* callLog = qobject_cast<reports::CCallLogDlg*>(&d)) {
       test::Click(&callLog->Button(reports::CallLogButton::Print));
-    if (auto* print = qobject_cast<print::CPrintDialog*>(&dialog)) {
-      status = dialog.findChild<QLineEdit*>("status")->text();
-      test::Click(&print->OkButton());
+      d.reject();
+    } else if (auto* dialog = qobject_cast<print::CPrintDialog*>(&d)) {
+      print(d, dialog->OkButton());
     }
-    return 1;
   });
-  started.frame->OnCallLog();
-  qunsetenv("DORV_PRINT_PDF");
-  EXPECT_EQ(status, res::kPrintCallLogStatus);
-  const std::string text = test::PdfText(pdf);
+  const std::string entryText = PrintedText(started, &app::CMainFrame::OnToll, [&](QDialog& d) {
+    if (auto* list = qobject_cast<pdb::CPdbListDlg*>(&d)) {
+      list->OnLoadTimer();
+      test::ClickRow(&list->List(), 0);
+      test::Click(&list->Button(pdb::ListButton::PrintRecord));
+      d.reject();
+    } else if (auto* dialog = qobject_cast<print::CPrintPdbDlg*>(&d)) {
+      print(d, dialog->OkButton());
+    }
+  });
+  EXPECT_EQ(status, (QStringList{res::kPrintCallLogStatus, "Family - Aunt Rosa"}));
   for (const char* shown : {"CALL LOG", "December 1998", "Alice", "Bob", "00:04:10", "$3.0000",
                             "***END OF PRINTOUT***"})
-    EXPECT_NE(text.find(shown), std::string::npos) << shown << "\n" << text;
+    EXPECT_NE(logText.find(shown), std::string::npos) << shown << "\n" << logText;
+  for (const char* shown : {"PERSONAL DATABASE ENTRY", "Aunt Rosa", "RATE DATA",
+                            "PERSONAL DATABASE MEMO", "Asked about the party",
+                            "***END OF PRINTOUT***"})
+    EXPECT_NE(entryText.find(shown), std::string::npos) << shown << "\n" << entryText;
 }
 
 TEST(MainMenu, EveryMenuAndItemHasAnAltKey) {
@@ -138,7 +177,9 @@ TEST(MainMenu, EveryMenuAndItemHasAnAltKey) {
   }
 }
 
-TEST(MainMenu, ContentsShowsTheGuideInOneWindow) {
+// Contents shows the guide in one window; F1 in a dialog opens it at the dialog's topic, over
+// the dialog so that it can be read while the dialog is open; About names the build's version.
+TEST(MainMenu, TheHelpMenuAndF1ShowTheGuideAndAboutNamesTheVersion) {
   StartedFrame started;
   started.frame->OnHelpContents();
   app::HelpWindow* help = started.frame->Help();
@@ -147,10 +188,23 @@ TEST(MainMenu, ContentsShowsTheGuideInOneWindow) {
   EXPECT_TRUE(help->Browser()->toPlainText().contains(QString(res::kMenuToll).remove('&')));
   started.frame->OnHelpContents();
   EXPECT_EQ(started.frame->Help(), help);
-}
 
-TEST(MainMenu, AboutNamesTheVersionOfTheBuild) {
-  StartedFrame started;
+  QString topic;
+  bool shownOverDialog = false;
+  {
+    test::ModalScript script([&](QDialog& dialog) {
+      QTest::keyClick(dialog.focusWidget() ? dialog.focusWidget() : &dialog, Qt::Key_F1);
+      app::HelpWindow* over = started.frame->Help();
+      ASSERT_NE(over, nullptr);
+      shownOverDialog = over->isVisible() && over->parentWidget() == &dialog;
+      topic = over->Browser()->source().fragment();
+      dialog.reject();
+    });
+    started.frame->OnAlphaConvert();
+  }
+  EXPECT_TRUE(shownOverDialog);
+  EXPECT_EQ(topic, "alpha-convert");
+
   test::Prompter prompter{QMessageBox::Ok};
   started.frame->OnAbout();
   ASSERT_EQ(prompter.Shown().size(), 1u);
@@ -158,28 +212,10 @@ TEST(MainMenu, AboutNamesTheVersionOfTheBuild) {
       << prompter.Shown()[0].toStdString();
 }
 
-// F1 in a dialog opens the guide at the dialog's topic, over the dialog so that it can be read
-// while the dialog is open.
-TEST(MainMenu, F1InADialogShowsTheGuideAtItsTopic) {
-  StartedFrame started;
-  QString topic;
-  bool shownOverDialog = false;
-  test::ModalScript script([&](QDialog& dialog) {
-    QTest::keyClick(dialog.focusWidget() ? dialog.focusWidget() : &dialog, Qt::Key_F1);
-    app::HelpWindow* help = started.frame->Help();
-    ASSERT_NE(help, nullptr);
-    shownOverDialog = help->isVisible() && help->parentWidget() == &dialog;
-    topic = help->Browser()->source().fragment();
-    dialog.reject();
-  });
-  started.frame->OnAlphaConvert();
-  EXPECT_TRUE(shownOverDialog);
-  EXPECT_EQ(topic, "alpha-convert");
-}
-
 // Each command opens its dialog: the books' lists, the conversion empty, the lookup and the
-// company list in the view role, the call log at the month with a log, and the cost trends
-// (after Monthly Billing) over twelve cycles.
+// company list in the view role, the call log at the month with a log, the cost trends (after
+// Monthly Billing) over twelve cycles, and Personal Preferences not as the first-time setup,
+// with the frame's own pickers for the lookups.
 TEST(MainMenu, EachCommandOpensItsDialog) {
   StartedFrame started;
   started.db.WriteFile("LOG/December1998.LOG", "");
@@ -198,6 +234,10 @@ TEST(MainMenu, EachCommandOpensItsDialog) {
       opened << "log " + callLog->MonthBox().currentText();
     if (auto* trends = qobject_cast<reports::CCostTrendsDlg*>(&dialog))
       opened << QString("trends %1").arg(trends->Cycles().size());
+    if (qobject_cast<settings::CMyInfoDlg*>(&dialog))
+      opened << QString("preferences %1 %2")
+                    .arg(test::Child<QPushButton>(dialog, "dialingInformation")->isEnabled())
+                    .arg(test::Child<QPushButton>(dialog, "lookupLocation")->isEnabled());
     return 2;
   });
   started.frame->OnToll();
@@ -210,30 +250,14 @@ TEST(MainMenu, EachCommandOpensItsDialog) {
   QAction* trends = started.frame->menuBar()->actions()[2]->menu()->actions()[4];
   ASSERT_EQ(trends->text(), res::kMenuCostTrends);
   trends->trigger();
-  ASSERT_EQ(opened.size(), 8);
+  for (QAction* item : started.frame->menuBar()->actions()[4]->menu()->actions())
+    if (item->text() == res::kMenuPersonalPreferences) item->trigger();
+  ASSERT_EQ(opened.size(), 9);
   for (int i = 0; i < 3; ++i) EXPECT_TRUE(opened[i].contains(res::kBookNames[i])) << i;
   EXPECT_EQ(opened.mid(3),
             (QStringList{"convert ", QString("lookup ") + res::kButtonClose,
                          QString("telco %1 1").arg(res::kButtonClose), "log December 1998",
-                         "trends 12"}));
-}
-
-TEST(MainMenu, PersonalPreferencesOpensThePersonalInformationWithTheFramesPickers) {
-  StartedFrame started;
-  QAction* preferences = nullptr;
-  for (QAction* item : started.frame->menuBar()->actions()[4]->menu()->actions())
-    if (item->text() == res::kMenuPersonalPreferences) preferences = item;
-  ASSERT_NE(preferences, nullptr);
-  int shown = 0;
-  test::ScopedModalHook hook([&](QDialog& dialog) {
-    EXPECT_NE(qobject_cast<settings::CMyInfoDlg*>(&dialog), nullptr);
-    // Not the first-time setup, and the lookups are the frame's own pickers.
-    EXPECT_TRUE(dialog.findChild<QPushButton*>("dialingInformation")->isEnabled());
-    EXPECT_TRUE(dialog.findChild<QPushButton*>("lookupLocation")->isEnabled());
-    return ++shown, 2;
-  });
-  preferences->trigger();
-  EXPECT_EQ(shown, 1);
+                         "trends 12", "preferences 1 1"}));
 }
 
 TEST(MainMenu, EditInTheCallLogReopensTheCallWithItsCallingInformation) {
@@ -296,11 +320,9 @@ TEST(MainMenu, MonthlyBillingMakesTheMonthsRecurringFileFromTheDefaultsOnce) {
       return billsFrom.push_back(bill->From()), 1;
     auto* charges = qobject_cast<reports::CRecurringChargesDlg*>(&dialog);
     EXPECT_TRUE(charges && charges->DialogMode() == reports::CRecurringChargesDlg::kDefaults);
-    charges->show();
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(charges));
-    charges->findChild<QLineEdit*>("fromDay")->selectAll();
-    QTest::keyClicks(charges->findChild<QLineEdit*>("fromDay"), "20");
-    QTest::mouseClick(charges->findChild<QPushButton*>("close"), Qt::LeftButton);
+    test::ShowForUser(*charges);
+    test::TypeInto(test::Child<QLineEdit>(*charges, "fromDay"), "20");
+    test::Click(test::Child<QPushButton>(*charges, "close"));
     return ++defaultsOpened, charges->result();
   });
   test::Prompter prompter{QMessageBox::Cancel, QMessageBox::No, QMessageBox::Ok};
@@ -323,4 +345,33 @@ TEST(MainMenu, MonthlyBillingMakesTheMonthsRecurringFileFromTheDefaultsOnce) {
   const char* made = res::kNoticeRecurringCreated;
   test::ExpectShown(prompter, {shown(ask, "March"), shown(ask, "March"), shown(made, "March"),
                                shown(ask, "April"), shown(made, "April")});
+}
+
+TEST(HelpTopics, AWindowsClassNameGivesItsTopic) {
+  const struct {
+    const char* className;
+    const char* anchor;
+  } cases[] = {{"dorv::pdb::CPdbListDlg", "books"},
+               {"dorv::settings::CMyInfoDlg", "setup"},
+               {"CCallScreenDlg", "timing"},
+               {"QPrintPreviewDialog", "printing"},
+               {"dorv::app::CMainFrame", ""},
+               {"QMessageBox", ""},
+               {"dorv::pdb::CPdbListDlgX", ""}};
+  for (const auto& c : cases) EXPECT_EQ(app::HelpAnchorOf(c.className), c.anchor) << c.className;
+}
+
+// Every topic and every link of the guide lands on an anchor the guide has.
+TEST(HelpTopics, EveryTopicAndLinkHasItsPlaceInTheGuide) {
+  QFile file(":/help/guide.html");
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QString guide = QString::fromUtf8(file.readAll());
+  auto hasAnchor = [&](const QString& anchor) {
+    return guide.contains(QString("name=\"%1\"").arg(anchor));
+  };
+  for (const app::HelpTopic& topic : app::HelpTopics())
+    EXPECT_TRUE(hasAnchor(QString::fromLatin1(topic.anchor.data(), topic.anchor.size())))
+        << topic.windowClass;
+  for (const auto& link : QRegularExpression("href=\"#([^\"]+)\"").globalMatch(guide))
+    EXPECT_TRUE(hasAnchor(link.captured(1))) << link.captured(1).toStdString();
 }

@@ -144,8 +144,18 @@ TEST(CallFinish, TheQuestionAndTheChargesFollowDirectionModeStatusAndAnswer) {
   for (const Row& row : rows)
     EXPECT_EQ(QuestionOnFinishing(row.mode, row.outgoing, row.noAnswer, row.busy), row.question)
         << row.name;
-  const auto yes = ChargingFor(ChargeBusyOrNoAnswer, Answer::Yes);  // No and Cancel: the screen
-  EXPECT_TRUE(yes && yes->rate && yes->surcharges);
+  // What is charged: {rate, surcharges}, or nothing when the answer keeps the screen.
+  using Charged = std::optional<std::pair<bool, bool>>;
+  const std::tuple<FinishQuestion, Answer, Charged> answers[] = {
+      {ChargeBusyOrNoAnswer, Answer::Yes, std::pair(true, true)},
+      {ChargeBusyOrNoAnswer, Answer::No, std::pair(false, false)},
+      {RateIncoming, Answer::No, std::pair(false, true)},
+      {RateIncoming, Answer::Cancel, std::nullopt}};
+  for (const auto& [question, answer, charged] : answers) {
+    const auto charging = ChargingFor(question, answer);
+    EXPECT_EQ(charging ? Charged(std::pair(charging->rate, charging->surcharges)) : std::nullopt,
+              charged);
+  }
 }
 
 TEST(CallFinish, ANewCallCopiesTheEntryAndKeepsOrEmptiesTheSurcharges) {

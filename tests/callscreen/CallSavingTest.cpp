@@ -17,11 +17,6 @@ namespace {
 
 class CallSavingTest : public ::testing::Test {
  protected:
-  std::uint32_t NumberInBook() {
-    data::PdbRecord stored{};
-    EXPECT_TRUE(w.pdb.ReadAt(0, stored, data::PdbKind::Toll));
-    return stored.memoFileNumber;
-  }
   // A logged call of March moved ten minutes on and saved again with the memo "new".
   SaveReport MoveOnAndSave(data::CallLogRecord& call, long index = 0) {
     const std::uint32_t oldKey = call.start;
@@ -39,22 +34,33 @@ TEST(CallSaving, AStartTakenByAMemoMovesOnToTheNextFreeSecond) {
   EXPECT_EQ(FreeMemoKey({102, 100, 101}, 100), 103u);
 }
 
-TEST_F(CallSavingTest, TheFirstCallMakesMemoFilesAndWritesTheEntryBack) {
-  data::CallLogRecord call = w.NewCall(m_march);
-  SaveReport report = SaveNewCall(w.Stores(), w.entry, w.place, call, "Talked about the trip");
+// The first call makes the entry's memo files and writes the entry back; later calls use them,
+// and no two calls of the entry share a memo key, also when a reopened call moves onto others.
+TEST_F(CallSavingTest, CallsOfOneEntryShareItsMemoFilesButNeverAMemoKey) {
+  data::CallLogRecord first = w.NewCall(m_march);
+  SaveReport report = SaveNewCall(w.Stores(), w.entry, w.place, first, "Talked about the trip");
   EXPECT_TRUE(report.saved);
   EXPECT_TRUE(report.problems.empty());
   EXPECT_EQ(w.entry.memoFileNumber, 1u);
-  EXPECT_EQ(NumberInBook(), 1u);
-  EXPECT_EQ(w.MemoOf(1, call.start), "Talked about the trip");
+  data::PdbRecord stored{};
+  ASSERT_TRUE(w.pdb.ReadAt(0, stored, data::PdbKind::Toll));
+  EXPECT_EQ(stored.memoFileNumber, 1u);
   EXPECT_EQ(w.Calls(3, 2026).at(0).memoFileNumber, 1u);
-
-  data::CallLogRecord second = w.NewCall(m_march + 3600);
-  EXPECT_TRUE(SaveNewCall(w.Stores(), w.entry, w.place, second, "Again").saved);
-  EXPECT_EQ(w.Calls(3, 2026).size(), 2u);
+  data::CallLogRecord second = w.NewCall(m_march);
+  ASSERT_TRUE(SaveNewCall(w.Stores(), w.entry, w.place, second, "second").saved);
   EXPECT_EQ(w.notices.shown.size(), 1u) << "the month's file is made once";
-  EXPECT_EQ(w.MemoOf(1, second.start), "Again");
   EXPECT_EQ(w.counter.value, 2u) << "the second call used the entry's files";
+  data::CallLogRecord third = w.LogCall(m_march + 600, 60, "third");
+  const std::uint32_t thirdKey = third.start;
+  third.start = static_cast<std::uint32_t>(m_march);  // moved onto the first two
+  ASSERT_TRUE(SaveReopenedCall(w.Stores(), {2, 3, 2026}, thirdKey, true, third, "third").saved);
+  auto calls = w.Calls(3, 2026);
+  ASSERT_EQ(calls.size(), 3u);
+  EXPECT_EQ(calls[1].start, m_march + 1);
+  EXPECT_EQ(calls[2].start, m_march + 2);
+  EXPECT_EQ(w.MemoOf(1, m_march), "Talked about the trip");
+  EXPECT_EQ(w.MemoOf(1, m_march + 1), "second");
+  EXPECT_EQ(w.MemoOf(1, m_march + 2), "third");
 }
 
 TEST_F(CallSavingTest, CallsAfter2038AreLoggedInTheirMonthAfterEarlierOnes) {
@@ -184,23 +190,6 @@ TEST_F(CallSavingTest, AReopenedCallThatCannotBeSavedLeavesLogAndMemoAsTheyWere)
   EXPECT_FALSE(report.saved);
   EXPECT_EQ(report.problems, (Problems{{SaveProblem::MemoAccess}}));
   EXPECT_EQ(w.LogBytes(3, 2026), before);
-}
-
-TEST_F(CallSavingTest, CallsOfOneEntryNeverShareAMemoKey) {
-  w.LogCall(m_march, 60, "first");
-  data::CallLogRecord second = w.NewCall(m_march);
-  ASSERT_TRUE(SaveNewCall(w.Stores(), w.entry, w.place, second, "second").saved);
-  data::CallLogRecord third = w.LogCall(m_march + 600, 60, "third");
-  const std::uint32_t thirdKey = third.start;
-  third.start = static_cast<std::uint32_t>(m_march);  // moved onto the first two
-  ASSERT_TRUE(SaveReopenedCall(w.Stores(), {2, 3, 2026}, thirdKey, true, third, "third").saved);
-  auto calls = w.Calls(3, 2026);
-  ASSERT_EQ(calls.size(), 3u);
-  EXPECT_EQ(calls[1].start, m_march + 1);
-  EXPECT_EQ(calls[2].start, m_march + 2);
-  EXPECT_EQ(w.MemoOf(1, m_march), "first");
-  EXPECT_EQ(w.MemoOf(1, m_march + 1), "second");
-  EXPECT_EQ(w.MemoOf(1, m_march + 2), "third");
 }
 
 }  // namespace

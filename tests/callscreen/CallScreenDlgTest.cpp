@@ -153,49 +153,22 @@ TEST_F(CallScreenDlgTest, AtATimeNoBandCoversStartTimingStaysDisabledAndABandCli
   EXPECT_FALSE(main->isEnabled());
 }
 
-TEST_F(CallScreenDlgTest, AnIncomingCallAnsweredNoIsSavedWithoutRateButWithSurcharges) {
-  auto dialog = OpenNew(CallScreenMode::Timing);
-  AddFirstSurcharge(*dialog);
-  EXPECT_EQ(MoneyText(*dialog, "surchargeTotal"), "$1.2000");
-  QTest::mouseClick(Child<QRadioButton>(*dialog, "incoming"), Qt::LeftButton);
-  TimeCall(*dialog, 90);
-  Prompter prompter{QMessageBox::No};
-  Click(Child<QPushButton>(*dialog, "main"));
-  ExpectShown(prompter, {res::kAskRateIncoming});
-  const data::CallLogRecord call = w.Calls(3, 2026).at(0);
-  EXPECT_EQ(std::tuple(call.cost, call.outgoing, call.duration, call.surcharge),
-            std::tuple(0.0, 0, 90u, 25.0));
-  EXPECT_EQ(data::ReadField(call.surcharges[0].description), "Card A");
-  EXPECT_EQ(call.surcharges[0].cost, 95.0);
-}
-
-TEST_F(CallScreenDlgTest, BusyAnsweredCancelKeepsTheScreenAndNoSavesNoChargesAtAll) {
-  auto dialog = OpenNew(CallScreenMode::Timing);
-  AddFirstSurcharge(*dialog);
-  TimeCall(*dialog, 30);
-  Click(Child<QPushButton>(*dialog, "busy"));
-  Prompter prompter{QMessageBox::Cancel, QMessageBox::No};
-  Click(Child<QPushButton>(*dialog, "main"));
-  EXPECT_EQ(dialog->State(), CallScreenState::Stopped);
-  EXPECT_FALSE(w.db.Exists("LOG/March2026.LOG"));
-  Click(Child<QPushButton>(*dialog, "main"));
-  ExpectShown(prompter, {res::kAskChargeBusyOrNoAnswer, res::kAskChargeBusyOrNoAnswer});
-  const data::CallLogRecord call = w.Calls(3, 2026).at(0);
-  EXPECT_EQ(call.cost, 0.0);
-  EXPECT_EQ(call.surcharge, 0.0);
-  const data::Surcharge empty{};
-  for (const data::Surcharge& slot : call.surcharges)
-    EXPECT_EQ(std::memcmp(&slot, &empty, sizeof slot), 0);
-  EXPECT_EQ(w.MemoOf(1, call.start), res::kMemoBusy);
-}
-
-// The first try drops the surcharges by its No; the retry answers Yes and must carry them.
-TEST_F(CallScreenDlgTest, AFailedSaveKeepsTheCallAndTheRetryStoresWhatTheScreenNowShows) {
+// Cancel to the busy question keeps the screen. A save the log takes no record of keeps the call
+// too: the first try drops the surcharges by its No; the retry answers Yes and must carry them,
+// with the memo as the screen now shows it.
+TEST_F(CallScreenDlgTest, BusyCancelOrAFailedSaveKeepsTheCallAndTheRetryStoresWhatTheScreenShows) {
   auto dialog = OpenNew(CallScreenMode::Timing);
   AddFirstSurcharge(*dialog);
   const std::time_t started = m_now;
   TimeCall(*dialog, 30);
   Click(Child<QPushButton>(*dialog, "busy"));
+  {
+    Prompter prompter{QMessageBox::Cancel};
+    Click(Child<QPushButton>(*dialog, "main"));
+    ExpectShown(prompter, {res::kAskChargeBusyOrNoAnswer});
+    EXPECT_EQ(dialog->State(), CallScreenState::Stopped);
+    EXPECT_FALSE(w.db.Exists("LOG/March2026.LOG"));
+  }
   const std::string log = w.db.Path("LOG/March2026.LOG");
   ASSERT_EQ(::mkfifo(log.c_str(), 0600), 0);  // opens, but takes no record
   {
@@ -207,7 +180,9 @@ TEST_F(CallScreenDlgTest, AFailedSaveKeepsTheCallAndTheRetryStoresWhatTheScreenN
   EXPECT_EQ(dialog->State(), CallScreenState::Stopped);
   EXPECT_EQ(Child<QPushButton>(*dialog, "main")->text(), res::kButtonSaveCall);
   ASSERT_EQ(::unlink(log.c_str()), 0);
-  Child<QPlainTextEdit>(*dialog, "memo")->setPlainText("Got through");
+  auto* memo = Child<QPlainTextEdit>(*dialog, "memo");
+  memo->moveCursor(QTextCursor::End);
+  memo->insertPlainText(" - got through");
   Prompter prompter{QMessageBox::Yes};
   Click(Child<QPushButton>(*dialog, "main"));
   EXPECT_FALSE(dialog->isVisible());
@@ -215,7 +190,7 @@ TEST_F(CallScreenDlgTest, AFailedSaveKeepsTheCallAndTheRetryStoresWhatTheScreenN
   EXPECT_EQ(call.start, started);
   EXPECT_EQ(call.duration, 30u);
   EXPECT_EQ(data::ReadField(call.surcharges[0].description), "Card A");
-  EXPECT_EQ(w.MemoOf(1, started), "Got through");
+  EXPECT_EQ(w.MemoOf(1, started), res::kMemoBusy + std::string(" - got through"));
 }
 
 TEST_F(CallScreenDlgTest, AManualEntryTakesItsDateTimeLengthAndMemoButtonsFromTheScreen) {
@@ -313,19 +288,10 @@ TEST_F(CallScreenDlgTest, ReopeningACallWhoseMemoCannotBeReadSaysSoAndSavesNothi
   EXPECT_EQ(w.LogBytes(3, 2026), before);
 }
 
-TEST_F(CallScreenDlgTest, YesToCancelWhileTimingAsksTheFinishingQuestionOnce) {
-  auto dialog = OpenNew(CallScreenMode::Timing);
-  QTest::mouseClick(Child<QRadioButton>(*dialog, "incoming"), Qt::LeftButton);
-  Click(Child<QPushButton>(*dialog, "main"));
-  Prompter prompter{QMessageBox::Yes, QMessageBox::No, QMessageBox::Ok};
-  Click(Child<QPushButton>(*dialog, "cancel"));
-  Click(Child<QPushButton>(*dialog, "main"));
-  ExpectShown(prompter,
-              {res::kAskStopTimingAndSave, res::kAskRateIncoming, res::kCompleteMemoAndSave});
-  EXPECT_EQ(w.Calls(3, 2026).at(0).cost, 0.0);
-}
-
-TEST_F(CallScreenDlgTest, NoOrCancelToCancelWhileTimingSavesNothing) {
+// Cancel while timing asks once: No closes and Cancel keeps timing, both saving nothing; Yes
+// stops and goes on to the finishing question, where No saves an incoming call without its rate
+// but with its surcharges.
+TEST_F(CallScreenDlgTest, CancelWhileTimingAsksTheFinishingQuestionOnlyAfterYes) {
   for (auto answer : {QMessageBox::No, QMessageBox::Cancel}) {
     auto dialog = OpenNew(CallScreenMode::Timing);
     Click(Child<QPushButton>(*dialog, "main"));
@@ -337,6 +303,20 @@ TEST_F(CallScreenDlgTest, NoOrCancelToCancelWhileTimingSavesNothing) {
     EXPECT_EQ(dialog->Clock().isActive(), keepsTiming);
   }
   EXPECT_FALSE(w.db.Exists("LOG/March2026.LOG"));
+  auto dialog = OpenNew(CallScreenMode::Timing);
+  AddFirstSurcharge(*dialog);
+  EXPECT_EQ(MoneyText(*dialog, "surchargeTotal"), "$1.2000");
+  QTest::mouseClick(Child<QRadioButton>(*dialog, "incoming"), Qt::LeftButton);
+  Click(Child<QPushButton>(*dialog, "main"));
+  Prompter prompter{QMessageBox::Yes, QMessageBox::No, QMessageBox::Ok};
+  Click(Child<QPushButton>(*dialog, "cancel"));
+  Click(Child<QPushButton>(*dialog, "main"));
+  ExpectShown(prompter,
+              {res::kAskStopTimingAndSave, res::kAskRateIncoming, res::kCompleteMemoAndSave});
+  const data::CallLogRecord call = w.Calls(3, 2026).at(0);
+  EXPECT_EQ(std::tuple(call.cost, call.outgoing, call.surcharge), std::tuple(0.0, 0, 25.0));
+  EXPECT_EQ(data::ReadField(call.surcharges[0].description), "Card A");
+  EXPECT_EQ(call.surcharges[0].cost, 95.0);
 }
 
 TEST_F(CallScreenDlgTest, ALowerBandSoonAsksToWaitAndYesClosesAtOnce) {

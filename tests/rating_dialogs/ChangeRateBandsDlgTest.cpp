@@ -71,13 +71,15 @@ QString BandTextOf(const std::string& title, std::array<std::uint16_t, 6> h, boo
 
 }  // namespace
 
+// The entry's bands are shown as they are; an own title the file does not list is kept.
 TEST_F(ChangeRateBandsTest, OpensOnTheEntrysBands) {
   m_values.bandHours[2] = 2500;  // a stored time past Mid
+  m_values.bandTitle[1] = "Business Evening";
   auto dialog = Open();
   QComboBox* titles = dialog->TitleBox(0);
   EXPECT_EQ(ColumnTexts(titles->view(), 0), (QStringList{"", "Day", "Evening", "Night/Weekend"}));
   EXPECT_EQ(titles->currentIndex(), 1);
-  EXPECT_EQ(dialog->TitleBox(1)->currentIndex(), 2);
+  EXPECT_EQ(dialog->TitleBox(1)->currentIndex(), -1);
   EXPECT_EQ(dialog->TitleBox(2)->currentIndex(), 0);
   EXPECT_EQ(Shown(dialog->HourSpin(0, 0)), "8 AM");
   EXPECT_EQ(Shown(dialog->HourSpin(0, 2)), "");  // 2500 is read as 0
@@ -85,34 +87,18 @@ TEST_F(ChangeRateBandsTest, OpensOnTheEntrysBands) {
   EXPECT_EQ(dialog->BandTextField(0)->text(), BandTextOf("Day", {800, 1700, 0, 0, 0, 0}, true));
   // Band 3 has no title: its hours cannot be changed.
   EXPECT_TRUE(dialog->HourSpin(0, 5)->isEnabled());
+  EXPECT_TRUE(dialog->HourSpin(1, 0)->isEnabled());
   EXPECT_FALSE(dialog->HourSpin(2, 0)->isEnabled());
   Click(dialog->OkButton());
   EXPECT_EQ(dialog->result(), QDialog::Accepted);
   EXPECT_EQ(dialog->Values().bandHours[2], 0);
+  EXPECT_EQ(dialog->Values().bandTitle[1], "Business Evening");
+  EXPECT_EQ(dialog->Values().bandHours[6], 1700);
 
   m_info.clock12 = 0;  // the band texts follow the user's clock, the spins always read AM/PM
   auto clock24 = Open();
   EXPECT_EQ(clock24->BandTextField(0)->text(), BandTextOf("Day", {800, 1700, 0, 0, 0, 0}, false));
   EXPECT_EQ(Shown(clock24->HourSpin(0, 0)), "8 AM");
-}
-
-TEST_F(ChangeRateBandsTest, StepsChangeTheHourAndTheBandTextWithinMidnightAndMid) {
-  auto dialog = Open();
-  QSpinBox* end = dialog->HourSpin(0, 1);
-  StepTo(end, 12);
-  EXPECT_EQ(Shown(end), "Noon");
-  EXPECT_EQ(dialog->BandTextField(0)->text(), BandTextOf("Day", {800, 1200, 0, 0, 0, 0}, true));
-  StepTo(end, 24);
-  QTest::keyClick(end, Qt::Key_Up);
-  EXPECT_EQ(end->value(), 24);
-  StepTo(end, 16);
-  StepTo(dialog->HourSpin(0, 0), 0);
-  QTest::keyClick(dialog->HourSpin(0, 0), Qt::Key_Down);
-  EXPECT_EQ(dialog->HourSpin(0, 0)->value(), 0);
-  Click(dialog->OkButton());
-  ASSERT_EQ(dialog->result(), QDialog::Accepted);
-  EXPECT_EQ(dialog->Values().bandHours[0], 0);
-  EXPECT_EQ(dialog->Values().bandHours[1], 1600);
 }
 
 TEST_F(ChangeRateBandsTest, OkTakesTheChosenTitlesFromTheFileAndCarriesTheNotes) {
@@ -194,28 +180,32 @@ TEST_F(ChangeRateBandsTest, TitlesFileProblemsAreReported) {
   dialog->done(QDialog::Rejected);
 }
 
-TEST_F(ChangeRateBandsTest, AnOwnTitleTheFileDoesNotListIsKept) {
-  m_values.bandTitle[0] = "Business Day";
-  auto dialog = Open();
-  EXPECT_EQ(dialog->TitleBox(0)->currentIndex(), -1);
-  EXPECT_TRUE(dialog->HourSpin(0, 0)->isEnabled());
-  Click(dialog->OkButton());
-  ASSERT_EQ(dialog->result(), QDialog::Accepted);
-  EXPECT_EQ(dialog->Values().bandTitle[0], "Business Day");
-  EXPECT_EQ(dialog->Values().bandHours[0], 800);
-}
-
-TEST_F(ChangeRateBandsTest, RunHandsTheBandsBackOnlyOnOk) {
+// Steps change an hour and its band's text within midnight and Mid; the bands come back only
+// on OK.
+TEST_F(ChangeRateBandsTest, StepsChangeTheHoursAndRunHandsTheBandsBackOnlyOnOk) {
   RateBandValues values = m_values;
   {
     ModalScript script([](QDialog& d) {
       auto& dialog = static_cast<CChangeRateBandsDlg&>(d);
+      QSpinBox* end = dialog.HourSpin(0, 1);
+      StepTo(end, 12);
+      EXPECT_EQ(Shown(end), "Noon");
+      EXPECT_EQ(dialog.BandTextField(0)->text(),
+                BandTextOf("Day", {800, 1200, 0, 0, 0, 0}, true));
+      StepTo(end, 24);
+      QTest::keyClick(end, Qt::Key_Up);
+      EXPECT_EQ(end->value(), 24);
+      StepTo(end, 16);
+      StepTo(dialog.HourSpin(0, 0), 0);
+      QTest::keyClick(dialog.HourSpin(0, 0), Qt::Key_Down);
+      EXPECT_EQ(dialog.HourSpin(0, 0)->value(), 0);
       StepTo(dialog.HourSpin(0, 0), 7);
       Click(dialog.OkButton());
     });
     EXPECT_TRUE(RunChangeRateBands(values, m_info, nullptr));
   }
   EXPECT_EQ(values.bandHours[0], 700);
+  EXPECT_EQ(values.bandHours[1], 1600);
   Prompter prompter{QMessageBox::No};
   ModalScript script([](QDialog& d) {
     auto& dialog = static_cast<CChangeRateBandsDlg&>(d);

@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QRadioButton>
+#include <cstring>
+#include <filesystem>
 
 #include "data/FixedText.h"
 #include "rating/dialogs/CSurchargeListDlg.h"
@@ -98,28 +101,58 @@ TEST_F(MyInfoDlgTest, TheSetupAsksForTheLocationOnceAndStoresOnlyACompleteRecord
   EXPECT_EQ(stored.infoStored, 1u);
 }
 
+// Preferences show the stored values; the same company chosen again changes nothing, a refused
+// choice keeps the old one; Enter moves on instead of closing the half-filled dialog; a digits
+// field holding text is told before it is stored as zero; OK stores each change in its place.
 TEST_F(MyInfoDlgTest, PreferencesShowTheStoredValuesAndStoreTheChangesInTheirPlaces) {
   StoreCompleteInfo();
   m_info.sampleMinutes[2] = 12;
   data::WriteField(m_info.email, "ann@example.com");
+  m_info.telcoAccessNumber = m_fakes.telcoCode = 10288;
+  data::WriteField(m_info.telcoName, "Old Telephone");
+  m_fakes.telcoName = "Old Telephone";
+  StoreInfo();
+  const std::string before = StoredBytes();
+  Prompter prompter{QMessageBox::No, QMessageBox::Yes};
   CMyInfoDlg dialog(CMyInfoDlg::kPreferences, m_info, m_file, m_fakes.Openers());
   ShowForUser(dialog);
   EXPECT_EQ(Field(dialog, "areaCode")->text(), "518");
   EXPECT_TRUE(Field(dialog, "city")->isReadOnly());
   EXPECT_EQ(Field(dialog, "email")->text(), "ann@example.com");
   EXPECT_EQ(Field(dialog, "sampleMinutes3")->text(), "12");
-  EXPECT_FALSE(dialog.Changed());
   Field(dialog, "address")->setFocus();
   QTest::keyClick(Field(dialog, "address"), Qt::Key_Tab);  // asks for no location here
   EXPECT_EQ(m_fakes.locationPicks, 0);
+  Click(Child<QPushButton>(dialog, "changeTelco"));
+  EXPECT_EQ(m_fakes.telcoCodeOffered, 10288);
+  EXPECT_EQ(m_fakes.telcoNameOffered, "Old Telephone");
+  EXPECT_FALSE(dialog.Changed());
+  m_fakes.telcoCode = 10333;
+  m_fakes.telcoName = "New Telephone";
+  m_fakes.telcoOk = false;
+  Click(Child<QPushButton>(dialog, "changeTelco"));
+  EXPECT_EQ(Field(dialog, "telcoName")->text(), "Old Telephone");
+  m_fakes.telcoOk = true;
+  Click(Child<QPushButton>(dialog, "changeTelco"));
+  EXPECT_EQ(Field(dialog, "telcoAccessNumber")->text(), "10333");
+  Field(dialog, "email")->setFocus();
+  QTest::keyClick(Field(dialog, "email"), Qt::Key_Return);
+  EXPECT_TRUE(Field(dialog, "telcoAccessNumber")->hasFocus());
+  EXPECT_TRUE(dialog.isVisible());
   ClickIndicator(Child<QRadioButton>(dialog, "clock12"));
   ClickIndicator(Child<QCheckBox>(dialog, "soundOff"));
-  TypeInto(Field(dialog, "reminderMinutes"), "0");
   TypeInto(Field(dialog, "sampleMinutes1"), "2");
   TypeInto(Field(dialog, "sampleMinutes3"), "30");
   TypeInto(Field(dialog, "faxPrefix"), "556");
   Field(dialog, "email")->setText(QString(200, 'e'));
+  TypeInto(Field(dialog, "reminderMinutes"), "ten");
   Click(Child<QPushButton>(dialog, "ok"));
+  ASSERT_EQ(prompter.Shown().size(), 1u);
+  EXPECT_TRUE(prompter.Shown()[0].contains("\"Reminder Time\""));
+  EXPECT_TRUE(Field(dialog, "reminderMinutes")->hasFocus());
+  EXPECT_EQ(StoredBytes(), before);
+  Child<QPushButton>(dialog, "ok")->setFocus();
+  QTest::keyClick(Child<QPushButton>(dialog, "ok"), Qt::Key_Return);
   ASSERT_EQ(dialog.result(), QDialog::Accepted);
   const data::MyInfo stored = StoredInfo();
   EXPECT_EQ(stored.clock12, 1);
@@ -130,23 +163,8 @@ TEST_F(MyInfoDlgTest, PreferencesShowTheStoredValuesAndStoreTheChangesInTheirPla
   EXPECT_EQ(data::ReadField(stored.faxPrefix), "556");
   EXPECT_EQ(data::ReadField(stored.email), std::string(127, 'e'));  // cut to its place
   EXPECT_EQ(data::ReadField(stored.name), "Ann Smith");
-}
-
-TEST_F(MyInfoDlgTest, ADigitsFieldHoldingTextIsToldBeforeItIsStoredAsZero) {
-  StoreCompleteInfo();
-  const std::string before = StoredBytes();
-  Prompter prompter{QMessageBox::No, QMessageBox::Yes};
-  CMyInfoDlg dialog(CMyInfoDlg::kPreferences, m_info, m_file, m_fakes.Openers());
-  ShowForUser(dialog);
-  TypeInto(Field(dialog, "reminderMinutes"), "ten");
-  Click(Child<QPushButton>(dialog, "ok"));
-  ASSERT_EQ(prompter.Shown().size(), 1u);
-  EXPECT_TRUE(prompter.Shown()[0].contains("\"Reminder Time\""));
-  EXPECT_TRUE(Field(dialog, "reminderMinutes")->hasFocus());
-  EXPECT_EQ(StoredBytes(), before);
-  Click(Child<QPushButton>(dialog, "ok"));
-  EXPECT_EQ(dialog.result(), QDialog::Accepted);
-  EXPECT_EQ(StoredInfo().reminderMinutes, 0);
+  EXPECT_EQ(stored.telcoAccessNumber, 10333);
+  EXPECT_EQ(data::ReadField(stored.telcoName), "New Telephone");
 }
 
 TEST_F(MyInfoDlgTest, CancelWithChangesAsks) {
@@ -161,30 +179,6 @@ TEST_F(MyInfoDlgTest, CancelWithChangesAsks) {
         EXPECT_EQ(data::ReadField(StoredInfo().prefix), "777");
         EXPECT_EQ(data::ReadField(m_info.prefix), "777");
       });
-}
-
-TEST_F(MyInfoDlgTest, ChangeTelcoTakesADifferentChoice) {
-  StoreCompleteInfo();
-  m_info.telcoAccessNumber = m_fakes.telcoCode = 10288;
-  data::WriteField(m_info.telcoName, "Old Telephone");
-  m_fakes.telcoName = "Old Telephone";
-  CMyInfoDlg dialog(CMyInfoDlg::kPreferences, m_info, m_file, m_fakes.Openers());
-  ShowForUser(dialog);
-  Click(Child<QPushButton>(dialog, "changeTelco"));
-  EXPECT_EQ(m_fakes.telcoCodeOffered, 10288);
-  EXPECT_EQ(m_fakes.telcoNameOffered, "Old Telephone");
-  EXPECT_FALSE(dialog.Changed());  // the same choice changes nothing
-  m_fakes.telcoCode = 10333;
-  m_fakes.telcoName = "New Telephone";
-  m_fakes.telcoOk = false;
-  Click(Child<QPushButton>(dialog, "changeTelco"));
-  EXPECT_EQ(Field(dialog, "telcoName")->text(), "Old Telephone");
-  m_fakes.telcoOk = true;
-  Click(Child<QPushButton>(dialog, "changeTelco"));
-  EXPECT_EQ(Field(dialog, "telcoAccessNumber")->text(), "10333");
-  Click(Child<QPushButton>(dialog, "ok"));
-  EXPECT_EQ(StoredInfo().telcoAccessNumber, 10333);
-  EXPECT_EQ(data::ReadField(StoredInfo().telcoName), "New Telephone");
 }
 
 TEST_F(MyInfoDlgTest, DialingInformationSurchargesAndMonthlyDefaultsKeepWhatTheyStored) {
@@ -233,18 +227,101 @@ TEST_F(MyInfoDlgTest, AFailedWriteIsToldAndTheValuesStayInMemory) {
   EXPECT_EQ(StoredBytes(), before);
 }
 
-// Enter moves on instead of closing the half-filled dialog; on OK it acts.
-TEST_F(MyInfoDlgTest, EnterMovesThroughTheFieldsInTheirScreenOrder) {
-  StoreCompleteInfo();
-  CMyInfoDlg dialog(CMyInfoDlg::kPreferences, m_info, m_file, m_fakes.Openers());
+const char* const kRateBoxes[] = {"defaultRateLocal", "defaultRateLongDistance",
+                                  "defaultRateInternational"};
+
+class MyAdvancedDlgTest : public SettingsTest {
+ protected:
+  void SetUp() override {
+    SettingsTest::SetUp();
+    const char* co = "Test Telephone";
+    WriteRateFile(m_database, "dorv11", {{co, "DIRECT DIAL"}, {co, "EVENING SAVER"}});
+    WriteRateFile(m_database, "dorv13",
+                  {{co, "DIRECT DIAL"}, {co, "WORLD SAVER"}, {co, "GLOBAL ONE RATE"}});
+    WriteRateFile(m_database, "dorv14",
+                  {{co, "DIRECT DIAL"}, {co, "NEIGHBOR PLAN"}, {co, "LOCAL ONE RATE"}});
+    data::ApplyNorthAmericanDefaults(m_info);
+    data::WriteField(m_info.defaultRateLocal, "NEIGHBOR PLAN");
+    data::WriteField(m_info.country, "Canada");
+    m_info.infoStored = 1;
+    StoreInfo();
+  }
+
+  static QStringList Entries(QComboBox* box) {
+    QStringList entries;
+    for (int i = 0; i < box->count(); ++i) entries << box->itemText(i);
+    return entries;
+  }
+};
+
+// Which rate files a country uses is the rules test's; here each box lists its file's services.
+TEST_F(MyAdvancedDlgTest, EditingListsEachRateFileAndStoresEveryFieldOnOk) {
+  const QStringList lists[3] = {{"DIRECT DIAL", "NEIGHBOR PLAN", "LOCAL ONE RATE"},
+                                {"DIRECT DIAL", "EVENING SAVER"},
+                                {"DIRECT DIAL", "WORLD SAVER", "GLOBAL ONE RATE"}};
+  const QString selected[3] = {"NEIGHBOR PLAN", "DIRECT DIAL", "DIRECT DIAL"};
+  CMyAdvancedDlg dialog(CMyAdvancedDlg::kEditing, m_info, m_file);  // no message on the way
+  for (int i = 0; i < 3; ++i) {
+    auto* box = Child<QComboBox>(dialog, kRateBoxes[i]);
+    EXPECT_EQ(Entries(box), lists[i]) << kRateBoxes[i];
+    EXPECT_EQ(box->currentText(), selected[i]) << kRateBoxes[i];
+  }
   ShowForUser(dialog);
-  Field(dialog, "email")->setFocus();
-  QTest::keyClick(Field(dialog, "email"), Qt::Key_Return);
-  EXPECT_TRUE(Field(dialog, "telcoAccessNumber")->hasFocus());
-  EXPECT_TRUE(dialog.isVisible());
-  Child<QPushButton>(dialog, "ok")->setFocus();
-  QTest::keyClick(Child<QPushButton>(dialog, "ok"), Qt::Key_Return);
+  EXPECT_EQ(Child<QLineEdit>(dialog, "infoTollFree")->text(), "1-800-555-1212");
+  TypeInto(Child<QLineEdit>(dialog, "outsideLine"), "9");
+  TypeInto(Child<QLineEdit>(dialog, "callWaiting"), "*70*70*70*70*70*70");  // cut to 15
+  TypeInto(Child<QLineEdit>(dialog, "operatorLocal"), "");
+  ChooseEntry(Child<QComboBox>(dialog, "defaultRateInternational"), 2);
+  Click(Child<QPushButton>(dialog, "ok"));
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
+  const data::MyInfo stored = StoredInfo();
+  EXPECT_EQ(std::memcmp(&stored, &m_info, sizeof stored), 0);
+  EXPECT_EQ(data::ReadField(stored.outsideLine), "9");
+  EXPECT_EQ(data::ReadField(stored.callWaiting), "*70*70*70*70*70");
+  EXPECT_EQ(data::ReadField(stored.operatorLocal), "");
+  EXPECT_EQ(data::ReadField(stored.defaultRateInternational), "GLOBAL ONE RATE");
+  EXPECT_EQ(data::ReadField(stored.defaultRateLocal), "NEIGHBOR PLAN");
+  EXPECT_EQ(data::ReadField(stored.speedDial), "74#");
+}
+
+TEST_F(MyAdvancedDlgTest, ReadOnlyModeChangesNothing) {
+  const std::string before = StoredBytes();
+  const data::MyInfo original = m_info;
+  CMyAdvancedDlg dialog(CMyAdvancedDlg::kReadOnly, m_info, m_file);
+  ShowForUser(dialog);
+  for (QLineEdit* edit : dialog.findChildren<QLineEdit*>())
+    EXPECT_TRUE(edit->isReadOnly()) << edit->objectName().toStdString();
+  for (const char* name : kRateBoxes)
+    EXPECT_FALSE(Child<QComboBox>(dialog, name)->isEnabled()) << name;
+  auto* outside = Child<QLineEdit>(dialog, "outsideLine");
+  QTest::keyClicks(outside, "9");
+  EXPECT_EQ(outside->text(), "");
+  EXPECT_FALSE(dialog.Changed());
+  Click(Child<QPushButton>(dialog, "ok"));
+  EXPECT_FALSE(dialog.isVisible());
+  EXPECT_EQ(StoredBytes(), before);
+  EXPECT_EQ(std::memcmp(&original, &m_info, sizeof original), 0);
+}
+
+TEST_F(MyAdvancedDlgTest, AnUnreadableRateFileIsToldOnceAndKeepsTheStoredName) {
+  std::filesystem::remove(m_database.Path("dorv18"));  // the index of dorv13
+  data::WriteField(m_info.country, "Mexico");
+  Prompter prompter{QMessageBox::Ok};
+  CMyAdvancedDlg dialog(CMyAdvancedDlg::kEditing, m_info, m_file);
+  ExpectShown(prompter, {res::kErrorRateFile});
+  EXPECT_EQ(Child<QComboBox>(dialog, "defaultRateLocal")->count(), 0);
+  dialog.accept();
+  EXPECT_EQ(data::ReadField(StoredInfo().defaultRateLocal), "NEIGHBOR PLAN");
+  EXPECT_EQ(data::ReadField(StoredInfo().defaultRateInternational), "DIRECT DIAL");
+}
+
+TEST_F(MyAdvancedDlgTest, CancelWithChangesAsks) {
+  ExpectCancelAsksThenYesStores(
+      [this] { return std::make_unique<CMyAdvancedDlg>(CMyAdvancedDlg::kEditing, m_info, m_file); },
+      [](QDialog& dialog) { ChooseEntry(Child<QComboBox>(dialog, "defaultRateLongDistance"), 1); },
+      [this] {
+        EXPECT_EQ(data::ReadField(StoredInfo().defaultRateLongDistance), "EVENING SAVER");
+      });
 }
 
 }  // namespace

@@ -50,7 +50,6 @@ settings::MyInfoOpeners FakeOpeners::Openers() {
             return location;
           },
           [this](std::int32_t& code, std::string& company, QWidget*) {
-            ++telcoChoices;
             telcoCodeOffered = code;
             telcoNameOffered = company;
             if (!telcoOk) return false;

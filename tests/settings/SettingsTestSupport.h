@@ -43,7 +43,6 @@ struct FakeOpeners {
   std::string telcoName;
   std::int32_t telcoCodeOffered = -1;
   std::string telcoNameOffered;
-  int telcoChoices = 0;
 
   settings::MyInfoOpeners Openers();
 };
