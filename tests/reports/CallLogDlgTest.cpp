@@ -166,7 +166,7 @@ TEST(CallLogDialog, ASampleRatedCallIsMarkedAndShowsTheNoteWhileTotalsStayPlain)
   EXPECT_FALSE(dialog.SampleRatesNote().isVisible());
 }
 
-TEST(CallLogDialog, EditReopensTheRowsCallAndReloadsWhenItWasSaved) {
+TEST(CallLogDialog, EditReopensTheRowsCallReloadsWhenSavedAndTouchesNothingOfALogChanged) {
   JanuaryLog log;
   int opened = 0;
   int answer = 2;
@@ -199,6 +199,29 @@ TEST(CallLogDialog, EditReopensTheRowsCallAndReloadsWhenItWasSaved) {
   EXPECT_EQ(Names(dialog), (QStringList{"alpha", "Bravo edited", "Charlie"}));
   EXPECT_FALSE(Enabled(dialog, CallLogButton::Edit));
   EXPECT_TRUE(dialog.Memo().toPlainText().isEmpty());
+
+  // Another program removed the first record: Delete and Edit of a row whose call is no longer
+  // where it was listed, or whose log is gone, touch nothing and list the month anew.
+  auto calls = log.files.ReadMonth("January1999");
+  log.files.WriteMonth("January1999", {calls[1], calls[2]});
+  test::Prompter prompter{QMessageBox::Yes, QMessageBox::Ok, QMessageBox::Ok, QMessageBox::Ok,
+                          QMessageBox::Ok};
+  FocusCall(dialog, "Bravo edited");
+  dialog.OnDelete();
+  EXPECT_EQ(log.files.ReadMonth("January1999").size(), 2u);
+  EXPECT_TRUE(log.MemoKept());
+  EXPECT_EQ(Names(dialog), (QStringList{"alpha", "Bravo edited"}));
+  log.files.WriteMonth("January1999", {calls[2]});
+  FocusCall(dialog, "Bravo edited");
+  dialog.OnEdit();
+  EXPECT_EQ(Names(dialog), QStringList{"alpha"});
+  FocusCall(dialog, "alpha");
+  std::filesystem::remove(log.files.db.Path("LOG/January1999.LOG"));
+  dialog.OnEdit();
+  EXPECT_EQ(opened, 2);
+  test::ExpectShown(prompter, {res::kCallLogAskDelete, res::kCallLogErrorDelete,
+                               res::kCallLogErrorAccess, res::kCallLogErrorMemoAccess,
+                               res::kCallLogErrorAccess});
 }
 
 // Delete asks first; the list and totals then follow each Delete without reading the month
@@ -228,36 +251,6 @@ TEST(CallLogDialog, DeleteAsksThenRemovesTheCallAndItsMemoAndASecondDeleteTheRig
   EXPECT_EQ(Names(dialog), QStringList{"Charlie"});
   EXPECT_EQ(dialog.Totals().Minutes().text(), "01:02:05");
   EXPECT_EQ(dialog.Totals().Costs().text(), "$3.0000");
-}
-
-TEST(CallLogDialog, DeleteAndEditOfALogChangedOrGoneSinceListingTouchNothing) {
-  JanuaryLog log;
-  int opened = 0;
-  reports::CallReportOpeners openers;
-  openers.callScreen = [&](auto&, auto&, auto*) { return ++opened; };
-  CCallLogDlg dialog(log.files.Files(), openers, nullptr, kNow);
-  FocusCall(dialog, "Bravo");
-  // Another program removed the first record: Bravo is now at index 0, alpha at 1.
-  auto calls = log.files.ReadMonth("January1999");
-  log.files.WriteMonth("January1999", {calls[1], calls[2]});
-  test::Prompter prompter{QMessageBox::Yes, QMessageBox::Ok, QMessageBox::Ok, QMessageBox::Ok,
-                          QMessageBox::Ok};
-  dialog.OnDelete();
-  EXPECT_EQ(log.files.ReadMonth("January1999").size(), 2u);
-  EXPECT_TRUE(log.MemoKept());
-  EXPECT_EQ(Names(dialog), (QStringList{"alpha", "Bravo"}));
-
-  log.files.WriteMonth("January1999", {calls[2]});
-  FocusCall(dialog, "Bravo");
-  dialog.OnEdit();
-  EXPECT_EQ(Names(dialog), QStringList{"alpha"});
-  FocusCall(dialog, "alpha");
-  std::filesystem::remove(log.files.db.Path("LOG/January1999.LOG"));
-  dialog.OnEdit();
-  EXPECT_EQ(opened, 0);
-  test::ExpectShown(prompter, {res::kCallLogAskDelete, res::kCallLogErrorDelete,
-                               res::kCallLogErrorAccess, res::kCallLogErrorMemoAccess,
-                               res::kCallLogErrorAccess});
 }
 
 TEST(CallLogDialog, OnlyAMemoThatMayBeLeftBehindMakesDeleteComplain) {
