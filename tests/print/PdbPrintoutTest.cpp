@@ -1,9 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "data/FixedText.h"
 #include "print/PdbPrintout.h"
+#include "print/PlacedTexts.h"
 #include "print/RecordingDevice.h"
 #include "res/Strings.h"
 #include "support/Builders.h"
@@ -21,16 +20,7 @@ std::string Printed(const PdbPrintout& printout, int pageHeight = 1000) {
   device.page.height = pageHeight;
   PrintJob job(device);
   EXPECT_TRUE(job.Setup(9, false) && job.StartDoc("Job") && PrintPdbRecord(job, printout));
-  std::istringstream lines(device.log);
-  std::string line, placed;
-  for (int page = 0; std::getline(lines, line);) {
-    page += line == "page";
-    if (line.rfind("text ", 0) != 0 && line.rfind("bold ", 0) != 0) continue;
-    const auto comma = line.find(','), blank = line.find(' ', comma);
-    placed += std::to_string(page) + ":" + std::to_string(std::stoi(line.substr(comma + 1)) / 100) +
-              line.substr(blank) + " @" + line.substr(5, comma - 5) + "\n";
-  }
-  return placed;
+  return test::PlacedTexts(device.log, true);
 }
 
 const data::MyInfo kMe{};

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 
 #include "print/CPrintCallLogDlg.h"
@@ -23,26 +24,19 @@ CallLogPrintout OneCall() {
           {"00:01:00", "$0.0000", "$0.1000", "$0.1000"}};
 }
 
-// Environment variables set for a scope.
-class ScopedEnv {
- public:
-  ScopedEnv(const char* name, const QString& value) : m_name(name), m_old(qgetenv(name)) {
-    m_had = qEnvironmentVariableIsSet(name);
-    qputenv(name, value.toLocal8Bit());
-  }
-  ~ScopedEnv() { m_had ? qputenv(m_name, m_old) : qunsetenv(m_name); }
-
- private:
-  const char* m_name;
-  QByteArray m_old;
-  bool m_had;
-};
+// Sets an environment variable until the scope ends.
+auto SetForScope(const char* name, const QString& value) {
+  const bool had = qEnvironmentVariableIsSet(name);
+  const QByteArray old = qgetenv(name);
+  qputenv(name, value.toLocal8Bit());
+  return qScopeGuard([=] { had ? qputenv(name, old) : qunsetenv(name); });
+}
 
 }  // namespace
 
 TEST(PrintDialog, PreviewShowsThePagesAndUncheckingTheBoxLeavesNothingToPrint) {
   QTemporaryDir dir;
-  ScopedEnv pdf("DORV_PRINT_PDF", dir.filePath("never.pdf"));
+  const auto pdf = SetForScope("DORV_PRINT_PDF", dir.filePath("never.pdf"));
   CPrintCallLogDlg dialog(OneCall());
   ASSERT_TRUE(dialog.SetUpPrinter());
   int pages = 0;
@@ -66,7 +60,8 @@ TEST(PrintDialog, PreviewShowsThePagesAndUncheckingTheBoxLeavesNothingToPrint) {
 TEST(PrintDialog, WithoutAPrinterThePrintoutIsAPdfInTheDocumentsFolder) {
   if (HasDefaultPrinter()) GTEST_SKIP() << "this machine has a printer";
   QTemporaryDir home;
-  ScopedEnv homeDir("HOME", home.path()), config("XDG_CONFIG_HOME", home.filePath(".config"));
+  const auto homeDir = SetForScope("HOME", home.path());
+  const auto config = SetForScope("XDG_CONFIG_HOME", home.filePath(".config"));
   CPrintCallLogDlg dialog(OneCall());
   ASSERT_TRUE(dialog.SetUpPrinter());
   test::Prompter prompter{QMessageBox::Ok};
@@ -77,7 +72,7 @@ TEST(PrintDialog, WithoutAPrinterThePrintoutIsAPdfInTheDocumentsFolder) {
   EXPECT_TRUE(prompter.Shown()[0].endsWith("\n" + pdf)) << prompter.Shown()[0].toStdString();
   EXPECT_NE(test::PdfText(pdf.toStdString()).find("***END OF PRINTOUT***"), std::string::npos);
 
-  ScopedEnv unwritable("DORV_PRINT_PDF", home.filePath("missing/folder.pdf"));
+  const auto unwritable = SetForScope("DORV_PRINT_PDF", home.filePath("missing/folder.pdf"));
   CPrintCallLogDlg failing(OneCall());
   ASSERT_TRUE(failing.SetUpPrinter());
   test::Prompter refused{QMessageBox::Ok};

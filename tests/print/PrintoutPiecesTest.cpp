@@ -7,34 +7,13 @@
 #include "data/FixedText.h"
 #include "print/CallTable.h"
 #include "print/PrintDestination.h"
-#include "print/PlacedTexts.h"
 #include "print/RecordingDevice.h"
 #include "support/RatingSupport.h"
 
 using namespace dorv;
 using namespace dorv::print;
-using test::PlacedTexts;
 using test::RecordingDevice;
 
-
-TEST(CallTable, RowsInFivesAndTheHeaderOnEveryPage) {
-  RecordingDevice device;  // ten lines a page
-  PrintJob job(device);
-  ASSERT_TRUE(job.Setup(9, false) && job.StartDoc("Job"));
-  PrintoutPages pages(job, [](PrintoutPages& p, int number) {
-    p.Text("HEAD " + QString::number(number), TextAlign::Centred, true, 0, 1);
-  });
-  const Columns columns(job, {"DDDD", "LLL", "SSS", "CCC", "TTTT"});
-  pages.StartPage();
-  PrintCallHeadings(pages, columns, {"Date", "Length", "Surcharge", "Cost"});
-  std::vector<CallTableRow> rows;
-  for (int i = 1; i <= 11; ++i) rows.push_back({{"r" + QString::number(i), "", "", ""}, i == 7});
-  EXPECT_TRUE(PrintCallRows(pages, columns, rows));
-  std::string placed = PlacedTexts(device.log);
-  for (const char* shown : {"1:1 HEAD 1", "1:4 r1", "1:8 r5", "1:10 r6", "2:1 HEAD 2", "2:2 r7",
-                            "2:5 r10", "2:7 r11"})
-    EXPECT_NE(placed.find(std::string(shown) + "\n"), std::string::npos) << shown << "\n" << placed;
-}
 
 TEST(CallTable, TotalsUnderTheLastColumns) {
   RecordingDevice device;

@@ -1,10 +1,13 @@
 #pragma once
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <vector>
 
+#include "cli/ReportWorld.h"
 #include "data/CallLog.h"
 #include "data/CallLogRecord.h"
+#include "data/FixedText.h"
 #include "data/MyInfo.h"
 #include "data/PdbFiles.h"
 #include "reports/CallReports.h"
@@ -28,16 +31,48 @@ struct CallLogTestFiles {
   data::PdbFiles pdb;
   data::MyInfo myInfo{};
 
-  CallLogTestFiles();
+  CallLogTestFiles() {
+    data::ClearMyInfo(myInfo);
+    data::WriteField(myInfo.country, "UNITED STATES");
+    data::WriteField(myInfo.intlAccessCode, "011");
+  }
   reports::CallReportFiles Files() { return {callLog, currentCall, pdb, myInfo}; }
 
+  // Writes the reports' database (see ReportWorld.h) and takes its settings.
+  void WriteReportFiles() {
+    WriteReportDatabase(db);
+    std::memcpy(&myInfo, db.ReadFile("MYINFO.BIN").data(), sizeof myInfo);
+  }
   // Writes a month's log, e.g. "December1998", holding the calls in order.
-  void WriteMonth(const std::string& monthYear, const std::vector<data::CallLogRecord>& calls);
-  std::vector<data::CallLogRecord> ReadMonth(const std::string& monthYear);
+  void WriteMonth(const std::string& monthYear, const std::vector<data::CallLogRecord>& calls) {
+    std::string bytes;
+    for (const data::CallLogRecord& call : calls)
+      bytes.append(reinterpret_cast<const char*>(&call), sizeof call);
+    db.WriteFile("LOG/" + monthYear + ".LOG", bytes);
+  }
+  std::vector<data::CallLogRecord> ReadMonth(const std::string& monthYear) {
+    const std::string bytes = db.ReadFile("LOG/" + monthYear + ".LOG");
+    std::vector<data::CallLogRecord> calls(bytes.size() / sizeof(data::CallLogRecord));
+    if (!calls.empty()) std::memcpy(calls.data(), bytes.data(), calls.size() * sizeof calls[0]);
+    return calls;
+  }
   // Creates the memo files of the number (when missing) and stores a memo under the key.
-  bool AddMemo(std::uint32_t number, std::uint32_t key, const std::string& text);
+  bool AddMemo(std::uint32_t number, std::uint32_t key, const std::string& text) {
+    const std::string name = "MEMO/" + std::to_string(number);
+    if (!db.Exists(name + ".MMO")) db.WriteFile(name + ".MMO", "");
+    if (!db.Exists(name + ".INX")) db.WriteFile(name + ".INX", "");
+    if (!pdb.OpenMemoFiles(number)) return false;
+    const bool added = pdb.AddMemo(text, key);
+    pdb.CloseMemoFiles();
+    return added;
+  }
   // The memo stored under the key, or nothing.
-  bool ReadMemo(std::uint32_t number, std::uint32_t key, std::string& text);
+  bool ReadMemo(std::uint32_t number, std::uint32_t key, std::string& text) {
+    if (!pdb.OpenMemoFiles(number)) return false;
+    const bool found = pdb.ReadMemoByKey(key, text);
+    pdb.CloseMemoFiles();
+    return found;
+  }
 };
 
 }  // namespace dorv::test

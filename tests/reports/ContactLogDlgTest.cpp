@@ -84,7 +84,9 @@ void Focus(CContactLogDlg& dialog, const QString& name) {
 
 }  // namespace
 
-TEST(ContactLogDialog, NovemberThroughFebruaryListsTheEntrysCallsOfFourMonthsInOrder) {
+// The memos of the entry's calls come from its open memo files, the memo of a call made from
+// another entry from that entry's; both stay readable after a Delete.
+TEST(ContactLogDialog, NovemberThroughFebruaryListsPrintsAndDeletesTheEntrysCallsWithTheirMemos) {
   ContactWorld world;
   reports::CallReportOpeners openers;
   QStringList printed;
@@ -93,7 +95,8 @@ TEST(ContactLogDialog, NovemberThroughFebruaryListsTheEntrysCallsOfFourMonthsInO
     for (const CallListItem* call : contact.list.rows) printed << call->Name();
   };
   auto dialog = world.Open(openers);
-  EXPECT_EQ(dialog->NameField().text(), QString::fromUtf8("Friend - Jos\u00e9"));
+  const QString name = QString::fromUtf8("Friend - Jos\u00e9");
+  EXPECT_EQ(dialog->NameField().text(), name);
   EXPECT_EQ(Names(*dialog), QStringList{"Feb"});
   dialog->FromYear().setValue(1998);
   dialog->FromMonth().setValue(11);
@@ -105,45 +108,12 @@ TEST(ContactLogDialog, NovemberThroughFebruaryListsTheEntrysCallsOfFourMonthsInO
   EXPECT_EQ(months, (std::vector<int>{11, 12, 1, 2}));
   EXPECT_EQ(dialog->Calls().Totals().Minutes().text(), "00:04:00");
   test::Click(&dialog->Button(ContactLogButton::Print));
-  const QString name = QString::fromUtf8("Friend - Jos\u00e9");
   EXPECT_EQ(printed, (QStringList{name, name, "212.555.0100", "Nov", "Dec", "Jan", "Feb"}));
-}
 
-TEST(ContactLogDialog, FromAfterThruLeavesTheListEmptyAndTheButtonsOff) {
-  ContactWorld world;
-  auto dialog = world.Open();
-  dialog->FromMonth().setValue(3);
-  EXPECT_EQ(dialog->Calls().Rows().rowCount(), 0);
-  EXPECT_EQ(dialog->Calls().Totals().Minutes().text(), "");
-  for (ContactLogButton b : {ContactLogButton::Edit, ContactLogButton::Delete,
-                             ContactLogButton::Print})
-    EXPECT_FALSE(dialog->Button(b).isEnabled());
-}
-
-TEST(ContactLogDialog, TheMonthSpinsStopAtDecemberAndJanuary) {
-  ContactWorld world;
-  auto dialog = world.Open();
-  dialog->FromMonth().setValue(12);
-  dialog->FromMonth().stepBy(1);
-  EXPECT_EQ(dialog->FromMonth().value(), 12);
-  EXPECT_EQ(dialog->FromYear().value(), 1999);
-  dialog->ThruMonth().setValue(1);
-  dialog->ThruMonth().stepBy(-1);
-  EXPECT_EQ(dialog->ThruMonth().value(), 1);
-}
-
-// The memos of the entry's calls come from its open memo files, the memo of a call made from
-// another entry from that entry's; both stay readable after a Delete.
-TEST(ContactLogDialog, MemosShowForEveryCallAndDeleteRemovesTheCallAndItsMemo) {
-  ContactWorld world;
-  auto dialog = world.Open();
-  dialog->FromYear().setValue(1998);
-  dialog->FromMonth().setValue(11);
   Focus(*dialog, "Jan");
   EXPECT_EQ(dialog->Calls().Memo().toPlainText(), "From the office");
   Focus(*dialog, "Nov");
   EXPECT_EQ(dialog->Calls().Memo().toPlainText(), "November\ncall");
-
   world.prompter.Answer(QMessageBox::Yes);
   dialog->Button(ContactLogButton::Delete).click();
   EXPECT_EQ(Names(*dialog), (QStringList{"Dec", "Jan", "Feb"}));
@@ -155,7 +125,26 @@ TEST(ContactLogDialog, MemosShowForEveryCallAndDeleteRemovesTheCallAndItsMemo) {
   test::ExpectShown(world.prompter, {res::kCallLogAskDelete});
 }
 
-// Whichever write of a Delete fails, a call still in its log keeps its memo as stored.
+// The month spins stop at December and January; From after Thru lists nothing.
+TEST(ContactLogDialog, TheMonthSpinsStopAtTheYearsEndsAndFromAfterThruListsNothing) {
+  ContactWorld world;
+  auto dialog = world.Open();
+  dialog->ThruMonth().setValue(1);
+  dialog->ThruMonth().stepBy(-1);
+  EXPECT_EQ(dialog->ThruMonth().value(), 1);
+  dialog->FromMonth().setValue(12);
+  dialog->FromMonth().stepBy(1);
+  EXPECT_EQ(dialog->FromMonth().value(), 12);
+  EXPECT_EQ(dialog->FromYear().value(), 1999);
+  EXPECT_EQ(dialog->Calls().Rows().rowCount(), 0);
+  EXPECT_EQ(dialog->Calls().Totals().Minutes().text(), "");
+  for (ContactLogButton b : {ContactLogButton::Edit, ContactLogButton::Delete,
+                             ContactLogButton::Print})
+    EXPECT_FALSE(dialog->Button(b).isEnabled());
+}
+
+// Whichever write of a Delete fails, a call still in its log keeps its row and its memo as
+// stored (the call log and the bill's summaries delete through the same list).
 TEST(ContactLogDialog, AFailedDeleteNeverLeavesACallWithoutItsMemo) {
   for (int nth = 1; nth <= 4; ++nth) {
     SCOPED_TRACE(nth);
@@ -171,6 +160,7 @@ TEST(ContactLogDialog, AFailedDeleteNeverLeavesACallWithoutItsMemo) {
       dialog->Button(ContactLogButton::Delete).click();
     }
     if (world.files.ReadMonth("November1998").size() < 2) continue;  // the call went
+    EXPECT_TRUE(Names(*dialog).contains("Nov"));
     EXPECT_EQ(world.prompter.Shown().back(), platform::ShownText(res::kCallLogErrorDelete));
     std::string memo;
     ASSERT_TRUE(world.files.ReadMemo(7, kNov1998 + kDay, memo));

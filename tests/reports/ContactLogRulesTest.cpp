@@ -4,6 +4,7 @@
 #include "data/FixedText.h"
 #include "reports/CallLogTestFiles.h"
 #include "reports/ContactLogRules.h"
+#include "reports/LogMonths.h"
 #include "reports/MemoSteps.h"
 
 using namespace dorv;
@@ -25,6 +26,12 @@ TEST(ContactLogRules, MonthsFromThruRunInCalendarOrder) {
     SCOPED_TRACE(row.name);
     EXPECT_EQ(reports::MonthsFromThru(row.from, row.thru), row.months);
   }
+}
+
+// The call log opens on the month a time falls in.
+TEST(LogMonths, TheMonthOfATimeChangesAtMidnightOfTheFirst) {
+  EXPECT_EQ(reports::MonthOf(test::kJan1st1999 - 1), (data::LogMonth{12, 1998}));
+  EXPECT_EQ(reports::MonthOf(test::kJan1st1999), (data::LogMonth{1, 1999}));
 }
 
 TEST(ContactLogRules, ACallIsWithTheEntryByPrefixSuffixAndExtensionAlone) {
@@ -65,18 +72,18 @@ TEST(ContactLogRules, AMissingMonthIsSkippedUncreatedAndAnUnreadableOneIsReporte
   files.WriteMonth("November1998", {test::MakeCall({"Nov", test::kDec1st1998 - 86400})});
   files.WriteMonth("January1999", {test::MakeCall({"Jan", test::kJan1st1999})});
   std::vector<reports::CallRow> calls;
-  EXPECT_EQ(reports::ReadContactCalls(files.callLog, files.myInfo, entry, {11, 1998}, {1, 1999},
-                                      calls),
-            reports::RangeRead::Complete);
+  EXPECT_EQ(
+      reports::ReadContactCalls(files.callLog, files.myInfo, entry, {11, 1998}, {1, 1999}, calls),
+      reports::RangeRead::Complete);
   EXPECT_EQ(calls.size(), 2u);
   EXPECT_FALSE(files.db.Exists("LOG/December1998.LOG"));
 
   // A log that is there but cannot be opened as a file.
   ASSERT_EQ(::mkdir(files.db.Path("LOG/December1998.LOG").c_str(), 0700), 0);
   std::vector<reports::CallRow> unread;
-  EXPECT_EQ(reports::ReadContactCalls(files.callLog, files.myInfo, entry, {11, 1998}, {1, 1999},
-                                      unread),
-            reports::RangeRead::Unreadable);
+  EXPECT_EQ(
+      reports::ReadContactCalls(files.callLog, files.myInfo, entry, {11, 1998}, {1, 1999}, unread),
+      reports::RangeRead::Unreadable);
   EXPECT_EQ(unread.size(), 2u) << "the other months are read";
 }
 

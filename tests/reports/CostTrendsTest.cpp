@@ -3,9 +3,7 @@
 #include <QBarSet>
 #include <QChart>
 #include <QStackedBarSeries>
-#include <cstring>
 
-#include "cli/ReportWorld.h"
 #include "reports/CCostTrendsDlg.h"
 #include "reports/CallLogTestFiles.h"
 #include "reports/CostTrends.h"
@@ -31,9 +29,7 @@ TEST(CostTrends, CyclesStepBackAMonthKeepingTheFromDayWhereTheMonthHasIt) {
 // The chart's bars are the bills of the twelve cycles up to today's, by section and recurring.
 TEST(CostTrends, TheChartStacksEachCyclesBill) {
   test::CallLogTestFiles files;
-  test::WriteReportDatabase(files.db);
-  const std::string settings = files.db.ReadFile("MYINFO.BIN");
-  std::memcpy(&files.myInfo, settings.data(), sizeof files.myInfo);
+  files.WriteReportFiles();
   reports::CCostTrendsDlg trends(files.Files(), {1, 5, 1999});
   ASSERT_EQ(trends.Cycles().size(), 12u);
   EXPECT_EQ(trends.Cycles().front().from, (BillDate{1, 15, 1998}));

@@ -3,10 +3,8 @@
 #include <QDir>
 #include <QPushButton>
 #include <QStandardPaths>
-#include <cstring>
 #include <filesystem>
 
-#include "cli/ReportWorld.h"
 #include "platform/SaveFileName.h"
 #include "reports/CCallLogDlg.h"
 #include "reports/CMonthlyBillingDlg.h"
@@ -20,9 +18,7 @@ using namespace dorv;
 // that cannot be written is reported and not left behind.
 TEST(Export, TheDialogsSaveTheCsvOfTheCommandLineReports) {
   test::CallLogTestFiles files;
-  test::WriteReportDatabase(files.db);
-  const std::string settings = files.db.ReadFile("MYINFO.BIN");
-  std::memcpy(&files.myInfo, settings.data(), sizeof files.myInfo);
+  files.WriteReportFiles();
   const std::string root = test::DataDirOf(files.db);
   QString saveAs, suggested;
   platform::SetSaveNameHook([&](const QString& offered) { return suggested = offered, saveAs; });

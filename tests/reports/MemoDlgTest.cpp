@@ -37,34 +37,24 @@ TEST(MemoDialog, AnEntryWithoutMemoFilesOpensEmptyWithBothButtonsOff) {
   EXPECT_FALSE(world.Enabled(dialog, MemoButton::Next));
 }
 
-TEST(MemoDialog, OneMemoShowsInTheUsersClockWithBothButtonsOff) {
+// The steps over deleted memos are the memo steps' own table; here the buttons take them.
+TEST(MemoDialog, OpensOnTheNewestMemoAndStepsOverDeletedOnesBothWays) {
   MemoWorld world;
   world.entry.memoFileNumber = 7;
   world.files.myInfo.clock12 = 1;
-  ASSERT_TRUE(world.files.AddMemo(7, test::kJan1st1999 + 13 * 3600 + 5 * 60, "Only one"));
-  CMemoDlg dialog(world.files.pdb, world.entry, world.files.myInfo);
-  EXPECT_EQ(dialog.FileNumberField().text(), "7");
-  EXPECT_EQ(dialog.NameField().text(), "Friend - Pat");
-  EXPECT_EQ(dialog.MemoText().toPlainText(), "Only one");
-  EXPECT_EQ(dialog.DateField().text(), "Fri Jan 01, 1999  01:05 PM");
-  EXPECT_FALSE(world.Enabled(dialog, MemoButton::Previous));
-  EXPECT_FALSE(world.Enabled(dialog, MemoButton::Next));
-}
-
-TEST(MemoDialog, DeletedMemosBetweenTwoLiveOnesAreSkippedBothWays) {
-  MemoWorld world;
-  world.entry.memoFileNumber = 7;
   const std::uint32_t day = 86400;
-  ASSERT_TRUE(world.files.AddMemo(7, test::kJan1st1999, "first"));
+  ASSERT_TRUE(world.files.AddMemo(7, test::kJan1st1999 + 13 * 3600 + 5 * 60, "first"));
   ASSERT_TRUE(world.files.AddMemo(7, test::kJan1st1999 + day, ""));
   ASSERT_TRUE(world.files.AddMemo(7, test::kJan1st1999 + 2 * day, ""));
   ASSERT_TRUE(world.files.AddMemo(7, test::kJan1st1999 + 3 * day, "last"));
   CMemoDlg dialog(world.files.pdb, world.entry, world.files.myInfo);
+  EXPECT_EQ(dialog.FileNumberField().text(), "7");
+  EXPECT_EQ(dialog.NameField().text(), "Friend - Pat");
   EXPECT_EQ(dialog.MemoText().toPlainText(), "last");
   EXPECT_FALSE(world.Enabled(dialog, MemoButton::Next));
   dialog.Button(MemoButton::Previous).click();
   EXPECT_EQ(dialog.MemoText().toPlainText(), "first");
-  EXPECT_EQ(dialog.DateField().text(), "Fri Jan 01, 1999  00:00");
+  EXPECT_EQ(dialog.DateField().text(), "Fri Jan 01, 1999  01:05 PM");
   EXPECT_FALSE(world.Enabled(dialog, MemoButton::Previous));
   dialog.Button(MemoButton::Next).click();
   EXPECT_EQ(dialog.MemoText().toPlainText(), "last");
