@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPrintPreviewDialog>
@@ -91,7 +92,8 @@ void CPrintDialog::OnOk() {
 
 void CPrintDialog::PrintFailed() {
   // A PDF cut short is no printout: it goes, so that no half file is taken for the whole.
-  if (!m_destination->PdfPath().isEmpty()) QFile::remove(m_destination->PdfPath());
+  const QFileInfo pdf(m_destination->PdfPath());
+  if (pdf.isFile()) QFile::remove(pdf.filePath());
   platform::Ask(this, res::kErrorPrintUnfinished);
 }
 

@@ -15,7 +15,10 @@ class PrinterDestination final : public PrintDestination {
  public:
   PrinterDestination()
       : m_printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution),
-        m_device(m_printer, [this](const QString& name) { m_printer.setDocName(name); }) {}
+        m_device(m_printer, [this](const QString& name) {
+          m_printer.setDocName(name);
+          return true;
+        }) {}
   PageDevice& Device() override { return m_device; }
   QString PdfPath() const override { return {}; }
   bool AnnouncesPdf() const override { return false; }

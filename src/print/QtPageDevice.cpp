@@ -7,8 +7,8 @@
 
 namespace dorv::print {
 
-QtPageDevice::QtPageDevice(QPagedPaintDevice& device, JobNamer nameJob)
-    : m_device(device), m_nameJob(std::move(nameJob)) {}
+QtPageDevice::QtPageDevice(QPagedPaintDevice& device, JobStarter startJob, JobFinisher finishJob)
+    : m_device(device), m_startJob(std::move(startJob)), m_finishJob(std::move(finishJob)) {}
 
 QtPageDevice::~QtPageDevice() {
   if (m_painter.isActive()) m_painter.end();
@@ -52,7 +52,7 @@ TextSize QtPageDevice::Measure(const QString& text, bool bold) const {
 }
 
 bool QtPageDevice::BeginDocument(const QString& jobName) {
-  if (m_nameJob) m_nameJob(jobName);
+  if (m_startJob && !m_startJob(jobName)) return false;
   m_pagesBegun = 0;
   return m_painter.begin(&m_device);
 }
@@ -77,10 +77,27 @@ void QtPageDevice::DrawRule(int x1, int x2, int y, int thickness) {
   m_painter.drawLine(x1, y, x2, y);
 }
 
-bool QtPageDevice::EndDocument() { return m_painter.isActive() && m_painter.end(); }
+bool QtPageDevice::EndDocument() {
+  if (!m_painter.isActive()) return false;
+  const bool ended = m_painter.end();
+  const bool kept = !m_finishJob || m_finishJob();
+  return ended && kept;
+}
 
 PdfPageFile::PdfPageFile(const QString& path, int dotsPerInch)
-    : m_writer(path), m_device(m_writer, [this](const QString& name) { m_writer.setTitle(name); }) {
+    : m_file(path),
+      m_writer(&m_file),
+      m_device(
+          m_writer,
+          [this](const QString& name) {
+            m_writer.setTitle(name);
+            return m_file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+          },
+          [this] {
+            // The writer leaves its data buffered: only closing shows whether it all went.
+            m_file.close();
+            return m_file.error() == QFileDevice::NoError;
+          }) {
   m_writer.setResolution(dotsPerInch);
 }
 

@@ -1,4 +1,5 @@
 #pragma once
+#include <QFile>
 #include <QFont>
 #include <QPageLayout>
 #include <QPainter>
@@ -15,8 +16,12 @@ namespace dorv::print {
 // orientation is put back as it was when this object goes.
 class QtPageDevice final : public PageDevice {
  public:
-  using JobNamer = std::function<void(const QString&)>;
-  explicit QtPageDevice(QPagedPaintDevice& device, JobNamer nameJob = {});
+  // Names the job and readies the output; false when the output cannot be opened.
+  using JobStarter = std::function<bool(const QString&)>;
+  // Hands the finished output on; false when it could not be kept whole.
+  using JobFinisher = std::function<bool()>;
+  explicit QtPageDevice(QPagedPaintDevice& device, JobStarter startJob = {},
+                        JobFinisher finishJob = {});
   ~QtPageDevice() override;
   QtPageDevice(const QtPageDevice&) = delete;
   QtPageDevice& operator=(const QtPageDevice&) = delete;
@@ -35,7 +40,8 @@ class QtPageDevice final : public PageDevice {
 
  private:
   QPagedPaintDevice& m_device;
-  JobNamer m_nameJob;
+  JobStarter m_startJob;
+  JobFinisher m_finishJob;
   QPainter m_painter;
   QFont m_normal;
   QFont m_bold;
@@ -44,13 +50,15 @@ class QtPageDevice final : public PageDevice {
   QPageLayout::Orientation m_oldOrientation = QPageLayout::Portrait;
 };
 
-// A print device that writes the job as a PDF file at path.
+// A print device that writes the job as a PDF file at path. The file is opened only when the
+// job starts, and a write that fails (a full disk) fails the job.
 class PdfPageFile final {
  public:
   explicit PdfPageFile(const QString& path, int dotsPerInch = 600);
   PageDevice& Device() { return m_device; }
 
  private:
+  QFile m_file;
   QPdfWriter m_writer;
   QtPageDevice m_device;
 };

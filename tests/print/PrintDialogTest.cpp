@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QScopeGuard>
@@ -78,4 +79,13 @@ TEST(PrintDialog, WithoutAPrinterThePrintoutIsAPdfInTheDocumentsFolder) {
   test::Prompter refused{QMessageBox::Ok};
   test::Click(&failing.OkButton());
   test::ExpectShown(refused, {res::kErrorSetupPrinter});
+
+  // A disk that fills up while the PDF is written: the printout is not called done.
+  const auto full = SetForScope("DORV_PRINT_PDF", "/dev/full");
+  CPrintCallLogDlg cutShort(OneCall());
+  ASSERT_TRUE(cutShort.SetUpPrinter());
+  test::Prompter told{QMessageBox::Ok};
+  test::Click(&cutShort.OkButton());
+  test::ExpectShown(told, {res::kErrorPrintUnfinished});
+  EXPECT_TRUE(QFileInfo::exists("/dev/full")) << "only a PDF the job wrote is removed";
 }
