@@ -243,5 +243,7 @@ if (statesOther) {
   for (const r of statesOther) if (tables.intl && !used.has(`${r.group}|${r.code}`)) fail(r.where, 'state used by no international row');
 }
 
+require('./check_nanp').check(tables, fail);
+
 console.log(failures ? `check: ${failures} failure(s)` : 'check: all tables valid');
 process.exit(failures ? 1 : 0);

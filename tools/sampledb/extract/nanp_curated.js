@@ -70,8 +70,88 @@ const EXTRA_NAMED = [
 // Area codes whose geocoding entries are replaced by the rows above.
 const REPLACED = [202, 340, 671];
 
+// The reference list of US and Canadian cities of 100,000 people or more
+// (reference/us_ca_cities_100k.tsv, written by nanp_reference.js from GeoNames populations).
+// Entries of the population source that are not cities in their own right, with the reason.
+const NOT_CITIES = {
+  'Brooklyn|NY': 'borough of New York City', 'Queens|NY': 'borough of New York City',
+  'Manhattan|NY': 'borough of New York City', 'The Bronx|NY': 'borough of New York City',
+  'Staten Island|NY': 'borough of New York City',
+  'Jamaica|NY': 'neighbourhood of New York City', 'East Flatbush|NY': 'neighbourhood of New York City',
+  'East New York|NY': 'neighbourhood of New York City', 'Washington Heights|NY': 'neighbourhood of New York City',
+  'Astoria|NY': 'neighbourhood of New York City', 'Borough Park|NY': 'neighbourhood of New York City',
+  'Sunset Park|NY': 'neighbourhood of New York City', 'Sheepshead Bay|NY': 'neighbourhood of New York City',
+  'Harlem|NY': 'neighbourhood of New York City', 'East Harlem|NY': 'neighbourhood of New York City',
+  'Elmhurst|NY': 'neighbourhood of New York City', 'Bushwick|NY': 'neighbourhood of New York City',
+  'Gravesend|NY': 'neighbourhood of New York City', 'Corona|NY': 'neighbourhood of New York City',
+  'New South Memphis|TN': 'neighbourhood of Memphis', 'East Chattanooga|TN': 'neighbourhood of Chattanooga',
+  'South Boston|MA': 'neighbourhood of Boston', 'West Raleigh|NC': 'part of Raleigh',
+  'Maryvale|AZ': 'urban village of Phoenix', 'Deer Valley|AZ': 'urban village of Phoenix',
+  'Alhambra|AZ': 'urban village of Phoenix', 'Tempe Junction|AZ': 'locality in Tempe',
+  'Hollywood|CA': 'district of Los Angeles', 'Van Nuys|CA': 'district of Los Angeles',
+  'Koreatown|CA': 'district of Los Angeles', 'Chinatown|CA': 'district of Los Angeles',
+  'Universal City|CA': 'unincorporated area by Los Angeles', 'Valencia|CA': 'part of Santa Clarita',
+  'East Hampton|VA': 'part of Hampton', 'North Stamford|CT': 'part of Stamford',
+  'North Peoria|IL': 'part of Peoria', 'East Independence|MO': 'part of Independence',
+  'Lexington-Fayette|KY': 'the city of Lexington, listed under that name',
+  'Ironville|KY': 'unincorporated community; the source gives it a metropolitan figure',
+  'Meads|KY': 'unincorporated community; the source gives it a metropolitan figure',
+  'Paradise|NV': 'unincorporated town of Clark County', 'Sunrise Manor|NV': 'unincorporated town of Clark County',
+  'Spring Valley|NV': 'unincorporated town of Clark County', 'Enterprise|NV': 'unincorporated town of Clark County',
+  'Metairie|LA': 'unincorporated place', 'Metairie Terrace|LA': 'unincorporated place',
+  'East Los Angeles|CA': 'unincorporated place', 'Brandon|FL': 'unincorporated place',
+  'North York|ON': 'former city, part of Toronto since 1998', 'Scarborough|ON': 'former city, part of Toronto since 1998',
+  'Etobicoke|ON': 'former city, part of Toronto since 1998', 'East York|ON': 'former borough, part of Toronto since 1998',
+  'Nepean|ON': 'former city, part of Ottawa since 2001', 'Okanagan|BC': 'a region, not a city',
+  'Ladner|BC': 'community of Delta, listed', 'Dartmouth|NS': 'community of the Halifax Regional Municipality',
+  'Sydney|NS': 'community of the Cape Breton Regional Municipality (under 100,000)',
+};
+// Names of the population source replaced by the name the number blocks and users use.
+const CITY_RENAMED = { 'New York City|NY': 'New York', 'Washington, D.C.|DC': 'Washington',
+  'Quebec|QC': 'Quebec City' };
+// Cities of 100,000 or more whose figure in the source is older and lower: census counts
+// (United States 2020, Canada 2021) entered by hand. [city, state, population]
+const CITIES_ADDED = [
+  ['Meridian', 'ID', 117635], ['Nampa', 'ID', 100200], ['Spokane Valley', 'WA', 102976],
+  ['League City', 'TX', 114392], ['Sugar Land', 'TX', 111026], ['Allen', 'TX', 104627],
+  ['Edinburg', 'TX', 100243], ['Jurupa Valley', 'CA', 105053], ['Menifee', 'CA', 102527],
+  ['Ventura', 'CA', 110763], ['Vacaville', 'CA', 102386], ['Chico', 'CA', 101475],
+  ['Lakewood', 'NJ', 135158], ['Woodbridge', 'NJ', 103639], ['Dearborn', 'MI', 109976],
+  ['Concord', 'NC', 105240], ['Rio Rancho', 'NM', 104046], ["Lee's Summit", 'MO', 101108],
+  ['Quincy', 'MA', 101636], ['Lynn', 'MA', 101253], ['New Bedford', 'MA', 101079],
+  ['Brockton', 'MA', 105643],
+  ['Whitby', 'ON', 138501], ['Langley', 'BC', 132603], ['Ajax', 'ON', 126666],
+  ['Waterloo', 'ON', 121436], ['Terrebonne', 'QC', 119944], ['Saanich', 'BC', 117735],
+  ["St. John's", 'NL', 110525], ['Thunder Bay', 'ON', 108843], ['Brantford', 'ON', 104688],
+  ['Chatham-Kent', 'ON', 104316], ['Clarington', 'ON', 101427], ['Red Deer', 'AB', 100844],
+];
+
+// GeoNames names of places the number blocks or the reference list name otherwise (Clarington,
+// and Chatham-Kent, absent from GeoNames, take their seats Bowmanville and Chatham).
+const GEONAMES_NAMES = { 'Quebec City|QC': 'Quebec', 'Clarington|ON': 'Bowmanville', 'Chatham-Kent|ON': 'Chatham' };
+// Places named by number blocks that no source locates, left out on purpose: name|state -> why.
+const PLACES_LEFT_OUT = {};
+// Geographic area codes in service left without places: code -> [country, states, why].
+// 273 is a Canadian code of the number metadata, but neither the geocoding data nor any
+// other source at hand says which region it serves; a guessed place would be wrong.
+const CODES_LEFT_OUT = { 273: ['CA', '', 'Canadian code; no source at hand names its region'] };
+// Reference cities that no number block names by their own name (the blocks name the
+// neighbouring city or the rate centre): [city, state, area codes, zone].
+const CITY_CODES = [
+  ['Miramar', 'FL', [954], 'America/New_York'], ['Miami Gardens', 'FL', [305], 'America/New_York'],
+  ['Palm Bay', 'FL', [321], 'America/New_York'], ['Sandy Springs', 'GA', [404, 770], 'America/New_York'],
+  ['Lakewood', 'NJ', [732], 'America/New_York'], ['Woodbridge', 'NJ', [732], 'America/New_York'],
+  ['Amherst', 'NY', [716], 'America/New_York'], ['West Valley City', 'UT', [801], 'America/Denver'],
+  ['Thornton', 'CO', [303], 'America/Denver'], ['Westminster', 'CO', [303], 'America/Denver'],
+  ['Centennial', 'CO', [303], 'America/Denver'], ['Surprise', 'AZ', [623], 'America/Phoenix'],
+  ['Jurupa Valley', 'CA', [951], 'America/Los_Angeles'], ['Menifee', 'CA', [951], 'America/Los_Angeles'],
+  ['Vaughan', 'ON', [905], 'America/Toronto'], ['Clarington', 'ON', [905], 'America/Toronto'],
+  ['Chatham-Kent', 'ON', [519], 'America/Toronto'], ['Saguenay', 'QC', [418], 'America/Toronto'],
+  ['Saanich', 'BC', [250], 'America/Vancouver'], ['Delta', 'BC', [604], 'America/Vancouver'],
+];
+
 // State names of the sources that differ from the state table's (misspelt or longer).
 const STATE_ALIASES = { 'British Colombia': 'BC', 'Washington State': 'WA', 'Washington D.C.': 'DC',
   'Northwest Territory': 'NT', 'Nunavut Territory': 'NU' };
 
-module.exports = { MARK_GROUPS, ZONE_FIXES, OVERLAYS, MAIN_ZONE, EXTRA_CITIES, EXTRA_NAMED, REPLACED, STATE_ALIASES };
+module.exports = { GEONAMES_NAMES, PLACES_LEFT_OUT, CODES_LEFT_OUT, CITY_CODES, NOT_CITIES, CITY_RENAMED, CITIES_ADDED, MARK_GROUPS, ZONE_FIXES, OVERLAYS, MAIN_ZONE, EXTRA_CITIES, EXTRA_NAMED, REPLACED, STATE_ALIASES };
