@@ -110,7 +110,8 @@ const NOT_CITIES = {
 const CITY_RENAMED = { 'New York City|NY': 'New York', 'Washington, D.C.|DC': 'Washington',
   'Quebec|QC': 'Quebec City' };
 // Cities of 100,000 or more whose figure in the source is older and lower: census counts
-// (United States 2020, Canada 2021) entered by hand. [city, state, population]
+// (United States 2020, Canada 2021) typed in from memory of the published counts, not checked
+// against a copy of them here. [city, state, population]
 const CITIES_ADDED = [
   ['Meridian', 'ID', 117635], ['Nampa', 'ID', 100200], ['Spokane Valley', 'WA', 102976],
   ['League City', 'TX', 114392], ['Sugar Land', 'TX', 111026], ['Allen', 'TX', 104627],

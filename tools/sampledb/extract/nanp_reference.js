@@ -56,7 +56,8 @@ if (require.main === module) {
     '  former cities merged into Toronto and Ottawa); renamed to the name the number data uses',
     `  (${Object.entries(CITY_RENAMED).map(([k, v]) => `${k.split('|')[0]} -> ${v}`).join(', ')});`,
     `  added (source "curated", ${CITIES_ADDED.length}) the cities whose figure in the source is older and lower, with`,
-    '  the census counts (United States 2020, Canada 2021) entered by hand.',
+    '  census counts (United States 2020, Canada 2021) typed in by hand from memory of the published',
+    '  counts and not checked against a copy of them here: verify them before relying on a figure.',
     'The populations are the source\'s figures (often older estimates); they order the list only.',
     'Sorted: United States, then Canada; each by population (largest first), then city.',
   ];
