@@ -5,8 +5,8 @@ set -eu
 # A font is needed so that text measurement in the widget tests is real; pdftotext reads the
 # printed PDFs back in the tests; Qt Charts draws the cost trends (its CMake package needs the
 # OpenGL development files); desktop-file-utils and appstream check the installed desktop entry and
-# metainfo.
-packages="cmake g++ clang make qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev fonts-dejavu-core poppler-utils qt6-charts-dev libqt6opengl6-dev desktop-file-utils appstream"
+# metainfo; nodejs runs the sample tables' check against the zone files of tzdata.
+packages="cmake g++ clang make qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev fonts-dejavu-core poppler-utils qt6-charts-dev libqt6opengl6-dev desktop-file-utils appstream nodejs tzdata"
 [ "${1:-}" = fuzz ] && packages="$packages libclang-rt-dev"
 missing=""
 for p in $packages; do

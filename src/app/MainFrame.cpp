@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QStatusBar>
 
+#include "app/AboutText.h"
 #include "app/Artwork.h"
 #include "app/ContextHelp.h"
 #include "app/StartupChecks.h"
@@ -285,8 +286,8 @@ void CMainFrame::ShowHelp(QWidget* window, const QString& anchor) {
 }
 
 void CMainFrame::OnAbout() {
-  const QString text = QString(res::kAboutText).arg(DORV_VERSION) + "\r\n\r\n" + res::kAboutCredits;
-  platform::Ask(this, text, QMessageBox::Ok, QMessageBox::Information);
+  platform::Ask(this, AboutText(QCoreApplication::applicationDirPath()), QMessageBox::Ok,
+                QMessageBox::Information);
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

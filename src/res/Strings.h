@@ -776,10 +776,19 @@ inline constexpr const char* kAboutCredits =
     "GNU LGPL 2.1 or later\r\n"
     "- city-timezones 1.3.4, Kevin Roberts, MIT licence\r\n"
     "- IANA time zone database, public domain\r\n"
-    "The telephone companies, services, rates and rate bands are invented samples.\r\n"
-    "Their licence texts are installed with Dorv in share/doc/dorv/sampledb.";
+    "The telephone companies, services, rates and rate bands are invented samples.";
 inline constexpr const char* kMyInfoFirstTimeIntro =
     "Dorv works out what your calls cost from where you call from: enter your address and "
     "telephone number once.";
+
+
+// About: the program's own licence and where the licence texts are installed.
+inline constexpr const char* kAboutLicence =
+    "Dorv is free software: you can redistribute it and/or modify it under the terms of the GNU "
+    "General Public License, version 3 or (at your option) any later version. It comes with "
+    "ABSOLUTELY NO WARRANTY.\r\n"
+    "This licence and the data sources' notices and licence texts are in %1.";
+inline constexpr const char* kAboutLicenceFolderElsewhere =
+    "share/doc/dorv under the folder Dorv is installed in";
 
 }  // namespace dorv::res

@@ -8,10 +8,12 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTextBrowser>
+#include <QTemporaryDir>
 #include <QTest>
 #include <filesystem>
 #include <functional>
 
+#include "app/AboutText.h"
 #include "app/HelpTopics.h"
 #include "app/MainFrame.h"
 #include "data/FixedText.h"
@@ -210,6 +212,20 @@ TEST(MainMenu, TheHelpMenuAndF1ShowTheGuideAndAboutNamesTheVersion) {
   ASSERT_EQ(prompter.Shown().size(), 1u);
   EXPECT_TRUE(prompter.Shown()[0].startsWith("Dorv version " DORV_TEST_VERSION "\n"))
       << prompter.Shown()[0].toStdString();
+}
+
+// Installed, the program runs from <prefix>/libexec/dorv and its licence texts are in
+// <prefix>/share/doc/dorv, which About names; run from elsewhere it says where to look.
+TEST(MainMenu, AboutNamesTheFolderOfTheInstalledLicenceTexts) {
+  QTemporaryDir prefix;
+  const QString program = prefix.path() + "/libexec/dorv";
+  ASSERT_TRUE(QDir().mkpath(program));
+  EXPECT_EQ(app::InstalledDocFolder(program), "");
+  EXPECT_TRUE(app::AboutText(program).contains(res::kAboutLicenceFolderElsewhere));
+  ASSERT_TRUE(QDir().mkpath(prefix.path() + "/share/doc/dorv"));
+  const QString docs = QDir(prefix.path() + "/share/doc/dorv").canonicalPath();
+  EXPECT_EQ(app::InstalledDocFolder(program), docs);
+  EXPECT_TRUE(app::AboutText(program).contains(" in " + docs + ".")) << app::AboutText(program).toStdString();
 }
 
 // Each command opens its dialog: the books' lists, the conversion empty, the lookup and the

@@ -5,9 +5,9 @@
 // Usage: node check.js [--allow-missing]
 const fs = require('fs');
 const path = require('path');
+const { ZONEINFO, stdOffset } = require('./zoneinfo');
 
 const DIR = path.resolve(__dirname, '..', '..', '..', 'sampledb');
-const ZONEINFO = '/usr/share/zoneinfo';
 const allowMissing = process.argv.includes('--allow-missing');
 
 const LOC_COLUMNS = ['city', 'state_code', 'state', 'country_short', 'postal_code', 'city_code',
@@ -22,16 +22,6 @@ let failures = 0;
 function fail(where, msg) {
   failures++;
   if (failures <= 200) console.log(`FAIL ${where}: ${msg}`);
-}
-
-function offsetAt(zone, date) {
-  const v = new Intl.DateTimeFormat('en-US', { timeZone: zone, timeZoneName: 'longOffset' })
-    .formatToParts(date).find((p) => p.type === 'timeZoneName').value;
-  const m = v.match(/^GMT(?:([+-])(\d\d):(\d\d))?$/);
-  return m[1] ? (m[1] === '-' ? -1 : 1) * (Number(m[2]) * 60 + Number(m[3])) : 0;
-}
-function stdOffset(zone) {
-  return Math.min(offsetAt(zone, new Date(Date.UTC(2025, 0, 15))), offsetAt(zone, new Date(Date.UTC(2025, 6, 15))));
 }
 
 // Reads a table: leading comments, the exact header, then rows of the right field count.
@@ -92,8 +82,11 @@ function checkLocation(r, table) {
   if (!/^[A-Za-z]+(\/[A-Za-z0-9_+-]+)+$/.test(r.tz_name) || !fs.existsSync(path.join(ZONEINFO, r.tz_name))) {
     fail(w, `tz_name "${r.tz_name}" is not a zone of ${ZONEINFO}`);
   } else {
-    if (!(r.tz_name in zoneCache)) zoneCache[r.tz_name] = stdOffset(r.tz_name);
-    if (Number(r.std_offset_minutes) !== zoneCache[r.tz_name]) {
+    if (!(r.tz_name in zoneCache)) {
+      try { zoneCache[r.tz_name] = stdOffset(r.tz_name); } catch (e) { zoneCache[r.tz_name] = e.message; }
+    }
+    if (typeof zoneCache[r.tz_name] === 'string') fail(w, zoneCache[r.tz_name]);
+    else if (Number(r.std_offset_minutes) !== zoneCache[r.tz_name]) {
       fail(w, `std_offset_minutes ${r.std_offset_minutes}, zone ${r.tz_name} has ${zoneCache[r.tz_name]}`);
     }
   }

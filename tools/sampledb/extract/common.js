@@ -3,6 +3,7 @@
 // zone offsets and TSV writing.
 const fs = require('fs');
 const path = require('path');
+const { stdOffset } = require('./zoneinfo');
 
 const SRC = process.env.SAMPLEDB_SRC || '/tmp/sampledb-src';
 const OUT = path.resolve(__dirname, '..', '..', '..', 'sampledb');
@@ -37,20 +38,6 @@ function ascii(s) {
   t = t.replace(/\s+/g, ' ').trim();
   if (!/^[\x20-\x7e]*$/.test(t)) throw new Error(`non-ASCII text left in "${s}" -> "${t}"`);
   return t;
-}
-
-function offsetAt(zone, date) {
-  const v = new Intl.DateTimeFormat('en-US', { timeZone: zone, timeZoneName: 'longOffset' })
-    .formatToParts(date).find((p) => p.type === 'timeZoneName').value;
-  const m = v.match(/^GMT(?:([+-])(\d\d):(\d\d))?$/);
-  if (!m) throw new Error(`cannot read offset of ${zone}: ${v}`);
-  return m[1] ? (m[1] === '-' ? -1 : 1) * (Number(m[2]) * 60 + Number(m[3])) : 0;
-}
-
-// Standard (non-DST) offset: the smaller of the mid-January and mid-July offsets of 2025.
-function stdOffset(zone) {
-  return Math.min(offsetAt(zone, new Date(Date.UTC(2025, 0, 15))),
-    offsetAt(zone, new Date(Date.UTC(2025, 6, 15))));
 }
 
 function coord(x) {
