@@ -120,7 +120,7 @@ const LADA_CITIES = {
 const PRINCIPAL = {
   231: 'Teziutlan', 232: 'Martinez de la Torre', 238: 'Tehuacan', 272: 'Orizaba',
   284: 'Lerdo de Tejada', 342: 'Sayula', 344: 'Yahualica', 351: 'Zamora', 356: 'Yurecuaro',
-  392: 'Ocotlan', 413: 'Apaseo el Grande', 447: 'Maravatio', 452: 'Uruapan', 469: 'Penjamo',
+  392: 'Ocotlan', 413: 'Apaseo el Grande', 428: 'San Felipe', 447: 'Maravatio', 452: 'Uruapan', 469: 'Penjamo',
   475: 'Encarnacion de Diaz', 618: 'Durango', 632: 'Magdalena', 637: 'Caborca', 641: 'Santa Ana',
   648: 'Ciudad Camargo', 653: 'San Luis Rio Colorado', 661: 'Rosarito', 724: 'Tejupilco de Hidalgo',
   739: 'Tepoztlan', 755: 'Zihuatanejo', 757: 'Tlapa de Comonfort', 821: 'Linares', 861: 'Sabinas',
