@@ -11,7 +11,7 @@
 using namespace dorv::data;
 using namespace dorv::test;
 
-TEST(SampleScramble, EveryAsciiByteRoundTripsAndAStoredFFReadsAsZero) {
+TEST(SampleScramble, EveryAsciiByteRoundTripsAStoredFFReadsAsZeroAndNoByteIsStoredAsFF) {
   for (std::uint8_t key : {scramble_key::kHourDefinitions, scramble_key::kTitlesAndStates,
                            scramble_key::kRegions, scramble_key::kRates, scramble_key::kTelcos}) {
     SCOPED_TRACE(int(key));
@@ -19,18 +19,15 @@ TEST(SampleScramble, EveryAsciiByteRoundTripsAndAStoredFFReadsAsZero) {
     for (int i = 0; i < 128; ++i) bytes[i] = static_cast<char>(i);
     ASSERT_TRUE(EncodeBytes(bytes, sizeof bytes, key));
     EXPECT_EQ(static_cast<std::uint8_t>(bytes[0]), key);  // padding NUL is stored as the key
-      DecodeBytes(bytes, sizeof bytes, key);
+    DecodeBytes(bytes, sizeof bytes, key);
     for (int i = 0; i < 128; ++i) ASSERT_EQ(bytes[i], static_cast<char>(i));
     EXPECT_EQ(DecodeByte(0xFF, key), 0);
+    // The byte that would be stored as FF is refused and nothing changes.
+    char unstorable[3] = {'a', static_cast<char>(UnstorableByte(key)), 'b'};
+    EXPECT_EQ(EncodeByte(UnstorableByte(key), key), 0xFF);
+    EXPECT_FALSE(EncodeBytes(unstorable, sizeof unstorable, key));
+    EXPECT_TRUE(unstorable[0] == 'a' && unstorable[2] == 'b');
   }
-}
-
-TEST(SampleScramble, TheByteThatWouldBeStoredAsFFIsRefusedAndNothingChanges) {
-  std::uint8_t key = scramble_key::kRates;
-  char bytes[3] = {'a', static_cast<char>(UnstorableByte(key)), 'b'};
-  EXPECT_EQ(EncodeByte(UnstorableByte(key), key), 0xFF);
-  EXPECT_FALSE(EncodeBytes(bytes, sizeof bytes, key));
-  EXPECT_TRUE(bytes[0] == 'a' && bytes[2] == 'b');
 }
 
 TEST(HourText, BothClockForms) {
@@ -47,11 +44,9 @@ TEST(HourText, BothClockForms) {
 
 TEST(BandText, DescribesTheHoursInWords) {
   struct Row {
-    const char* name;
-    const char* title;
+    const char *name, *title;
     std::uint16_t hours[6];
-    bool twelveHour;
-    bool withTimes;
+    bool twelveHour, withTimes;
     const char* text;
   };
   const Row rows[] = {

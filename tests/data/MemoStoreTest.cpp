@@ -49,7 +49,7 @@ struct EntryWithMemos {
 
 }  // namespace
 
-TEST(MemoCounter, NumbersAreHandedOutOnceAndAnotherEntrysFilesAreNeverTruncated) {
+TEST(MemoCounter, NumbersAreHandedOutOnceNeverOverAnotherEntrysFilesNorUsedUpByAFailure) {
   TempDatabase db;
   db.WriteFile("MEMO/1.MMO", "someone else's memo");
   db.WriteFile("MEMO/1.INX", std::string(12, '\1'));
@@ -69,6 +69,12 @@ TEST(MemoCounter, NumbersAreHandedOutOnceAndAnotherEntrysFilesAreNeverTruncated)
   ASSERT_TRUE(files.CreateMemoFiles(counter, entry, number));
   EXPECT_EQ(number, 2u);
   EXPECT_EQ(counter.value, 3u);
+  // Without the memo folder another entry gets no files and uses up no number.
+  std::filesystem::remove_all(db.Path("MEMO"));
+  PdbRecord another{};
+  EXPECT_FALSE(files.CreateMemoFiles(counter, another, number));
+  EXPECT_EQ(counter.value, 3u);
+  EXPECT_EQ(CounterIn(db), 3u);
 }
 
 TEST(MemoCounter, TheLargerCopyWinsAtStartUp) {
@@ -191,14 +197,4 @@ TEST(MemoStore, MissingOrDamagedFilesFail) {
   ASSERT_EQ(::truncate(db.Path("MEMO/4.INX").c_str(), 12LL << 30), 0);
   EXPECT_FALSE(files.ReadMemoByKey(42, text));
   EXPECT_FALSE(files.AddMemo("more", 43));
-}
-
-TEST(MemoStore, MissingMemoFolderFailsWithoutUsingUpANumber) {
-  EntryWithMemos memos;
-  std::filesystem::remove_all(memos.db.Path("MEMO"));
-  PdbRecord another{};
-  std::uint32_t number = 0;
-  EXPECT_FALSE(memos.files.CreateMemoFiles(memos.counter, another, number));
-  EXPECT_EQ(*memos.counter.value, 2u);
-  EXPECT_EQ(CounterIn(memos.db), 2u);
 }

@@ -97,8 +97,8 @@ TEST(RateFile, RefusesOtherNamesAndAMissingIndexLeavingNothingOpen) {
     db.WriteFile(name, "");
   RateFile file;
   // dorv15's index dorv20 is missing.
-  for (const char* name :
-       {"dorv10", "dorv16", "DORV11", "dorv1", "dorv3", "../DATABASE/dorv11", "dorv15"}) {
+  for (const char* name : {"dorv10", "dorv16", "DORV11", "dorv1", "dorv3", "../DATABASE/dorv11",
+                           "dorv15"}) {
     SCOPED_TRACE(name);
     EXPECT_FALSE(file.OpenRateFile(name));
     EXPECT_FALSE(file.IsOpen());

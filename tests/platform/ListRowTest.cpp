@@ -106,13 +106,11 @@ TEST(ReportListModel, FoldedTextsOrderAsTheComparisonWithoutCase) {
   }
 }
 
-TEST(ReportListLayout, ColumnWidthsInHundredthsLastTakesTheRest) {
+TEST(ReportListLayout, ColumnWidthsInHundredthsLastTakesTheRestAndCellsFitAndAlign) {
   std::vector<ListColumn> columns = {{"a", 25}, {"b", 25}, {"c", 10}};
   EXPECT_EQ(ColumnWidths(400, columns, 16), (std::vector<int>{100, 100, 184}));
   EXPECT_EQ(ColumnWidths(0, columns, 16), (std::vector<int>{0, 0, 0}));
-}
-
-TEST(ReportListLayout, CellPlanFitsAndAligns) {
+  // The first column's cells and the cut ones align left, the others as their column says.
   QFontMetrics metrics(QFont("Sans Serif", 10));
   CellPlan first = PlanCell(metrics, "Name", 500, 0, Qt::AlignRight);
   EXPECT_EQ(first.text, "Name");
@@ -129,11 +127,7 @@ TEST(ReportListLayout, CutTextsOfferTheirWholeTextAsToolTip) {
   const QFontMetrics metrics(QFont("Sans Serif", 10));
   const QString text = "Evening and weekend band, Mon-Fri 5:00 PM - 8:00 AM";
   const int wide = metrics.horizontalAdvance(text);
-  struct Case {
-    int column;
-    int width;
-    bool cut;
-  };
+  struct Case { int column, width; bool cut; };
   for (const Case c : {Case{0, wide + 8, false}, Case{0, wide + 7, true}, Case{1, wide + 12, false},
                        Case{1, wide + 11, true}, Case{-1, wide, false}, Case{-1, wide - 1, true}}) {
     SCOPED_TRACE(testing::Message() << c.column << " " << c.width - wide);
