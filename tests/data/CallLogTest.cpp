@@ -61,9 +61,8 @@ TEST_F(CallLogFileTest, FirstCallOfAMonthCreatesTheFileAndSaysSoOnce) {
   log.Close();
   ASSERT_TRUE(log.OpenMonthNumber(12, 1998, true));
   ASSERT_TRUE(log.AppendRecord(CallNamed("Second", 200)));
-  const std::string created =
-      FillPattern(dorv::res::kNoticeCallLogCreated, {"December", "1998"});
-  EXPECT_EQ(notices.shown, std::vector<std::string>{created});
+  EXPECT_EQ(notices.shown, std::vector<std::string>{
+                               FillPattern(dorv::res::kNoticeCallLogCreated, {"December", "1998"})});
   EXPECT_EQ(db.ReadFile("LOG/December1998.LOG").size(), 2 * sizeof(CallLogRecord));
   EXPECT_EQ(NamesIn(log), (std::vector<std::string>{"First", "Second"}));
   CallLogRecord read;

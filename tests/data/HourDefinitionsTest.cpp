@@ -71,10 +71,8 @@ TEST(BandText, DescribesTheHoursInWords) {
       {"midnight start in 12h", "", {0, 800, 0, 2400, 0, 0}, true, true,
        "M-F from     up to but not including 8 AM, Sa     - Mid"},
   };
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.name);
-    EXPECT_EQ(BandText(row.title, row.hours, row.twelveHour, row.withTimes), row.text);
-  }
+  for (const Row& row : rows)
+    EXPECT_EQ(BandText(row.title, row.hours, row.twelveHour, row.withTimes), row.text) << row.name;
 }
 
 TEST(BandText, OfAnEntryUsesThatBandsTitleAndTimes) {
@@ -109,10 +107,8 @@ TEST(HourDefinitionFile, FindsByExactKeyOnly) {
   EXPECT_EQ(ReadField(found.bandTitle[0]), "Peak");
   EXPECT_EQ(ReadField(found.bandText[2]), "text of band three");
   EXPECT_EQ(found.bandHours[7], 700);
-  for (const char* other : {"PK", "p", "pk ", ""}) {
-    SCOPED_TRACE(other);
-    EXPECT_FALSE(file.FindByKey(other, found));
-  }
+  for (const char* other : {"PK", "p", "pk ", ""})
+    EXPECT_FALSE(file.FindByKey(other, found)) << other;
   // The texts are not stored as they read.
   EXPECT_EQ(db.ReadFile(kHourDefinitionFileName).find("Peak"), std::string::npos);
 }

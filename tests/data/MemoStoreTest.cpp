@@ -10,8 +10,7 @@
 #include "support/TempDatabase.h"
 
 using namespace dorv::data;
-using dorv::test::FakeMemoCounter;
-using dorv::test::TempDatabase;
+using namespace dorv::test;
 
 namespace {
 
@@ -78,11 +77,8 @@ TEST(MemoCounter, NumbersAreHandedOutOnceNeverOverAnotherEntrysFilesNorUsedUpByA
 }
 
 TEST(MemoCounter, TheLargerCopyWinsAtStartUp) {
-  struct Case {
-    const char* name;
-    std::optional<std::uint32_t> stored, inFile;
-    std::uint32_t expected;
-  } cases[] = {{"settings 5, file 9", 5, 9, 9}, {"settings 9, file 5", 9, 5, 9},
+  struct Case { const char* name; std::optional<std::uint32_t> stored, inFile, expected; };
+  const Case cases[] = {{"settings 5, file 9", 5, 9, 9}, {"settings 9, file 5", 9, 5, 9},
                {"no file", 7, std::nullopt, 7}, {"no settings", std::nullopt, 4, 4},
                {"both zero", 0, 0, 1}};
   for (const Case& c : cases) {

@@ -15,7 +15,7 @@ using namespace dorv::data;
 using dorv::test::RecordingNotices;
 using dorv::test::TempDatabase;
 
-TEST(MyInfoFile, FirstOpenCreatesTheNeutralRecord) {
+TEST(MyInfoFile, FirstOpenCreatesTheNeutralRecordAndAShortFileReadsAsIt) {
   TempDatabase db;
   MyInfoFile file;
   ASSERT_TRUE(file.Open());
@@ -30,14 +30,9 @@ TEST(MyInfoFile, FirstOpenCreatesTheNeutralRecord) {
   EXPECT_EQ(info.infoStored, 0u);
   for (const Surcharge& s : info.surcharges)
     EXPECT_TRUE(s.kind == 1 && s.cost == 0.0 && s.description[0] == '\0');
-}
-
-TEST(MyInfoFile, ShortFileReadsAsFailureWithNeutralRecord) {
-  TempDatabase db;
+  // A short file reads as a failure with the neutral record, and stays as it is.
   db.WriteFile("MYINFO.BIN", std::string(100, '\x7f'));
-  MyInfoFile file;
   ASSERT_TRUE(file.Open());
-  MyInfo info;
   EXPECT_FALSE(file.Read(info));
   EXPECT_EQ(info.reminderMinutes, 15);
   EXPECT_EQ(ReadField(info.name), "");

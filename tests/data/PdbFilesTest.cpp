@@ -50,7 +50,7 @@ TEST(PdbFilesOpen, CreatesTollBookButNeedsTheOtherTwo) {
   EXPECT_EQ(files.Count(PdbKind::Toll), 0);
 }
 
-TEST_F(PdbFilesTest, RecordRoundTripsAndIsStoredScrambled) {
+TEST_F(PdbFilesTest, RecordRoundTripsStoredScrambledFullWidthAndWithoutBytesBehindATerminator) {
   PdbRecord entry = SampleEntry();
   entry.active = 0;
   ASSERT_TRUE(files.Append(entry, PdbKind::TollFree));
@@ -66,17 +66,13 @@ TEST_F(PdbFilesTest, RecordRoundTripsAndIsStoredScrambled) {
   ASSERT_TRUE(files.ReadAt(0, back, PdbKind::TollFree));
   EXPECT_EQ(std::memcmp(&back, &entry, sizeof back), 0);
   EXPECT_EQ(files.Count(PdbKind::Toll), 0);
-}
 
-TEST_F(PdbFilesTest, FullWidthTextTrailingBlanksAndBytesBehindATerminator) {
-  PdbRecord entry = SampleEntry();
   std::memset(entry.name, 'N', sizeof entry.name);  // no NUL at all
   // A field padded with blanks to its full width, as older writers left them.
   std::memset(entry.city, ' ', sizeof entry.city);
   std::memcpy(entry.city, "Two  Words", 10);
   std::memcpy(entry.note, "short\0hidden", 12);
   ASSERT_TRUE(files.Append(entry, PdbKind::Toll));
-  PdbRecord back;
   ASSERT_TRUE(files.ReadAt(0, back, PdbKind::Toll));
   EXPECT_EQ(ReadField(back.name), std::string(32, 'N'));
   EXPECT_EQ(ReadField(back.city), "Two  Words");

@@ -30,10 +30,8 @@ TEST(DialText, OwnCountryByDotsOthersByAccessAndCountryCodeLettersSpelledWhenAsk
       {"letters", letters, "canada", "800.FLO.WERS", false},
       {"letters spelled", letters, "canada", "800.FLO.WERS  (356-9377)", true},
   };
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.name);
-    EXPECT_EQ(DialText(row.number, row.own, "011", row.spell), row.text);
-  }
+  for (const Row& row : rows)
+    EXPECT_EQ(DialText(row.number, row.own, "011", row.spell), row.text) << row.name;
 }
 
 TEST(LocationText, JoinsWhatIsFilled) {
@@ -79,10 +77,8 @@ TEST(JoinMoney, ReadsTypedPartsAsCents) {
       {"empty and unreadable parts count 0", {"", "", "x"}, 0.0},
       {"a part is read up to its first stray character", {"1abc", "10 ", ""}, 110.0},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    EXPECT_DOUBLE_EQ(JoinMoney(c.parts), c.cents);
-  }
+  for (const Case& c : cases)
+    EXPECT_DOUBLE_EQ(JoinMoney(c.parts), c.cents) << c.name;
   // What the split shows is read back as the same amount.
   for (double cents : {0.0, 7.5, 12.34, 1999.99})
     EXPECT_NEAR(JoinMoney(SplitMoney(cents)), cents, 1e-9) << cents;

@@ -63,12 +63,7 @@ TEST(StartupSound, ChimeIsAWellFormedWav) {
 }
 
 TEST(Texts, CaptionsJoinTheirPartsWithoutAStrayBlank) {
-  const struct Row {
-    const char* old;
-    const char* text;
-    const char* subTitle;
-    const char* expected;
-  } rows[] = {
+  const struct Row { const char *old, *text, *subTitle, *expected; } rows[] = {
       {"Call Log", "", "", "Dorv - (Call Log)"},
       {"", "Sample Database Lookup", "", "Dorv - (Sample Database Lookup)"},
       {"Edit", "Entry", "opened", "Dorv - (Edit Entry - opened)"},

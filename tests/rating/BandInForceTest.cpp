@@ -57,11 +57,9 @@ TEST(BandInForce, PairsCoverTheirHours) {
       {2500, 800, 100, false},  {2300, 2500, 100, false}, {830, 1700, 1200, false},
       {800, 1730, 1200, false}, {65535, 0, 0, false},
   };
-  for (const Row& row : rows) {
-    SCOPED_TRACE(std::to_string(row.start) + "-" + std::to_string(row.end) + " at " +
-                 std::to_string(row.clock));
-    EXPECT_EQ(HoursCover({row.start, row.end}, row.clock), row.covered);
-  }
+  for (const Row& row : rows)
+    EXPECT_EQ(HoursCover({row.start, row.end}, row.clock), row.covered)
+        << row.start << "-" << row.end << " at " << row.clock;
 }
 
 TEST(BandInForce, FirstMatchingBandWins) {

@@ -46,13 +46,8 @@ TEST(Charging, EachIntervalIsChargedWhenItBegins) {
 }
 
 TEST(Charging, LaterIntervalsUseTheSelectedBandAndNoBandChargesNothingMore) {
-  struct Row {
-    const char* name;
-    std::uint32_t additionalInterval, selectAt;
-    int band;
-    std::uint32_t seconds;
-    double charge;
-  } rows[] = {{"band 3 from the second minute", 60, 60, 2, 120, 20.0 + 10.0 + 4.0},
+  struct Row { const char* name; std::uint32_t additionalInterval, selectAt; int band;
+               std::uint32_t seconds; double charge; } rows[] = {{"band 3 from the second minute", 60, 60, 2, 120, 20.0 + 10.0 + 4.0},
               {"no band from the start", 60, 0, kNoBand, 200, 20.0},
               {"no additional interval", 0, 600, 0, 600, 20.0}};
   const data::PdbRecord threeBands = ThreeBandEntry();

@@ -33,10 +33,8 @@ TEST(RateBandCheck, BandsThatShareNoHourPass) {
       {"uncovered hours are allowed", Weekdays(8, 12, 13, 17, 0, 0)},
       {"a band ending at midnight and one starting after it", Weekdays(18, 24, 1, 8, 0, 0)},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    EXPECT_EQ(RateTimesFault(c.hours), "");
-  }
+  for (const Case& c : cases)
+    EXPECT_EQ(RateTimesFault(c.hours), "") << c.name;
 }
 
 TEST(RateBandCheck, OverlapNamesTheDayTypeWithAllSixHours) {
