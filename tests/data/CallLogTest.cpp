@@ -4,6 +4,7 @@
 
 #include "data/CallLog.h"
 #include "data/FixedText.h"
+#include "support/Builders.h"
 #include "support/RecordingNotices.h"
 #include "support/TempDatabase.h"
 #include "data/TextPattern.h"
@@ -15,14 +16,8 @@ using dorv::test::TempDatabase;
 
 namespace {
 
-CallLogRecord CallNamed(const std::string& name, std::int32_t start) {
-  CallLogRecord call;
-  std::memset(&call, 0xAB, sizeof call);
-  ClearCallRecord(call, true);
-  WriteField(call.name, name);
-  call.start = start;
-  call.cost = 12.5;
-  return call;
+CallLogRecord CallNamed(const char* name, std::uint32_t start) {
+  return dorv::test::MakeCall({name, start, 60, 12.5});
 }
 
 std::vector<std::string> NamesIn(CallLogFile& log) {
@@ -34,6 +29,13 @@ std::vector<std::string> NamesIn(CallLogFile& log) {
   }
   return names;
 }
+
+class CallLogFileTest : public ::testing::Test {
+ protected:
+  TempDatabase db;
+  RecordingNotices notices;
+  CallLogFile log{notices};
+};
 
 }  // namespace
 
@@ -51,10 +53,7 @@ TEST(CallLogRecord, ClearKeepsPaddingAndOptionallyTheSurcharges) {
     EXPECT_TRUE(!slot.description[0] && slot.cost == 0.0 && slot.kind == 1 && !slot.minutes);
 }
 
-TEST(CallLogFile, FirstCallOfAMonthCreatesTheFileAndSaysSoOnce) {
-  TempDatabase db;
-  RecordingNotices notices;
-  CallLogFile log(notices);
+TEST_F(CallLogFileTest, FirstCallOfAMonthCreatesTheFileAndSaysSoOnce) {
   EXPECT_FALSE(log.OpenMonth("December", "1998", false));
   EXPECT_FALSE(db.Exists("LOG/December1998.LOG"));
   ASSERT_TRUE(log.OpenMonth("December", "1998", true));
@@ -62,9 +61,8 @@ TEST(CallLogFile, FirstCallOfAMonthCreatesTheFileAndSaysSoOnce) {
   log.Close();
   ASSERT_TRUE(log.OpenMonthNumber(12, 1998, true));
   ASSERT_TRUE(log.AppendRecord(CallNamed("Second", 200)));
-  const std::string created =
-      FillPattern(dorv::res::kNoticeCallLogCreated, {"December", "1998"});
-  EXPECT_EQ(notices.shown, std::vector<std::string>{created});
+  EXPECT_EQ(notices.shown, std::vector<std::string>{
+                               FillPattern(dorv::res::kNoticeCallLogCreated, {"December", "1998"})});
   EXPECT_EQ(db.ReadFile("LOG/December1998.LOG").size(), 2 * sizeof(CallLogRecord));
   EXPECT_EQ(NamesIn(log), (std::vector<std::string>{"First", "Second"}));
   CallLogRecord read;
@@ -76,22 +74,7 @@ TEST(CallLogFile, FirstCallOfAMonthCreatesTheFileAndSaysSoOnce) {
   EXPECT_EQ(read.start, 0);
 }
 
-TEST(CallLogFile, MonthOutsideTheYearFailsWithoutTouchingTheDisk) {
-  TempDatabase db;
-  RecordingNotices notices;
-  CallLogFile log(notices);
-  EXPECT_FALSE(log.OpenMonthNumber(0, 2001, true));
-  EXPECT_FALSE(log.OpenMonthNumber(13, 2001, true));
-  EXPECT_FALSE(log.DeleteRecord(0, 13, 2001));
-  EXPECT_FALSE(log.DeleteRecord(0, 7, 2001));  // no such month
-  EXPECT_TRUE(notices.shown.empty());
-  EXPECT_TRUE(ListLogMonths().empty());
-}
-
-TEST(CallLogFile, RewriteDeleteAndATornTail) {
-  TempDatabase db;
-  RecordingNotices notices;
-  CallLogFile log(notices);
+TEST_F(CallLogFileTest, RewriteDeleteAndATornTail) {
   ASSERT_TRUE(log.OpenMonthNumber(3, 2002, true));
   for (const char* name : {"A", "B", "C"}) ASSERT_TRUE(log.AppendRecord(CallNamed(name, 5)));
   ASSERT_TRUE(log.WriteRecord(0, CallNamed("A2", 3)));
@@ -110,10 +93,14 @@ TEST(CallLogFile, RewriteDeleteAndATornTail) {
   EXPECT_FALSE(db.Exists("~PTEMP~.DAT"));
 }
 
-TEST(CallLogFile, DeletingTheOnlyCallLeavesAnEmptyMonthAndMonthsListInCalendarOrder) {
-  TempDatabase db;
-  RecordingNotices notices;
-  CallLogFile log(notices);
+// A month outside the year fails without touching the disk.
+TEST_F(CallLogFileTest, BadMonthsTouchNothingAnEmptiedMonthStaysAndMonthsListInCalendarOrder) {
+  EXPECT_FALSE(log.OpenMonthNumber(0, 2001, true));
+  EXPECT_FALSE(log.OpenMonthNumber(13, 2001, true));
+  EXPECT_FALSE(log.DeleteRecord(0, 13, 2001));
+  EXPECT_FALSE(log.DeleteRecord(0, 7, 2001));  // no such month
+  EXPECT_TRUE(notices.shown.empty());
+  EXPECT_TRUE(ListLogMonths().empty());
   ASSERT_TRUE(log.OpenMonthNumber(2, 2004, true));
   ASSERT_TRUE(log.AppendRecord(CallNamed("Only", 9)));
   ASSERT_TRUE(log.DeleteRecord(0, 2, 2004));
@@ -124,7 +111,7 @@ TEST(CallLogFile, DeletingTheOnlyCallLeavesAnEmptyMonthAndMonthsListInCalendarOr
   EXPECT_EQ(ListLogMonths(), (std::vector<LogMonth>{{5, 1998}, {12, 1998}, {1, 1999}, {2, 2004}}));
 }
 
-TEST(CallLogFile, ACallShowsAsTheEntryItWasTakenFrom) {
+TEST(CallLogRecord, ACallShowsAsTheEntryItWasTakenFrom) {
   CallLogRecord call = CallNamed("Ann", 1);
   PdbRecord entry;
   ClearRecord(entry);

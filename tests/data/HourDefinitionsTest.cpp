@@ -11,7 +11,7 @@
 using namespace dorv::data;
 using namespace dorv::test;
 
-TEST(SampleScramble, EveryAsciiByteRoundTripsAndAStoredFFReadsAsZero) {
+TEST(SampleScramble, EveryAsciiByteRoundTripsAStoredFFReadsAsZeroAndNoByteIsStoredAsFF) {
   for (std::uint8_t key : {scramble_key::kHourDefinitions, scramble_key::kTitlesAndStates,
                            scramble_key::kRegions, scramble_key::kRates, scramble_key::kTelcos}) {
     SCOPED_TRACE(int(key));
@@ -19,18 +19,15 @@ TEST(SampleScramble, EveryAsciiByteRoundTripsAndAStoredFFReadsAsZero) {
     for (int i = 0; i < 128; ++i) bytes[i] = static_cast<char>(i);
     ASSERT_TRUE(EncodeBytes(bytes, sizeof bytes, key));
     EXPECT_EQ(static_cast<std::uint8_t>(bytes[0]), key);  // padding NUL is stored as the key
-      DecodeBytes(bytes, sizeof bytes, key);
+    DecodeBytes(bytes, sizeof bytes, key);
     for (int i = 0; i < 128; ++i) ASSERT_EQ(bytes[i], static_cast<char>(i));
     EXPECT_EQ(DecodeByte(0xFF, key), 0);
+    // The byte that would be stored as FF is refused and nothing changes.
+    char unstorable[3] = {'a', static_cast<char>(UnstorableByte(key)), 'b'};
+    EXPECT_EQ(EncodeByte(UnstorableByte(key), key), 0xFF);
+    EXPECT_FALSE(EncodeBytes(unstorable, sizeof unstorable, key));
+    EXPECT_TRUE(unstorable[0] == 'a' && unstorable[2] == 'b');
   }
-}
-
-TEST(SampleScramble, TheByteThatWouldBeStoredAsFFIsRefusedAndNothingChanges) {
-  std::uint8_t key = scramble_key::kRates;
-  char bytes[3] = {'a', static_cast<char>(UnstorableByte(key)), 'b'};
-  EXPECT_EQ(EncodeByte(UnstorableByte(key), key), 0xFF);
-  EXPECT_FALSE(EncodeBytes(bytes, sizeof bytes, key));
-  EXPECT_TRUE(bytes[0] == 'a' && bytes[2] == 'b');
 }
 
 TEST(HourText, BothClockForms) {
@@ -47,11 +44,9 @@ TEST(HourText, BothClockForms) {
 
 TEST(BandText, DescribesTheHoursInWords) {
   struct Row {
-    const char* name;
-    const char* title;
+    const char *name, *title;
     std::uint16_t hours[6];
-    bool twelveHour;
-    bool withTimes;
+    bool twelveHour, withTimes;
     const char* text;
   };
   const Row rows[] = {
@@ -76,10 +71,8 @@ TEST(BandText, DescribesTheHoursInWords) {
       {"midnight start in 12h", "", {0, 800, 0, 2400, 0, 0}, true, true,
        "M-F from     up to but not including 8 AM, Sa     - Mid"},
   };
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.name);
-    EXPECT_EQ(BandText(row.title, row.hours, row.twelveHour, row.withTimes), row.text);
-  }
+  for (const Row& row : rows)
+    EXPECT_EQ(BandText(row.title, row.hours, row.twelveHour, row.withTimes), row.text) << row.name;
 }
 
 TEST(BandText, OfAnEntryUsesThatBandsTitleAndTimes) {
@@ -114,10 +107,8 @@ TEST(HourDefinitionFile, FindsByExactKeyOnly) {
   EXPECT_EQ(ReadField(found.bandTitle[0]), "Peak");
   EXPECT_EQ(ReadField(found.bandText[2]), "text of band three");
   EXPECT_EQ(found.bandHours[7], 700);
-  for (const char* other : {"PK", "p", "pk ", ""}) {
-    SCOPED_TRACE(other);
-    EXPECT_FALSE(file.FindByKey(other, found));
-  }
+  for (const char* other : {"PK", "p", "pk ", ""})
+    EXPECT_FALSE(file.FindByKey(other, found)) << other;
   // The texts are not stored as they read.
   EXPECT_EQ(db.ReadFile(kHourDefinitionFileName).find("Peak"), std::string::npos);
 }

@@ -10,8 +10,7 @@
 #include "support/TempDatabase.h"
 
 using namespace dorv::data;
-using dorv::test::FakeMemoCounter;
-using dorv::test::TempDatabase;
+using namespace dorv::test;
 
 namespace {
 
@@ -49,7 +48,7 @@ struct EntryWithMemos {
 
 }  // namespace
 
-TEST(MemoCounter, NumbersAreHandedOutOnceAndAnotherEntrysFilesAreNeverTruncated) {
+TEST(MemoCounter, NumbersAreHandedOutOnceNeverOverAnotherEntrysFilesNorUsedUpByAFailure) {
   TempDatabase db;
   db.WriteFile("MEMO/1.MMO", "someone else's memo");
   db.WriteFile("MEMO/1.INX", std::string(12, '\1'));
@@ -69,14 +68,17 @@ TEST(MemoCounter, NumbersAreHandedOutOnceAndAnotherEntrysFilesAreNeverTruncated)
   ASSERT_TRUE(files.CreateMemoFiles(counter, entry, number));
   EXPECT_EQ(number, 2u);
   EXPECT_EQ(counter.value, 3u);
+  // Without the memo folder another entry gets no files and uses up no number.
+  std::filesystem::remove_all(db.Path("MEMO"));
+  PdbRecord another{};
+  EXPECT_FALSE(files.CreateMemoFiles(counter, another, number));
+  EXPECT_EQ(counter.value, 3u);
+  EXPECT_EQ(CounterIn(db), 3u);
 }
 
 TEST(MemoCounter, TheLargerCopyWinsAtStartUp) {
-  struct Case {
-    const char* name;
-    std::optional<std::uint32_t> stored, inFile;
-    std::uint32_t expected;
-  } cases[] = {{"settings 5, file 9", 5, 9, 9}, {"settings 9, file 5", 9, 5, 9},
+  struct Case { const char* name; std::optional<std::uint32_t> stored, inFile, expected; };
+  const Case cases[] = {{"settings 5, file 9", 5, 9, 9}, {"settings 9, file 5", 9, 5, 9},
                {"no file", 7, std::nullopt, 7}, {"no settings", std::nullopt, 4, 4},
                {"both zero", 0, 0, 1}};
   for (const Case& c : cases) {
@@ -191,14 +193,4 @@ TEST(MemoStore, MissingOrDamagedFilesFail) {
   ASSERT_EQ(::truncate(db.Path("MEMO/4.INX").c_str(), 12LL << 30), 0);
   EXPECT_FALSE(files.ReadMemoByKey(42, text));
   EXPECT_FALSE(files.AddMemo("more", 43));
-}
-
-TEST(MemoStore, MissingMemoFolderFailsWithoutUsingUpANumber) {
-  EntryWithMemos memos;
-  std::filesystem::remove_all(memos.db.Path("MEMO"));
-  PdbRecord another{};
-  std::uint32_t number = 0;
-  EXPECT_FALSE(memos.files.CreateMemoFiles(memos.counter, another, number));
-  EXPECT_EQ(*memos.counter.value, 2u);
-  EXPECT_EQ(CounterIn(memos.db), 2u);
 }

@@ -4,6 +4,7 @@
 
 #include "data/FixedText.h"
 #include "data/PdbFiles.h"
+#include "support/Builders.h"
 #include "support/TempDatabase.h"
 
 using namespace dorv::data;
@@ -12,20 +13,13 @@ using dorv::test::TempDatabase;
 namespace {
 
 PdbRecord SampleEntry() {
-  PdbRecord r;
-  ClearRecord(r);
-  WriteField(r.name, "Acme Widgets");
-  WriteField(r.city, "Springfield");
+  PdbRecord r = dorv::test::FullEntry("", "Acme Widgets", "555");
   WriteField(r.address2, "Suite 200");
   WriteField(r.webSite, "https://example.org/");
-  WriteField(r.areaCode, "217");
-  r.rates[1].additional = 12.5;
-  r.memoFileNumber = 7;
   r.bandHours[17] = 2400;
   r.surcharge = 1.25f;
   r.timeZone = -6;
   r.initialInterval = 60;
-  r.ratesChanged = 1;
   r.spare[1] = 0x5a;
   return r;
 }
@@ -56,7 +50,7 @@ TEST(PdbFilesOpen, CreatesTollBookButNeedsTheOtherTwo) {
   EXPECT_EQ(files.Count(PdbKind::Toll), 0);
 }
 
-TEST_F(PdbFilesTest, RecordRoundTripsAndIsStoredScrambled) {
+TEST_F(PdbFilesTest, RecordRoundTripsStoredScrambledFullWidthAndWithoutBytesBehindATerminator) {
   PdbRecord entry = SampleEntry();
   entry.active = 0;
   ASSERT_TRUE(files.Append(entry, PdbKind::TollFree));
@@ -72,21 +66,17 @@ TEST_F(PdbFilesTest, RecordRoundTripsAndIsStoredScrambled) {
   ASSERT_TRUE(files.ReadAt(0, back, PdbKind::TollFree));
   EXPECT_EQ(std::memcmp(&back, &entry, sizeof back), 0);
   EXPECT_EQ(files.Count(PdbKind::Toll), 0);
-}
 
-TEST_F(PdbFilesTest, FullWidthTextTrailingBlanksAndBytesBehindATerminator) {
-  PdbRecord entry = SampleEntry();
   std::memset(entry.name, 'N', sizeof entry.name);  // no NUL at all
   // A field padded with blanks to its full width, as older writers left them.
   std::memset(entry.city, ' ', sizeof entry.city);
   std::memcpy(entry.city, "Two  Words", 10);
   std::memcpy(entry.note, "short\0hidden", 12);
   ASSERT_TRUE(files.Append(entry, PdbKind::Toll));
-  PdbRecord back;
   ASSERT_TRUE(files.ReadAt(0, back, PdbKind::Toll));
   EXPECT_EQ(ReadField(back.name), std::string(32, 'N'));
   EXPECT_EQ(ReadField(back.city), "Two  Words");
-  EXPECT_EQ(ReadField(back.contact), "");
+  EXPECT_EQ(ReadField(back.contact), "May");  // the full-width name ends where it should
   // What lay behind the terminator never reached the file.
   const std::size_t size = sizeof back.note;
   EXPECT_EQ(std::string(back.note, size), "short" + std::string(size - 5, '\0'));

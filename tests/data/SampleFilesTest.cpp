@@ -14,6 +14,37 @@
 using namespace dorv::data;
 using namespace dorv::test;
 
+namespace {
+
+Service MakeService(const std::string& callType, const std::string& bandKey) {
+  Service service{};
+  WriteField(service.company, "Example Telephone");
+  WriteField(service.callType, callType);
+  WriteField(service.bandKey, bandKey);
+  service.effective = 915148800;
+  service.initialInterval = 30;
+  service.additionalInterval = 6;
+  return service;
+}
+
+RateRow MakeRow(int bound, int firstRate) {
+  RateRow row{};
+  WriteField(row.rateKey, "GB");
+  row.distanceBound = bound;
+  for (int i = 0; i < 6; ++i) row.rates[i] = firstRate + i;
+  return row;
+}
+
+// The atan form of the same distance: it divides by x, so it holds only where x > 0.
+double DividingDistance(double lat1, double lon1, double lat2, double lon2) {
+  const double k = 0.017453277777777776;
+  double a = lat1 * k, b = lat2 * k, d = std::fabs(lon1 * k - lon2 * k);
+  double x = std::cos(d) * std::cos(a) * std::cos(b) + std::sin(a) * std::sin(b);
+  return 3961.069 * std::atan(std::sqrt(1 - x * x) / x);
+}
+
+}  // namespace
+
 TEST(LocationTable, ReadsDecodedRecordsAndTheRateKey) {
   TempDatabase db;
   SampleLocation london = MakeLocation("London", "LND", "United Kingdom", "GB");
@@ -36,29 +67,6 @@ TEST(LocationTable, ReadsDecodedRecordsAndTheRateKey) {
   EXPECT_EQ(ReadField(read.city), "");  // cleared before the failed read
   EXPECT_EQ(db.ReadFile(kInternationalTable).find("London"), std::string::npos);
 }
-
-namespace {
-
-Service MakeService(const std::string& callType, const std::string& bandKey) {
-  Service service{};
-  WriteField(service.company, "Example Telephone");
-  WriteField(service.callType, callType);
-  WriteField(service.bandKey, bandKey);
-  service.effective = 915148800;
-  service.initialInterval = 30;
-  service.additionalInterval = 6;
-  return service;
-}
-
-RateRow MakeRow(int bound, int firstRate) {
-  RateRow row{};
-  WriteField(row.rateKey, "GB");
-  row.distanceBound = bound;
-  for (int i = 0; i < 6; ++i) row.rates[i] = firstRate + i;
-  return row;
-}
-
-}  // namespace
 
 TEST(RateFile, ReadsAServiceAndTheRowsBehindIt) {
   TempDatabase db;
@@ -97,8 +105,8 @@ TEST(RateFile, RefusesOtherNamesAndAMissingIndexLeavingNothingOpen) {
     db.WriteFile(name, "");
   RateFile file;
   // dorv15's index dorv20 is missing.
-  for (const char* name :
-       {"dorv10", "dorv16", "DORV11", "dorv1", "dorv3", "../DATABASE/dorv11", "dorv15"}) {
+  for (const char* name : {"dorv10", "dorv16", "DORV11", "dorv1", "dorv3", "../DATABASE/dorv11",
+                           "dorv15"}) {
     SCOPED_TRACE(name);
     EXPECT_FALSE(file.OpenRateFile(name));
     EXPECT_FALSE(file.IsOpen());
@@ -148,19 +156,7 @@ TEST(TelcoFile, ReadsNameAndAccessCode) {
   EXPECT_FALSE(file.ReadTelco(2, entry));
 }
 
-namespace {
-
-// The atan form of the same distance: it divides by x, so it holds only where x > 0.
-double DividingDistance(double lat1, double lon1, double lat2, double lon2) {
-  const double k = 0.017453277777777776;
-  double a = lat1 * k, b = lat2 * k, d = std::fabs(lon1 * k - lon2 * k);
-  double x = std::cos(d) * std::cos(a) * std::cos(b) + std::sin(a) * std::sin(b);
-  return 3961.069 * std::atan(std::sqrt(1 - x * x) / x);
-}
-
-}  // namespace
-
-TEST(Distance, EqualsTheDividingFormulaWhereThatIsDefined) {
+TEST(Distance, EqualsTheDividingFormulaWhereDefinedAndHoldsUpToHalfTheGlobe) {
   struct Row { const char* name; double lat1, lon1, lat2, lon2; };
   const Row rows[] = {{"New York - Chicago", 40.7128, -74.006, 41.8781, -87.6298},
                       {"New York - Los Angeles", 40.7128, -74.006, 34.0522, -118.2437},
@@ -173,9 +169,7 @@ TEST(Distance, EqualsTheDividingFormulaWhereThatIsDefined) {
     ASSERT_GT(expected, 0.0);
     EXPECT_NEAR(Distance(row.lat1, row.lon1, row.lat2, row.lon2), expected, 1e-6 * expected);
   }
-}
-
-TEST(Distance, FarPointsStayPositiveUpToHalfTheGlobeAndAnUnknownCoordinateGives9999) {
+  // Far points stay positive up to half the globe; an unknown coordinate gives 9999.
   EXPECT_NEAR(Distance(40.7128, -74.006, -33.8688, 151.2093), 9950.0, 50.0);  // New York - Sydney
   const double halfGlobe = 3961.069 * std::numbers::pi;
   EXPECT_NEAR(Distance(0.0, 0.0, 0.0, 180.0), halfGlobe, 1.0);

@@ -39,15 +39,11 @@ TEST(SampleFileCheck, NamesTheFirstDamagedFile) {
 }
 
 TEST(DataDirectoryCheck, NamesTheFirstUnusableFolder) {
-  struct Row {
-    const char* name;
-    const char* folder;  // below DATABASE/, made unusable in the way expected
-    FolderProblem expected;
-  } rows[] = {
+  // A folder below DATABASE/, made unusable in the way expected.
+  struct Row { const char *name, *folder; FolderProblem expected; } rows[] = {
       {"LOG missing", "LOG", FolderProblem::Missing},
       {"LOG read-only", "LOG", FolderProblem::ReadOnly},
-      {"MEMO missing", "MEMO", FolderProblem::Missing},
-  };
+      {"MEMO missing", "MEMO", FolderProblem::Missing}};
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
     TempDatabase db;

@@ -20,9 +20,9 @@ std::vector<ListColumn> TwoColumns() {
   return {{"Name", 60, Qt::AlignLeft}, {"Cost", 40, Qt::AlignRight}};
 }
 
-QStringList FirstColumn(const ReportListModel& model) {
+QStringList TextsIn(const ReportListModel& model, int column = 0) {
   QStringList names;
-  for (int i = 0; i < model.rowCount(); ++i) names << model.Row(i)->Text(0);
+  for (int i = 0; i < model.rowCount(); ++i) names << model.Row(i)->Text(column);
   return names;
 }
 
@@ -36,12 +36,12 @@ TEST(ReportListModel, HeaderClickSortsIgnoringCaseSecondClickReversesAndRowsKeep
   model.AddRows(std::move(rows));
   QPersistentModelIndex charlie = model.index(2, 0);
   model.SortByColumn(0);
-  EXPECT_EQ(FirstColumn(model), (QStringList{"Alpha", "bravo", "charlie"}));
+  EXPECT_EQ(TextsIn(model), (QStringList{"Alpha", "bravo", "charlie"}));
   EXPECT_TRUE(model.Ascending());
   ReportList list;
   list.SetModel(&model);
   model.SortByColumn(0);
-  EXPECT_EQ(FirstColumn(model), (QStringList{"charlie", "bravo", "Alpha"}));
+  EXPECT_EQ(TextsIn(model), (QStringList{"charlie", "bravo", "Alpha"}));
   EXPECT_EQ(charlie.row(), 0);
   EXPECT_EQ(list.header()->sortIndicatorSection(), 0) << "the sorted column shows its arrow";
   EXPECT_EQ(list.header()->sortIndicatorOrder(), Qt::DescendingOrder);
@@ -54,7 +54,7 @@ TEST(ReportListModel, HeaderClickSortsIgnoringCaseSecondClickReversesAndRowsKeep
   ASSERT_NE(taken, nullptr);
   EXPECT_EQ(taken->Text(0), "Alpha");
   EXPECT_EQ(model.TakeRow(5), nullptr);
-  EXPECT_EQ(FirstColumn(model), (QStringList{"bravo", "charlie"}));
+  EXPECT_EQ(TextsIn(model), (QStringList{"bravo", "charlie"}));
 }
 
 // Texts alike in their first eight letters, of every length around eight, in both directions;
@@ -65,15 +65,10 @@ TEST(ReportListModel, TextSortOfLongAndShortLookAlikes) {
                              "Busi",       "BUSINESS", "business partner", "Businesse"};
   for (int i = 0; i < texts.size(); ++i)
     model.AddRow(std::make_unique<TextRow>(QStringList{texts[i], QString::number(i)}));
-  auto order = [&] {
-    QStringList rows;
-    for (int i = 0; i < model.rowCount(); ++i) rows << model.Row(i)->Text(1);
-    return rows.join(' ');
-  };
   model.Sort(0, true);
-  EXPECT_EQ(order(), "4 2 5 1 6 3 7 8 0");
+  EXPECT_EQ(TextsIn(model, 1).join(' '), "4 2 5 1 6 3 7 8 0");
   model.Sort(0, false);
-  EXPECT_EQ(order(), "0 8 3 7 1 6 5 2 4");
+  EXPECT_EQ(TextsIn(model, 1).join(' '), "0 8 3 7 1 6 5 2 4");
 }
 
 TEST(ReportListModel, DialogComparisonDecidesTheOrder) {
@@ -84,7 +79,7 @@ TEST(ReportListModel, DialogComparisonDecidesTheOrder) {
   for (const char* cost : {"10", "9", "100"})
     model.AddRow(std::make_unique<TextRow>(QStringList{cost, cost}));
   model.SortByColumn(1);
-  EXPECT_EQ(FirstColumn(model), (QStringList{"9", "10", "100"}));
+  EXPECT_EQ(TextsIn(model), (QStringList{"9", "10", "100"}));
 }
 
 // The list sorts on folded texts; they must order every pair as the comparison without case.
@@ -106,13 +101,11 @@ TEST(ReportListModel, FoldedTextsOrderAsTheComparisonWithoutCase) {
   }
 }
 
-TEST(ReportListLayout, ColumnWidthsInHundredthsLastTakesTheRest) {
+TEST(ReportListLayout, ColumnWidthsInHundredthsLastTakesTheRestAndCellsFitAndAlign) {
   std::vector<ListColumn> columns = {{"a", 25}, {"b", 25}, {"c", 10}};
   EXPECT_EQ(ColumnWidths(400, columns, 16), (std::vector<int>{100, 100, 184}));
   EXPECT_EQ(ColumnWidths(0, columns, 16), (std::vector<int>{0, 0, 0}));
-}
-
-TEST(ReportListLayout, CellPlanFitsAndAligns) {
+  // The first column's cells and the cut ones align left, the others as their column says.
   QFontMetrics metrics(QFont("Sans Serif", 10));
   CellPlan first = PlanCell(metrics, "Name", 500, 0, Qt::AlignRight);
   EXPECT_EQ(first.text, "Name");
@@ -129,11 +122,7 @@ TEST(ReportListLayout, CutTextsOfferTheirWholeTextAsToolTip) {
   const QFontMetrics metrics(QFont("Sans Serif", 10));
   const QString text = "Evening and weekend band, Mon-Fri 5:00 PM - 8:00 AM";
   const int wide = metrics.horizontalAdvance(text);
-  struct Case {
-    int column;
-    int width;
-    bool cut;
-  };
+  struct Case { int column, width; bool cut; };
   for (const Case c : {Case{0, wide + 8, false}, Case{0, wide + 7, true}, Case{1, wide + 12, false},
                        Case{1, wide + 11, true}, Case{-1, wide, false}, Case{-1, wide - 1, true}}) {
     SCOPED_TRACE(testing::Message() << c.column << " " << c.width - wide);

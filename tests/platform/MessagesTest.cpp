@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <QtEndian>
 
+#include "platform/MessageNotices.h"
 #include "platform/Messages.h"
 #include "platform/StartupSound.h"
 #include "platform/Texts.h"
@@ -28,10 +29,12 @@ TEST(Messages, AMessageWithNoPrompterFailsTheTest) {
   EXPECT_NONFATAL_FAILURE(Ask(nullptr, "nobody answers"), "a message no test scripted");
 }
 
-TEST(Messages, InternalErrorShowsTheCode) {
-  dorv::test::Prompter prompter{QMessageBox::Ok};
+TEST(Messages, InternalErrorShowsTheCodeAndNoticesShowInAMessageBox) {
+  dorv::test::Prompter prompter{QMessageBox::Ok, QMessageBox::Ok};
   InternalError(nullptr, 42);
-  dorv::test::ExpectShown(prompter, {QString(dorv::res::kErrorInternal).replace("%i", "42")});
+  MessageNotices().Notice("a notice");
+  dorv::test::ExpectShown(prompter,
+                          {QString(dorv::res::kErrorInternal).replace("%i", "42"), "a notice"});
 }
 
 TEST(Texts, FitTextShortensOnlyWhatDoesNotFit) {
@@ -60,12 +63,7 @@ TEST(StartupSound, ChimeIsAWellFormedWav) {
 }
 
 TEST(Texts, CaptionsJoinTheirPartsWithoutAStrayBlank) {
-  const struct Row {
-    const char* old;
-    const char* text;
-    const char* subTitle;
-    const char* expected;
-  } rows[] = {
+  const struct Row { const char *old, *text, *subTitle, *expected; } rows[] = {
       {"Call Log", "", "", "Dorv - (Call Log)"},
       {"", "Sample Database Lookup", "", "Dorv - (Sample Database Lookup)"},
       {"Edit", "Entry", "opened", "Dorv - (Edit Entry - opened)"},

@@ -14,12 +14,15 @@ using test::LocalTime;
 using test::SetHours;
 using test::ThreeBandEntry;
 
+bool HasNoRates(const RatingEngine& engine) {
+  return engine.State().selectedBand == kNoBand && engine.State().current.initial == 0.0 &&
+         engine.State().current.additional == 0.0;
+}
+
 TEST(BandInForce, ThreeWeekdayBandsChangeExactlyAtTheirHours) {
   const data::PdbRecord entry = ThreeBandEntry();
   RatingEngine engine{RateView(entry)};
-  struct Row {
-    int hour, minute, band;
-  } rows[] = {{16, 59, 0}, {17, 0, 1}, {22, 59, 1}, {23, 0, 2},
+  struct Row { int hour, minute, band; } rows[] = {{16, 59, 0}, {17, 0, 1}, {22, 59, 1}, {23, 0, 2},
               {7, 59, 2},  {8, 0, 0},  {0, 0, 2},   {23, 59, 2}};
   for (const Row& row : rows) {
     SCOPED_TRACE(row.hour * 100 + row.minute);
@@ -37,19 +40,14 @@ TEST(BandInForce, NoTimeOnSundayNeverAppliesAndLeavesNoRates) {
   RatingEngine engine{RateView(entry)};
   const std::time_t sundayNoon = LocalTime(2025, 1, 19, 12, 0);
   EXPECT_EQ(engine.FindBandInForce(sundayNoon), kNoBand);
-  EXPECT_TRUE(engine.State().selectedBand == kNoBand && engine.State().current.initial == 0.0 &&
-              engine.State().current.additional == 0.0);
+  EXPECT_TRUE(HasNoRates(engine));
 
   SetHours(entry, 2, DayType::Sunday, 1200, 1800);  // seen through the view at once
   EXPECT_EQ(engine.FindBandInForce(sundayNoon), 2);
 }
 
 TEST(BandInForce, PairsCoverTheirHours) {
-  struct Row {
-    std::uint16_t start, end;
-    std::int16_t clock;
-    bool covered;
-  } rows[] = {
+  struct Row { std::uint16_t start, end; std::int16_t clock; bool covered; } rows[] = {
       {800, 1700, 759, false},  {800, 1700, 800, true},   {800, 1700, 1659, true},
       {800, 1700, 1700, false}, {2300, 800, 2259, false}, {2300, 800, 2300, true},
       {2300, 800, 0, true},     {2300, 800, 759, true},   {2300, 800, 800, false},
@@ -59,11 +57,9 @@ TEST(BandInForce, PairsCoverTheirHours) {
       {2500, 800, 100, false},  {2300, 2500, 100, false}, {830, 1700, 1200, false},
       {800, 1730, 1200, false}, {65535, 0, 0, false},
   };
-  for (const Row& row : rows) {
-    SCOPED_TRACE(std::to_string(row.start) + "-" + std::to_string(row.end) + " at " +
-                 std::to_string(row.clock));
-    EXPECT_EQ(HoursCover({row.start, row.end}, row.clock), row.covered);
-  }
+  for (const Row& row : rows)
+    EXPECT_EQ(HoursCover({row.start, row.end}, row.clock), row.covered)
+        << row.start << "-" << row.end << " at " << row.clock;
 }
 
 TEST(BandInForce, FirstMatchingBandWins) {
@@ -83,8 +79,7 @@ TEST(BandInForce, SelectedRowSuppliesTheRates) {
   EXPECT_EQ(engine.State().current.initial, 8.0);
   for (int outside : {-1, 3, 7}) {
     engine.SelectBand(outside);
-    EXPECT_TRUE(engine.State().selectedBand == kNoBand && engine.State().current.initial == 0.0 &&
-                engine.State().current.additional == 0.0) << outside;
+    EXPECT_TRUE(HasNoRates(engine)) << outside;
   }
 }
 

@@ -1,11 +1,15 @@
 #include "rating/Charging.h"
+#include "rating/Surcharges.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <random>
+#include <vector>
 
+#include "support/Builders.h"
 #include "support/RatingSupport.h"
 #include "rating/RatingEngine.h"
 
@@ -28,10 +32,8 @@ TEST(Charging, EachIntervalIsChargedWhenItBegins) {
   engine.StartCharge();
   EXPECT_EQ(engine.State().charge, 20.0);
   EXPECT_TRUE(engine.TakeChanged());
-  struct Row {
-    std::uint32_t from, thru;
-    double charge;
-  } rows[] = {{1, 59, 20.0}, {60, 119, 30.0}, {120, 130, 40.0}};
+  struct Row { std::uint32_t from, thru; double charge; } rows[] = {
+      {1, 59, 20.0}, {60, 119, 30.0}, {120, 130, 40.0}};
   for (const Row& row : rows) {
     for (std::uint32_t second = row.from; second <= row.thru; ++second) {
       SCOPED_TRACE(second);
@@ -44,13 +46,8 @@ TEST(Charging, EachIntervalIsChargedWhenItBegins) {
 }
 
 TEST(Charging, LaterIntervalsUseTheSelectedBandAndNoBandChargesNothingMore) {
-  struct Row {
-    const char* name;
-    std::uint32_t additionalInterval, selectAt;
-    int band;
-    std::uint32_t seconds;
-    double charge;
-  } rows[] = {{"band 3 from the second minute", 60, 60, 2, 120, 20.0 + 10.0 + 4.0},
+  struct Row { const char* name; std::uint32_t additionalInterval, selectAt; int band;
+               std::uint32_t seconds; double charge; } rows[] = {{"band 3 from the second minute", 60, 60, 2, 120, 20.0 + 10.0 + 4.0},
               {"no band from the start", 60, 0, kNoBand, 200, 20.0},
               {"no additional interval", 0, 600, 0, 600, 20.0}};
   const data::PdbRecord threeBands = ThreeBandEntry();
@@ -73,11 +70,9 @@ TEST(Charging, RateLengthRoundsAdditionalIntervalsUp) {
   data::PdbRecord entry = ThreeBandEntry();
   entry.additionalInterval = 30;
   RatingEngine engine = EngineAtNoon(entry);
-  struct Row {
-    std::uint32_t seconds;
-    double charge;
-  } rows[] = {{0, 0.0}, {1, 20.0}, {60, 20.0}, {61, 30.0}, {90, 30.0}, {91, 40.0}};
-  for (const Row& row : rows) EXPECT_EQ(engine.RateLength(row.seconds), row.charge) << row.seconds;
+  for (auto [seconds, charge] :
+       {std::pair{0u, 0.0}, {1u, 20.0}, {60u, 20.0}, {61u, 30.0}, {90u, 30.0}, {91u, 40.0}})
+    EXPECT_EQ(engine.RateLength(seconds), charge) << seconds;
   entry.additionalInterval = 0;  // nothing after the first interval
   EXPECT_EQ(EngineAtNoon(entry).RateLength(600), 20.0);
 }
@@ -114,6 +109,44 @@ TEST(Charging, TimedCallCostsRateLengthOrOneIntervalMore) {
     if (!exact && additional > 0) ++oneMore;
   }
   EXPECT_GT(oneMore, 0);  // the boundary case did occur
+}
+
+// A surcharge slot in use: a per-call cost (kind 1) or a cost per period of minutes (kind 2).
+data::Surcharge Slot(double cost, std::int32_t kind, std::int32_t minutes) {
+  return dorv::test::MakeSurcharge("X", cost, kind, minutes);
+}
+
+TEST(Surcharges, PerCallCostAndWholeStepsOfAPerTimeCost) {
+  struct Row {
+    const char* name;
+    std::vector<data::Surcharge> used;
+    std::uint32_t seconds;
+    double base, total;
+  } rows[] = {
+      {"quarter hours and a call", {Slot(100.0, 2, 15), Slot(50.0, 1, 0)}, 0, 12.5, 62.5},
+      {"quarter hours and a call", {Slot(100.0, 2, 15), Slot(50.0, 1, 0)}, 899, 12.5, 62.5},
+      {"quarter hours and a call", {Slot(100.0, 2, 15), Slot(50.0, 1, 0)}, 900, 12.5, 87.5},
+      {"quarter hours and a call", {Slot(100.0, 2, 15), Slot(50.0, 1, 0)}, 1799, 12.5, 87.5},
+      {"quarter hours and a call", {Slot(100.0, 2, 15), Slot(50.0, 1, 0)}, 1800, 12.5, 112.5},
+      // 60 div 7 = 8 steps an hour: 10 cents a step.
+      {"7 minutes, before the first step", {Slot(80.0, 2, 7)}, 419, 0.0, 0.0},
+      {"7 minutes, first step", {Slot(80.0, 2, 7)}, 420, 0.0, 10.0},
+      {"7 minutes, before the second step", {Slot(80.0, 2, 7)}, 839, 0.0, 10.0},
+      {"7 minutes, second step", {Slot(80.0, 2, 7)}, 840, 0.0, 20.0},
+      {"hours", {Slot(80.0, 2, 60)}, 7200, 0.0, 160.0},
+      {"no period", {Slot(100.0, 2, 0)}, 100000, 5.0, 5.0},
+      {"period over an hour", {Slot(100.0, 2, 61)}, 100000, 5.0, 5.0},
+      {"negative period", {Slot(100.0, 2, -15)}, 100000, 5.0, 5.0},
+      {"huge period", {Slot(100.0, 2, 1 << 30)}, 100000, 5.0, 5.0},
+      {"unknown kinds", {Slot(100.0, 0, 0), Slot(100.0, 3, 15)}, 3600, 0.0, 0.0},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(std::string(row.name) + " at " + std::to_string(row.seconds));
+    std::array<data::Surcharge, 10> slots;
+    for (data::Surcharge& slot : slots) data::ClearSurcharge(slot);
+    for (std::size_t i = 0; i < row.used.size(); ++i) slots[3 + 4 * i] = row.used[i];
+    EXPECT_EQ(SumSurcharges(row.seconds, row.base, slots), row.total);
+  }
 }
 
 }  // namespace

@@ -31,52 +31,37 @@ data::PdbRecord MidnightEntry() {
   return entry;
 }
 
-TEST(LookAhead, CheaperBandWithinTheReminderTime) {
-  const data::PdbRecord entry = ThreeBandEntry();
-  const std::time_t start = LocalTime(2025, 1, 15, 22, 40, 31);
-  const Advice advice = AdviceAt(entry, start, 30);
-  EXPECT_EQ(advice.kind, AdviceKind::Lower);
-  EXPECT_EQ(advice.minutes, 20);
-  EXPECT_EQ(AdviceText(advice), Filled(res::kAskWaitForLowerRate, "20"));
-  for (std::int32_t reminder : {19, 0, -600})
-    EXPECT_EQ(AdviceAt(entry, start, reminder).kind, AdviceKind::None) << reminder;
-}
-
-TEST(LookAhead, AdviceOnlyWhenBothRatesMoveTheSameWay) {
+// Wednesday 22:40, twenty minutes before the night band.
+TEST(LookAhead, AdviceWithinTheReminderTimeOnlyWhenBothRatesMoveTheSameWay) {
   struct Row {
     const char* name;
     data::BandRates night;
     AdviceKind kind;
+    const char* text;
   } rows[] = {
-      {"both lower", {8.0, 4.0}, AdviceKind::Lower},
-      {"first lower, additional equal", {8.0, 6.0}, AdviceKind::None},
-      {"first lower, additional higher", {8.0, 7.0}, AdviceKind::None},
-      {"both equal", {12.0, 6.0}, AdviceKind::None},
-      {"both higher", {13.0, 7.0}, AdviceKind::Higher},
+      {"both lower", {8.0, 4.0}, AdviceKind::Lower, res::kAskWaitForLowerRate},
+      {"first lower, additional equal", {8.0, 6.0}, AdviceKind::None, nullptr},
+      {"first lower, additional higher", {8.0, 7.0}, AdviceKind::None, nullptr},
+      {"both equal", {12.0, 6.0}, AdviceKind::None, nullptr},
+      {"both higher", {13.0, 7.0}, AdviceKind::Higher, res::kNoticeHigherRateAfterWait},
   };
+  const std::time_t start = LocalTime(2025, 1, 15, 22, 40, 31);
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
     data::PdbRecord entry = ThreeBandEntry();
     entry.rates[2] = row.night;
-    const Advice advice = AdviceAt(entry, LocalTime(2025, 1, 15, 22, 40), 30);
+    const Advice advice = AdviceAt(entry, start, 30);
     EXPECT_EQ(advice.kind, row.kind);
-    if (row.kind == AdviceKind::Higher) {
-      EXPECT_EQ(AdviceText(advice), Filled(res::kNoticeHigherRateAfterWait, "20"));
-    } else if (row.kind == AdviceKind::None) {
-      EXPECT_EQ(AdviceText(advice), "");
-    }
+    EXPECT_EQ(AdviceText(advice), row.text ? Filled(row.text, "20") : "");
+    EXPECT_TRUE(row.kind == AdviceKind::None || advice.minutes == 20) << advice.minutes;
+    for (std::int32_t reminder : {19, 0, -600})
+      EXPECT_EQ(AdviceAt(entry, start, reminder).kind, AdviceKind::None) << reminder;
   }
 }
 
 TEST(LookAhead, CarriesOverMidnightMonthAndYear) {
-  struct Row {
-    const char* name;
-    std::time_t start;
-    AdviceKind kind;
-    int minutes;
-  } rows[] = {
-      {"over midnight into the year after", LocalTime(2025, 12, 31, 23, 50), AdviceKind::Higher,
-       10},
+  struct Row { const char* name; std::time_t start; AdviceKind kind; int minutes; } rows[] = {
+      {"over midnight into a new year", LocalTime(2025, 12, 31, 23, 50), AdviceKind::Higher, 10},
       // The day type is the future time's: Saturday, not Friday.
       {"into Saturday at a month end", LocalTime(2025, 1, 31, 23, 45), AdviceKind::Lower, 15},
   };

@@ -26,21 +26,15 @@ BandHourGrid Weekdays(int s1, int e1, int s2, int e2, int s3, int e3) {
 }  // namespace
 
 TEST(RateBandCheck, BandsThatShareNoHourPass) {
-  struct Case {
-    const char* name;
-    BandHourGrid hours;
-  } cases[] = {
+  struct Case { const char* name; BandHourGrid hours; } cases[] = {
       {"day, evening and a night past midnight", Weekdays(8, 17, 17, 23, 23, 8)},
       {"unused bands never overlap", Weekdays(0, 0, 0, 0, 0, 0)},
       {"the whole day beside unused bands", Weekdays(24, 24, 0, 0, 0, 0)},
       {"uncovered hours are allowed", Weekdays(8, 12, 13, 17, 0, 0)},
-      {"a band ending at midnight and one starting after it",
-       Weekdays(18, 24, 1, 8, 0, 0)},
+      {"a band ending at midnight and one starting after it", Weekdays(18, 24, 1, 8, 0, 0)},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    EXPECT_EQ(RateTimesFault(c.hours), "");
-  }
+  for (const Case& c : cases)
+    EXPECT_EQ(RateTimesFault(c.hours), "") << c.name;
 }
 
 TEST(RateBandCheck, OverlapNamesTheDayTypeWithAllSixHours) {
@@ -64,11 +58,8 @@ TEST(RateBandCheck, SaturdayAndSundayFailInOneMessageInDayOrder) {
 }
 
 TEST(RateBandCheck, SpinHoursAndTheirTexts) {
-  struct Case {
-    int hour;
-    const char* text;
-  } cases[] = {{0, ""}, {1, "1 AM"}, {11, "11 AM"}, {12, "Noon"},
-               {13, "1 PM"}, {23, "11 PM"}, {24, "Mid"}};
+  struct Case { int hour; const char* text; } cases[] = {
+      {0, ""}, {1, "1 AM"}, {11, "11 AM"}, {12, "Noon"}, {13, "1 PM"}, {23, "11 PM"}, {24, "Mid"}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.hour);
     EXPECT_EQ(rating::SpinHourText(c.hour), c.text);

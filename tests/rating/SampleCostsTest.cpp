@@ -12,11 +12,7 @@ using test::Filled;
 
 TEST(SampleCosts, WholeAdditionalIntervalsAfterTheFirst) {
   const data::BandRates rates{50.0, 20.0};
-  struct Row {
-    const char* name;
-    Intervals intervals;
-    double costs[3];
-  } rows[] = {
+  struct Row { const char* name; Intervals intervals; double costs[3]; } rows[] = {
       {"first interval longer than a minute", {180, 60}, {50.0, 50.0, 50.0 + 7 * 20.0}},
       {"remainder dropped", {60, 45}, {50.0, 50.0 + 2 * 20.0, 50.0 + 12 * 20.0}},
       {"no additional interval", {60, 0}, {50.0, 50.0, 50.0}},
