@@ -243,5 +243,6 @@ if (statesOther) {
   for (const r of statesOther) if (tables.intl && !used.has(`${r.group}|${r.code}`)) fail(r.where, 'state used by no international row');
 }
 
+failures += require('./check_intl').checkIntl(DIR);
 console.log(failures ? `check: ${failures} failure(s)` : 'check: all tables valid');
 process.exit(failures ? 1 : 0);
