@@ -3,9 +3,7 @@
 
 #include <cmath>
 #include <cstring>
-#include <fstream>
 #include <set>
-#include <sstream>
 
 #include "Generator.h"
 #include "data/BandTitles.h"
@@ -78,13 +76,6 @@ bool Covers(std::uint16_t start, std::uint16_t end, int t) {
   return t >= start || t < end;
 }
 
-std::string ReadAll(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
-}
-
 }  // namespace
 
 TEST_F(SampleDatabaseTest, TheBuiltFilesAreWhatTheTablesGiveNow) {
@@ -92,7 +83,7 @@ TEST_F(SampleDatabaseTest, TheBuiltFilesAreWhatTheTablesGiveNow) {
   ASSERT_EQ(images.size(), test::SampleFileNames().size());
   for (const std::string& name : test::SampleFileNames()) {
     SCOPED_TRACE(name);
-    EXPECT_EQ(ReadAll(std::string(DORV_SAMPLEDB_DIR) + "/" + name), images[name]);
+    EXPECT_EQ(db.ReadFile(name), images[name]);  // SetUp copied the built files
   }
 }
 
