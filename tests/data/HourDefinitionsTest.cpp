@@ -52,8 +52,6 @@ TEST(BandText, DescribesTheHoursInWords) {
   const Row rows[] = {
       {"weekday day, 12h", "Day", {800, 1700, 0, 0, 0, 0}, true, true,
        "Day - M-F from 8 AM up to but not including 5 PM"},
-      {"weekday day, 24h", "Day", {800, 1700, 0, 0, 0, 0}, false, true,
-       "Day - M-F from 08:00 up to but not including 17:00"},
       {"weekdays and Saturday whole", "", {2400, 2400, 2400, 2400, 0, 0}, true, true,
        "M-F 24 hours a day, all Sa"},
       {"weekend only, no leading comma", "", {0, 0, 900, 1700, 2400, 2400}, true, true,
