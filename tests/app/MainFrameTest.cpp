@@ -130,25 +130,18 @@ TEST(MainFrameStartup, WhatKeepsTheDataFromUseIsNamedAndNothingIsWritten) {
   }
 }
 
-// A start with settings stored: the memo numbering is reconciled to the larger number first,
-// sound off is respected, and the logo goes at the second paint.
-TEST(MainFrameStartup, AStartReconcilesTheMemoNumberingKeepsQuietAndDropsTheLogo) {
+// A start with settings stored: sound off is respected, and the logo goes at the second paint.
+TEST(MainFrameStartup, AStartWithSettingsKeepsQuietAndDropsTheLogo) {
   TempDatabase db;
   WriteStartFiles(db, false);
   data::MyInfo quiet;
   data::ClearMyInfo(quiet);
   quiet.infoStored = quiet.soundOff = 1;
   db.WriteFile("MYINFO.BIN", Bytes(quiet));
-  db.WriteFile("DORV98", Bytes(std::uint32_t{9}));
   app::DataFiles files;
-  auto* counter = new FakeMemoCounter{};
-  files.memoCounter.reset(counter);
-  counter->placeExists = true;
-  counter->value = 5;
   int sounds = 0;
   app::CMainFrame frame(files, [&] { return ++sounds, true; });
   ASSERT_TRUE(frame.OnCreate());
-  EXPECT_EQ(counter->value, 9u);
   EXPECT_EQ(sounds, 0);
   app::LogoArea* logo = frame.Logo();
   EXPECT_EQ(logo->LogoState(), 0);
@@ -217,15 +210,14 @@ TEST(MainFrameStartup, AFirstStartWalksThroughTheSetupIntoTheMainWindow) {
 TEST(MainFrameStartup, CancellingTheFirstTimeSetupEndsWithEveryFileClosed) {
   data::MyInfo neverStored;
   data::ClearMyInfo(neverStored);
-  const std::pair<const char*, std::optional<std::string>> cases[] = {
-      {"no settings file", std::nullopt},
+  const std::pair<const char*, std::string> cases[] = {
       {"a settings file too short to read", "short"},
       {"settings never stored", Bytes(neverStored)}};
   for (const auto& [name, settings] : cases) {
     SCOPED_TRACE(name);
     TempDatabase db;
     WriteStartFiles(db, false);
-    if (settings) db.WriteFile("MYINFO.BIN", *settings);
+    db.WriteFile("MYINFO.BIN", settings);
     app::DataFiles files;
     app::CMainFrame frame(files, [] { return true; });
     // Nothing changed: Cancel closes it without a question (any message fails the test).

@@ -303,10 +303,10 @@ TEST(MainMenu, EditInTheCallLogReopensTheCallWithItsCallingInformation) {
       log->OnEdit();
       return 1;
     }
-    if (auto* screen = qobject_cast<rating::CCallScreenDlg*>(&dialog)) {
+    if (qobject_cast<rating::CCallScreenDlg*>(&dialog)) {
       opened.push_back("screen");
-      EXPECT_TRUE(dialog.findChild<QPushButton*>("callingInfo")->isEnabled());
-      screen->OnCallingInfo();
+      test::ShowForUser(dialog);
+      test::Click(test::Child<QPushButton>(dialog, "callingInfo"));
       return 2;
     }
     if (qobject_cast<settings::CMyAdvancedDlg*>(&dialog)) opened.push_back("calling info");

@@ -356,15 +356,12 @@ TEST_F(CallScreenDlgTest, ChangeSamplesPricesTheNewLengthsForThisScreenOnly) {
   EXPECT_EQ(script.Runs(), 1);
 }
 
-TEST_F(CallScreenDlgTest, CallingInfoAndCalculatorUseWhatTheOpenerGives) {
-  int opened = 0;
+// Calling Info is driven from the main window through the call log's Edit.
+TEST_F(CallScreenDlgTest, TheCalculatorSaysWhenNoneStarted) {
   CallScreenContext context = Context();
-  context.callingInfo = [&opened](QWidget*) { ++opened; };
   context.startProgram = [](const QString&) { return false; };
   CCallScreenDlg dialog(context, CallScreenMode::Timing, w.entry, w.place);
   ShowForUser(dialog);
-  Click(Child<QPushButton>(dialog, "callingInfo"));
-  EXPECT_EQ(opened, 1);
   Prompter prompter{QMessageBox::Ok};
   Click(Child<QPushButton>(dialog, "calculator"));
   ExpectShown(prompter, {res::kErrorNoCalculator});

@@ -3,7 +3,6 @@
 #include <QHeaderView>
 #include <QTest>
 #include <filesystem>
-#include <optional>
 
 #include "data/FixedText.h"
 #include "pdb/CPdbListDlg.h"
@@ -11,7 +10,6 @@
 #include "pdb/PdbTestBook.h"
 #include "res/Strings.h"
 #include "support/DialogDriver.h"
-#include "support/FaultInjector.h"
 
 using namespace dorv;
 using dorv::pdb::CPdbListDlg;
@@ -233,7 +231,7 @@ TEST(PdbListDialog, UnreadableBookEndsTheDialogWithInternalError103) {
 }
 
 TEST(PdbListDialog, CompressDeclinedOrFailingLeavesTheBook) {
-  enum Fault { kNone, kRename, kScratch };
+  enum Fault { kNone, kScratch };
   struct Row {
     const char* name;
     std::vector<QMessageBox::StandardButton> answers;
@@ -243,8 +241,6 @@ TEST(PdbListDialog, CompressDeclinedOrFailingLeavesTheBook) {
       {"no", {QMessageBox::No}, kNone, {res::kAskCompress}},
       {"cancel", {QMessageBox::Yes, QMessageBox::Cancel}, kNone,
        {res::kAskCompress, res::kWarnCompressBackup}},
-      {"rename fails", {QMessageBox::Yes, QMessageBox::Ok, QMessageBox::Ok}, kRename,
-       {res::kAskCompress, res::kWarnCompressBackup, res::kErrorCompress}},
       {"no scratch file", {QMessageBox::Yes, QMessageBox::Ok, QMessageBox::Ok}, kScratch,
        {res::kAskCompress, res::kWarnCompressBackup, res::kErrorCompress}},
   };
@@ -254,8 +250,6 @@ TEST(PdbListDialog, CompressDeclinedOrFailingLeavesTheBook) {
     book.AddNumbered(6, 3);
     std::string before = book.db.ReadFile("DORV21");
     OpenList list(book);
-    std::optional<test::FaultInjector> failing;
-    if (row.fault == kRename) failing.emplace(test::FailingCall::Rename, 1, test::Failure::Once);
     if (row.fault == kScratch) std::filesystem::create_directory(book.db.Path("~PTEMP~.DAT"));
     test::Prompter prompter;
     for (QMessageBox::StandardButton answer : row.answers) prompter.Answer(answer);
