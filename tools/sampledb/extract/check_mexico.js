@@ -3,11 +3,9 @@
 // principal towns): every lada with a settled town is present with that town, a lada with none
 // is absent rather than stood in for, every place has coordinates and lies near its lada's
 // principal town, and a state capital appears only under a lada it is the principal town of.
-const fs = require('fs');
-const path = require('path');
 const { STATES } = require('./mexico_curated');
+const { readReference } = require('./reference');
 
-const REFERENCE = path.join(__dirname, 'reference', 'mx_ladas.tsv');
 const MAX_KM_FROM_PRINCIPAL = 100;
 
 function distanceKm(lat1, lon1, lat2, lon2) {
@@ -17,19 +15,13 @@ function distanceKm(lat1, lon1, lat2, lon2) {
   return 12742 * Math.asin(Math.sqrt(a));
 }
 
-function readReference(fail) {
-  if (!fs.existsSync(REFERENCE)) { fail(REFERENCE, 'missing'); return []; }
-  const lines = fs.readFileSync(REFERENCE, 'latin1').split('\n').filter((l) => l && !l.startsWith('#'));
-  const header = 'lada\tstate_code\tprincipal_town\tsource\tnote';
-  if (lines[0] !== header) fail('reference/mx_ladas.tsv', `header is not "${header}"`);
-  return lines.slice(1).map((l) => {
-    const [lada, state, town, source] = l.split('\t');
-    return { lada, state, town, source };
-  });
+function readLadas() {
+  return readReference('mx_ladas.tsv', ['lada', 'state_code', 'principal_town', 'source', 'note'])
+    .map((r) => ({ lada: r.lada, state: r.state_code, town: r.principal_town }));
 }
 
 module.exports = function checkMexico(rows, fail) {
-  const reference = readReference(fail);
+  const reference = readLadas();
   const byLada = new Map();
   for (const r of rows) {
     if (!byLada.has(r.city_code)) byLada.set(r.city_code, []);

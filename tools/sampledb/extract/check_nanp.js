@@ -3,29 +3,14 @@
 // reference/: every city of 100,000 or more is found by name and state or province, and
 // every area code of the area code list has its principal city among its places.
 // Needs no sources.
-const fs = require('fs');
-const path = require('path');
-
-const REF = path.join(__dirname, 'reference');
-const CITIES = path.join(REF, 'us_ca_cities_100k.tsv');
-const CODES = path.join(REF, 'nanp_area_codes.tsv');
-
-function readTsv(file, columns) {
-  const lines = fs.readFileSync(file, 'latin1').split('\n').filter((l) => l && !l.startsWith('#'));
-  if (lines[0] !== columns.join('\t')) throw new Error(`${file}: header is not "${columns.join(' ')}"`);
-  return lines.slice(1).map((l) => {
-    const f = l.split('\t');
-    if (f.length !== columns.length) throw new Error(`${file}: "${l}" has ${f.length} fields, want ${columns.length}`);
-    return Object.fromEntries(columns.map((c, i) => [c, f[i]]));
-  });
-}
+const { readReference: readList } = require('./reference');
 
 function readReference() {
-  return readTsv(CITIES, ['city', 'state_code', 'population', 'source']);
+  return readList('us_ca_cities_100k.tsv', ['city', 'state_code', 'population', 'source']);
 }
 
 function readCodes() {
-  return readTsv(CODES, ['area_code', 'country_short', 'states', 'principal', 'kind']);
+  return readList('nanp_area_codes.tsv', ['area_code', 'country_short', 'states', 'principal', 'kind']);
 }
 
 // How a user's spelling and the table's meet: case, "St."/"Saint", hyphens and periods.
