@@ -782,7 +782,6 @@ inline constexpr const char* kMyInfoFirstTimeIntro =
     "Dorv works out what your calls cost from where you call from: enter your address and "
     "telephone number once.";
 
-
 // About: the program's own licence and where the licence texts are installed.
 inline constexpr const char* kAboutLicence =
     "Dorv is free software: you can redistribute it and/or modify it under the terms of the GNU "
