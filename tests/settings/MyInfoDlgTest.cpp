@@ -2,25 +2,103 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QLabel>
 #include <QRadioButton>
 #include <cstring>
 #include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
 
 #include "data/FixedText.h"
+#include "data/LocationSearch.h"
+#include "data/MyInfo.h"
 #include "rating/dialogs/CSurchargeListDlg.h"
 #include "reports/CRecurringChargesDlg.h"
 #include "res/Strings.h"
 #include "settings/CMyAdvancedDlg.h"
 #include "settings/CMyInfoDlg.h"
-#include "settings/SettingsTestSupport.h"
+#include "support/Builders.h"
 #include "support/DialogDriver.h"
+#include "support/TempDatabase.h"
 
 using namespace dorv;
 using namespace dorv::settings;
 using namespace dorv::test;
 
 namespace {
+
+// A settings file holding the record, open in the fixture; the record as the file holds it.
+class SettingsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(m_file.Open());
+    data::ClearMyInfo(m_info);
+    StoreInfo();
+  }
+  void StoreInfo() { ASSERT_TRUE(m_file.Write(m_info)); }
+  data::MyInfo StoredInfo() const {
+    data::MyInfoFile file;
+    data::MyInfo stored{};
+    EXPECT_TRUE(file.Open() && file.Read(stored));
+    return stored;
+  }
+  std::string StoredBytes() const { return m_database.ReadFile("MYINFO.BIN"); }
+
+  // Cancel after `change` asks the personal information question: No leaves the record and its
+  // file byte for byte as they were; Yes stores (`expectSaved` checks what). The shared
+  // question's answers themselves are the platform test's.
+  void ExpectCancelAsksThenYesStores(const std::function<std::unique_ptr<QDialog>()>& open,
+                                     const std::function<void(QDialog&)>& change,
+                                     const std::function<void()>& expectSaved) {
+    const data::MyInfo original = m_info;
+    const std::string before = StoredBytes();
+    for (QMessageBox::StandardButton answer : {QMessageBox::No, QMessageBox::Yes}) {
+      Prompter prompter{answer};
+      std::unique_ptr<QDialog> dialog = open();
+      ShowForUser(*dialog);
+      change(*dialog);
+      Click(dialog->findChild<QPushButton*>("cancel"));
+      ExpectShown(prompter, {res::kAskSavePersonalInformation});
+      EXPECT_FALSE(dialog->isVisible());
+      if (answer == QMessageBox::No) {
+        EXPECT_EQ(StoredBytes(), before);
+        EXPECT_EQ(std::memcmp(&m_info, &original, sizeof original), 0);
+      }
+    }
+    expectSaved();
+  }
+
+  TempDatabase m_database;
+  data::MyInfoFile m_file;
+  data::MyInfo m_info{};
+};
+
+// Openers whose pickers answer from what the test set, and count how often they ran.
+struct FakeOpeners {
+  std::optional<data::LocationRow> location;
+  int locationPicks = 0;
+  bool telcoOk = true;
+  std::int32_t telcoCode = 0;
+  std::string telcoName;
+  std::int32_t telcoCodeOffered = -1;
+  std::string telcoNameOffered;
+
+  MyInfoOpeners Openers() {
+    return {[this](QWidget*) {
+              ++locationPicks;
+              return location;
+            },
+            [this](std::int32_t& code, std::string& company, QWidget*) {
+              telcoCodeOffered = code;
+              telcoNameOffered = company;
+              if (!telcoOk) return false;
+              code = telcoCode;
+              company = telcoName;
+              return true;
+            }};
+  }
+};
 
 // Clicks a check box or radio button on its indicator, which a layout may keep far from the
 // middle of a stretched button.
@@ -50,25 +128,14 @@ class MyInfoDlgTest : public SettingsTest {
   FakeOpeners m_fakes;
 };
 
-TEST_F(MyInfoDlgTest, ButtonsByModeAndOpeners) {
-  struct Case {
-    const char* name;
-    int mode;
-    bool openers, pickers, others;
-  } cases[] = {{"first-time setup", CMyInfoDlg::kFirstTimeSetup, true, true, false},
-               {"preferences", CMyInfoDlg::kPreferences, true, true, true},
-               {"no pickers handed in", CMyInfoDlg::kPreferences, false, false, true}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    CMyInfoDlg dialog(c.mode, m_info, m_file, c.openers ? m_fakes.Openers() : MyInfoOpeners{});
-    EXPECT_EQ(Child<QPushButton>(dialog, "lookupLocation")->isEnabled(), c.pickers);
-    EXPECT_EQ(Child<QPushButton>(dialog, "changeTelco")->isEnabled(), c.pickers);
-    EXPECT_EQ(Child<QPushButton>(dialog, "dialingInformation")->isEnabled(), c.others);
-    EXPECT_EQ(Child<QPushButton>(dialog, "callSurcharges")->isEnabled(), c.others);
-    EXPECT_EQ(Child<QPushButton>(dialog, "monthlyDefaults")->isEnabled(), c.others);
-    // Only the first-time setup says what it is for.
-    EXPECT_EQ(dialog.findChild<QLabel*>("firstTimeIntro") != nullptr, !c.others);
-  }
+// A picker handed no opener is off; the setup offers no other path before a record is stored.
+// (Click checks that a button is on, so the other scenarios show the buttons on elsewhere.)
+TEST_F(MyInfoDlgTest, PickersNeedTheirOpenersAndTheSetupOffersNoOtherPath) {
+  CMyInfoDlg setup(CMyInfoDlg::kFirstTimeSetup, m_info, m_file, m_fakes.Openers());
+  EXPECT_FALSE(Child<QPushButton>(setup, "callSurcharges")->isEnabled());
+  CMyInfoDlg bare(CMyInfoDlg::kPreferences, m_info, m_file, MyInfoOpeners{});
+  EXPECT_FALSE(Child<QPushButton>(bare, "lookupLocation")->isEnabled());
+  EXPECT_FALSE(Child<QPushButton>(bare, "changeTelco")->isEnabled());
 }
 
 // Which entries make the record complete and what each country brings are the rules test's;
@@ -82,7 +149,6 @@ TEST_F(MyInfoDlgTest, TheSetupAsksForTheLocationOnceAndStoresOnlyACompleteRecord
   TypeInto(Field(dialog, "address"), "1 Main St");
   QTest::keyClick(Field(dialog, "address"), Qt::Key_Tab);
   EXPECT_EQ(Field(dialog, "city")->text(), "Albany");
-  EXPECT_EQ(Field(dialog, "faxAreaCode")->text(), "518");
   Field(dialog, "address")->setFocus();
   QTest::keyClick(Field(dialog, "address"), Qt::Key_Tab);
   EXPECT_EQ(m_fakes.locationPicks, 1);
@@ -100,44 +166,33 @@ TEST_F(MyInfoDlgTest, TheSetupAsksForTheLocationOnceAndStoresOnlyACompleteRecord
   EXPECT_EQ(stored.infoStored, 1u);
 }
 
-// Preferences show the stored values; the same company chosen again changes nothing, a refused
-// choice keeps the old one; Enter moves on instead of closing the half-filled dialog; a digits
-// field holding text is told before it is stored as zero; OK stores each change in its place.
+// Preferences offer the stored company to the picker and keep it on a refused choice; a digits
+// field holding text is told before it is stored as zero; OK stores each change in its place and
+// every other value as it was shown.
 TEST_F(MyInfoDlgTest, PreferencesShowTheStoredValuesAndStoreTheChangesInTheirPlaces) {
   StoreCompleteInfo();
   m_info.sampleMinutes[2] = 12;
   data::WriteField(m_info.email, "ann@example.com");
-  m_info.telcoAccessNumber = m_fakes.telcoCode = 10288;
+  m_info.telcoAccessNumber = 10288;
   data::WriteField(m_info.telcoName, "Old Telephone");
-  m_fakes.telcoName = "Old Telephone";
   StoreInfo();
   const std::string before = StoredBytes();
+  data::MyInfo expected = m_info;
   Prompter prompter{QMessageBox::No, QMessageBox::Yes};
   CMyInfoDlg dialog(CMyInfoDlg::kPreferences, m_info, m_file, m_fakes.Openers());
   ShowForUser(dialog);
-  EXPECT_EQ(Field(dialog, "areaCode")->text(), "518");
-  EXPECT_TRUE(Field(dialog, "city")->isReadOnly());
-  EXPECT_EQ(Field(dialog, "email")->text(), "ann@example.com");
-  EXPECT_EQ(Field(dialog, "sampleMinutes3")->text(), "12");
   Field(dialog, "address")->setFocus();
   QTest::keyClick(Field(dialog, "address"), Qt::Key_Tab);  // asks for no location here
   EXPECT_EQ(m_fakes.locationPicks, 0);
+  m_fakes.telcoOk = false;
   Click(Child<QPushButton>(dialog, "changeTelco"));
   EXPECT_EQ(m_fakes.telcoCodeOffered, 10288);
   EXPECT_EQ(m_fakes.telcoNameOffered, "Old Telephone");
-  EXPECT_FALSE(dialog.Changed());
-  m_fakes.telcoCode = 10333;
-  m_fakes.telcoName = "New Telephone";
-  m_fakes.telcoOk = false;
-  Click(Child<QPushButton>(dialog, "changeTelco"));
   EXPECT_EQ(Field(dialog, "telcoName")->text(), "Old Telephone");
   m_fakes.telcoOk = true;
+  m_fakes.telcoCode = 10333;
+  m_fakes.telcoName = "New Telephone";
   Click(Child<QPushButton>(dialog, "changeTelco"));
-  EXPECT_EQ(Field(dialog, "telcoAccessNumber")->text(), "10333");
-  Field(dialog, "email")->setFocus();
-  QTest::keyClick(Field(dialog, "email"), Qt::Key_Return);
-  EXPECT_TRUE(Field(dialog, "telcoAccessNumber")->hasFocus());
-  EXPECT_TRUE(dialog.isVisible());
   ClickIndicator(Child<QRadioButton>(dialog, "clock12"));
   ClickIndicator(Child<QCheckBox>(dialog, "soundOff"));
   TypeInto(Field(dialog, "sampleMinutes1"), "2");
@@ -149,19 +204,17 @@ TEST_F(MyInfoDlgTest, PreferencesShowTheStoredValuesAndStoreTheChangesInTheirPla
   EXPECT_TRUE(prompter.Shown()[0].contains("\"Reminder Time\""));
   EXPECT_TRUE(Field(dialog, "reminderMinutes")->hasFocus());
   EXPECT_EQ(StoredBytes(), before);
-  Child<QPushButton>(dialog, "ok")->setFocus();
-  QTest::keyClick(Child<QPushButton>(dialog, "ok"), Qt::Key_Return);
+  Click(Child<QPushButton>(dialog, "ok"));
   ASSERT_EQ(dialog.result(), QDialog::Accepted);
+  expected.clock12 = expected.soundOff = 1;
+  expected.reminderMinutes = 0;
+  expected.sampleMinutes[0] = 2;
+  expected.sampleMinutes[2] = 30;
+  data::WriteField(expected.faxPrefix, "556");
+  expected.telcoAccessNumber = 10333;
+  data::WriteField(expected.telcoName, "New Telephone");
   const data::MyInfo stored = StoredInfo();
-  EXPECT_EQ(stored.clock12, 1);
-  EXPECT_EQ(stored.soundOff, 1);
-  EXPECT_EQ(stored.reminderMinutes, 0);
-  EXPECT_EQ(stored.sampleMinutes[0], 2);
-  EXPECT_EQ(stored.sampleMinutes[2], 30);
-  EXPECT_EQ(data::ReadField(stored.faxPrefix), "556");
-  EXPECT_EQ(data::ReadField(stored.name), "Ann Smith");
-  EXPECT_EQ(stored.telcoAccessNumber, 10333);
-  EXPECT_EQ(data::ReadField(stored.telcoName), "New Telephone");
+  EXPECT_EQ(std::memcmp(&stored, &expected, sizeof stored), 0);
 }
 
 TEST_F(MyInfoDlgTest, CancelWithChangesAsks) {
@@ -201,7 +254,6 @@ TEST_F(MyInfoDlgTest, DialingInformationSurchargesAndMonthlyDefaultsKeepWhatThey
   Click(Child<QPushButton>(dialog, "dialingInformation"));
   Click(Child<QPushButton>(dialog, "monthlyDefaults"));
   EXPECT_EQ(nested.Runs(), 3);
-  EXPECT_EQ(StoredInfo().billingFromDay, 20);
   EXPECT_EQ(data::ReadField(StoredInfo().outsideLine), "9");
   TypeInto(Field(dialog, "prefix"), "777");
   Click(Child<QPushButton>(dialog, "ok"));  // no message: the strict default fails on any
@@ -243,12 +295,6 @@ class MyAdvancedDlgTest : public SettingsTest {
     m_info.infoStored = 1;
     StoreInfo();
   }
-
-  static QStringList Entries(QComboBox* box) {
-    QStringList entries;
-    for (int i = 0; i < box->count(); ++i) entries << box->itemText(i);
-    return entries;
-  }
 };
 
 // Which rate files a country uses is the rules test's; here each box lists its file's services.
@@ -260,23 +306,19 @@ TEST_F(MyAdvancedDlgTest, EditingListsEachRateFileAndStoresEveryFieldOnOk) {
   CMyAdvancedDlg dialog(CMyAdvancedDlg::kEditing, m_info, m_file);  // no message on the way
   for (int i = 0; i < 3; ++i) {
     auto* box = Child<QComboBox>(dialog, kRateBoxes[i]);
-    EXPECT_EQ(Entries(box), lists[i]) << kRateBoxes[i];
+    EXPECT_EQ(ColumnTexts(box->view(), 0), lists[i]) << kRateBoxes[i];
     EXPECT_EQ(box->currentText(), selected[i]) << kRateBoxes[i];
   }
   ShowForUser(dialog);
-  EXPECT_EQ(Child<QLineEdit>(dialog, "infoTollFree")->text(), "1-800-555-1212");
   TypeInto(Child<QLineEdit>(dialog, "outsideLine"), "9");
   TypeInto(Child<QLineEdit>(dialog, "operatorLocal"), "");
   ChooseEntry(Child<QComboBox>(dialog, "defaultRateInternational"), 2);
   Click(Child<QPushButton>(dialog, "ok"));
-  EXPECT_EQ(dialog.result(), QDialog::Accepted);
   const data::MyInfo stored = StoredInfo();
   EXPECT_EQ(std::memcmp(&stored, &m_info, sizeof stored), 0);
   EXPECT_EQ(data::ReadField(stored.outsideLine), "9");
   EXPECT_EQ(data::ReadField(stored.operatorLocal), "");
   EXPECT_EQ(data::ReadField(stored.defaultRateInternational), "GLOBAL ONE RATE");
-  EXPECT_EQ(data::ReadField(stored.defaultRateLocal), "NEIGHBOR PLAN");
-  EXPECT_EQ(data::ReadField(stored.speedDial), "74#");
 }
 
 TEST_F(MyAdvancedDlgTest, ReadOnlyModeChangesNothing) {
@@ -284,14 +326,9 @@ TEST_F(MyAdvancedDlgTest, ReadOnlyModeChangesNothing) {
   const data::MyInfo original = m_info;
   CMyAdvancedDlg dialog(CMyAdvancedDlg::kReadOnly, m_info, m_file);
   ShowForUser(dialog);
-  for (QLineEdit* edit : dialog.findChildren<QLineEdit*>())
-    EXPECT_TRUE(edit->isReadOnly()) << edit->objectName().toStdString();
-  for (const char* name : kRateBoxes)
-    EXPECT_FALSE(Child<QComboBox>(dialog, name)->isEnabled()) << name;
   auto* outside = Child<QLineEdit>(dialog, "outsideLine");
   QTest::keyClicks(outside, "9");
   EXPECT_EQ(outside->text(), "");
-  EXPECT_FALSE(dialog.Changed());
   Click(Child<QPushButton>(dialog, "ok"));
   EXPECT_FALSE(dialog.isVisible());
   EXPECT_EQ(StoredBytes(), before);

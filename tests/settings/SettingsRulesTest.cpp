@@ -3,10 +3,11 @@
 #include <array>
 #include <cstring>
 #include <string>
+#include <tuple>
 
 #include "data/FixedText.h"
 #include "settings/SettingsRules.h"
-#include "settings/SettingsTestSupport.h"
+#include "support/Builders.h"
 
 using namespace dorv;
 using namespace dorv::settings;
@@ -32,11 +33,7 @@ TEST(SettingsRules, DigitsFieldsGiveTheirNumberOrZero) {
 
 TEST(SettingsRules, EveryPersonalEntryIsNeededButTheStateOutsideNorthAmerica) {
   struct Case {
-    const char* name;
-    const char* city;
-    const char* state;
-    const char* country;
-    const char* prefix;
+    const char *name, *city, *state, *country, *prefix;
     const char* missing;  // the first entry needed, "" when complete
   } cases[] = {{"all filled", "Town", "New York", "United States", "555", ""},
                {"no prefix", "Town", "New York", "United States", "", "prefix"},
@@ -59,8 +56,7 @@ TEST(SettingsRules, AChosenLocationBringsItsCountrysDefaultsOnlyToANewRecord) {
     data::LocationRow location;
     bool stored;
     int surcharges, recurring;
-    const char* intlAccess;
-    const char* defaultRate;
+    const char *intlAccess, *defaultRate;
   } cases[] = {
       {"United States, never stored",
        test::MakeLocationRow("Albany", "New York", "United States", 1, 518), false, 7, 5, "011",
@@ -85,14 +81,12 @@ TEST(SettingsRules, AChosenLocationBringsItsCountrysDefaultsOnlyToANewRecord) {
     EXPECT_EQ(data::ReadField(info.intlAccessCode), c.intlAccess);
     EXPECT_EQ(data::ReadField(info.defaultRateLongDistance), c.defaultRate);
     // The location and its codes come along in every case.
-    EXPECT_EQ(data::ReadField(info.city), c.location.city);
-    EXPECT_EQ(data::ReadField(info.stateCode), c.location.stateCode);
-    EXPECT_EQ(data::ReadField(info.cityCode), c.location.cityCode);
-    EXPECT_EQ(data::ReadField(info.countryCode), std::to_string(c.location.countryCode));
-    EXPECT_EQ(info.locationMark, 'L');
-    EXPECT_EQ(info.timeZone, -5);
-    EXPECT_DOUBLE_EQ(info.latitude, 40.5);
-    EXPECT_DOUBLE_EQ(info.longitude, -74.25);
+    EXPECT_EQ(std::tuple(data::ReadField(info.city), data::ReadField(info.stateCode),
+                         data::ReadField(info.cityCode), data::ReadField(info.countryCode)),
+              std::tuple(c.location.city, c.location.stateCode, c.location.cityCode,
+                         std::to_string(c.location.countryCode)));
+    EXPECT_EQ(std::tuple(info.locationMark, info.timeZone, info.latitude, info.longitude),
+              std::tuple('L', -5, 40.5, -74.25));
   }
 }
 
