@@ -25,10 +25,13 @@ std::array<data::Surcharge, N> SlotsOf(std::initializer_list<data::Surcharge> us
 const auto ListOf = SlotsOf<kListSlots>;
 const auto CallOf = SlotsOf<kCallSlots>;
 
-std::vector<std::string> Descriptions(const std::vector<PickerEntry>& entries) {
-  std::vector<std::string> names;
-  for (const auto& entry : entries) names.push_back(data::ReadField(entry.surcharge.description));
-  return names;
+// Each row's description, cost and slot.
+using Rows = std::vector<std::tuple<std::string, double, int>>;
+Rows RowsOf(const std::vector<PickerEntry>& entries) {
+  Rows rows;
+  for (const auto& [surcharge, slot] : entries)
+    rows.emplace_back(data::ReadField(surcharge.description), surcharge.cost, slot);
+  return rows;
 }
 
 void ExpectUnused(const data::Surcharge& slot) {
@@ -57,19 +60,16 @@ TEST(PickerRows, PartitionByExactDescriptionWithTheEntryRowFirst) {
   const CallSurcharges call = CallOf({MakeSurcharge("Labor", 1), MakeSurcharge("card", 95),
                                       MakeSurcharge("Gone from the list", 50)});
   PickerRows rows = PartitionSurcharges(list, call, 75.0, res::kSurchargeEntryRow);
-  EXPECT_EQ(Descriptions(rows.available), (std::vector<std::string>{"Card", "Operator"}));
-  EXPECT_EQ(Descriptions(rows.carried),
-            (std::vector<std::string>{res::kSurchargeEntryRow, "Labor"}));
-  EXPECT_TRUE(IsEntryRow(rows.carried[0]));
-  EXPECT_EQ(rows.carried[0].surcharge.cost, 75.0);
-  EXPECT_EQ(rows.carried[0].surcharge.kind, kPerCallKind);
+  EXPECT_EQ(RowsOf(rows.available), (Rows{{"Card", 95.0, 0}, {"Operator", 105.0, 1}}));
   // The carried row is the list's copy, with the list's current cost.
-  EXPECT_EQ(rows.carried[1].slot, 2);
-  EXPECT_EQ(rows.carried[1].surcharge.cost, 600.0);
+  EXPECT_EQ(RowsOf(rows.carried),
+            (Rows{{res::kSurchargeEntryRow, 75.0, kEntrySurchargeSlot}, {"Labor", 600.0, 2}}));
+  EXPECT_TRUE(IsEntryRow(rows.carried[0]));
+  EXPECT_EQ(rows.carried[0].surcharge.kind, kPerCallKind);
   EXPECT_EQ(CallSlotsTaken(rows.carried), 1);
 
   rows = PartitionSurcharges(list, call, 0.0, res::kSurchargeEntryRow);
-  EXPECT_EQ(Descriptions(rows.carried), (std::vector<std::string>{"Labor"}));
+  EXPECT_EQ(RowsOf(rows.carried), (Rows{{"Labor", 600.0, 2}}));
 }
 
 TEST(PickerRows, FillingTheCallTakesAtMostTenRows) {
@@ -101,10 +101,10 @@ TEST(SurchargeFields, CostAndPeriodParsing) {
       {"fraction", "0.50", 50.0},        {"whole", "3", 300.0},
       {"blanks around", " 1.25 ", 125.0}, {"negative", "-0.95", std::nullopt},
       {"the most", "10000", 1000000.0},   {"over the most", "10000.01", std::nullopt},
-      {"huge", "1e306", std::nullopt},
       {"empty", "", std::nullopt},        {"letters", "abc", std::nullopt},
       {"comma", "1,25", std::nullopt},    {"trailing text", "1.25$", std::nullopt},
       {"infinite", "inf", std::nullopt},  {"overflow", "1e308", std::nullopt},
+      {"huge", "1e306", std::nullopt},
   };
   for (const Row& row : costs) {
     SCOPED_TRACE(row.name);
@@ -121,9 +121,8 @@ TEST(SurchargeFields, CostAndPeriodParsing) {
                  {"-5", std::nullopt}, {"7.5", std::nullopt}, {"", std::nullopt}};
   for (const PeriodRow& row : periods)
     EXPECT_EQ(ParsePeriodMinutes(row.text), row.minutes) << row.text.toStdString();
-  EXPECT_EQ(CostFieldText(50.0), "0.50");
-  EXPECT_EQ(CostFieldText(0.0), "0.00");
-  EXPECT_EQ(CostFieldText(123456.0), "1234.56");
+  EXPECT_EQ((QStringList{CostFieldText(50.0), CostFieldText(0.0), CostFieldText(123456.0)}),
+            (QStringList{"0.50", "0.00", "1234.56"}));
 }
 
 TEST(SurchargeFields, FieldsGiveASurchargeOrTheFirstFault) {
