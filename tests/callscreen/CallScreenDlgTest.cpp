@@ -205,6 +205,7 @@ TEST_F(CallScreenDlgTest, AManualEntryTakesItsDateTimeLengthAndMemoButtonsFromTh
               field->fontMetrics().horizontalAdvance(longest))
         << name << " cuts its longest text";
   }
+  EXPECT_EQ(Child<QPushButton>(*dialog, "main")->text(), res::kButtonSaveCall);
   for (int i = 0; i < 2; ++i) Click(Child<QPushButton>(*dialog, "noAnswer"));
   Click(Child<QPushButton>(*dialog, "leftMessage"));
   Child<StepField>(*dialog, "minutes")->stepBy(2);
