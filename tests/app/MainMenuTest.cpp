@@ -76,7 +76,9 @@ std::string PrintedText(StartedFrame& started, void (app::CMainFrame::*command)(
 
 }  // namespace
 
-TEST(MainMenu, CalculatorTriesEachProgramThenSaysNoneStarted) {
+// The calculator is the first of the known programs that starts, and the printer setup the
+// system's; each says when the system has none.
+TEST(MainMenu, CalculatorAndPrinterSetupSayWhenTheSystemHasNone) {
   std::vector<QString> tried;
   EXPECT_FALSE(
       platform::StartCalculator([&](const QString& p) { return tried.push_back(p), false; }));
@@ -87,28 +89,21 @@ TEST(MainMenu, CalculatorTriesEachProgramThenSaysNoneStarted) {
   EXPECT_EQ(tried.back(), "galculator");
 
   StartedFrame started;
-  test::Prompter prompter{QMessageBox::Ok};
+  int printSetups = 0;
+  test::ScopedModalHook hook([&](QDialog& dialog) {
+    auto* print = qobject_cast<QPrintDialog*>(&dialog);
+    EXPECT_TRUE(print && !print->testOption(QAbstractPrintDialog::PrintToFile));
+    return ++printSetups, 0;
+  });
+  platform::ShowPrintSetup(started.frame.get(), true);
+  test::Prompter prompter{QMessageBox::Ok, QMessageBox::Ok};
   started.frame->SetProgramStarter([](const QString&) { return false; });
   started.frame->OnCalculator();
   started.frame->SetProgramStarter([](const QString&) { return true; });
   started.frame->OnCalculator();
-  test::ExpectShown(prompter, {res::kErrorNoCalculator});
-}
-
-TEST(MainMenu, PrinterShowsTheSystemPrintSetupWithoutPrintToFileOrSaysThereIsNone) {
-  StartedFrame started;
-  int shown = 0;
-  test::ScopedModalHook hook([&](QDialog& dialog) {
-    auto* print = qobject_cast<QPrintDialog*>(&dialog);
-    EXPECT_TRUE(print && !print->testOption(QAbstractPrintDialog::PrintToFile));
-    return ++shown, 0;
-  });
-  platform::ShowPrintSetup(started.frame.get(), true);
-  EXPECT_EQ(shown, 1);
-  test::Prompter prompter{QMessageBox::Ok};
   platform::ShowPrintSetup(started.frame.get(), false);
-  test::ExpectShown(prompter, {res::kNoPrinter});
-  EXPECT_EQ(shown, 1);
+  test::ExpectShown(prompter, {res::kErrorNoCalculator, res::kNoPrinter});
+  EXPECT_EQ(printSetups, 1);
 }
 
 // The call log's Print and a book list's Print Record open their printout dialogs; OK prints
@@ -150,17 +145,6 @@ TEST(MainMenu, CallLogAndPrintRecordPrintIntoAPdf) {
     EXPECT_NE(logText.find(shown), std::string::npos) << shown << "\n" << logText;
   for (const char* shown : {"PERSONAL DATABASE ENTRY", "Aunt Rosa", "Asked about the party"})
     EXPECT_NE(entryText.find(shown), std::string::npos) << shown << "\n" << entryText;
-}
-
-TEST(MainMenu, EveryMenuAndItemHasAnAltKey) {
-  StartedFrame started;
-  for (QAction* menu : started.frame->menuBar()->actions()) {
-    EXPECT_TRUE(menu->text().contains('&')) << menu->text().toStdString();
-    for (QAction* item : menu->menu()->actions()) {
-      if (item->isSeparator()) continue;
-      EXPECT_TRUE(item->text().contains('&')) << item->text().toStdString();
-    }
-  }
 }
 
 // Contents shows the guide; F1 in a dialog opens it at the dialog's topic, over
@@ -207,11 +191,17 @@ TEST(MainMenu, AboutNamesTheFolderOfTheInstalledLicenceTexts) {
   EXPECT_TRUE(app::AboutText(program).contains(" in " + docs + ".")) << app::AboutText(program).toStdString();
 }
 
-// Each command opens its dialog: the books' lists, the lookup and the company list in the view
-// role, the call log at the month with a log, and from the menus Cost Trends (after Monthly
-// Billing) and Personal Preferences, not as the first-time setup, with the frame's own pickers.
-TEST(MainMenu, EachCommandOpensItsDialog) {
+// Every menu and item has an Alt key. Each command opens its dialog: the books' lists, the
+// lookup and the company list in the view role, the call log at the month with a log, and from
+// the menus Cost Trends (after Monthly Billing) and Personal Preferences, not as the first-time
+// setup, with the frame's own pickers.
+TEST(MainMenu, EveryItemHasAnAltKeyAndEachCommandOpensItsDialog) {
   StartedFrame started;
+  for (QAction* menu : started.frame->menuBar()->actions()) {
+    EXPECT_TRUE(menu->text().contains('&')) << menu->text().toStdString();
+    for (QAction* item : menu->menu()->actions())
+      EXPECT_TRUE(item->isSeparator() || item->text().contains('&')) << item->text().toStdString();
+  }
   started.db.WriteFile("LOG/December1998.LOG", "");
   QStringList opened;
   test::ScopedModalHook hook([&](QDialog& dialog) {
