@@ -75,10 +75,7 @@ class CallScreenDlgTest : public ::testing::Test {
     return Child<MoneyField>(dialog, name)->Text();
   }
   void Type(CCallScreenDlg& dialog, const char* field, const char* text) {
-    auto* step = Child<StepField>(dialog, field);
-    step->setFocus();
-    step->selectAll();
-    QTest::keyClicks(step, text);
+    TypeInto(Child<StepField>(dialog, field)->findChild<QLineEdit*>(), text);
     Child<QPlainTextEdit>(dialog, "memo")->setFocus();  // leaving the field takes the value
   }
 
