@@ -73,7 +73,7 @@ TEST(CallFields, TypedValuesAndClockTexts) {
       {"09:30", std::pair{9, 30}},   {"9:30 PM", std::pair{21, 30}}, {"12:00 AM", std::pair{0, 0}},
       {"12:15 pm", std::pair{12, 15}}, {"23:59", std::pair{23, 59}}, {"24:00", std::nullopt},
       {"9:3", std::nullopt},         {"13:00 PM", std::nullopt},     {"0:30 AM", std::nullopt},
-      {"930", std::nullopt}};
+      {"930", std::nullopt},         {"00:40", std::pair{0, 40}}};
   for (const auto& [text, expected] : clocks) {
     const auto clock = ParseClock(text);
     EXPECT_EQ(clock ? Clock(std::pair(clock->hour, clock->minute)) : std::nullopt, expected)
