@@ -63,11 +63,14 @@ TEST(MainFrameStartup, EachFaultEndsTheStartWithItsMessageAndEveryFileClosed) {
     const char* made;    // by the steps before the fault
     const char* unmade;  // by the steps after it
   };
-  std::vector<Row> rows = {
-      {"DORV22", false, res::kErrorPersonalDatabase, "MYINFO.BIN", nullptr},
-      {"dorv10", true, res::kErrorHourDefinitions, "DORV21", nullptr},
-      {"memo numbering", false, platform::ShownText(res::kErrorMemoNumbering), nullptr,
-       "MYINFO.BIN"}};
+  std::vector<Row> rows = {{"DORV22", false, res::kErrorPersonalDatabase, "MYINFO.BIN", nullptr},
+                           {"dorv10", true, res::kErrorHourDefinitions, "DORV21", nullptr},
+                           {"memo numbering", false, platform::ShownText(res::kErrorMemoNumbering),
+                            nullptr, "MYINFO.BIN"},
+                           {"dorv7 empty", true,
+                            platform::ShownText(QString::asprintf(
+                                res::kErrorSampleFileDamaged, "dorv7", res::kSampleDamageEmpty)),
+                            nullptr, "DORV98"}};
   for (const char* name : {"dorv3", "dorv5", "dorv4", "dorv6", "dorv7", "dorv8", "dorv9"})
     rows.push_back({name, false, res::kErrorSampleDatabase, nullptr, "MYINFO.BIN"});
   for (const Row& row : rows) {
@@ -79,6 +82,8 @@ TEST(MainFrameStartup, EachFaultEndsTheStartWithItsMessageAndEveryFileClosed) {
       auto counter = std::make_unique<FakeMemoCounter>();
       counter->failWrite = true;
       files.memoCounter = std::move(counter);
+    } else if (row.name == "dorv7 empty") {
+      db.WriteFile("dorv7", "");
     } else {
       std::filesystem::remove(db.Path(row.name));
     }
@@ -114,26 +119,18 @@ TEST(MainFrameStartup, AStartWithSettingsKeepsQuietAndASecondStartOnTheSameDataE
   EXPECT_TRUE(again.OnCreate());
 }
 
-TEST(MainFrameStartup, WhatKeepsTheDataFromUseIsNamedAndNothingIsWritten) {
-  for (const bool readOnly : {true, false}) {  // else an empty state table
-    TempDatabase db;
-    WriteStartFiles(db);
-    const std::string folder = std::filesystem::path(db.Path("")).parent_path();
-    chmod((folder + "/..").c_str(), 0755);
-    if (readOnly)
-      chmod(folder.c_str(), 0555);
-    else
-      db.WriteFile("dorv7", "");
-    std::optional<dorv::test::Unprivileged> user;  // the superuser may write anywhere
-    if (readOnly && !user.emplace().Active()) GTEST_SKIP() << "cannot change the user";
-    app::DataFiles files;
-    const QString expected =
-        readOnly
-            ? QString::asprintf(res::kErrorDataFolderReadOnly, folder.c_str())
-            : QString::asprintf(res::kErrorSampleFileDamaged, "dorv7", res::kSampleDamageEmpty);
-    EXPECT_EQ(FailedStartMessage(files), platform::ShownText(expected));
-    EXPECT_FALSE(db.Exists("DORV98") || db.Exists("DORV21"));
-  }
+TEST(MainFrameStartup, AReadOnlyDataFolderIsNamedAndNothingIsWritten) {
+  TempDatabase db;
+  WriteStartFiles(db);
+  const std::string folder = std::filesystem::path(db.Path("")).parent_path();
+  chmod((folder + "/..").c_str(), 0755);
+  chmod(folder.c_str(), 0555);
+  dorv::test::Unprivileged user;  // the superuser may write anywhere
+  if (!user.Active()) GTEST_SKIP() << "cannot change the user";
+  app::DataFiles files;
+  EXPECT_EQ(FailedStartMessage(files),
+            platform::ShownText(QString::asprintf(res::kErrorDataFolderReadOnly, folder.c_str())));
+  EXPECT_FALSE(db.Exists("DORV98") || db.Exists("DORV21"));
 }
 
 // A user who types the first-time setup through: name and address, the location picked when
