@@ -38,9 +38,7 @@ data::PdbRecord MakeEntry() {
 }
 
 CallScreenWorld::CallScreenWorld() {
-  db.WriteFile("DORV21", "");
-  db.WriteFile("DORV22", "");
-  db.WriteFile("DORV23", "");
+  for (const char* book : {"DORV21", "DORV22", "DORV23"}) db.WriteFile(book, "");
   if (!pdb.Open()) throw std::runtime_error("books do not open");
   // As at start-up: the memo counter is reconciled before any memo file is made.
   if (!pdb.SyncCounter(counter)) throw std::runtime_error("memo counter");
