@@ -20,6 +20,10 @@ CallLogRecord CallNamed(const char* name, std::uint32_t start) {
   return dorv::test::MakeCall({name, start, 60, 12.5});
 }
 
+std::string Bytes(const CallLogRecord& call) {
+  return std::string(reinterpret_cast<const char*>(&call), sizeof call);
+}
+
 std::vector<std::string> NamesIn(CallLogFile& log) {
   std::vector<std::string> names;
   CallLogRecord call;
@@ -56,19 +60,16 @@ TEST(CallLogRecord, ClearKeepsPaddingAndOptionallyTheSurcharges) {
 TEST_F(CallLogFileTest, FirstCallOfAMonthCreatesTheFileAndSaysSoOnce) {
   EXPECT_FALSE(log.OpenMonth("December", "1998", false));
   EXPECT_FALSE(db.Exists("LOG/December1998.LOG"));
+  const CallLogRecord first = CallNamed("First", 100), second = CallNamed("Second", 200);
   ASSERT_TRUE(log.OpenMonth("December", "1998", true));
-  ASSERT_TRUE(log.AppendRecord(CallNamed("First", 100)));
+  ASSERT_TRUE(log.AppendRecord(first));
   log.Close();
   ASSERT_TRUE(log.OpenMonthNumber(12, 1998, true));
-  ASSERT_TRUE(log.AppendRecord(CallNamed("Second", 200)));
+  ASSERT_TRUE(log.AppendRecord(second));
   EXPECT_EQ(notices.shown, std::vector<std::string>{
                                FillPattern(dorv::res::kNoticeCallLogCreated, {"December", "1998"})});
-  EXPECT_EQ(db.ReadFile("LOG/December1998.LOG").size(), 2 * sizeof(CallLogRecord));
-  EXPECT_EQ(NamesIn(log), (std::vector<std::string>{"First", "Second"}));
+  EXPECT_EQ(db.ReadFile("LOG/December1998.LOG"), Bytes(first) + Bytes(second));
   CallLogRecord read;
-  ASSERT_TRUE(log.ReadRecord(1, read));
-  EXPECT_EQ(read.start, 200);
-  EXPECT_EQ(read.cost, 12.5);
   EXPECT_FALSE(log.ReadRecord(2, read));
   EXPECT_EQ(read.outgoing, 1);  // a failed read leaves a cleared record
   EXPECT_EQ(read.start, 0);
@@ -81,7 +82,6 @@ TEST_F(CallLogFileTest, RewriteDeleteAndATornTail) {
   log.Close();
   db.WriteFile("LOG/March2002.LOG", db.ReadFile("LOG/March2002.LOG") + std::string(100, 'x'));
   ASSERT_TRUE(log.OpenMonthNumber(3, 2002, false));
-  EXPECT_EQ(NamesIn(log), (std::vector<std::string>{"A2", "B", "C"}));
   ASSERT_TRUE(log.AppendRecord(CallNamed("D", 4)));  // over the torn tail
   EXPECT_EQ(NamesIn(log), (std::vector<std::string>{"A2", "B", "C", "D"}));
   std::string before = db.ReadFile("LOG/March2002.LOG");

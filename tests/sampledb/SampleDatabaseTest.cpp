@@ -12,6 +12,7 @@
 #include "data/RateFiles.h"
 #include "support/SampleFixture.h"
 #include "data/SampleTables.h"
+#include "rating/BandInForce.h"
 
 using namespace dorv;
 using namespace dorv::data;
@@ -69,13 +70,6 @@ class SampleDatabaseTest : public ::testing::Test {
   HourDefinitionFile hours;
 };
 
-// Whether a band's pair for one day type is in force at clock value t.
-bool Covers(std::uint16_t start, std::uint16_t end, int t) {
-  if (start == 0 && end == 0) return false;
-  if (start < end) return start <= t && t < end;
-  return t >= start || t < end;
-}
-
 }  // namespace
 
 TEST_F(SampleDatabaseTest, TheBuiltFilesAreWhatTheTablesGiveNow) {
@@ -99,8 +93,9 @@ TEST_F(SampleDatabaseTest, EveryBandSetCoversEachHourOfEachDayTypeOnce) {
       for (int hour = 0; hour < 24; ++hour) {
         int bands = 0;
         for (int band = 0; band < 3; ++band)
-          bands += Covers(set.bandHours[band * 6 + day * 2], set.bandHours[band * 6 + day * 2 + 1],
-                          hour * 100);
+          bands += rating::HoursCover(
+              {set.bandHours[band * 6 + day * 2], set.bandHours[band * 6 + day * 2 + 1]},
+              static_cast<std::int16_t>(hour * 100));
         EXPECT_EQ(bands, 1) << "set " << key << " day type " << day << " hour " << hour;
       }
     }

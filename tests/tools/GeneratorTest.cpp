@@ -106,15 +106,6 @@ TEST_F(GeneratorTest, BuildsEveryFileAndDerivesTheInternationalRows) {
   EXPECT_EQ(sampledb::BuildSampleDatabase(db.Path("")), images);
 }
 
-TEST_F(GeneratorTest, ATooLongTextIsNamedByFileLineAndColumn) {
-  Append("locations_intl",
-         "Ouagadougou-Centre-Nord-Bazega-Region\t\t\tBF\t\t\tBurkina Faso\t-\t\t\tAfrica/"
-         "Ouagadougou\t0\t0\t226\tBF\tcurated\n");
-  EXPECT_EQ(Error(), Table("locations_intl") +
-                         ":4: column 1 (city): 'Ouagadougou-Centre-Nord-Bazega-Region' has 37 "
-                         "characters, more than the 31 allowed");
-}
-
 TEST_F(GeneratorTest, ADestinationWithoutAPriceTierIsNamed) {
   Append("locations_intl", "Nowhere\t\t\tZZ\t\t\tNowhere\t-\t\t\tEtc/UTC\t0\t0\t999\tZZ\tcurated\n");
   EXPECT_EQ(Error(), Table("locations_intl") +
