@@ -75,14 +75,11 @@ TEST_F(CallLogFileTest, FirstCallOfAMonthCreatesTheFileAndSaysSoOnce) {
   EXPECT_EQ(read.start, 0);
 }
 
-TEST_F(CallLogFileTest, RewriteDeleteAndATornTail) {
+// A torn tail is the record file's own case, shown with the books.
+TEST_F(CallLogFileTest, RewriteAndDelete) {
   ASSERT_TRUE(log.OpenMonthNumber(3, 2002, true));
-  for (const char* name : {"A", "B", "C"}) ASSERT_TRUE(log.AppendRecord(CallNamed(name, 5)));
+  for (const char* name : {"A", "B", "C", "D"}) ASSERT_TRUE(log.AppendRecord(CallNamed(name, 5)));
   ASSERT_TRUE(log.WriteRecord(0, CallNamed("A2", 3)));
-  log.Close();
-  db.WriteFile("LOG/March2002.LOG", db.ReadFile("LOG/March2002.LOG") + std::string(100, 'x'));
-  ASSERT_TRUE(log.OpenMonthNumber(3, 2002, false));
-  ASSERT_TRUE(log.AppendRecord(CallNamed("D", 4)));  // over the torn tail
   EXPECT_EQ(NamesIn(log), (std::vector<std::string>{"A2", "B", "C", "D"}));
   std::string before = db.ReadFile("LOG/March2002.LOG");
   ASSERT_TRUE(log.DeleteRecord(7, 3, 2002));  // past the end: every record stays

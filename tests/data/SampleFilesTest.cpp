@@ -141,15 +141,14 @@ TEST(TelcoFile, ReadsNameAndAccessCode) {
   TempDatabase db;
   TelcoFile file;
   EXPECT_FALSE(file.Open());
-  db.WriteFile(kTelcoFileName, EncodedImage({MakeTelco("Northwind Long Lines", 1010619),
-                                             MakeTelco("Bluebird Telecom", 10457)},
-                                            EncodeTelco));
+  const TelcoEntry bluebird = MakeTelco("Bluebird Telecom", 10457);
+  db.WriteFile(kTelcoFileName,
+               EncodedImage({MakeTelco("Northwind Long Lines", 1010619), bluebird}, EncodeTelco));
   ASSERT_TRUE(file.Open());
   EXPECT_EQ(file.Count(), 2);
   TelcoEntry entry;
   ASSERT_TRUE(file.ReadTelco(1, entry));
-  EXPECT_EQ(ReadField(entry.name), "Bluebird Telecom");
-  EXPECT_EQ(entry.accessCode, 10457);
+  EXPECT_EQ(std::memcmp(&entry, &bluebird, sizeof entry), 0);
   EXPECT_FALSE(file.ReadTelco(2, entry));
 }
 

@@ -26,11 +26,10 @@ TEST(SampleCosts, WholeAdditionalIntervalsAfterTheFirst) {
 }
 
 TEST(SampleCosts, LabelsAndCaptionsCountUnits) {
-  const std::int32_t minutes[3] = {1, 3, 0};
+  const std::int32_t minutes[3] = {1, 3, 10};
   const SampleCosts samples = ComputeSampleCosts({1.0, 1.0}, {60, 60}, minutes);
   EXPECT_EQ(samples[0].label, Filled(res::kSampleMinute, "1"));
   EXPECT_EQ(samples[1].label, Filled(res::kSampleMinutes, "3"));
-  EXPECT_EQ(samples[2].label, Filled(res::kSampleMinutes, "0"));
 
   const RateCaptions captions = RateCaptionsFor({1, 30});
   EXPECT_EQ(captions.first, Filled(res::kRateFirstCaption, "1"));

@@ -6,7 +6,6 @@
 #include <set>
 
 #include "Generator.h"
-#include "data/BandTitles.h"
 #include "data/FixedText.h"
 #include "data/HourDefinitions.h"
 #include "data/RateFiles.h"
@@ -119,7 +118,6 @@ TEST_F(SampleDatabaseTest, EveryServicePricesItsBandsForEveryDistanceOrDestinati
       std::string name = ReadField(entry.service.callType);
       SCOPED_TRACE(std::string(file) + " " + name);
       directDial = directDial || name == "DIRECT DIAL";
-      EXPECT_FALSE(ReadField(entry.service.company).empty());
       ASSERT_FALSE(entry.rows.empty());
       std::set<std::string> rowKeys;
       for (const RateRow& row : entry.rows) {
@@ -167,29 +165,6 @@ TEST_F(SampleDatabaseTest, EveryPlaceFindsItsStateAndHasATimeZoneFittingItsLongi
       int offset = region == 4 ? location.timeZone - 5 : location.timeZone;
       double gap = std::remainder(offset - location.longitude / 15.0, 24.0);
       EXPECT_LE(std::fabs(gap), 3.5) << "time zone input " << location.timeZone;
-    }
-  }
-}
-
-TEST_F(SampleDatabaseTest, TelephoneCompaniesAndTitlesAreThere) {
-  ASSERT_GE(tables.telcos.Count(), 20);
-  std::set<std::string> names;
-  for (long i = 0; i < tables.telcos.Count(); ++i) {
-    TelcoEntry entry;
-    ASSERT_TRUE(tables.telcos.ReadTelco(i, entry));
-    EXPECT_TRUE(names.insert(ReadField(entry.name)).second) << ReadField(entry.name);
-    EXPECT_GT(entry.accessCode, 0);
-  }
-  BandTitleFile titles;
-  ASSERT_TRUE(titles.Open());
-  std::set<std::string> offered;
-  std::string title;
-  while (titles.ReadNextTitle(title)) offered.insert(title);
-  EXPECT_EQ(static_cast<long>(offered.size()), titles.Count());
-  for (const HourDefinition& set : BandSets()) {
-    for (const auto& bandTitle : set.bandTitle) {
-      std::string text = ReadField(bandTitle);
-      EXPECT_TRUE(text.empty() || offered.count(text) == 1) << text;
     }
   }
 }
