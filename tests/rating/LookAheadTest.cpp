@@ -20,17 +20,6 @@ Advice AdviceAt(const data::PdbRecord& entry, std::time_t start, std::int32_t re
   return engine.LookAhead(start, reminder);
 }
 
-// Weekdays: band 1 from 800 to midnight, a dearer band 2 from midnight to 800; Saturday:
-// the cheaper band 3 all day.
-data::PdbRecord MidnightEntry() {
-  data::PdbRecord entry = ThreeBandEntry();
-  SetHours(entry, 0, DayType::Weekday, 800, 2400);
-  SetHours(entry, 1, DayType::Weekday, 0, 800);
-  SetHours(entry, 2, DayType::Weekday, 0, 0);
-  entry.rates[1] = {25.0, 12.0};
-  return entry;
-}
-
 // Wednesday 22:40, twenty minutes before the night band.
 TEST(LookAhead, AdviceWithinTheReminderTimeOnlyWhenBothRatesMoveTheSameWay) {
   struct Row {
@@ -59,12 +48,18 @@ TEST(LookAhead, AdviceWithinTheReminderTimeOnlyWhenBothRatesMoveTheSameWay) {
 }
 
 TEST(LookAhead, CarriesOverMidnightMonthAndYear) {
+  // Weekdays: band 1 from 800 to midnight, a dearer band 2 from midnight to 800; Saturday:
+  // the cheaper band 3 all day.
+  data::PdbRecord entry = ThreeBandEntry();
+  SetHours(entry, 0, DayType::Weekday, 800, 2400);
+  SetHours(entry, 1, DayType::Weekday, 0, 800);
+  SetHours(entry, 2, DayType::Weekday, 0, 0);
+  entry.rates[1] = {25.0, 12.0};
   struct Row { const char* name; std::time_t start; AdviceKind kind; int minutes; } rows[] = {
       {"over midnight into a new year", LocalTime(2025, 12, 31, 23, 50), AdviceKind::Higher, 10},
       // The day type is the future time's: Saturday, not Friday.
       {"into Saturday at a month end", LocalTime(2025, 1, 31, 23, 45), AdviceKind::Lower, 15},
   };
-  const data::PdbRecord entry = MidnightEntry();
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
     const Advice advice = AdviceAt(entry, row.start, 30);

@@ -37,33 +37,6 @@ class SampleDatabaseTest : public ::testing::Test {
     return all;
   }
 
-  struct ServiceRows {
-    Service service;
-    std::vector<RateRow> rows;
-  };
-  std::vector<ServiceRows> Services(const char* file) {
-    std::vector<ServiceRows> all;
-    RateFile rates;
-    EXPECT_TRUE(rates.OpenRateFile(file));
-    for (long i = 0; i < rates.ServiceCount(); ++i) {
-      ServiceRows entry;
-      EXPECT_TRUE(rates.ReadService(i, entry.service));
-      entry.rows.resize(rates.RowCount());
-      for (RateRow& row : entry.rows) EXPECT_TRUE(rates.ReadNextRow(row));
-      all.push_back(entry);
-    }
-    return all;
-  }
-
-  // The band sets in file order; HourDefinitionFile only finds by key.
-  std::vector<HourDefinition> BandSets() const {
-    std::string image = db.ReadFile(kHourDefinitionFileName);
-    std::vector<HourDefinition> sets(image.size() / sizeof(HourDefinition));
-    std::memcpy(sets.data(), image.data(), sets.size() * sizeof(HourDefinition));
-    for (HourDefinition& set : sets) DecodeHourDefinition(set);
-    return sets;
-  }
-
   test::TempDatabase db;
   SampleTables tables;
   HourDefinitionFile hours;
@@ -81,9 +54,13 @@ TEST_F(SampleDatabaseTest, TheBuiltFilesAreWhatTheTablesGiveNow) {
 }
 
 TEST_F(SampleDatabaseTest, EveryBandSetCoversEachHourOfEachDayTypeOnce) {
-  auto sets = BandSets();
+  // The band sets in file order; HourDefinitionFile only finds by key.
+  const std::string image = db.ReadFile(kHourDefinitionFileName);
+  std::vector<HourDefinition> sets(image.size() / sizeof(HourDefinition));
+  std::memcpy(sets.data(), image.data(), sets.size() * sizeof(HourDefinition));
   ASSERT_GE(sets.size(), 3u);
   for (std::size_t i = 0; i < sets.size(); ++i) {
+    DecodeHourDefinition(sets[i]);
     std::string key = ReadField(sets[i].key);
     HourDefinition set;
     ASSERT_TRUE(hours.FindByKey(key, set));
@@ -111,16 +88,21 @@ TEST_F(SampleDatabaseTest, EveryServicePricesItsBandsForEveryDistanceOrDestinati
   const std::pair<const char*, int> files[] = {
       {"dorv11", 10000}, {"dorv12", 10000}, {"dorv13", 0}, {"dorv14", 50}, {"dorv15", 50}};
   for (const auto& [file, lastBound] : files) {
-    auto services = Services(file);
-    ASSERT_GE(services.size(), 3u) << file;
+    RateFile rates;
+    ASSERT_TRUE(rates.OpenRateFile(file));
+    ASSERT_GE(rates.ServiceCount(), 3) << file;
     bool directDial = false;
-    for (const ServiceRows& entry : services) {
-      std::string name = ReadField(entry.service.callType);
+    for (long s = 0; s < rates.ServiceCount(); ++s) {
+      Service service;
+      ASSERT_TRUE(rates.ReadService(s, service));
+      std::vector<RateRow> rows(rates.RowCount());
+      for (RateRow& row : rows) ASSERT_TRUE(rates.ReadNextRow(row));
+      std::string name = ReadField(service.callType);
       SCOPED_TRACE(std::string(file) + " " + name);
       directDial = directDial || name == "DIRECT DIAL";
-      ASSERT_FALSE(entry.rows.empty());
+      ASSERT_FALSE(rows.empty());
       std::set<std::string> rowKeys;
-      for (const RateRow& row : entry.rows) {
+      for (const RateRow& row : rows) {
         rowKeys.insert(ReadField(row.rateKey));
         HourDefinition set;
         ASSERT_TRUE(hours.FindByKey(ReadField(row.bandKey), set)) << ReadField(row.bandKey);
@@ -136,10 +118,10 @@ TEST_F(SampleDatabaseTest, EveryServicePricesItsBandsForEveryDistanceOrDestinati
         for (const std::string& key : keys) EXPECT_EQ(rowKeys.count(key), 1u) << key;
         continue;
       }
-      EXPECT_GE(entry.rows.size(), 8u);
-      for (std::size_t i = 1; i < entry.rows.size(); ++i)
-        EXPECT_LT(entry.rows[i - 1].distanceBound, entry.rows[i].distanceBound);
-      EXPECT_GE(entry.rows.back().distanceBound, lastBound);
+      EXPECT_GE(rows.size(), 8u);
+      for (std::size_t i = 1; i < rows.size(); ++i)
+        EXPECT_LT(rows[i - 1].distanceBound, rows[i].distanceBound);
+      EXPECT_GE(rows.back().distanceBound, lastBound);
     }
     EXPECT_TRUE(directDial) << file;
   }
