@@ -104,11 +104,8 @@ TEST(RateFile, RefusesOtherNamesAndAMissingIndexLeavingNothingOpen) {
   RateFile file;
   // dorv15's index dorv20 is missing.
   for (const char* name : {"dorv10", "dorv16", "DORV11", "dorv1", "dorv3", "../DATABASE/dorv11",
-                           "dorv15"}) {
-    SCOPED_TRACE(name);
-    EXPECT_FALSE(file.OpenRateFile(name));
-    EXPECT_FALSE(file.IsOpen());
-  }
+                           "dorv15"})
+    EXPECT_FALSE(file.OpenRateFile(name) || file.IsOpen()) << name;
   ASSERT_TRUE(file.OpenRateFile("dorv11"));
   EXPECT_EQ(file.ServiceCount(), 0);
 }

@@ -61,10 +61,8 @@ TEST(LookAhead, CarriesOverMidnightMonthAndYear) {
       {"into Saturday at a month end", LocalTime(2025, 1, 31, 23, 45), AdviceKind::Lower, 15},
   };
   for (const Row& row : rows) {
-    SCOPED_TRACE(row.name);
     const Advice advice = AdviceAt(entry, row.start, 30);
-    EXPECT_EQ(advice.kind, row.kind);
-    EXPECT_EQ(advice.minutes, row.minutes);
+    EXPECT_EQ(std::pair(advice.kind, advice.minutes), std::pair(row.kind, row.minutes)) << row.name;
   }
 }
 
