@@ -19,7 +19,7 @@ bool HasNoRates(const RatingEngine& engine) {
          engine.State().current.additional == 0.0;
 }
 
-TEST(BandInForce, ThreeWeekdayBandsChangeExactlyAtTheirHours) {
+TEST(BandInForce, ThreeWeekdayBandsChangeExactlyAtTheirHoursAndTheSelectedRowSuppliesTheRates) {
   const data::PdbRecord entry = ThreeBandEntry();
   RatingEngine engine{RateView(entry)};
   struct Row { int hour, minute, band; } rows[] = {{16, 59, 0}, {17, 0, 1}, {22, 59, 1}, {23, 0, 2},
@@ -29,6 +29,14 @@ TEST(BandInForce, ThreeWeekdayBandsChangeExactlyAtTheirHours) {
     // Wednesday; the seconds of the time do not count.
     EXPECT_EQ(engine.FindBandInForce(LocalTime(2025, 1, 15, row.hour, row.minute, 59)), row.band);
     EXPECT_EQ(engine.State().current.initial, entry.rates[row.band].initial);
+  }
+  EXPECT_EQ(engine.FindBandInForce(LocalTime(2025, 1, 15, 12, 0)), 0);
+  engine.SelectBand(2);
+  EXPECT_EQ(engine.State().bandInForce, 0);
+  EXPECT_EQ(engine.State().current.initial, 8.0);
+  for (int outside : {-1, 3, 7}) {
+    engine.SelectBand(outside);
+    EXPECT_TRUE(HasNoRates(engine)) << outside;
   }
 }
 
@@ -66,19 +74,6 @@ TEST(BandInForce, FirstMatchingBandWins) {
   const RateView rates(entry);
   EXPECT_EQ(BandAt(rates, DayType::Weekday, 1200), 0);
   EXPECT_EQ(BandAt(rates, DayType::Weekday, 1800), 1);
-}
-
-TEST(BandInForce, SelectedRowSuppliesTheRates) {
-  const data::PdbRecord entry = ThreeBandEntry();
-  RatingEngine engine{RateView(entry)};
-  EXPECT_EQ(engine.FindBandInForce(LocalTime(2025, 1, 15, 12, 0)), 0);
-  engine.SelectBand(2);
-  EXPECT_EQ(engine.State().bandInForce, 0);
-  EXPECT_EQ(engine.State().current.initial, 8.0);
-  for (int outside : {-1, 3, 7}) {
-    engine.SelectBand(outside);
-    EXPECT_TRUE(HasNoRates(engine)) << outside;
-  }
 }
 
 TEST(BandInForce, LoggedCallIsRatedFromItsOwnCopy) {

@@ -45,6 +45,15 @@ TEST(LookAhead, AdviceWithinTheReminderTimeOnlyWhenBothRatesMoveTheSameWay) {
     for (std::int32_t reminder : {19, 0, -600})
       EXPECT_EQ(AdviceAt(entry, start, reminder).kind, AdviceKind::None) << reminder;
   }
+
+  // No advice when another row is focused or when the call cannot be placed now.
+  data::PdbRecord entry = ThreeBandEntry();
+  RatingEngine engine{RateView(entry)};
+  engine.FindBandInForce(start);
+  engine.SelectBand(2);  // compared with the focused row's rates, which are the night's
+  EXPECT_EQ(engine.LookAhead(start, 30).kind, AdviceKind::None);
+  SetHours(entry, 0, DayType::Sunday, 1200, 1800);
+  EXPECT_EQ(AdviceAt(entry, LocalTime(2025, 1, 19, 11, 45), 30).kind, AdviceKind::None);
 }
 
 TEST(LookAhead, CarriesOverMidnightMonthAndYear) {
@@ -78,17 +87,6 @@ TEST(LookAhead, FutureTimeFollowsTheCalendarThroughDaylightSavingEnd) {
   const Advice advice = AdviceAt(entry, start, 30);
   EXPECT_EQ(advice.kind, AdviceKind::Lower);
   EXPECT_EQ(advice.minutes, 15);
-}
-
-TEST(LookAhead, NoAdviceWhenTheCallCannotBePlacedNowOrAnotherRowIsFocused) {
-  data::PdbRecord entry = ThreeBandEntry();
-  const std::time_t start = LocalTime(2025, 1, 15, 22, 40);
-  RatingEngine engine{RateView(entry)};
-  engine.FindBandInForce(start);
-  engine.SelectBand(2);  // compared with the focused row's rates, which are the night's
-  EXPECT_EQ(engine.LookAhead(start, 30).kind, AdviceKind::None);
-  SetHours(entry, 0, DayType::Sunday, 1200, 1800);
-  EXPECT_EQ(AdviceAt(entry, LocalTime(2025, 1, 19, 11, 45), 30).kind, AdviceKind::None);
 }
 
 }  // namespace
