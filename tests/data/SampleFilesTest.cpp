@@ -67,7 +67,7 @@ TEST(LocationTable, ReadsDecodedRecordsAndTheRateKey) {
   EXPECT_EQ(db.ReadFile(kInternationalTable).find("London"), std::string::npos);
 }
 
-TEST(RateFile, ReadsAServiceAndTheRowsBehindIt) {
+TEST(RateFile, ReadsAServiceAndTheRowsBehindItAndRefusesOtherNamesAndAMissingIndex) {
   TempDatabase db;
   RateFileImage image;
   ASSERT_TRUE(AddService(image, MakeService("DIRECT DIAL", "DEN"), {MakeRow(100, 10)}));
@@ -95,14 +95,10 @@ TEST(RateFile, ReadsAServiceAndTheRowsBehindIt) {
   }
   EXPECT_FALSE(file.ReadNextRow(row) || file.ReadService(2, service));
   EXPECT_EQ(file.RowCount(), 0);
-}
 
-TEST(RateFile, RefusesOtherNamesAndAMissingIndexLeavingNothingOpen) {
-  TempDatabase db;
   for (const char* name : {"dorv10", "dorv16", "DORV11", "dorv1", "dorv3", "dorv11", "dorv15"})
     db.WriteFile(name, "");
-  RateFile file;
-  // dorv15's index dorv20 is missing.
+  // A refused name leaves nothing open, not even the file open before; dorv15's index is missing.
   for (const char* name : {"dorv10", "dorv16", "DORV11", "dorv1", "dorv3", "../DATABASE/dorv11",
                            "dorv15"})
     EXPECT_FALSE(file.OpenRateFile(name) || file.IsOpen()) << name;

@@ -25,7 +25,7 @@ BandHourGrid Weekdays(int s1, int e1, int s2, int e2, int s3, int e3) {
 
 }  // namespace
 
-TEST(RateBandCheck, BandsPassUnlessTheyShareAnHour) {
+TEST(RateBandCheck, BandsPassUnlessTheyShareAnHourAndAFaultNamesTheDayTypes) {
   struct Case { const char* name; BandHourGrid hours; bool passes; } cases[] = {
       {"day, evening and a night past midnight", Weekdays(8, 17, 17, 23, 23, 8), true},
       {"unused bands never overlap", Weekdays(0, 0, 0, 0, 0, 0), true},
@@ -36,9 +36,8 @@ TEST(RateBandCheck, BandsPassUnlessTheyShareAnHour) {
       {"two night bands past midnight share hour 1", Weekdays(22, 2, 23, 3, 0, 0), false},
   };
   for (const Case& c : cases) EXPECT_EQ(RateTimesFault(c.hours).empty(), c.passes) << c.name;
-}
 
-TEST(RateBandCheck, OverlapNamesEachFailingDayTypeWithAllSixHoursInDayOrder) {
+  // The message names each failing day type with all six hours, in day order.
   const BandHourGrid overlapping = Weekdays(8, 17, 16, 23, 23, 8);
   EXPECT_EQ(RateTimesFault(overlapping),
             std::string(res::kErrorInconsistentRateTimes) +
