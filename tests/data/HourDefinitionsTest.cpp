@@ -94,9 +94,9 @@ TEST(HourDefinitionFile, FindsByExactKeyOnly) {
   HourDefinition found;
   EXPECT_FALSE(file.FindByKey("", found));  // an empty file finds nothing
   const HourDefinition peak = MakeBandSet("pk", "Peak", {700, 1900, 0, 0, 0, 0, 1900, 700});
-  db.WriteFile(kHourDefinitionFileName,
-               EncodedImage({MakeBandSet("DEN", "Day", {800, 1700}), peak}, EncodeHourDefinition) +
-                   "tail");
+  db.WriteFile(
+      kHourDefinitionFileName,
+      EncodedImage({MakeBandSet("DEN", "Day", {800, 1700}), peak}, EncodeHourDefinition) + "tail");
   ASSERT_TRUE(file.Open());
   EXPECT_EQ(file.Count(), 2);
   ASSERT_TRUE(file.FindByKey("pk", found));

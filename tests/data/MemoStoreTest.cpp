@@ -134,8 +134,7 @@ TEST(MemoStore, IndexIsSortedByKeyTextsStayInWrittenOrderAndDeletingLeavesAZeroE
   files.CloseMemoFiles();
   ASSERT_TRUE(files.DeleteMemoByKey(100, 1));
   EXPECT_FALSE(files.DeleteMemoByKey(100, 1));  // nothing left with that key
-  EXPECT_EQ(setup.db.ReadFile("MEMO/1.INX"),
-            IndexImage({{0, 0, 0}, {17, 0, 150}, {0, 10, 200}}));
+  EXPECT_EQ(setup.db.ReadFile("MEMO/1.INX"), IndexImage({{0, 0, 0}, {17, 0, 150}, {0, 10, 200}}));
   EXPECT_EQ(setup.db.ReadFile("MEMO/1.MMO"), "later callearlier");
 }
 

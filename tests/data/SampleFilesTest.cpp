@@ -99,8 +99,8 @@ TEST(RateFile, ReadsAServiceAndTheRowsBehindItAndRefusesOtherNamesAndAMissingInd
   for (const char* name : {"dorv10", "dorv16", "DORV11", "dorv1", "dorv3", "dorv11", "dorv15"})
     db.WriteFile(name, "");
   // A refused name leaves nothing open, not even the file open before; dorv15's index is missing.
-  for (const char* name : {"dorv10", "dorv16", "DORV11", "dorv1", "dorv3", "../DATABASE/dorv11",
-                           "dorv15"})
+  for (const char* name :
+       {"dorv10", "dorv16", "DORV11", "dorv1", "dorv3", "../DATABASE/dorv11", "dorv15"})
     EXPECT_FALSE(file.OpenRateFile(name) || file.IsOpen()) << name;
   ASSERT_TRUE(file.OpenRateFile("dorv11"));
   EXPECT_EQ(file.ServiceCount(), 0);
