@@ -56,11 +56,10 @@ TEST(LocalTimeText, NorthAmericaUsesTheOffsetOthersLessFive) {
 TEST(MoneyText, PlainAndMarkedForms) {
   struct Row { const char* name; double cents; const char* plain; };
   const Row rows[] = {
-      {"zero", 0.0, "$0.0000"},       {"one dollar", 100.0, "$1.0000"},
-      {"under a cent", 0.5, "$0.0050"}, {"single digit cents", 5.25, "$0.0525"},
-      {"two digit cents", 12.34, "$0.1234"}, {"dollars", 1234.56, "$12.3456"},
-      {"many dollars", 123456789.0, "$1234567.8900"}, {"negative", -150.0, "-$1.5000"},
-      {"negative rounding to zero", -0.001, "$0.0000"},
+      {"zero", 0.0, "$0.0000"},         {"under a cent", 0.5, "$0.0050"},
+      {"single digit cents", 5.25, "$0.0525"}, {"two digit cents", 12.34, "$0.1234"},
+      {"dollars", 1234.56, "$12.3456"}, {"many dollars", 123456789.0, "$1234567.8900"},
+      {"negative", -150.0, "-$1.5000"}, {"negative rounding to zero", -0.001, "$0.0000"},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstring>
 #include <numbers>
-#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "data/Distance.h"
@@ -60,7 +60,6 @@ TEST(LocationTable, ReadsDecodedRecordsAndTheRateKey) {
   EXPECT_EQ(table.Count(), 2);  // the partial tail record does not count
   SampleLocation read;
   ASSERT_TRUE(table.ReadLocation(1, read));
-  EXPECT_EQ(table.LastIndex(), 1);
   EXPECT_EQ(std::memcmp(&read, &london, sizeof read), 0);
   EXPECT_EQ(RateKeyOf(read), "GB");
   EXPECT_FALSE(table.ReadLocation(2, read));
@@ -68,7 +67,7 @@ TEST(LocationTable, ReadsDecodedRecordsAndTheRateKey) {
   EXPECT_EQ(db.ReadFile(kInternationalTable).find("London"), std::string::npos);
 }
 
-TEST(RateFile, ReadsAServiceAndTheRowsBehindIt) {
+TEST(RateFile, ReadsAServiceAndTheRowsBehindItAndRefusesOtherNamesAndAMissingIndex) {
   TempDatabase db;
   RateFileImage image;
   ASSERT_TRUE(AddService(image, MakeService("DIRECT DIAL", "DEN"), {MakeRow(100, 10)}));
@@ -88,7 +87,6 @@ TEST(RateFile, ReadsAServiceAndTheRowsBehindIt) {
   EXPECT_FALSE(file.ReadNextRow(row));  // the next service is no row of this one
   EXPECT_EQ(row.distanceBound, 0);       // and the failed read leaves a cleared row
   ASSERT_TRUE(file.ReadService(1, service));
-  EXPECT_EQ(file.LastIndex(), 1);
   EXPECT_EQ(std::memcmp(&service, &saver, sizeof service), 0);
   EXPECT_EQ(file.RowCount(), 3);
   for (const RateRow& expected : saverRows) {
@@ -97,20 +95,13 @@ TEST(RateFile, ReadsAServiceAndTheRowsBehindIt) {
   }
   EXPECT_FALSE(file.ReadNextRow(row) || file.ReadService(2, service));
   EXPECT_EQ(file.RowCount(), 0);
-}
 
-TEST(RateFile, RefusesOtherNamesAndAMissingIndexLeavingNothingOpen) {
-  TempDatabase db;
   for (const char* name : {"dorv10", "dorv16", "DORV11", "dorv1", "dorv3", "dorv11", "dorv15"})
     db.WriteFile(name, "");
-  RateFile file;
-  // dorv15's index dorv20 is missing.
-  for (const char* name : {"dorv10", "dorv16", "DORV11", "dorv1", "dorv3", "../DATABASE/dorv11",
-                           "dorv15"}) {
-    SCOPED_TRACE(name);
-    EXPECT_FALSE(file.OpenRateFile(name));
-    EXPECT_FALSE(file.IsOpen());
-  }
+  // A refused name leaves nothing open, not even the file open before; dorv15's index is missing.
+  for (const char* name :
+       {"dorv10", "dorv16", "DORV11", "dorv1", "dorv3", "../DATABASE/dorv11", "dorv15"})
+    EXPECT_FALSE(file.OpenRateFile(name) || file.IsOpen()) << name;
   ASSERT_TRUE(file.OpenRateFile("dorv11"));
   EXPECT_EQ(file.ServiceCount(), 0);
 }
@@ -125,10 +116,9 @@ TEST(StateTable, FindsByCodeWithAndWithoutAGroupAndByName) {
   ASSERT_TRUE(table.Open(kNorthAmericanStates));
   EXPECT_EQ(table.Count(), 3);
   std::string name;
-  for (auto [group, state, index] : {std::tuple{"", "Colorado", 1}, {"98", "Colima", 2}}) {
+  for (auto [group, state] : {std::pair{"", "Colorado"}, {"98", "Colima"}}) {
     ASSERT_TRUE(table.FindStateByCode("CO", name, group));
     EXPECT_EQ(name, state);
-    EXPECT_EQ(table.FoundIndex(), index);
   }
   name = "kept";
   EXPECT_FALSE(table.FindStateByCode("CO", name, "52"));
@@ -144,36 +134,30 @@ TEST(TelcoFile, ReadsNameAndAccessCode) {
   TempDatabase db;
   TelcoFile file;
   EXPECT_FALSE(file.Open());
-  db.WriteFile(kTelcoFileName, EncodedImage({MakeTelco("Northwind Long Lines", 1010619),
-                                             MakeTelco("Bluebird Telecom", 10457)},
-                                            EncodeTelco));
+  const TelcoEntry bluebird = MakeTelco("Bluebird Telecom", 10457);
+  db.WriteFile(kTelcoFileName,
+               EncodedImage({MakeTelco("Northwind Long Lines", 1010619), bluebird}, EncodeTelco));
   ASSERT_TRUE(file.Open());
   EXPECT_EQ(file.Count(), 2);
   TelcoEntry entry;
   ASSERT_TRUE(file.ReadTelco(1, entry));
-  EXPECT_EQ(ReadField(entry.name), "Bluebird Telecom");
-  EXPECT_EQ(entry.accessCode, 10457);
+  EXPECT_EQ(std::memcmp(&entry, &bluebird, sizeof entry), 0);
   EXPECT_FALSE(file.ReadTelco(2, entry));
 }
 
 TEST(Distance, EqualsTheDividingFormulaWhereDefinedAndHoldsUpToHalfTheGlobe) {
   struct Row { const char* name; double lat1, lon1, lat2, lon2; };
   const Row rows[] = {{"New York - Chicago", 40.7128, -74.006, 41.8781, -87.6298},
-                      {"New York - Los Angeles", 40.7128, -74.006, 34.0522, -118.2437},
                       {"London - Paris", 51.5074, -0.1278, 48.8566, 2.3522},
-                      {"Toronto - Mexico City", 43.6532, -79.3832, 19.4326, -99.1332},
                       {"across the date line", 64.8378, -147.7164, 61.2, 150.0}};
   for (const Row& row : rows) {
-    SCOPED_TRACE(row.name);
     double expected = DividingDistance(row.lat1, row.lon1, row.lat2, row.lon2);
-    ASSERT_GT(expected, 0.0);
-    EXPECT_NEAR(Distance(row.lat1, row.lon1, row.lat2, row.lon2), expected, 1e-6 * expected);
+    EXPECT_NEAR(Distance(row.lat1, row.lon1, row.lat2, row.lon2), expected, 1e-6 * expected)
+        << row.name;
   }
   // Far points stay positive up to half the globe; an unknown coordinate gives 9999.
   EXPECT_NEAR(Distance(40.7128, -74.006, -33.8688, 151.2093), 9950.0, 50.0);  // New York - Sydney
-  const double halfGlobe = 3961.069 * std::numbers::pi;
-  EXPECT_NEAR(Distance(0.0, 0.0, 0.0, 180.0), halfGlobe, 1.0);
-  EXPECT_NEAR(Distance(10.0, 20.0, -10.0, -160.0), halfGlobe, 1.0);
+  EXPECT_NEAR(Distance(10.0, 20.0, -10.0, -160.0), 3961.069 * std::numbers::pi, 1.0);
   EXPECT_EQ(Distance(45.5, -73.5, 45.5, -73.5), 0.0);
   for (int unknown = 0; unknown < 4; ++unknown) {
     double p[4] = {10, 20, 30, 40};

@@ -6,12 +6,12 @@
 #include <set>
 
 #include "Generator.h"
-#include "data/BandTitles.h"
 #include "data/FixedText.h"
 #include "data/HourDefinitions.h"
 #include "data/RateFiles.h"
 #include "support/SampleFixture.h"
 #include "data/SampleTables.h"
+#include "rating/BandInForce.h"
 
 using namespace dorv;
 using namespace dorv::data;
@@ -37,44 +37,10 @@ class SampleDatabaseTest : public ::testing::Test {
     return all;
   }
 
-  struct ServiceRows {
-    Service service;
-    std::vector<RateRow> rows;
-  };
-  std::vector<ServiceRows> Services(const char* file) {
-    std::vector<ServiceRows> all;
-    RateFile rates;
-    EXPECT_TRUE(rates.OpenRateFile(file));
-    for (long i = 0; i < rates.ServiceCount(); ++i) {
-      ServiceRows entry;
-      EXPECT_TRUE(rates.ReadService(i, entry.service));
-      entry.rows.resize(rates.RowCount());
-      for (RateRow& row : entry.rows) EXPECT_TRUE(rates.ReadNextRow(row));
-      all.push_back(entry);
-    }
-    return all;
-  }
-
-  // The band sets in file order; HourDefinitionFile only finds by key.
-  std::vector<HourDefinition> BandSets() const {
-    std::string image = db.ReadFile(kHourDefinitionFileName);
-    std::vector<HourDefinition> sets(image.size() / sizeof(HourDefinition));
-    std::memcpy(sets.data(), image.data(), sets.size() * sizeof(HourDefinition));
-    for (HourDefinition& set : sets) DecodeHourDefinition(set);
-    return sets;
-  }
-
   test::TempDatabase db;
   SampleTables tables;
   HourDefinitionFile hours;
 };
-
-// Whether a band's pair for one day type is in force at clock value t.
-bool Covers(std::uint16_t start, std::uint16_t end, int t) {
-  if (start == 0 && end == 0) return false;
-  if (start < end) return start <= t && t < end;
-  return t >= start || t < end;
-}
 
 }  // namespace
 
@@ -88,9 +54,13 @@ TEST_F(SampleDatabaseTest, TheBuiltFilesAreWhatTheTablesGiveNow) {
 }
 
 TEST_F(SampleDatabaseTest, EveryBandSetCoversEachHourOfEachDayTypeOnce) {
-  auto sets = BandSets();
+  // The band sets in file order; HourDefinitionFile only finds by key.
+  const std::string image = db.ReadFile(kHourDefinitionFileName);
+  std::vector<HourDefinition> sets(image.size() / sizeof(HourDefinition));
+  std::memcpy(sets.data(), image.data(), sets.size() * sizeof(HourDefinition));
   ASSERT_GE(sets.size(), 3u);
   for (std::size_t i = 0; i < sets.size(); ++i) {
+    DecodeHourDefinition(sets[i]);
     std::string key = ReadField(sets[i].key);
     HourDefinition set;
     ASSERT_TRUE(hours.FindByKey(key, set));
@@ -99,8 +69,9 @@ TEST_F(SampleDatabaseTest, EveryBandSetCoversEachHourOfEachDayTypeOnce) {
       for (int hour = 0; hour < 24; ++hour) {
         int bands = 0;
         for (int band = 0; band < 3; ++band)
-          bands += Covers(set.bandHours[band * 6 + day * 2], set.bandHours[band * 6 + day * 2 + 1],
-                          hour * 100);
+          bands += rating::HoursCover(
+              {set.bandHours[band * 6 + day * 2], set.bandHours[band * 6 + day * 2 + 1]},
+              static_cast<std::int16_t>(hour * 100));
         EXPECT_EQ(bands, 1) << "set " << key << " day type " << day << " hour " << hour;
       }
     }
@@ -117,17 +88,20 @@ TEST_F(SampleDatabaseTest, EveryServicePricesItsBandsForEveryDistanceOrDestinati
   const std::pair<const char*, int> files[] = {
       {"dorv11", 10000}, {"dorv12", 10000}, {"dorv13", 0}, {"dorv14", 50}, {"dorv15", 50}};
   for (const auto& [file, lastBound] : files) {
-    auto services = Services(file);
-    ASSERT_GE(services.size(), 3u) << file;
+    RateFile rates;
+    ASSERT_TRUE(rates.OpenRateFile(file));
+    ASSERT_GE(rates.ServiceCount(), 3) << file;
     bool directDial = false;
-    for (const ServiceRows& entry : services) {
-      std::string name = ReadField(entry.service.callType);
+    for (long s = 0; s < rates.ServiceCount(); ++s) {
+      Service service;
+      ASSERT_TRUE(rates.ReadService(s, service));
+      std::vector<RateRow> rows(rates.RowCount());
+      for (RateRow& row : rows) ASSERT_TRUE(rates.ReadNextRow(row));
+      std::string name = ReadField(service.callType);
       SCOPED_TRACE(std::string(file) + " " + name);
       directDial = directDial || name == "DIRECT DIAL";
-      EXPECT_FALSE(ReadField(entry.service.company).empty());
-      ASSERT_FALSE(entry.rows.empty());
       std::set<std::string> rowKeys;
-      for (const RateRow& row : entry.rows) {
+      for (const RateRow& row : rows) {
         rowKeys.insert(ReadField(row.rateKey));
         HourDefinition set;
         ASSERT_TRUE(hours.FindByKey(ReadField(row.bandKey), set)) << ReadField(row.bandKey);
@@ -143,10 +117,10 @@ TEST_F(SampleDatabaseTest, EveryServicePricesItsBandsForEveryDistanceOrDestinati
         for (const std::string& key : keys) EXPECT_EQ(rowKeys.count(key), 1u) << key;
         continue;
       }
-      EXPECT_GE(entry.rows.size(), 8u);
-      for (std::size_t i = 1; i < entry.rows.size(); ++i)
-        EXPECT_LT(entry.rows[i - 1].distanceBound, entry.rows[i].distanceBound);
-      EXPECT_GE(entry.rows.back().distanceBound, lastBound);
+      EXPECT_GE(rows.size(), 8u);
+      for (std::size_t i = 1; i < rows.size(); ++i)
+        EXPECT_LT(rows[i - 1].distanceBound, rows[i].distanceBound);
+      EXPECT_GE(rows.back().distanceBound, lastBound);
     }
     EXPECT_TRUE(directDial) << file;
   }
@@ -172,29 +146,6 @@ TEST_F(SampleDatabaseTest, EveryPlaceFindsItsStateAndHasATimeZoneFittingItsLongi
       int offset = region == 4 ? location.timeZone - 5 : location.timeZone;
       double gap = std::remainder(offset - location.longitude / 15.0, 24.0);
       EXPECT_LE(std::fabs(gap), 3.5) << "time zone input " << location.timeZone;
-    }
-  }
-}
-
-TEST_F(SampleDatabaseTest, TelephoneCompaniesAndTitlesAreThere) {
-  ASSERT_GE(tables.telcos.Count(), 20);
-  std::set<std::string> names;
-  for (long i = 0; i < tables.telcos.Count(); ++i) {
-    TelcoEntry entry;
-    ASSERT_TRUE(tables.telcos.ReadTelco(i, entry));
-    EXPECT_TRUE(names.insert(ReadField(entry.name)).second) << ReadField(entry.name);
-    EXPECT_GT(entry.accessCode, 0);
-  }
-  BandTitleFile titles;
-  ASSERT_TRUE(titles.Open());
-  std::set<std::string> offered;
-  std::string title;
-  while (titles.ReadNextTitle(title)) offered.insert(title);
-  EXPECT_EQ(static_cast<long>(offered.size()), titles.Count());
-  for (const HourDefinition& set : BandSets()) {
-    for (const auto& bandTitle : set.bandTitle) {
-      std::string text = ReadField(bandTitle);
-      EXPECT_TRUE(text.empty() || offered.count(text) == 1) << text;
     }
   }
 }

@@ -16,15 +16,11 @@ using dorv::test::TempDatabase;
 
 TEST(TimeZoneInput, WholeHoursInNorthAmericaAndFiveMoreElsewhere) {
   struct Row { const char* place; int minutes; bool northAmerica; int input; };
-  const Row rows[] = {{"New York", -300, true, -5},  {"Los Angeles", -480, true, -8},
-                      {"St. John's", -210, true, -3}, {"London", 0, false, 5},
+  const Row rows[] = {{"New York", -300, true, -5},  {"St. John's", -210, true, -3},
                       {"Tokyo", 540, false, 14},     {"Kolkata", 330, false, 11},
-                      {"Kathmandu", 345, false, 11}, {"Marquesas", -570, false, -4},
-                      {"Honolulu", -600, true, -10}};
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.place);
-    EXPECT_EQ(sampledb::TimeZoneInput(row.minutes, row.northAmerica), row.input);
-  }
+                      {"Kathmandu", 345, false, 11}, {"Marquesas", -570, false, -4}};
+  for (const Row& row : rows)
+    EXPECT_EQ(sampledb::TimeZoneInput(row.minutes, row.northAmerica), row.input) << row.place;
   // The reader takes the five hours off again outside North America.
   EXPECT_EQ(data::LocalTimeText(0, sampledb::TimeZoneInput(540, false), "Japan", false),
             "Thu Jan 01, 1970  09:00");
@@ -95,24 +91,15 @@ TEST_F(GeneratorTest, BuildsEveryFileAndDerivesTheInternationalRows) {
   for (long s = 0; s < file.ServiceCount(); ++s) {
     data::Service service;
     ASSERT_TRUE(file.ReadService(s, service));
-    ASSERT_EQ(file.RowCount(), 2);
+    std::vector<std::string> keys;
     data::RateRow row;
-    ASSERT_TRUE(file.ReadNextRow(row));
-    EXPECT_EQ(data::ReadField(row.rateKey), "US");
-    ASSERT_TRUE(file.ReadNextRow(row));
-    EXPECT_EQ(data::ReadField(row.rateKey), "NO");
-    EXPECT_EQ(data::ReadField(row.bandKey), data::ReadField(service.bandKey));
+    while (file.ReadNextRow(row)) {
+      keys.push_back(data::ReadField(row.rateKey));
+      EXPECT_EQ(data::ReadField(row.bandKey), data::ReadField(service.bandKey));
+    }
+    EXPECT_EQ(keys, (std::vector<std::string>{"US", "NO"}));
   }
   EXPECT_EQ(sampledb::BuildSampleDatabase(db.Path("")), images);
-}
-
-TEST_F(GeneratorTest, ATooLongTextIsNamedByFileLineAndColumn) {
-  Append("locations_intl",
-         "Ouagadougou-Centre-Nord-Bazega-Region\t\t\tBF\t\t\tBurkina Faso\t-\t\t\tAfrica/"
-         "Ouagadougou\t0\t0\t226\tBF\tcurated\n");
-  EXPECT_EQ(Error(), Table("locations_intl") +
-                         ":4: column 1 (city): 'Ouagadougou-Centre-Nord-Bazega-Region' has 37 "
-                         "characters, more than the 31 allowed");
 }
 
 TEST_F(GeneratorTest, ADestinationWithoutAPriceTierIsNamed) {

@@ -36,37 +36,31 @@ TEST(TsvTable, SkipsCommentsAndKeepsEmptyFields) {
 }
 
 TEST(TsvTable, FaultsNameTheFileLineAndColumn) {
-  struct Row { const char* name; const char* text; const char* column; long long max; const char* message; };
+  struct Row { const char *text, *column; std::size_t most; const char* message; };
   const Row rows[] = {
-      {"too long", "city\tcode\tnumber\nOslo\tABCD\t1\n", "code", 3,
+      {"# only comments\n", nullptr, 0, "t.tsv: no header line"},
+      {"city\tnumber\tcode\n", nullptr, 0, "t.tsv:1: header must be the columns city code number"},
+      {"city\tcode\tnumber\nOslo\tNO\n", nullptr, 0, "t.tsv:2: 2 fields, the header has 3"},
+      {"city\tcode\tnumber\r\n", nullptr, 0, "t.tsv:1: line ends in CR LF, not LF"},
+      {"city\tcode\tnumber\nOslo\tABCD\t1\n", "code", 3,
        "t.tsv:2: column 2 (code): 'ABCD' has 4 characters, more than the 3 allowed"},
-      {"not ASCII", "city\tcode\tnumber\nS\xc3\xa3o Paulo\tSP\t1\n", "city", 31,
+      {"city\tcode\tnumber\nS\xc3\xa3o Paulo\tSP\t1\n", "city", 31,
        "t.tsv:2: column 1 (city): holds a byte that is not printable ASCII"},
-      {"not a number", "city\tcode\tnumber\nOslo\tNO\t4x\n", "number", 100,
+      {"city\tcode\tnumber\nOslo\tNO\t4x\n", "number", 100,
        "t.tsv:2: column 3 (number): '4x' is not a whole number"},
-      {"out of range", "city\tcode\tnumber\nOslo\tNO\t400\n", "number", 100,
+      {"city\tcode\tnumber\nOslo\tNO\t400\n", "number", 100,
        "t.tsv:2: column 3 (number): 400 is outside 0 to 100"},
   };
   for (const Row& row : rows) {
-    SCOPED_TRACE(row.name);
-    TsvTable table = Parse(row.text);
     EXPECT_EQ(ErrorOf([&] {
+                TsvTable table = Parse(row.text);
+                if (!row.column) return;
                 const auto& r = table.Rows()[0];
-                if (std::string(row.column) == "number") r.Integer(row.column, 0, row.max);
-                else r.Text(row.column, static_cast<std::size_t>(row.max));
+                if (std::string(row.column) == "number") r.Integer(row.column, 0, row.most);
+                else r.Text(row.column, row.most);
               }),
               row.message);
   }
-}
-
-TEST(TsvTable, RefusesAWrongHeaderFieldCountOrLineEnd) {
-  EXPECT_EQ(ErrorOf([] { Parse("# only comments\n"); }), "t.tsv: no header line");
-  EXPECT_EQ(ErrorOf([] { Parse("city\tnumber\tcode\n"); }),
-            "t.tsv:1: header must be the columns city code number");
-  EXPECT_EQ(ErrorOf([] { Parse("city\tcode\tnumber\nOslo\tNO\n"); }),
-            "t.tsv:2: 2 fields, the header has 3");
-  EXPECT_EQ(ErrorOf([] { Parse("city\tcode\tnumber\r\n"); }),
-            "t.tsv:1: line ends in CR LF, not LF");
   EXPECT_EQ(ErrorOf([] { TsvTable("/nonexistent/x.tsv", kColumns); }),
             "/nonexistent/x.tsv: cannot be read");
 }
