@@ -6,6 +6,7 @@
 #include <set>
 
 #include "Generator.h"
+#include "data/BandTitles.h"
 #include "data/FixedText.h"
 #include "data/HourDefinitions.h"
 #include "data/RateFiles.h"
@@ -53,7 +54,13 @@ TEST_F(SampleDatabaseTest, TheBuiltFilesAreWhatTheTablesGiveNow) {
   }
 }
 
+// Every band set's titles are offered in the title file, and covers each hour once.
 TEST_F(SampleDatabaseTest, EveryBandSetCoversEachHourOfEachDayTypeOnce) {
+  BandTitleFile titles;
+  ASSERT_TRUE(titles.Open());
+  std::set<std::string> offered;
+  for (std::string title; titles.ReadNextTitle(title);) offered.insert(title);
+  EXPECT_EQ(static_cast<long>(offered.size()), titles.Count());
   // The band sets in file order; HourDefinitionFile only finds by key.
   const std::string image = db.ReadFile(kHourDefinitionFileName);
   std::vector<HourDefinition> sets(image.size() / sizeof(HourDefinition));
@@ -65,6 +72,8 @@ TEST_F(SampleDatabaseTest, EveryBandSetCoversEachHourOfEachDayTypeOnce) {
     HourDefinition set;
     ASSERT_TRUE(hours.FindByKey(key, set));
     EXPECT_EQ(hours.FoundIndex(), static_cast<long>(i)) << "key " << key << " is not unique";
+    for (const auto& bandTitle : set.bandTitle)
+      EXPECT_TRUE(ReadField(bandTitle).empty() || offered.count(ReadField(bandTitle)) == 1);
     for (int day = 0; day < 3; ++day) {
       for (int hour = 0; hour < 24; ++hour) {
         int bands = 0;
@@ -147,5 +156,17 @@ TEST_F(SampleDatabaseTest, EveryPlaceFindsItsStateAndHasATimeZoneFittingItsLongi
       double gap = std::remainder(offset - location.longitude / 15.0, 24.0);
       EXPECT_LE(std::fabs(gap), 3.5) << "time zone input " << location.timeZone;
     }
+  }
+}
+
+// The telephone companies a user picks from have distinct names and a dialable access code.
+TEST_F(SampleDatabaseTest, TelephoneCompaniesAreDistinctAndDialable) {
+  ASSERT_GE(tables.telcos.Count(), 20);
+  std::set<std::string> names;
+  for (long i = 0; i < tables.telcos.Count(); ++i) {
+    TelcoEntry entry;
+    ASSERT_TRUE(tables.telcos.ReadTelco(i, entry));
+    EXPECT_TRUE(names.insert(ReadField(entry.name)).second) << ReadField(entry.name);
+    EXPECT_GT(entry.accessCode, 0) << ReadField(entry.name);
   }
 }
