@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QHeaderView>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -66,7 +65,6 @@ struct LookupDatabase {
     test::WriteRateFile(db, "dorv12", {{"Far Office Telephone", "OFFICE LONG DISTANCE"}});
     test::WriteRateFile(db, "dorv13", {{"Globe One", "WORLD Globe One"}});
     test::WriteRateFile(db, "dorv14", {{"Near Home Telephone", "HOME NEARBY"}});
-    // Services of two companies: the caption names the last one's.
     test::WriteRateFile(
         db, "dorv15",
         {{"Near Saver Telephone", "OFFICE NEARBY"}, {"Near Office Telephone", "OFFICE SAVER"}});
@@ -106,7 +104,8 @@ struct OpenLookupData {
 }  // namespace
 
 // Which types each country gets and which rate file serves them are the rules' tables; the
-// dialog lists them for the focused row and empties what depends on an older focus.
+// dialog lists them for the focused row, empties what depends on an older focus and tells of a
+// rate file it cannot open.
 TEST(LookupDataDlg, FocusingALocationListsItsTypesAndATypeItsServices) {
   OpenLookupData lookup;
   SearchFor(lookup.dialog, "6", SearchCriterion::AreaOrCityCode);  // Trenton 609, Allentown 610
@@ -115,8 +114,6 @@ TEST(LookupDataDlg, FocusingALocationListsItsTypesAndATypeItsServices) {
   EXPECT_EQ(lookup.Types(), (QStringList{res::kServiceTypeResidental, res::kServiceTypeBusiness}));
   test::ClickRow(lookup.dialog.TypeList(), 1);
   EXPECT_EQ(lookup.Services(), (QStringList{"OFFICE NEARBY", "OFFICE SAVER"}));
-  EXPECT_EQ(lookup.dialog.ServicesCaption()->text(),
-            QString(res::kLookupServicesFor).replace("%s", "Near Office Telephone"));
   test::ClickRow(lookup.dialog.LocationList(), 1);
   EXPECT_TRUE(lookup.Services().isEmpty());
   // A new search empties both lists on the right; the Zip Code column sorts by postal code.
@@ -125,6 +122,15 @@ TEST(LookupDataDlg, FocusingALocationListsItsTypesAndATypeItsServices) {
   EXPECT_TRUE(lookup.Services().isEmpty());
   emit lookup.dialog.LocationList()->header()->sectionClicked(3);
   EXPECT_EQ(lookup.Locations(3), (QStringList{"08608", "18101", "19801", "75201"}));
+  // A rate file that cannot be opened is told and lists no services.
+  std::filesystem::remove(lookup.sample.db.Path("dorv13"));
+  test::Prompter prompter{QMessageBox::Ok};
+  SearchFor(lookup.dialog, "Lagos", SearchCriterion::City);
+  test::ClickRow(lookup.dialog.LocationList(), 0);
+  test::ClickRow(lookup.dialog.TypeList(), 0);  // International, the only type abroad
+  test::ExpectShown(prompter, {res::kErrorRateFile});
+  EXPECT_TRUE(lookup.Services().isEmpty());
+  EXPECT_FALSE(lookup.rateFile.IsOpen());
 }
 
 TEST(LookupDataDlg, OkWithoutAServiceOrSearchTextSaysSoAndKeepsTheLists) {
@@ -182,18 +188,6 @@ TEST(LookupDataDlg, AnUncountableRegionEndsAsCancelled) {
   EXPECT_FALSE(lookup.dialog.isVisible());
   EXPECT_EQ(lookup.dialog.result(), 0);
   EXPECT_FALSE(lookup.dialog.Choice().has_value());
-}
-
-TEST(LookupDataDlg, AMissingRateFileIsToldAndListsNoServices) {
-  OpenLookupData lookup;
-  std::filesystem::remove(lookup.sample.db.Path("dorv13"));
-  test::Prompter prompter{QMessageBox::Ok};
-  SearchFor(lookup.dialog, "Lagos", SearchCriterion::City);
-  test::ClickRow(lookup.dialog.LocationList(), 0);
-  test::ClickRow(lookup.dialog.TypeList(), 0);  // International, the only type abroad
-  test::ExpectShown(prompter, {res::kErrorRateFile});
-  EXPECT_TRUE(lookup.Services().isEmpty());
-  EXPECT_FALSE(lookup.rateFile.IsOpen());
 }
 
 TEST(LookupDataRules, NearbyRateFilesServeOnlyBelowFiftyAndOnlyAtHome) {

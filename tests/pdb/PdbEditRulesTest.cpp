@@ -212,7 +212,6 @@ struct LookupCase {
     tables.northAmericanStates.Open(data::kNorthAmericanStates);
     WriteField(services.service.company, "Far Telco");
     WriteField(services.service.callType, "Direct");
-    WriteField(services.service.comment, "evenings cheaper");
     WriteField(services.service.bandKey, "R1");
     services.service.effective = 10 * 86400 + 43200;
     services.service.initialInterval = 60;

@@ -153,16 +153,13 @@ TEST(SampleLookupDlg, SelectRoleShowsAndHandsBackTheFocusedLocation) {
   EXPECT_EQ(chosen->localTime, lookup.dialog.InfoField(7)->text().toStdString());
 }
 
-TEST(SampleLookupDlg, OkWithoutASelectionOrCancelChoosesNothing) {
-  for (bool select : {false, true}) {
-    OpenLookup lookup(true);
-    lookup.SearchFor("san", SearchCriterion::City);
-    if (select) lookup.ClickRow(1);
-    QTest::mouseClick(select ? lookup.dialog.CancelButton() : lookup.dialog.OkButton(),
-                      Qt::LeftButton);
-    EXPECT_EQ(lookup.dialog.result(), 2);
-    EXPECT_FALSE(lookup.dialog.Chosen().has_value());
-  }
+// OK with no row selected ends as Cancel does.
+TEST(SampleLookupDlg, OkWithoutASelectionChoosesNothing) {
+  OpenLookup lookup(true);
+  lookup.SearchFor("san", SearchCriterion::City);
+  QTest::mouseClick(lookup.dialog.OkButton(), Qt::LeftButton);
+  EXPECT_EQ(lookup.dialog.result(), 2);
+  EXPECT_FALSE(lookup.dialog.Chosen().has_value());
 }
 
 TEST(SampleLookupDlg, AnUnreadableRegionNamesItselfAndChoosesNothing) {
