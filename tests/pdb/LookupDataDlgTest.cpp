@@ -33,11 +33,17 @@ struct Place {
 };
 
 // A sample database with a few places at known distances from the user and the five rate
-// files, each with services named after it.
+// files, each with services named after it; the user, and the rate file the lookup opens.
 struct LookupDatabase {
   test::TempDatabase db;
   data::SampleTables tables;
+  data::MyInfo info{};
+  data::RateFile rateFile;
   LookupDatabase() {
+    data::ClearMyInfo(info);
+    data::WriteField(info.country, "united states");  // letter case does not matter
+    info.latitude = 40.0;
+    info.longitude = -75.0;
     test::WriteMinimalSampleFiles(db);
     auto table = [this](const char* name, std::initializer_list<Place> places) {
       std::string image;
@@ -72,13 +78,6 @@ struct LookupDatabase {
   }
 };
 
-void SetUpInfo(data::MyInfo& info) {
-  data::ClearMyInfo(info);
-  data::WriteField(info.country, "united states");  // letter case does not matter
-  info.latitude = 40.0;
-  info.longitude = -75.0;
-}
-
 void SearchFor(CLookupDataDlg& dialog, const char* text, SearchCriterion criterion) {
   dialog.SearchField()->clear();
   QTest::keyClicks(dialog.SearchField(), text);
@@ -87,13 +86,8 @@ void SearchFor(CLookupDataDlg& dialog, const char* text, SearchCriterion criteri
 
 struct OpenLookupData {
   LookupDatabase sample;
-  data::MyInfo info{};
-  data::RateFile rateFile;
-  CLookupDataDlg dialog{info, sample.tables, rateFile};
-  OpenLookupData() {
-    SetUpInfo(info);
-    dialog.show();
-  }
+  CLookupDataDlg dialog{sample.info, sample.tables, sample.rateFile};
+  OpenLookupData() { dialog.show(); }
   QStringList Locations(int column) const {
     return test::ColumnTexts(dialog.LocationList(), column);
   }
@@ -130,7 +124,7 @@ TEST(LookupDataDlg, FocusingALocationListsItsTypesAndATypeItsServices) {
   test::ClickRow(lookup.dialog.TypeList(), 0);  // International, the only type abroad
   test::ExpectShown(prompter, {res::kErrorRateFile});
   EXPECT_TRUE(lookup.Services().isEmpty());
-  EXPECT_FALSE(lookup.rateFile.IsOpen());
+  EXPECT_FALSE(lookup.sample.rateFile.IsOpen());
 }
 
 TEST(LookupDataDlg, OkWithoutAServiceOrSearchTextSaysSoAndKeepsTheLists) {
@@ -152,9 +146,6 @@ TEST(LookupDataDlg, OkWithoutAServiceOrSearchTextSaysSoAndKeepsTheLists) {
 // editor to read the chosen service from; Cancel hands back nothing.
 TEST(LookupDataDlg, RunLookupDataGivesTheWholeChoiceOnOkAndNothingOnCancel) {
   LookupDatabase sample;
-  data::MyInfo info{};
-  SetUpInfo(info);
-  data::RateFile rateFile;
   for (bool ok : {true, false}) {
     test::ModalScript script([ok](QDialog& d) {
       auto& dialog = static_cast<CLookupDataDlg&>(d);
@@ -167,14 +158,14 @@ TEST(LookupDataDlg, RunLookupDataGivesTheWholeChoiceOnOkAndNothingOnCancel) {
       QTest::keyClick(button, Qt::Key_Return);
     });
     std::optional<pdb::LookupChoice> choice =
-        pdb::RunLookupData(info, sample.tables, rateFile, nullptr);
+        pdb::RunLookupData(sample.info, sample.tables, sample.rateFile, nullptr);
     ASSERT_EQ(choice.has_value(), ok);
     if (!ok) break;
     EXPECT_EQ(choice->service, LookupService::Business);
     EXPECT_EQ(choice->serviceIndex, 1);
     EXPECT_NEAR(choice->distance, 30.0, 0.01);
     data::Service service{};
-    ASSERT_TRUE(rateFile.ReadService(choice->serviceIndex, service));
+    ASSERT_TRUE(sample.rateFile.ReadService(choice->serviceIndex, service));
     EXPECT_EQ(data::ReadField(service.callType), "OFFICE SAVER");
   }
 }

@@ -118,7 +118,6 @@ TEST(SampleLookupDlg, ViewRoleSortsTheResultsAndOnlyCloses) {
   lookup.SearchFor("san", SearchCriterion::City);
   EXPECT_EQ(lookup.Column(0), (QStringList{"2", "444", "505", "619", "902"}));
   emit lookup.dialog.List()->header()->sectionClicked(1);
-  EXPECT_EQ(lookup.Column(1).front(), "San Diego");
   lookup.SearchFor("s", SearchCriterion::City);
   EXPECT_EQ(lookup.Column(1).front(), "San Diego");
   lookup.ClickRow(0);
