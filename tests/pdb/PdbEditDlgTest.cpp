@@ -222,6 +222,7 @@ TEST(PdbEditDialog, PreviousAndNextStepThroughTheListSavingWhenAsked) {
     EXPECT_EQ(Text(editor, EditField::Name), "second");
     EXPECT_EQ(setup.list->SelectedRows(), (std::vector<int>{1}));
     editor.Button(EditButton::Next)->click();
+    EXPECT_FALSE(editor.Button(EditButton::Next)->isEnabled());  // the last entry
     editor.OnPrevious();
     EXPECT_EQ(Text(editor, EditField::Name), "second");
     editor.OnOk();
