@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QHeaderView>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -34,11 +33,17 @@ struct Place {
 };
 
 // A sample database with a few places at known distances from the user and the five rate
-// files, each with services named after it.
+// files, each with services named after it; the user, and the rate file the lookup opens.
 struct LookupDatabase {
   test::TempDatabase db;
   data::SampleTables tables;
+  data::MyInfo info{};
+  data::RateFile rateFile;
   LookupDatabase() {
+    data::ClearMyInfo(info);
+    data::WriteField(info.country, "united states");  // letter case does not matter
+    info.latitude = 40.0;
+    info.longitude = -75.0;
     test::WriteMinimalSampleFiles(db);
     auto table = [this](const char* name, std::initializer_list<Place> places) {
       std::string image;
@@ -57,7 +62,6 @@ struct LookupDatabase {
     table(data::kUnitedStatesTable,
           {{"Trenton", "NJ", "United States", 609, "", 1, "08608", 40.4339},
            {"Allentown", "PA", "United States", 610, "", 1, "18101", 40.7233},
-           {"Wilmington", "DE", "United States", 302, "", 1, "19801", 39.0},
            {"Dallas", "TX", "United States", 214, "", 1, "75201", 32.78}});
     table(data::kCanadaTable, {{"Toronto", "ON", "CANADA", 416, "4160", 1, "M5H 2N2", 43.65}});
     table(data::kMexicoTable, {{"Guadalajara", "JAL", "Mexico", 999, "33", 52, "44100", 20.67}});
@@ -66,20 +70,12 @@ struct LookupDatabase {
     test::WriteRateFile(db, "dorv12", {{"Far Office Telephone", "OFFICE LONG DISTANCE"}});
     test::WriteRateFile(db, "dorv13", {{"Globe One", "WORLD Globe One"}});
     test::WriteRateFile(db, "dorv14", {{"Near Home Telephone", "HOME NEARBY"}});
-    // Services of two companies: the caption names the last one's.
     test::WriteRateFile(
         db, "dorv15",
         {{"Near Saver Telephone", "OFFICE NEARBY"}, {"Near Office Telephone", "OFFICE SAVER"}});
     tables.Open();
   }
 };
-
-void SetUpInfo(data::MyInfo& info) {
-  data::ClearMyInfo(info);
-  data::WriteField(info.country, "united states");  // letter case does not matter
-  info.latitude = 40.0;
-  info.longitude = -75.0;
-}
 
 void SearchFor(CLookupDataDlg& dialog, const char* text, SearchCriterion criterion) {
   dialog.SearchField()->clear();
@@ -89,25 +85,8 @@ void SearchFor(CLookupDataDlg& dialog, const char* text, SearchCriterion criteri
 
 struct OpenLookupData {
   LookupDatabase sample;
-  data::MyInfo info{};
-  data::RateFile rateFile;
-  CLookupDataDlg dialog{info, sample.tables, rateFile};
-  OpenLookupData() {
-    SetUpInfo(info);
-    dialog.show();
-  }
-  void SearchFor(const char* text, SearchCriterion criterion) {
-    ::SearchFor(dialog, text, criterion);
-  }
-  // Searches a city, focuses its only row and then the type of service with the given text.
-  void Pick(const char* city, const char* serviceType) {
-    SearchFor(city, SearchCriterion::City);
-    ASSERT_EQ(dialog.LocationList()->Model()->rowCount(), 1);
-    test::ClickRow(dialog.LocationList(), 0);
-    int row = Types().indexOf(serviceType);
-    ASSERT_GE(row, 0) << serviceType;
-    test::ClickRow(dialog.TypeList(), row);
-  }
+  CLookupDataDlg dialog{sample.info, sample.tables, sample.rateFile};
+  OpenLookupData() { dialog.show(); }
   QStringList Locations(int column) const {
     return test::ColumnTexts(dialog.LocationList(), column);
   }
@@ -118,53 +97,43 @@ struct OpenLookupData {
 }  // namespace
 
 // Which types each country gets and which rate file serves them are the rules' tables; the
-// dialog lists them for the focused row and empties what depends on an older focus.
+// dialog lists them for the focused row, empties what depends on an older focus and tells of a
+// rate file it cannot open.
 TEST(LookupDataDlg, FocusingALocationListsItsTypesAndATypeItsServices) {
   OpenLookupData lookup;
-  EXPECT_FALSE(lookup.dialog.TypeList()->isEnabled());
-  lookup.SearchFor("6", SearchCriterion::AreaOrCityCode);  // Trenton 609, Allentown 610
+  SearchFor(lookup.dialog, "6", SearchCriterion::AreaOrCityCode);  // Trenton 609, Allentown 610
   ASSERT_EQ(lookup.Locations(1), (QStringList{"Trenton", "Allentown"}));
   test::ClickRow(lookup.dialog.LocationList(), 0);
   EXPECT_EQ(lookup.Types(), (QStringList{res::kServiceTypeResidental, res::kServiceTypeBusiness}));
-  EXPECT_FALSE(lookup.dialog.ServiceList()->isEnabled());
   test::ClickRow(lookup.dialog.TypeList(), 1);
   EXPECT_EQ(lookup.Services(), (QStringList{"OFFICE NEARBY", "OFFICE SAVER"}));
-  EXPECT_EQ(lookup.dialog.ServicesCaption()->text(),
-            QString(res::kLookupServicesFor).replace("%s", "Near Office Telephone"));
   test::ClickRow(lookup.dialog.LocationList(), 1);
   EXPECT_TRUE(lookup.Services().isEmpty());
-  EXPECT_FALSE(lookup.dialog.ServiceList()->isEnabled());
-  test::ClickRow(lookup.dialog.TypeList(), 1);
-  EXPECT_EQ(lookup.Services(), QStringList{"OFFICE LONG DISTANCE"});
-  // A new search empties and disables both lists on the right.
-  lookup.SearchFor("Dallas", SearchCriterion::City);
-  EXPECT_EQ(lookup.dialog.TypeList()->Model()->rowCount(), 0);
+  // A new search empties both lists on the right; the Zip Code column sorts by postal code.
+  SearchFor(lookup.dialog, "united", SearchCriterion::Country);
+  EXPECT_TRUE(lookup.Types().isEmpty());
   EXPECT_TRUE(lookup.Services().isEmpty());
-  EXPECT_FALSE(lookup.dialog.TypeList()->isEnabled());
-  EXPECT_FALSE(lookup.dialog.ServiceList()->isEnabled());
-}
-
-TEST(LookupDataDlg, ZipCodeColumnShowsPostalCodesAndSortsByThem) {
-  OpenLookupData lookup;
-  lookup.SearchFor("united", SearchCriterion::Country);
-  // Sorted by code after the search: 214, 302, 609, 610.
-  EXPECT_EQ(lookup.Locations(3), (QStringList{"75201", "19801", "08608", "18101"}));
-  auto* header = lookup.dialog.LocationList()->header();
-  emit header->sectionClicked(3);
-  EXPECT_EQ(lookup.Locations(3), (QStringList{"08608", "18101", "19801", "75201"}));
-  // The search left Code's flag set, so its first click sorts descending.
-  emit header->sectionClicked(0);
-  EXPECT_EQ(lookup.Locations(0).front(), "610");
+  emit lookup.dialog.LocationList()->header()->sectionClicked(3);
+  EXPECT_EQ(lookup.Locations(3), (QStringList{"08608", "18101", "75201"}));
+  // A rate file that cannot be opened is told and lists no services.
+  std::filesystem::remove(lookup.sample.db.Path("dorv13"));
+  test::Prompter prompter{QMessageBox::Ok};
+  SearchFor(lookup.dialog, "Lagos", SearchCriterion::City);
+  test::ClickRow(lookup.dialog.LocationList(), 0);
+  test::ClickRow(lookup.dialog.TypeList(), 0);  // International, the only type abroad
+  test::ExpectShown(prompter, {res::kErrorRateFile});
+  EXPECT_TRUE(lookup.Services().isEmpty());
+  EXPECT_FALSE(lookup.sample.rateFile.IsOpen());
 }
 
 TEST(LookupDataDlg, OkWithoutAServiceOrSearchTextSaysSoAndKeepsTheLists) {
   OpenLookupData lookup;
   test::Prompter prompter{QMessageBox::Ok, QMessageBox::Ok};
-  lookup.SearchFor("6", SearchCriterion::AreaOrCityCode);
+  SearchFor(lookup.dialog, "6", SearchCriterion::AreaOrCityCode);
   test::ClickRow(lookup.dialog.LocationList(), 1);
   test::ClickRow(lookup.dialog.TypeList(), 0);
   QTest::mouseClick(lookup.dialog.OkButton(), Qt::LeftButton);
-  lookup.SearchFor("", SearchCriterion::City);
+  SearchFor(lookup.dialog, "", SearchCriterion::City);
   test::ExpectShown(prompter, {res::kErrorSelectFromEachList, res::kErrorNoSearchParameters});
   EXPECT_TRUE(lookup.dialog.isVisible());
   EXPECT_FALSE(lookup.dialog.Choice().has_value());
@@ -176,9 +145,6 @@ TEST(LookupDataDlg, OkWithoutAServiceOrSearchTextSaysSoAndKeepsTheLists) {
 // editor to read the chosen service from; Cancel hands back nothing.
 TEST(LookupDataDlg, RunLookupDataGivesTheWholeChoiceOnOkAndNothingOnCancel) {
   LookupDatabase sample;
-  data::MyInfo info{};
-  SetUpInfo(info);
-  data::RateFile rateFile;
   for (bool ok : {true, false}) {
     test::ModalScript script([ok](QDialog& d) {
       auto& dialog = static_cast<CLookupDataDlg&>(d);
@@ -191,14 +157,14 @@ TEST(LookupDataDlg, RunLookupDataGivesTheWholeChoiceOnOkAndNothingOnCancel) {
       QTest::keyClick(button, Qt::Key_Return);
     });
     std::optional<pdb::LookupChoice> choice =
-        pdb::RunLookupData(info, sample.tables, rateFile, nullptr);
+        pdb::RunLookupData(sample.info, sample.tables, sample.rateFile, nullptr);
     ASSERT_EQ(choice.has_value(), ok);
     if (!ok) break;
-    EXPECT_EQ(choice->service, LookupService::Business);
-    EXPECT_EQ(choice->serviceIndex, 1);
+    EXPECT_EQ(std::tie(choice->service, choice->serviceIndex),
+              std::make_tuple(LookupService::Business, 1));
     EXPECT_NEAR(choice->distance, 30.0, 0.01);
     data::Service service{};
-    ASSERT_TRUE(rateFile.ReadService(choice->serviceIndex, service));
+    ASSERT_TRUE(sample.rateFile.ReadService(choice->serviceIndex, service));
     EXPECT_EQ(data::ReadField(service.callType), "OFFICE SAVER");
   }
 }
@@ -207,21 +173,10 @@ TEST(LookupDataDlg, AnUncountableRegionEndsAsCancelled) {
   OpenLookupData lookup;
   lookup.sample.tables.mexico.Close();
   test::Prompter prompter{QMessageBox::Ok};
-  lookup.SearchFor("t", SearchCriterion::City);
+  SearchFor(lookup.dialog, "t", SearchCriterion::City);
   test::ExpectShown(prompter, {QString(res::kErrorInternal).replace("%i", "105")});
   EXPECT_FALSE(lookup.dialog.isVisible());
   EXPECT_EQ(lookup.dialog.result(), 0);
-  EXPECT_FALSE(lookup.dialog.Choice().has_value());
-}
-
-TEST(LookupDataDlg, AMissingRateFileIsToldAndListsNoServices) {
-  OpenLookupData lookup;
-  std::filesystem::remove(lookup.sample.db.Path("dorv13"));
-  test::Prompter prompter{QMessageBox::Ok};
-  lookup.Pick("Lagos", res::kServiceTypeInternational);
-  test::ExpectShown(prompter, {res::kErrorRateFile});
-  EXPECT_TRUE(lookup.Services().isEmpty());
-  EXPECT_FALSE(lookup.rateFile.IsOpen());
 }
 
 TEST(LookupDataRules, NearbyRateFilesServeOnlyBelowFiftyAndOnlyAtHome) {
@@ -230,9 +185,8 @@ TEST(LookupDataRules, NearbyRateFilesServeOnlyBelowFiftyAndOnlyAtHome) {
     double distance;
     const char* file;
   } rows[] = {
-      {LookupService::Residential, 0.0, "dorv14"},    {LookupService::Residential, 49.99, "dorv14"},
-      {LookupService::Residential, 50.0, "dorv11"},   {LookupService::Business, 30.0, "dorv15"},
-      {LookupService::Business, 50.0, "dorv12"},      {LookupService::Business, 9999.0, "dorv12"},
+      {LookupService::Residential, 49.99, "dorv14"},  {LookupService::Residential, 50.0, "dorv11"},
+      {LookupService::Business, 30.0, "dorv15"},      {LookupService::Business, 50.0, "dorv12"},
       {LookupService::International, 10.0, "dorv13"}, {LookupService::None, 10.0, "dorv13"},
   };
   for (const auto& row : rows) {
@@ -278,6 +232,5 @@ TEST(LookupDataRules, TheChoiceCarriesTheWholeLocation) {
   EXPECT_EQ(l.city + "|" + l.stateCode + "|" + l.stateName + "|" + l.postalCode + "|" + l.areaCode +
                 "|" + l.country + "|" + l.countryCode + "|" + l.rateKey,
             "Guadalajara|Ja|Jalisco|12345|33|Mexico|52|MX");
-  EXPECT_EQ(l.timeZone, place.timeZone);
-  EXPECT_EQ(l.locationMark, place.locationMark);
+  EXPECT_EQ(std::tie(l.timeZone, l.locationMark), std::tie(place.timeZone, place.locationMark));
 }

@@ -87,7 +87,9 @@ TEST(PdbEditRules, MoneyFieldsSkipMinusOneAndUntitledBandsAndShowDiscounts) {
   EXPECT_EQ(text(m.surcharge), "1/25/50");
 }
 
-TEST(PdbEditRules, LoadedEntryStoredBackIsNoChangeAndEveryListedFieldCounts) {
+// A loaded entry stored back is no change; every listed field and working copy counts, and
+// what is stored is what the screen and the working copies hold.
+TEST(PdbEditRules, StoringFindsEveryChangeAndCopiesItIntoTheEntry) {
   const data::MyInfo me = UserIn("United States");
   const data::PdbRecord original = SampleEntry();
   pdb::EditScreen screen;
@@ -140,21 +142,16 @@ TEST(PdbEditRules, LoadedEntryStoredBackIsNoChangeAndEveryListedFieldCounts) {
       shown.text[static_cast<int>(EditField::BandLine1) + band] = lines[band];
     EXPECT_FALSE(pdb::StoreScreen(shown, w, false, b));
   }
-}
-
-TEST(PdbEditRules, StoringCopiesTheScreenAndTheWorkingCopiesIntoTheEntry) {
-  const data::MyInfo me = UserIn("France");
-  data::PdbRecord buffer = SampleEntry();
-  pdb::EditScreen screen;
-  pdb::EditWorking working;
-  pdb::LoadScreen(buffer, me, 0, screen, working);
-  screen[EditField::Name] = std::string(40, 'n');
+  // Storing copies the screen, cut to each field, and the working copies into the entry.
+  pdb::LoadScreen(original, UserIn("France"), 0, screen, working);
+  screen[Name] = std::string(40, 'n');
   working.rates[0].initial = 12.0;
-  EXPECT_TRUE(pdb::StoreScreen(screen, working, false, buffer));
-  EXPECT_EQ(data::ReadField(buffer.name), std::string(31, 'n'));
-  EXPECT_EQ(data::ReadField(buffer.intlAccessCode), "011");
-  EXPECT_EQ(buffer.rates[0].initial, 12.0);
-  EXPECT_EQ(data::ReadField(buffer.webSite), "old.example");
+  data::PdbRecord stored = original;
+  EXPECT_TRUE(pdb::StoreScreen(screen, working, false, stored));
+  EXPECT_EQ(data::ReadField(stored.name), std::string(31, 'n'));
+  EXPECT_EQ(data::ReadField(stored.intlAccessCode), "011");
+  EXPECT_EQ(stored.rates[0].initial, 12.0);
+  EXPECT_EQ(data::ReadField(stored.webSite), "old.example");
 }
 
 // A duplicate starts without the identity of the entry it copies, memo files included.
@@ -215,7 +212,6 @@ struct LookupCase {
     tables.northAmericanStates.Open(data::kNorthAmericanStates);
     WriteField(services.service.company, "Far Telco");
     WriteField(services.service.callType, "Direct");
-    WriteField(services.service.comment, "evenings cheaper");
     WriteField(services.service.bandKey, "R1");
     services.service.effective = 10 * 86400 + 43200;
     services.service.initialInterval = 60;
@@ -258,15 +254,13 @@ TEST(PdbEditApply, LookupTakesLocationServiceRatesAndBands) {
     shown.push_back(c.screen[f]);
   EXPECT_EQ(shown, (Strings{"Denver", "Colorado", "80201", "303", "", "Far Telco", "Direct",
                             "Jan 11, 1970"}));
-  EXPECT_EQ(c.working.stateCode + "/" + c.working.countryCode, "CO/1");
-  EXPECT_EQ(c.working.timeZone, -2);
-  EXPECT_EQ(c.working.locationMark[0], 'M');
-  EXPECT_EQ(c.working.initialInterval, 60u);
-  EXPECT_DOUBLE_EQ(c.working.rates[1].initial, 7.5);
-  EXPECT_EQ(c.working.bandTitle[1], "Night");
+  const pdb::EditWorking& w = c.working;
+  EXPECT_EQ(std::tie(w.stateCode, w.countryCode, w.timeZone, w.locationMark[0], w.initialInterval,
+                     w.bandTitle[1], w.ratesChanged),
+            std::make_tuple("CO", "1", -2, 'M', 60u, "Night", 0));
+  EXPECT_DOUBLE_EQ(w.rates[1].initial, 7.5);
   EXPECT_EQ(c.screen[EditField::BandLine1],
             data::BandText("Day", {800, 1700, 0, 0, 0, 0}, false, true));
-  EXPECT_EQ(c.working.ratesChanged, 0);
 }
 
 TEST(PdbEditApply, LookupFailuresKeepWhatCouldNotBeRead) {
@@ -295,8 +289,7 @@ TEST(PdbEditApply, LookupFailuresKeepWhatCouldNotBeRead) {
     EXPECT_TRUE(c.Apply(paris).empty());
     EXPECT_DOUBLE_EQ(c.working.rates[0].initial, 90.0);
     EXPECT_EQ(c.working.bandTitle[0], "Day");
-    EXPECT_EQ(c.screen[EditField::IntlAccess], "011");
-    EXPECT_EQ(c.screen[EditField::CountryCode], "33");
+    EXPECT_EQ(c.screen[EditField::IntlAccess] + "/" + c.screen[EditField::CountryCode], "011/33");
     EXPECT_EQ(c.screen[EditField::State], "");
   }
 }

@@ -60,14 +60,6 @@ class PdbTestBook {
     Add(entries);
   }
 
-  std::vector<std::string> NamesInFile() {
-    std::vector<std::string> names;
-    data::PdbRecord record;
-    for (long i = 0; pdb.ReadAt(i, record, data::PdbKind::Toll); ++i)
-      names.push_back(data::ReadField(record.name));
-    return names;
-  }
-
   std::vector<std::uint32_t> ActiveFlags() {
     std::vector<std::uint32_t> flags;
     data::PdbRecord record;
