@@ -31,14 +31,11 @@ TEST(CallListItem, RowTextsOfACall) {
   data::CallLogRecord record = MakeCall(call);
   record.surcharges[0] = test::MakeSurcharge("Card", 95.0);
   data::WriteField(record.suffix, "CALL");  // letters are shown as dialled, not as digits
-  CallListItem item = ItemOf(record);
-  EXPECT_EQ(item.Text(CallListItem::kDate), "Fri Jan 01, 1999  13:05");
-  EXPECT_EQ(item.Text(CallListItem::kName), "Alice");
-  EXPECT_EQ(item.Text(CallListItem::kType), res::kCallLogIncoming);
-  EXPECT_EQ(item.Text(CallListItem::kNumber), "212.555.CALL");
-  EXPECT_EQ(item.Text(CallListItem::kLength), "01:02:05");
-  EXPECT_EQ(item.Text(CallListItem::kSurcharge), "$0.9500");
-  EXPECT_EQ(item.Text(CallListItem::kCost), "$12.3400");
+  QStringList texts;
+  for (int column = CallListItem::kDate; column <= CallListItem::kCost; ++column)
+    texts << ItemOf(record).Text(column);
+  EXPECT_EQ(texts, (QStringList{"Fri Jan 01, 1999  13:05", "Alice", res::kCallLogIncoming,
+                                "212.555.CALL", "01:02:05", "$0.9500", "$12.3400"}));
   EXPECT_EQ(ItemOf(record, 1).Text(CallListItem::kDate), "Fri Jan 01, 1999  01:05 PM");
 }
 
@@ -108,21 +105,22 @@ TEST(CallListItem, ComparisonOfEachColumn) {
 TEST(CallListItem, PlaceAfterDeletingMovesOnlyTheCallsBehindItInItsFile) {
   using reports::LoggedCall;
   const LoggedCall deleted{1, 1999, 4};
-  struct Row {
+  const struct {
     const char* name;
     LoggedCall call;
     long index;  // afterwards
   } rows[] = {
-      {"behind", {1, 1999, 5}, 4},        {"far behind", {1, 1999, 900}, 899},
-      {"before", {1, 1999, 3}, 3},        {"other month", {2, 1999, 9}, 9},
+      {"behind", {1, 1999, 5}, 4},
+      {"far behind", {1, 1999, 900}, 899},
+      {"before", {1, 1999, 3}, 3},
+      {"other month", {2, 1999, 9}, 9},
       {"same month, other year", {1, 2000, 9}, 9},
   };
-  for (const Row& row : rows) {
+  for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
     LoggedCall place = reports::PlaceAfterDeleting(row.call, deleted);
-    EXPECT_EQ(place.recordIndex, row.index);
-    EXPECT_EQ(place.month, row.call.month);
-    EXPECT_EQ(place.year, row.call.year);
+    EXPECT_EQ(std::tie(place.month, place.year, place.recordIndex),
+              std::tie(row.call.month, row.call.year, row.index));
   }
 }
 
@@ -133,10 +131,8 @@ TEST(CallTotals, TextsAreUnmarkedAndLengthsRunPastADay) {
   totals.Add(ItemOf(MakeCall(sample)).Row());
   totals.Add(ItemOf(MakeCall({"Fay", test::kJan1st1999, 1000, 50.0, 5.0})).Row());
   reports::CallTotalTexts texts = reports::TextsOf(totals);
-  EXPECT_EQ(texts.minutes, "27:46:40");
-  EXPECT_EQ(texts.costs, "$2.0000");
-  EXPECT_EQ(texts.surcharges, "$0.1500");
-  EXPECT_EQ(texts.total, "$2.1500");
+  EXPECT_EQ((std::vector{texts.minutes, texts.costs, texts.surcharges, texts.total}),
+            (std::vector<std::string>{"27:46:40", "$2.0000", "$0.1500", "$2.1500"}));
   EXPECT_EQ(reports::TextsOf({}).total, "$0.0000");
 
   // Stored lengths past 99 hours show as stored and never wrap the total.

@@ -72,10 +72,8 @@ TEST_F(RecurringChargesDlgTest, MonthChargesAreEditedAndTheMonthFileReplacedWhol
   CRecurringChargesDlg dialog(m_month);
   ShowForUser(dialog);
   TypeInto(Field(dialog, "fromDay"), "1");
-  EXPECT_EQ(Field(dialog, "thruDay")->text(), res::kRecurringThruEnd);
   ModalScript user(TypeCharge("Second line", "12.5"));
   Click(Button(dialog, "add"));
-  EXPECT_EQ(CellText(List(dialog), 5, 1), "$12.5000");
   EXPECT_EQ(Field(dialog, "sum")->text(), "45.5000");
   Click(Button(dialog, "close"));
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
@@ -128,8 +126,6 @@ TEST_F(RecurringChargesDlgTest, DefaultsAreEditedAndSavedInTheSettings) {
   EXPECT_EQ(shownCost, "3.50");
   ClickRow(List(dialog), 0);
   Click(Button(dialog, "delete"));
-  EXPECT_EQ(ColumnTexts(List(dialog), 1),
-            (QStringList{"$3.5025", "$0.5000", "$4.0000", "$10.0000"}));
 
   TypeInto(Field(dialog, "fromDay"), "0");
   Click(Button(dialog, "close"));
