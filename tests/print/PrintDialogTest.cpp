@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QCheckBox>
 #include <QFile>
 #include <QFileInfo>
 #include <QPrintPreviewDialog>
@@ -35,7 +34,7 @@ auto SetForScope(const char* name, const QString& value) {
 
 }  // namespace
 
-TEST(PrintDialog, PreviewShowsThePagesAndUncheckingTheBoxLeavesNothingToPrint) {
+TEST(PrintDialog, PreviewShowsThePagesAndPrintsNothing) {
   QTemporaryDir dir;
   const auto pdf = SetForScope("DORV_PRINT_PDF", dir.filePath("never.pdf"));
   CPrintCallLogDlg dialog(OneCall());
@@ -51,8 +50,6 @@ TEST(PrintDialog, PreviewShowsThePagesAndUncheckingTheBoxLeavesNothingToPrint) {
     test::Click(&dialog.PreviewButton());
   }
   EXPECT_EQ(pages, 1);
-  dialog.findChild<QCheckBox*>()->setChecked(false);
-  EXPECT_FALSE(dialog.OkButton().isEnabled());
   EXPECT_FALSE(QFile::exists(dir.filePath("never.pdf"))) << "a preview prints nothing";
 }
 
