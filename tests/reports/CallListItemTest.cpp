@@ -25,28 +25,27 @@ CallListItem ItemOf(const data::CallLogRecord& record, int clock12 = 0) {
 
 }  // namespace
 
+// Of a call rated with the sample rates only the cost is marked.
 TEST(CallListItem, RowTextsOfACall) {
   TestCall call{"Alice", test::kJan1st1999 + 13 * 3600 + 5 * 60, 3725, 1234.0};
   call.outgoing = false;
   data::CallLogRecord record = MakeCall(call);
   record.surcharges[0] = test::MakeSurcharge("Card", 95.0);
   data::WriteField(record.suffix, "CALL");  // letters are shown as dialled, not as digits
-  QStringList texts;
-  for (int column = CallListItem::kDate; column <= CallListItem::kCost; ++column)
-    texts << ItemOf(record).Text(column);
-  EXPECT_EQ(texts, (QStringList{"Fri Jan 01, 1999  13:05", "Alice", res::kCallLogIncoming,
-                                "212.555.CALL", "01:02:05", "$0.9500", "$12.3400"}));
+  TestCall sample{"Bob", test::kJan1st1999, 60, 100.0, 25.0};
+  sample.sampleRates = true;
+  std::vector<QStringList> rows;
+  for (const data::CallLogRecord& shown : {record, MakeCall(sample)}) {
+    rows.emplace_back();
+    for (int column = CallListItem::kDate; column <= CallListItem::kCost; ++column)
+      rows.back() << ItemOf(shown).Text(column);
+  }
+  EXPECT_EQ(rows,
+            (std::vector<QStringList>{{"Fri Jan 01, 1999  13:05", "Alice", res::kCallLogIncoming,
+                                       "212.555.CALL", "01:02:05", "$0.9500", "$12.3400"},
+                                      {"Fri Jan 01, 1999  00:00", "Bob", res::kCallLogOutgoing,
+                                       "212.555.0100", "00:01:00", "$0.2500", "***$1.0000"}}));
   EXPECT_EQ(ItemOf(record, 1).Text(CallListItem::kDate), "Fri Jan 01, 1999  01:05 PM");
-}
-
-TEST(CallListItem, OnlyTheCostOfASampleRatedCallIsMarked) {
-  TestCall call{"Bob", test::kJan1st1999, 60, 100.0, 25.0};
-  call.sampleRates = true;
-  CallListItem item = ItemOf(MakeCall(call));
-  EXPECT_TRUE(item.SampleRates());
-  EXPECT_EQ(item.Text(CallListItem::kCost), "***$1.0000");
-  EXPECT_EQ(item.Text(CallListItem::kSurcharge), "$0.2500");
-  EXPECT_EQ(item.Text(CallListItem::kType), res::kCallLogOutgoing);
 }
 
 TEST(CallListItem, SurchargeBreakdownChargesWholeIntervalsOnly) {

@@ -39,12 +39,14 @@ void ClickHeader(CCallLogDlg& dialog, int column) {
 }
 
 // Three January calls, written out of date order. Bravo's memo is stored in files 7; alpha's
-// memo files are 7 too, but hold no memo of it; Charlie's memo files 9 are gone.
+// memo files are 7 too, but hold no memo of it; Charlie's memo files 9 are gone, and Charlie was
+// rated with the sample rates.
 struct JanuaryLog {
   CallLogTestFiles files;
   JanuaryLog() {
     TestCall charlie{"Charlie", test::kJan1st1999 + 86400, 3725, 300.0};
     charlie.memoFileNumber = 9;
+    charlie.sampleRates = true;
     TestCall bravo{"Bravo", kBravoStart, 120, 200.0, 5.0};
     TestCall alpha{"alpha", test::kJan1st1999 + 3600, 60, 100.0};
     bravo.memoFileNumber = alpha.memoFileNumber = 7;
@@ -67,12 +69,7 @@ void FocusCall(CCallLogDlg& dialog, const QString& name) {
 
 TEST(CallLogDialog, MonthsAreListedInCalendarOrderAndAMonthWhoseLogIsGoneShowsNothing) {
   CallLogTestFiles files;
-  {  // with a printout, but nothing to print
-    reports::CallReportOpeners openers{{}, [](auto&, auto*) {}, {}};
-    CCallLogDlg noLogs(files.Files(), openers, nullptr, kNow);
-    EXPECT_EQ(noLogs.MonthBox().count(), 0);
-    EXPECT_FALSE(Enabled(noLogs, CallLogButton::Print));
-  }
+  EXPECT_EQ(CCallLogDlg(files.Files(), {}, nullptr, kNow).MonthBox().count(), 0);
   files.WriteMonth("January1999", {MakeCall({"January call", test::kJan1st1999})});
   files.WriteMonth("December1998", {MakeCall({"December call", test::kDec1st1998, 60, 100.0})});
   files.WriteMonth("March1998", {});
@@ -96,8 +93,9 @@ TEST(CallLogDialog, MonthsAreListedInCalendarOrderAndAMonthWhoseLogIsGoneShowsNo
   EXPECT_FALSE(files.db.Exists("LOG/January1999.LOG"));
 }
 
-TEST(CallLogDialog, ListsOldestFirstWithTotalsPrintsAsShownAndFocusShowsTheCallsMemo) {
+TEST(CallLogDialog, ListsOldestFirstMarksSampleRatesPrintsAsShownAndFocusShowsTheMemo) {
   JanuaryLog log;
+  log.files.WriteMonth("February1999", {MakeCall({"Own", test::kJan1st1999 + 40 * 86400})});
   std::vector<QString> printed;
   reports::CallReportOpeners openers{[](auto&, auto&, auto*) { return 2; },
                                      [&](const reports::CallListPrint& list, QWidget*) {
@@ -109,6 +107,9 @@ TEST(CallLogDialog, ListsOldestFirstWithTotalsPrintsAsShownAndFocusShowsTheCalls
                                      {}};
   CCallLogDlg dialog(log.files.Files(), openers, nullptr, kNow);
   EXPECT_EQ(Names(dialog), (QStringList{"alpha", "Bravo", "Charlie"}));
+  EXPECT_EQ(test::ColumnTexts(&dialog.List(), CallListItem::kCost),
+            (QStringList{"$1.0000", "$2.0000", "***$3.0000"}));
+  EXPECT_FALSE(dialog.SampleRatesNote().isHidden());
   EXPECT_EQ(dialog.Totals().Minutes().text(), "01:05:05");
   EXPECT_EQ(dialog.Totals().Total().text(), "$6.0500");
   // The date column starts toggled: its first click sorts newest first; Print gets that order.
@@ -126,20 +127,7 @@ TEST(CallLogDialog, ListsOldestFirstWithTotalsPrintsAsShownAndFocusShowsTheCalls
   test::ExpectShown(prompter, {res::kCallLogErrorMemoAccess});
   EXPECT_TRUE(dialog.Memo().toPlainText().isEmpty());
   EXPECT_EQ(dialog.SurchargePane().Rows().rowCount(), 0);
-}
 
-TEST(CallLogDialog, ASampleRatedCallIsMarkedAndShowsTheNote) {
-  CallLogTestFiles files;
-  TestCall sample{"Sample", test::kJan1st1999, 60, 100.0};
-  sample.sampleRates = true;
-  files.WriteMonth("January1999",
-                   {MakeCall(sample), MakeCall({"Own", test::kJan1st1999 + 60, 60, 50.0})});
-  files.WriteMonth("February1999", {MakeCall({"Own", test::kJan1st1999 + 40 * 86400})});
-  CCallLogDlg dialog(files.Files(), {}, nullptr, kNow);
-  test::ShowForUser(dialog);
-  EXPECT_EQ(test::ColumnTexts(&dialog.List(), CallListItem::kCost),
-            (QStringList{"***$1.0000", "$0.5000"}));
-  EXPECT_TRUE(dialog.SampleRatesNote().isVisible());
   // A marked amount of thousands of dollars is shown in full at the dialog's size.
   QString wide = QString::fromLatin1(data::MoneyText(123456.78, false));
   int width = dialog.List().columnWidth(CallListItem::kCost);
@@ -148,7 +136,7 @@ TEST(CallLogDialog, ASampleRatedCallIsMarkedAndShowsTheNote) {
                 .text,
             wide);
   dialog.OnMonthSelected(1);  // nothing marked there, so the note goes
-  EXPECT_FALSE(dialog.SampleRatesNote().isVisible());
+  EXPECT_TRUE(dialog.SampleRatesNote().isHidden());
 }
 
 TEST(CallLogDialog, EditReopensTheRowsCallReloadsWhenSavedAndTouchesNothingOfALogChanged) {

@@ -3,7 +3,6 @@
 
 #include "data/FixedText.h"
 #include "reports/CRecurringChargesDlg.h"
-#include "reports/CRecurringDlg.h"
 #include "res/Strings.h"
 #include "support/DialogDriver.h"
 #include "support/FaultInjector.h"
@@ -72,8 +71,13 @@ TEST_F(RecurringChargesDlgTest, MonthChargesAreEditedAndTheMonthFileReplacedWhol
   CRecurringChargesDlg dialog(m_month);
   ShowForUser(dialog);
   TypeInto(Field(dialog, "fromDay"), "1");
-  ModalScript user(TypeCharge("Second line", "12.5"));
+  Prompter prompter{QMessageBox::Ok};
+  ModalScript user([](QDialog& entry) {
+    TypeCharge("Second line", "ten")(entry);  // refused with a message; the entry stays open
+    TypeCharge(nullptr, "12.5")(entry);
+  });
   Click(Button(dialog, "add"));
+  ExpectShown(prompter, {res::kErrorRecurringCost});
   EXPECT_EQ(Field(dialog, "sum")->text(), "45.5000");
   Click(Button(dialog, "close"));
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
@@ -143,17 +147,4 @@ TEST_F(RecurringChargesDlgTest, DefaultsAreEditedAndSavedInTheSettings) {
     EXPECT_EQ(info.recurringDefaults[0].amount, 350.25);
     EXPECT_EQ(info.recurringDefaults[4].name[0], '\0');
   }
-}
-
-TEST_F(RecurringChargesDlgTest, TwentyChargesLeaveNoRoomForAnother) {
-  Prompter prompter{QMessageBox::Ok};
-  for (int i = 5; i < kRecurringSlots; ++i)
-    data::WriteField(m_info.recurringDefaults[i].name, "More");
-  CRecurringChargesDlg list(m_info, m_file);
-  EXPECT_FALSE(Button(list, "add")->isEnabled());
-  CRecurringDlg add(CRecurringDlg::kAdd, -1, list.Entries());
-  ShowForUser(add);
-  TypeCharge("Twenty-first", "1")(add);
-  ExpectShown(prompter, {res::kErrorSaveRecurringData});
-  EXPECT_TRUE(add.isVisible());
 }
