@@ -162,12 +162,10 @@ TEST(CallLogDialog, EditReopensTheRowsCallReloadsWhenSavedAndTouchesNothingOfALo
   CCallLogDlg dialog(log.files.Files(), openers, nullptr, kNow);
   FocusCall(dialog, "Bravo");
   dialog.OnEdit();
-  EXPECT_EQ(opened, 1);
   // Cancelled: the list is not read again, so the focused call's memo stays.
   EXPECT_FALSE(dialog.Memo().toPlainText().isEmpty());
   answer = 1;
   dialog.OnEdit();
-  EXPECT_EQ(opened, 2);
   EXPECT_EQ(Names(dialog), (QStringList{"alpha", "Bravo edited", "Charlie"}));
 
   // Another program removed the first record: Delete and Edit of a row whose call is no longer

@@ -45,10 +45,7 @@ struct CallLogTestFiles {
   }
   // Writes a month's log, e.g. "December1998", holding the calls in order.
   void WriteMonth(const std::string& monthYear, const std::vector<data::CallLogRecord>& calls) {
-    std::string bytes;
-    for (const data::CallLogRecord& call : calls)
-      bytes.append(reinterpret_cast<const char*>(&call), sizeof call);
-    db.WriteFile("LOG/" + monthYear + ".LOG", bytes);
+    db.WriteFile("LOG/" + monthYear + ".LOG", report_world::Bytes(calls));
   }
   std::vector<data::CallLogRecord> ReadMonth(const std::string& monthYear) {
     const std::string bytes = db.ReadFile("LOG/" + monthYear + ".LOG");

@@ -98,9 +98,8 @@ TEST(ContactLogDialog, NovemberThroughFebruaryListsPrintsAndDeletesTheEntrysCall
   dialog->FromYear().setValue(1998);
   dialog->FromMonth().setValue(11);
   EXPECT_EQ(dialog->FromMonth().text(), "November");
-  // Another area code counts; another suffix does not.
-  EXPECT_EQ(Names(*dialog), (QStringList{"Nov", "Dec", "Jan", "Feb"}));
   EXPECT_EQ(dialog->Calls().Totals().Minutes().text(), "00:04:00");
+  // Print takes the calls as listed: another area code counts; another suffix does not.
   test::Click(&dialog->Button(ContactLogButton::Print));
   EXPECT_EQ(printed, (QStringList{name, name, "212.555.0100", "Nov", "Dec", "Jan", "Feb"}));
 
