@@ -56,14 +56,11 @@ TEST(CallListItem, SurchargeBreakdownChargesWholeIntervalsOnly) {
   record.surcharges[3] = test::MakeSurcharge("", 7.0);  // a cost without a description shows
   record.surcharges[4] = test::MakeSurcharge("Odd period", 100.0, 2, 90);
   CallListItem item = ItemOf(record);
-  auto lines = reports::SurchargeLinesOf(item);
-  std::vector<std::pair<QString, double>> shown;
-  for (const auto& line : lines) shown.emplace_back(line.description, line.amount);
-  EXPECT_EQ(shown, (std::vector<std::pair<QString, double>>{{res::kSurchargeEntryRow, 12.5},
-                                                            {"Labor", 50.0},
-                                                            {"Card", 95.0},
-                                                            {"", 7.0},
-                                                            {"Odd period", 0.0}}));
+  QStringList shown;  // amounts in cents
+  for (const auto& line : reports::SurchargeLinesOf(item))
+    shown << line.description + ' ' + QString::number(line.amount, 'f', 4);
+  EXPECT_EQ(shown, (QStringList{res::kSurchargeEntryRow + QString(" 12.5000"), "Labor 50.0000",
+                                "Card 95.0000", " 7.0000", "Odd period 0.0000"}));
   EXPECT_DOUBLE_EQ(item.SurchargeTotal(), 12.5 + 50.0 + 95.0 + 7.0);
   EXPECT_EQ(item.Text(CallListItem::kSurcharge), "$1.6450");
 }

@@ -26,16 +26,8 @@ namespace {
 constexpr std::time_t kNow = 1780000000;
 constexpr std::uint32_t kBravoStart = test::kJan1st1999 + 7200;
 
-bool Enabled(const CCallLogDlg& dialog, CallLogButton button) {
-  return dialog.Button(button).isEnabled();
-}
-
 QStringList Names(const CCallLogDlg& dialog) {
   return test::ColumnTexts(&dialog.List(), CallListItem::kName);
-}
-
-void ClickHeader(CCallLogDlg& dialog, int column) {
-  emit dialog.List().header()->sectionClicked(column);
 }
 
 // Three January calls, written out of date order. Bravo's memo is stored in files 7; alpha's
@@ -113,7 +105,7 @@ TEST(CallLogDialog, ListsOldestFirstMarksSampleRatesPrintsAsShownAndFocusShowsTh
   EXPECT_EQ(dialog.Totals().Minutes().text(), "01:05:05");
   EXPECT_EQ(dialog.Totals().Total().text(), "$6.0500");
   // The date column starts toggled: its first click sorts newest first; Print gets that order.
-  ClickHeader(dialog, CallListItem::kDate);
+  emit dialog.List().header()->sectionClicked(CallListItem::kDate);
   dialog.OnPrint();
   EXPECT_EQ(printed, (std::vector<QString>{"Charlie", "Bravo", "alpha"}));
 
@@ -207,7 +199,7 @@ TEST(CallLogDialog, DeleteAsksThenRemovesTheCallAndItsMemoAndASecondDeleteTheRig
   dialog.OnDelete();
   std::string memo;
   EXPECT_FALSE(log.files.ReadMemo(7, kBravoStart, memo));
-  EXPECT_FALSE(Enabled(dialog, CallLogButton::Delete));
+  EXPECT_FALSE(dialog.Button(CallLogButton::Delete).isEnabled());
   FocusCall(dialog, "alpha");  // a call whose memo is not there says so, but no memo stays
   dialog.Button(CallLogButton::Delete).click();
   auto left = log.files.ReadMonth("January1999");
