@@ -4,13 +4,6 @@
 #include "reports/BillingRules.h"
 #include "reports/CallLogTestFiles.h"
 
-namespace dorv::reports {
-// Dates read as such in a failure.
-void PrintTo(const BillDate& date, std::ostream* out) {
-  *out << date.month << '/' << date.day << '/' << date.year;
-}
-}  // namespace dorv::reports
-
 using namespace dorv;
 using reports::BillDate;
 using reports::BillingClass;

@@ -67,53 +67,45 @@ std::function<void(QDialog&)> TypeCharge(const char* name, const char* cost) {
 
 }  // namespace
 
+// A save that fails leaves the month file as it was and the dialog open; the same save then
+// goes through.
 TEST_F(RecurringChargesDlgTest, MonthChargesAreEditedAndTheMonthFileReplacedWhole) {
+  const std::string before = m_database.ReadFile("LOG/December1998.RCH");
   CRecurringChargesDlg dialog(m_month);
   ShowForUser(dialog);
   TypeInto(Field(dialog, "fromDay"), "1");
-  Prompter prompter{QMessageBox::Ok};
+  ClickRow(List(dialog), 0);
+  Click(Button(dialog, "delete"));
+  Prompter prompter{QMessageBox::Ok, QMessageBox::Ok};
   ModalScript user([](QDialog& entry) {
     TypeCharge("Second line", "ten")(entry);  // refused with a message; the entry stays open
     TypeCharge(nullptr, "12.5")(entry);
   });
   Click(Button(dialog, "add"));
-  ExpectShown(prompter, {res::kErrorRecurringCost});
-  EXPECT_EQ(Field(dialog, "sum")->text(), "45.5000");
+  EXPECT_EQ(Field(dialog, "sum")->text(), "30.5000");
+  {
+    FaultInjector fault(FailingCall::Write, 1, Failure::HalfThenSticky);
+    Click(Button(dialog, "close"));
+    EXPECT_TRUE(fault.Fired());
+  }
+  ExpectShown(prompter, {res::kErrorRecurringCost, res::kErrorSaveRecurringCharges});
+  EXPECT_TRUE(dialog.isVisible());
+  EXPECT_TRUE(m_database.ReadFile("LOG/December1998.RCH") == before) << "the month file changed";
+  EXPECT_EQ(m_month.contents.charges[0].amount, 1500.0);
+
   Click(Button(dialog, "close"));
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
-
   // The billing dialog's copy, the file, and the file through the handle it holds show the save.
   data::RecurringFile throughHandle{};
   ASSERT_TRUE(data::ReadRecurring(m_month.handle, throughHandle));
   for (const data::RecurringFile& month : {m_month.contents, StoredMonth(), throughHandle}) {
     EXPECT_EQ(month.billingFromDay, 1);
     EXPECT_EQ(month.billingThruDay, 0);
-    EXPECT_EQ(data::ReadField(month.charges[5].name), "Second line");
-    EXPECT_EQ(month.charges[5].amount, 1250.0);
+    EXPECT_EQ(month.charges[0].amount, 350.0);
+    EXPECT_EQ(data::ReadField(month.charges[4].name), "Second line");
+    EXPECT_EQ(month.charges[4].amount, 1250.0);
   }
   EXPECT_EQ(StoredInfo().billingFromDay, 15);  // the defaults are not touched
-}
-
-TEST_F(RecurringChargesDlgTest, AFailedMonthSaveLeavesTheMonthFileAsItWas) {
-  Prompter prompter{QMessageBox::Ok};
-  const std::string before = m_database.ReadFile("LOG/December1998.RCH");
-  CRecurringChargesDlg dialog(m_month);
-  ShowForUser(dialog);
-  ClickRow(List(dialog), 0);
-  Click(Button(dialog, "delete"));
-  {
-    FaultInjector fault(FailingCall::Write, 1, Failure::HalfThenSticky);
-    Click(Button(dialog, "close"));
-    EXPECT_TRUE(fault.Fired());
-  }
-  ExpectShown(prompter, {res::kErrorSaveRecurringCharges});
-  EXPECT_TRUE(dialog.isVisible());
-  EXPECT_TRUE(m_database.ReadFile("LOG/December1998.RCH") == before) << "the month file changed";
-  EXPECT_EQ(m_month.contents.charges[4].amount, 1000.0);
-
-  Click(Button(dialog, "close"));  // the disk recovered: the same save goes through
-  EXPECT_FALSE(dialog.isVisible());
-  EXPECT_EQ(StoredMonth().charges[4].name[0], '\0');
 }
 
 TEST_F(RecurringChargesDlgTest, DefaultsAreEditedAndSavedInTheSettings) {
