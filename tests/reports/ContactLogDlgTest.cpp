@@ -32,7 +32,7 @@ data::CallLogRecord Call(const char* name, std::uint32_t start, const char* suff
   return record;
 }
 
-// The calls with 212-555-0100 from October 1998 to March 1999; a November and a December
+// The calls with 212-555-0100 from November 1998 to March 1999; a November and a December
 // call are to another number, and January's is to the same number in area 303, made from another
 // entry whose memo files are 8.
 struct ContactWorld {
@@ -47,7 +47,6 @@ struct ContactWorld {
     data::WriteField(entry.prefix, "555");
     data::WriteField(entry.suffix, "0100");
     entry.memoFileNumber = 7;
-    files.WriteMonth("October1998", {Call("Oct", kNov1998 - 10 * kDay)});
     files.WriteMonth("November1998",
                      {Call("Nov", kNov1998 + kDay), Call("Other", kNov1998 + 2 * kDay, "0199")});
     files.WriteMonth("December1998", {Call("Other", test::kDec1st1998, "0199"),
