@@ -88,14 +88,12 @@ TEST(CallLogDialog, ListsOldestFirstMarksSampleRatesPrintsAsShownAndFocusShowsTh
   JanuaryLog log;
   log.files.WriteMonth("February1999", {MakeCall({"Own", test::kJan1st1999 + 40 * 86400})});
   std::vector<QString> printed;
-  reports::CallReportOpeners openers{[](auto&, auto&, auto*) { return 2; },
-                                     [&](const reports::CallListPrint& list, QWidget*) {
-                                       for (const CallListItem* row : list.rows)
-                                         printed.push_back(row->Name());
-                                       EXPECT_EQ(list.monthText, "January 1999");
-                                       EXPECT_EQ(list.totals.seconds, 3905);
-                                     },
-                                     {}};
+  reports::CallReportOpeners openers;
+  openers.print = [&](const reports::CallListPrint& list, QWidget*) {
+    for (const CallListItem* row : list.rows) printed.push_back(row->Name());
+    EXPECT_EQ(list.monthText, "January 1999");
+    EXPECT_EQ(list.totals.seconds, 3905);
+  };
   CCallLogDlg dialog(log.files.Files(), openers, nullptr, kNow);
   EXPECT_EQ(Names(dialog), (QStringList{"alpha", "Bravo", "Charlie"}));
   EXPECT_EQ(test::ColumnTexts(&dialog.List(), CallListItem::kCost),

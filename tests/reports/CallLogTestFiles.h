@@ -19,8 +19,7 @@ namespace dorv::test {
 
 // 1 January 1999, 00:00:00 UTC.
 inline constexpr std::int32_t kJan1st1999 = 915148800;
-// 1 December 1998, 00:00:00 UTC.
-inline constexpr std::int32_t kDec1st1998 = 912470400;
+using report_world::kDec1st1998;
 
 // The call report files over a fresh data directory, and ways to fill it.
 struct CallLogTestFiles {
