@@ -33,7 +33,6 @@ struct CallLogTestFiles {
   CallLogTestFiles() {
     data::ClearMyInfo(myInfo);
     data::WriteField(myInfo.country, "UNITED STATES");
-    data::WriteField(myInfo.intlAccessCode, "011");
   }
   reports::CallReportFiles Files() { return {callLog, currentCall, pdb, myInfo}; }
 
