@@ -20,7 +20,6 @@ namespace {
 constexpr std::uint32_t kDay = 86400;
 constexpr std::uint32_t kNov1998 = test::kDec1st1998 - 30 * kDay;
 constexpr std::uint32_t kFeb1999 = test::kJan1st1999 + 31 * kDay;
-constexpr std::time_t kMidFebruary1999 = kFeb1999 + 14 * kDay;
 
 data::CallLogRecord Call(const char* name, std::uint32_t start, const char* suffix = "0100",
                          const char* areaCode = "212", std::uint32_t memoFile = 7) {
@@ -65,7 +64,7 @@ struct ContactWorld {
         files.Files(), std::move(openers),
         reports::ContactLogEntry{entry, 3, platform::FromRecord(data::TypeAndName(entry)),
                                  "212.555.0100"},
-        nullptr, kMidFebruary1999);
+        nullptr, kFeb1999 + 14 * kDay);
     test::ShowForUser(*dialog);
     return dialog;
   }
