@@ -59,34 +59,13 @@ void FocusCall(CCallLogDlg& dialog, const QString& name) {
 
 }  // namespace
 
-TEST(CallLogDialog, MonthsAreListedInCalendarOrderAndAMonthWhoseLogIsGoneShowsNothing) {
-  CallLogTestFiles files;
-  EXPECT_EQ(CCallLogDlg(files.Files(), {}, nullptr, kNow).MonthBox().count(), 0);
-  files.WriteMonth("January1999", {MakeCall({"January call", test::kJan1st1999})});
-  files.WriteMonth("December1998", {MakeCall({"December call", test::kDec1st1998, 60, 100.0})});
-  files.WriteMonth("March1998", {});
-  // The current month is shown when it has a log, else the oldest.
-  EXPECT_EQ(Names(CCallLogDlg(files.Files(), {}, nullptr, test::kJan1st1999 + 10 * 86400)),
-            QStringList{"January call"});
-  CCallLogDlg dialog(files.Files(), {}, nullptr, kNow);
-  QStringList months;
-  for (int i = 0; i < dialog.MonthBox().count(); ++i) months << dialog.MonthBox().itemText(i);
-  EXPECT_EQ(months, (QStringList{"March 1998", "December 1998", "January 1999"}));
-  EXPECT_EQ(dialog.MonthBox().currentIndex(), 0);
-  dialog.OnMonthSelected(1);
-  EXPECT_EQ(Names(dialog), QStringList{"December call"});
-
-  std::filesystem::remove(files.db.Path("LOG/January1999.LOG"));
-  test::Prompter prompter{QMessageBox::Ok};
-  dialog.OnMonthSelected(2);
-  test::ExpectShown(prompter, {res::kCallLogErrorAccess});
-  EXPECT_EQ(dialog.Rows().rowCount(), 0);
-  EXPECT_FALSE(files.db.Exists("LOG/January1999.LOG"));
-}
-
-TEST(CallLogDialog, ListsOldestFirstMarksSampleRatesPrintsAsShownAndFocusShowsTheMemo) {
+// The months are listed in calendar order and the current one is shown when it has a log, else
+// the oldest; a month whose log is gone says so, lists nothing and is not made anew.
+TEST(CallLogDialog, ListsMonthsAndCallsMarksSampleRatesPrintsAsShownAndFocusShowsTheMemo) {
   JanuaryLog log;
-  log.files.WriteMonth("February1999", {MakeCall({"Own", test::kJan1st1999 + 40 * 86400})});
+  const std::uint32_t february = test::kJan1st1999 + 40 * 86400;
+  log.files.WriteMonth("February1999", {MakeCall({"Own", february})});
+  EXPECT_EQ(Names(CCallLogDlg(log.files.Files(), {}, nullptr, february)), QStringList{"Own"});
   std::vector<QString> printed;
   reports::CallReportOpeners openers;
   openers.print = [&](const reports::CallListPrint& list, QWidget*) {
@@ -95,6 +74,9 @@ TEST(CallLogDialog, ListsOldestFirstMarksSampleRatesPrintsAsShownAndFocusShowsTh
     EXPECT_EQ(list.totals.seconds, 3905);
   };
   CCallLogDlg dialog(log.files.Files(), openers, nullptr, kNow);
+  QStringList months;
+  for (int i = 0; i < dialog.MonthBox().count(); ++i) months << dialog.MonthBox().itemText(i);
+  EXPECT_EQ(months, (QStringList{"January 1999", "February 1999"}));
   EXPECT_EQ(Names(dialog), (QStringList{"alpha", "Bravo", "Charlie"}));
   EXPECT_EQ(test::ColumnTexts(&dialog.List(), CallListItem::kCost),
             (QStringList{"$1.0000", "$2.0000", "***$3.0000"}));
@@ -111,9 +93,8 @@ TEST(CallLogDialog, ListsOldestFirstMarksSampleRatesPrintsAsShownAndFocusShowsTh
   ASSERT_EQ(dialog.SurchargePane().Rows().rowCount(), 1);
   EXPECT_EQ(dialog.SurchargePane().Rows().Row(0)->Text(1), "$0.0500");
   // A call without a memo says so and leaves both panes for that call.
-  test::Prompter prompter{QMessageBox::Ok};
+  test::Prompter prompter{QMessageBox::Ok, QMessageBox::Ok};
   FocusCall(dialog, "alpha");
-  test::ExpectShown(prompter, {res::kCallLogErrorMemoAccess});
   EXPECT_TRUE(dialog.Memo().toPlainText().isEmpty());
   EXPECT_EQ(dialog.SurchargePane().Rows().rowCount(), 0);
 
@@ -126,6 +107,14 @@ TEST(CallLogDialog, ListsOldestFirstMarksSampleRatesPrintsAsShownAndFocusShowsTh
             wide);
   dialog.OnMonthSelected(1);  // nothing marked there, so the note goes
   EXPECT_TRUE(dialog.SampleRatesNote().isHidden());
+
+  std::filesystem::remove(log.files.db.Path("LOG/January1999.LOG"));
+  dialog.OnMonthSelected(0);
+  EXPECT_EQ(dialog.Rows().rowCount(), 0);
+  EXPECT_FALSE(log.files.db.Exists("LOG/January1999.LOG"));
+  test::ExpectShown(prompter, {res::kCallLogErrorMemoAccess, res::kCallLogErrorAccess});
+  std::filesystem::remove(log.files.db.Path("LOG/February1999.LOG"));
+  EXPECT_EQ(CCallLogDlg(log.files.Files(), {}, nullptr, kNow).MonthBox().count(), 0);
 }
 
 TEST(CallLogDialog, EditReopensTheRowsCallReloadsWhenSavedAndTouchesNothingOfALogChanged) {
