@@ -2,7 +2,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QScopeGuard>
 #include <QTemporaryDir>
@@ -42,9 +41,8 @@ TEST(PrintDialog, PreviewShowsThePagesAndPrintsNothing) {
   int pages = 0;
   {
     test::ScopedModalHook hook([&](QDialog& shown) {
-      auto* preview = shown.findChild<QPrintPreviewWidget*>();
-      EXPECT_NE(qobject_cast<QPrintPreviewDialog*>(&shown), nullptr);
-      if (preview) preview->updatePreview(), pages = preview->pageCount();
+      if (auto* preview = shown.findChild<QPrintPreviewWidget*>())
+        preview->updatePreview(), pages = preview->pageCount();
       return 0;
     });
     test::Click(&dialog.PreviewButton());

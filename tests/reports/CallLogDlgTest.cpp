@@ -90,8 +90,7 @@ TEST(CallLogDialog, ListsMonthsAndCallsMarksSampleRatesPrintsAsShownAndFocusShow
 
   FocusCall(dialog, "Bravo");
   EXPECT_EQ(dialog.Memo().toPlainText(), "Talked about the\nweather");
-  ASSERT_EQ(dialog.SurchargePane().Rows().rowCount(), 1);
-  EXPECT_EQ(dialog.SurchargePane().Rows().Row(0)->Text(1), "$0.0500");
+  EXPECT_EQ(test::ColumnTexts(&dialog.SurchargePane().List(), 1), QStringList{"$0.0500"});
   // A call without a memo says so and leaves both panes for that call.
   test::Prompter prompter{QMessageBox::Ok, QMessageBox::Ok};
   FocusCall(dialog, "alpha");

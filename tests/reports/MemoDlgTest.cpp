@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "data/FixedText.h"
 #include "reports/CMemoDlg.h"
 #include "reports/CallLogTestFiles.h"
 
