@@ -1,9 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <map>
-#include <sstream>
 
 #include "cli/ReportWorld.h"
 #include "res/Strings.h"
@@ -15,11 +13,8 @@ namespace {
 // Every file and directory below the root with its bytes.
 std::map<std::string, std::string> Snapshot(const std::string& root) {
   std::map<std::string, std::string> files;
-  for (const auto& item : std::filesystem::recursive_directory_iterator(root)) {
-    std::stringstream bytes;
-    if (item.is_regular_file()) bytes << std::ifstream(item.path(), std::ios::binary).rdbuf();
-    files[item.path().string()] = bytes.str();
-  }
+  for (const auto& item : std::filesystem::recursive_directory_iterator(root))
+    files[item.path()] = item.is_regular_file() ? test::report_world::ReadAll(item.path()) : "";
   return files;
 }
 

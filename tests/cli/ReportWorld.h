@@ -33,9 +33,8 @@ inline data::CallLogRecord Call(const char* name, std::uint32_t start, std::uint
 }
 
 inline std::string ReadAll(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
   std::stringstream text;
-  text << in.rdbuf();
+  text << std::ifstream(path, std::ios::binary).rdbuf();
   return text.str();
 }
 

@@ -76,8 +76,6 @@ TEST(BillPrintout, EachPartOnItsOwnPages) {
       {{true, {true, false, false, true}},
        "1:12 APPROXIMATE MONTHLY RECURRING CHARGE SUMMARY;2:14 Local and Local Toll Calls;"
        "3:14 Toll Free and AudioTex Calls;3:END;"},
-      {{false, {false, true, true, false}},
-       "1:14 Long Distance Calls;2:14 International Calls;2:END;"},
       {{false, {}}, "1:END;"},
   };
   for (const Row& row : rows) {

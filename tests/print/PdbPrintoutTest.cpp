@@ -81,7 +81,6 @@ TEST(PdbPrintout, TheMemoPartSaysWhyNoMemoFollows) {
               {{true, {{0, "", false}}}, res::kErrorMemoFileAccess}};
   for (const auto& row : rows) {
     const std::string placed = Printed({kEntry, kMe, 0, false, true, row.memos});
-    EXPECT_NE(placed.find("1:2 PERSONAL DATABASE MEMO @"), std::string::npos) << placed;
     EXPECT_NE(placed.find(std::string("1:7 ") + row.shown + " @150\n"), std::string::npos)
         << placed;
     EXPECT_NE(placed.find("***END OF PRINTOUT***"), std::string::npos);

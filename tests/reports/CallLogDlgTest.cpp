@@ -26,27 +26,23 @@ namespace {
 constexpr std::time_t kNow = 1780000000;
 constexpr std::uint32_t kBravoStart = test::kJan1st1999 + 7200;
 
-bool Enabled(const CCallLogDlg& dialog, CallLogButton button) {
-  return dialog.Button(button).isEnabled();
-}
-
 QStringList Names(const CCallLogDlg& dialog) {
   return test::ColumnTexts(&dialog.List(), CallListItem::kName);
 }
 
-void ClickHeader(CCallLogDlg& dialog, int column) {
-  emit dialog.List().header()->sectionClicked(column);
-}
-
-// Three January calls, written out of date order; the second has a memo in files 7.
+// Three January calls, written out of date order. Bravo's memo is stored in files 7; alpha's
+// memo files are 7 too, but hold no memo of it; Charlie's memo files 9 are gone, and Charlie was
+// rated with the sample rates.
 struct JanuaryLog {
   CallLogTestFiles files;
   JanuaryLog() {
-    TestCall memoCall{"Bravo", kBravoStart, 120, 200.0, 5.0};
-    memoCall.memoFileNumber = 7;
-    files.WriteMonth("January1999", {MakeCall({"Charlie", test::kJan1st1999 + 86400, 3725, 300.0}),
-                                     MakeCall(memoCall),
-                                     MakeCall({"alpha", test::kJan1st1999 + 3600, 60, 100.0})});
+    TestCall charlie{"Charlie", test::kJan1st1999 + 86400, 3725, 300.0};
+    charlie.memoFileNumber = 9;
+    charlie.sampleRates = true;
+    TestCall bravo{"Bravo", kBravoStart, 120, 200.0, 5.0};
+    TestCall alpha{"alpha", test::kJan1st1999 + 3600, 60, 100.0};
+    bravo.memoFileNumber = alpha.memoFileNumber = 7;
+    files.WriteMonth("January1999", {MakeCall(charlie), MakeCall(bravo), MakeCall(alpha)});
     EXPECT_TRUE(files.AddMemo(7, kBravoStart, "Talked about the\r\nweather"));
   }
   bool MemoKept() {
@@ -63,98 +59,44 @@ void FocusCall(CCallLogDlg& dialog, const QString& name) {
 
 }  // namespace
 
-TEST(CallLogDialog, MonthsAreListedInCalendarOrderAndAMonthWhoseLogIsGoneShowsNothing) {
-  CallLogTestFiles files;
-  {  // with a call screen and a printout, but nothing to use them on
-    reports::CallReportOpeners openers{[](auto&, auto&, auto*) { return 1; },
-                                       [](auto&, auto*) {}, {}};
-    CCallLogDlg noLogs(files.Files(), openers, nullptr, kNow);
-    EXPECT_EQ(noLogs.MonthBox().count(), 0);
-    EXPECT_EQ(noLogs.Rows().rowCount(), 0);
-    for (CallLogButton button : {CallLogButton::Edit, CallLogButton::Delete, CallLogButton::Print})
-      EXPECT_FALSE(Enabled(noLogs, button));
-    EXPECT_TRUE(noLogs.Totals().Minutes().text().isEmpty());
-  }
-  files.WriteMonth("January1999", {MakeCall({"January call", test::kJan1st1999})});
-  files.WriteMonth("December1998", {MakeCall({"December call", test::kDec1st1998, 60, 100.0})});
-  files.WriteMonth("March1998", {});
-  {  // The current month is shown when it has a log; one row does not sort.
-    CCallLogDlg inJanuary(files.Files(), {}, nullptr, test::kJan1st1999 + 10 * 86400);
-    EXPECT_EQ(inJanuary.MonthBox().currentText(), "January 1999");
-    EXPECT_EQ(Names(inJanuary), QStringList{"January call"});
-    ClickHeader(inJanuary, CallListItem::kName);
-    EXPECT_EQ(inJanuary.SortKeys().Key(), 0);
-    EXPECT_FALSE(inJanuary.SortKeys().Toggle(CallListItem::kName));
-  }
-  CCallLogDlg dialog(files.Files(), {}, nullptr, kNow);  // else the oldest
+// The months are listed in calendar order and the current one is shown when it has a log, else
+// the oldest; a month whose log is gone says so, lists nothing and is not made anew.
+TEST(CallLogDialog, ListsMonthsAndCallsMarksSampleRatesPrintsAsShownAndFocusShowsTheMemo) {
+  JanuaryLog log;
+  const std::uint32_t february = test::kJan1st1999 + 40 * 86400;
+  log.files.WriteMonth("February1999", {MakeCall({"Own", february})});
+  EXPECT_EQ(Names(CCallLogDlg(log.files.Files(), {}, nullptr, february)), QStringList{"Own"});
+  std::vector<QString> printed;
+  reports::CallReportOpeners openers;
+  openers.print = [&](const reports::CallListPrint& list, QWidget*) {
+    for (const CallListItem* row : list.rows) printed.push_back(row->Name());
+    EXPECT_EQ(list.monthText, "January 1999");
+    EXPECT_EQ(list.totals.seconds, 3905);
+  };
+  CCallLogDlg dialog(log.files.Files(), openers, nullptr, kNow);
   QStringList months;
   for (int i = 0; i < dialog.MonthBox().count(); ++i) months << dialog.MonthBox().itemText(i);
-  EXPECT_EQ(months, (QStringList{"March 1998", "December 1998", "January 1999"}));
-  EXPECT_EQ(dialog.MonthBox().currentIndex(), 0);
-  EXPECT_EQ(dialog.Rows().rowCount(), 0);
-  dialog.OnMonthSelected(1);
-  EXPECT_EQ(Names(dialog), QStringList{"December call"});
-  EXPECT_FALSE(Enabled(dialog, CallLogButton::Print));  // rows, but no printout to print with
-
-  std::filesystem::remove(files.db.Path("LOG/January1999.LOG"));
-  test::Prompter prompter{QMessageBox::Ok};
-  dialog.OnMonthSelected(2);
-  test::ExpectShown(prompter, {res::kCallLogErrorAccess});
-  EXPECT_EQ(dialog.Rows().rowCount(), 0);
-  EXPECT_EQ(dialog.Totals().Total().text(), "$0.0000");
-  EXPECT_EQ(dialog.Totals().Minutes().text(), "00:00:00");
-  EXPECT_FALSE(files.db.Exists("LOG/January1999.LOG"));
-}
-
-TEST(CallLogDialog, ListsOldestFirstWithTotalsPrintsAsShownAndFocusShowsTheCallsMemo) {
-  JanuaryLog log;
-  std::vector<QString> printed;
-  reports::CallReportOpeners openers{[](auto&, auto&, auto*) { return 2; },
-                                     [&](const reports::CallListPrint& list, QWidget*) {
-                                       for (const CallListItem* row : list.rows)
-                                         printed.push_back(row->Name());
-                                       EXPECT_EQ(list.monthText, "January 1999");
-                                       EXPECT_EQ(list.totals.seconds, 3905);
-                                     }, {}};
-  CCallLogDlg dialog(log.files.Files(), openers, nullptr, kNow);
+  EXPECT_EQ(months, (QStringList{"January 1999", "February 1999"}));
   EXPECT_EQ(Names(dialog), (QStringList{"alpha", "Bravo", "Charlie"}));
-  EXPECT_EQ(dialog.Item(2)->Where().recordIndex, 0);
+  EXPECT_EQ(test::ColumnTexts(&dialog.List(), CallListItem::kCost),
+            (QStringList{"$1.0000", "$2.0000", "***$3.0000"}));
+  EXPECT_FALSE(dialog.SampleRatesNote().isHidden());
   EXPECT_EQ(dialog.Totals().Minutes().text(), "01:05:05");
   EXPECT_EQ(dialog.Totals().Total().text(), "$6.0500");
-  EXPECT_FALSE(Enabled(dialog, CallLogButton::Edit));
-  EXPECT_TRUE(dialog.SampleRatesNote().isHidden());
   // The date column starts toggled: its first click sorts newest first; Print gets that order.
-  ClickHeader(dialog, CallListItem::kDate);
+  emit dialog.List().header()->sectionClicked(CallListItem::kDate);
   dialog.OnPrint();
   EXPECT_EQ(printed, (std::vector<QString>{"Charlie", "Bravo", "alpha"}));
 
   FocusCall(dialog, "Bravo");
   EXPECT_EQ(dialog.Memo().toPlainText(), "Talked about the\nweather");
-  ASSERT_EQ(dialog.SurchargePane().Rows().rowCount(), 1);
-  EXPECT_EQ(dialog.SurchargePane().Rows().Row(0)->Text(1), "$0.0500");
-  EXPECT_TRUE(Enabled(dialog, CallLogButton::Edit));
-  EXPECT_TRUE(Enabled(dialog, CallLogButton::Delete));
+  EXPECT_EQ(test::ColumnTexts(&dialog.SurchargePane().List(), 1), QStringList{"$0.0500"});
   // A call without a memo says so and leaves both panes for that call.
-  test::Prompter prompter{QMessageBox::Ok};
+  test::Prompter prompter{QMessageBox::Ok, QMessageBox::Ok};
   FocusCall(dialog, "alpha");
-  test::ExpectShown(prompter, {res::kCallLogErrorMemoAccess});
   EXPECT_TRUE(dialog.Memo().toPlainText().isEmpty());
   EXPECT_EQ(dialog.SurchargePane().Rows().rowCount(), 0);
-}
 
-TEST(CallLogDialog, ASampleRatedCallIsMarkedAndShowsTheNoteWhileTotalsStayPlain) {
-  CallLogTestFiles files;
-  TestCall sample{"Sample", test::kJan1st1999, 60, 100.0};
-  sample.sampleRates = true;
-  files.WriteMonth("January1999",
-                   {MakeCall(sample), MakeCall({"Own", test::kJan1st1999 + 60, 60, 50.0})});
-  files.WriteMonth("February1999", {MakeCall({"Own", test::kJan1st1999 + 40 * 86400})});
-  CCallLogDlg dialog(files.Files(), {}, nullptr, kNow);
-  test::ShowForUser(dialog);
-  EXPECT_EQ(test::ColumnTexts(&dialog.List(), CallListItem::kCost),
-            (QStringList{"***$1.0000", "$0.5000"}));
-  EXPECT_EQ(dialog.Totals().Costs().text(), "$1.5000");
-  EXPECT_TRUE(dialog.SampleRatesNote().isVisible());
   // A marked amount of thousands of dollars is shown in full at the dialog's size.
   QString wide = QString::fromLatin1(data::MoneyText(123456.78, false));
   int width = dialog.List().columnWidth(CallListItem::kCost);
@@ -163,7 +105,15 @@ TEST(CallLogDialog, ASampleRatedCallIsMarkedAndShowsTheNoteWhileTotalsStayPlain)
                 .text,
             wide);
   dialog.OnMonthSelected(1);  // nothing marked there, so the note goes
-  EXPECT_FALSE(dialog.SampleRatesNote().isVisible());
+  EXPECT_TRUE(dialog.SampleRatesNote().isHidden());
+
+  std::filesystem::remove(log.files.db.Path("LOG/January1999.LOG"));
+  dialog.OnMonthSelected(0);
+  EXPECT_EQ(dialog.Rows().rowCount(), 0);
+  EXPECT_FALSE(log.files.db.Exists("LOG/January1999.LOG"));
+  test::ExpectShown(prompter, {res::kCallLogErrorMemoAccess, res::kCallLogErrorAccess});
+  std::filesystem::remove(log.files.db.Path("LOG/February1999.LOG"));
+  EXPECT_EQ(CCallLogDlg(log.files.Files(), {}, nullptr, kNow).MonthBox().count(), 0);
 }
 
 TEST(CallLogDialog, EditReopensTheRowsCallReloadsWhenSavedAndTouchesNothingOfALogChanged) {
@@ -188,17 +138,10 @@ TEST(CallLogDialog, EditReopensTheRowsCallReloadsWhenSavedAndTouchesNothingOfALo
   };
   CCallLogDlg dialog(log.files.Files(), openers, nullptr, kNow);
   FocusCall(dialog, "Bravo");
-  dialog.OnEdit();
-  EXPECT_EQ(opened, 1);
-  // Cancelled: the list is not read again, so the focused call's memo stays.
-  EXPECT_FALSE(dialog.Memo().toPlainText().isEmpty());
-  EXPECT_TRUE(Enabled(dialog, CallLogButton::Edit));
+  dialog.OnEdit();  // cancelled
   answer = 1;
   dialog.OnEdit();
-  EXPECT_EQ(opened, 2);
   EXPECT_EQ(Names(dialog), (QStringList{"alpha", "Bravo edited", "Charlie"}));
-  EXPECT_FALSE(Enabled(dialog, CallLogButton::Edit));
-  EXPECT_TRUE(dialog.Memo().toPlainText().isEmpty());
 
   // Another program removed the first record: Delete and Edit of a row whose call is no longer
   // where it was listed, or whose log is gone, touch nothing and list the month anew.
@@ -219,65 +162,41 @@ TEST(CallLogDialog, EditReopensTheRowsCallReloadsWhenSavedAndTouchesNothingOfALo
   std::filesystem::remove(log.files.db.Path("LOG/January1999.LOG"));
   dialog.OnEdit();
   EXPECT_EQ(opened, 2);
-  test::ExpectShown(prompter, {res::kCallLogAskDelete, res::kCallLogErrorDelete,
-                               res::kCallLogErrorAccess, res::kCallLogErrorMemoAccess,
-                               res::kCallLogErrorAccess});
+  test::ExpectShown(prompter,
+                    {res::kCallLogAskDelete, res::kCallLogErrorDelete, res::kCallLogErrorAccess,
+                     res::kCallLogErrorMemoAccess, res::kCallLogErrorAccess});
 }
 
 // Delete asks first; the list and totals then follow each Delete without reading the month
-// again, and the call that lay behind a deleted one in the file is found at its new place.
+// again, and the call that lay behind a deleted one in the file is found at its new place. Only
+// a memo that may be left behind makes a Delete complain.
 TEST(CallLogDialog, DeleteAsksThenRemovesTheCallAndItsMemoAndASecondDeleteTheRightCall) {
   JanuaryLog log;
   CCallLogDlg dialog(log.files.Files(), {}, nullptr, kNow);
   FocusCall(dialog, "Bravo");
-  EXPECT_FALSE(Enabled(dialog, CallLogButton::Edit));  // no call screen to edit in
-  test::Prompter prompter{QMessageBox::No, QMessageBox::Yes, QMessageBox::Ok, QMessageBox::Yes};
+  test::Prompter prompter{QMessageBox::No, QMessageBox::Yes, QMessageBox::Ok, QMessageBox::Yes,
+                          QMessageBox::Ok, QMessageBox::Yes, QMessageBox::Ok};
   dialog.OnDelete();
   EXPECT_EQ(log.files.ReadMonth("January1999").size(), 3u);
   EXPECT_TRUE(log.MemoKept());
   dialog.OnDelete();
   std::string memo;
   EXPECT_FALSE(log.files.ReadMemo(7, kBravoStart, memo));
-  EXPECT_EQ(Names(dialog), (QStringList{"alpha", "Charlie"}));
-  EXPECT_EQ(dialog.Totals().Minutes().text(), "01:03:05");
-  EXPECT_FALSE(Enabled(dialog, CallLogButton::Delete));
-  FocusCall(dialog, "alpha");  // a call without a memo says so
+  EXPECT_FALSE(dialog.Button(CallLogButton::Delete).isEnabled());
+  FocusCall(dialog, "alpha");  // a call whose memo is not there says so, but no memo stays
   dialog.Button(CallLogButton::Delete).click();
-  test::ExpectShown(prompter, {res::kCallLogAskDelete, res::kCallLogAskDelete,
-                               res::kCallLogErrorMemoAccess, res::kCallLogAskDelete});
   auto left = log.files.ReadMonth("January1999");
   ASSERT_EQ(left.size(), 1u);
   EXPECT_EQ(data::ReadField(left[0].name), "Charlie");
   EXPECT_EQ(Names(dialog), QStringList{"Charlie"});
   EXPECT_EQ(dialog.Totals().Minutes().text(), "01:02:05");
   EXPECT_EQ(dialog.Totals().Costs().text(), "$3.0000");
-}
-
-TEST(CallLogDialog, OnlyAMemoThatMayBeLeftBehindMakesDeleteComplain) {
-  CallLogTestFiles files;
-  TestCall noFiles{"No memo files", test::kJan1st1999};
-  TestCall notStored{"Not stored", test::kJan1st1999 + 60};
-  notStored.memoFileNumber = 7;
-  TestCall missing{"Files missing", test::kJan1st1999 + 120};
-  missing.memoFileNumber = 9;
-  files.WriteMonth("January1999", {MakeCall(noFiles), MakeCall(notStored), MakeCall(missing)});
-  ASSERT_TRUE(files.AddMemo(7, test::kJan1st1999 + 999, "another call's memo"));
-  CCallLogDlg dialog(files.Files(), {}, nullptr, kNow);
-  for (const char* name : {"No memo files", "Not stored", "Files missing"}) {
-    SCOPED_TRACE(name);
-    // The focus finds no memo to show; only the call whose memo files are gone complains.
-    test::Prompter prompter{QMessageBox::Ok, QMessageBox::Yes, QMessageBox::Ok};
-    dialog.List().setCurrentIndex(
-        dialog.Rows().index(static_cast<int>(Names(dialog).indexOf(name)), 0));
-    dialog.OnDelete();
-    EXPECT_FALSE(Names(dialog).contains(name));
-    if (name == std::string("Files missing"))
-      test::ExpectShown(prompter, {res::kCallLogErrorMemoAccess, res::kCallLogAskDelete,
-                                   res::kCallLogErrorDelete});
-    else
-      test::ExpectShown(prompter, {res::kCallLogErrorMemoAccess, res::kCallLogAskDelete});
-  }
-  std::string memo;
-  EXPECT_TRUE(files.ReadMemo(7, test::kJan1st1999 + 999, memo));
-  EXPECT_TRUE(files.ReadMonth("January1999").empty());
+  // A call whose memo files are gone goes, and the Delete says its memo may be left behind.
+  FocusCall(dialog, "Charlie");
+  dialog.OnDelete();
+  EXPECT_TRUE(log.files.ReadMonth("January1999").empty());
+  test::ExpectShown(prompter,
+                    {res::kCallLogAskDelete, res::kCallLogAskDelete, res::kCallLogErrorMemoAccess,
+                     res::kCallLogAskDelete, res::kCallLogErrorMemoAccess, res::kCallLogAskDelete,
+                     res::kCallLogErrorDelete});
 }

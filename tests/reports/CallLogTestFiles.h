@@ -19,8 +19,7 @@ namespace dorv::test {
 
 // 1 January 1999, 00:00:00 UTC.
 inline constexpr std::int32_t kJan1st1999 = 915148800;
-// 1 December 1998, 00:00:00 UTC.
-inline constexpr std::int32_t kDec1st1998 = 912470400;
+using report_world::kDec1st1998;
 
 // The call report files over a fresh data directory, and ways to fill it.
 struct CallLogTestFiles {
@@ -34,7 +33,6 @@ struct CallLogTestFiles {
   CallLogTestFiles() {
     data::ClearMyInfo(myInfo);
     data::WriteField(myInfo.country, "UNITED STATES");
-    data::WriteField(myInfo.intlAccessCode, "011");
   }
   reports::CallReportFiles Files() { return {callLog, currentCall, pdb, myInfo}; }
 
@@ -45,10 +43,7 @@ struct CallLogTestFiles {
   }
   // Writes a month's log, e.g. "December1998", holding the calls in order.
   void WriteMonth(const std::string& monthYear, const std::vector<data::CallLogRecord>& calls) {
-    std::string bytes;
-    for (const data::CallLogRecord& call : calls)
-      bytes.append(reinterpret_cast<const char*>(&call), sizeof call);
-    db.WriteFile("LOG/" + monthYear + ".LOG", bytes);
+    db.WriteFile("LOG/" + monthYear + ".LOG", report_world::Bytes(calls));
   }
   std::vector<data::CallLogRecord> ReadMonth(const std::string& monthYear) {
     const std::string bytes = db.ReadFile("LOG/" + monthYear + ".LOG");

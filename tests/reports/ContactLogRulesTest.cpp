@@ -40,14 +40,15 @@ TEST(ContactLogRules, ACallIsWithTheEntryByPrefixSuffixAndExtensionAlone) {
     const char *areaCode, *prefix, *suffix, *extension;
     bool with;
   } rows[] = {
-      {"the same number", "212", "555", "0100", "", true},
-      {"another area code", "303", "555", "0100", "", true},
-      {"another suffix", "212", "555", "0101", "", false},
-      {"an extension the entry lacks", "212", "555", "0100", "12", false},
+      {"the same number", "212", "55A", "0100", "", true},
+      {"another area code", "303", "55A", "0100", "", true},
+      {"another suffix", "212", "55A", "0101", "", false},
+      {"an extension the entry lacks", "212", "55A", "0100", "12", false},
+      {"letters compare byte for byte", "212", "55a", "0100", "", false},
   };
   data::PdbRecord entry{};
   data::WriteField(entry.areaCode, "212");
-  data::WriteField(entry.prefix, "555");
+  data::WriteField(entry.prefix, "55A");
   data::WriteField(entry.suffix, "0100");
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
@@ -58,10 +59,6 @@ TEST(ContactLogRules, ACallIsWithTheEntryByPrefixSuffixAndExtensionAlone) {
     data::WriteField(call.extension, row.extension);
     EXPECT_EQ(reports::IsCallWith(call, entry), row.with);
   }
-  data::CallLogRecord call = test::MakeCall({"Pat", test::kJan1st1999});
-  data::WriteField(entry.prefix, "55A");
-  data::WriteField(call.prefix, "55a");
-  EXPECT_FALSE(reports::IsCallWith(call, entry)) << "texts compare byte for byte";
 }
 
 TEST(ContactLogRules, AMissingMonthIsSkippedUncreatedAndAnUnreadableOneIsReported) {

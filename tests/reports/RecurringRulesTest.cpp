@@ -30,31 +30,24 @@ TEST(RecurringRules, TheThruDayFollowsTheFromDay) {
 }
 
 TEST(RecurringRules, CostsAreTypedInDollarsAndKeptInCents) {
-  struct Row { const char* typed; std::optional<double> cents; const char *listed, *edited; };
+  struct Row { const char* typed; double cents; const char *listed, *edited; };
   const Row rows[] = {
       {"12.5", 1250.0, "$12.5000", "12.50"},
       {" 0 ", 0.0, "$0.0000", "0.00"},
       {".75", 75.0, "$0.7500", "0.75"},
       {"10000", 1000000.0, "$10000.0000", "10000.00"},
       {"-0", 0.0, "$0.0000", "0.00"},
-      {"10000.01", {}, "", ""},
-      {"-1", {}, "", ""},
-      {"abc", {}, "", ""},
-      {"", {}, "", ""},
-      {"12,50", {}, "", ""},
-      {"1e3", {}, "", ""},
-      {"inf", {}, "", ""},
-      {"nan", {}, "", ""},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.typed);
     const auto cents = ParseCostCents(row.typed);
     ASSERT_EQ(cents, row.cents);
-    if (!cents) continue;
     EXPECT_FALSE(std::signbit(*cents));
     EXPECT_EQ(data::MoneyText(*cents, true), row.listed);
     EXPECT_EQ(CostFieldText(*cents), row.edited);
   }
+  for (const char* typed : {"10000.01", "-1", "abc", "", "12,50", "1e3", "inf", "nan"})
+    EXPECT_EQ(ParseCostCents(typed), std::nullopt) << typed;
 }
 
 TEST(RecurringRules, AnEntryNeedsANameThatFitsAndACost) {
