@@ -132,7 +132,8 @@ class MyInfoDlgTest : public SettingsTest {
 // (Click checks that a button is on, so the other scenarios show the buttons on elsewhere.)
 TEST_F(MyInfoDlgTest, PickersNeedTheirOpenersAndTheSetupOffersNoOtherPath) {
   CMyInfoDlg setup(CMyInfoDlg::kFirstTimeSetup, m_info, m_file, m_fakes.Openers());
-  EXPECT_FALSE(Child<QPushButton>(setup, "callSurcharges")->isEnabled());
+  for (const char* other : {"dialingInformation", "callSurcharges", "monthlyDefaults"})
+    EXPECT_FALSE(Child<QPushButton>(setup, other)->isEnabled()) << other;
   CMyInfoDlg bare(CMyInfoDlg::kPreferences, m_info, m_file, MyInfoOpeners{});
   EXPECT_FALSE(Child<QPushButton>(bare, "lookupLocation")->isEnabled());
   EXPECT_FALSE(Child<QPushButton>(bare, "changeTelco")->isEnabled());
