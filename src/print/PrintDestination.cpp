@@ -30,8 +30,10 @@ class PrinterDestination final : public PrintDestination {
 
 class PdfDestination final : public PrintDestination {
  public:
-  PdfDestination(const QString& path, bool announce)
-      : m_path(path), m_announce(announce), m_file(path) {}
+  // A PDF in the documents folder is the fallback the user is told about; a path named by the
+  // environment is taken as it is.
+  PdfDestination(const QString& path, bool inDocuments)
+      : m_path(path), m_announce(inDocuments), m_file(path, inDocuments) {}
   PageDevice& Device() override { return m_file.Device(); }
   QString PdfPath() const override { return m_path; }
   bool AnnouncesPdf() const override { return m_announce; }
@@ -42,10 +44,10 @@ class PdfDestination final : public PrintDestination {
   PdfPageFile m_file;
 };
 
+// The folder may not exist yet: the job makes it when it starts.
 QString DocumentsFolder() {
   QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
   if (folder.isEmpty()) folder = QDir::homePath();
-  QDir().mkpath(folder);
   return folder;
 }
 

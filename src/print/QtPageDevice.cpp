@@ -1,5 +1,7 @@
 #include "print/QtPageDevice.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QPagedPaintDevice>
 #include <QPen>
@@ -84,13 +86,14 @@ bool QtPageDevice::EndDocument() {
   return ended && kept;
 }
 
-PdfPageFile::PdfPageFile(const QString& path, int dotsPerInch)
+PdfPageFile::PdfPageFile(const QString& path, bool makeFolder, int dotsPerInch)
     : m_file(path),
       m_writer(&m_file),
       m_device(
           m_writer,
-          [this](const QString& name) {
+          [this, makeFolder](const QString& name) {
             m_writer.setTitle(name);
+            if (makeFolder) QDir().mkpath(QFileInfo(m_file).absolutePath());
             return m_file.open(QIODevice::WriteOnly | QIODevice::Truncate);
           },
           [this] {

@@ -51,10 +51,11 @@ class QtPageDevice final : public PageDevice {
 };
 
 // A print device that writes the job as a PDF file at path. The file is opened only when the
-// job starts, and a write that fails (a full disk) fails the job.
+// job starts, and a write that fails (a full disk) fails the job. With makeFolder, a missing
+// folder of the path is made then too, so that a job never started leaves no trace.
 class PdfPageFile final {
  public:
-  explicit PdfPageFile(const QString& path, int dotsPerInch = 600);
+  explicit PdfPageFile(const QString& path, bool makeFolder = false, int dotsPerInch = 600);
   PageDevice& Device() { return m_device; }
 
  private:

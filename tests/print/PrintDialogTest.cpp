@@ -58,6 +58,8 @@ TEST(PrintDialog, WithoutAPrinterThePrintoutIsAPdfInTheDocumentsFolder) {
   QTemporaryDir home;
   const auto homeDir = SetForScope("HOME", home.path());
   const auto config = SetForScope("XDG_CONFIG_HOME", home.filePath(".config"));
+  CPrintCallLogDlg(OneCall()).SetUpPrinter();
+  EXPECT_FALSE(QFileInfo::exists(home.filePath("Documents"))) << "a print not made leaves none";
   CPrintCallLogDlg dialog(OneCall());
   ASSERT_TRUE(dialog.SetUpPrinter());
   test::Prompter prompter{QMessageBox::Ok};
