@@ -102,24 +102,23 @@ for (const z of usZips) {
 
 const caAdmin = {};
 for (const a of admin1) if (a.code.startsWith('CA.')) caAdmin[a.code.slice(3)] = ascii(a.name);
+// The "city|state" key of a US or Canadian GeoNames place, or undefined for any other.
+function placeKey(name, country, adminCode) {
+  const st = { US: adminCode, CA: stateByName[caAdmin[adminCode]] }[country];
+  return st ? `${cityKey(name)}|${st}` : undefined;
+}
 const placeIndex = new Map();
 for (const p of places) {
-  if (p.country !== 'US' && p.country !== 'CA') continue;
-  const st = p.country === 'US' ? p.admin1 : stateByName[caAdmin[p.admin1]];
-  if (!st) continue;
-  const k = `${cityKey(p.name)}|${st}`;
-  if (!placeIndex.has(k)) placeIndex.set(k, p);
+  const k = placeKey(p.name, p.country, p.admin1);
+  if (k && !placeIndex.has(k)) placeIndex.set(k, p);
 }
 // Second GeoNames source (cities of 1,000 or more, with populations) for places the first
 // lacks; the larger of two places with one name wins.
 const largerIndex = new Map();
 for (const p of largerPlaces) {
-  if (p.country !== 'US' && p.country !== 'CA') continue;
-  const st = p.country === 'US' ? p.adminCode : stateByName[caAdmin[p.adminCode]];
-  if (!st) continue;
-  const k = `${cityKey(p.name)}|${st}`;
-  const had = largerIndex.get(k);
-  if (!had || p.population > had.population) largerIndex.set(k, p);
+  const k = placeKey(p.name, p.country, p.adminCode);
+  const had = k && largerIndex.get(k);
+  if (k && (!had || p.population > had.population)) largerIndex.set(k, p);
 }
 const fsas = Object.values(canadaFsa);
 
