@@ -84,12 +84,11 @@ TEST(DialogSurvey, EveryDialogFitsTheSmallScreenAndNamesItsControls) {
   test::WriteMinimalSampleFiles(db);
   test::WriteStoredSettings(db);
   const data::PdbRecord entry = test::FullEntry("Toll", "Pat Doe", "555");
-  db.WriteFile("DORV21", std::string(reinterpret_cast<const char*>(&entry), sizeof entry));
+  db.WriteFile("DORV21", test::RecordBytes(entry));
   db.WriteFile("DORV22", "");
   db.WriteFile("DORV23", "");
   const data::CallLogRecord call = test::MakeCall({"Pat Doe", 912470400 + 3600, 125, 150});
-  db.WriteFile("LOG/December1998.LOG",
-               std::string(reinterpret_cast<const char*>(&call), sizeof call));
+  db.WriteFile("LOG/December1998.LOG", test::RecordBytes(call));
   app::DataFiles files;
   files.memoCounter = std::make_unique<test::FakeMemoCounter>();
   app::CMainFrame frame(files, [] { return true; });

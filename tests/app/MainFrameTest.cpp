@@ -30,11 +30,6 @@ void WriteStartFiles(const TempDatabase& db, bool settingsStored = true) {
   if (settingsStored) dorv::test::WriteStoredSettings(db);
 }
 
-template <typename T>
-std::string Bytes(const T& value) {
-  return std::string(reinterpret_cast<const char*>(&value), sizeof value);
-}
-
 // Runs a start that must fail and gives the one message it showed.
 QString FailedStartMessage(app::DataFiles& files) {
   dorv::test::Prompter prompter{QMessageBox::Ok};
@@ -102,7 +97,7 @@ TEST(MainFrameStartup, AStartWithSettingsKeepsQuietAndASecondStartOnTheSameDataE
   data::MyInfo quiet;
   data::ClearMyInfo(quiet);
   quiet.infoStored = quiet.soundOff = 1;
-  db.WriteFile("MYINFO.BIN", Bytes(quiet));
+  db.WriteFile("MYINFO.BIN", dorv::test::RecordBytes(quiet));
   app::DataFiles firstFiles;
   int sounds = 0;
   app::CMainFrame first(firstFiles, [&] { return ++sounds, true; });
@@ -166,7 +161,7 @@ TEST(MainFrameStartup, AFirstStartWalksThroughTheSetupIntoTheMainWindow) {
       EXPECT_STREQ(firstFiles.myInfo.city, "Albany");
       // The toll book and the memo numbering are created on the way.
       EXPECT_TRUE(db.Exists("DORV21") && db.ReadFile("DORV21").empty());
-      EXPECT_EQ(db.ReadFile("DORV98"), Bytes(std::uint32_t{1}));
+      EXPECT_EQ(db.ReadFile("DORV98"), dorv::test::RecordBytes(std::uint32_t{1}));
       EXPECT_EQ(sounds, 1);
       EXPECT_TRUE(firstFiles.pdb.IsOpen() && firstFiles.sample.telcos.IsOpen() &&
                   firstFiles.hourDefinitions.IsOpen());
@@ -186,7 +181,7 @@ TEST(MainFrameStartup, CancellingTheFirstTimeSetupEndsWithEveryFileClosed) {
   data::ClearMyInfo(neverStored);
   const std::pair<const char*, std::string> cases[] = {
       {"a settings file too short to read", "short"},
-      {"settings never stored", Bytes(neverStored)}};
+      {"settings never stored", dorv::test::RecordBytes(neverStored)}};
   for (const auto& [name, settings] : cases) {
     SCOPED_TRACE(name);
     TempDatabase db;

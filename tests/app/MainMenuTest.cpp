@@ -111,10 +111,8 @@ TEST(MainMenu, CalculatorAndPrinterSetupSayWhenTheSystemHasNone) {
 TEST(MainMenu, CallLogAndPrintRecordPrintIntoAPdf) {
   StartedFrame started;
   std::string log;
-  for (const char* name : {"Alice", "Bob"}) {
-    const data::CallLogRecord call = test::MakeCall({name, 912470400 + 3600, 125, 150});
-    log.append(reinterpret_cast<const char*>(&call), sizeof call);
-  }
+  for (const char* name : {"Alice", "Bob"})
+    log += test::RecordBytes(test::MakeCall({name, 912470400 + 3600, 125, 150}));
   started.db.WriteFile("LOG/December1998.LOG", log);
   data::PdbRecord entry = test::FullEntry("Family", "Aunt Rosa", "555");
   entry.memoFileNumber = 0;
@@ -252,8 +250,7 @@ TEST(MainMenu, EditInTheCallLogReopensTheCallWithItsCallingInformation) {
       started.files.pdb.CreateMemoFiles(*started.files.memoCounter, holder, call.memoFileNumber));
   ASSERT_TRUE(started.files.pdb.AddMemo("Birthday", static_cast<std::uint32_t>(call.start)));
   started.files.pdb.CloseMemoFiles();
-  started.db.WriteFile("LOG/January1999.LOG",
-                       std::string(reinterpret_cast<const char*>(&call), sizeof call));
+  started.db.WriteFile("LOG/January1999.LOG", test::RecordBytes(call));
   // The minimal sample database has no rate files for the default rates to be read from.
   test::Prompter prompter{QMessageBox::Ok};
   std::vector<std::string> opened;

@@ -20,11 +20,6 @@ namespace report_world {
 constexpr std::uint32_t kDec1st1998 = 912470400;  // 00:00:00 UTC
 constexpr std::uint32_t kDay = 86400, kHour = 3600;
 
-template <class T>
-inline std::string Bytes(const std::vector<T>& records) {
-  return std::string(reinterpret_cast<const char*>(records.data()), records.size() * sizeof(T));
-}
-
 inline data::CallLogRecord Call(const char* name, std::uint32_t start, std::uint32_t seconds,
                                 double cents, const char* suffix = "0100") {
   data::CallLogRecord call = MakeCall({name, start, seconds, cents});
@@ -52,7 +47,7 @@ inline void WriteReportDatabase(const TempDatabase& db) {
   data::WriteField(me.state, "New York");
   data::WriteField(me.country, "UNITED STATES");
   me.locationMark = 'N';
-  db.WriteFile("MYINFO.BIN", Bytes(std::vector<data::MyInfo>{me}));
+  db.WriteFile("MYINFO.BIN", RecordBytes(me));
 
   data::CallLogRecord local = Call("Ann", kDec1st1998 + 14 * kDay + 10 * kHour, 300, 100.0);
   data::WriteField(local.state, "New York");
@@ -62,8 +57,8 @@ inline void WriteReportDatabase(const TempDatabase& db) {
       Call("Bob", kDec1st1998 + 19 * kDay + 12 * kHour, 600, 250.0, "0199");
   longDistance.ratesChanged = 0;  // the sample rates
   db.WriteFile("LOG/December1998.LOG",
-               Bytes(std::vector{Call("Cy", kDec1st1998 + 4 * kDay + 9 * kHour, 60, 50.0), local,
-                                 longDistance}));
+               RecordBytes(std::vector{Call("Cy", kDec1st1998 + 4 * kDay + 9 * kHour, 60, 50.0),
+                                       local, longDistance}));
 
   const std::uint32_t jan1st = kDec1st1998 + 31 * kDay;
   data::CallLogRecord abroad =
@@ -74,16 +69,16 @@ inline void WriteReportDatabase(const TempDatabase& db) {
   data::CallLogRecord tollFree = Call("Help, Inc.", jan1st + 9 * kDay + 15 * kHour, 60, 0, "4357");
   data::WriteField(tollFree.areaCode, "800");
   tollFree.outgoing = 0;
-  db.WriteFile(
-      "LOG/January1999.LOG",
-      Bytes(std::vector{abroad, tollFree, Call("Late", jan1st + 19 * kDay, 30, 75.0, "0199")}));
+  db.WriteFile("LOG/January1999.LOG",
+               RecordBytes(std::vector{abroad, tollFree,
+                                       Call("Late", jan1st + 19 * kDay, 30, 75.0, "0199")}));
 
   data::RecurringFile december{15, 14, {}};
   data::WriteField(december.charges[0].name, "Line");
   december.charges[0].amount = 1500.0;
   data::WriteField(december.charges[1].name, "Taxes");
   december.charges[1].amount = 350.0;
-  db.WriteFile("LOG/December1998.RCH", Bytes(std::vector{december}));
+  db.WriteFile("LOG/December1998.RCH", RecordBytes(december));
 
   db.WriteFile("DORV22", "");
   db.WriteFile("DORV23", "");

@@ -11,6 +11,7 @@
 #include "res/Strings.h"
 
 using namespace dorv::data;
+using dorv::test::RecordBytes;
 using dorv::test::RecordingNotices;
 using dorv::test::TempDatabase;
 
@@ -18,10 +19,6 @@ namespace {
 
 CallLogRecord CallNamed(const char* name, std::uint32_t start) {
   return dorv::test::MakeCall({name, start, 60, 12.5});
-}
-
-std::string Bytes(const CallLogRecord& call) {
-  return std::string(reinterpret_cast<const char*>(&call), sizeof call);
 }
 
 std::vector<std::string> NamesIn(CallLogFile& log) {
@@ -69,7 +66,7 @@ TEST_F(CallLogFileTest, FirstCallOfAMonthCreatesTheFileAndSaysSoOnceThenRewriteA
   ASSERT_TRUE(log.AppendRecord(second));
   EXPECT_EQ(notices.shown, std::vector<std::string>{FillPattern(dorv::res::kNoticeCallLogCreated,
                                                                 {"December", "1998"})});
-  EXPECT_EQ(db.ReadFile("LOG/December1998.LOG"), Bytes(first) + Bytes(second));
+  EXPECT_EQ(db.ReadFile("LOG/December1998.LOG"), RecordBytes(std::vector{first, second}));
   CallLogRecord read;
   EXPECT_FALSE(log.ReadRecord(2, read));
   EXPECT_EQ(read.outgoing, 1);  // a failed read leaves a cleared record

@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstring>
 #include <filesystem>
 #include <tuple>
 
-#include <unistd.h>
-
-#include "support/FakeMemoCounter.h"
 #include "data/PdbFiles.h"
+#include "support/Builders.h"
+#include "support/FakeMemoCounter.h"
 #include "support/TempDatabase.h"
 
 using namespace dorv::data;
@@ -15,19 +15,13 @@ using namespace dorv::test;
 
 namespace {
 
-std::string Bytes(const void* data, std::size_t size) {
-  return std::string(static_cast<const char*>(data), size);
-}
+using Index = std::vector<MemoIndexEntry>;
 
 std::uint32_t CounterIn(const TempDatabase& db) {
   std::string bytes = db.ReadFile("DORV98");
   std::uint32_t value = 0;
   if (bytes.size() >= 4) std::memcpy(&value, bytes.data(), 4);
   return value;
-}
-
-std::string IndexImage(const std::vector<MemoIndexEntry>& entries) {
-  return Bytes(entries.data(), entries.size() * sizeof(MemoIndexEntry));
 }
 
 // An entry with its first memo files, created through the counter.
@@ -82,7 +76,7 @@ TEST(MemoCounter, TheLargerCopyWinsAtStartUp) {
     FakeMemoCounter counter;
     counter.placeExists = c.stored.has_value();
     counter.value = c.stored;
-    if (c.inFile) db.WriteFile("DORV98", Bytes(&*c.inFile, 4));
+    if (c.inFile) db.WriteFile("DORV98", RecordBytes(*c.inFile));
     ASSERT_TRUE(PdbFiles().SyncCounter(counter));
     EXPECT_EQ(counter.value, c.expected);
     EXPECT_EQ(CounterIn(db), c.expected);
@@ -113,7 +107,7 @@ TEST(MemoStore, IndexIsSortedByKeyTextsStayInWrittenOrderAndDeletingLeavesAZeroE
   ASSERT_TRUE(files.AddMemo("", 150));  // an empty text counts as an empty entry
   EXPECT_EQ(setup.db.ReadFile("MEMO/1.MMO"), "later callearlier");
   EXPECT_EQ(setup.db.ReadFile("MEMO/1.INX"),
-            IndexImage({{10, 7, 100}, {17, 0, 150}, {0, 10, 200}}));
+            RecordBytes(Index{{10, 7, 100}, {17, 0, 150}, {0, 10, 200}}));
 
   std::string text;
   ASSERT_TRUE(files.ReadMemoByKey(200, text));
@@ -134,7 +128,8 @@ TEST(MemoStore, IndexIsSortedByKeyTextsStayInWrittenOrderAndDeletingLeavesAZeroE
   files.CloseMemoFiles();
   ASSERT_TRUE(files.DeleteMemoByKey(100, 1));
   EXPECT_FALSE(files.DeleteMemoByKey(100, 1));  // nothing left with that key
-  EXPECT_EQ(setup.db.ReadFile("MEMO/1.INX"), IndexImage({{0, 0, 0}, {17, 0, 150}, {0, 10, 200}}));
+  EXPECT_EQ(setup.db.ReadFile("MEMO/1.INX"),
+            RecordBytes(Index{{0, 0, 0}, {17, 0, 150}, {0, 10, 200}}));
   EXPECT_EQ(setup.db.ReadFile("MEMO/1.MMO"), "later callearlier");
 }
 
@@ -148,7 +143,7 @@ TEST(MemoStore, SortGivesTheSameIndexAsPairwiseSwapping) {
     std::uint32_t key = (seed >> 16) % 7 == 0 ? 0 : ((seed >> 16) % 23) * 0x0B000000u;
     entries.push_back({i * 3, (seed >> 8) % 5, key});
   }
-  setup.db.WriteFile("MEMO/1.INX", IndexImage(entries));
+  setup.db.WriteFile("MEMO/1.INX", RecordBytes(entries));
   // The reference: passes of neighbour swaps on a strictly greater key until none swaps.
   for (bool swapped = true; swapped;) {
     swapped = false;
@@ -157,7 +152,7 @@ TEST(MemoStore, SortGivesTheSameIndexAsPairwiseSwapping) {
         std::swap(entries[j], entries[j + 1]), swapped = true;
   }
   ASSERT_TRUE(setup.files.SortIndex());
-  EXPECT_EQ(setup.db.ReadFile("MEMO/1.INX"), IndexImage(entries));
+  EXPECT_EQ(setup.db.ReadFile("MEMO/1.INX"), RecordBytes(entries));
 }
 
 TEST(MemoStore, MissingOrDamagedFilesFail) {
@@ -169,7 +164,7 @@ TEST(MemoStore, MissingOrDamagedFilesFail) {
   EXPECT_FALSE(files.OpenMemoFiles(4));  // the index is missing
   // An index entry pointing past the data file's end reads as a failure, not as garbage.
   MemoIndexEntry wild{1, 0x7fffffff, 42};
-  db.WriteFile("MEMO/4.INX", Bytes(&wild, sizeof wild));
+  db.WriteFile("MEMO/4.INX", RecordBytes(wild));
   ASSERT_TRUE(files.OpenMemoFiles(4));
   std::string text;
   EXPECT_FALSE(files.ReadMemoByKey(42, text));

@@ -66,7 +66,7 @@ void LayMemos(TempDatabase& db) {
 
 void LaySettings(TempDatabase& db) {
   MyInfo info = Settings("Old Name");
-  db.WriteFile("MYINFO.BIN", std::string(reinterpret_cast<const char*>(&info), sizeof info));
+  db.WriteFile("MYINFO.BIN", RecordBytes(info));
 }
 
 bool CreateMarch2031() {

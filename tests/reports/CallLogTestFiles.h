@@ -43,7 +43,7 @@ struct CallLogTestFiles {
   }
   // Writes a month's log, e.g. "December1998", holding the calls in order.
   void WriteMonth(const std::string& monthYear, const std::vector<data::CallLogRecord>& calls) {
-    db.WriteFile("LOG/" + monthYear + ".LOG", report_world::Bytes(calls));
+    db.WriteFile("LOG/" + monthYear + ".LOG", test::RecordBytes(calls));
   }
   std::vector<data::CallLogRecord> ReadMonth(const std::string& monthYear) {
     const std::string bytes = db.ReadFile("LOG/" + monthYear + ".LOG");

@@ -103,7 +103,7 @@ void WriteStoredSettings(const TempDatabase& db) {
   data::MyInfo info;
   data::ClearMyInfo(info);
   info.infoStored = 1;
-  db.WriteFile("MYINFO.BIN", std::string(reinterpret_cast<const char*>(&info), sizeof info));
+  db.WriteFile("MYINFO.BIN", RecordBytes(info));
 }
 
 }  // namespace dorv::test

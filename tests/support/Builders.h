@@ -3,6 +3,7 @@
 #include <initializer_list>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "data/CallLogRecord.h"
 #include "data/Charges.h"
@@ -40,6 +41,16 @@ data::CallLogRecord MakeCall(const TestCall& call);
 
 data::Surcharge MakeSurcharge(const std::string& description, double cents, int kind = 1,
                               int minutes = 0);
+
+// The bytes of a record, or of records one after another, as a data file holds them.
+template <typename T>
+std::string RecordBytes(const T& record) {
+  return std::string(reinterpret_cast<const char*>(&record), sizeof record);
+}
+template <typename T>
+std::string RecordBytes(const std::vector<T>& records) {
+  return std::string(reinterpret_cast<const char*>(records.data()), records.size() * sizeof(T));
+}
 
 // A MYINFO.BIN whose personal information was stored already, so start-up skips the setup.
 void WriteStoredSettings(const TempDatabase& db);
