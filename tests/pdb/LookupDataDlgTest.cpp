@@ -22,16 +22,6 @@ using pdb::LookupService;
 
 namespace {
 
-// The user sits at 40 N 75 W; Trenton lies 30 miles north of that, Allentown just over 50.
-struct Place {
-  const char *city, *stateCode, *country;
-  int areaCode;
-  const char* cityCode;
-  int countryCode;
-  const char* postalCode;
-  double latitude;
-};
-
 // A sample database with a few places at known distances from the user and the five rate
 // files, each with services named after it; the user, and the rate file the lookup opens.
 struct LookupDatabase {
@@ -45,27 +35,29 @@ struct LookupDatabase {
     info.latitude = 40.0;
     info.longitude = -75.0;
     test::WriteMinimalSampleFiles(db);
-    auto table = [this](const char* name, std::initializer_list<Place> places) {
-      std::string image;
-      for (const Place& p : places) {
-        data::SampleLocation l = test::MakeLocation(p.city, p.stateCode, p.country, "XX");
-        l.areaCode = p.areaCode;
-        data::WriteField(l.cityCode, p.cityCode);
-        l.countryCode = p.countryCode;
-        data::WriteField(l.postalCode, p.postalCode);
-        l.latitude = p.latitude;
-        l.longitude = -75.0;
-        data::AppendEncoded(image, l, data::EncodeLocation);
-      }
-      db.WriteFile(name, image);
+    // The user sits at 40 N 75 W; Trenton lies 30 miles north of that, Allentown just over 50.
+    auto place = [](const char* city, const char* state, const char* country, int areaCode,
+                    const char* cityCode, int countryCode, const char* postalCode, double north) {
+      data::SampleLocation l = test::MakeLocation(city, state, country, "XX");
+      l.areaCode = areaCode;
+      data::WriteField(l.cityCode, cityCode);
+      l.countryCode = countryCode;
+      data::WriteField(l.postalCode, postalCode);
+      l.latitude = north;
+      l.longitude = -75.0;
+      return l;
+    };
+    auto table = [this](const char* name, std::initializer_list<data::SampleLocation> places) {
+      db.WriteFile(name, test::EncodedImage(places, data::EncodeLocation));
     };
     table(data::kUnitedStatesTable,
-          {{"Trenton", "NJ", "United States", 609, "", 1, "08608", 40.4339},
-           {"Allentown", "PA", "United States", 610, "", 1, "18101", 40.7233},
-           {"Dallas", "TX", "United States", 214, "", 1, "75201", 32.78}});
-    table(data::kCanadaTable, {{"Toronto", "ON", "CANADA", 416, "4160", 1, "M5H 2N2", 43.65}});
-    table(data::kMexicoTable, {{"Guadalajara", "JAL", "Mexico", 999, "33", 52, "44100", 20.67}});
-    table(data::kInternationalTable, {{"Lagos", "", "Nigeria", 0, "1", 234, "", 6.45}});
+          {place("Trenton", "NJ", "United States", 609, "", 1, "08608", 40.4339),
+           place("Allentown", "PA", "United States", 610, "", 1, "18101", 40.7233),
+           place("Dallas", "TX", "United States", 214, "", 1, "75201", 32.78)});
+    table(data::kCanadaTable, {place("Toronto", "ON", "CANADA", 416, "4160", 1, "M5H 2N2", 43.65)});
+    table(data::kMexicoTable,
+          {place("Guadalajara", "JAL", "Mexico", 999, "33", 52, "44100", 20.67)});
+    table(data::kInternationalTable, {place("Lagos", "", "Nigeria", 0, "1", 234, "", 6.45)});
     test::WriteRateFile(db, "dorv11", {{"Far Home Telephone", "HOME LONG DISTANCE"}});
     test::WriteRateFile(db, "dorv12", {{"Far Office Telephone", "OFFICE LONG DISTANCE"}});
     test::WriteRateFile(db, "dorv13", {{"Globe One", "WORLD Globe One"}});
@@ -97,15 +89,20 @@ struct OpenLookupData {
 }  // namespace
 
 // Which types each country gets and which rate file serves them are the rules' tables; the
-// dialog lists them for the focused row, empties what depends on an older focus and tells of a
-// rate file it cannot open.
+// dialog lists them for the focused row, empties what depends on an older focus, tells of a
+// missing choice, search text or rate file, and ends as cancelled on a region it cannot count.
 TEST(LookupDataDlg, FocusingALocationListsItsTypesAndATypeItsServices) {
   OpenLookupData lookup;
+  test::Prompter prompter{QMessageBox::Ok, QMessageBox::Ok, QMessageBox::Ok, QMessageBox::Ok};
   SearchFor(lookup.dialog, "6", SearchCriterion::AreaOrCityCode);  // Trenton 609, Allentown 610
   ASSERT_EQ(lookup.Locations(1), (QStringList{"Trenton", "Allentown"}));
   test::ClickRow(lookup.dialog.LocationList(), 0);
   EXPECT_EQ(lookup.Types(), (QStringList{res::kServiceTypeResidental, res::kServiceTypeBusiness}));
   test::ClickRow(lookup.dialog.TypeList(), 1);
+  // OK without a service, and a search without text, say so and keep the lists.
+  QTest::mouseClick(lookup.dialog.OkButton(), Qt::LeftButton);
+  SearchFor(lookup.dialog, "", SearchCriterion::City);
+  EXPECT_FALSE(lookup.dialog.Choice().has_value());
   EXPECT_EQ(lookup.Services(), (QStringList{"OFFICE NEARBY", "OFFICE SAVER"}));
   test::ClickRow(lookup.dialog.LocationList(), 1);
   EXPECT_TRUE(lookup.Services().isEmpty());
@@ -117,28 +114,19 @@ TEST(LookupDataDlg, FocusingALocationListsItsTypesAndATypeItsServices) {
   EXPECT_EQ(lookup.Locations(3), (QStringList{"08608", "18101", "75201"}));
   // A rate file that cannot be opened is told and lists no services.
   std::filesystem::remove(lookup.sample.db.Path("dorv13"));
-  test::Prompter prompter{QMessageBox::Ok};
   SearchFor(lookup.dialog, "Lagos", SearchCriterion::City);
   test::ClickRow(lookup.dialog.LocationList(), 0);
   test::ClickRow(lookup.dialog.TypeList(), 0);  // International, the only type abroad
-  test::ExpectShown(prompter, {res::kErrorRateFile});
   EXPECT_TRUE(lookup.Services().isEmpty());
   EXPECT_FALSE(lookup.sample.rateFile.IsOpen());
-}
-
-TEST(LookupDataDlg, OkWithoutAServiceOrSearchTextSaysSoAndKeepsTheLists) {
-  OpenLookupData lookup;
-  test::Prompter prompter{QMessageBox::Ok, QMessageBox::Ok};
-  SearchFor(lookup.dialog, "6", SearchCriterion::AreaOrCityCode);
-  test::ClickRow(lookup.dialog.LocationList(), 1);
-  test::ClickRow(lookup.dialog.TypeList(), 0);
-  QTest::mouseClick(lookup.dialog.OkButton(), Qt::LeftButton);
-  SearchFor(lookup.dialog, "", SearchCriterion::City);
-  test::ExpectShown(prompter, {res::kErrorSelectFromEachList, res::kErrorNoSearchParameters});
   EXPECT_TRUE(lookup.dialog.isVisible());
-  EXPECT_FALSE(lookup.dialog.Choice().has_value());
-  EXPECT_EQ(lookup.dialog.LocationList()->selectionModel()->selectedRows().value(0).row(), 1);
-  EXPECT_EQ(lookup.Services(), QStringList{"HOME LONG DISTANCE"});
+  lookup.sample.tables.mexico.Close();
+  SearchFor(lookup.dialog, "t", SearchCriterion::City);
+  test::ExpectShown(
+      prompter, {res::kErrorSelectFromEachList, res::kErrorNoSearchParameters, res::kErrorRateFile,
+                 QString(res::kErrorInternal).replace("%i", "105")});
+  EXPECT_FALSE(lookup.dialog.isVisible());
+  EXPECT_EQ(lookup.dialog.result(), 0);
 }
 
 // OK (by Enter) hands back the location and the service, with the rate file left open for the
@@ -167,16 +155,6 @@ TEST(LookupDataDlg, RunLookupDataGivesTheWholeChoiceOnOkAndNothingOnCancel) {
     ASSERT_TRUE(sample.rateFile.ReadService(choice->serviceIndex, service));
     EXPECT_EQ(data::ReadField(service.callType), "OFFICE SAVER");
   }
-}
-
-TEST(LookupDataDlg, AnUncountableRegionEndsAsCancelled) {
-  OpenLookupData lookup;
-  lookup.sample.tables.mexico.Close();
-  test::Prompter prompter{QMessageBox::Ok};
-  SearchFor(lookup.dialog, "t", SearchCriterion::City);
-  test::ExpectShown(prompter, {QString(res::kErrorInternal).replace("%i", "105")});
-  EXPECT_FALSE(lookup.dialog.isVisible());
-  EXPECT_EQ(lookup.dialog.result(), 0);
 }
 
 TEST(LookupDataRules, NearbyRateFilesServeOnlyBelowFiftyAndOnlyAtHome) {

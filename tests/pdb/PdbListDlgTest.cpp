@@ -159,9 +159,6 @@ TEST(PdbListDialog, TheButtonsOpenTheEditorAndTheCallScreenForTheSelectedEntry) 
   }
   EXPECT_EQ(list.dialog.Rows().rowCount(), 4);
 
-  list.ClickRow(1);
-  list.ClickRow(0, Qt::ControlModifier);
-  EXPECT_FALSE(list.Enabled(ListButton::Duplicate));
   list.ClickRow(0);  // bravo, at position 0
   list.dialog.Button(ListButton::TimeACall).click();
   list.dialog.Button(ListButton::ManualCallEntry).click();
@@ -213,17 +210,16 @@ TEST(PdbListDialog, DeleteAsksOnceAndCompressingDropsTheDeletedRows) {
 }
 
 TEST(PdbListDialog, CompressDeclinedOrFailingLeavesTheBook) {
-  enum Fault { kNone, kScratch };
   struct Row {
     const char* name;
     std::vector<QMessageBox::StandardButton> answers;
-    Fault fault;
+    bool scratchBlocked;
     std::vector<QString> shown;
   } rows[] = {
-      {"no", {QMessageBox::No}, kNone, {res::kAskCompress}},
-      {"cancel", {QMessageBox::Yes, QMessageBox::Cancel}, kNone,
+      {"no", {QMessageBox::No}, false, {res::kAskCompress}},
+      {"cancel", {QMessageBox::Yes, QMessageBox::Cancel}, false,
        {res::kAskCompress, res::kWarnCompressBackup}},
-      {"no scratch file", {QMessageBox::Yes, QMessageBox::Ok, QMessageBox::Ok}, kScratch,
+      {"no scratch file", {QMessageBox::Yes, QMessageBox::Ok, QMessageBox::Ok}, true,
        {res::kAskCompress, res::kWarnCompressBackup, res::kErrorCompress}},
   };
   for (const Row& row : rows) {
@@ -232,13 +228,13 @@ TEST(PdbListDialog, CompressDeclinedOrFailingLeavesTheBook) {
     book.AddNumbered(6, 3);
     std::string before = book.db.ReadFile("DORV21");
     OpenList list(book);
-    if (row.fault == kScratch) std::filesystem::create_directory(book.db.Path("~PTEMP~.DAT"));
+    if (row.scratchBlocked) std::filesystem::create_directory(book.db.Path("~PTEMP~.DAT"));
     test::Prompter prompter;
     for (QMessageBox::StandardButton answer : row.answers) prompter.Answer(answer);
     list.dialog.OnCompress();
     EXPECT_EQ(prompter.Shown(), row.shown);
     EXPECT_EQ(book.db.ReadFile("DORV21"), before);
-    EXPECT_EQ(book.db.Exists("~PTEMP~.DAT"), row.fault == kScratch);
+    EXPECT_EQ(book.db.Exists("~PTEMP~.DAT"), row.scratchBlocked);
     EXPECT_TRUE(book.pdb.IsOpen());
     EXPECT_EQ(list.dialog.Rows().rowCount(), 4);
   }

@@ -35,21 +35,19 @@ QStringList SelectedNames(const CTelcoAccessDlg& dialog) {
 
 }  // namespace
 
-TEST(TelcoAccessDlg, FromTheMenuListsByNameAndOnlyCloses) {
-  Telcos telcos;
-  CTelcoAccessDlg dialog(telcos.file, true, 0, {});
-  dialog.show();
-  EXPECT_EQ(test::ColumnTexts(dialog.List(), 0),
-            (QStringList{"acme dial", "Bluebird Telephone", "Northwind Long Lines"}));
-  EXPECT_EQ(test::ColumnTexts(dialog.List(), 1), (QStringList{"1010321", "1010105", "1010220"}));
-  QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
-  EXPECT_FALSE(dialog.isVisible());
-}
-
-// The current company is preselected, one not in the file nothing; OK hands the new choice to
-// the opener.
+// From the menu the list is by name and only closes. Choosing preselects the current company
+// (one not in the file nothing), and OK hands the new choice to the opener.
 TEST(TelcoAccessDlg, ChoosingPreselectsTheCurrentCompanyAndTakesTheNewOne) {
   Telcos telcos;
+  {
+    CTelcoAccessDlg dialog(telcos.file, true, 0, {});
+    dialog.show();
+    EXPECT_EQ(test::ColumnTexts(dialog.List(), 0),
+              (QStringList{"acme dial", "Bluebird Telephone", "Northwind Long Lines"}));
+    EXPECT_EQ(test::ColumnTexts(dialog.List(), 1), (QStringList{"1010321", "1010105", "1010220"}));
+    QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
+    EXPECT_FALSE(dialog.isVisible());
+  }
   EXPECT_TRUE(SelectedNames(CTelcoAccessDlg(telcos.file, false, 5, "Gone Telephone")).isEmpty());
   std::int32_t code = 1010220;
   std::string company = "Northwind Long Lines";
