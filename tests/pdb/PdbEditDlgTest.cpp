@@ -151,10 +151,14 @@ void UseFakeSources(CPdbEditDlg& editor) {
 
 }  // namespace
 
-// Cancel on a changed entry asks, and Yes saves what was typed and what Change Data returned.
-TEST(PdbEditDialog, AChangedEntryIsSavedAsTypedWithTheRatesChangeDataReturned) {
-  EditorSetup setup({Entry("Family", "Aunt May", "555")});
-  setup.prompter.Answer(QMessageBox::Yes);
+// A change is saved as typed, with the rates Change Data returned, when the user answers Yes to
+// the question of a step or of Cancel; a step answered Cancel stays with the change; an
+// unchanged entry steps on without a question.
+TEST(PdbEditDialog, ChangesAreSavedAsTypedWhenAskedWhileSteppingThroughTheList) {
+  EditorSetup setup(
+      {Entry("A", "first", "111"), Entry("B", "second", "222"), Entry("C", "third", "333")});
+  for (auto answer : {QMessageBox::Cancel, QMessageBox::Yes, QMessageBox::Yes})
+    setup.prompter.Answer(answer);
   setup.openers.changeData = [](pdb::ChangeDataValues& values, QWidget*) {
     EXPECT_EQ(values.city, "Toronto");
     values.rates[0] = 12.0;
@@ -166,12 +170,22 @@ TEST(PdbEditDialog, AChangedEntryIsSavedAsTypedWithTheRatesChangeDataReturned) {
     editor.Field(EditField::Name)->insert(name);
     // A character the book cannot hold is refused as it is typed or pasted.
     editor.Field(EditField::Name)->insert(QString::fromUtf8("\u20ac"));
-    EXPECT_EQ(editor.Field(EditField::Name)->text(), name);
     editor.Field(EditField::WebSite)->setText("example.org");
     editor.Button(EditButton::Lookup)->click();
+    editor.Button(EditButton::Next)->click();
+    EXPECT_EQ(Text(editor, EditField::Name), name);
+    editor.Button(EditButton::Next)->click();
+    EXPECT_EQ(Text(editor, EditField::Name), "second");
+    EXPECT_EQ(setup.list->SelectedRows(), (std::vector<int>{1}));
+    editor.Button(EditButton::Next)->click();
+    EXPECT_FALSE(editor.Button(EditButton::Next)->isEnabled());  // the last entry
+    editor.OnPrevious();
+    editor.Field(EditField::Name)->setText("second, renamed");
     editor.Button(EditButton::Cancel)->click();
   });
-  test::ExpectShown(setup.prompter, {res::kAskSavePersonalInformation});
+  test::ExpectShown(setup.prompter,
+                    {res::kAskSavePersonalInformation, res::kAskSavePersonalInformation,
+                     res::kAskSavePersonalInformation});
   EXPECT_EQ(result, EditResult::Written);
   const data::PdbRecord stored = setup.At(0);
   EXPECT_EQ(ReadField(stored.name), "Caf\xe9 Ros\xe9");
@@ -179,7 +193,8 @@ TEST(PdbEditDialog, AChangedEntryIsSavedAsTypedWithTheRatesChangeDataReturned) {
   EXPECT_EQ(stored.rates[0].initial, 12.0);
   EXPECT_EQ(stored.ratesChanged, 1);
   EXPECT_NE(stored.lastOpened, 0);
-  EXPECT_EQ(setup.Names(), QStringList{name});
+  EXPECT_EQ(ReadField(setup.At(1).name), "second, renamed");
+  EXPECT_EQ(setup.Names(), (QStringList{name, "second, renamed", "third"}));
   setup.Open(PdbEditMode::Edit, 0, [&](CPdbEditDlg& editor) {
     EXPECT_EQ(editor.Field(EditField::Name)->text(), name);
     editor.reject();
@@ -205,32 +220,6 @@ TEST(PdbEditDialog, EmptyStateIsLookedUpAndWrittenBackOnlyForTheEntryItself) {
   setup.Open(PdbEditMode::Edit, 0, showsOntario);
   EXPECT_EQ(ReadField(setup.At(0).state), "Ontario");
   EXPECT_EQ(ReadField(setup.At(0).name), "Aunt May");
-}
-
-// A step answered Cancel stays with the change; Yes saves it; an unchanged entry steps on
-// without a question.
-TEST(PdbEditDialog, PreviousAndNextStepThroughTheListSavingWhenAsked) {
-  EditorSetup setup(
-      {Entry("A", "first", "111"), Entry("B", "second", "222"), Entry("C", "third", "333")});
-  setup.prompter.Answer(QMessageBox::Cancel);
-  setup.prompter.Answer(QMessageBox::Yes);
-  setup.Open(PdbEditMode::Edit, 0, [&setup](CPdbEditDlg& editor) {
-    editor.Field(EditField::Name)->setText("first, renamed");
-    editor.Button(EditButton::Next)->click();
-    EXPECT_EQ(Text(editor, EditField::Name), "first, renamed");
-    editor.Button(EditButton::Next)->click();
-    EXPECT_EQ(Text(editor, EditField::Name), "second");
-    EXPECT_EQ(setup.list->SelectedRows(), (std::vector<int>{1}));
-    editor.Button(EditButton::Next)->click();
-    EXPECT_FALSE(editor.Button(EditButton::Next)->isEnabled());  // the last entry
-    editor.OnPrevious();
-    EXPECT_EQ(Text(editor, EditField::Name), "second");
-    editor.OnOk();
-  });
-  test::ExpectShown(setup.prompter,
-                    {res::kAskSavePersonalInformation, res::kAskSavePersonalInformation});
-  EXPECT_EQ(ReadField(setup.At(0).name), "first, renamed");
-  EXPECT_EQ(setup.Names(), (QStringList{"first, renamed", "second", "third"}));
 }
 
 // Opening resets rates of -1, which is no change; letters in the number offer Convert; Enter
