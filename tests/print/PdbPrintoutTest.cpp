@@ -57,7 +57,6 @@ TEST(PdbPrintout, TheDataStandsInTheValueColumnAndLongValuesWrapThere) {
     // Labels at the margin (150); values at the width of "PHONE NUMBER:   " (160) beyond it.
     std::size_t from = 0;
     for (const std::string& shown : std::initializer_list<std::string>{
-             "PERSONAL DATABASE ENTRY @",
              "Contact: Family - Aunt Rosa      Phone Number: 1-416.555.0100 @", "Name: @150",
              "Aunt Rosa @310", "1 Road @310", std::string(cityLine) + " @310",
              std::string(168, 'w') + " @310", std::string(82, 'w') + " @310", "RATE DATA @150",

@@ -103,9 +103,7 @@ TEST_F(MonthlyBillingDialog, PrintPrintsTheWholeBill) {
   });
   test::Click(&bill.PrintButton());
   const std::string text = test::PdfText(pdf.toStdString());
-  for (const char* shown :
-       {"ESTIMATED MONTHLY SUMMARY BILLING REPORT", "Report Period:", "Thu Jan 14, 1999",
-        "$15.0000", "Total Estimated Monthly Billing", "$35.2950", "Long Distance Calls", "Bob",
-        "$2.5000", "Total Surcharge And Cost", "***END OF PRINTOUT***"})
+  for (const char* shown : {"Thu Jan 14, 1999", "$15.0000", "$35.2950", "Long Distance Calls",
+                            "Bob", "$2.5000", "***END OF PRINTOUT***"})
     EXPECT_NE(text.find(shown), std::string::npos) << shown << "\n" << text;
 }
