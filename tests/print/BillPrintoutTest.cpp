@@ -53,7 +53,7 @@ TEST(BillPrintBoxes, CheckingABoxAndThePartsChosen) {
   } rows[] = {
       {"100000", kBoxSummary, "010000", "10000"},       {"100000", kBoxTollFree, "000001", "00001"},
       {"011000", kBoxInternational, "011010", "11010"}, {"011010", kBoxAll, "100000", "11111"},
-      {"000000", kBoxAll, "100000", "11111"},
+      {"000000", kBoxLongDistance, "000100", "00100"},
   };
   for (const Row& row : rows) {
     const BillBoxes after = AfterChecking(Boxes(row.before), row.checked);
