@@ -44,26 +44,23 @@ std::string Printed(const BillParts& parts, int calls = 0, int pageWidth = 2000)
 
 }  // namespace
 
-TEST(BillPrintBoxes, AllAndTheOthersClearEachOther) {
+// All clears the other five and chooses every part; any other box clears All.
+TEST(BillPrintBoxes, CheckingABoxAndThePartsChosen) {
   struct Row {
     const char* before;
     BillBox checked;
-    const char* after;
+    const char *after, *parts;
   } rows[] = {
-      {"100000", kBoxSummary, "010000"},       {"100000", kBoxTollFree, "000001"},
-      {"011000", kBoxInternational, "011010"}, {"011010", kBoxAll, "100000"},
-      {"000000", kBoxAll, "100000"},
+      {"100000", kBoxSummary, "010000", "10000"},       {"100000", kBoxTollFree, "000001", "00001"},
+      {"011000", kBoxInternational, "011010", "11010"}, {"011010", kBoxAll, "100000", "11111"},
+      {"000000", kBoxLongDistance, "000100", "00100"},
   };
-  for (const Row& row : rows)
-    EXPECT_EQ(Bits(AfterChecking(Boxes(row.before), row.checked)), row.after) << row.before;
-}
-
-TEST(BillPrintBoxes, AllChoosesEveryPart) {
-  struct Row {
-    const char* boxes;
-    const char* parts;
-  } rows[] = {{"100000", "11111"}, {"000100", "00100"}, {"010001", "10001"}, {"000000", "00000"}};
-  for (const Row& row : rows) EXPECT_EQ(Bits(PartsOf(Boxes(row.boxes))), row.parts) << row.boxes;
+  for (const Row& row : rows) {
+    const BillBoxes after = AfterChecking(Boxes(row.before), row.checked);
+    EXPECT_EQ(Bits(after) + ' ' + Bits(PartsOf(after)), std::string(row.after) + ' ' + row.parts)
+        << row.before;
+  }
+  EXPECT_EQ(Bits(PartsOf(BillBoxes{})), "00000");
 }
 
 // Each chosen part starts a page, and the closing line follows the last one only.

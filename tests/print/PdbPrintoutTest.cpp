@@ -57,7 +57,6 @@ TEST(PdbPrintout, TheDataStandsInTheValueColumnAndLongValuesWrapThere) {
     // Labels at the margin (150); values at the width of "PHONE NUMBER:   " (160) beyond it.
     std::size_t from = 0;
     for (const std::string& shown : std::initializer_list<std::string>{
-             "PERSONAL DATABASE ENTRY @",
              "Contact: Family - Aunt Rosa      Phone Number: 1-416.555.0100 @", "Name: @150",
              "Aunt Rosa @310", "1 Road @310", std::string(cityLine) + " @310",
              std::string(168, 'w') + " @310", std::string(82, 'w') + " @310", "RATE DATA @150",
@@ -72,27 +71,26 @@ TEST(PdbPrintout, TheDataStandsInTheValueColumnAndLongValuesWrapThere) {
   }
 }
 
-TEST(PdbPrintout, TheMemoPartSaysWhyNoMemoFollows) {
+// No memo, memo files that cannot be read, or a memo that cannot be: the memo part says which.
+TEST(PdbPrintout, TheMemoPartSaysWhyNoMemoFollowsAndALongOneRunsOntoPageTwo) {
+  const std::string at7 = "1:7 ";
   const struct {
     EntryMemos memos;
-    const char* shown;
-  } rows[] = {{{}, res::kPrintRecordNoMemos},
-              {{false, {}}, res::kErrorMemoFileAccess},
-              {{true, {{0, "", false}}}, res::kErrorMemoFileAccess}};
+    std::vector<std::string> shown;
+  } rows[] = {
+      {{}, {at7 + res::kPrintRecordNoMemos + " @150\n"}},
+      {{false, {}}, {at7 + res::kErrorMemoFileAccess + " @150\n"}},
+      {{true, {{0, "", false}}}, {at7 + res::kErrorMemoFileAccess + " @150\n"}},
+      {{true, {{915148800, "l1\r\nl2\r\nl3\r\nl4\r\nl5", true}}},
+       {"1:8 l1 @150", "1:10 l3 @150", "2:2 PERSONAL DATABASE MEMO @",
+        "2:4 Printed on: ", "Page Number: 2 @", "2:7 l4 @150", "2:8 l5 @150"}},
+  };
   for (const auto& row : rows) {
     const std::string placed = Printed({kEntry, kMe, 0, false, true, row.memos});
-    EXPECT_NE(placed.find(std::string("1:7 ") + row.shown + " @150\n"), std::string::npos)
-        << placed;
+    for (const std::string& shown : row.shown)
+      EXPECT_NE(placed.find(shown), std::string::npos) << shown << "\n" << placed;
     EXPECT_NE(placed.find("***END OF PRINTOUT***"), std::string::npos);
   }
-}
-
-TEST(PdbPrintout, ALongMemoGoesOnUnderTheHeaderOfPageTwo) {
-  const std::string placed = Printed(
-      {kEntry, kMe, 0, false, true, {true, {{915148800, "l1\r\nl2\r\nl3\r\nl4\r\nl5", true}}}});
-  for (const char* shown : {"1:8 l1 @150", "1:10 l3 @150", "2:2 PERSONAL DATABASE MEMO @",
-                            "2:4 Printed on: ", "Page Number: 2 @", "2:7 l4 @150", "2:8 l5 @150"})
-    EXPECT_NE(placed.find(shown), std::string::npos) << shown << "\n" << placed;
 }
 
 TEST(PdbPrintout, OnlyLiveMemosAreReadAndAnEntryWithoutMemoFilesHasNone) {

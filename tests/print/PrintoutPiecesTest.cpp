@@ -32,7 +32,7 @@ TEST(CallTable, TotalsUnderTheLastColumns) {
             "bold 805,400 Total Surcharge And Cost\ntext 1035,400 $2.10\n");
 }
 
-TEST(PrintedFor, NameNumberAndClock) {
+TEST(PrintedFor, NameNumberClockAndNameLine) {
   rating::test::ScopedTimeZone zone("UTC");
   data::MyInfo me{};
   data::WriteField(me.name, "Ann");
@@ -45,6 +45,12 @@ TEST(PrintedFor, NameNumberAndClock) {
   EXPECT_EQ(PrintedOnLine(who, 2), "Printed on: Mon Dec 07, 2026  15:05          Page Number: 2");
   data::WriteField(me.extension, "12");
   EXPECT_EQ(PrintedForOf(me, now).phone, "555.123.4567 ext. 12");
+  // An entry's name line, for the contact log and the entry's printout.
+  const char* fallback = "Printing Record %i";
+  EXPECT_EQ(NameLine("Friend", "Ann", fallback, 4), "Friend - Ann");
+  EXPECT_EQ(NameLine("Friend", "", fallback, 4), "Friend");
+  EXPECT_EQ(NameLine("", "Ann", fallback, 4), "Ann");
+  EXPECT_EQ(NameLine("", "", fallback, 4), "Printing Record 4");
 }
 
 TEST(PrintDestination, PdfNamesNeverTakeAnExistingFile) {
@@ -56,12 +62,4 @@ TEST(PrintDestination, PdfNamesNeverTakeAnExistingFile) {
   EXPECT_EQ(
       QDir(dir.path()).relativeFilePath(UnusedPdfPath(dir.path(), "Dorv Call Log Print Job", day)),
       "Dorv Call Log Print Job 2026-12-07 (2).pdf");
-}
-
-TEST(PrintedFor, NameLineOfAnEntry) {
-  const char* fallback = "Printing Record %i";
-  EXPECT_EQ(NameLine("Friend", "Ann", fallback, 4), "Friend - Ann");
-  EXPECT_EQ(NameLine("Friend", "", fallback, 4), "Friend");
-  EXPECT_EQ(NameLine("", "Ann", fallback, 4), "Ann");
-  EXPECT_EQ(NameLine("", "", fallback, 4), "Printing Record 4");
 }

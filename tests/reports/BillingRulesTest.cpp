@@ -8,64 +8,46 @@ using namespace dorv;
 using reports::BillDate;
 using reports::BillingClass;
 
-TEST(BillingRules, ThruDateOfAFromDate) {
-  const struct {
-    const char* name;
-    BillDate given, expected;
-  } rows[] = {
-      {"first of the month: the calendar month", {4, 1, 1998}, {4, 30, 1998}},
-      {"mid month: the day before in the next month", {12, 15, 1998}, {1, 14, 1999}},
-      {"30 January: end of February", {1, 30, 1999}, {2, 28, 1999}},
-      {"30 January of a leap year", {1, 30, 2000}, {2, 29, 2000}},
-      {"30 January 2100: no leap day in a century", {1, 30, 2100}, {2, 28, 2100}},
-      {"last day of February 2100: end of March", {2, 28, 2100}, {3, 31, 2100}},
+// The Thru date of a From date, the From date at opening on a from day, and the spins' steps.
+TEST(BillingRules, DatesOfTheCycle) {
+  using Rule = BillDate (*)(BillDate, int);
+  const Rule thru = [](BillDate from, int) { return reports::ThruDate(from); };
+  const Rule opening = [](BillDate today, int from) {
+    return reports::FromDateAtOpening(today, from);
   };
-  for (const auto& row : rows) {
-    SCOPED_TRACE(row.name);
-    EXPECT_EQ(reports::ThruDate(row.given), row.expected);
-  }
-}
-
-TEST(BillingRules, FromDateAtOpening) {
+  const Rule year = reports::StepFromYear, month = reports::StepFromMonth,
+             day = reports::StepFromDay;
   struct Row {
     const char* name;
-    BillDate today;
-    int fromDay;
-    BillDate expected;
-  } rows[] = {
-      {"before the from day: last month", {1, 5, 1999}, 15, {12, 15, 1998}},
-      {"on the from day", {4, 1, 1998}, 1, {4, 1, 1998}},
-      {"from day past the month's end", {3, 5, 1999}, 31, {2, 28, 1999}},
-      {"damaged from day 0 starts on the first", {3, 5, 1999}, 0, {3, 1, 1999}},
-  };
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.name);
-    EXPECT_EQ(reports::FromDateAtOpening(row.today, row.fromDay), row.expected);
-  }
-}
-
-TEST(BillingRules, SpinSteps) {
-  struct Row {
-    const char* name;
-    BillDate (*step)(BillDate, int);
+    Rule rule;
     BillDate given;
-    int steps;
+    int number;  // the from day at opening, or the steps
     BillDate expected;
   } rows[] = {
-      {"year 2999 up stays", reports::StepFromYear, {5, 1, 2999}, 1, {5, 1, 2999}},
-      {"year 1980 down stays", reports::StepFromYear, {5, 1, 1980}, -1, {5, 1, 1980}},
-      {"year from a leap day", reports::StepFromYear, {2, 29, 2000}, 1, {2, 28, 2001}},
-      {"month up from December", reports::StepFromMonth, {12, 10, 1998}, 1, {1, 10, 1999}},
-      {"month down from January", reports::StepFromMonth, {1, 31, 1999}, -1, {12, 31, 1998}},
-      {"month into a shorter month", reports::StepFromMonth, {1, 31, 1999}, 1, {2, 28, 1999}},
-      {"month past 2999 stays", reports::StepFromMonth, {12, 1, 2999}, 1, {12, 1, 2999}},
-      {"day down from the first", reports::StepFromDay, {3, 1, 1999}, -1, {2, 28, 1999}},
-      {"day up from the last", reports::StepFromDay, {12, 31, 1998}, 1, {1, 1, 1999}},
-      {"day up within the month", reports::StepFromDay, {12, 14, 1998}, 1, {12, 15, 1998}},
+      {"thru of the first: the calendar month", thru, {4, 1, 1998}, 0, {4, 30, 1998}},
+      {"thru of mid month: the day before", thru, {12, 15, 1998}, 0, {1, 14, 1999}},
+      {"thru of 30 January: end of February", thru, {1, 30, 1999}, 0, {2, 28, 1999}},
+      {"thru of 30 January of a leap year", thru, {1, 30, 2000}, 0, {2, 29, 2000}},
+      {"thru in 2100: no leap day in a century", thru, {1, 30, 2100}, 0, {2, 28, 2100}},
+      {"thru of February's last: end of March", thru, {2, 28, 2100}, 0, {3, 31, 2100}},
+      {"opening before the from day: last month", opening, {1, 5, 1999}, 15, {12, 15, 1998}},
+      {"opening on the from day", opening, {4, 1, 1998}, 1, {4, 1, 1998}},
+      {"from day past the month's end", opening, {3, 5, 1999}, 31, {2, 28, 1999}},
+      {"damaged from day 0 starts on the first", opening, {3, 5, 1999}, 0, {3, 1, 1999}},
+      {"year 2999 up stays", year, {5, 1, 2999}, 1, {5, 1, 2999}},
+      {"year 1980 down stays", year, {5, 1, 1980}, -1, {5, 1, 1980}},
+      {"year from a leap day", year, {2, 29, 2000}, 1, {2, 28, 2001}},
+      {"month up from December", month, {12, 10, 1998}, 1, {1, 10, 1999}},
+      {"month down from January", month, {1, 31, 1999}, -1, {12, 31, 1998}},
+      {"month into a shorter month", month, {1, 31, 1999}, 1, {2, 28, 1999}},
+      {"month past 2999 stays", month, {12, 1, 2999}, 1, {12, 1, 2999}},
+      {"day down from the first", day, {3, 1, 1999}, -1, {2, 28, 1999}},
+      {"day up from the last", day, {12, 31, 1998}, 1, {1, 1, 1999}},
+      {"day up within the month", day, {12, 14, 1998}, 1, {12, 15, 1998}},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
-    EXPECT_EQ(row.step(row.given, row.steps), row.expected);
+    EXPECT_EQ(row.rule(row.given, row.number), row.expected);
   }
 }
 

@@ -107,7 +107,6 @@ TEST(CallListItem, PlaceAfterDeletingMovesOnlyTheCallsBehindItInItsFile) {
     long index;  // afterwards
   } rows[] = {
       {"behind", {1, 1999, 5}, 4},
-      {"far behind", {1, 1999, 900}, 899},
       {"before", {1, 1999, 3}, 3},
       {"other month", {2, 1999, 9}, 9},
       {"same month, other year", {1, 2000, 9}, 9},

@@ -45,12 +45,6 @@ struct CallLogTestFiles {
   void WriteMonth(const std::string& monthYear, const std::vector<data::CallLogRecord>& calls) {
     db.WriteFile("LOG/" + monthYear + ".LOG", test::RecordBytes(calls));
   }
-  std::vector<data::CallLogRecord> ReadMonth(const std::string& monthYear) {
-    const std::string bytes = db.ReadFile("LOG/" + monthYear + ".LOG");
-    std::vector<data::CallLogRecord> calls(bytes.size() / sizeof(data::CallLogRecord));
-    if (!calls.empty()) std::memcpy(calls.data(), bytes.data(), calls.size() * sizeof calls[0]);
-    return calls;
-  }
   // Creates the memo files of the number (when missing) and stores a memo under the key.
   bool AddMemo(std::uint32_t number, std::uint32_t key, const std::string& text) {
     const std::string name = "MEMO/" + std::to_string(number);

@@ -4,6 +4,7 @@
 #include "data/FixedText.h"
 #include "reports/CRecurringChargesDlg.h"
 #include "res/Strings.h"
+#include "support/Builders.h"
 #include "support/DialogDriver.h"
 #include "support/FaultInjector.h"
 #include "support/Prompter.h"
@@ -31,19 +32,9 @@ class RecurringChargesDlgTest : public ::testing::Test {
   }
   void TearDown() override { ::close(m_month.handle); }
 
-  data::MyInfo StoredInfo() {
-    data::MyInfoFile file;
-    data::MyInfo stored{};
-    EXPECT_TRUE(file.Open() && file.Read(stored));
-    return stored;
-  }
-  data::RecurringFile StoredMonth() {
-    data::RecurringFile stored{};
-    const int fd = data::OpenRecurringFileNumber(12, 1998);
-    EXPECT_TRUE(data::ReadRecurring(fd, stored));
-    ::close(fd);
-    return stored;
-  }
+  // The settings and the month's file as stored.
+  std::string StoredInfo() const { return m_database.ReadFile("MYINFO.BIN"); }
+  std::string StoredMonth() const { return m_database.ReadFile("LOG/December1998.RCH"); }
 
   TempDatabase m_database;
   data::MyInfoFile m_file;
@@ -70,7 +61,7 @@ std::function<void(QDialog&)> TypeCharge(const char* name, const char* cost) {
 // A save that fails leaves the month file as it was and the dialog open; the same save then
 // goes through.
 TEST_F(RecurringChargesDlgTest, MonthChargesAreEditedAndTheMonthFileReplacedWhole) {
-  const std::string before = m_database.ReadFile("LOG/December1998.RCH");
+  const std::string before = StoredMonth();
   CRecurringChargesDlg dialog(m_month);
   ShowForUser(dialog);
   TypeInto(Field(dialog, "fromDay"), "1");
@@ -89,26 +80,26 @@ TEST_F(RecurringChargesDlgTest, MonthChargesAreEditedAndTheMonthFileReplacedWhol
   }
   ExpectShown(prompter, {res::kErrorRecurringCost, res::kErrorSaveRecurringCharges});
   EXPECT_TRUE(dialog.isVisible());
-  EXPECT_TRUE(m_database.ReadFile("LOG/December1998.RCH") == before) << "the month file changed";
+  EXPECT_TRUE(StoredMonth() == before) << "the month file changed";
   EXPECT_EQ(m_month.contents.charges[0].amount, 1500.0);
 
   Click(Button(dialog, "close"));
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
-  // The billing dialog's copy, the file, and the file through the handle it holds show the save.
+  // The billing dialog's copy is what the file and the handle it holds now read.
   data::RecurringFile throughHandle{};
   ASSERT_TRUE(data::ReadRecurring(m_month.handle, throughHandle));
-  for (const data::RecurringFile& month : {m_month.contents, StoredMonth(), throughHandle}) {
-    EXPECT_EQ(month.billingFromDay, 1);
-    EXPECT_EQ(month.billingThruDay, 0);
-    EXPECT_EQ(month.charges[0].amount, 350.0);
-    EXPECT_EQ(data::ReadField(month.charges[4].name), "Second line");
-    EXPECT_EQ(month.charges[4].amount, 1250.0);
-  }
-  EXPECT_EQ(StoredInfo().billingFromDay, 15);  // the defaults are not touched
+  EXPECT_TRUE(StoredMonth() == RecordBytes(m_month.contents));
+  EXPECT_TRUE(RecordBytes(throughHandle) == RecordBytes(m_month.contents));
+  const data::RecurringFile& month = m_month.contents;
+  EXPECT_EQ(std::tuple(month.billingFromDay, month.billingThruDay, month.charges[0].amount,
+                       data::ReadField(month.charges[4].name), month.charges[4].amount),
+            std::tuple(1, 0, 350.0, "Second line", 1250.0));
+  EXPECT_TRUE(StoredInfo() == RecordBytes(m_info)) << "the defaults are not touched";
 }
 
 TEST_F(RecurringChargesDlgTest, DefaultsAreEditedAndSavedInTheSettings) {
   Prompter prompter{QMessageBox::Ok};
+  const std::string before = StoredInfo();
   m_info.recurringDefaults[1].amount = 350.25;  // more exact than the cost field shows
   CRecurringChargesDlg dialog(m_info, m_file);
   ShowForUser(dialog);
@@ -126,16 +117,14 @@ TEST_F(RecurringChargesDlgTest, DefaultsAreEditedAndSavedInTheSettings) {
   Click(Button(dialog, "close"));
   ExpectShown(prompter, {res::kWarningInvalidDateRange});
   EXPECT_TRUE(dialog.isVisible());
-  EXPECT_EQ(StoredInfo().billingFromDay, 15);  // nothing stored
+  EXPECT_TRUE(StoredInfo() == before) << "nothing stored";
 
   TypeInto(Field(dialog, "fromDay"), "20");
   Click(Button(dialog, "close"));
   EXPECT_FALSE(dialog.isVisible());
-  for (const data::MyInfo& info : {m_info, StoredInfo()}) {
-    EXPECT_EQ(info.billingFromDay, 20);
-    EXPECT_EQ(info.billingThruDay, 19);
-    EXPECT_EQ(data::ReadField(info.recurringDefaults[0].name), "Line access");
-    EXPECT_EQ(info.recurringDefaults[0].amount, 350.25);
-    EXPECT_EQ(info.recurringDefaults[4].name[0], '\0');
-  }
+  EXPECT_TRUE(StoredInfo() == RecordBytes(m_info));
+  EXPECT_EQ(std::tuple(m_info.billingFromDay, m_info.billingThruDay,
+                       data::ReadField(m_info.recurringDefaults[0].name),
+                       m_info.recurringDefaults[0].amount, m_info.recurringDefaults[4].name[0]),
+            std::tuple(20, 19, "Line access", 350.25, '\0'));
 }
