@@ -168,11 +168,10 @@ TEST(MainMenu, TheHelpMenuAndF1ShowTheGuideAndAboutNamesTheVersion) {
     EXPECT_EQ(script.Runs(), 1);
   }
 
-  test::Prompter prompter{QMessageBox::Ok};
+  test::Prompter prompter{QMessageBox::Ok};  // one message: a second fails the test
   started.frame->OnAbout();
-  ASSERT_EQ(prompter.Shown().size(), 1u);
-  EXPECT_TRUE(prompter.Shown()[0].startsWith("Dorv version " DORV_TEST_VERSION "\n"))
-      << prompter.Shown()[0].toStdString();
+  const QString about = prompter.Shown().empty() ? QString() : prompter.Shown()[0];
+  EXPECT_TRUE(about.startsWith("Dorv version " DORV_TEST_VERSION "\n")) << about.toStdString();
 }
 
 // Installed, the program runs from <prefix>/libexec/dorv and its licence texts are in
@@ -322,9 +321,8 @@ TEST(MainMenu, MonthlyBillingMakesTheMonthsRecurringFileFromTheDefaultsOnce) {
 // anchor the guide has.
 TEST(HelpTopics, EachWindowHasItsTopicAndEveryTopicAndLinkItsPlaceInTheGuide) {
   const std::pair<const char*, const char*> cases[] = {
-      {"dorv::pdb::CPdbListDlg", "books"}, {"dorv::settings::CMyInfoDlg", "setup"},
-      {"CCallScreenDlg", "timing"},        {"QPrintPreviewDialog", "printing"},
-      {"dorv::app::CMainFrame", ""},       {"QMessageBox", ""},
+      {"dorv::pdb::CPdbListDlg", "books"}, {"CCallScreenDlg", "timing"},
+      {"QPrintPreviewDialog", "printing"}, {"dorv::app::CMainFrame", ""},
       {"dorv::pdb::CPdbListDlgX", ""}};
   for (const auto& [className, anchor] : cases)
     EXPECT_EQ(app::HelpAnchorOf(className), anchor) << className;

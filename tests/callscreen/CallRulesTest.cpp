@@ -171,13 +171,13 @@ TEST(CallFinish, ANewCallCopiesTheEntryAndKeepsOrEmptiesTheSurcharges) {
     EXPECT_EQ(std::memcmp(record.bandHours, entry.bandHours, sizeof record.bandHours), 0);
     EXPECT_EQ(std::tuple(record.timeZone, record.locationMark, record.ratesChanged),
               std::tuple(-6, 'U', 1));
-    EXPECT_EQ(std::tuple(record.memoFileNumber, record.duration, record.cost, record.outgoing),
-              std::tuple(0u, 125u, 0.0, 0));
-    EXPECT_EQ(record.start, 1234567890u);
-    EXPECT_EQ(record.surcharge, surcharges ? 25.0 : 0.0);
-    EXPECT_EQ(data::ReadField(record.surcharges[3].description), surcharges ? "Operator" : "");
-    EXPECT_EQ(record.surcharges[3].cost, surcharges ? 105.0 : 0.0);
-    EXPECT_EQ(record.surcharges[0].kind, surcharges ? 1 : 0);
+    EXPECT_EQ(std::tuple(record.memoFileNumber, record.duration, record.cost, record.outgoing,
+                         record.start),
+              std::tuple(0u, 125u, 0.0, 0, 1234567890u));
+    EXPECT_EQ(std::tuple(record.surcharge, data::ReadField(record.surcharges[3].description),
+                         record.surcharges[3].cost, record.surcharges[0].kind),
+              surcharges ? std::tuple(25.0, std::string("Operator"), 105.0, 1)
+                         : std::tuple(0.0, std::string(), 0.0, 0));
   }
 }
 
