@@ -183,7 +183,8 @@ TEST(MainMenu, AboutNamesTheFolderOfTheInstalledLicenceTexts) {
   EXPECT_TRUE(app::AboutText(program).contains(res::kAboutLicenceFolderElsewhere));
   ASSERT_TRUE(QDir().mkpath(prefix.path() + "/share/doc/dorv"));
   const QString docs = QDir(prefix.path() + "/share/doc/dorv").canonicalPath();
-  EXPECT_TRUE(app::AboutText(program).contains(" in " + docs + ".")) << app::AboutText(program).toStdString();
+  EXPECT_TRUE(app::AboutText(program).contains(" in " + docs + "."))
+      << app::AboutText(program).toStdString();
 }
 
 // Every menu and item has an Alt key. Each command opens its dialog: the books' lists, the
@@ -319,8 +320,9 @@ TEST(MainMenu, MonthlyBillingMakesTheMonthsRecurringFileFromTheDefaultsOnce) {
 // anchor the guide has.
 TEST(HelpTopics, EachWindowHasItsTopicAndEveryTopicAndLinkItsPlaceInTheGuide) {
   const std::pair<const char*, const char*> cases[] = {
-      {"dorv::pdb::CPdbListDlg", "books"}, {"CCallScreenDlg", "timing"},
-      {"QPrintPreviewDialog", "printing"}, {"dorv::app::CMainFrame", ""},
+      {"dorv::pdb::CPdbListDlg", "books"}, {"dorv::settings::CMyInfoDlg", "setup"},
+      {"CCallScreenDlg", "timing"},        {"QPrintPreviewDialog", "printing"},
+      {"dorv::app::CMainFrame", ""},       {"QMessageBox", ""},
       {"dorv::pdb::CPdbListDlgX", ""}};
   for (const auto& [className, anchor] : cases)
     EXPECT_EQ(app::HelpAnchorOf(className), anchor) << className;
