@@ -122,7 +122,6 @@ TEST(CallFinish, TheQuestionAndTheChargesFollowDirectionModeStatusAndAnswer) {
     FinishQuestion question;
   };
   const Row rows[] = {
-      {"incoming timed", Timing, false, false, false, RateIncoming},
       {"incoming busy asks about rating only", Timing, false, false, true, RateIncoming},
       {"incoming manual", ManualEntry, false, false, false, RateIncoming},
       {"outgoing timed", Timing, true, false, false, None},
