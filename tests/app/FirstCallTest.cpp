@@ -53,98 +53,65 @@ int ColoradoRow(platform::ReportList* list, const QString& city) {
   return 0;
 }
 
-// The user in each dialog the session opens; which dialogs opened is kept in order.
-class NewUser {
- public:
-  explicit NewUser(std::time_t& clock) : m_clock(clock) {}
-
-  int Handle(QDialog& dialog) {
-    test::ShowForUser(dialog);
-    opened << QString(dialog.metaObject()->className()).section("::", -1);
-    if (auto* setup = qobject_cast<settings::CMyInfoDlg*>(&dialog)) Setup(*setup);
-    else if (auto* lookup = qobject_cast<pdb::CSampleLookupDlg*>(&dialog)) PickHome(*lookup);
-    else if (auto* telco = qobject_cast<pdb::CTelcoAccessDlg*>(&dialog)) PickTelco(*telco);
-    else if (auto* list = qobject_cast<pdb::CPdbListDlg*>(&dialog)) AddFromList(*list);
-    else if (auto* editor = qobject_cast<pdb::CPdbEditDlg*>(&dialog)) FillEntry(*editor);
-    else if (auto* lookup = qobject_cast<pdb::CLookupDataDlg*>(&dialog)) PickBoulder(*lookup);
-    else if (auto* screen = qobject_cast<rating::CCallScreenDlg*>(&dialog)) TimeCall(*screen);
-    else if (auto* log = qobject_cast<reports::CCallLogDlg*>(&dialog)) ReadLog(*log);
-    else ADD_FAILURE() << "unexpected dialog";
-    return dialog.result();
-  }
-
-  QStringList opened;
-  QStringList loggedRow;  // the texts of every row the call log lists
-
- private:
-  void Setup(settings::CMyInfoDlg& setup) {
-    Type(Child<QLineEdit>(setup, "name"), "Pat Doe");
-    Child<QLineEdit>(setup, "address")->setText("12 Elm Street");
-    Click(Child<QPushButton>(setup, "lookupLocation"));
-    Click(Child<QPushButton>(setup, "changeTelco"));
-    Type(Child<QLineEdit>(setup, "prefix"), "555");
-    Type(Child<QLineEdit>(setup, "suffix"), "0199");
-    Click(Child<QPushButton>(setup, "ok"));
-  }
-
-  void PickHome(pdb::CSampleLookupDlg& lookup) {
-    Type(lookup.SearchField(), "Denver");
-    Click(lookup.CriterionButton(data::SearchCriterion::City));
-    ClickRow(lookup.List(), ColoradoRow(lookup.List(), "Denver"));
-    Click(lookup.OkButton());
-  }
-
-  void PickTelco(pdb::CTelcoAccessDlg& telco) {
-    ClickRow(telco.List(), 0);
-    Click(telco.OkButton());
-  }
-
-  void AddFromList(pdb::CPdbListDlg& list) {
-    list.OnAdd();
-    list.reject();
-  }
-
-  void FillEntry(pdb::CPdbEditDlg& editor) {
+// The new user in each dialog the session opens, the clock running while a call is timed; the
+// call log's rows are kept as texts.
+int ActAsNewUser(QDialog& dialog, std::time_t& clock, QStringList& loggedRows) {
+  test::ShowForUser(dialog);
+  if (auto* setup = qobject_cast<settings::CMyInfoDlg*>(&dialog)) {
+    Type(Child<QLineEdit>(*setup, "name"), "Pat Doe");
+    Child<QLineEdit>(*setup, "address")->setText("12 Elm Street");
+    Click(Child<QPushButton>(*setup, "lookupLocation"));
+    Click(Child<QPushButton>(*setup, "changeTelco"));
+    Type(Child<QLineEdit>(*setup, "prefix"), "555");
+    Type(Child<QLineEdit>(*setup, "suffix"), "0199");
+    Click(Child<QPushButton>(*setup, "ok"));
+  } else if (auto* home = qobject_cast<pdb::CSampleLookupDlg*>(&dialog)) {
+    Type(home->SearchField(), "Denver");
+    Click(home->CriterionButton(data::SearchCriterion::City));
+    ClickRow(home->List(), ColoradoRow(home->List(), "Denver"));
+    Click(home->OkButton());
+  } else if (auto* telco = qobject_cast<pdb::CTelcoAccessDlg*>(&dialog)) {
+    ClickRow(telco->List(), 0);
+    Click(telco->OkButton());
+  } else if (auto* list = qobject_cast<pdb::CPdbListDlg*>(&dialog)) {
+    list->OnAdd();
+    list->reject();
+  } else if (auto* editor = qobject_cast<pdb::CPdbEditDlg*>(&dialog)) {
     using pdb::EditButton;
     using pdb::EditField;
-    Click(editor.Button(EditButton::Lookup));
-    Type(editor.Field(EditField::Name), "Cousin Sam");
-    Type(editor.Field(EditField::Prefix), "555");
-    Type(editor.Field(EditField::Suffix), "0142");
-    Click(editor.Button(EditButton::TimeACall));
-    Click(editor.Button(EditButton::Ok));
-  }
-
-  void PickBoulder(pdb::CLookupDataDlg& lookup) {
-    Type(lookup.SearchField(), "Boulder");
-    Click(lookup.CriterionButton(data::SearchCriterion::City));
-    ClickRow(lookup.LocationList(), ColoradoRow(lookup.LocationList(), "Boulder"));
-    ClickRow(lookup.TypeList(),
-             test::ColumnTexts(lookup.TypeList(), 0).indexOf(res::kServiceTypeResidental));
-    ClickRow(lookup.ServiceList(), 0);
-    Click(lookup.OkButton());
-  }
-
-  void TimeCall(rating::CCallScreenDlg& screen) {
-    QPushButton* main = Child<QPushButton>(screen, "main");
+    Click(editor->Button(EditButton::Lookup));
+    Type(editor->Field(EditField::Name), "Cousin Sam");
+    Type(editor->Field(EditField::Prefix), "555");
+    Type(editor->Field(EditField::Suffix), "0142");
+    Click(editor->Button(EditButton::TimeACall));
+    Click(editor->Button(EditButton::Ok));
+  } else if (auto* lookup = qobject_cast<pdb::CLookupDataDlg*>(&dialog)) {
+    Type(lookup->SearchField(), "Boulder");
+    Click(lookup->CriterionButton(data::SearchCriterion::City));
+    ClickRow(lookup->LocationList(), ColoradoRow(lookup->LocationList(), "Boulder"));
+    ClickRow(lookup->TypeList(),
+             test::ColumnTexts(lookup->TypeList(), 0).indexOf(res::kServiceTypeResidental));
+    ClickRow(lookup->ServiceList(), 0);
+    Click(lookup->OkButton());
+  } else if (auto* screen = qobject_cast<rating::CCallScreenDlg*>(&dialog)) {
+    QPushButton* main = Child<QPushButton>(*screen, "main");
     Click(main);
     for (int second = 0; second < kCallSeconds; ++second) {
-      ++m_clock;
-      screen.OnClockTick();
+      ++clock;
+      screen->OnClockTick();
     }
     Click(main);  // stop
     Click(main);  // save
-  }
-
-  void ReadLog(reports::CCallLogDlg& log) {
-    for (int row = 0; row < log.Rows().rowCount(); ++row)
+  } else if (auto* log = qobject_cast<reports::CCallLogDlg*>(&dialog)) {
+    for (int row = 0; row < log->Rows().rowCount(); ++row)
       for (int column = 0; column < reports::CallListItem::kColumnCount; ++column)
-        loggedRow << log.Rows().Row(row)->Text(column);
-    log.reject();
+        loggedRows << log->Rows().Row(row)->Text(column);
+    log->reject();
+  } else {
+    ADD_FAILURE() << "unexpected dialog " << dialog.metaObject()->className();
   }
-
-  std::time_t& m_clock;
-};
+  return dialog.result();
+}
 
 }  // namespace
 
@@ -157,8 +124,9 @@ TEST(FirstSession, SetupAddThroughLookupTimeACallAndFindItInTheCallLog) {
   ASSERT_TRUE(test::CopySampleFiles(db, DORV_SAMPLEDB_DIR));
 
   std::time_t clock = kCallStart;
-  NewUser user(clock);
-  test::ScopedModalHook hook([&](QDialog& dialog) { return user.Handle(dialog); });
+  QStringList loggedRow;  // the texts of every row the call log lists
+  test::ScopedModalHook hook(
+      [&](QDialog& dialog) { return ActAsNewUser(dialog, clock, loggedRow); });
   // Stopping asks for the memo; saving the month's first call makes its log.
   test::Prompter prompter{QMessageBox::Ok, QMessageBox::Ok};
   app::DataFiles files;
@@ -177,20 +145,18 @@ TEST(FirstSession, SetupAddThroughLookupTimeACallAndFindItInTheCallLog) {
 
   frame.OnCallLog();
 
-  EXPECT_EQ(user.opened.join(" "), "CMyInfoDlg CSampleLookupDlg CTelcoAccessDlg CPdbListDlg "
-                                   "CPdbEditDlg CLookupDataDlg CCallScreenDlg CCallLogDlg");
   // The engine's charge for the call: the band in force at its start, interval by interval.
   const rating::RateView rates(entry);
   const int band = rating::BandInForceAt(rates, kCallStart);
   ASSERT_NE(band, rating::kNoBand);
   const double cost = rating::RateLength(rates.Rates(band), rates.IntervalLengths(), kCallSeconds);
   EXPECT_GT(cost, 0.0);
-  ASSERT_EQ(user.loggedRow.size(), reports::CallListItem::kColumnCount);  // one row: the call
-  EXPECT_EQ(user.loggedRow[reports::CallListItem::kName], "Cousin Sam");
-  EXPECT_EQ(user.loggedRow[reports::CallListItem::kLength], "00:03:05");
+  ASSERT_EQ(loggedRow.size(), reports::CallListItem::kColumnCount);  // one row: the call
+  EXPECT_EQ(loggedRow[reports::CallListItem::kName], "Cousin Sam");
+  EXPECT_EQ(loggedRow[reports::CallListItem::kLength], "00:03:05");
   // An entry from Lookup Data keeps the sample rates, and its calls' costs are marked so.
   EXPECT_EQ(entry.ratesChanged, 0);
-  EXPECT_EQ(user.loggedRow[reports::CallListItem::kCost],
+  EXPECT_EQ(loggedRow[reports::CallListItem::kCost],
             QString::fromLatin1(data::MoneyText(cost, false)));
   test::ExpectShown(
       prompter, {res::kCompleteMemoAndSave, QString::fromStdString(data::FillPattern(

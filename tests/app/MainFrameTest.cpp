@@ -30,12 +30,11 @@ void WriteStartFiles(const TempDatabase& db, bool settingsStored = true) {
   if (settingsStored) dorv::test::WriteStoredSettings(db);
 }
 
-// Runs a start that must fail and gives the one message it showed.
+// Runs a start that must fail and gives the one message it showed (a second fails the test).
 QString FailedStartMessage(app::DataFiles& files) {
   dorv::test::Prompter prompter{QMessageBox::Ok};
   app::CMainFrame frame(files, [] { return true; });
   EXPECT_FALSE(frame.OnCreate());
-  EXPECT_EQ(prompter.Shown().size(), 1u);
   return prompter.Shown().empty() ? QString() : prompter.Shown()[0];
 }
 

@@ -168,11 +168,10 @@ TEST(MainMenu, TheHelpMenuAndF1ShowTheGuideAndAboutNamesTheVersion) {
     EXPECT_EQ(script.Runs(), 1);
   }
 
-  test::Prompter prompter{QMessageBox::Ok};
+  test::Prompter prompter{QMessageBox::Ok};  // one message: a second fails the test
   started.frame->OnAbout();
-  ASSERT_EQ(prompter.Shown().size(), 1u);
-  EXPECT_TRUE(prompter.Shown()[0].startsWith("Dorv version " DORV_TEST_VERSION "\n"))
-      << prompter.Shown()[0].toStdString();
+  const QString about = prompter.Shown().empty() ? QString() : prompter.Shown()[0];
+  EXPECT_TRUE(about.startsWith("Dorv version " DORV_TEST_VERSION "\n")) << about.toStdString();
 }
 
 // Installed, the program runs from <prefix>/libexec/dorv and its licence texts are in
@@ -181,12 +180,11 @@ TEST(MainMenu, AboutNamesTheFolderOfTheInstalledLicenceTexts) {
   QTemporaryDir prefix;
   const QString program = prefix.path() + "/libexec/dorv";
   ASSERT_TRUE(QDir().mkpath(program));
-  EXPECT_EQ(app::InstalledDocFolder(program), "");
   EXPECT_TRUE(app::AboutText(program).contains(res::kAboutLicenceFolderElsewhere));
   ASSERT_TRUE(QDir().mkpath(prefix.path() + "/share/doc/dorv"));
   const QString docs = QDir(prefix.path() + "/share/doc/dorv").canonicalPath();
-  EXPECT_EQ(app::InstalledDocFolder(program), docs);
-  EXPECT_TRUE(app::AboutText(program).contains(" in " + docs + ".")) << app::AboutText(program).toStdString();
+  EXPECT_TRUE(app::AboutText(program).contains(" in " + docs + "."))
+      << app::AboutText(program).toStdString();
 }
 
 // Every menu and item has an Alt key. Each command opens its dialog: the books' lists, the
