@@ -3,12 +3,12 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QRadioButton>
-#include <cstring>
 #include <filesystem>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <string>
+#include <tuple>
 
 #include "data/FixedText.h"
 #include "data/LocationSearch.h"
@@ -46,13 +46,11 @@ class SettingsTest : public ::testing::Test {
   std::string StoredBytes() const { return m_database.ReadFile("MYINFO.BIN"); }
 
   // Cancel after `change` asks the personal information question: No leaves the record and its
-  // file byte for byte as they were; Yes stores (`expectSaved` checks what). The shared
-  // question's answers themselves are the platform test's.
+  // file byte for byte as they were; Yes stores, which the caller checks. The shared question's
+  // answers themselves are the platform test's.
   void ExpectCancelAsksThenYesStores(const std::function<std::unique_ptr<QDialog>()>& open,
-                                     const std::function<void(QDialog&)>& change,
-                                     const std::function<void()>& expectSaved) {
-    const data::MyInfo original = m_info;
-    const std::string before = StoredBytes();
+                                     const std::function<void(QDialog&)>& change) {
+    const std::string original = RecordBytes(m_info), before = StoredBytes();
     for (QMessageBox::StandardButton answer : {QMessageBox::No, QMessageBox::Yes}) {
       Prompter prompter{answer};
       std::unique_ptr<QDialog> dialog = open();
@@ -63,10 +61,9 @@ class SettingsTest : public ::testing::Test {
       EXPECT_FALSE(dialog->isVisible());
       if (answer == QMessageBox::No) {
         EXPECT_EQ(StoredBytes(), before);
-        EXPECT_EQ(std::memcmp(&m_info, &original, sizeof original), 0);
+        EXPECT_EQ(RecordBytes(m_info), original);
       }
     }
-    expectSaved();
   }
 
   TempDatabase m_database;
@@ -128,23 +125,16 @@ class MyInfoDlgTest : public SettingsTest {
   FakeOpeners m_fakes;
 };
 
-// A picker handed no opener is off; the setup offers no other path before a record is stored.
-// (Click checks that a button is on, so the other scenarios show the buttons on elsewhere.)
-TEST_F(MyInfoDlgTest, PickersNeedTheirOpenersAndTheSetupOffersNoOtherPath) {
-  CMyInfoDlg setup(CMyInfoDlg::kFirstTimeSetup, m_info, m_file, m_fakes.Openers());
-  for (const char* other : {"dialingInformation", "callSurcharges", "monthlyDefaults"})
-    EXPECT_FALSE(Child<QPushButton>(setup, other)->isEnabled()) << other;
-  CMyInfoDlg bare(CMyInfoDlg::kPreferences, m_info, m_file, MyInfoOpeners{});
-  EXPECT_FALSE(Child<QPushButton>(bare, "lookupLocation")->isEnabled());
-  EXPECT_FALSE(Child<QPushButton>(bare, "changeTelco")->isEnabled());
-}
-
 // Which entries make the record complete and what each country brings are the rules test's;
-// here the setup asks for the location once, refuses an incomplete record, then stores.
+// here the setup offers no other path before a record is stored, asks for the location once,
+// refuses an incomplete record, then stores. (Click checks that a button is on, so the other
+// scenarios show the buttons on elsewhere.)
 TEST_F(MyInfoDlgTest, TheSetupAsksForTheLocationOnceAndStoresOnlyACompleteRecord) {
   m_fakes.location = MakeLocationRow("Albany", "New York", "United States", 1, 518);
   Prompter prompter{QMessageBox::Ok, QMessageBox::Ok};
   CMyInfoDlg dialog(CMyInfoDlg::kFirstTimeSetup, m_info, m_file, m_fakes.Openers());
+  for (const char* other : {"dialingInformation", "callSurcharges", "monthlyDefaults"})
+    EXPECT_FALSE(Child<QPushButton>(dialog, other)->isEnabled()) << other;
   ShowForUser(dialog);
   TypeInto(Field(dialog, "name"), "Ann Smith");
   TypeInto(Field(dialog, "address"), "1 Main St");
@@ -162,9 +152,8 @@ TEST_F(MyInfoDlgTest, TheSetupAsksForTheLocationOnceAndStoresOnlyACompleteRecord
   Click(Child<QPushButton>(dialog, "ok"));
   ExpectShown(prompter, {res::kMyInfoPickLocation, res::kMyInfoIncomplete});
   ASSERT_EQ(dialog.result(), QDialog::Accepted);
-  const data::MyInfo stored = StoredInfo();
-  EXPECT_EQ(std::memcmp(&stored, &m_info, sizeof stored), 0);  // the record is what was written
-  EXPECT_EQ(stored.infoStored, 1u);
+  EXPECT_EQ(RecordBytes(StoredInfo()), RecordBytes(m_info));  // the record is what was written
+  EXPECT_EQ(m_info.infoStored, 1u);
 }
 
 // Preferences offer the stored company to the picker and keep it on a refused choice; a digits
@@ -187,8 +176,8 @@ TEST_F(MyInfoDlgTest, PreferencesShowTheStoredValuesAndStoreTheChangesInTheirPla
   EXPECT_EQ(m_fakes.locationPicks, 0);
   m_fakes.telcoOk = false;
   Click(Child<QPushButton>(dialog, "changeTelco"));
-  EXPECT_EQ(m_fakes.telcoCodeOffered, 10288);
-  EXPECT_EQ(m_fakes.telcoNameOffered, "Old Telephone");
+  EXPECT_EQ(std::pair(m_fakes.telcoCodeOffered, m_fakes.telcoNameOffered),
+            std::pair(10288, std::string("Old Telephone")));
   EXPECT_EQ(Field(dialog, "telcoName")->text(), "Old Telephone");
   m_fakes.telcoOk = true;
   m_fakes.telcoCode = 10333;
@@ -214,8 +203,7 @@ TEST_F(MyInfoDlgTest, PreferencesShowTheStoredValuesAndStoreTheChangesInTheirPla
   data::WriteField(expected.faxPrefix, "556");
   expected.telcoAccessNumber = 10333;
   data::WriteField(expected.telcoName, "New Telephone");
-  const data::MyInfo stored = StoredInfo();
-  EXPECT_EQ(std::memcmp(&stored, &expected, sizeof stored), 0);
+  EXPECT_EQ(RecordBytes(StoredInfo()), RecordBytes(expected));
 }
 
 TEST_F(MyInfoDlgTest, CancelWithChangesAsks) {
@@ -225,11 +213,9 @@ TEST_F(MyInfoDlgTest, CancelWithChangesAsks) {
         return std::make_unique<CMyInfoDlg>(CMyInfoDlg::kPreferences, m_info, m_file,
                                             m_fakes.Openers());
       },
-      [this](QDialog& dialog) { TypeInto(Field(dialog, "prefix"), "777"); },
-      [this] {
-        EXPECT_EQ(data::ReadField(StoredInfo().prefix), "777");
-        EXPECT_EQ(data::ReadField(m_info.prefix), "777");
-      });
+      [this](QDialog& dialog) { TypeInto(Field(dialog, "prefix"), "777"); });
+  EXPECT_EQ(data::ReadField(StoredInfo().prefix), "777");
+  EXPECT_EQ(data::ReadField(m_info.prefix), "777");
 }
 
 TEST_F(MyInfoDlgTest, DialingInformationSurchargesAndMonthlyDefaultsKeepWhatTheyStored) {
@@ -255,7 +241,6 @@ TEST_F(MyInfoDlgTest, DialingInformationSurchargesAndMonthlyDefaultsKeepWhatThey
   Click(Child<QPushButton>(dialog, "dialingInformation"));
   Click(Child<QPushButton>(dialog, "monthlyDefaults"));
   EXPECT_EQ(nested.Runs(), 3);
-  EXPECT_EQ(data::ReadField(StoredInfo().outsideLine), "9");
   TypeInto(Field(dialog, "prefix"), "777");
   Click(Child<QPushButton>(dialog, "ok"));  // no message: the strict default fails on any
   EXPECT_EQ(data::ReadField(StoredInfo().outsideLine), "9");
@@ -315,25 +300,21 @@ TEST_F(MyAdvancedDlgTest, EditingListsEachRateFileAndStoresEveryFieldOnOk) {
   TypeInto(Child<QLineEdit>(dialog, "operatorLocal"), "");
   ChooseEntry(Child<QComboBox>(dialog, "defaultRateInternational"), 2);
   Click(Child<QPushButton>(dialog, "ok"));
-  const data::MyInfo stored = StoredInfo();
-  EXPECT_EQ(std::memcmp(&stored, &m_info, sizeof stored), 0);
-  EXPECT_EQ(data::ReadField(stored.outsideLine), "9");
-  EXPECT_EQ(data::ReadField(stored.operatorLocal), "");
-  EXPECT_EQ(data::ReadField(stored.defaultRateInternational), "GLOBAL ONE RATE");
+  EXPECT_EQ(RecordBytes(StoredInfo()), RecordBytes(m_info));
+  EXPECT_EQ(std::tuple(data::ReadField(m_info.outsideLine), data::ReadField(m_info.operatorLocal),
+                       data::ReadField(m_info.defaultRateInternational)),
+            std::tuple("9", "", "GLOBAL ONE RATE"));
 }
 
 TEST_F(MyAdvancedDlgTest, ReadOnlyModeChangesNothing) {
-  const std::string before = StoredBytes();
-  const data::MyInfo original = m_info;
+  const std::string before = StoredBytes(), original = RecordBytes(m_info);
   CMyAdvancedDlg dialog(CMyAdvancedDlg::kReadOnly, m_info, m_file);
   ShowForUser(dialog);
-  auto* outside = Child<QLineEdit>(dialog, "outsideLine");
-  QTest::keyClicks(outside, "9");
-  EXPECT_EQ(outside->text(), "");
+  QTest::keyClicks(Child<QLineEdit>(dialog, "outsideLine"), "9");
   Click(Child<QPushButton>(dialog, "ok"));
   EXPECT_FALSE(dialog.isVisible());
   EXPECT_EQ(StoredBytes(), before);
-  EXPECT_EQ(std::memcmp(&original, &m_info, sizeof original), 0);
+  EXPECT_EQ(RecordBytes(m_info), original);
 }
 
 TEST_F(MyAdvancedDlgTest, AnUnreadableRateFileIsToldOnceAndKeepsTheStoredName) {
@@ -351,10 +332,8 @@ TEST_F(MyAdvancedDlgTest, AnUnreadableRateFileIsToldOnceAndKeepsTheStoredName) {
 TEST_F(MyAdvancedDlgTest, CancelWithChangesAsks) {
   ExpectCancelAsksThenYesStores(
       [this] { return std::make_unique<CMyAdvancedDlg>(CMyAdvancedDlg::kEditing, m_info, m_file); },
-      [](QDialog& dialog) { ChooseEntry(Child<QComboBox>(dialog, "defaultRateLongDistance"), 1); },
-      [this] {
-        EXPECT_EQ(data::ReadField(StoredInfo().defaultRateLongDistance), "EVENING SAVER");
-      });
+      [](QDialog& dialog) { ChooseEntry(Child<QComboBox>(dialog, "defaultRateLongDistance"), 1); });
+  EXPECT_EQ(data::ReadField(StoredInfo().defaultRateLongDistance), "EVENING SAVER");
 }
 
 }  // namespace
