@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <tuple>
+#include <utility>
 
 #include "data/FixedText.h"
 #include "data/LocationSearch.h"
@@ -75,11 +76,8 @@ class SettingsTest : public ::testing::Test {
 struct FakeOpeners {
   std::optional<data::LocationRow> location;
   int locationPicks = 0;
-  bool telcoOk = true;
-  std::int32_t telcoCode = 0;
-  std::string telcoName;
-  std::int32_t telcoCodeOffered = -1;
-  std::string telcoNameOffered;
+  std::optional<std::pair<std::int32_t, std::string>> telco;  // none: the choice is refused
+  std::pair<std::int32_t, std::string> telcoOffered{-1, ""};
 
   MyInfoOpeners Openers() {
     return {[this](QWidget*) {
@@ -87,12 +85,9 @@ struct FakeOpeners {
               return location;
             },
             [this](std::int32_t& code, std::string& company, QWidget*) {
-              telcoCodeOffered = code;
-              telcoNameOffered = company;
-              if (!telcoOk) return false;
-              code = telcoCode;
-              company = telcoName;
-              return true;
+              telcoOffered = {code, company};
+              if (telco) std::tie(code, company) = *telco;
+              return telco.has_value();
             }};
   }
 };
@@ -174,14 +169,10 @@ TEST_F(MyInfoDlgTest, PreferencesShowTheStoredValuesAndStoreTheChangesInTheirPla
   Field(dialog, "address")->setFocus();
   QTest::keyClick(Field(dialog, "address"), Qt::Key_Tab);  // asks for no location here
   EXPECT_EQ(m_fakes.locationPicks, 0);
-  m_fakes.telcoOk = false;
-  Click(Child<QPushButton>(dialog, "changeTelco"));
-  EXPECT_EQ(std::pair(m_fakes.telcoCodeOffered, m_fakes.telcoNameOffered),
-            std::pair(10288, std::string("Old Telephone")));
+  Click(Child<QPushButton>(dialog, "changeTelco"));  // refused
+  EXPECT_EQ(m_fakes.telcoOffered, std::pair(10288, std::string("Old Telephone")));
   EXPECT_EQ(Field(dialog, "telcoName")->text(), "Old Telephone");
-  m_fakes.telcoOk = true;
-  m_fakes.telcoCode = 10333;
-  m_fakes.telcoName = "New Telephone";
+  m_fakes.telco = {10333, "New Telephone"};
   Click(Child<QPushButton>(dialog, "changeTelco"));
   ClickIndicator(Child<QRadioButton>(dialog, "clock12"));
   ClickIndicator(Child<QCheckBox>(dialog, "soundOff"));
