@@ -164,9 +164,8 @@ TEST(SurchargeDlg, EditKeepsWhatWasNotTouchedAndCancelAsksOnlyAfterAChange) {
   list[0].cost = 95.25;
   CSurchargeDlg card(Mode::Edit, 0, list);
   ShowForUser(card);
-  Fields f = FieldsOf(card);
-  TypeInto(f.description, "Card renamed");
-  Click(f.ok);
+  TypeInto(FieldsOf(card).description, "Card renamed");
+  Click(FieldsOf(card).ok);
   EXPECT_EQ(card.Slots()[0].cost, 95.25) << "an untouched cost keeps its hundredths of a cent";
   EXPECT_EQ(data::ReadField(card.Slots()[0].description), "Card renamed");
 

@@ -11,6 +11,7 @@
 using namespace dorv;
 using namespace dorv::rating;
 using dorv::test::MakeSurcharge;
+using dorv::test::RecordBytes;
 
 namespace {
 // Slots holding the given surcharges first, the rest unused.
@@ -33,10 +34,6 @@ Rows RowsOf(const std::vector<PickerEntry>& entries) {
     rows.emplace_back(data::ReadField(surcharge.description), surcharge.cost, slot);
   return rows;
 }
-
-void ExpectUnused(const data::Surcharge& slot) {
-  EXPECT_TRUE(!SlotInUse(slot) && slot.cost == 0.0 && slot.kind == 1 && slot.minutes == 0);
-}
 }  // namespace
 
 // Deleting the first of three is driven through the surcharge list; here the full list's end.
@@ -45,7 +42,7 @@ TEST(SurchargeSlots, DeletingTheLastOfAFullListFreesItsSlot) {
   for (int i = 0; i < kListSlots; ++i) full[i] = MakeSurcharge('S' + std::to_string(i), i);
   DeleteSlot(full, kListSlots - 1);
   EXPECT_EQ(CountInUse(full), kListSlots - 1);
-  ExpectUnused(full[kListSlots - 1]);
+  EXPECT_EQ(RecordBytes(full[kListSlots - 1]), RecordBytes(ListOf({})[0])) << "unused";
   EXPECT_EQ(FirstFreeSlot(full), kListSlots - 1);
   full[kListSlots - 1] = MakeSurcharge("again", 1);
   EXPECT_EQ(FirstFreeSlot(full), std::nullopt);
@@ -88,8 +85,7 @@ TEST(PickerRows, FillingTheCallTakesAtMostTenRows) {
 
   const auto few = FillCallSlots({{MakeSurcharge("only", 5), 3}});
   ASSERT_TRUE(few);
-  EXPECT_EQ(data::ReadField((*few)[0].description), "only");
-  for (int i = 1; i < kCallSlots; ++i) ExpectUnused((*few)[i]);
+  EXPECT_EQ(RecordBytes(*few), RecordBytes(CallOf({MakeSurcharge("only", 5)})));
 }
 
 TEST(SurchargeFields, CostAndPeriodParsing) {

