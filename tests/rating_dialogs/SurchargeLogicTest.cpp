@@ -11,6 +11,7 @@
 using namespace dorv;
 using namespace dorv::rating;
 using dorv::test::MakeSurcharge;
+using dorv::test::RecordBytes;
 
 namespace {
 // Slots holding the given surcharges first, the rest unused.
@@ -33,10 +34,6 @@ Rows RowsOf(const std::vector<PickerEntry>& entries) {
     rows.emplace_back(data::ReadField(surcharge.description), surcharge.cost, slot);
   return rows;
 }
-
-void ExpectUnused(const data::Surcharge& slot) {
-  EXPECT_TRUE(!SlotInUse(slot) && slot.cost == 0.0 && slot.kind == 1 && slot.minutes == 0);
-}
 }  // namespace
 
 // Deleting the first of three is driven through the surcharge list; here the full list's end.
@@ -45,7 +42,7 @@ TEST(SurchargeSlots, DeletingTheLastOfAFullListFreesItsSlot) {
   for (int i = 0; i < kListSlots; ++i) full[i] = MakeSurcharge('S' + std::to_string(i), i);
   DeleteSlot(full, kListSlots - 1);
   EXPECT_EQ(CountInUse(full), kListSlots - 1);
-  ExpectUnused(full[kListSlots - 1]);
+  EXPECT_EQ(RecordBytes(full[kListSlots - 1]), RecordBytes(ListOf({})[0])) << "unused";
   EXPECT_EQ(FirstFreeSlot(full), kListSlots - 1);
   full[kListSlots - 1] = MakeSurcharge("again", 1);
   EXPECT_EQ(FirstFreeSlot(full), std::nullopt);
@@ -88,8 +85,7 @@ TEST(PickerRows, FillingTheCallTakesAtMostTenRows) {
 
   const auto few = FillCallSlots({{MakeSurcharge("only", 5), 3}});
   ASSERT_TRUE(few);
-  EXPECT_EQ(data::ReadField((*few)[0].description), "only");
-  for (int i = 1; i < kCallSlots; ++i) ExpectUnused((*few)[i]);
+  EXPECT_EQ(RecordBytes(*few), RecordBytes(CallOf({MakeSurcharge("only", 5)})));
 }
 
 TEST(SurchargeFields, CostAndPeriodParsing) {
@@ -98,27 +94,18 @@ TEST(SurchargeFields, CostAndPeriodParsing) {
     QString text;
     std::optional<double> cents;
   } costs[] = {
-      {"fraction", "0.50", 50.0},        {"whole", "3", 300.0},
-      {"blanks around", " 1.25 ", 125.0}, {"negative", "-0.95", std::nullopt},
+      {"fraction", "0.50", 50.0},         {"negative", "-0.95", std::nullopt},
+      {"blanks around", " 1.25 ", 125.0}, {"letters", "abc", std::nullopt},
       {"the most", "10000", 1000000.0},   {"over the most", "10000.01", std::nullopt},
-      {"empty", "", std::nullopt},        {"letters", "abc", std::nullopt},
       {"comma", "1,25", std::nullopt},    {"trailing text", "1.25$", std::nullopt},
-      {"infinite", "inf", std::nullopt},  {"overflow", "1e308", std::nullopt},
-      {"huge", "1e306", std::nullopt},
+      {"infinite", "inf", std::nullopt},  {"huge", "1e306", std::nullopt},
   };
-  for (const Row& row : costs) {
-    SCOPED_TRACE(row.name);
-    const auto cents = ParseCostCents(row.text);
-    ASSERT_EQ(cents.has_value(), row.cents.has_value());
-    if (cents) {
-      EXPECT_DOUBLE_EQ(*cents, *row.cents);
-    }
-  }
+  for (const Row& row : costs) EXPECT_EQ(ParseCostCents(row.text), row.cents) << row.name;
   struct PeriodRow {
     QString text;
     std::optional<int> minutes;
   } periods[] = {{"1", 1}, {"60", 60}, {" 15 ", 15}, {"0", std::nullopt}, {"61", std::nullopt},
-                 {"-5", std::nullopt}, {"7.5", std::nullopt}, {"", std::nullopt}};
+                 {"7.5", std::nullopt}, {"", std::nullopt}};
   for (const PeriodRow& row : periods)
     EXPECT_EQ(ParsePeriodMinutes(row.text), row.minutes) << row.text.toStdString();
   EXPECT_EQ((QStringList{CostFieldText(50.0), CostFieldText(0.0), CostFieldText(123456.0)}),
@@ -138,13 +125,9 @@ TEST(SurchargeFields, FieldsGiveASurchargeOrTheFirstFault) {
       {"per call, any period", {"Card", "0.95", false, "999"}, std::nullopt, nullptr},
       {"per time", {"Labor", "6", true, "5"}, std::nullopt, nullptr},
       {"31 characters", {QString(31, 'x'), "1", false, ""}, std::nullopt, nullptr},
-      {"period 0", {"Labor", "6", true, "0"}, PeriodOutOfRange, kErrorSurchargePeriod},
       {"period over 60", {"Labor", "6", true, "61"}, PeriodOutOfRange, kErrorSurchargePeriod},
-      {"period empty", {"Labor", "6", true, ""}, PeriodOutOfRange, kErrorSurchargePeriod},
       {"32 long", {kLong, "1", false, ""}, DescriptionTooLong, kErrorSurchargeDescriptionLong},
-      {"no description", {"", "1", false, ""}, DescriptionEmpty, kErrorSurchargeDescriptionEmpty},
       {"blank", {"   ", "1", false, ""}, DescriptionEmpty, kErrorSurchargeDescriptionEmpty},
-      {"cost not a number", {"Card", "ninety", false, ""}, CostNotANumber, kErrorSurchargeCost},
       {"cost before period", {"Card", "x", true, "0"}, CostNotANumber, kErrorSurchargeCost},
   };
   for (const Row& row : rows) {
@@ -173,6 +156,5 @@ TEST(SurchargeRow, ColumnTextsAndOrder) {
   EXPECT_EQ(nine.Text(2), res::kSurchargePerCall);
   EXPECT_EQ(nine.Text(3), "");
   EXPECT_LT(CompareSurchargeRows(nine, ten, 1), 0) << "cost by amount";
-  EXPECT_GT(CompareSurchargeRows(ten, nine, 1), 0);
   EXPECT_LT(CompareSurchargeRows(nine, ten, 0), 0) << "text without case";
 }

@@ -3,12 +3,13 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QRadioButton>
-#include <cstring>
 #include <filesystem>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <string>
+#include <tuple>
+#include <utility>
 
 #include "data/FixedText.h"
 #include "data/LocationSearch.h"
@@ -28,7 +29,34 @@ using namespace dorv::test;
 
 namespace {
 
-// A settings file holding the record, open in the fixture; the record as the file holds it.
+// Openers whose pickers answer from what the test set, and count how often they ran.
+struct FakeOpeners {
+  std::optional<data::LocationRow> location;
+  int locationPicks = 0;
+  std::optional<std::pair<std::int32_t, std::string>> telco;  // none: the choice is refused
+  std::pair<std::int32_t, std::string> telcoOffered{-1, ""};
+
+  MyInfoOpeners Openers() {
+    return {[this](QWidget*) {
+              ++locationPicks;
+              return location;
+            },
+            [this](std::int32_t& code, std::string& company, QWidget*) {
+              telcoOffered = {code, company};
+              if (telco) std::tie(code, company) = *telco;
+              return telco.has_value();
+            }};
+  }
+};
+
+// Clicks a check box or radio button on its indicator, which a layout may keep far from the
+// middle of a stretched button.
+void ClickIndicator(QAbstractButton* button) {
+  QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+}
+
+// A settings file holding the record, open in the fixture; the record as the file holds it; the
+// record complete as Setup > Personal Preferences finds it.
 class SettingsTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -44,71 +72,6 @@ class SettingsTest : public ::testing::Test {
     return stored;
   }
   std::string StoredBytes() const { return m_database.ReadFile("MYINFO.BIN"); }
-
-  // Cancel after `change` asks the personal information question: No leaves the record and its
-  // file byte for byte as they were; Yes stores (`expectSaved` checks what). The shared
-  // question's answers themselves are the platform test's.
-  void ExpectCancelAsksThenYesStores(const std::function<std::unique_ptr<QDialog>()>& open,
-                                     const std::function<void(QDialog&)>& change,
-                                     const std::function<void()>& expectSaved) {
-    const data::MyInfo original = m_info;
-    const std::string before = StoredBytes();
-    for (QMessageBox::StandardButton answer : {QMessageBox::No, QMessageBox::Yes}) {
-      Prompter prompter{answer};
-      std::unique_ptr<QDialog> dialog = open();
-      ShowForUser(*dialog);
-      change(*dialog);
-      Click(dialog->findChild<QPushButton*>("cancel"));
-      ExpectShown(prompter, {res::kAskSavePersonalInformation});
-      EXPECT_FALSE(dialog->isVisible());
-      if (answer == QMessageBox::No) {
-        EXPECT_EQ(StoredBytes(), before);
-        EXPECT_EQ(std::memcmp(&m_info, &original, sizeof original), 0);
-      }
-    }
-    expectSaved();
-  }
-
-  TempDatabase m_database;
-  data::MyInfoFile m_file;
-  data::MyInfo m_info{};
-};
-
-// Openers whose pickers answer from what the test set, and count how often they ran.
-struct FakeOpeners {
-  std::optional<data::LocationRow> location;
-  int locationPicks = 0;
-  bool telcoOk = true;
-  std::int32_t telcoCode = 0;
-  std::string telcoName;
-  std::int32_t telcoCodeOffered = -1;
-  std::string telcoNameOffered;
-
-  MyInfoOpeners Openers() {
-    return {[this](QWidget*) {
-              ++locationPicks;
-              return location;
-            },
-            [this](std::int32_t& code, std::string& company, QWidget*) {
-              telcoCodeOffered = code;
-              telcoNameOffered = company;
-              if (!telcoOk) return false;
-              code = telcoCode;
-              company = telcoName;
-              return true;
-            }};
-  }
-};
-
-// Clicks a check box or radio button on its indicator, which a layout may keep far from the
-// middle of a stretched button.
-void ClickIndicator(QAbstractButton* button) {
-  QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
-}
-
-class MyInfoDlgTest : public SettingsTest {
- protected:
-  // Settings stored before, as Setup > Personal Preferences finds them.
   void StoreCompleteInfo() {
     data::WriteField(m_info.name, "Ann Smith");
     data::WriteField(m_info.address, "1 Main St");
@@ -123,28 +86,45 @@ class MyInfoDlgTest : public SettingsTest {
     StoreInfo();
   }
 
+  // Cancel after `change` asks the personal information question: No leaves the record and its
+  // file byte for byte as they were; Yes stores, which the caller checks. The shared question's
+  // answers themselves are the platform test's.
+  void ExpectCancelAsksThenYesStores(const std::function<std::unique_ptr<QDialog>()>& open,
+                                     const std::function<void(QDialog&)>& change) {
+    const std::string original = RecordBytes(m_info), before = StoredBytes();
+    for (QMessageBox::StandardButton answer : {QMessageBox::No, QMessageBox::Yes}) {
+      Prompter prompter{answer};
+      std::unique_ptr<QDialog> dialog = open();
+      ShowForUser(*dialog);
+      change(*dialog);
+      Click(dialog->findChild<QPushButton*>("cancel"));
+      ExpectShown(prompter, {res::kAskSavePersonalInformation});
+      EXPECT_FALSE(dialog->isVisible());
+      if (answer == QMessageBox::No) {
+        EXPECT_EQ(StoredBytes(), before);
+        EXPECT_EQ(RecordBytes(m_info), original);
+      }
+    }
+  }
   QLineEdit* Field(QDialog& dialog, const char* name) { return Child<QLineEdit>(dialog, name); }
 
+  TempDatabase m_database;
+  data::MyInfoFile m_file;
+  data::MyInfo m_info{};
   FakeOpeners m_fakes;
 };
-
-// A picker handed no opener is off; the setup offers no other path before a record is stored.
-// (Click checks that a button is on, so the other scenarios show the buttons on elsewhere.)
-TEST_F(MyInfoDlgTest, PickersNeedTheirOpenersAndTheSetupOffersNoOtherPath) {
-  CMyInfoDlg setup(CMyInfoDlg::kFirstTimeSetup, m_info, m_file, m_fakes.Openers());
-  for (const char* other : {"dialingInformation", "callSurcharges", "monthlyDefaults"})
-    EXPECT_FALSE(Child<QPushButton>(setup, other)->isEnabled()) << other;
-  CMyInfoDlg bare(CMyInfoDlg::kPreferences, m_info, m_file, MyInfoOpeners{});
-  EXPECT_FALSE(Child<QPushButton>(bare, "lookupLocation")->isEnabled());
-  EXPECT_FALSE(Child<QPushButton>(bare, "changeTelco")->isEnabled());
-}
+using MyInfoDlgTest = SettingsTest;
 
 // Which entries make the record complete and what each country brings are the rules test's;
-// here the setup asks for the location once, refuses an incomplete record, then stores.
+// here the setup offers no other path before a record is stored, asks for the location once,
+// refuses an incomplete record, then stores. (Click checks that a button is on, so the other
+// scenarios show the buttons on elsewhere.)
 TEST_F(MyInfoDlgTest, TheSetupAsksForTheLocationOnceAndStoresOnlyACompleteRecord) {
   m_fakes.location = MakeLocationRow("Albany", "New York", "United States", 1, 518);
   Prompter prompter{QMessageBox::Ok, QMessageBox::Ok};
   CMyInfoDlg dialog(CMyInfoDlg::kFirstTimeSetup, m_info, m_file, m_fakes.Openers());
+  for (const char* other : {"dialingInformation", "callSurcharges", "monthlyDefaults"})
+    EXPECT_FALSE(Child<QPushButton>(dialog, other)->isEnabled()) << other;
   ShowForUser(dialog);
   TypeInto(Field(dialog, "name"), "Ann Smith");
   TypeInto(Field(dialog, "address"), "1 Main St");
@@ -162,9 +142,8 @@ TEST_F(MyInfoDlgTest, TheSetupAsksForTheLocationOnceAndStoresOnlyACompleteRecord
   Click(Child<QPushButton>(dialog, "ok"));
   ExpectShown(prompter, {res::kMyInfoPickLocation, res::kMyInfoIncomplete});
   ASSERT_EQ(dialog.result(), QDialog::Accepted);
-  const data::MyInfo stored = StoredInfo();
-  EXPECT_EQ(std::memcmp(&stored, &m_info, sizeof stored), 0);  // the record is what was written
-  EXPECT_EQ(stored.infoStored, 1u);
+  EXPECT_EQ(StoredBytes(), RecordBytes(m_info));  // the record is what was written
+  EXPECT_EQ(m_info.infoStored, 1u);
 }
 
 // Preferences offer the stored company to the picker and keep it on a refused choice; a digits
@@ -185,14 +164,10 @@ TEST_F(MyInfoDlgTest, PreferencesShowTheStoredValuesAndStoreTheChangesInTheirPla
   Field(dialog, "address")->setFocus();
   QTest::keyClick(Field(dialog, "address"), Qt::Key_Tab);  // asks for no location here
   EXPECT_EQ(m_fakes.locationPicks, 0);
-  m_fakes.telcoOk = false;
-  Click(Child<QPushButton>(dialog, "changeTelco"));
-  EXPECT_EQ(m_fakes.telcoCodeOffered, 10288);
-  EXPECT_EQ(m_fakes.telcoNameOffered, "Old Telephone");
+  Click(Child<QPushButton>(dialog, "changeTelco"));  // refused
+  EXPECT_EQ(m_fakes.telcoOffered, std::pair(10288, std::string("Old Telephone")));
   EXPECT_EQ(Field(dialog, "telcoName")->text(), "Old Telephone");
-  m_fakes.telcoOk = true;
-  m_fakes.telcoCode = 10333;
-  m_fakes.telcoName = "New Telephone";
+  m_fakes.telco = {10333, "New Telephone"};
   Click(Child<QPushButton>(dialog, "changeTelco"));
   ClickIndicator(Child<QRadioButton>(dialog, "clock12"));
   ClickIndicator(Child<QCheckBox>(dialog, "soundOff"));
@@ -214,8 +189,7 @@ TEST_F(MyInfoDlgTest, PreferencesShowTheStoredValuesAndStoreTheChangesInTheirPla
   data::WriteField(expected.faxPrefix, "556");
   expected.telcoAccessNumber = 10333;
   data::WriteField(expected.telcoName, "New Telephone");
-  const data::MyInfo stored = StoredInfo();
-  EXPECT_EQ(std::memcmp(&stored, &expected, sizeof stored), 0);
+  EXPECT_EQ(StoredBytes(), RecordBytes(expected));
 }
 
 TEST_F(MyInfoDlgTest, CancelWithChangesAsks) {
@@ -225,11 +199,9 @@ TEST_F(MyInfoDlgTest, CancelWithChangesAsks) {
         return std::make_unique<CMyInfoDlg>(CMyInfoDlg::kPreferences, m_info, m_file,
                                             m_fakes.Openers());
       },
-      [this](QDialog& dialog) { TypeInto(Field(dialog, "prefix"), "777"); },
-      [this] {
-        EXPECT_EQ(data::ReadField(StoredInfo().prefix), "777");
-        EXPECT_EQ(data::ReadField(m_info.prefix), "777");
-      });
+      [this](QDialog& dialog) { TypeInto(Field(dialog, "prefix"), "777"); });
+  EXPECT_EQ(data::ReadField(StoredInfo().prefix), "777");
+  EXPECT_EQ(data::ReadField(m_info.prefix), "777");
 }
 
 TEST_F(MyInfoDlgTest, DialingInformationSurchargesAndMonthlyDefaultsKeepWhatTheyStored) {
@@ -255,7 +227,6 @@ TEST_F(MyInfoDlgTest, DialingInformationSurchargesAndMonthlyDefaultsKeepWhatThey
   Click(Child<QPushButton>(dialog, "dialingInformation"));
   Click(Child<QPushButton>(dialog, "monthlyDefaults"));
   EXPECT_EQ(nested.Runs(), 3);
-  EXPECT_EQ(data::ReadField(StoredInfo().outsideLine), "9");
   TypeInto(Field(dialog, "prefix"), "777");
   Click(Child<QPushButton>(dialog, "ok"));  // no message: the strict default fails on any
   EXPECT_EQ(data::ReadField(StoredInfo().outsideLine), "9");
@@ -315,25 +286,21 @@ TEST_F(MyAdvancedDlgTest, EditingListsEachRateFileAndStoresEveryFieldOnOk) {
   TypeInto(Child<QLineEdit>(dialog, "operatorLocal"), "");
   ChooseEntry(Child<QComboBox>(dialog, "defaultRateInternational"), 2);
   Click(Child<QPushButton>(dialog, "ok"));
-  const data::MyInfo stored = StoredInfo();
-  EXPECT_EQ(std::memcmp(&stored, &m_info, sizeof stored), 0);
-  EXPECT_EQ(data::ReadField(stored.outsideLine), "9");
-  EXPECT_EQ(data::ReadField(stored.operatorLocal), "");
-  EXPECT_EQ(data::ReadField(stored.defaultRateInternational), "GLOBAL ONE RATE");
+  EXPECT_EQ(StoredBytes(), RecordBytes(m_info));
+  EXPECT_EQ(std::tuple(data::ReadField(m_info.outsideLine), data::ReadField(m_info.operatorLocal),
+                       data::ReadField(m_info.defaultRateInternational)),
+            std::tuple("9", "", "GLOBAL ONE RATE"));
 }
 
 TEST_F(MyAdvancedDlgTest, ReadOnlyModeChangesNothing) {
-  const std::string before = StoredBytes();
-  const data::MyInfo original = m_info;
+  const std::string before = StoredBytes(), original = RecordBytes(m_info);
   CMyAdvancedDlg dialog(CMyAdvancedDlg::kReadOnly, m_info, m_file);
   ShowForUser(dialog);
-  auto* outside = Child<QLineEdit>(dialog, "outsideLine");
-  QTest::keyClicks(outside, "9");
-  EXPECT_EQ(outside->text(), "");
+  QTest::keyClicks(Child<QLineEdit>(dialog, "outsideLine"), "9");
   Click(Child<QPushButton>(dialog, "ok"));
   EXPECT_FALSE(dialog.isVisible());
   EXPECT_EQ(StoredBytes(), before);
-  EXPECT_EQ(std::memcmp(&original, &m_info, sizeof original), 0);
+  EXPECT_EQ(RecordBytes(m_info), original);
 }
 
 TEST_F(MyAdvancedDlgTest, AnUnreadableRateFileIsToldOnceAndKeepsTheStoredName) {
@@ -351,10 +318,8 @@ TEST_F(MyAdvancedDlgTest, AnUnreadableRateFileIsToldOnceAndKeepsTheStoredName) {
 TEST_F(MyAdvancedDlgTest, CancelWithChangesAsks) {
   ExpectCancelAsksThenYesStores(
       [this] { return std::make_unique<CMyAdvancedDlg>(CMyAdvancedDlg::kEditing, m_info, m_file); },
-      [](QDialog& dialog) { ChooseEntry(Child<QComboBox>(dialog, "defaultRateLongDistance"), 1); },
-      [this] {
-        EXPECT_EQ(data::ReadField(StoredInfo().defaultRateLongDistance), "EVENING SAVER");
-      });
+      [](QDialog& dialog) { ChooseEntry(Child<QComboBox>(dialog, "defaultRateLongDistance"), 1); });
+  EXPECT_EQ(data::ReadField(StoredInfo().defaultRateLongDistance), "EVENING SAVER");
 }
 
 }  // namespace
