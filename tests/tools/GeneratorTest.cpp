@@ -77,11 +77,9 @@ class GeneratorTest : public ::testing::Test {
 
 TEST_F(GeneratorTest, BuildsEveryFileAndDerivesTheInternationalRows) {
   sampledb::FileImages images = sampledb::BuildSampleDatabase(db.Path(""));
-  EXPECT_EQ(images.size(), 19u);
-  EXPECT_EQ(images.count("dorv2"), 0u);
-  EXPECT_EQ(images["dorv3"].size(), sizeof(data::SampleLocation));
-  EXPECT_EQ(images["dorv6"].size(), 2 * sizeof(data::SampleLocation));
-  EXPECT_TRUE(images["dorv4"].empty());
+  EXPECT_EQ(std::tuple(images.size(), images.count("dorv2")), std::tuple(19u, 0u));
+  EXPECT_EQ(std::tuple(images["dorv3"].size(), images["dorv6"].size(), images["dorv4"].size()),
+            std::tuple(sizeof(data::SampleLocation), 2 * sizeof(data::SampleLocation), 0u));
   // Both keys in use, US and NO, get a row in every international service, NO only once.
   std::string message;
   ASSERT_TRUE(sampledb::WriteImages(images, db.Path(""), message)) << message;
