@@ -65,9 +65,8 @@ TEST(RecurringFile, CreatedFromTheDefaultsAndKeptWhenTheyChange) {
 
   std::string raw = db.ReadFile("LOG/December1998.RCH");
   ASSERT_EQ(raw.size(), 1448u);
-  EXPECT_EQ(raw[0], 15);
-  EXPECT_EQ(raw[4], 14);
-  EXPECT_EQ(raw.compare(8, 29, "Residential Flat Rate Service"), 0);
+  EXPECT_EQ(std::tuple(raw[0], raw[4], raw.substr(8, 29)),
+            std::tuple(15, 14, "Residential Flat Rate Service"));
 
   WriteField(info.recurringDefaults[0].name, "Changed later");
   fd = OpenRecurringFileNumber(12, 1998);
