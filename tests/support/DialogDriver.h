@@ -95,9 +95,12 @@ inline const CloseAnswer kCloseAnswers[] = {
 inline void ExpectEndedAfterQuestion(const QDialog& dialog,
                                      const dorv::test::Prompter& prompter,
                                      const char* question, const CloseAnswer& answer) {
-  ExpectShown(prompter, {question});
+  ASSERT_EQ(prompter.Shown().size(), 1u);
+  EXPECT_EQ(prompter.Shown()[0], platform::ShownText(question));
   EXPECT_EQ(dialog.isVisible(), answer.staysOpen);
-  if (!answer.staysOpen) EXPECT_EQ(dialog.result(), answer.result);
+  if (!answer.staysOpen) {
+    EXPECT_EQ(dialog.result(), answer.result);
+  }
 }
 
 // An unchanged dialog's Cancel closes it at once, without a question.
