@@ -33,9 +33,8 @@ TEST(SampleScramble, EveryAsciiByteRoundTripsAStoredFFReadsAsZeroAndNoByteIsStor
 
 TEST(HourText, BothClockForms) {
   struct Row { int time; const char* twelve; const char* twentyFour; };
-  const Row rows[] = {{0, "   ", "00:00"},   {100, "1 AM", "01:00"},   {900, "9 AM", "09:00"},
-                      {1000, "10 AM", "10:00"}, {1200, "Noon", "12:00"}, {1300, "1 PM", "13:00"},
-                      {2300, "11 PM", "23:00"}, {2400, "Mid", "24:00"}};
+  const Row rows[] = {{0, "   ", "00:00"},     {100, "1 AM", "01:00"},   {1200, "Noon", "12:00"},
+                      {1300, "1 PM", "13:00"}, {2300, "11 PM", "23:00"}, {2400, "Mid", "24:00"}};
   for (const Row& row : rows) {
     SCOPED_TRACE(row.time);
     EXPECT_EQ(HourText(row.time, true), row.twelve);

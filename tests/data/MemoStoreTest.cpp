@@ -117,12 +117,10 @@ TEST(MemoStore, IndexIsSortedByKeyTextsStayInWrittenOrderAndDeletingLeavesAZeroE
   bool first = false, last = false;
   std::uint32_t key = 0;
   ASSERT_TRUE(files.ReadMemoAt(0, text, first, last, key));
-  EXPECT_TRUE(first && !last);
-  EXPECT_EQ(text, "earlier");
+  EXPECT_EQ(std::tuple(text, first, last, key), std::tuple("earlier", true, false, 100u));
   first = last = false;
   ASSERT_TRUE(files.ReadMemoAt(2, text, first, last, key));
-  EXPECT_TRUE(!first && last);
-  EXPECT_EQ(key, 200u);
+  EXPECT_EQ(std::tuple(text, first, last, key), std::tuple("later call", false, true, 200u));
   EXPECT_FALSE(files.ReadMemoAt(3, text, first, last, key));
 
   files.CloseMemoFiles();

@@ -22,20 +22,17 @@ TEST(MyInfoFile, FirstOpenCreatesTheNeutralRecordAndAShortFileReadsAsIt) {
   ASSERT_EQ(db.ReadFile("MYINFO.BIN").size(), 3552u);
   MyInfo info;
   ASSERT_TRUE(file.Read(info));
-  EXPECT_EQ(info.reminderMinutes, 15);
-  EXPECT_EQ(std::vector(info.sampleMinutes, info.sampleMinutes + 3),
-            (std::vector<std::int32_t>{1, 3, 10}));
-  EXPECT_TRUE(info.billingFromDay == 15 && info.billingThruDay == 14);
-  EXPECT_TRUE(info.latitude == -1.0 && info.longitude == -1.0);
-  EXPECT_EQ(info.infoStored, 0u);
+  EXPECT_EQ(std::tuple(info.reminderMinutes, info.sampleMinutes[0], info.sampleMinutes[1],
+                       info.sampleMinutes[2], info.billingFromDay, info.billingThruDay,
+                       info.latitude, info.longitude, info.infoStored),
+            std::tuple(15, 1, 3, 10, 15, 14, -1.0, -1.0, 0u));
   for (const Surcharge& s : info.surcharges)
     EXPECT_TRUE(s.kind == 1 && s.cost == 0.0 && s.description[0] == '\0');
   // A short file reads as a failure with the neutral record, and stays as it is.
   db.WriteFile("MYINFO.BIN", std::string(100, '\x7f'));
   ASSERT_TRUE(file.Open());
   EXPECT_FALSE(file.Read(info));
-  EXPECT_EQ(info.reminderMinutes, 15);
-  EXPECT_EQ(ReadField(info.name), "");
+  EXPECT_EQ(std::pair(info.reminderMinutes, ReadField(info.name)), std::pair(15, std::string()));
   EXPECT_EQ(db.ReadFile("MYINFO.BIN"), std::string(100, '\x7f'));
 }
 
@@ -68,9 +65,8 @@ TEST(RecurringFile, CreatedFromTheDefaultsAndKeptWhenTheyChange) {
 
   std::string raw = db.ReadFile("LOG/December1998.RCH");
   ASSERT_EQ(raw.size(), 1448u);
-  EXPECT_EQ(raw[0], 15);
-  EXPECT_EQ(raw[4], 14);
-  EXPECT_EQ(raw.compare(8, 29, "Residential Flat Rate Service"), 0);
+  EXPECT_EQ(std::tuple(raw[0], raw[4], raw.substr(8, 29)),
+            std::tuple(15, 14, "Residential Flat Rate Service"));
 
   WriteField(info.recurringDefaults[0].name, "Changed later");
   fd = OpenRecurringFileNumber(12, 1998);

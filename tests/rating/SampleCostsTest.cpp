@@ -10,7 +10,7 @@ namespace {
 
 using test::Filled;
 
-TEST(SampleCosts, WholeAdditionalIntervalsAfterTheFirst) {
+TEST(SampleCosts, WholeAdditionalIntervalsAfterTheFirstAndLabelsCountUnits) {
   const data::BandRates rates{50.0, 20.0};
   struct Row { const char* name; Intervals intervals; double costs[3]; } rows[] = {
       {"first interval longer than a minute", {180, 60}, {50.0, 50.0, 50.0 + 7 * 20.0}},
@@ -23,11 +23,7 @@ TEST(SampleCosts, WholeAdditionalIntervalsAfterTheFirst) {
     const SampleCosts samples = ComputeSampleCosts(rates, row.intervals, minutes);
     for (int i = 0; i < 3; ++i) EXPECT_EQ(samples[i].cost, row.costs[i]) << "sample " << i;
   }
-}
-
-TEST(SampleCosts, LabelsAndCaptionsCountUnits) {
-  const std::int32_t minutes[3] = {1, 3, 10};
-  const SampleCosts samples = ComputeSampleCosts({1.0, 1.0}, {60, 60}, minutes);
+  const SampleCosts samples = ComputeSampleCosts(rates, {60, 60}, minutes);
   EXPECT_EQ(samples[0].label, Filled(res::kSampleMinute, "1"));
   EXPECT_EQ(samples[1].label, Filled(res::kSampleMinutes, "3"));
 

@@ -1,10 +1,7 @@
 #include "support/FaultInjector.h"
 
-#include <dirent.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cerrno>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -53,28 +50,6 @@ int Truncate(int fd, off_t length) {
   return Fails(FailingCall::Truncate) ? FailWith(EIO) : System().ftruncate(fd, length);
 }
 
-void Snapshot(const std::string& dir, const std::string& prefix,
-              std::map<std::string, std::string>& files) {
-  DIR* listing = ::opendir(dir.c_str());
-  if (!listing) return;
-  while (dirent* entry = ::readdir(listing)) {
-    std::string name = entry->d_name;
-    if (name == "." || name == "..") continue;
-    std::string path = dir + "/" + name;
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0) continue;
-    if (S_ISDIR(info.st_mode)) {
-      Snapshot(path, prefix + name + "/", files);
-    } else {
-      std::ifstream in(path, std::ios::binary);
-      std::ostringstream bytes;
-      bytes << in.rdbuf();
-      files[prefix + name] = bytes.str();
-    }
-  }
-  ::closedir(listing);
-}
-
 }  // namespace
 
 FaultInjector::FaultInjector(FailingCall call, int nth, Failure failure) {
@@ -87,30 +62,27 @@ FaultInjector::~FaultInjector() { data::Calls() = System(); }
 bool FaultInjector::Fired() const { return g_plan.seen >= g_plan.nth; }
 
 const char* NameOf(FailingCall call) {
-  switch (call) {
-    case FailingCall::Open: return "open";
-    case FailingCall::Write: return "write";
-    case FailingCall::Fsync: return "fsync";
-    case FailingCall::Rename: return "rename";
-    case FailingCall::Truncate: return "ftruncate";
-  }
-  return "?";
+  static const char* const kNames[] = {"open", "write", "fsync", "rename", "ftruncate"};
+  return kNames[static_cast<int>(call)];
 }
 
 const char* NameOf(Failure failure) {
-  switch (failure) {
-    case Failure::Short: return "short write";
-    case Failure::Once: return "fails once";
-    case Failure::Sticky: return "sticky I/O error";
-    case Failure::HalfThenSticky: return "half write, then I/O errors";
-  }
-  return "?";
+  static const char* const kNames[] = {"short write", "fails once", "sticky I/O error",
+                                       "half write, then I/O errors"};
+  return kNames[static_cast<int>(failure)];
 }
 
 std::map<std::string, std::string> SnapshotDatabase() {
+  namespace fs = std::filesystem;
   std::map<std::string, std::string> files;
-  char cwd[4096];
-  if (::getcwd(cwd, sizeof cwd)) Snapshot(std::string(cwd) + "/DATABASE", "", files);
+  const fs::path root = fs::current_path() / "DATABASE";
+  for (const fs::directory_entry& entry : fs::recursive_directory_iterator(root)) {
+    if (entry.is_directory()) continue;
+    std::ifstream in(entry.path(), std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    files[entry.path().lexically_relative(root).string()] = bytes.str();
+  }
   return files;
 }
 

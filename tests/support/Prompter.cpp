@@ -62,17 +62,16 @@ void FailUnscriptedMessages() { platform::SetPromptHook(FailUnscripted); }
 
 void ExpectShown(const Prompter& prompter, std::initializer_list<QString> texts,
                  CallSite where) {
-  std::vector<std::string> expected, shown;
-  for (const QString& text : texts) expected.push_back(platform::ShownText(text).toStdString());
-  for (const QString& text : prompter.Shown()) shown.push_back(text.toStdString());
-  if (shown != expected) {
-    ::testing::Message message;
-    message << "messages shown:";
-    for (const std::string& text : shown) message << "\n  \"" << text << '"';
-    message << "\nexpected:";
-    for (const std::string& text : expected) message << "\n  \"" << text << '"';
-    ADD_FAILURE_AT(where.file, where.line) << message;
-  }
+  std::vector<QString> expected;
+  for (const QString& text : texts) expected.push_back(platform::ShownText(text));
+  if (prompter.Shown() == expected) return;
+  auto listed = [](const std::vector<QString>& list) {
+    std::string out;
+    for (const QString& text : list) out += "\n  \"" + text.toStdString() + '"';
+    return out;
+  };
+  ADD_FAILURE_AT(where.file, where.line)
+      << "messages shown:" << listed(prompter.Shown()) << "\nexpected:" << listed(expected);
 }
 
 }  // namespace dorv::test

@@ -16,8 +16,8 @@ struct CallSite {
 
 // Answers the message boxes of the test that owns it, in the order scripted, and keeps every
 // text shown (line breaks as shown). A message beyond the scripted answers fails the test at
-// once and is answered as if the box were closed. An inner Prompter answers while it lives. While no Prompter lives, every message fails
-// the test (the offscreen main installs that rule).
+// once and is answered as if the box were closed. An inner Prompter answers while it lives.
+// While no Prompter lives, every message fails the test (the offscreen main installs that rule).
 class Prompter {
  public:
   Prompter(std::initializer_list<QMessageBox::StandardButton> answers = {},

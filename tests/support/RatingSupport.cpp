@@ -41,16 +41,14 @@ data::PdbRecord ThreeBandEntry() {
 }
 
 ScopedTimeZone::ScopedTimeZone(const char* zone) {
-  const char* previous = std::getenv("TZ");
-  m_hadZone = previous != nullptr;
-  if (m_hadZone) m_previous = previous;
+  if (const char* previous = std::getenv("TZ")) m_previous = previous;
   setenv("TZ", zone, 1);
   tzset();
 }
 
 ScopedTimeZone::~ScopedTimeZone() {
-  if (m_hadZone)
-    setenv("TZ", m_previous.c_str(), 1);
+  if (m_previous)
+    setenv("TZ", m_previous->c_str(), 1);
   else
     unsetenv("TZ");
   tzset();

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <ctime>
+#include <optional>
 #include <string>
 
 #include "data/PdbRecord.h"
@@ -28,8 +29,7 @@ class ScopedTimeZone {
   ScopedTimeZone& operator=(const ScopedTimeZone&) = delete;
 
  private:
-  bool m_hadZone;
-  std::string m_previous;
+  std::optional<std::string> m_previous;  // none when TZ was not set
 };
 
 // A string table pattern with its "%i" replaced by the given digits.

@@ -1,6 +1,5 @@
 #include "support/TempDatabase.h"
 
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -8,18 +7,15 @@
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
-#include <vector>
 
 namespace dorv::test {
 
 TempDatabase::TempDatabase() {
-  std::vector<char> cwd(4096);
-  if (getcwd(cwd.data(), cwd.size())) m_previous = cwd.data();
+  std::error_code noCurrent;  // then the destructor has nowhere to go back to
+  m_previous = std::filesystem::current_path(noCurrent).string();
   std::string pattern = (std::filesystem::temp_directory_path() / "dorv-test-XXXXXX").string();
-  std::vector<char> buffer(pattern.begin(), pattern.end());
-  buffer.push_back('\0');
-  if (!mkdtemp(buffer.data())) throw std::runtime_error("mkdtemp failed");
-  m_root = buffer.data();
+  if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
+  m_root = pattern;
   std::filesystem::create_directories(m_root + "/DATABASE/LOG");
   std::filesystem::create_directories(m_root + "/DATABASE/MEMO");
   if (chdir(m_root.c_str()) != 0) throw std::runtime_error("chdir failed");

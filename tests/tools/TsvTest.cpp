@@ -28,11 +28,9 @@ TEST(TsvTable, SkipsCommentsAndKeepsEmptyFields) {
   TsvTable table = Parse("# origin: invented\ncity\tcode\tnumber\n# between\nOslo\t\t47\n");
   ASSERT_EQ(table.Rows().size(), 1u);
   const auto& row = table.Rows()[0];
-  EXPECT_EQ(row.Line(), 4);
-  EXPECT_EQ(row.Text("city", 31), "Oslo");
-  EXPECT_EQ(row.Text("code", 3), "");
-  EXPECT_EQ(row.Integer("number", 0, 100), 47);
-  EXPECT_EQ(row.OptionalNumber("code", -1, 1), std::nullopt);
+  EXPECT_EQ(std::tuple(row.Line(), row.Text("city", 31), row.Text("code", 3),
+                       row.Integer("number", 0, 100), row.OptionalNumber("code", -1, 1)),
+            std::tuple(4, "Oslo", "", 47, std::optional<double>()));
 }
 
 TEST(TsvTable, FaultsNameTheFileLineAndColumn) {
