@@ -76,6 +76,7 @@ std::map<std::string, std::string> SnapshotDatabase() {
   namespace fs = std::filesystem;
   std::map<std::string, std::string> files;
   const fs::path root = fs::current_path() / "DATABASE";
+  if (!fs::is_directory(root)) return files;
   for (const fs::directory_entry& entry : fs::recursive_directory_iterator(root)) {
     if (entry.is_directory()) continue;
     std::ifstream in(entry.path(), std::ios::binary);
